@@ -1,0 +1,150 @@
+#include "platform/Profile.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+
+namespace kv {
+namespace {
+
+std::string Fold(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+std::string Trim(const std::string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && IsBlank(s[b])) ++b;
+    while (e > b && IsBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+struct CacheEntry {
+    off_t size = -1;
+    timespec mtime{};
+    ino_t inode = 0;
+    std::shared_ptr<const ProfileFile> file;
+};
+
+std::mutex gCacheMutex;
+std::unordered_map<std::string, CacheEntry> gCache;
+size_t gParseCount = 0;
+
+}  // namespace
+
+ProfileFile ProfileFile::Parse(const std::string& bytes) {
+    ProfileFile pf;
+    Section* current = nullptr;
+    size_t pos = 0;
+    while (pos <= bytes.size()) {
+        size_t end = bytes.find('\n', pos);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(pos, end - pos);
+        pos = end + 1;
+        std::string t = Trim(line);
+        if (t.empty()) continue;
+        if (t.front() == '[') {
+            size_t close = t.find(']');
+            std::string name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            auto it = pf.sectionIndex_.find(Fold(name));
+            if (it == pf.sectionIndex_.end()) {
+                pf.sections_.push_back(Section{name, {}, {}});
+                pf.sectionIndex_[Fold(name)] = pf.sections_.size() - 1;
+                current = &pf.sections_.back();
+            } else {
+                current = &pf.sections_[it->second];
+            }
+            continue;
+        }
+        if (!current) continue;
+        size_t eq = t.find('=');
+        if (eq == std::string::npos) continue;
+        std::string key = Trim(t.substr(0, eq));
+        std::string text = Trim(t.substr(eq + 1));
+        if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
+            text = text.substr(1, text.size() - 2);
+        std::string folded = Fold(key);
+        if (current->index.count(folded)) continue;  // the first occurrence counts
+        current->entries.emplace_back(key, text);
+        current->index[folded] = current->entries.size() - 1;
+    }
+    return pf;
+}
+
+std::optional<std::string> ProfileFile::Get(const std::string& section, const std::string& key) const {
+    auto s = sectionIndex_.find(Fold(Trim(section)));
+    if (s == sectionIndex_.end()) return std::nullopt;
+    const Section& sec = sections_[s->second];
+    auto k = sec.index.find(Fold(Trim(key)));
+    if (k == sec.index.end()) return std::nullopt;
+    return sec.entries[k->second].second;
+}
+
+std::vector<std::string> ProfileFile::Sections() const {
+    std::vector<std::string> out;
+    for (const auto& s : sections_) out.push_back(s.name);
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> ProfileFile::Entries(const std::string& section) const {
+    auto s = sectionIndex_.find(Fold(Trim(section)));
+    if (s == sectionIndex_.end()) return {};
+    return sections_[s->second].entries;
+}
+
+std::shared_ptr<const ProfileFile> LoadProfileFile(const std::string& path) {
+    struct stat st{};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        std::lock_guard lock(gCacheMutex);
+        gCache.erase(path);
+        return nullptr;
+    }
+    {
+        std::lock_guard lock(gCacheMutex);
+        auto it = gCache.find(path);
+        if (it != gCache.end() && it->second.size == st.st_size && it->second.inode == st.st_ino &&
+            it->second.mtime.tv_sec == st.st_mtim.tv_sec && it->second.mtime.tv_nsec == st.st_mtim.tv_nsec)
+            return it->second.file;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return nullptr;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) return nullptr;
+    auto file = std::make_shared<const ProfileFile>(ProfileFile::Parse(ss.str()));
+    std::lock_guard lock(gCacheMutex);
+    ++gParseCount;
+    gCache[path] = CacheEntry{st.st_size, st.st_mtim, st.st_ino, file};
+    return file;
+}
+
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& def, const std::string& path) {
+    auto file = LoadProfileFile(path);
+    std::string text = def;
+    if (file) {
+        if (auto v = file->Get(section, key)) text = *v;
+    }
+    if (text.size() > kProfileTextLimit) text.resize(kProfileTextLimit);
+    return text;
+}
+
+void ClearProfileCache() {
+    std::lock_guard lock(gCacheMutex);
+    gCache.clear();
+    gParseCount = 0;
+}
+
+size_t ProfileParseCount() {
+    std::lock_guard lock(gCacheMutex);
+    return gParseCount;
+}
+
+}  // namespace kv

@@ -1,0 +1,58 @@
+#pragma once
+// The context every engine procedure is given: the game state, the random generator, the
+// settings store, the language lookup and the host that stands for the windows.
+#include <array>
+#include <memory>
+#include <string>
+
+#include "platform/SettingsStore.h"
+#include "state/GameState.h"
+#include "state/Host.h"
+#include "state/Random.h"
+#include "text/Language.h"
+
+namespace kv {
+
+struct Game {
+    Game(Random& rng, SettingsStore& settings, GameHost& host, const std::string& languagePath = "");
+
+    GameState st;
+    Random& rng;
+    SettingsStore& settings;
+    GameHost& host;
+    Language lang;
+
+    // Message slots 0..50 that the player switched off (-1), and whether the game's own message
+    // window is used instead of the platform's box. Set from the option settings.
+    std::array<Flag, 51> MessageSuppressed{};
+    bool UseQuietDialogs = true;
+
+    float Rnd() { return rng.Rnd(); }
+    std::string Text(const std::string& key) { return lang.GetLanguageText(key); }
+};
+
+// ---- Words to the player ---------------------------------------------------------------------
+// Appends the text to the message log, one line per NewLine-separated part.
+void PrintOutput(Game& g, const std::string& text);
+// Shows a notice for a message slot (-1 none). A notice of a slot the player switched off is
+// only appended to the message log.
+void MessageBox(Game& g, int slot, const std::string& text, long buttons = 0);
+// Asks a question; for a switched-off slot returns 0 at once without asking.
+int MessageQuery(Game& g, int slot, const std::string& prompt, long buttons);
+// Shows (or with "" hides) the note window; false when it could not be shown.
+bool ShowMessage(Game& g, const std::string& text);
+void AddBackgroundLine(Game& g, const std::string& text);
+
+// ---- Sound and waiting -----------------------------------------------------------------------
+// Plays a sound of the SOUNDS folder when sound is on and a device exists.
+void PlaySound(Game& g, const std::string& file, int flags = 0);
+// Waits seconds x SpeedFactor while window events go on.
+void Pause(Game& g, double seconds);
+
+// ---- Errors ------------------------------------------------------------------------------------
+// Reports an unexpected error of a guarded procedure ("KVGAME : RefreshAll", step label).
+void ReportError(Game& g, int number, const std::string& source, const std::string& step);
+
+void SetFormsEnabled(Game& g, bool enabled);
+
+}  // namespace kv

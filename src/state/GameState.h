@@ -1,0 +1,233 @@
+#pragma once
+// The whole shared state of a game: the galaxy, the current quadrant, the ship, the starbases,
+// the hostile forces, the mission and its statistics, and the text and constant tables.
+// Every engine procedure reads and writes these members directly. Index ranges keep the
+// historical layout: entries numbered from 1 keep an unused entry 0.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kv {
+
+using Integer = int16_t;  // 16-bit signed
+using Long = int32_t;     // 32-bit signed
+using Single = float;     // 32-bit float
+using Flag = int16_t;     // -1 true, 0 false (any non-zero counts as true)
+
+inline constexpr Flag kTrue = -1;
+inline constexpr Flag kFalse = 0;
+inline Flag ToFlag(bool b) { return b ? kTrue : kFalse; }
+
+template <typename T, size_t R, size_t C>
+using Table2 = std::array<std::array<T, C>, R>;
+
+using Grid9 = Table2<Integer, 9, 9>;  // rows and columns 1..8 in use
+
+// Sector contents of the current quadrant.
+enum SectorCode : Integer {
+    kEmpty = 0, kShip = 1, kZarvoni = 2, kStar = 3, kStarbase = 4,
+    kZarvoniStarbase = 5, kCloaked = 6, kMorv = 7
+};
+
+// Alert conditions, by index.
+enum ConditionCode : Long { kYellow = 0, kDocked = 1, kGreen = 2, kRed = 3 };
+
+struct PlanetEntry {
+    Integer PlanetValue1 = 0;
+    Integer PlanetValue2 = 0;
+    Integer PlanetValue3 = 0;
+    Long PlanetValue4 = 0;  // packed 2-bit codes; Int(v / 16384) Mod 4 = 2 marks a goal planet
+    Integer PlanetValue5 = 0;  // planet class 0..14
+    Long PlanetFlag = 0;
+    int64_t PlanetBits = 0;  // fixed point, four decimal places: stored value x 10000
+
+    bool operator==(const PlanetEntry&) const = default;
+};
+
+struct SolarSystemRecord {
+    std::string DescriptorName;
+    Integer PlanetCount = 0;
+    Integer SystemValue2 = 0;  // star code 0..8
+    std::string Name = std::string(20, ' ');  // always 20 characters, padded with blanks
+    std::array<PlanetEntry, 10> Planets{};     // planets 1..10 are Planets[0..9]
+    Integer SectorRow = 0;
+    Integer SectorCol = 0;
+    Long SystemValue3 = 0;  // visit stamp
+    std::string Notes;
+
+    // A record whose name starts with a blank (or lower) holds no system yet.
+    bool InUse() const { return !Name.empty() && static_cast<unsigned char>(Name[0]) > ' '; }
+    // Sets the 20-character name: cut or padded with blanks.
+    void SetName(const std::string& n) {
+        Name = n.substr(0, 20);
+        Name.resize(20, ' ');
+    }
+    bool operator==(const SolarSystemRecord&) const = default;
+};
+
+struct GameState {
+    GameState();
+
+    // ---- Quadrant grids -------------------------------------------------------------------
+    Grid9 Galaxy{};       // Zarvoni x 100 + 10 x starbase number + star systems
+    Grid9 KnownGalaxy{};  // the player's chart; -1 never scanned
+    Grid9 SectorGrid{};   // current quadrant, SectorCode values
+    Grid9 SpareGrid{};
+    Table2<Integer, 8, 8> CloakedPerQuadrant{};  // (row - 1, col - 1)
+
+    // ---- Current quadrant -------------------------------------------------------------------
+    Table2<Integer, 5, 11> ZarvoniShips{};  // (field 0..4, ship 0..10): 1 row, 2 col
+    std::array<Integer, 11> ZarvoniEnergy{};
+    std::array<Integer, 11> ZarvoniFlags{};
+    Table2<Integer, 3, 6> CloakedShips{};   // (field 0..2, ship 0..5)
+    std::array<Integer, 6> CloakedEnergy{};
+    Integer QuadZarvonis = 0, QuadStars = 0, QuadStarbase = 0;
+    Integer TacticalQuadRow = 0, TacticalQuadCol = 0;
+    Integer PrevQuadRow = 0, PrevQuadCol = 0;
+    Flag QuadrantChanged = 0;
+    Integer HostileTurnFlag = 0;  // 1 moved, -32767 hostiles just acted, 0 reset before their turn
+
+    // ---- Starbases and fixed positions --------------------------------------------------
+    Table2<Long, 4, 4> Starbases{};         // (field 0..3, base 0..3): 1 row, 2 col, 3 strength
+    Table2<Integer, 3, 4> StarbaseSectors{};  // (field 0..2, base 0..3)
+    std::array<Integer, 4> StarbaseFlags{};
+    std::array<Long, 6> ZarvoniBase{};  // 0 flag, 1 qrow, 2 qcol, 3 srow, 4 scol, 5 strength
+    std::array<Integer, 5> MorvShip{};  // 1 qrow, 2 qcol, 3 srow, 4 scol
+    Integer ShipQuadrantRow = 0, ShipQuadrantCol = 0, ShipSectorRow = 0, ShipSectorCol = 0;
+
+    // ---- Ship systems, energy and weapons ---------------------------------------------------
+    std::array<Single, 9> SystemDamage{};
+    std::array<std::string, 9> SystemNames{};
+    Long ShipEnergy = 0, MaxEnergy = 0;
+    Integer ShieldLevel = 0, MaxShields = 0;
+    Single ShieldFactor = 0;
+    Flag ShieldsChanged = 0;
+    Flag Docked = 0;  // 1 while docked
+    Integer TorpedoStockClass1 = 0, TorpedoStockClass2 = 0;
+    Integer MaxTorpedoesClass1 = 0, MaxTorpedoesClass2 = 0;
+    Integer TorpedoClass2Power = 0;
+    Integer LRSRange = 0;
+    Integer Probes = 0, MaxProbes = 0;
+    Single WarpFactor = 0;
+    Single HitChance = 0;
+    Long ConditionIndex = kGreen;
+    std::string ConditionText;
+
+    // ---- Upgrades and retrofit --------------------------------------------------------------
+    std::array<Integer, 6> UpgradeTable{};
+    double TechLevel = 3;
+    Flag UpgradesOn = 0;
+    std::array<Integer, 6> RetrofitSlots{};
+    Integer RetrofitSystem = 0;
+    // The five retrofit buttons' tags (button 0..4): a number, or "" for 0.
+    std::array<std::string, 5> RetrofitButtonTag{};
+
+    // ---- Mission, time and counters ------------------------------------------------------
+    Integer MissionType = 0;
+    Integer MissionGoal = 0;
+    Flag GoalBySystems = 0;
+    Integer GoalProgress = 0, GoalSystemsDone = 0;
+    Integer SkillLevel = 1;
+    Integer GameLength = 1;
+    Integer InitialZarvonis = 0, ZarvonisLeft = 0, ZarvonisCounted = 0;
+    Integer FlaggedZarvonis = 0;
+    Single TotalTime = 0, TimeLeft = 0, TimeOffset = 0;
+    Single RepairRate = 0;
+    Integer StarbaseCount = 0;
+    Long MaxStarbaseStrength = 50000;
+    Long ZarvoniBaseStrength = 0;
+    Integer ZarvoniBaseShips = 0;
+    Flag ZarvoniBaseDestroyed = 0, ZarvoniBaseKnown = 0;
+    Integer SystemsCount = 0, SpecialSystems = 0;
+    Integer DockCount = 0, StarbasesLost = 0, CloakedKilled = 0;
+    Integer ScoreCounterA = 0, ScoreCounterB = 0, ScoreCounterC = 0, ScoreCounterD = 0,
+            ScoreCounterE = 0;
+    Integer StatCounterF = 0, StatCounterG = 0, StatCounterH = 0;
+    Flag ShipLost = 0;
+    Flag FinalReportFlag = 0;
+    Integer TurnPassedWarp = 0;
+    bool ScoreEligible = true;
+    Flag GameRunning = 0;
+    Flag GameChanged = 0;
+
+    // ---- The assimilating faction ----------------------------------------------------------
+    Integer MorvCountdown = 0;
+    Flag MorvCountdownStarted = 0;
+    Long MorvStrength = 0, MorvRegen = 0;
+    Single MorvTimerScale = 5.0f;
+    Integer MorvCounterA = 0;
+    Flag MorvMoveFlag = 0;
+    Integer MorvStarsTaken = 0, MorvBasesTaken = 0, MorvShipsDestroyed = 0;
+
+    // ---- Window modes kept in the game (saved) ---------------------------------------------
+    Integer DamageReportMode = 0;
+    Integer SectorPickMode = 0;
+    Integer QuadrantPickMode = 0;
+    Integer FirePlanMode = 0;
+    Flag EnteringSystem = 0;
+    Flag SelfDestructActive = 0;
+    Flag LRSDone = 0;
+    // Not saved.
+    Integer MovedFlag = 0;
+    Integer HyperspaceFlag = 0;
+    Single CalcCourse = 0, CalcDistance = 0;
+    Long LibComputerState = 0;
+    Flag InSolarSystem = 0;
+    Flag NewGamePending = 0;
+    Flag ErrorReported = 0;
+
+    // ---- Star systems ----------------------------------------------------------------------
+    // Up to four per quadrant; reached through StarSystem(row, col, n), all numbered from 1.
+    std::vector<SolarSystemRecord> StarSystemTable;
+    SolarSystemRecord& StarSystem(int row, int col, int n);
+    const SolarSystemRecord& StarSystem(int row, int col, int n) const;
+    // Empties every record (names blank, numbers 0, strings empty).
+    void ClearStarSystems();
+
+    // ---- Text and constant tables (filled once at start) --------------------------------
+    std::array<Long, 8> ColorTable{};
+    std::array<std::string, 13> RomanNumerals{};
+    std::array<std::string, 9> SSTexts9{};
+    Table2<std::string, 15, 2> SSTextPairs{};
+    std::array<std::string, 4> ConditionNames{};
+    std::array<std::string, 5> UpgradeNames{}, UpgradeInitials{};
+    std::string ShipPrefix, StrongEnemyText, EnemyText, EnemysText;
+    std::array<std::string, 256> AlienNames{};
+    std::array<Single, 4> SSChanceTable{};
+    std::array<Long, 15> SSCountTable{};
+
+    // ---- Names, paths and run-time settings ----------------------------------------------
+    std::string AppPath, SoundsPath, PicturesPath, SSDescriptorPath, LanguagePath;  // end in "/"
+    std::string ConfigName;
+    std::string GameFileName;
+    std::string CaptainName;
+    std::string NewLine = "\r\n";
+    Single SpeedFactor = 1.0f;
+    std::string StarTarget;
+    Integer StarTargetRow = 0, StarTargetCol = 0;
+    Flag SoundOn = kTrue;
+    Flag WaveDevicePresent = 0;
+    Flag KeepTech = 0;
+    Integer SRSPicQual = 0, SRSDrawOption = 0;
+    std::string BackgroundPicture;
+    Single WindowsVersion = 0;
+    std::array<Integer, 32> FormVisible{};
+    // Debug switches, never saved.
+    bool UpgradeAllFlag = false, CaptureAllFlag = false, ShowCloakFlag = false,
+         ShowStarsFlag = false, DebugMode = false;
+
+    // ---- Window data kept with the game ---------------------------------------------------
+    // Fill and border colours of the general report's upgrade indicators 1..5 (24-bit RGB;
+    // -1 = the button-face colour), and its mission-type marker (0..3; -1 none).
+    std::array<Long, 6> UpgradeFillColor{};
+    std::array<Long, 6> UpgradeBorderColor{};
+    Integer MissionMarker = -1;
+};
+
+// Condition and quadrant-code helpers.
+inline int QuadZarvoniCount(int code) { return code / 100; }
+inline int QuadStarbaseNumber(int code) { return (code / 10) % 10; }
+inline int QuadStarCount(int code) { return code % 10; }
+
+}  // namespace kv

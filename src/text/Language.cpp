@@ -1,0 +1,82 @@
+#include "text/Language.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/Codepage.h"
+#include "platform/Files.h"
+#include "platform/Process.h"
+#include "platform/Profile.h"
+
+namespace kv {
+namespace {
+std::string Fold(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+}  // namespace
+
+Language::Language(SettingsStore& settings, std::string languagePath)
+    : settings_(settings), languagePath_(std::move(languagePath)) {
+    launchChanger_ = [] { ShellAndWait("\"" + ProgramFolder() + "vernalect\""); };
+    endProgram_ = [] { std::exit(0); };
+    warn_ = [](const std::string& line) { std::cerr << line << std::endl; };
+}
+
+void Language::UseTexts(std::map<std::string, std::string> texts) {
+    memory_ = true;
+    texts_.clear();
+    for (auto& [k, v] : texts) texts_.emplace(Fold(k), std::move(v));
+    filePath_ = "<memory>";
+}
+
+void Language::Bind() {
+    auto read = [this](std::string& file) {
+        std::string name = settings_.GetSetting(kAppName, "Language", "Current", "");
+        file = name.empty() ? std::string() : settings_.GetSetting(kAppName, "Language", name, "");
+    };
+    std::string file;
+    read(file);
+    if (file.empty()) {
+        if (launchChanger_) launchChanger_();
+        read(file);
+        if (file.empty()) {
+            if (endProgram_) endProgram_();
+            return;
+        }
+    }
+    filePath_ = languagePath_ + file;
+}
+
+std::string Language::Lookup(const std::string& key) {
+    if (filePath_.empty()) Bind();
+    if (filePath_.empty()) return "";
+    std::string raw;
+    if (memory_) {
+        auto it = texts_.find(Fold(key));
+        if (it == texts_.end()) return echo_ ? "<" + key + ">" : std::string();
+        raw = it->second.substr(0, kProfileTextLimit);
+    } else {
+        if (!warned_ && !LoadProfileFile(filePath_)) {
+            warned_ = true;
+            if (warn_) warn_("kestrava: cannot read the language file " + filePath_ + "; texts will be blank");
+        }
+        raw = GetPrivateProfileString("Language", key, "Not Used", filePath_);
+    }
+    if (raw == "Not Used") return "";
+    std::replace(raw.begin(), raw.end(), '\xFF', ' ');
+    return memory_ ? raw : Cp1252ToUtf8(raw);
+}
+
+std::string Language::GetLanguageText(const std::string& key) { return Lookup(key); }
+
+std::string Language::GetLanguageTextWithProgress(const std::string& key) {
+    if (filePath_.empty()) Bind();
+    if (progressStep_) progressStep_();
+    return Lookup(key);
+}
+
+}  // namespace kv
