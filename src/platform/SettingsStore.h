@@ -23,7 +23,8 @@ public:
     // Every key of a section with its value, in stored order; empty when the section is absent.
     virtual std::vector<std::pair<std::string, std::string>> GetAllSettings(
         const std::string& app, const std::string& section) const = 0;
-    // Writes pending changes to their lasting place; true when nothing was lost.
+    // Writes pending changes to their lasting place and takes in changes another program made;
+    // true when nothing was lost.
     virtual bool Flush() { return true; }
 };
 

@@ -42,6 +42,7 @@ void Language::Bind() {
     read(file);
     if (file.empty()) {
         if (launchChanger_) launchChanger_();
+        settings_.Flush();  // picks up what the changer wrote to the store
         read(file);
         if (file.empty()) {
             if (endProgram_) endProgram_();
