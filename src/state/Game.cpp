@@ -1,5 +1,9 @@
 #include "state/Game.h"
 
+#include <cmath>
+
+#include <filesystem>
+
 #include "platform/Files.h"
 
 namespace kv {
@@ -48,16 +52,49 @@ void PlaySound(Game& g, const std::string& file, int flags) {
 }
 
 void Pause(Game& g, double seconds) {
-    double s = seconds * g.st.SpeedFactor;
-    if (s > 0) g.host.Wait(s);
+    // The span in single precision, times the speed factor ("/FAST" 0.5, "/SLOW" 2.0). The host
+    // waits on a monotonic clock, so the wait ends after the span even when the day changes.
+    const Single target = static_cast<Single>(seconds) * g.st.SpeedFactor;
+    if (target > 0 && std::isfinite(target)) g.host.Wait(target);
 }
 
+namespace {
+// The run-time library's text for the error numbers the game can meet.
+std::string ErrorDescription(int number) {
+    switch (number) {
+        case 5: return "Invalid procedure call or argument";
+        case 6: return "Overflow";
+        case 7: return "Out of memory";
+        case 9: return "Subscript out of range";
+        case 11: return "Division by zero";
+        case 13: return "Type mismatch";
+        case 52: return "Bad file name or number";
+        case 53: return "File not found";
+        case 57: return "Device I/O error";
+        case 61: return "Disk full";
+        case 62: return "Input past end of file";
+        case 70: return "Permission denied";
+        case 75: return "Path/File access error";
+        case 76: return "Path not found";
+        default: return "Application-defined or object-defined error " + std::to_string(number);
+    }
+}
+}  // namespace
+
 void ReportError(Game& g, int number, const std::string& source, const std::string& step) {
-    g.st.ErrorReported = kTrue;
     PlaySound(g, "ERROR.WAV");
-    std::string text = g.Text("KVMAIN0001") + " " + std::to_string(number) + g.st.NewLine +
-                       g.Text("KVMAIN0002") + " " + source + g.st.NewLine + g.Text("KVMAIN0003") +
-                       " " + (step.empty() ? std::string("<none> ") : step);
+    const std::string& nl = g.st.NewLine;
+    std::error_code ec;
+    const std::string folder = std::filesystem::current_path(ec).string();
+    std::string text = g.Text("KVMAIN0001") + nl + g.Text("KVMAIN0002") + nl + g.Text("KVMAIN0003") + nl + nl +
+                       g.Text("KVMAIN0004") + nl + nl + g.Text("KVMAIN0005") + ErrorDescription(number) + nl +
+                       g.Text("KVMAIN0006") + source + nl + g.Text("KVMAIN0007") + step + nl +
+                       g.Text("KVMAIN0008") + folder + nl + nl;
+    for (int k = 9; k <= 13; ++k) {
+        text += g.Text(std::string(k < 10 ? "KVMAIN000" : "KVMAIN00") + std::to_string(k));
+        if (k < 13) text += nl;
+    }
+    g.st.ErrorReported = kTrue;
     g.host.ShowErrorReport(text);
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 #include "platform/Codepage.h"
 #include "platform/Files.h"
@@ -45,6 +46,8 @@ void Language::Bind() {
         settings_.Flush();  // picks up what the changer wrote to the store
         read(file);
         if (file.empty()) {
+            // The program ends here; should the callback return, the changer is not started again.
+            bindFailed_ = true;
             if (endProgram_) endProgram_();
             return;
         }
@@ -53,7 +56,7 @@ void Language::Bind() {
 }
 
 std::string Language::Lookup(const std::string& key) {
-    if (filePath_.empty()) Bind();
+    if (filePath_.empty() && !bindFailed_) Bind();
     if (filePath_.empty()) return "";
     std::string raw;
     if (memory_) {
@@ -61,11 +64,13 @@ std::string Language::Lookup(const std::string& key) {
         if (it == texts_.end()) return echo_ ? "<" + key + ">" : std::string();
         raw = it->second.substr(0, kProfileTextLimit);
     } else {
-        if (!warned_ && !LoadProfileFile(filePath_)) {
+        auto file = LoadProfileFile(filePath_);
+        if (!file && !warned_) {
             warned_ = true;
             if (warn_) warn_("kestrava: cannot read the language file " + filePath_ + "; texts will be blank");
         }
-        raw = GetPrivateProfileString("Language", key, "Not Used", filePath_);
+        std::optional<std::string> text = file ? file->Get("Language", key) : std::nullopt;
+        raw = text ? text->substr(0, kProfileTextLimit) : std::string("Not Used");
     }
     if (raw == "Not Used") return "";
     std::replace(raw.begin(), raw.end(), '\xFF', ' ');
@@ -75,7 +80,7 @@ std::string Language::Lookup(const std::string& key) {
 std::string Language::GetLanguageText(const std::string& key) { return Lookup(key); }
 
 std::string Language::GetLanguageTextWithProgress(const std::string& key) {
-    if (filePath_.empty()) Bind();
+    if (filePath_.empty() && !bindFailed_) Bind();
     if (progressStep_) progressStep_();
     return Lookup(key);
 }

@@ -50,6 +50,7 @@ private:
     std::string languagePath_;
     std::string filePath_;
     bool warned_ = false;
+    bool bindFailed_ = false;
     bool memory_ = false;
     bool echo_ = false;
     std::map<std::string, std::string> texts_;  // folded key -> text (memory mode)
