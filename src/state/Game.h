@@ -6,8 +6,10 @@
 #include <string>
 
 #include "platform/SettingsStore.h"
+#include "state/Configs.h"
 #include "state/GameState.h"
 #include "state/Host.h"
+#include "state/Options.h"
 #include "state/Random.h"
 #include "text/Language.h"
 
@@ -26,6 +28,11 @@ struct Game {
     // window is used instead of the platform's box. Set from the option settings.
     std::array<Flag, 51> MessageSuppressed{};
     bool UseQuietDialogs = true;
+
+    // The option settings as the options window shows them, and the player-name boxes with
+    // the count of stored configuration names.
+    OptionSettings options;
+    ConfigNameBoxes configNames;
 
     float Rnd() { return rng.Rnd(); }
     std::string Text(const std::string& key) { return lang.GetLanguageText(key); }

@@ -217,6 +217,46 @@ struct GameState {
     bool UpgradeAllFlag = false, CaptureAllFlag = false, ShowCloakFlag = false,
          ShowStarsFlag = false, DebugMode = false;
 
+    // ---- Upgrades, retrofits, Morv countdown and automatic shields: window data ------------
+    // The info window's Morv countdown bar: the starting count as text, and the bar's length as
+    // a fraction of the starbase line (1.0 = full).
+    std::string MorvTimerTag;
+    Single MorvTimerBar = 0;
+    // Whether each retrofit kind's cover is open, i.e. its button shown (kind - 1).
+    std::array<bool, 5> RetrofitCoverOpen{};
+    // Shield page of the library options and the computer panel's automatic-shields switch:
+    // level 1 maximum, 2 minimum, 3 energy saver (0 none); frequency 0 constantly, 1 on
+    // entering a quadrant, 2 never (-1 none); the reserve as its caption shows it.
+    Integer LibShieldLevel = 2;
+    Integer LibShieldFrequency = 0;
+    std::string LibShieldReserve = "100";
+    Flag ComAutoShields = kTrue;
+    Long ComAutoShieldsColor = 0;  // 0 while usable; another colour marks it damaged
+    Flag ShieldRaisePending = 0;   // armed to act; not saved
+
+    // ---- Hostile recount: turn-engine state kept for the whole run, not saved --------------
+    // The galaxy-wide hostile count at the previous recount (mission types 0 and 2).
+    Long LastEnemyCount = 0;
+
+    // ---- End-of-action refresh, alert condition and status lamps -----------------------------
+    // Turn-engine state kept for the whole run, not saved. The technology clock: refreshes
+    // counted towards the next rise of TechLevel, and the count at which it rises (0 = none
+    // drawn yet). The alarms of the current red or yellow spell.
+    Long TechTurnCounter = 0, TechRiseThreshold = 0;
+    Flag RedAlertSounded = 0, YellowAlertSounded = 0;
+    // What the windows show of it (they only draw this data): the general report's condition
+    // box (palette colour of label and shape, palette colour of the label's text, caption);
+    // the status lamps 1..6 (background and text colours as 0xBBGGRR; entry 0 unused); the info
+    // window's starbase line and the TurnPassedWarp it last saw; the galaxy chart's blink
+    // (a starbase calls for help) and the short-range scan's shield animation.
+    Integer ConditionColour = 2, ConditionTextColour = 15;
+    std::string ConditionCaption;
+    std::array<Long, 7> LampBackColor{0, 0x80, 0x80, 0x80, 0x4000, 0x4000, 0x80};
+    std::array<Long, 7> LampForeColor{0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0};
+    std::string StarbaseLine;
+    Integer LastTurnPassedWarp = 0;
+    Flag GalaxyBlink = 0, ShieldAnimation = 0;
+
     // ---- Window data kept with the game ---------------------------------------------------
     // Fill and border colours of the general report's upgrade indicators 1..5 (24-bit RGB;
     // -1 = the button-face colour), and its mission-type marker (0..3; -1 none).

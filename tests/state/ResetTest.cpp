@@ -11,10 +11,11 @@
 namespace kv {
 namespace {
 
-// Draws of a reset: the force, the time, then TechLevel - 1 upgrade draws for each of 5 slots.
+// Draws of a reset without luck: the force, the time, then for each of the 5 slots the arrival
+// test of its standard grant and TechLevel - 1 chance draws.
 ScriptedRandom ResetDraws(float force, float time, int techLevel, float upgradeDraw = 0.99f) {
     ScriptedRandom r{force, time};
-    r.Push(static_cast<size_t>(5 * (techLevel - 1)), upgradeDraw);
+    r.Push(static_cast<size_t>(5 * techLevel), upgradeDraw);
     return r;
 }
 
@@ -115,9 +116,9 @@ TEST(ResetGameState, EmptiesTheGameAndFillsTheStores) {
 }
 
 TEST(ResetGameState, UpgradeDrawsFollowTheChanceTable) {
-    // TechLevel 1: no draws beyond the force and the time; every slot at the standard level.
+    // TechLevel 1: no chance draws, only each standard grant's arrival test.
     {
-        ScriptedRandom rng{0.5f, 0.5f};
+        ScriptedRandom rng{0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
         test::TestGame tg(rng);
         tg.game.st.TechLevel = 1;
         ResetGameState(tg.game);
@@ -126,7 +127,7 @@ TEST(ResetGameState, UpgradeDrawsFollowTheChanceTable) {
     }
     // UpgradeAllFlag: TechLevel grants per slot; a draw is still made for each chance.
     {
-        ScriptedRandom rng = ResetDraws(0.5f, 0.5f, 3);
+        ConstantRandom rng(0.5f);
         test::TestGame tg(rng);
         tg.game.st.TechLevel = 3;
         tg.game.st.UpgradeAllFlag = true;
@@ -138,13 +139,17 @@ TEST(ResetGameState, UpgradeDrawsFollowTheChanceTable) {
         EXPECT_EQ(tg.game.st.MaxTorpedoesClass2, 20);
         EXPECT_EQ(tg.game.st.MaxTorpedoesClass1, 70);
         EXPECT_EQ(tg.game.st.LRSRange, 3);
-        EXPECT_EQ(rng.Remaining(), 0u);
     }
     // The chance falls as 1/n: slot 2 (33%) wins its first draw at 0.32 but not its second
-    // (16.5%) at 0.2; slot 1 (15%) loses at 0.2.
+    // (16.5%) at 0.2; slot 1 (15%) loses at 0.2. Every granted level ends with an arrival-test
+    // draw (0.5 here, far from drawing the Morv in).
     {
-        ScriptedRandom rng{0.5f, 0.5f, /*slot1*/ 0.2f, 0.2f, /*slot2*/ 0.32f, 0.2f,
-                           /*slot3*/ 0.9f, 0.9f, /*slot4*/ 0.9f, 0.9f, /*slot5*/ 0.1f, 0.05f};
+        ScriptedRandom rng{0.5f, 0.5f,
+                           /*slot1*/ 0.5f, 0.2f, 0.2f,
+                           /*slot2*/ 0.5f, 0.32f, 0.5f, 0.2f,
+                           /*slot3*/ 0.5f, 0.9f, 0.9f,
+                           /*slot4*/ 0.5f, 0.9f, 0.9f,
+                           /*slot5*/ 0.5f, 0.1f, 0.5f, 0.05f, 0.5f};
         test::TestGame tg(rng);
         tg.game.st.TechLevel = 3;
         tg.game.st.UpgradesOn = kTrue;

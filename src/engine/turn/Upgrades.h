@@ -1,13 +1,34 @@
 #pragma once
+// The ship's five upgrades (energy capacity, shields, class-2 torpedoes, torpedo capacity,
+// long-range sensors) and the technology limit they stand under.
 #include "state/Game.h"
 
 namespace kv {
 
-// Grants one level of upgrade slot 1..5 (or refuses it at the technology limit) and derives
-// the capacities that follow from the slot's level.
+// Grants one level of upgrade slot 1..5, or refuses it at the technology limit (with a notice
+// and no other change), and derives the capacities that follow from the slot's level:
+// MaxEnergy, MaxShields, ShieldFactor, TorpedoClass2Power, the torpedo capacities, LRSRange.
+// While no Morv countdown runs, a slot already at the limit may start one (a draw > 0.5), and
+// with upgrades switched off a slot falls back to level 0 before the grant. Every granted
+// level ends with the Morv arrival test. Other slot numbers change no value.
 void StartUpgrade(Game& g, int slot);
 
-// Fill colour of an upgrade indicator for a level 1..9 (-1 = button face).
+// Rebuilds the values derived from the levels now in UpgradeTable (a loaded game), as the
+// grants from level 0 would, but without the Morv arrival tests, draws or notices, so that
+// loading a game never changes it. Also sets the indicators' colours.
+void RestoreUpgrades(Game& g);
+
+// Fill colour of an upgrade indicator for a level 1..9 (24-bit RGB; -1 = the button face).
 Long UpgradeLevelColor(int level);
+
+// Lists the upgrades standing above the standard level 1 in a notice. With `announce` (the
+// game start) the list also goes to the message log. Upgrades switched off: KVGAME0128 only;
+// none above level 1: KVGAME0154 with the line KVGAME0136.
+void DescribeUpgrade(Game& g, bool announce);
+
+// The game-start announcement: the upgrade list, and below skill level 3 the position of one
+// friendly starbase, below skill level 5 the position of the hostile starbase (charted in
+// KnownGalaxy and told to the player).
+void AnnounceUpgrades(Game& g);
 
 }  // namespace kv

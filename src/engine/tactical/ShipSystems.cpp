@@ -1,0 +1,21 @@
+#include "engine/tactical/ShipSystems.h"
+
+#include "engine/computer/Displays.h"
+#include "state/Numeric.h"
+
+namespace kv {
+
+void LowerShields(Game& g) {
+    GameState& s = g.st;
+    if (s.ShieldLevel == 0 || s.SystemDamage[8] + s.SystemDamage[6] != 0.0f) return;
+    PrintOutput(g, g.Text("KVBASIC0176"));
+    PlaySound(g, "SHIELDDN.WAV");
+    s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) + s.ShieldLevel);
+    s.ShieldLevel = 0;
+    UpdateBars(g);
+}
+
+// Placeholder until the self-destruct is built.
+void SelfDestruct(Game& g) { g.host.Refresh("SelfDestruct"); }
+
+}  // namespace kv

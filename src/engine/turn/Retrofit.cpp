@@ -1,0 +1,91 @@
+#include "engine/turn/Retrofit.h"
+
+#include "engine/computer/AutoShields.h"
+#include "engine/computer/Displays.h"
+#include "engine/tactical/ShortRangeScan.h"
+#include "state/Numeric.h"
+
+namespace kv {
+namespace {
+
+// Opens or closes a kind's cover: the data first, then the panel shows it.
+void ShowSlot(Game& g, int kind, bool opening) {
+    g.st.RetrofitCoverOpen[kind - 1] = opening;
+    g.host.ShowRetrofitSlots(kind, opening);
+}
+
+// The engine-power boost: a twentieth of the capacity, never beyond what the capacity leaves
+// beside the shields.
+void BoostEnergy(Game& g) {
+    GameState& s = g.st;
+    s.ShipEnergy = CLng(s.MaxEnergy / 20.0 + s.ShipEnergy);
+    if (static_cast<long long>(s.ShieldLevel) + s.ShipEnergy > s.MaxEnergy)
+        s.ShipEnergy = Clamp32(static_cast<long long>(s.MaxEnergy) - s.ShieldLevel);
+    UpdateBars(g);
+}
+
+// One repair attempt on the chosen system: 15 % succeed (the use then ends this turn); of the
+// failures 40 % harm the ship instead.
+void AttemptRepair(Game& g, std::string& tag) {
+    GameState& s = g.st;
+    if (g.Rnd() > 0.85f) {
+        const int system = s.RetrofitSystem;
+        if (system >= 1 && system <= 8) {
+            s.SystemDamage[system] = 0;
+            MessageBox(g, -1, g.Text("KVGAME0032") + s.SystemNames[system], 0);
+            UpdateCommandState(g);
+            UpdateGeneralReport(g);
+            UpdateDamageReport(g);
+            UpdateZarvoniReport(g);
+            if (system == 2) SRS(g);
+            if (system == 2 || system == 6 || system == 8) RaiseLowerShields(g, 0);
+        }
+        tag = "0";
+    } else if (g.Rnd() > 0.6f) {
+        g.host.DamageSystem(100, 0);
+    }
+}
+
+}  // namespace
+
+void Retrofit(Game& g) {
+    GameState& s = g.st;
+    for (int kind = 1; kind <= 5; ++kind) {
+        std::string& tag = s.RetrofitButtonTag[kind - 1];
+        Integer& uses = s.RetrofitSlots[kind];
+        if (!tag.empty()) {
+            if (kind == 1) {
+                BoostEnergy(g);
+            } else if (kind == 5) {
+                AttemptRepair(g, tag);
+                if (!s.GameRunning) return;
+            }
+            const double left = Val(tag) - 1;
+            tag = CStr(left);
+            if (left <= 0) {
+                tag.clear();
+                // One use spent; a count never goes below none.
+                if (uses > 0) --uses;
+            }
+        }
+        const bool open = s.RetrofitCoverOpen[kind - 1];
+        if (!open && uses > 0) ShowSlot(g, kind, true);
+        if (open && uses <= 0) {
+            tag.clear();
+            uses = 0;
+            ShowSlot(g, kind, false);
+        }
+    }
+    g.host.Refresh("RetrofitPanel");
+}
+
+std::string RetrofitCountCaption(const GameState& st, int kind) {
+    if (kind < 1 || kind > 5 || st.RetrofitSlots[kind] <= 1) return "";
+    return CStr(static_cast<long long>(st.RetrofitSlots[kind]));
+}
+
+bool RetrofitIsActive(const GameState& st, int kind) {
+    return kind >= 1 && kind <= 5 && !st.RetrofitButtonTag[kind - 1].empty();
+}
+
+}  // namespace kv

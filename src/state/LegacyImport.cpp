@@ -1,0 +1,99 @@
+#include "state/LegacyImport.h"
+
+#include "platform/Codepage.h"
+#include "platform/Files.h"
+#include "platform/Profile.h"
+#include "state/Game.h"
+#include "state/Numeric.h"
+#include "state/Options.h"
+#include "state/Utilities.h"
+
+namespace kv {
+namespace {
+
+// The file keeps positions of windows 1..14 (the store has one more).
+constexpr int kLegacyWindows = 14;
+
+const char* const kLegacyKeys[13] = {"Sound",           "BackGround",     "Color",
+                                     "Picture",         "OutputFontSize", "OutputFontBold",
+                                     "OutputFontItalics", "OutputBackColor", "OutputForeColor",
+                                     "CommandBar",      "ThemeSounds",    "Messages",
+                                     "KeepTech"};
+
+Long PixelsToTwips(const std::string& text) {
+    return Clamp32(static_cast<long long>(CLng(Val(text))) * kTwipsPerPixel);
+}
+
+}  // namespace
+
+std::string LegacyIniPath() {
+    std::string folder = UserConfigFolder();
+    std::string found = FindFile(folder, "KESTRAVA.INI");
+    return found.empty() ? folder + "KESTRAVA.INI" : found;
+}
+
+std::string ReadLegacyValue(const std::string& section, const std::string& key) {
+    std::string v = GetPrivateProfileString(section, key, kNotUsed, LegacyIniPath());
+    size_t nul = v.find('\0');
+    if (nul != std::string::npos) v.resize(nul);
+    return Cp1252ToUtf8(v);
+}
+
+void ImportIniSettings(Game& g, const std::string& config) {
+    OptionSettings& o = g.options;
+    const bool general = config == "General";
+    std::string v[14];
+    for (int i = 0; i < 13; ++i) v[i] = ReadLegacyValue(config, kLegacyKeys[i]);
+    v[13] = ReadLegacyValue(config, general ? "ConfigByName" : "Reports");
+    if (v[0] == kNotUsed) {
+        SaveSettings(g, config);
+        return;
+    }
+
+    ApplyCommandBar(g, CommandBarValue(v[9]));
+
+    if (!general) {
+        // Absent keys read as 0 here: the window goes to that screen edge.
+        for (int n = 1; n <= kLegacyWindows; ++n) {
+            WindowGeometry& w = o.Window[static_cast<size_t>(n)];
+            w.Left = PixelsToTwips(ReadLegacyValue(config, "Window" + std::to_string(n) + "X"));
+            w.Top = PixelsToTwips(ReadLegacyValue(config, "Window" + std::to_string(n) + "Y"));
+            if (n == 1) {
+                w.Width = PixelsToTwips(ReadLegacyValue(config, "Window1W"));
+                w.Height = PixelsToTwips(ReadLegacyValue(config, "Window1H"));
+            }
+        }
+        KeepWindowsOnScreen(g, kLegacyWindows);
+    }
+
+    ApplyCheckText(o.chkSound, v[0]);
+    o.optPicture = v[1] == "Picture";
+    o.optNone = v[1] == "None";
+    o.optColor = v[1] == "Color";
+    ApplyColorText(o.lblColor, v[2]);
+    // An absent picture is no picture (not a file called "Not Used").
+    o.CMDialogFileName = v[3] == kNotUsed ? std::string() : v[3];
+    g.st.BackgroundPicture = o.CMDialogFileName;
+    double size = Val(v[4]);
+    if (size > 0 && size <= 2048) o.lblPreviewSize = static_cast<Single>(size);
+    ApplyCheckText(o.chkBold, v[5]);
+    ApplyCheckText(o.chkItalics, v[6]);
+    ApplyColorText(o.lblBackColor, v[7]);
+    ApplyColorText(o.lblForeColor, v[8]);
+    ApplyCheckText(o.chkSuppress, v[10]);
+    ApplyMessagesText(g, v[11] == kNotUsed ? std::string(kOptionMessageSlots, '1') : v[11]);
+    ApplyCheckText(o.chkKeepTech, v[12]);
+    if (general) ApplyCheckText(o.chkNameConfig, v[13]);
+    else ApplyReportsText(o, v[13]);
+
+    g.host.Refresh("LibOptions");
+
+    LoadBackgroundPictureOption(g, "KVMAIN0067", "KVMAIN0068");
+    g.host.Refresh("Background");
+    if (o.optColor) g.host.SetBackgroundColor(o.lblColor);
+    if (o.optNone) g.host.HideBackground();
+
+    ApplyClosingOptionSteps(g);
+}
+
+}  // namespace kv

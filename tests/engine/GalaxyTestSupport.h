@@ -1,0 +1,118 @@
+#pragma once
+// Shared fixtures of the galaxy tests: a host that records the chart, sector and loss requests,
+// a game built on it, and an in-memory source of star systems.
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/turn/SolarSystems.h"
+#include "platform/SettingsStore.h"
+#include "state/Game.h"
+#include "support/TestGame.h"
+
+namespace kv::test {
+
+class GalaxyHost : public RecordingHost {
+public:
+    void DrawSector(int row, int col, int code) override {
+        events.push_back("draw:" + std::to_string(row) + "," + std::to_string(col) + "," + std::to_string(code));
+    }
+    void ResetSRSCells() override { events.push_back("resetcells"); }
+    void SetChartQuadrantColor(int index, long color) override {
+        chart[index] = color;
+        events.push_back("chart:" + std::to_string(index) + "," + std::to_string(color));
+    }
+    void FrameChartQuadrant(int index) override {
+        framed = index;
+        events.push_back("frame:" + std::to_string(index));
+    }
+    void HideExplorationConsole() override { events.push_back("hideconsole"); }
+    void ShowShipLost() override { events.push_back("shiplost"); }
+
+    std::map<int, long> chart;
+    int framed = -1;
+};
+
+// A game whose language texts read as "<KEY>".
+struct GalaxyGame {
+    explicit GalaxyGame(Random& r) : game(r, settings, host) {
+        game.lang.UseTexts({});
+        game.lang.SetEchoMissing(true);
+    }
+    MemorySettingsStore settings;
+    GalaxyHost host;
+    Game game;
+};
+
+// Star systems from memory: a list read in order and named descriptors that each serve once.
+class MemorySystemSource : public StarSystemSource {
+public:
+    void ListDescriptors(Game&) override {
+        for (auto& d : descriptors) d.used = false;
+    }
+    bool OpenList(Game&, std::string& path) override {
+        path = "memory/SOLARSYS.TXT";
+        next = 0;
+        return canOpen;
+    }
+    bool ReadSystem(SolarSystemRecord& rec) override {
+        if (next >= systems.size()) return false;
+        const SolarSystemRecord& src = systems[next++];
+        rec.Name = src.Name;
+        rec.SystemValue2 = src.SystemValue2;
+        rec.PlanetCount = src.PlanetCount;
+        for (int p = 0; p < src.PlanetCount && p < 10; ++p) {
+            rec.Planets[p] = src.Planets[p];
+            rec.Planets[p].PlanetBits = 0;
+        }
+        ++reads;
+        return true;
+    }
+    void LoadDescriptor(Game&, SolarSystemRecord& rec) override {
+        ++loadCalls;
+        for (auto& d : descriptors) {
+            if (d.used || (!rec.DescriptorName.empty() && d.name != rec.DescriptorName)) continue;
+            rec.Name = d.rec.Name;
+            rec.SystemValue2 = d.rec.SystemValue2;
+            rec.PlanetCount = d.rec.PlanetCount;
+            for (int p = 0; p < d.rec.PlanetCount && p < 10; ++p) rec.Planets[p] = d.rec.Planets[p];
+            rec.DescriptorName = d.name;
+            d.used = true;
+            ++loads;
+            return;
+        }
+    }
+
+    // Adds a system to the list (or, with a descriptor name, a descriptor).
+    static SolarSystemRecord Make(const std::string& name, int planets, long goalPlanets = 0) {
+        SolarSystemRecord r;
+        r.SetName(name);
+        r.SystemValue2 = 3;
+        r.PlanetCount = static_cast<Integer>(planets);
+        for (int p = 0; p < planets; ++p) {
+            r.Planets[p].PlanetValue1 = static_cast<Integer>(p + 1);
+            r.Planets[p].PlanetValue5 = static_cast<Integer>(p % 14 + 1);
+            r.Planets[p].PlanetFlag = 99;  // set to 0 by the set-up
+            r.Planets[p].PlanetValue4 = p < goalPlanets ? 2 * 16384 : 16384;
+        }
+        return r;
+    }
+    void AddSystems(int count) {
+        for (int i = 0; i < count; ++i) systems.push_back(Make("Star" + std::to_string(i + 1), i % 5 + 1));
+    }
+    void AddDescriptor(const std::string& name, SolarSystemRecord rec) { descriptors.push_back({name, std::move(rec), false}); }
+
+    struct Descriptor {
+        std::string name;
+        SolarSystemRecord rec;
+        bool used = false;
+    };
+    std::vector<SolarSystemRecord> systems;
+    std::vector<Descriptor> descriptors;
+    size_t next = 0;
+    bool canOpen = true;
+    int reads = 0, loads = 0, loadCalls = 0;
+};
+
+}  // namespace kv::test

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "engine/turn/Retrofit.h"
+#include "support/TestGame.h"
+
+namespace kv {
+namespace {
+
+// Records the panel's slides and the hits the repair retrofit asks for.
+class RetrofitHost : public test::RecordingHost {
+public:
+    void ShowRetrofitSlots(int kind, bool opening) override {
+        events.push_back((opening ? "open:" : "close:") + std::to_string(kind));
+    }
+    void DamageSystem(double amount, int system) override {
+        events.push_back("damage:" + std::to_string(static_cast<int>(amount)) + "/" + std::to_string(system));
+        if (loseShipOnHit) game->st.GameRunning = kFalse;
+    }
+    bool loseShipOnHit = false;
+    Game* game = nullptr;
+};
+
+struct RetrofitTest : ::testing::Test {
+    ScriptedRandom rng;
+    MemorySettingsStore settings;
+    RetrofitHost host;
+    Game game{rng, settings, host};
+    GameState& s = game.st;
+
+    void SetUp() override {
+        game.lang.UseTexts({});
+        game.lang.SetEchoMissing(true);
+        host.game = &game;
+        s.GameRunning = kTrue;
+        s.MaxEnergy = 5000;
+        s.SystemNames = {"", "Warp", "SRS", "LRS", "Phasers", "Torpedoes", "Shields", "DC", "Computer"};
+    }
+    // A kind switched on with `uses` held and `turns` to go, its button shown.
+    void Active(int kind, Integer uses, const std::string& turns) {
+        s.RetrofitSlots[kind] = uses;
+        s.RetrofitButtonTag[kind - 1] = turns;
+        s.RetrofitCoverOpen[kind - 1] = true;
+    }
+    bool Has(const std::string& event) const {
+        return std::find(host.events.begin(), host.events.end(), event) != host.events.end();
+    }
+};
+
+TEST_F(RetrofitTest, EnginePowerBoostsEnergyWithinCapacity) {
+    struct Case {
+        Long energy;
+        Integer shields;
+        Long after;
+    };
+    const Case cases[] = {{3000, 0, 3250}, {4900, 0, 5000}, {4900, 500, 4500}, {4000, 750, 4250}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.energy);
+        Active(1, 1, "3");
+        s.ShipEnergy = c.energy;
+        s.ShieldLevel = c.shields;
+        Retrofit(game);
+        EXPECT_EQ(s.ShipEnergy, c.after);
+        EXPECT_EQ(s.RetrofitButtonTag[0], "2");
+        EXPECT_TRUE(Has("refresh:UpdateBars"));
+    }
+}
+
+TEST_F(RetrofitTest, CountdownSpendsAUseAndCoversTheLastOne) {
+    // Two uses: the first one ends, the button stays shown with one use left.
+    Active(3, 2, "1");
+    Retrofit(game);
+    EXPECT_EQ(s.RetrofitButtonTag[2], "");
+    EXPECT_FALSE(RetrofitIsActive(s, 3));
+    EXPECT_EQ(s.RetrofitSlots[3], 1);
+    EXPECT_TRUE(s.RetrofitCoverOpen[2]);
+    EXPECT_FALSE(Has("close:3"));
+
+    // The last use ends: the cover closes.
+    s.RetrofitButtonTag[2] = "1";
+    Retrofit(game);
+    EXPECT_EQ(s.RetrofitSlots[3], 0);
+    EXPECT_FALSE(s.RetrofitCoverOpen[2]);
+    EXPECT_TRUE(Has("close:3"));
+
+    // A tag that reads as no number ends the use at once.
+    Active(4, 1, "x");
+    Retrofit(game);
+    EXPECT_EQ(s.RetrofitButtonTag[3], "");
+    EXPECT_EQ(s.RetrofitSlots[4], 0);
+    EXPECT_EQ(rng.Used(), 0u);
+}
+
+TEST_F(RetrofitTest, CoversFollowTheUsesHeld) {
+    s.RetrofitSlots = {0, 0, 1, 3, 0, 0};
+    s.RetrofitCoverOpen = {false, false, false, true, false};
+    s.RetrofitButtonTag[3] = "2";  // kind 4 open but no use held: closed and cleared
+    s.RetrofitSlots[4] = 0;
+    Retrofit(game);
+    EXPECT_TRUE(Has("open:2"));
+    EXPECT_TRUE(Has("open:3"));
+    EXPECT_TRUE(Has("close:4"));
+    EXPECT_FALSE(Has("open:1"));
+    EXPECT_EQ(s.RetrofitCoverOpen, (std::array<bool, 5>{false, true, true, false, false}));
+    EXPECT_EQ(s.RetrofitButtonTag[3], "");
+    EXPECT_EQ(RetrofitCountCaption(s, 2), "");
+    EXPECT_EQ(RetrofitCountCaption(s, 3), "3");
+    EXPECT_EQ(RetrofitCountCaption(s, 1), "");
+}
+
+TEST_F(RetrofitTest, RepairOfADestroyedSystem) {
+    struct Case {
+        const char* name;
+        std::vector<float> draws;
+        bool repaired, hit;
+        std::string tagAfter;
+    };
+    const Case cases[] = {
+        {"success ends the use at once", {0.9f}, true, false, ""},
+        {"failure that harms the ship", {0.85f, 0.61f}, false, true, "4"},
+        {"failure without harm", {0.5f, 0.6f}, false, false, "4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.events.clear();
+        host.notices.clear();
+        Active(5, 1, "5");
+        s.RetrofitSystem = 3;
+        s.SystemDamage[3] = 8.0f;
+        for (float d : c.draws) rng.Push(d);
+        Retrofit(game);
+        EXPECT_EQ(rng.Remaining(), 0u);
+        EXPECT_FLOAT_EQ(s.SystemDamage[3], c.repaired ? 0.0f : 8.0f);
+        EXPECT_EQ(host.notices, c.repaired ? std::vector<std::string>{"<KVGAME0032>LRS"}
+                                           : std::vector<std::string>{});
+        EXPECT_EQ(Has("damage:100/0"), c.hit);
+        EXPECT_EQ(s.RetrofitButtonTag[4], c.tagAfter);
+        EXPECT_EQ(s.RetrofitSlots[5], c.repaired ? 0 : 1);
+    }
+}
+
+TEST_F(RetrofitTest, RepairOfTheSensorsRedrawsTheScan) {
+    Active(5, 2, "6");
+    s.RetrofitSystem = 2;
+    s.SystemDamage[2] = 7.5f;
+    rng.Push(0.95f);
+    Retrofit(game);
+    EXPECT_TRUE(Has("refresh:UpdateCommandState"));
+    EXPECT_TRUE(Has("refresh:UpdateDamageReport"));
+    EXPECT_EQ(s.RetrofitSlots[5], 1);
+    EXPECT_EQ(s.RetrofitButtonTag[4], "");
+}
+
+TEST_F(RetrofitTest, AHitThatLosesTheShipStopsTheStep) {
+    host.loseShipOnHit = true;
+    Active(5, 1, "5");
+    s.RetrofitSystem = 1;
+    s.SystemDamage[1] = 8.0f;
+    rng.Push(0.1f);
+    rng.Push(0.9f);
+    Retrofit(game);
+    EXPECT_TRUE(Has("damage:100/0"));
+    EXPECT_EQ(s.RetrofitButtonTag[4], "5");  // not counted down
+    EXPECT_FALSE(Has("refresh:RetrofitPanel"));
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,377 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "state/SavedGame.h"
+#include "support/TestGame.h"
+#include "state/SaveTestSupport.h"
+
+namespace kv {
+namespace {
+
+using savetest::ReadAll;
+using savetest::ScratchFolder;
+using savetest::WriteAll;
+
+const std::array<std::string, 4> kConditionWords = {"YELLOW", "DOCKED", "GREEN", "*RED*"};
+
+// A game ready to save or load: condition words, a sound folder with ERROR.WAV and a device.
+struct SaveGame_ {
+    explicit SaveGame_(const ScratchFolder& dir) : rng(7), tg(rng) {
+        auto& s = tg.game.st;
+        s.ConditionNames = kConditionWords;
+        s.SoundsPath = dir.Path() + "sounds/";
+        std::filesystem::create_directories(s.SoundsPath);
+        WriteAll(s.SoundsPath + "ERROR.WAV", "RIFF");
+        s.WaveDevicePresent = 1;
+        s.SoundOn = kTrue;
+        s.TechLevel = 3;
+        s.UpgradesOn = kTrue;  // no notices from the reset's upgrade grants
+    }
+    SeededRandom rng;
+    test::TestGame tg;
+};
+
+size_t CountLines(const std::string& plain) {
+    size_t n = 0;
+    for (size_t p = plain.find("\r\n"); p != std::string::npos; p = plain.find("\r\n", p + 2)) ++n;
+    return n;
+}
+
+// What a refused load leaves: the reset state, no file name, no running game.
+void ExpectNothingLoaded(const GameState& s) {
+    EXPECT_EQ(s.GameFileName, "");
+    EXPECT_FALSE(s.GameRunning);
+    EXPECT_EQ(s.Galaxy, Grid9{});
+    EXPECT_EQ(s.ShipQuadrantRow, 0);
+    for (const auto& rec : s.StarSystemTable) EXPECT_FALSE(rec.InUse());
+}
+
+TEST(SaveGame, WritesTheHeaderMagicAndOneLinePerItemAndStarSystem) {
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "known", {"first line", "second"}));
+
+    const std::string stored = ReadAll(dir.Path() + "known.KVW");
+    ASSERT_GE(stored.size(), 4u);
+    EXPECT_EQ(static_cast<unsigned char>(stored[0]), 213);
+    EXPECT_EQ(static_cast<unsigned char>(stored[1]), 168);
+    EXPECT_EQ(static_cast<unsigned char>(stored[2]), 182);
+    EXPECT_EQ(static_cast<unsigned char>(stored[3]), 177);
+    // Line ends are stored like any other character: the file is one unbroken run.
+    EXPECT_EQ(stored.find('\n'), std::string::npos);
+
+    const std::string plain = FlipSavedBytes(stored);
+    EXPECT_EQ(plain.substr(0, plain.find("\r\n")), "*WINV13* Jane Doe");
+    EXPECT_EQ(CountLines(plain), 481u + 20u);
+    EXPECT_EQ(plain.substr(plain.size() - 9), "#FALSE#\r\n");
+    // A star-system line: quoted 20-character name and descriptor, printed numbers.
+    const std::string line = "\"Sys 1-1" + std::string(13, ' ') +
+                             "\",\"SYS11.ssd\", 3 ,-3 , 1 , 8 ,-68999 , 0 , 0 , 1 , 32769 , 0 , 0 ,-.5 , 1 ,-1 , 2 ,";
+    EXPECT_NE(plain.find(line), std::string::npos);
+    EXPECT_EQ(ReadAll(dir.Path() + "known.LOG"), "first line\r\nsecond\r\n");
+}
+
+TEST(SaveGame, RoundTripsEveryItemAndTheLog) {
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    a.tg.game.st.GameChanged = kTrue;
+    const std::vector<std::string> log = {"Kapit\xC3\xA4n's log", "", "line, with comma"};
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "round.KVW", log));
+    EXPECT_FALSE(a.tg.game.st.GameChanged);
+    EXPECT_EQ(a.tg.game.st.GameFileName, dir.Path() + "round");
+
+    SaveGame_ b(dir);
+    std::vector<std::string> logBack;
+    ASSERT_TRUE(LoadGame(b.tg.game, dir.Path() + "round", &logBack));
+    const GameState& s = b.tg.game.st;
+    EXPECT_TRUE(b.tg.host.notices.empty());
+    EXPECT_TRUE(s.GameRunning);
+    EXPECT_FALSE(s.GameChanged);
+    EXPECT_EQ(s.GameFileName, dir.Path() + "round.KVW");
+    EXPECT_EQ(s.ConfigName, "Jane Doe");
+    EXPECT_EQ(logBack, log);
+    // The log is shown, followed by the load notice.
+    std::vector<std::string> shown = log;
+    shown.push_back("<KVMAIN0074>");
+    EXPECT_EQ(b.tg.host.output, shown);
+    EXPECT_EQ(s.CaptainName, "Kapit\xC3\xA4n \"Ace\", Esq.");
+    EXPECT_EQ(s.ShieldFactor, 0.8f * 0.8f);
+    EXPECT_EQ(s.TimeLeft, 12.345678f);
+    EXPECT_EQ(s.TechLevel, 6.25);
+    EXPECT_EQ(s.ConditionText, "*RED*");
+    EXPECT_EQ(s.RetrofitButtonTag, (std::array<std::string, 5>{"3", "", "12", "", "7"}));
+    EXPECT_EQ(s.StarSystem(3, 3, 4), a.tg.game.st.StarSystem(3, 3, 4));
+    EXPECT_EQ(s.StarSystem(6, 6, 1).Planets[5].PlanetBits, -123456789012345LL);
+
+    // Every item reads back: the same state saves to the same bytes.
+    ASSERT_TRUE(SaveGame(b.tg.game, dir.Path() + "again", log));
+    EXPECT_EQ(FlipSavedBytes(ReadAll(dir.Path() + "again.KVW")), FlipSavedBytes(ReadAll(dir.Path() + "round.KVW")));
+}
+
+TEST(SaveGame, NamesDropTheStarAndCutOnlyTheFileName) {
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    a.tg.game.st.ShipQuadrantRow = a.tg.game.st.ShipQuadrantCol = 1;
+    a.tg.game.st.ShipSectorRow = a.tg.game.st.ShipSectorCol = 1;
+
+    a.tg.game.st.GameChanged = kTrue;
+    ASSERT_TRUE(SaveGame(a.tg.game, "*EMERGNCY", {}));
+    EXPECT_TRUE(std::filesystem::exists(dir.Data() + "EMERGNCY.KVW"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Data() + "EMERGNCY.LOG"));
+    EXPECT_EQ(a.tg.game.st.GameFileName, "EMERGNCY");
+    EXPECT_FALSE(a.tg.game.st.GameChanged);
+
+    std::filesystem::create_directories(dir.Path() + "my.games");
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "my.games/game.old.KVW", {}));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() + "my.games/game.KVW"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() + "my.games/game.LOG"));
+
+    // The timed save leaves the game marked as unsaved.
+    a.tg.game.st.GameChanged = kTrue;
+    ASSERT_TRUE(SaveGame(a.tg.game, "timesave", {}));
+    EXPECT_TRUE(a.tg.game.st.GameChanged);
+    EXPECT_TRUE(std::filesystem::exists(dir.Data() + "timesave.KVW"));
+
+    // Nothing is left of these names: nothing is written.
+    for (const char* name : {"", "*", ".hidden", "folder/.x"}) EXPECT_FALSE(SaveGame(a.tg.game, name, {})) << name;
+    EXPECT_TRUE(a.tg.host.notices.empty());
+}
+
+TEST(SaveGame, AFailedSaveKeepsThePreviousFilesWhole) {
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "keep", {"old log"}));
+    const std::string oldGame = ReadAll(dir.Path() + "keep.KVW");
+
+    // A writer that dies half-way through the game file.
+    a.tg.game.st.ShipEnergy = 1;
+    a.tg.game.st.GameChanged = kTrue;
+    auto dying = [&](const std::string& path, const std::string& bytes) {
+        WriteAll(path + ".partial", bytes.substr(0, bytes.size() / 2));
+        return false;
+    };
+    EXPECT_FALSE(SaveGame(a.tg.game, dir.Path() + "keep", {"new log"}, dying));
+    EXPECT_EQ(ReadAll(dir.Path() + "keep.KVW"), oldGame);
+    EXPECT_EQ(ReadAll(dir.Path() + "keep.LOG"), "old log\r\n");
+    EXPECT_TRUE(a.tg.game.st.GameChanged);
+    ASSERT_EQ(a.tg.host.notices.size(), 1u);
+    EXPECT_EQ(a.tg.host.notices[0], "<KVMAIN0071>\r\n" + dir.Path() + "keep.KVW");
+
+    // A log that cannot be replaced (a folder stands in its place): reported, still unsaved.
+    std::filesystem::create_directories(dir.Path() + "blocked.LOG");
+    EXPECT_FALSE(SaveGame(a.tg.game, dir.Path() + "blocked", {"x"}));
+    EXPECT_TRUE(a.tg.game.st.GameChanged);
+    EXPECT_EQ(a.tg.host.notices.back(), "<KVMAIN0071>\r\n" + dir.Path() + "blocked.LOG");
+}
+
+// Plain text of a hand-written fixture, stored as a game file.
+std::string StoreFixture(const ScratchFolder& dir, const std::string& fixture) {
+    std::string plain = ReadAll(std::string(KESTRAVA_TEST_DATA_DIR) + "/saves/" + fixture + ".txt");
+    EXPECT_FALSE(plain.empty()) << fixture;
+    std::string path = dir.Path() + fixture + ".KVW";
+    WriteAll(path, FlipSavedBytes(plain));
+    WriteAll(dir.Path() + fixture + ".LOG", "An old log\r\n");
+    return path;
+}
+
+TEST(LoadGame, OlderVersionsFollowTheirRules) {
+    struct Case {
+        const char* fixture;
+        int condition;          // from the text before 1.2, from the index from 1.2
+        const char* notes1;     // notes at the end of a star-system line before 1.2
+        bool scoreEligible;
+        Integer missionType;    // items 7 and 8 from 1.1
+        Integer retrofitSlot5;  // item 18 from 1.2
+    };
+    const Case cases[] = {
+        {"v10", kRed, "Rich in ore, watch out", false, 0, 0},
+        {"v11", kDocked, "Rich in ore, watch out", false, 2, 0},
+        {"v12", kRed, "", true, 2, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        ScratchFolder dir;
+        SaveGame_ g(dir);
+        g.tg.game.st.UpgradesOn = kTrue;
+        ASSERT_TRUE(LoadGame(g.tg.game, StoreFixture(dir, c.fixture)));
+        const GameState& s = g.tg.game.st;
+        EXPECT_EQ(s.ConfigName, "Jane");
+        EXPECT_EQ(s.ConditionIndex, c.condition);
+        EXPECT_EQ(s.ConditionText, kConditionWords[static_cast<size_t>(c.condition)]);
+        EXPECT_EQ(s.ScoreEligible, c.scoreEligible);
+        EXPECT_EQ(s.MissionType, c.missionType);
+        EXPECT_EQ(s.RetrofitSlots[5], c.retrofitSlot5);
+        // Files before 1.2 hold the levels of slots 4 and 5 the other way round.
+        const bool swapped = std::string(c.fixture) != "v12";
+        EXPECT_EQ(s.UpgradeTable[4], swapped ? 2 : 3);
+        EXPECT_EQ(s.UpgradeTable[5], swapped ? 3 : 2);
+        EXPECT_EQ(s.UpgradeTable[1], 2);
+        // Star systems in walk order: two in quadrant (1, 1), one in (8, 8).
+        EXPECT_EQ(s.StarSystem(1, 1, 1).Name, "Aldebrin            ");
+        EXPECT_EQ(s.StarSystem(1, 1, 1).Notes, c.notes1);
+        EXPECT_EQ(s.StarSystem(1, 1, 2).Notes, "");  // a lone quote: no notes
+        EXPECT_EQ(s.StarSystem(8, 8, 1).Name, "Tessaly             ");
+        EXPECT_EQ(s.StarSystem(8, 8, 1).DescriptorName, "");
+        EXPECT_EQ(s.StarSystem(8, 8, 1).SystemValue3, -4);
+        EXPECT_EQ(s.StarSystem(1, 1, 1).Planets[1].PlanetBits, 5000);
+        EXPECT_EQ(s.StarSystem(1, 1, 1).Planets[2].PlanetBits, -30000);
+        EXPECT_EQ(s.StarSystem(1, 1, 1).Planets[0].PlanetValue4, 32768);
+        EXPECT_EQ(s.CaptainName, "Commander");
+        EXPECT_EQ(s.ShipEnergy, 4321);
+        EXPECT_EQ(s.WarpFactor, 2.5f);
+        EXPECT_TRUE(s.GameRunning);
+        EXPECT_EQ(g.tg.host.output, (std::vector<std::string>{"An old log", "<KVMAIN0074>"}));
+    }
+}
+
+TEST(LoadGame, HeaderVersionsCompareExactly) {
+    ScratchFolder dir;
+    const std::string plain = FlipSavedBytes(
+        [&] {
+            SaveGame_ a(dir);
+            savetest::FillKnownState(a.tg.game.st);
+            EXPECT_TRUE(SaveGame(a.tg.game, dir.Path() + "base", {}));
+            return ReadAll(dir.Path() + "base.KVW");
+        }());
+    const std::string items = plain.substr(plain.find("\r\n"));
+    struct Case {
+        const char* header;
+        bool loads;
+        const char* config;
+    };
+    const Case cases[] = {
+        {"*WINV13* Jane Doe", true, "Jane Doe"},
+        {"*WINV130* Jane Doe", true, "Jane Doe"},   // 1.30
+        {"*WINV14* Jane Doe", false, ""},           // newer: refused
+        {"*WINV131* Jane Doe", false, ""},          // 1.31
+        {"*WINV2* x", false, ""},                   // 0.2: an older layout than 1.0
+        {"*WINV1X* Jane", false, ""},
+        {"*WINV* Jane", false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        SaveGame_ g(dir);
+        WriteAll(dir.Path() + "v.KVW", FlipSavedBytes(c.header + items));
+        EXPECT_EQ(LoadGame(g.tg.game, dir.Path() + "v.KVW"), c.loads);
+        EXPECT_EQ(g.tg.game.st.ConfigName, c.config);
+    }
+    // A newer file is refused with the error sound only.
+    SaveGame_ g(dir);
+    WriteAll(dir.Path() + "new.KVW", FlipSavedBytes("*WINV14* Jane" + items));
+    EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "new.KVW"));
+    EXPECT_TRUE(g.tg.host.notices.empty());
+    ASSERT_EQ(g.tg.host.sounds.size(), 1u);
+    EXPECT_NE(g.tg.host.sounds[0].find("ERROR.WAV"), std::string::npos);
+    ExpectNothingLoaded(g.tg.game.st);
+}
+
+TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
+    ScratchFolder dir;
+    std::string stored;
+    {
+        SaveGame_ a(dir);
+        savetest::FillKnownState(a.tg.game.st);
+        ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "good", {}));
+        stored = ReadAll(dir.Path() + "good.KVW");
+    }
+    const std::string plain = FlipSavedBytes(stored);
+    auto refused = [&](const std::string& bytes, const std::string& what) {
+        SCOPED_TRACE(what);
+        SaveGame_ g(dir);
+        g.tg.game.st.GameFileName = "previous";
+        WriteAll(dir.Path() + "bad.KVW", bytes);
+        EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "bad.KVW"));
+        EXPECT_EQ(g.tg.host.notices.size(), 1u);
+        ExpectNothingLoaded(g.tg.game.st);
+    };
+    // Truncated at every item boundary (every line end but the last).
+    size_t cuts = 0;
+    for (size_t p = plain.find("\r\n"); p + 2 < plain.size(); p = plain.find("\r\n", p + 2), ++cuts)
+        refused(FlipSavedBytes(plain.substr(0, p + 2)), "cut after byte " + std::to_string(p + 2));
+    EXPECT_EQ(cuts, 481u + 20u - 1u);
+    refused("", "empty file");
+    refused(FlipSavedBytes("*WINX13* Jane\r\n"), "wrong magic");
+    refused(plain, "an unsubstituted file");
+    refused(stored + FlipSavedBytes("1\r\n"), "an extra item");
+
+    // Missing file, and a directory in its place.
+    for (const std::string& path : {dir.Path() + "missing.KVW", dir.Path()}) {
+        SaveGame_ g(dir);
+        EXPECT_FALSE(LoadGame(g.tg.game, path));
+        EXPECT_EQ(g.tg.host.notices.size(), 1u);
+        ExpectNothingLoaded(g.tg.game.st);
+    }
+}
+
+TEST(LoadGame, AFlippedByteNeverHalfLoadsAGame) {
+    ScratchFolder dir;
+    std::string stored;
+    {
+        SaveGame_ a(dir);
+        savetest::FillKnownState(a.tg.game.st);
+        ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "good", {}));
+        stored = ReadAll(dir.Path() + "good.KVW");
+    }
+    WriteAll(dir.Path() + "flip.LOG", "");
+    int loaded = 0, refused = 0;
+    for (size_t i = 0; i < stored.size(); i += i < 40 ? 1 : 29) {
+        for (unsigned char mask : {0x01, 0xFF}) {
+            std::string bytes = stored;
+            bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) ^ mask);
+            WriteAll(dir.Path() + "flip.KVW", bytes);
+            SaveGame_ g(dir);
+            if (LoadGame(g.tg.game, dir.Path() + "flip.KVW")) {
+                ++loaded;
+                EXPECT_TRUE(g.tg.game.st.GameRunning);
+                EXPECT_EQ(g.tg.game.st.GameFileName, dir.Path() + "flip.KVW");
+            } else {
+                ++refused;
+                ExpectNothingLoaded(g.tg.game.st);
+                EXPECT_LE(g.tg.host.notices.size(), 1u) << "byte " << i;
+            }
+        }
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_GT(loaded, 0);  // a changed digit is still a game
+}
+
+TEST(LoadGame, DecodesInMemoryAndKeepsTheUsersTempSave) {
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    ASSERT_TRUE(SaveGame(a.tg.game, "mine", {"a"}));
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    WriteAll("TEMP.SAV", "the player's own file");
+    SaveGame_ b(dir);
+    EXPECT_TRUE(LoadGame(b.tg.game, "MINE"));  // found without regard to case
+    EXPECT_EQ(ReadAll("TEMP.SAV"), "the player's own file");
+    EXPECT_FALSE(std::filesystem::exists(dir.Data() + "TEMP.SAV"));
+    std::filesystem::current_path(cwd);
+    EXPECT_EQ(b.tg.game.st.GameFileName, dir.Data() + "mine.KVW");
+    EXPECT_EQ(b.tg.host.output, (std::vector<std::string>{"a", "<KVMAIN0074>"}));
+}
+
+TEST(LoadGame, AMissingLogLeavesTheGameLoadedWithAnEmptyLog) {
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "nolog", {"x"}));
+    std::filesystem::remove(dir.Path() + "nolog.LOG");
+    SaveGame_ b(dir);
+    std::vector<std::string> log = {"stale"};
+    EXPECT_TRUE(LoadGame(b.tg.game, dir.Path() + "nolog", &log));
+    EXPECT_TRUE(b.tg.game.st.GameRunning);
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(b.tg.host.output.empty());
+    ASSERT_EQ(b.tg.host.notices.size(), 1u);
+    EXPECT_EQ(b.tg.host.notices[0], "<KVMAIN0071>\r\n" + dir.Path() + "nolog.LOG");
+}
+
+}  // namespace
+}  // namespace kv
