@@ -66,7 +66,8 @@ void SaveConfigNames(Game& g, const std::string& name) {
     // first started under it.
     if (std::find(b.storedNames.begin(), b.storedNames.end(), name) != b.storedNames.end()) return;
     g.settings.SaveSetting(kAppName, kNamesSection, "Number", std::to_string(n + 1));
-    AddToBoxes(g, name);
+    // A legacy name is shown already; it is not shown twice.
+    if (std::find(b.menuNames.begin(), b.menuNames.end(), name) == b.menuNames.end()) AddToBoxes(g, name);
     g.settings.SaveSetting(kAppName, kNamesSection, "Name" + std::to_string(n + 1), name);
     b.storedCount = n + 1;
     b.storedNames.push_back(name);

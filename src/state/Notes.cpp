@@ -57,6 +57,7 @@ void SaveNotes(Game& g, const std::string& config) {
         }
         return true;
     });
+    g.settings.Flush();
 }
 
 void LoadNotes(Game& g, const std::string& config) {

@@ -95,6 +95,15 @@ std::string FixedText(int64_t x) {
     return s + (whole == 0 ? std::string() : std::to_string(whole)) + "." + f;
 }
 
+// A text as it goes into the file: Windows-1252, and on one line (a line end inside a name
+// would split its item in two and make the file unreadable).
+std::string FileText(const std::string& utf8) {
+    std::string t = Utf8ToCp1252(utf8);
+    for (char& c : t)
+        if (c == '\r' || c == '\n') c = ' ';
+    return t;
+}
+
 class PlainWriter {
 public:
     template <typename... T>
@@ -119,16 +128,16 @@ private:
     void Item(bool& first, float v) { Sep(first); out += FloatText(v); }
     void Item(bool& first, double v) { Sep(first); out += DoubleText(v); }
     void Item(bool& first, bool v) { Sep(first); out += v ? "#TRUE#" : "#FALSE#"; }
-    void Item(bool& first, const std::string& v) { Sep(first); out += "\"" + Utf8ToCp1252(v) + "\""; }
+    void Item(bool& first, const std::string& v) { Sep(first); out += "\"" + FileText(v) + "\""; }
 };
 
 // A number as printed into a star-system line: a blank (or "-") before, a blank after.
 std::string Printed(long long v) { return Str(v) + " "; }
 
 std::string StarSystemLine(const SolarSystemRecord& rec) {
-    std::string name = Utf8ToCp1252(rec.Name);
+    std::string name = FileText(rec.Name);
     name.resize(20, ' ');
-    std::string line = "\"" + name + "\",\"" + Utf8ToCp1252(rec.DescriptorName) + "\",";
+    std::string line = "\"" + name + "\",\"" + FileText(rec.DescriptorName) + "\",";
     line += Printed(rec.PlanetCount) + "," + Printed(rec.SystemValue2) + "," + Printed(rec.SectorRow) +
             "," + Printed(rec.SectorCol) + "," + Printed(rec.SystemValue3);
     for (const PlanetEntry& p : rec.Planets) {
@@ -485,6 +494,10 @@ bool ReadItems(Game& g, GameState& st, Source& in, const FileVersion& ver, bool 
     for (int k = 1; k <= 5; ++k) in.One(levels[static_cast<size_t>(k)], 0, 99);
     if (!v12) std::swap(levels[4], levels[5]);
     if (!in.ok) return false;
+    // The Morv state is read from the file further on, so rebuilding the levels must not run
+    // the arrival test (it would draw, and could start a countdown the saved game never had).
+    const Integer morvCountdown = st.MorvCountdown;
+    if (live) st.MorvCountdown = -1;
     for (size_t k = 1; k <= 5; ++k) {
         if (live) {
             st.UpgradeTable[k] = 0;
@@ -492,6 +505,7 @@ bool ReadItems(Game& g, GameState& st, Source& in, const FileVersion& ver, bool 
         }
         st.UpgradeTable[k] = levels[k];
     }
+    if (live) st.MorvCountdown = morvCountdown;
     // 10.
     if (in.Take(19)) {
         in.Get(0, st.MaxShields);
@@ -702,10 +716,6 @@ std::string ExistingFile(const std::string& path) {
     return found.empty() ? path : found;
 }
 
-void ReportFileProblem(Game& g, const std::string& path) {
-    PlaySound(g, "ERROR.WAV");
-    MessageBox(g, -1, g.Text("KVMAIN0071") + g.st.NewLine + path, 0);
-}
 
 std::vector<std::string> TextLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -734,7 +744,7 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
 
     std::string bytes;
     if (!ReadFileBytes(file, bytes) || bytes.empty()) {
-        ReportFileProblem(g, file);
+        ReportSavedGameFileProblem(g, file);
         return LoadOutcome::Failed;
     }
     // Decoded in memory: no work file is written.
@@ -744,7 +754,7 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     // A file without the magic is of the older plain layout (or no saved game at all): its
     // layout is not fully known, so it is refused.
     if (!ParseHeader(all.front(), header)) {
-        ReportFileProblem(g, file);
+        ReportSavedGameFileProblem(g, file);
         return LoadOutcome::Failed;
     }
     if (header.version.NewerThan(ProgramVersion())) {
@@ -756,13 +766,13 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
         GameState scratch = resetState;
         Source check(items);
         if (!ReadItems(g, scratch, check, header.version, false)) {
-            ReportFileProblem(g, file);
+            ReportSavedGameFileProblem(g, file);
             return LoadOutcome::Failed;
         }
     }
     Source in(items);
     if (!ReadItems(g, g.st, in, header.version, true)) {
-        ReportFileProblem(g, file);
+        ReportSavedGameFileProblem(g, file);
         return LoadOutcome::Failed;
     }
     g.st.ConfigName = header.configName;
@@ -789,12 +799,17 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
         g.st.GameChanged = 0;
     } else {
         // The game itself is whole: it stays loaded, with an empty message log.
-        ReportFileProblem(g, logPath);
+        ReportSavedGameFileProblem(g, logPath);
     }
     return LoadOutcome::Loaded;
 }
 
 }  // namespace
+
+void ReportSavedGameFileProblem(Game& g, const std::string& path) {
+    PlaySound(g, "ERROR.WAV");
+    MessageBox(g, -1, g.Text("KVMAIN0005") + g.Text("KVMAIN0071") + g.st.NewLine + path, kOKOnly);
+}
 
 std::string FlipSavedBytes(std::string_view bytes) {
     std::string out(bytes);
@@ -822,7 +837,7 @@ std::string SaveTargetBase(const std::string& name) {
 std::string SavedGameText(const Game& g) {
     const GameState& s = g.st;
     PlainWriter w;
-    w.out = "*WINV" + ProgramVersionDigits() + "* " + Utf8ToCp1252(s.ConfigName) + "\r\n";
+    w.out = "*WINV" + ProgramVersionDigits() + "* " + FileText(s.ConfigName) + "\r\n";
     w.Grid(s.SectorGrid);
     w.Grid(s.SpareGrid);
     w.Grid(s.KnownGalaxy);
@@ -896,14 +911,14 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
         if (g.options.chkNotes) SaveNotes(g, g.st.ConfigName);
         step = "KVW";
         if (!write(base + ".KVW", FlipSavedBytes(SavedGameText(g)))) {
-            ReportFileProblem(g, base + ".KVW");
+            ReportSavedGameFileProblem(g, base + ".KVW");
         } else {
             g.st.GameFileName = fileName;
             step = "LOG";
             std::string log;
             for (const std::string& line : logLines) log += Utf8ToCp1252(line) + "\r\n";
             if (!write(base + ".LOG", log)) {
-                ReportFileProblem(g, base + ".LOG");
+                ReportSavedGameFileProblem(g, base + ".LOG");
             } else {
                 saved = true;
                 if (Upper(shown) != "TIMESAVE") g.st.GameChanged = 0;

@@ -38,6 +38,10 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
 // the lines of name.LOG (also returned through `logLines` when given).
 bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines = nullptr);
 
+// Tells the player (error sound and one notice) that a saved-game file could not be read or
+// written.
+void ReportSavedGameFileProblem(Game& g, const std::string& path);
+
 // ---- The file format, for the temporary saves and for tests -----------------------------
 // Turns stored bytes into plain text and back (each byte c becomes 255 - c).
 std::string FlipSavedBytes(std::string_view bytes);

@@ -44,7 +44,7 @@ TempSaveResult RecoverTempSaves(Game& g) {
     TempSaveResult result = TempSaveResult::Restored;
     for (const auto& [path, bytes] : {std::pair{base + ".KVW", &game}, std::pair{base + ".LOG", &log}}) {
         if (!WriteFileAtomic(path, *bytes)) {
-            MessageBox(g, -1, g.Text("KVMAIN0071") + g.st.NewLine + path, kOKOnly);
+            ReportSavedGameFileProblem(g, path);
             result = TempSaveResult::Failed;
             break;
         }

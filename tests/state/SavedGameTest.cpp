@@ -160,13 +160,13 @@ TEST(SaveGame, AFailedSaveKeepsThePreviousFilesWhole) {
     EXPECT_EQ(ReadAll(dir.Path() + "keep.LOG"), "old log\r\n");
     EXPECT_TRUE(a.tg.game.st.GameChanged);
     ASSERT_EQ(a.tg.host.notices.size(), 1u);
-    EXPECT_EQ(a.tg.host.notices[0], "<KVMAIN0071>\r\n" + dir.Path() + "keep.KVW");
+    EXPECT_EQ(a.tg.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Path() + "keep.KVW");
 
     // A log that cannot be replaced (a folder stands in its place): reported, still unsaved.
     std::filesystem::create_directories(dir.Path() + "blocked.LOG");
     EXPECT_FALSE(SaveGame(a.tg.game, dir.Path() + "blocked", {"x"}));
     EXPECT_TRUE(a.tg.game.st.GameChanged);
-    EXPECT_EQ(a.tg.host.notices.back(), "<KVMAIN0071>\r\n" + dir.Path() + "blocked.LOG");
+    EXPECT_EQ(a.tg.host.notices.back(), "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Path() + "blocked.LOG");
 }
 
 // Plain text of a hand-written fixture, stored as a game file.
@@ -300,7 +300,8 @@ TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
     refused(stored + FlipSavedBytes("1\r\n"), "an extra item");
 
     // Missing file, and a directory in its place.
-    for (const std::string& path : {dir.Path() + "missing.KVW", dir.Path()}) {
+    std::filesystem::create_directories(dir.Path() + "folder.KVW");
+    for (const std::string& path : {dir.Path() + "missing.KVW", dir.Path() + "folder.KVW"}) {
         SaveGame_ g(dir);
         EXPECT_FALSE(LoadGame(g.tg.game, path));
         EXPECT_EQ(g.tg.host.notices.size(), 1u);
@@ -370,7 +371,58 @@ TEST(LoadGame, AMissingLogLeavesTheGameLoadedWithAnEmptyLog) {
     EXPECT_TRUE(log.empty());
     EXPECT_TRUE(b.tg.host.output.empty());
     ASSERT_EQ(b.tg.host.notices.size(), 1u);
-    EXPECT_EQ(b.tg.host.notices[0], "<KVMAIN0071>\r\n" + dir.Path() + "nolog.LOG");
+    EXPECT_EQ(b.tg.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Path() + "nolog.LOG");
+}
+
+TEST(SaveGame, NotesGoWithTheConfigurationWhenTheOptionIsOn) {
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    a.tg.game.options.chkNotes = 1;
+    a.tg.game.st.StarSystem(2, 2, 1).Notes = "ore";
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "noted", {}));
+    // The file itself keeps no notes; the configuration does.
+    EXPECT_EQ(FlipSavedBytes(ReadAll(dir.Path() + "noted.KVW")).find("ore"), std::string::npos);
+    EXPECT_EQ(a.tg.settings.GetSetting("KestravaforWindows9x\\Configs\\Jane Doe", "Notes", "SYS21.ssd"), "ore");
+
+    SaveGame_ b(dir);
+    b.tg.game.options.chkNotes = 1;
+    b.tg.settings.SaveSetting("KestravaforWindows9x\\Configs\\Jane Doe", "Notes", "SYS21.ssd", "ore");
+    ASSERT_TRUE(LoadGame(b.tg.game, dir.Path() + "noted"));
+    EXPECT_EQ(b.tg.game.st.StarSystem(2, 2, 1).Notes, "ore");
+    SaveGame_ c(dir);
+    ASSERT_TRUE(LoadGame(c.tg.game, dir.Path() + "noted"));
+    EXPECT_EQ(c.tg.game.st.StarSystem(2, 2, 1).Notes, "");
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(LoadGame, RebuildingTheUpgradeLevelsNeverStartsTheMorvCountdown) {
+    // Levels well above what the arrival test allows at a low draw: a live grant would start
+    // a countdown, but a load must restore the saved game exactly.
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    auto& s = a.tg.game.st;
+    savetest::FillKnownState(s);
+    s.TechLevel = 5;
+    s.UpgradesOn = kTrue;
+    s.UpgradeTable = {0, 5, 5, 5, 5, 5};
+    s.MorvCountdown = 0;
+    s.MorvCountdownStarted = 0;
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "morv.KVW", {}));
+
+    ConstantRandom low(0.0f);
+    test::TestGame b(low);
+    b.game.st.ConditionNames = {"YELLOW", "DOCKED", "GREEN", "*RED*"};
+    ASSERT_TRUE(LoadGame(b.game, dir.Path() + "morv.KVW"));
+    EXPECT_EQ(b.game.st.UpgradeTable, (std::array<Integer, 6>{0, 5, 5, 5, 5, 5}));
+    EXPECT_EQ(b.game.st.MorvCountdown, 0);
+    EXPECT_EQ(b.game.st.MorvCountdownStarted, 0);
+    EXPECT_EQ(b.game.st.MorvTimerTag, "");
 }
 
 }  // namespace
