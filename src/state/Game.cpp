@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include <filesystem>
+#include <new>
+#include <stdexcept>
 
 #include "platform/Files.h"
 
@@ -96,6 +98,14 @@ void ReportError(Game& g, int number, const std::string& source, const std::stri
     }
     g.st.ErrorReported = kTrue;
     g.host.ShowErrorReport(text);
+}
+
+int ErrorNumber(const std::exception& e) {
+    if (dynamic_cast<const std::bad_alloc*>(&e)) return 7;
+    if (dynamic_cast<const std::out_of_range*>(&e)) return 9;
+    if (dynamic_cast<const std::overflow_error*>(&e)) return 6;
+    if (dynamic_cast<const std::invalid_argument*>(&e)) return 13;
+    return 5;
 }
 
 void SetFormsEnabled(Game& g, bool enabled) { g.host.SetFormsEnabled(enabled); }

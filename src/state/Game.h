@@ -2,6 +2,7 @@
 // The context every engine procedure is given: the game state, the random generator, the
 // settings store, the language lookup and the host that stands for the windows.
 #include <array>
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -59,6 +60,23 @@ void Pause(Game& g, double seconds);
 // ---- Errors ------------------------------------------------------------------------------------
 // Reports an unexpected error of a guarded procedure ("KVGAME : RefreshAll", step label).
 void ReportError(Game& g, int number, const std::string& source, const std::string& step);
+
+// The run-time error number that stands for an unexpected exception (9 subscript out of range,
+// 6 overflow, 7 out of memory, 13 type mismatch, 5 otherwise).
+int ErrorNumber(const std::exception& e);
+
+// Runs one statement of a guarded procedure: an unexpected error is reported with the
+// procedure's source text and current step label, and the procedure goes on with the next.
+template <typename F>
+void Guarded(Game& g, const std::string& source, const std::string& step, F&& statement) {
+    try {
+        statement();
+    } catch (const std::exception& e) {
+        ReportError(g, ErrorNumber(e), source, step);
+    } catch (...) {
+        ReportError(g, 5, source, step);
+    }
+}
 
 void SetFormsEnabled(Game& g, bool enabled);
 

@@ -26,13 +26,7 @@ Integer& Cell(GameState& s, long r, long c) {
 // on with the next stage.
 template <typename F>
 void Stage(Game& g, const char* label, F&& body) {
-    try {
-        body();
-    } catch (const std::out_of_range&) {
-        ReportError(g, 9, kSource, label);
-    } catch (const std::exception&) {
-        ReportError(g, 5, kSource, label);
-    }
+    Guarded(g, kSource, label, body);
 }
 
 // Whether ships met now start weakened: the Zarvoni starbase is destroyed or captured.

@@ -24,14 +24,6 @@ namespace {
 const char* const kSource = "KVGAME : RefreshAll";
 
 // The run-time error number reported for an unexpected exception.
-int ErrorNumber(const std::exception& e) {
-    if (dynamic_cast<const std::bad_alloc*>(&e)) return 7;        // out of memory
-    if (dynamic_cast<const std::out_of_range*>(&e)) return 9;     // subscript out of range
-    if (dynamic_cast<const std::overflow_error*>(&e)) return 6;   // overflow
-    if (dynamic_cast<const std::invalid_argument*>(&e)) return 13;  // type mismatch
-    return 5;                                                      // invalid procedure call
-}
-
 bool InGrid(int v) { return v >= 1 && v <= 8; }
 
 // The technology clock: counts refreshes towards a drawn threshold and raises the level when
@@ -98,15 +90,7 @@ void RefreshAll(Game& g) {
     std::string step;
     bool stop = false;
     // Runs one statement; an unexpected error is reported and the refresh goes on.
-    auto run = [&](auto&& statement) {
-        try {
-            statement();
-        } catch (const std::exception& e) {
-            ReportError(g, ErrorNumber(e), kSource, step);
-        } catch (...) {
-            ReportError(g, 5, kSource, step);
-        }
-    };
+    auto run = [&](auto&& statement) { Guarded(g, kSource, step, statement); };
 
     // Gate: nothing while the background text scrolls; no game, no clock.
     run([&] {

@@ -46,13 +46,7 @@ int Units(int code) { return code % 10; }
 // Runs a stretch of the set-up; an unexpected error is reported and the set-up goes on.
 template <typename F>
 void Guarded(Game& g, const std::string& label, F&& body) {
-    try {
-        body();
-    } catch (const std::out_of_range&) {
-        ReportError(g, 9, kSource, label);
-    } catch (const std::exception&) {
-        ReportError(g, 5, kSource, label);
-    }
+    kv::Guarded(g, kSource, label, body);
 }
 
 // Puts entries 1..count of the list into a random order: a fresh key table of 257 draws (key 0
