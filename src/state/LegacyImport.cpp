@@ -66,23 +66,7 @@ void ImportIniSettings(Game& g, const std::string& config) {
         KeepWindowsOnScreen(g, kLegacyWindows);
     }
 
-    ApplyCheckText(o.chkSound, v[0]);
-    o.optPicture = v[1] == "Picture";
-    o.optNone = v[1] == "None";
-    o.optColor = v[1] == "Color";
-    ApplyColorText(o.lblColor, v[2]);
-    // An absent picture is no picture (not a file called "Not Used").
-    o.CMDialogFileName = v[3] == kNotUsed ? std::string() : v[3];
-    g.st.BackgroundPicture = o.CMDialogFileName;
-    double size = Val(v[4]);
-    if (size > 0 && size <= 2048) o.lblPreviewSize = static_cast<Single>(size);
-    ApplyCheckText(o.chkBold, v[5]);
-    ApplyCheckText(o.chkItalics, v[6]);
-    ApplyColorText(o.lblBackColor, v[7]);
-    ApplyColorText(o.lblForeColor, v[8]);
-    ApplyCheckText(o.chkSuppress, v[10]);
-    ApplyMessagesText(g, v[11] == kNotUsed ? std::string(kOptionMessageSlots, '1') : v[11]);
-    ApplyCheckText(o.chkKeepTech, v[12]);
+    ApplyStoredOptionTexts(g, v);
     if (general) ApplyCheckText(o.chkNameConfig, v[13]);
     else ApplyReportsText(o, v[13]);
 

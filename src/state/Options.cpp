@@ -122,6 +122,27 @@ bool LoadBackgroundPictureOption(Game& g, const char* keyBefore, const char* key
     return false;
 }
 
+void ApplyStoredOptionTexts(Game& g, const std::string* v) {
+    OptionSettings& o = g.options;
+    ApplyCheckText(o.chkSound, v[0]);
+    o.optColor = v[1] == "Color";
+    o.optPicture = v[1] == "Picture";
+    o.optNone = v[1] == "None";
+    ApplyColorText(o.lblColor, v[2]);
+    // An absent picture is no picture (not a file called "Not Used").
+    o.CMDialogFileName = v[3] == kNotUsed ? std::string() : v[3];
+    g.st.BackgroundPicture = o.CMDialogFileName;
+    double size = Val(v[4]);
+    if (size > 0 && size <= 2048) o.lblPreviewSize = static_cast<Single>(size);
+    ApplyCheckText(o.chkBold, v[5]);
+    ApplyCheckText(o.chkItalics, v[6]);
+    ApplyColorText(o.lblBackColor, v[7]);
+    ApplyColorText(o.lblForeColor, v[8]);
+    ApplyCheckText(o.chkSuppress, v[10]);
+    ApplyMessagesText(g, v[11] == kNotUsed ? std::string(kOptionMessageSlots, '1') : v[11]);
+    ApplyCheckText(o.chkKeepTech, v[12]);
+}
+
 void ApplyClosingOptionSteps(Game& g) {
     OptionSettings& o = g.options;
     g.st.SoundOn = o.chkSound;
@@ -169,26 +190,10 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
         KeepWindowsOnScreen(g, kSavedWindows);
     }
 
-    ApplyCheckText(o.chkSound, v[0]);
+    ApplyStoredOptionTexts(g, v.data());
     g.st.SoundOn = o.chkSound;
-    o.optColor = v[1] == "Color";
-    o.optPicture = v[1] == "Picture";
-    o.optNone = v[1] == "None";
-    ApplyColorText(o.lblColor, v[2]);
-    // An absent picture is no picture (not a file called "Not Used").
-    o.CMDialogFileName = v[3] == kNotUsed ? std::string() : v[3];
-    g.st.BackgroundPicture = o.CMDialogFileName;
-    double size = Val(v[4]);
-    if (size > 0 && size <= 2048) o.lblPreviewSize = static_cast<Single>(size);
-    ApplyCheckText(o.chkBold, v[5]);
-    ApplyCheckText(o.chkItalics, v[6]);
-    ApplyColorText(o.lblBackColor, v[7]);
-    ApplyColorText(o.lblForeColor, v[8]);
-    ApplyCheckText(o.chkSuppress, v[10]);
-    ApplyMessagesText(g, v[11] == kNotUsed ? std::string(kOptionMessageSlots, '1') : v[11]);
     for (int k = 0; k < kOptionMessageSlots; ++k)
         o.chkMessage[static_cast<size_t>(k)] = g.MessageSuppressed[static_cast<size_t>(k)] ? 0 : 1;
-    ApplyCheckText(o.chkKeepTech, v[12]);
     g.st.KeepTech = ToFlag(o.chkKeepTech != 0);
     ApplyCheckText(o.chkNotes, v[13]);
     if (!general) ApplyReportsText(o, v[16]);

@@ -79,6 +79,10 @@ void ApplyMessagesText(Game& g, const std::string& text);
 void ApplyReportsText(OptionSettings& o, const std::string& text);
 // Sets a check box from a "True"/"False" text; any other text leaves it as it was.
 void ApplyCheckText(Integer& box, const std::string& text);
+// Sets the option controls from the stored texts they share with the legacy settings file, in
+// its key order: sound, background kind, background colour, picture, font size, bold, italics,
+// log back and text colours, (9: command bar, not here), suppress, messages, keep technology.
+void ApplyStoredOptionTexts(Game& g, const std::string* v);
 // Sets a colour from its decimal text when it is a valid colour (0..0xFFFFFF).
 void ApplyColorText(Long& color, const std::string& text);
 // Keeps windows 1..last inside the screen (left and top at least 0, right and bottom edges
