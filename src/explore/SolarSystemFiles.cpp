@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <string_view>
 
 #include "explore/Verify.h"
@@ -465,6 +466,10 @@ void SetPlanetBit(PlanetEntry& p, int n, int value) {
     const bool want = value != 0;
     if (set == want) return;
     const int64_t step = (int64_t{1} << n) * kFixedScale;
+    // Ten thousand times the word must fit in 64 bits (the word stays below about 2^49.7): a bit
+    // that would carry it past that is left as it is.
+    if (want && p.PlanetBits > std::numeric_limits<int64_t>::max() - step) return;
+    if (!want && p.PlanetBits < std::numeric_limits<int64_t>::min() + step) return;
     p.PlanetBits += want ? step : -step;
 }
 

@@ -163,7 +163,8 @@ std::string RomanNumeral(int n);
 Integer CountFlaggedPlanets(const SolarSystemRecord& rec);
 // TestPlanetBit: 1 when bit n (0..49) of the planet's PlanetBits is set, else 0.
 int TestPlanetBit(const PlanetEntry& p, int n);
-// SetPlanetBit: sets (value != 0) or clears bit n (0..49) of the planet's PlanetBits.
+// SetPlanetBit: sets (value != 0) or clears bit n (0..49) of the planet's PlanetBits. A bit that
+// would carry the word beyond what the fixed-point number holds is left as it is.
 void SetPlanetBit(PlanetEntry& p, int n, int value);
 
 // ---- For the mark tool --------------------------------------------------------------------------

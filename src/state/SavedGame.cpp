@@ -260,7 +260,8 @@ bool ParseFixed(std::string_view s, int64_t& v) {
     size_t dot = s.find('.');
     std::string_view whole = s.substr(0, dot);
     std::string_view frac = dot == std::string_view::npos ? std::string_view() : s.substr(dot + 1);
-    if ((whole.empty() && frac.empty()) || whole.size() > 14 || frac.size() > 4) return false;
+    // The whole part of a flag word with bits up to 49 has 15 digits.
+    if ((whole.empty() && frac.empty()) || whole.size() > 15 || frac.size() > 4) return false;
     for (char c : whole)
         if (c < '0' || c > '9') return false;
     for (char c : frac)
@@ -268,6 +269,7 @@ bool ParseFixed(std::string_view s, int64_t& v) {
     int64_t w = 0, f = 0;
     for (char c : whole) w = w * 10 + (c - '0');
     for (size_t i = 0; i < 4; ++i) f = f * 10 + (i < frac.size() ? frac[i] - '0' : 0);
+    if (w > (INT64_MAX - f) / 10000) return false;
     v = w * 10000 + f;
     if (neg) v = -v;
     return true;
@@ -737,7 +739,10 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
                          std::vector<std::string>* logLines) {
     std::string file = name;
     size_t slash = file.find_last_of('/');
-    std::string tail = file.size() >= 4 ? file.substr(file.size() - 4) : file;
+    // Only the file name's own last four characters count: a dot in a folder name is no
+    // extension.
+    const std::string fileName = file.substr(slash == std::string::npos ? 0 : slash + 1);
+    std::string tail = fileName.size() >= 4 ? fileName.substr(fileName.size() - 4) : fileName;
     if (tail.find('.') == std::string::npos) file += ".KVW";
     if (slash == std::string::npos) file = SavedGameFolder() + file;
     file = ExistingFile(file);
@@ -945,7 +950,11 @@ bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLin
         ReportError(g, kInternalError, kLoadSource, "<none>");
         outcome = LoadOutcome::Failed;
     }
-    if (outcome != LoadOutcome::Loaded) g.st = resetState;
+    if (outcome != LoadOutcome::Loaded) {
+        // The reset has already ended any game that was running: none goes on with empty tables.
+        g.st = resetState;
+        g.st.GameRunning = kFalse;
+    }
     g.host.ShowInfoProgress("", false);
     return outcome == LoadOutcome::Loaded;
 }

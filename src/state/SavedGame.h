@@ -30,12 +30,12 @@ std::string SaveTargetBase(const std::string& name);
 bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& logLines,
               const SaveFileWriter& writer = {});
 
-// Loads a saved game (".KVW" is added when the name's last four characters hold no "."; a
-// name without a folder is looked up in SavedGameFolder()). The state is reset first; a file
-// that is missing, unreadable, damaged or of the older plain layout is refused with one
+// Loads a saved game (".KVW" is added when the last four characters of the file name hold no
+// "."; a name without a folder is looked up in SavedGameFolder()). The state is reset first; a
+// file that is missing, unreadable, damaged or of the older plain layout is refused with one
 // message, and a file of a newer version with the error sound only: the reset state stays,
-// GameFileName stays empty and false is returned. On success the message log is replaced by
-// the lines of name.LOG (also returned through `logLines` when given).
+// GameFileName stays empty, no game is running and false is returned. On success the message
+// log is replaced by the lines of name.LOG (also returned through `logLines` when given).
 bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines = nullptr);
 
 // Tells the player (error sound and one notice) that a saved-game file could not be read or

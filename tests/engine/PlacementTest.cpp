@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/GalaxyTestSupport.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/QuadrantLookups.h"
@@ -130,6 +132,104 @@ TEST(GalaxyPlacement, SixtyFourGroupsFillEveryQuadrant) {
             }
         const int escort = sum - s.ZarvonisCounted;
         EXPECT_TRUE(escort == 0 || escort == 2) << escort;
+    }
+}
+
+// The largest draw below 1 still gives coordinate 8, a group of at most Int(SkillLevel / 2) + 4
+// ships and a starbase strength of at most 105 percent (Int(Rnd * n + m) never reaches n + m).
+TEST(GalaxyPlacement, TheLargestDrawStaysInRange) {
+    const float top = std::nextafter(1.0f, 0.0f);
+    struct Case {
+        int skill;
+        std::vector<float> script;
+        int ships;
+        Long strength;
+        int startRow, startCol;
+    };
+    const Case cases[] = {
+        {1,
+         {top, top, top, At(4), At(4), 0.0f,  // groups: (8, 8) with 4 ships, (4, 4) with 1
+          At(1), At(1), top, top, top,        // starbase 1 in (1, 1), sector (8, 8)
+          top, top, At(4), At(5),             // start: (8, 8) has ships, (4, 5) has none
+          top, top},                          // start sector (8, 8)
+         4, 50000, 4, 5},
+        {2,
+         {top, top, top, At(4), At(4), 0.0f,  // groups: (8, 8) with 5 ships, (4, 4) with 1
+          At(1), At(1), top, top, top,        // strength 105% - 2 x 2000
+          top, top, At(4), At(4),             // start: one ship, as CInt(2 / 2) asks
+          At(2), At(2),                       // one cloaked ship
+          top, top},
+         5, 48500, 4, 4},
+    };
+    for (const Case& c : cases) {
+        ScriptedRandom rng(c.script);
+        GalaxyGame gg(rng);
+        GameState& s = gg.game.st;
+        s.SkillLevel = static_cast<Integer>(c.skill);
+        s.GameLength = 1;
+        s.InitialZarvonis = 2;
+        s.StarbaseCount = 1;
+        s.MaxStarbaseStrength = 50000;
+
+        PlaceGalaxyObjects(gg.game);
+
+        SCOPED_TRACE("skill " + std::to_string(c.skill));
+        EXPECT_TRUE(gg.host.errors.empty());
+        EXPECT_EQ(rng.Remaining(), 0u);
+        EXPECT_EQ(s.Galaxy[8][8], 100 * c.ships);
+        EXPECT_EQ(s.Galaxy[4][4], 100);
+        EXPECT_EQ(s.Galaxy[1][1], 10);
+        EXPECT_EQ(s.ZarvonisCounted, c.ships + 1);
+        EXPECT_EQ(s.Starbases[3][1], c.strength);
+        EXPECT_EQ(s.StarbaseSectors[1][1], 8);
+        EXPECT_EQ(s.StarbaseSectors[2][1], 8);
+        EXPECT_EQ(s.ShipQuadrantRow, c.startRow);
+        EXPECT_EQ(s.ShipQuadrantCol, c.startCol);
+        EXPECT_EQ(s.ShipSectorRow, 8);
+        EXPECT_EQ(s.ShipSectorCol, 8);
+    }
+}
+
+// Cloaked ships: (GameLength + 1) x s / 2 of them, s = SkillLevel - 1, or 16..20 from one draw
+// above skill 10; a quadrant holds at most five, and a draw on a full one is lost.
+TEST(GalaxyPlacement, CloakedShipsByLengthAndSkillAtMostFiveAQuadrant) {
+    struct Case {
+        int skill, length;
+        float groupDraw, perDraw;  // perDraw < 0: no draw for the number
+        int drawn;                 // cloaked ships drawn
+    };
+    const Case cases[] = {
+        {4, 3, 0.2f, -1.0f, 6},   // Int(0.2 x 6 + 1) = 2 ships = CInt(4 / 2); 4 x 3 / 2 = 6
+        {12, 1, 0.5f, 0.99f, 20}, // 6 ships = CInt(12 / 2); Int(0.99 x 4.99) + 16 = 20; 2 x 20 / 2
+    };
+    for (const Case& c : cases) {
+        ScriptedRandom rng({At(1), At(1), c.groupDraw,  // the group in (1, 1)
+                            At(8), At(8), At(1), At(1), // Zarvoni starbase in (8, 8)
+                            At(1), At(1)});             // start quadrant (1, 1)
+        if (c.perDraw >= 0) rng.Push(c.perDraw);
+        rng.Push(static_cast<size_t>(2 * c.drawn), At(3));  // every cloaked ship into (3, 3)
+        rng.Push(At(4));
+        rng.Push(At(4));  // start sector
+        GalaxyGame gg(rng);
+        GameState& s = gg.game.st;
+        s.SkillLevel = static_cast<Integer>(c.skill);
+        s.GameLength = static_cast<Integer>(c.length);
+        s.InitialZarvonis = 1;
+        s.StarbaseCount = 0;
+        s.ZarvoniBaseStrength = 5000 * c.skill;
+
+        PlaceGalaxyObjects(gg.game);
+
+        SCOPED_TRACE("skill " + std::to_string(c.skill));
+        EXPECT_TRUE(gg.host.errors.empty());
+        EXPECT_EQ(rng.Remaining(), 0u);
+        EXPECT_EQ(s.ShipQuadrantRow, 1);
+        EXPECT_EQ(s.ShipQuadrantCol, 1);
+        int total = 0;
+        for (const auto& row : s.CloakedPerQuadrant)
+            for (Integer n : row) total += n;
+        EXPECT_EQ(s.CloakedPerQuadrant[2][2], 5);
+        EXPECT_EQ(total, 5);
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <set>
 
 #include "engine/GalaxyTestSupport.h"
@@ -74,6 +76,56 @@ TEST(GalaxySolarSystems, CountsByGameLength) {
             EXPECT_EQ(src.loadCalls, s.SystemsCount);
             ExpectSystemsInOrder(s);
         }
+    }
+}
+
+// Every draw of the set-up in its order: the quadrant keys, the number of systems, the spread,
+// the system keys, then per system its record number and its sector (drawn again on a taken
+// sector; a record that already holds a system gets a new sector and the system is drawn again).
+// The largest draw below 1 picks the quadrant's last record, never one beyond its count.
+TEST(GalaxySolarSystems, DrawsInTheirOrderFromAScript) {
+    const float top = std::nextafter(1.0f, 0.0f);
+    auto at = [](int v) { return (v - 1) / 8.0f + 0.01f; };  // Int(Rnd * 8) + 1 = v
+    ScriptedRandom rng;
+    rng.Push(257, 0.5f);  // equal keys: the quadrants stay in row order
+    rng.Push(0.0f);       // (-10 + 100) x 1 / 2 = 45 systems
+    for (float r : {0.0f, 0.25f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.25f})
+        rng.Push(r);      // 1, 2, then 4 each over ten quadrants, then 2: 45
+    rng.Push(257, 0.5f);  // the systems stay in row order too
+    for (float r : {top, at(3), at(3),                        // (1, 1) of 1: record 1 takes A
+                    top, at(2), at(2),                        // (1, 2) of 2: record 2 takes B
+                    top, at(5), at(5),                        // record 2 again: a new sector only
+                    0.0f, at(5), at(5), at(6), at(7),         // record 1, on B's sector, then C
+                    top, at(8), at(8),                        // (1, 3) of 4: record 4 takes D
+                    0.0f, at(1), at(1)})                      // the list has run out
+        rng.Push(r);
+    GalaxyGame gg(rng);
+    GameState& s = gg.game.st;
+    s.GameLength = 1;
+    MemorySystemSource src;
+    for (const char* name : {"A", "B", "C", "D"}) src.systems.push_back(MemorySystemSource::Make(name, 2));
+
+    SetupSolarSystems(gg.game, src);
+
+    EXPECT_TRUE(gg.host.errors.empty());
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.SystemsCount, 45);
+    EXPECT_EQ(SystemsInGalaxy(s), 4);
+    EXPECT_EQ(s.Galaxy[1][1], 1);
+    EXPECT_EQ(s.Galaxy[1][2], 2);
+    EXPECT_EQ(s.Galaxy[1][3], 1);  // D moved down into record 1
+    ExpectSystemsInOrder(s);
+    struct Want {
+        int col, n;
+        const char* name;
+        int row, sectorCol;
+    };
+    for (const Want& w : {Want{1, 1, "A", 3, 3}, Want{2, 1, "C", 6, 7}, Want{2, 2, "B", 5, 5}, Want{3, 1, "D", 8, 8}}) {
+        const SolarSystemRecord& rec = s.StarSystem(1, w.col, w.n);
+        EXPECT_EQ(rec.Name.substr(0, 1), w.name) << w.col << "," << w.n;
+        EXPECT_EQ(rec.DescriptorName, std::string("2") + w.name);
+        EXPECT_EQ(rec.SectorRow, w.row) << w.name;
+        EXPECT_EQ(rec.SectorCol, w.sectorCol) << w.name;
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/GalaxyTestSupport.h"
 #include "engine/tactical/Tactical.h"
 
@@ -126,6 +128,7 @@ TEST(GalaxyTactical, AnEmptyQuadrantHoldsOnlyTheShip) {
 
 // Once the Zarvoni starbase is destroyed or captured, a ship starts weakened on a draw above 0.3
 // (cloaked: 0.5) with a second draw for its energy; otherwise the first draw is made all the same.
+// The single-precision draw nearest to 0.3 lies just above it and weakens; the one below does not.
 TEST(GalaxyTactical, ShipsStartWeakenedOnceTheZarvoniBaseIsGone) {
     struct Case {
         Flag destroyed;
@@ -140,11 +143,11 @@ TEST(GalaxyTactical, ShipsStartWeakenedOnceTheZarvoniBaseIsGone) {
     for (const Case& c : cases) {
         const bool weak = c.destroyed != 0 || c.captured != 0;
         ScriptedRandom rng;
-        rng.Push(0.31f);
+        rng.Push(0.3f);
         if (weak) rng.Push(0.5f);
         rng.Push(At(1));
         rng.Push(At(1));
-        rng.Push(0.3f);
+        rng.Push(std::nextafter(0.3f, 0.0f));
         rng.Push(At(1));
         rng.Push(At(2));
         rng.Push(0.51f);
@@ -173,6 +176,33 @@ TEST(GalaxyTactical, ShipsStartWeakenedOnceTheZarvoniBaseIsGone) {
         EXPECT_EQ(s.CloakedEnergy[2], c.cloaked[1]);
         ExpectGrid(s, {{8, 8, 1}, {1, 1, 2}, {1, 2, 2}, {2, 1, 6}, {2, 2, 6}});
     }
+}
+
+// The largest draw below 1 gives sector 8 and a weakened energy of 79 (Int(Rnd * n + m) never
+// reaches n + m).
+TEST(GalaxyTactical, TheLargestDrawStaysInRange) {
+    const float top = std::nextafter(1.0f, 0.0f);
+    ScriptedRandom rng({
+        0.9f, top, top, top,     // InitZ: weakened, energy, sector (8, 8)
+        top, top, top, At(7),    // InitC: weakened, energy, sector (8, 7)
+        top, top,                // InitS: the starbase's sector (8, 8)
+        At(2), At(2),            // QuadZ: the Zarvoni ship on the starbase, drawn again
+    });
+    GalaxyGame gg(rng);
+    GameState& s = gg.game.st;
+    s.ShipQuadrantRow = s.ShipQuadrantCol = 1;
+    s.ShipSectorRow = s.ShipSectorCol = 1;
+    s.Galaxy[1][1] = 110;
+    s.CloakedPerQuadrant[0][0] = 1;
+    s.ZarvoniBaseDestroyed = kTrue;
+
+    MakeTactical(gg.game);
+
+    EXPECT_TRUE(gg.host.errors.empty());
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.ZarvoniEnergy[1], 79);
+    EXPECT_EQ(s.CloakedEnergy[1], 79);
+    ExpectGrid(s, {{1, 1, 1}, {8, 8, 4}, {2, 2, 2}, {8, 7, 6}});
 }
 
 TEST(GalaxyTactical, AnUnexpectedErrorIsReportedAndTheSetUpGoesOn) {

@@ -167,6 +167,17 @@ TEST(PlanetBitsTest, BitsSetAndClearInTheFixedPointWord) {
     SetPlanetBit(p, -1, 1);
     EXPECT_EQ(TestPlanetBit(p, 50), 0);
     EXPECT_EQ(p.PlanetBits, ((int64_t{1} << 49) + (int64_t{1} << 40)) * 10000);
+
+    // The word holds less than 2^50: a bit that would carry it beyond is left unset.
+    SetPlanetBit(p, 48, 1);
+    const int64_t full = ((int64_t{1} << 49) + (int64_t{1} << 48) + (int64_t{1} << 40)) * 10000;
+    EXPECT_EQ(p.PlanetBits, full);
+    SetPlanetBit(p, 47, 1);
+    EXPECT_EQ(p.PlanetBits, full);
+    EXPECT_EQ(TestPlanetBit(p, 47), 0);
+    EXPECT_EQ(TestPlanetBit(p, 49), 1);
+    SetPlanetBit(p, 49, 0);
+    EXPECT_EQ(p.PlanetBits, ((int64_t{1} << 48) + (int64_t{1} << 40)) * 10000);
 }
 
 TEST(PlanetCountTest, CountsPlanetsWithAClass) {
@@ -206,6 +217,7 @@ TEST(MessageFilesTest, VerificationAsksTheFilesThatHoldThePlanetsMessages) {
 
     // A changed list breaks planet 2 (its messages come from the message file), not planet 1.
     dir.Write("SOLARSYS.TXT", "\"Vega\",2,1\r\n1,1,0,0,3,0\r\n");
+    ScratchFolder::Age(list);  // the same length: only the time tells the edit apart
     EXPECT_TRUE(VerifyMessageFiles(g, "1Vega", 1));
     EXPECT_FALSE(VerifyMessageFiles(g, "1Vega", 2));
     ASSERT_TRUE(StampDataFile(list));

@@ -74,11 +74,67 @@ TEST(SaveGame, WritesTheHeaderMagicAndOneLinePerItemAndStarSystem) {
     EXPECT_EQ(ReadAll(dir.Path() + "known.LOG"), "first line\r\nsecond\r\n");
 }
 
+// The single-value and mixed lines of the layout, each item at its place (the round trip alone
+// would not see two items swapped in both the writer and the reader).
+TEST(SaveGame, ItemsStandInTheirPlaces) {
+    ScratchFolder dir;
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    a.tg.game.st.ShieldFactor = 0.5f;
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "order", {}));
+    const std::string plain = FlipSavedBytes(ReadAll(dir.Path() + "order.KVW"));
+    std::vector<std::string> lines;
+    for (size_t p = 0, e; (e = plain.find("\r\n", p)) != std::string::npos; p = e + 2) lines.push_back(plain.substr(p, e - p));
+    ASSERT_EQ(lines.size(), 481u + 20u);
+    auto from = [&](size_t first, size_t n) { return std::vector<std::string>(lines.begin() + first, lines.begin() + first + n); };
+    // Grids: row 1, column 2 of each of the five is the second line of its block.
+    EXPECT_EQ(lines[1 + 1], "2");             // SectorGrid (1, 2)
+    EXPECT_EQ(lines[65 + 1], "-38");          // SpareGrid
+    EXPECT_EQ(lines[129 + 1], "-1");          // KnownGalaxy
+    EXPECT_EQ(lines[193 + 1], "210");         // Galaxy
+    EXPECT_EQ(lines[257 + 8], "1");           // CloakedPerQuadrant (row 2, column 1)
+    // Items 6 to 16.
+    EXPECT_EQ(from(321, 15), (std::vector<std::string>{
+                                 "7,2,-2,1,4,5,-1,1,6.25",
+                                 "2,-1,17,20,2",
+                                 "1,-1,4,3",
+                                 "2", "3", "4", "1", "5",
+                                 "2400,1234,1,0,3.7,0.2,0,1.25,14321,15000,70,55,9,20,2,1,3,-32767,11",
+                                 "33,21,20,12.345678,40,12,3,5,13,14,3,7,2,-1,15,12,50000,35000,\"*RED*\"",
+                                 "6,10,5,6,-1,1,80.5,1,1,16,17,0,18,5,6,2,3,4",
+                                 "1200000,4,5000,2,-1,1",
+                                 "3,-1,1",
+                                 "0.5,4,4.7,2",
+                                 "-1,3,0,-1"}));
+    // Item 17: each table walks its first index in the outer loop.
+    EXPECT_EQ(from(336, 8), (std::vector<std::string>{"0", "7", "14", "21", "1", "2", "3", "4"}));
+    EXPECT_EQ(lines[336 + 16 + 4], "1");                  // StarbaseSectors (1, 0)
+    EXPECT_EQ(lines[336 + 28 + 10], "1");                 // ZarvoniShips (2, 1)
+    EXPECT_EQ(lines[336 + 28 + 20], std::to_string(3 - 20));  // ZarvoniShips (3, 1)
+    EXPECT_EQ(lines[336 + 68 + 5], "3");                  // CloakedShips (2, 1)
+    EXPECT_EQ(from(414, 4), (std::vector<std::string>{"3", "4", "5", "6"}));  // MorvShip
+    // Item 18: slot, then its button's number.
+    EXPECT_EQ(from(418, 10), (std::vector<std::string>{"1", "3", "0", "0", "2", "12", "0", "0", "3", "7"}));
+    // Item 19.
+    EXPECT_EQ(from(428, 2), (std::vector<std::string>{"0.75", "1.5"}));  // SystemDamage 1, 2
+    EXPECT_EQ(lines[436], "-1");                                         // ZarvoniEnergy 0
+    EXPECT_EQ(from(447, 6), (std::vector<std::string>{"-1", "4", "5", "6", "7", "40000"}));
+    EXPECT_EQ(from(453, 4), (std::vector<std::string>{"0", "-1", "0", "1"}));
+    EXPECT_EQ(lines[457], "1000");                                       // ColorTable 1
+    EXPECT_EQ(from(464, 2), (std::vector<std::string>{"-1", "0"}));      // ZarvoniFlags 1, 2
+    EXPECT_EQ(lines[474], "50");                                         // CloakedEnergy 1
+    EXPECT_EQ(lines[479], "\"Kapit\xE4n \"Ace\", Esq.\"");
+    EXPECT_EQ(lines[480].substr(0, 9), "\"Sys 1-1 ");
+    EXPECT_EQ(lines[500], "#FALSE#");
+}
+
 TEST(SaveGame, RoundTripsEveryItemAndTheLog) {
     ScratchFolder dir;
     SaveGame_ a(dir);
     savetest::FillKnownState(a.tg.game.st);
     a.tg.game.st.GameChanged = kTrue;
+    // The highest planet flag bits (47 to 49) give a 15-digit whole part.
+    a.tg.game.st.StarSystem(8, 8, 1).Planets[9].PlanetBits = ((int64_t{5} << 47) + 5) * 10000 + 1;
     const std::vector<std::string> log = {"Kapit\xC3\xA4n's log", "", "line, with comma"};
     ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "round.KVW", log));
     EXPECT_FALSE(a.tg.game.st.GameChanged);
@@ -106,6 +162,7 @@ TEST(SaveGame, RoundTripsEveryItemAndTheLog) {
     EXPECT_EQ(s.RetrofitButtonTag, (std::array<std::string, 5>{"3", "", "12", "", "7"}));
     EXPECT_EQ(s.StarSystem(3, 3, 4), a.tg.game.st.StarSystem(3, 3, 4));
     EXPECT_EQ(s.StarSystem(6, 6, 1).Planets[5].PlanetBits, -123456789012345LL);
+    EXPECT_EQ(s.StarSystem(8, 8, 1).Planets[9].PlanetBits, ((int64_t{5} << 47) + 5) * 10000 + 1);
 
     // Every item reads back: the same state saves to the same bytes.
     ASSERT_TRUE(SaveGame(b.tg.game, dir.Path() + "again", log));
@@ -129,6 +186,14 @@ TEST(SaveGame, NamesDropTheStarAndCutOnlyTheFileName) {
     ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "my.games/game.old.KVW", {}));
     EXPECT_TRUE(std::filesystem::exists(dir.Path() + "my.games/game.KVW"));
     EXPECT_TRUE(std::filesystem::exists(dir.Path() + "my.games/game.LOG"));
+    // Loading by the name without extension: the folder's dot does not count as one.
+    std::filesystem::create_directories(dir.Path() + "g.d");
+    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "g.d/x", {}));
+    {
+        SaveGame_ b(dir);
+        EXPECT_TRUE(LoadGame(b.tg.game, dir.Path() + "g.d/x"));
+        EXPECT_EQ(b.tg.game.st.GameFileName, dir.Path() + "g.d/x.KVW");
+    }
 
     // The timed save leaves the game marked as unsaved.
     a.tg.game.st.GameChanged = kTrue;
@@ -263,6 +328,7 @@ TEST(LoadGame, HeaderVersionsCompareExactly) {
     // A newer file is refused with the error sound only.
     SaveGame_ g(dir);
     WriteAll(dir.Path() + "new.KVW", FlipSavedBytes("*WINV14* Jane" + items));
+    g.tg.game.st.GameRunning = kTrue;
     EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "new.KVW"));
     EXPECT_TRUE(g.tg.host.notices.empty());
     ASSERT_EQ(g.tg.host.sounds.size(), 1u);
@@ -284,6 +350,7 @@ TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
         SCOPED_TRACE(what);
         SaveGame_ g(dir);
         g.tg.game.st.GameFileName = "previous";
+        g.tg.game.st.GameRunning = kTrue;  // a game was running when the player chose to load
         WriteAll(dir.Path() + "bad.KVW", bytes);
         EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "bad.KVW"));
         EXPECT_EQ(g.tg.host.notices.size(), 1u);
@@ -298,6 +365,9 @@ TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
     refused(FlipSavedBytes("*WINX13* Jane\r\n"), "wrong magic");
     refused(plain, "an unsubstituted file");
     refused(stored + FlipSavedBytes("1\r\n"), "an extra item");
+    std::string tooBig = plain;
+    tooBig.replace(tooBig.find(", 1.2345 ,"), 10, ", 999999999999999 ,");
+    refused(FlipSavedBytes(tooBig), "a flag word beyond its range");
 
     // Missing file, and a directory in its place.
     std::filesystem::create_directories(dir.Path() + "folder.KVW");

@@ -23,7 +23,7 @@ namespace {
 
 const char* const kSource = "KVGAME : RefreshAll";
 
-// The run-time error number reported for an unexpected exception.
+// A quadrant or sector number of the galaxy (1..8).
 bool InGrid(int v) { return v >= 1 && v <= 8; }
 
 // The technology clock: counts refreshes towards a drawn threshold and raises the level when
@@ -45,8 +45,10 @@ void AdvanceTechnologyClock(Game& g) {
         }
     }
     if (s.TechRiseThreshold == 0 || s.TechTurnCounter > s.TechRiseThreshold) {
+        // The level is a whole number; with the spread it is summed in single precision.
         const Single spread = g.Rnd() * 5.0f;
-        s.TechRiseThreshold = Clamp32(static_cast<long long>(Int(s.TechLevel * 7 + s.TechLevel * spread)));
+        const Single level = static_cast<Single>(s.TechLevel);
+        s.TechRiseThreshold = Clamp32(static_cast<long long>(Int(level * 7.0f + level * spread)));
         s.TechTurnCounter = 0;
     }
     if (s.TechLevel < 9 && s.UpgradesOn) ++s.TechTurnCounter;

@@ -25,10 +25,11 @@ void BoostEnergy(Game& g) {
 }
 
 // One repair attempt on the chosen system: 15 % succeed (the use then ends this turn); of the
-// failures 40 % harm the ship instead.
+// failures 40 % harm the ship instead. The draws are compared with the decimal thresholds at
+// full precision (a draw of 0.85f lies just above 0.85 and succeeds).
 void AttemptRepair(Game& g, std::string& tag) {
     GameState& s = g.st;
-    if (g.Rnd() > 0.85f) {
+    if (g.Rnd() > 0.85) {
         const int system = s.RetrofitSystem;
         if (system >= 1 && system <= 8) {
             s.SystemDamage[system] = 0;
@@ -41,7 +42,7 @@ void AttemptRepair(Game& g, std::string& tag) {
             if (system == 2 || system == 6 || system == 8) RaiseLowerShields(g, 0);
         }
         tag = "0";
-    } else if (g.Rnd() > 0.6f) {
+    } else if (g.Rnd() > 0.6) {
         g.host.DamageSystem(100, 0);
     }
 }

@@ -1,5 +1,6 @@
 #include "engine/turn/Time.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/computer/Displays.h"
@@ -67,7 +68,10 @@ void PassTime(Game& g, Single amount) {
     // and show themselves. A ship at 20 or less is not drained further.
     const int qr = s.ShipQuadrantRow, qc = s.ShipQuadrantCol;
     if (qr >= 1 && qr <= 8 && qc >= 1 && qc <= 8) {
-        const long long rounds = static_cast<long long>(std::floor(static_cast<double>(amount) * 100.0 + 1e-3)) + 1;
+        // A charge of a few units gives a few hundred rounds; the count is bounded so that an
+        // outsized charge still converts (every ship has fallen below 20 long before).
+        const double hundredths = std::min(std::floor(static_cast<double>(amount) * 100.0 + 1e-3), 1e7);
+        const long long rounds = static_cast<long long>(hundredths) + 1;
         int ships = s.CloakedPerQuadrant[qr - 1][qc - 1];
         if (ships > 5) ships = 5;
         for (int j = 1; j <= ships; ++j) {

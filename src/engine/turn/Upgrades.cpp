@@ -34,7 +34,9 @@ void DeriveSlot(GameState& s, int slot) {
                 s.MaxShields = 2000;
                 s.ShieldFactor = 1.0f;
             } else {
-                s.ShieldFactor = s.ShieldFactor * 0.8f;
+                // The product is taken at full precision and only then stored as a Single,
+                // so two levels give exactly the Single nearest 0.64.
+                s.ShieldFactor = static_cast<Single>(s.ShieldFactor * 0.8);
             }
             break;
         case 3:

@@ -112,6 +112,12 @@ void WarpSequence(Game& g) {
                    Trimmed(s.ShipQuadrantCol) + "." + nl + g.Text("KVGAME0028"),
                0);
 
+    // Every friendly starbase destroyed and the hostile starbase never captured: nobody to call.
+    if (s.Starbases[3][1] < 0 && s.Starbases[3][2] < 0 && s.Starbases[3][3] < 0 && s.ZarvoniBase[0] == 0) {
+        MessageBox(g, -1, g.Text("KVGAME0029"), 0);
+        return;
+    }
+
     // The bases to tow from: index 0 the captured hostile starbase, 1..3 the friendly ones.
     // Only a base that still stands (strength 0 or more, in a quadrant of the galaxy) can tow.
     Single dist[4] = {kNoCandidate, kNoCandidate, kNoCandidate, kNoCandidate};
@@ -142,15 +148,13 @@ void WarpSequence(Game& g) {
         dist[i] = static_cast<Single>(std::sqrt(dr * dr + dc * dc));
         any = true;
     }
-    if (!any) {
-        MessageBox(g, -1, g.Text("KVGAME0029"), 0);
-        return;
-    }
     int chosen = 0;
     for (int i = 1; i <= 3; ++i)
         if (dist[i] < dist[chosen]) chosen = i;
 
-    if (static_cast<double>(s.ShipEnergy) / 35.0 < dist[chosen]) {
+    // With no base to call the distance stays at its mark: the call fails as one out of reach,
+    // whatever the energy.
+    if (!any || static_cast<double>(s.ShipEnergy) / 35.0 < dist[chosen]) {
         MessageBox(g, -1, g.Text("KVGAME0030") + nl + nl + g.Text("KVGAME0031"), 0);
         return;
     }

@@ -78,6 +78,16 @@ TEST(EstimateShieldNeed, SumsTheThreatOfTheQuadrant) {
              s.CloakedEnergy[2] = 0;
          },
          100},
+        // (10 - 3)^2 + 10 = 59; Int(59 x 98 / 20) + 10 = 299; 299 x 0.5 = 149.5 rounds to 150
+        // (cut off it would be 149 and give 200)
+        {"the weighted sum is rounded before the steps of 50",
+         [](GameState& s) {
+             s.ZarvoniEnergy[5] = 98;
+             s.ZarvoniShips[1][5] = 7;
+             s.ZarvoniShips[2][5] = 4;
+             s.ShieldFactor = 0.5f;
+         },
+         250},
         // (10 - 1)^2 + 10 = 91; Int(91 x 90 / 18) + 10 = 465
         {"a cloaked ship next to the ship",
          [](GameState& s) {

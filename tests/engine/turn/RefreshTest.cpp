@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <set>
 
 #include "engine/turn/Condition.h"
@@ -155,6 +156,38 @@ TEST(RefreshTest, AnEndingSkipsTheLaterStages) {
     }
 }
 
+TEST(RefreshTest, GameEndedDuringTheUpdateOrTheHostilesTurnStopsTheRefresh) {
+    struct Case {
+        const char* endsOn;  // the request during which the game ends
+        const char* lastStage;
+    };
+    const Case cases[] = {{"SRS", "refresh:UpdateBars"},
+                          {"UpdateDamageReport", "refresh:UpdateBars"},
+                          {"HitShip", "refresh:HitShip"},
+                          {"", "refresh:RetrofitPanel"}};
+    for (const auto& c : cases) {
+        ScriptedRandom rng{0.0f};
+        TurnGame tg(rng);
+        GameState& s = tg.game.st;
+        Calm(s);
+        // Automatic shields on: their step after the hostiles' turn marks ShieldRaisePending.
+        s.ShieldsChanged = kFalse;
+        s.ComAutoShields = kTrue;
+        s.LibShieldFrequency = 0;
+        s.ShipQuadrantRow = 5;  // the hostiles owe a turn
+        tg.host.visible = {"frmCommands"};
+        tg.host.onRefresh = [&](const std::string& what) {
+            if (what == c.endsOn) s.GameRunning = kFalse;
+        };
+        RefreshAll(tg.game);
+        const auto stages = Stages(tg.host.events);
+        ASSERT_FALSE(stages.empty());
+        EXPECT_EQ(stages.back(), c.lastStage) << c.endsOn;
+        EXPECT_EQ(s.ShieldRaisePending != 0, *c.endsOn == 0) << c.endsOn;
+        EXPECT_EQ(s.TurnPassedWarp, *c.endsOn == 0 ? 1 : 0) << c.endsOn;
+    }
+}
+
 TEST(RefreshTest, GateWhileTheBackgroundScrollsOrNoGameRuns) {
     ScriptedRandom rng;  // no draw allowed
     TurnGame tg(rng);
@@ -203,6 +236,15 @@ TEST(RefreshTest, TechnologyRisesWhenTheCountPassesTheThreshold) {
     EXPECT_EQ(s.TechRiseThreshold, 19);  // Int(2 x 7 + 2 x 2.5)
     EXPECT_EQ(s.TechTurnCounter, 1);
     EXPECT_EQ(rng.Remaining(), 0u);
+}
+
+TEST(RefreshTest, ThresholdIsSummedInSinglePrecision) {
+    // 5 x Rnd = 0.99999976: at level 1 the sum 7.99999976 is 8 in single precision.
+    ScriptedRandom rng{std::bit_cast<float>(0x3e4ccccaU)};
+    TurnGame tg(rng);
+    TechGame(tg.game.st);
+    RefreshAll(tg.game);
+    EXPECT_EQ(tg.game.st.TechRiseThreshold, 8);
 }
 
 TEST(RefreshTest, TechnologyWaitsWhileTheExplorationConsoleIsOpen) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/turn/Retrofit.h"
 #include "support/TestGame.h"
 
@@ -116,8 +118,10 @@ TEST_F(RetrofitTest, RepairOfADestroyedSystem) {
     };
     const Case cases[] = {
         {"success ends the use at once", {0.9f}, true, false, ""},
-        {"failure that harms the ship", {0.85f, 0.61f}, false, true, "4"},
-        {"failure without harm", {0.5f, 0.6f}, false, false, "4"},
+        // The Single draws nearest the thresholds lie just above them.
+        {"a draw of 0.85f succeeds", {0.85f}, true, false, ""},
+        {"failure that harms the ship", {std::nextafter(0.85f, 0.0f), 0.6f}, false, true, "4"},
+        {"failure without harm", {0.5f, std::nextafter(0.6f, 0.0f)}, false, false, "4"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

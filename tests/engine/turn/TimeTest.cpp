@@ -37,6 +37,12 @@ TEST(TimeTest, RepairsKeepDamageToHundredths) {
         }
         EXPECT_EQ(rng.Count(), 0u);
     }
+    // Every one of the eight systems is repaired.
+    ConstantRandom rng(0.5f);
+    TurnGame tg(rng);
+    for (int i = 1; i <= 8; ++i) tg.game.st.SystemDamage[i] = 1.0f;
+    PassTime(tg.game, 0.25f);
+    for (int i = 1; i <= 8; ++i) EXPECT_EQ(tg.game.st.SystemDamage[i], 0.75f) << i;
 }
 
 TEST(TimeTest, TimeLeftIsChargedToHundredths) {
@@ -113,6 +119,7 @@ TEST(TimeTest, CloakedShipsDrainUntilTheyShowThemselves) {
         {20, 5.0f, 20, false},  // at 20 it is not drained
         {100, 0.0f, 100, false},  // one round with no effect
         {-1, 1.0f, -1, false},  // an empty slot
+        {100, 1e30f, -32768, true},  // an outsized charge still drains and shows the ship
     };
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);

@@ -4,6 +4,7 @@
 // a folder of empty sound files lets the alarms reach the host.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -39,10 +40,16 @@ public:
     void FocusCommandBar() override { events.push_back("focus:frmCommands"); }
     void RestoreFormsAfterMenu() override { events.push_back("restoreforms"); }
     void RefreshBackground() override { events.push_back("background"); }
+    // Records the request, then runs onRefresh (a test's way to act in the middle of a stage).
+    void Refresh(const std::string& what) override {
+        RecordingHost::Refresh(what);
+        if (onRefresh) onRefresh(what);
+    }
 
     bool scrolling = false;
     std::vector<long> styles;
     std::set<std::string> visible;
+    std::function<void(const std::string&)> onRefresh;
 };
 
 // Events whose text starts with the prefix, in order.

@@ -56,7 +56,7 @@ TEST_F(UpgradesTest, EachSlotDerivesItsCapacities) {
     Grant(1, 2);
     EXPECT_EQ(s.MaxEnergy, 15000);
     Grant(2, 2);
-    EXPECT_FLOAT_EQ(s.ShieldFactor, 0.64f);
+    EXPECT_EQ(s.ShieldFactor, 0.64f);  // exactly the Single nearest 0.64
     EXPECT_EQ(s.MaxShields, 2000);
     Grant(5, 3);
     EXPECT_EQ(s.LRSRange, 4);
@@ -128,6 +128,18 @@ TEST_F(UpgradesTest, RefusalAtTheTechnologyLimit) {
         EXPECT_EQ(s.UpgradeTable, before.UpgradeTable);
         EXPECT_FLOAT_EQ(s.ShieldFactor, before.ShieldFactor);
     }
+}
+
+// The arrival test follows the raise: it counts the level just granted.
+TEST_F(UpgradesTest, AGrantEndsWithTheArrivalTestOnTheNewLevel) {
+    s.TechLevel = 3;
+    s.UpgradeTable = {0, 3, 3, 3, 3, 2};
+    rng.Push(0.99f);  // x = 0.996: T = Int(9.96) = 9, and E = 10 only after the raise
+    rng.Push(0.0f);   // the countdown's length: 5
+    StartUpgrade(tg.game, 5);
+    EXPECT_EQ(s.UpgradeTable[5], 3);
+    EXPECT_EQ(s.MorvCountdown, 5);
+    EXPECT_EQ(rng.Remaining(), 0u);
 }
 
 TEST_F(UpgradesTest, UpgradesSwitchedOffKeepTheStandardShip) {

@@ -166,14 +166,21 @@ TEST(WarpTest, ChoosesTheNearestBaseThatStillStands) {
              PlaceBase(s, 1, 4, 6, 4, 4);
              s.ZarvoniBase = {-1, 3, 4, 4, 4, 1000};
          }, "tow:4,7", nullptr},
+        {"every base destroyed, none captured", [](GameState& s) {
+             PlaceBase(s, 1, 4, 5, 4, 4, -1000);
+         }, "", "<KVGAME0029>"},
         {"a destroyed base does not tow", [](GameState& s) {
              PlaceBase(s, 1, 4, 5, 4, 4, -1000);
              s.ZarvoniBase = {-1, 3, 4, 4, 4, -1000};
              s.ZarvoniBaseKnown = kTrue;
-         }, "", "<KVGAME0029>"},
+             s.ShipEnergy = 4000000;  // however much energy is left
+         }, "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
         {"a base outside the galaxy does not tow", [](GameState& s) {
              s.Starbases[3][2] = 30000;  // strength but no quadrant
-         }, "", "<KVGAME0029>"},
+         }, "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
+        {"only uncharted bases: out of reach", [](GameState& s) {
+             PlaceBase(s, 1, 4, 5, 4, 4, 30000, false);
+         }, "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
         {"too little energy", [](GameState& s) {
              PlaceBase(s, 1, 4, 6, 4, 4);
              s.ShipEnergy = 559;  // 15.97 sectors' worth
