@@ -53,19 +53,25 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
         if (t.front() == '[') {
             size_t close = t.find(']');
             std::string name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            // Only the first section of a name is read; the lines of a repeated one are not.
             auto it = pf.sectionIndex_.find(Fold(name));
             if (it == pf.sectionIndex_.end()) {
                 pf.sections_.push_back(Section{name, {}, {}});
                 pf.sectionIndex_[Fold(name)] = pf.sections_.size() - 1;
                 current = &pf.sections_.back();
             } else {
-                current = &pf.sections_[it->second];
+                current = nullptr;
             }
             continue;
         }
         if (!current) continue;
         size_t eq = t.find('=');
-        if (eq == std::string::npos) continue;
+        if (eq == std::string::npos) {
+            // A key with no text: it reads as missing, and as the first occurrence it hides a
+            // later line of the same key.
+            current->index.emplace(Fold(t), kNoText);
+            continue;
+        }
         std::string key = Trim(t.substr(0, eq));
         std::string text = Trim(t.substr(eq + 1));
         if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
@@ -83,7 +89,7 @@ std::optional<std::string> ProfileFile::Get(const std::string& section, const st
     if (s == sectionIndex_.end()) return std::nullopt;
     const Section& sec = sections_[s->second];
     auto k = sec.index.find(Fold(Trim(key)));
-    if (k == sec.index.end()) return std::nullopt;
+    if (k == sec.index.end() || k->second == kNoText) return std::nullopt;
     return sec.entries[k->second].second;
 }
 
@@ -133,6 +139,7 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
         if (auto v = file->Get(section, key)) text = *v;
     }
     if (text.size() > kProfileTextLimit) text.resize(kProfileTextLimit);
+    text.resize(std::min(text.size(), text.find('\0')));  // the text ends at a null character
     return text;
 }
 

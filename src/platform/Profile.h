@@ -2,7 +2,8 @@
 // Reader of INI-style profile files ("[Section]" headers and "Key=Text" lines), with the
 // desktop profile rules: section and key names match without regard to case, the first
 // occurrence of a key counts, a text loses its surrounding blanks and one matching pair of
-// quotation marks, and at most 254 characters of a text are returned.
+// quotation marks, and at most 254 characters of a text are returned. Only the first section
+// of a name is read; a line without "=" names a key with no text, which reads as missing.
 //
 // Texts are returned as the bytes stored in the file (the game's files are single-byte
 // Windows-1252); callers decode them with Cp1252ToUtf8.
@@ -35,8 +36,9 @@ private:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;
-        std::unordered_map<std::string, size_t> index;  // folded key -> entry
+        std::unordered_map<std::string, size_t> index;  // folded key -> entry, or kNoText
     };
+    static constexpr size_t kNoText = static_cast<size_t>(-1);  // a key line without "="
     std::vector<Section> sections_;
     std::unordered_map<std::string, size_t> sectionIndex_;  // folded name -> section
 };

@@ -9,7 +9,6 @@ std::string MemorySettingsStore::Fold(const std::string& s) {
     std::string out = s;
     std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    std::replace(out.begin(), out.end(), '/', '\\');
     return out;
 }
 

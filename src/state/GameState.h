@@ -172,7 +172,7 @@ struct GameState {
     Integer MovedFlag = 0;
     Integer HyperspaceFlag = 0;
     Single CalcCourse = 0, CalcDistance = 0;
-    Long LibComputerState = 0;
+    std::array<Long, 4> LibComputerState{};
     Flag InSolarSystem = 0;
     Flag NewGamePending = 0;
     Flag ErrorReported = 0;

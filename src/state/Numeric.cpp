@@ -167,12 +167,15 @@ std::string Format(double value, std::string_view pattern) {
     bool negative = value < 0;
     double a = std::fabs(value);
     double scale = std::pow(10.0, fracMax);
-    // Halves away from zero, with a nudge against binary representation error.
-    double scaled = std::floor(a * scale + 0.5 + 1e-9 * std::max(1.0, a * scale));
+    // The scaled value as its 15-digit decimal text reads it (so 2.005 x 100, held as
+    // 200.4999..., counts as the half it stands for), then halves away from zero.
+    char digits15[64];
+    std::snprintf(digits15, sizeof digits15, "%.14e", a * scale);
+    double scaled = std::floor(std::strtod(digits15, nullptr) + 0.5);
     double whole = std::floor(scaled / scale);
     long long fracDigits = static_cast<long long>(scaled - whole * scale + 0.5);
 
-    char buf[64];
+    char buf[400];  // room for the digits of any double
     std::snprintf(buf, sizeof buf, "%.0f", whole);
     std::string intText = buf;
     if (intText == "0") intText = "";

@@ -89,7 +89,7 @@ void ResetGameState(Game& g) {
     s.UpgradeTable = {};
     s.CloakedPerQuadrant = {};
     s.ZarvoniFlags = {};
-    s.LibComputerState = 0;
+    s.LibComputerState = {};
     s.ClearStarSystems();
 
     // 2. Size of the hostile force.

@@ -72,6 +72,7 @@ std::string Language::Lookup(const std::string& key) {
         std::optional<std::string> text = file ? file->Get("Language", key) : std::nullopt;
         raw = text ? text->substr(0, kProfileTextLimit) : std::string("Not Used");
     }
+    raw.resize(std::min(raw.size(), raw.find('\0')));  // the text ends at a null character
     if (raw == "Not Used") return "";
     std::replace(raw.begin(), raw.end(), '\xFF', ' ');
     return memory_ ? raw : Cp1252ToUtf8(raw);

@@ -7,6 +7,8 @@
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
+#include "platform/Profile.h"
+#include "platform/SettingsStore.h"
 
 namespace fs = std::filesystem;
 
@@ -93,6 +95,40 @@ TEST(ShellAndWait, WaitsForTheProgramAndReturnsAtOnceWhenItCannotStart) {
     EXPECT_EQ(ShellAndWait("no-such-program-anywhere-kv"), -1);
     EXPECT_EQ(ShellAndWait(""), -1);
     EXPECT_EQ(SplitCommandLine("\"a b\" c  \"\""), (std::vector<std::string>{"a b", "c", ""}));
+}
+
+TEST(MemorySettingsStore, NamesMatchWithoutCaseAndKeepSlashesApart) {
+    MemorySettingsStore s;
+    s.SaveSetting("App\\Configs", "Jo", "Sound", "True");
+    s.SaveSetting("App\\Configs", "Jo/Ann", "Sound", "False");
+    s.SaveSetting("App", "Notes", "a/b", "slash");
+    s.SaveSetting("App", "Notes", "a\\b", "backslash");
+    s.SaveSetting("App", "Notes", "Mixed", "1");
+    s.SaveSetting("app", "NOTES", "MIXED", "2");  // the same key, first spelling kept
+    EXPECT_EQ(s.GetSetting("app\\configs", "JO", "sound"), "True");
+    EXPECT_EQ(s.GetSetting("App\\Configs", "Jo/Ann", "Sound"), "False");
+    EXPECT_EQ(s.GetSetting("App", "Notes", "a/b"), "slash");
+    EXPECT_EQ(s.GetSetting("App", "Notes", "a\\b"), "backslash");
+    EXPECT_EQ(s.GetAllSettings("App", "Notes"),
+              (std::vector<std::pair<std::string, std::string>>{{"a/b", "slash"}, {"a\\b", "backslash"}, {"Mixed", "2"}}));
+    s.DeleteSetting("App\\Configs", "Jo");
+    EXPECT_EQ(s.GetSetting("App\\Configs", "Jo/Ann", "Sound", "none"), "False");
+    EXPECT_EQ(s.GetSetting("App\\Configs", "Jo", "Sound", "none"), "none");
+}
+
+TEST(GetPrivateProfileString, GivesTheDefaultForWhatIsMissingAndCutsTheText) {
+    TempDir d;
+    d.Write("KESTRAVA.INI", "[Options]\r\nSound=\"True\"\r\nNul=ab" + std::string(1, '\0') + "cd\r\nBare\r\n"
+                            "Bare=hidden\r\nLong=" + std::string(300, 'x') + "\r\n[options]\r\nLater=x\r\n");
+    const std::string ini = d.path + "KESTRAVA.INI";
+    struct Case { const char* section; const char* key; std::string text; };
+    const Case cases[] = {
+        {"OPTIONS", "sound", "True"},     {"Options", "Nul", "ab"},          {"Options", "Bare", "Not Used"},
+        {"Options", "Long", std::string(254, 'x')}, {"Options", "Later", "Not Used"}, {"Other", "Sound", "Not Used"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GetPrivateProfileString(c.section, c.key, "Not Used", ini), c.text) << c.key;
+    EXPECT_EQ(GetPrivateProfileString("Options", "Sound", "Not Used", d.path + "missing.ini"), "Not Used");
+    EXPECT_EQ(GetPrivateProfileString("Options", "Sound", std::string(260, 'd'), d.path + "missing.ini").size(), 254u);
 }
 
 }  // namespace

@@ -77,6 +77,14 @@ TEST(ResetGameState, EmptiesTheGameAndFillsTheStores) {
     s.MorvCountdown = 7;
     s.ScoreEligible = false;
     s.CloakedEnergy[1] = 321;  // left for the quadrant set-up to rewrite
+    s.CloakedShips[1][1] = 4;
+    s.SpareGrid[8][8] = 9;
+    s.LibComputerState[3] = 2;
+    s.StarbaseFlags[3] = kTrue;
+    s.ZarvoniFlags[10] = kTrue;
+    s.CloakedPerQuadrant[7][7] = 2;
+    s.ScoreCounterB = 6;  // not among the counters a reset clears
+    s.ZarvoniBaseKnown = kTrue;
     s.MissionType = 2;
     s.SkillLevel = 3;
     s.GameLength = 1;
@@ -91,6 +99,14 @@ TEST(ResetGameState, EmptiesTheGameAndFillsTheStores) {
     EXPECT_EQ(s.MorvCountdown, 0);
     EXPECT_TRUE(s.ScoreEligible);
     EXPECT_EQ(s.CloakedEnergy[1], 321);
+    EXPECT_EQ(s.CloakedShips[1][1], 4);
+    EXPECT_EQ(s.SpareGrid[8][8], 0);
+    EXPECT_EQ(s.LibComputerState[3], 0);
+    EXPECT_EQ(s.StarbaseFlags[3], 0);
+    EXPECT_EQ(s.ZarvoniFlags[10], 0);
+    EXPECT_EQ(s.CloakedPerQuadrant[7][7], 0);
+    EXPECT_EQ(s.ScoreCounterB, 6);
+    EXPECT_EQ(s.ZarvoniBaseKnown, kTrue);
     EXPECT_EQ(s.QuadrantChanged, kTrue);
     EXPECT_EQ(s.WarpFactor, 10.0f);
     EXPECT_EQ(s.MorvTimerScale, 5.0f);

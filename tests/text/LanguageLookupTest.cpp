@@ -91,8 +91,13 @@ TEST_F(LanguageLookup, ReadsTextsByTheProfileRules) {
         "Accents=" + accents300,
         "Exact=" + std::string(254, 'x'),
         "Cafe=caf\xE9",
+        "Nul=ab" + std::string(1, '\0') + "cd",
+        "Bare",
+        "Bare=after a line without an equals sign",
         "[Other]",
         "OtherOnly=never read",
+        "[language]",
+        "SecondSection=only in a repeated header",
     };
     struct Case {
         const char* key;
@@ -120,9 +125,14 @@ TEST_F(LanguageLookup, ReadsTextsByTheProfileRules) {
         {"Accents", accents254},
         {"Exact", std::string(254, 'x')},
         {"Cafe", "caf\xC3\xA9"},
+        {"Nul", "ab"},  // the text ends at a null character
         {"Missing", ""},
         {"Orphan", ""},
         {"OtherOnly", ""},
+        // A line without "=" is a key with no text: it reads as missing and, being first, hides
+        // the later line. Only the first section of a name is read.
+        {"Bare", ""},
+        {"SecondSection", ""},
     };
     for (const char* eol : {"\r\n", "\n"}) {
         std::string bytes;

@@ -14,16 +14,48 @@ QString QtSettingsStore::DefaultPath() {
 QtSettingsStore::QtSettingsStore(const QString& path)
     : settings_(std::make_unique<QSettings>(path.isEmpty() ? DefaultPath() : path, QSettings::IniFormat)) {}
 
-// Application and section become one group path; "\" in an application name separates levels.
-// Names are kept in lower case so that look-ups do not depend on case, as on the desktop store.
+namespace {
+// One name as QSettings stores it: in lower case, so that look-ups do not depend on case, as on
+// the desktop store; "%", "/" and a leading "." written as %25, %2F and %2E, so that a name
+// never opens a level of its own, never meets the ".order" list and never reads as an escape;
+// an empty name as a lone "%". Plain names stay as they are.
+QString StoredName(const QString& name) {
+    const QString lower = name.toLower();
+    if (lower.isEmpty()) return QStringLiteral("%");
+    QString out;
+    for (qsizetype i = 0; i < lower.size(); ++i) {
+        const QChar c = lower[i];
+        if (c == u'%') out += QStringLiteral("%25");
+        else if (c == u'/') out += QStringLiteral("%2F");
+        else if (c == u'.' && i == 0) out += QStringLiteral("%2E");
+        else out += c;
+    }
+    return out;
+}
+
+// Removes the value at `key` but keeps the values of a section that lies below a key of the
+// same name (QSettings::remove takes both).
+void RemoveValueOnly(QSettings& s, const QString& key) {
+    s.beginGroup(key);
+    QList<std::pair<QString, QVariant>> below;
+    for (const QString& k : s.allKeys()) below.append({k, s.value(k)});
+    s.endGroup();
+    s.remove(key);
+    for (const auto& [k, v] : below) s.setValue(key + "/" + k, v);
+}
+}  // namespace
+
+// Application and section become one group path; "\" in either separates levels, as on the
+// desktop store.
 QString QtSettingsStore::Group(const std::string& app, const std::string& section) const {
-    QString g = QString::fromStdString(app + "\\" + section).toLower();
-    g.replace('\\', '/');
-    return g;
+    QStringList levels;
+    for (const QString& level : QString::fromStdString(app + "\\" + section).split(u'\\'))
+        if (!level.isEmpty()) levels << StoredName(level);
+    return levels.join(u'/');
 }
 
 QString QtSettingsStore::FindKey(const QString& group, const std::string& key) const {
-    return group + "/" + QString::fromStdString(key).toLower();
+    return group + "/" + StoredName(QString::fromStdString(key));
 }
 
 std::string QtSettingsStore::GetSetting(const std::string& app, const std::string& section,
@@ -54,10 +86,19 @@ void QtSettingsStore::DeleteSetting(const std::string& app, const std::string& s
                                     const std::string& key) {
     QString group = Group(app, section);
     if (key.empty()) {
+        if (section.empty()) {
+            // No section named: only the values saved with an empty section name go, which lie
+            // directly in the application's group; its sections (and other applications) stay.
+            settings_->beginGroup(group);
+            const QStringList keys = settings_->childKeys();
+            settings_->endGroup();
+            for (const QString& k : keys) RemoveValueOnly(*settings_, group.isEmpty() ? k : group + "/" + k);
+            return;
+        }
         settings_->remove(group);
         return;
     }
-    settings_->remove(FindKey(group, key));
+    RemoveValueOnly(*settings_, FindKey(group, key));
     QString order = group + "/.order";
     QStringList keys = settings_->value(order).toStringList();
     QString spelled = QString::fromStdString(key);
@@ -72,7 +113,7 @@ std::vector<std::pair<std::string, std::string>> QtSettingsStore::GetAllSettings
     QString group = Group(app, section);
     QStringList keys = settings_->value(group + "/.order").toStringList();
     for (const QString& k : keys) {
-        QString full = group + "/" + k.toLower();
+        QString full = FindKey(group, k.toStdString());
         if (settings_->contains(full))
             out.emplace_back(k.toStdString(), settings_->value(full).toString().toStdString());
     }

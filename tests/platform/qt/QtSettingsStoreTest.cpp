@@ -34,5 +34,52 @@ TEST(QtSettingsStore, RoundTripsValuesSectionsAndListingAcrossReopen) {
     EXPECT_EQ(s.GetSetting("KestravaforWindows9x", "Language", "US English", "none"), "none");
 }
 
+// Names are the store's own: "/" does not open a level, a leading "." or a name like ".order"
+// does not reach the store's bookkeeping, and "%" does not read as an escape; deleting a key or
+// a section takes nothing beside it.
+TEST(QtSettingsStore, KeepsNamesWithCharactersSpecialToQSettingsApart) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    const std::string keys[] = {"a/b", "a//b", "a\\b", "a", ".order", ".lead", "x=y", "semi;colon",
+                                "#hash", " spaced ", "%2F", "100%", "", "Mixed Case"};
+    {
+        QtSettingsStore s(path);
+        for (const auto& k : keys) s.SaveSetting("App", "Notes", k, "v:" + k);
+        s.SaveSetting("App\\Configs", "Jo/Ann", "Sound", "False");
+        s.SaveSetting("App\\Configs", "Jo", "Sound", "True");
+        s.SaveSetting("App\\Configs", "Jo\\Lib", "Shields", "2");  // a section below the key "Lib"
+        s.SaveSetting("App\\Configs", "Jo", "Lib", "key");
+        EXPECT_TRUE(s.Flush());
+    }
+    QtSettingsStore s(path);
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (const auto& k : keys) {
+        EXPECT_EQ(s.GetSetting("App", "Notes", k, "none"), "v:" + k) << '"' << k << '"';
+        expected.emplace_back(k, "v:" + k);
+    }
+    EXPECT_EQ(s.GetSetting("App", "notes", "MIXED CASE", "none"), "v:Mixed Case");
+    EXPECT_EQ(s.GetAllSettings("App", "Notes"), expected);
+
+    // Deleting one key or one section leaves the names that only begin like it.
+    s.DeleteSetting("App", "Notes", "a");
+    EXPECT_EQ(s.GetSetting("App", "Notes", "a", "none"), "none");
+    EXPECT_EQ(s.GetSetting("App", "Notes", "a/b", "none"), "v:a/b");
+    EXPECT_EQ(s.GetAllSettings("App", "Notes").size(), std::size(keys) - 1);
+    s.DeleteSetting("App\\Configs", "Jo", "Lib");
+    EXPECT_EQ(s.GetSetting("App\\Configs", "Jo", "Lib", "none"), "none");
+    EXPECT_EQ(s.GetSetting("App\\Configs", "Jo\\Lib", "Shields", "none"), "2");
+    // An empty section name deletes no section below the application, nor anything else.
+    s.SaveSetting("Other", "", "Loose", "1");
+    s.DeleteSetting("App", "");
+    s.DeleteSetting("", "");
+    EXPECT_EQ(s.GetSetting("App", "Notes", "a/b", "none"), "v:a/b");
+    EXPECT_EQ(s.GetSetting("Other", "", "Loose", "none"), "1");
+    s.DeleteSetting("Other", "");
+    EXPECT_EQ(s.GetSetting("Other", "", "Loose", "none"), "none");
+    s.DeleteSetting("App\\Configs", "Jo");
+    EXPECT_EQ(s.GetSetting("App\\Configs", "Jo/Ann", "Sound", "none"), "False");
+    EXPECT_EQ(s.GetSetting("App\\Configs", "Jo", "Sound", "none"), "none");
+}
+
 }  // namespace
 }  // namespace kv
