@@ -336,15 +336,18 @@ TEST(LoadGame, HeaderVersionsCompareExactly) {
     ExpectNothingLoaded(g.tg.game.st);
 }
 
+// The stored bytes of the known state saved as "good".
+std::string SavedKnownState(const ScratchFolder& dir) {
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    if (!SaveGame(a.tg.game, dir.Path() + "good", {})) return "";
+    return ReadAll(dir.Path() + "good.KVW");
+}
+
 TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
     ScratchFolder dir;
-    std::string stored;
-    {
-        SaveGame_ a(dir);
-        savetest::FillKnownState(a.tg.game.st);
-        ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "good", {}));
-        stored = ReadAll(dir.Path() + "good.KVW");
-    }
+    const std::string stored = SavedKnownState(dir);
+    ASSERT_FALSE(stored.empty());
     const std::string plain = FlipSavedBytes(stored);
     auto refused = [&](const std::string& bytes, const std::string& what) {
         SCOPED_TRACE(what);
@@ -381,13 +384,8 @@ TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
 
 TEST(LoadGame, AFlippedByteNeverHalfLoadsAGame) {
     ScratchFolder dir;
-    std::string stored;
-    {
-        SaveGame_ a(dir);
-        savetest::FillKnownState(a.tg.game.st);
-        ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "good", {}));
-        stored = ReadAll(dir.Path() + "good.KVW");
-    }
+    const std::string stored = SavedKnownState(dir);
+    ASSERT_FALSE(stored.empty());
     WriteAll(dir.Path() + "flip.LOG", "");
     int loaded = 0, refused = 0;
     for (size_t i = 0; i < stored.size(); i += i < 40 ? 1 : 29) {
