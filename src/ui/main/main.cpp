@@ -9,6 +9,8 @@
 #include "platform/Files.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "state/Game.h"
+#include "state/Options.h"
+#include "state/SavedGame.h"
 #include "state/Reset.h"
 #include "state/Utilities.h"
 #include "ui/main/QtHost.h"
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
     s.PicturesPath = appPath + "PICTURES/";
     s.SSDescriptorPath = appPath + "SSDescriptor/";
     kv::LoadArrayConsts(game);
+    kv::LoadSettings(game, "General", false);
 
     QWidget window;
     window.setWindowTitle(QString::fromStdString(s.ShipPrefix + " " + kv::GetVersionString()));
@@ -37,5 +40,13 @@ int main(int argc, char** argv) {
     window.resize(480, 320);
     window.show();
     kv::PrintOutput(game, s.ShipPrefix + " " + kv::GetVersionString());
+    // A saved game named on the command line is loaded at start.
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg.endsWith(".KVW", Qt::CaseInsensitive)) {
+            kv::LoadGame(game, arg.toStdString());
+            break;
+        }
+    }
     return app.exec();
 }
