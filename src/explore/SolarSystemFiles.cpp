@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "explore/Verify.h"
+#include "platform/Strings.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
@@ -21,11 +22,6 @@ namespace kv {
 namespace {
 
 constexpr const char* kProfileDefault = "Not Used";
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 std::string TrimSpaces(const std::string& s) {
     size_t b = 0, e = s.size();
@@ -42,9 +38,9 @@ std::string BaseName(const std::string& path) {
 // A file of folder named `name`, found without regard to case; "" when there is none.
 std::string FindNamedFile(const std::string& folder, const std::string& name) {
     if (folder.empty() || name.empty()) return "";
-    const std::string folded = Lower(name);
+    const std::string folded = LowerCase(name);
     for (const std::string& file : ListFiles(folder, "*"))
-        if (Lower(file) == folded) return folder + file;
+        if (LowerCase(file) == folded) return folder + file;
     return "";
 }
 
@@ -477,7 +473,7 @@ void SetPlanetBit(PlanetEntry& p, int n, int value) {
 
 std::vector<DataNote> CheckDataFileValues(const std::string& path) {
     std::vector<DataNote> notes;
-    const std::string name = Lower(BaseName(path));
+    const std::string name = LowerCase(BaseName(path));
     if (name == "solarsys.txt") {
         StarSystemListReader reader;
         if (!reader.Open(path)) return notes;

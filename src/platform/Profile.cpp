@@ -1,3 +1,4 @@
+#include "platform/Strings.h"
 #include "platform/Profile.h"
 
 #include <sys/stat.h>
@@ -10,12 +11,6 @@
 
 namespace kv {
 namespace {
-
-std::string Fold(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
@@ -54,10 +49,10 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
             size_t close = t.find(']');
             std::string name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             // Only the first section of a name is read; the lines of a repeated one are not.
-            auto it = pf.sectionIndex_.find(Fold(name));
+            auto it = pf.sectionIndex_.find(LowerCase(name));
             if (it == pf.sectionIndex_.end()) {
                 pf.sections_.push_back(Section{name, {}, {}});
-                pf.sectionIndex_[Fold(name)] = pf.sections_.size() - 1;
+                pf.sectionIndex_[LowerCase(name)] = pf.sections_.size() - 1;
                 current = &pf.sections_.back();
             } else {
                 current = nullptr;
@@ -69,14 +64,14 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
         if (eq == std::string::npos) {
             // A key with no text: it reads as missing, and as the first occurrence it hides a
             // later line of the same key.
-            current->index.emplace(Fold(t), kNoText);
+            current->index.emplace(LowerCase(t), kNoText);
             continue;
         }
         std::string key = Trim(t.substr(0, eq));
         std::string text = Trim(t.substr(eq + 1));
         if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
             text = text.substr(1, text.size() - 2);
-        std::string folded = Fold(key);
+        std::string folded = LowerCase(key);
         if (current->index.count(folded)) continue;  // the first occurrence counts
         current->entries.emplace_back(key, text);
         current->index[folded] = current->entries.size() - 1;
@@ -85,10 +80,10 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
 }
 
 std::optional<std::string> ProfileFile::Get(const std::string& section, const std::string& key) const {
-    auto s = sectionIndex_.find(Fold(Trim(section)));
+    auto s = sectionIndex_.find(LowerCase(Trim(section)));
     if (s == sectionIndex_.end()) return std::nullopt;
     const Section& sec = sections_[s->second];
-    auto k = sec.index.find(Fold(Trim(key)));
+    auto k = sec.index.find(LowerCase(Trim(key)));
     if (k == sec.index.end() || k->second == kNoText) return std::nullopt;
     return sec.entries[k->second].second;
 }
@@ -100,7 +95,7 @@ std::vector<std::string> ProfileFile::Sections() const {
 }
 
 std::vector<std::pair<std::string, std::string>> ProfileFile::Entries(const std::string& section) const {
-    auto s = sectionIndex_.find(Fold(Trim(section)));
+    auto s = sectionIndex_.find(LowerCase(Trim(section)));
     if (s == sectionIndex_.end()) return {};
     return sections_[s->second].entries;
 }

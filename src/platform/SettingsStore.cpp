@@ -1,4 +1,5 @@
 #include "platform/SettingsStore.h"
+#include "platform/Strings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,10 +7,7 @@
 namespace kv {
 
 std::string MemorySettingsStore::Fold(const std::string& s) {
-    std::string out = s;
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
+    return LowerCase(s);
 }
 
 const MemorySettingsStore::Section* MemorySettingsStore::Find(const std::string& app,

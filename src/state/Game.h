@@ -36,6 +36,9 @@ struct Game {
     ConfigNameBoxes configNames;
 
     float Rnd() { return rng.Rnd(); }
+    // The same draw widened to double, so that Int(Rnd x n + m) stays below n + m even for the
+    // largest draw (in single precision the sum can round up onto n + m).
+    double RndExact() { return rng.Rnd(); }
     std::string Text(const std::string& key) { return lang.GetLanguageText(key); }
 };
 

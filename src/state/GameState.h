@@ -265,6 +265,10 @@ struct GameState {
     Integer MissionMarker = -1;
 };
 
+// A row or column of the galaxy or of a quadrant (1..8).
+inline bool InGrid(long v) { return v >= 1 && v <= 8; }
+inline bool InGalaxy(long row, long col) { return InGrid(row) && InGrid(col); }
+
 // Condition and quadrant-code helpers.
 inline int QuadZarvoniCount(int code) { return code / 100; }
 inline int QuadStarbaseNumber(int code) { return (code / 10) % 10; }

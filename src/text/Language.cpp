@@ -6,6 +6,7 @@
 #include <iostream>
 #include <optional>
 
+#include "platform/Strings.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
@@ -13,11 +14,6 @@
 
 namespace kv {
 namespace {
-std::string Fold(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 }  // namespace
 
 Language::Language(SettingsStore& settings, std::string languagePath)
@@ -30,7 +26,7 @@ Language::Language(SettingsStore& settings, std::string languagePath)
 void Language::UseTexts(std::map<std::string, std::string> texts) {
     memory_ = true;
     texts_.clear();
-    for (auto& [k, v] : texts) texts_.emplace(Fold(k), std::move(v));
+    for (auto& [k, v] : texts) texts_.emplace(LowerCase(k), std::move(v));
     filePath_ = "<memory>";
 }
 
@@ -60,7 +56,7 @@ std::string Language::Lookup(const std::string& key) {
     if (filePath_.empty()) return "";
     std::string raw;
     if (memory_) {
-        auto it = texts_.find(Fold(key));
+        auto it = texts_.find(LowerCase(key));
         if (it == texts_.end()) return echo_ ? "<" + key + ">" : std::string();
         raw = it->second.substr(0, kProfileTextLimit);
     } else {

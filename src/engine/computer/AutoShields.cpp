@@ -9,8 +9,6 @@ namespace {
 
 double Reserve(const GameState& s) { return Val(s.LibShieldReserve); }
 
-bool InGalaxy(int row, int col) { return row >= 1 && row <= 8 && col >= 1 && col <= 8; }
-
 // Hostiles of the ship's quadrant that call for shields: cloaked ships, the hostile starbase
 // while it is hostile, the Morv ship and the Zarvoni ships still alive.
 int HostilesHere(const GameState& s) {

@@ -12,12 +12,8 @@ namespace {
 
 constexpr const char* kSource = "KVBASIC : MakeTactical";
 
-// The next draw, widened so that Int(Rnd * n + m) and the comparisons with 0.3 and 0.5 are
-// worked out exactly: in single precision the largest draw below 1 rounds Rnd * 8 + 1 up to 9.
-double Rnd(Game& g) { return static_cast<double>(g.Rnd()); }
-
 // A random sector coordinate 1..8.
-Integer RandomSector(Game& g) { return static_cast<Integer>(Int(Rnd(g) * 8 + 1)); }
+Integer RandomSector(Game& g) { return static_cast<Integer>(Int(g.RndExact() * 8 + 1)); }
 
 // The sector cell (row, col) of the grid; rows and columns outside 0..8 raise an error that the
 // guard reports.
@@ -92,9 +88,9 @@ void MakeTactical(Game& g) {
         for (int i = 1; i <= zarvonis; ++i) {
             s.ZarvoniEnergy[i] = 100;
             // One draw for every ship, whether or not ships can start weakened.
-            const double weak = Rnd(g);
+            const double weak = g.RndExact();
             if (HostilesWeakened(s) && weak > 0.3) {
-                s.ZarvoniEnergy[i] = static_cast<Integer>(Int(Rnd(g) * 40 + 40));
+                s.ZarvoniEnergy[i] = static_cast<Integer>(Int(g.RndExact() * 40 + 40));
             }
             s.ZarvoniShips[1][i] = RandomSector(g);
             s.ZarvoniShips[2][i] = RandomSector(g);
@@ -104,9 +100,9 @@ void MakeTactical(Game& g) {
         const int n = cloakedHere();
         for (int i = 1; i <= n; ++i) {
             s.CloakedEnergy[i] = 100;
-            const double weak = Rnd(g);
+            const double weak = g.RndExact();
             if (HostilesWeakened(s) && weak > 0.5) {
-                s.CloakedEnergy[i] = static_cast<Integer>(Int(Rnd(g) * 40 + 40));
+                s.CloakedEnergy[i] = static_cast<Integer>(Int(g.RndExact() * 40 + 40));
             }
             s.CloakedShips[1][i] = RandomSector(g);
             s.CloakedShips[2][i] = RandomSector(g);

@@ -9,8 +9,6 @@
 namespace kv {
 namespace {
 
-bool InGrid(int v) { return v >= 1 && v <= 8; }
-
 // "On" and "off" colours of the lamps: red lamps 1, 2, 3, 6, green lamps 4 and 5.
 Long LampOnColor(int lamp) { return lamp == 4 || lamp == 5 ? 0xC000 : 0xFF; }
 Long LampOffColor(int lamp) { return lamp == 4 || lamp == 5 ? 0x4000 : 0x80; }

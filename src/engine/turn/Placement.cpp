@@ -9,12 +9,8 @@
 namespace kv {
 namespace {
 
-// The next draw, widened so that Int(Rnd * n + m) is worked out exactly: in single precision
-// the largest draw below 1 can round up to n + m and step outside the range.
-double Rnd(Game& g) { return static_cast<double>(g.Rnd()); }
-
 // A random quadrant or sector coordinate 1..8.
-Integer Draw8(Game& g) { return static_cast<Integer>(Int(Rnd(g) * 8 + 1)); }
+Integer Draw8(Game& g) { return static_cast<Integer>(Int(g.RndExact() * 8 + 1)); }
 
 // Digits of a quadrant code while the galaxy is made (every code is below 1000 then).
 int Hundreds(int code) { return code / 100; }
@@ -42,7 +38,7 @@ void PlaceZarvoniGroups(Game& g) {
             row = Draw8(g);
             col = Draw8(g);
         } while (s.Galaxy[row][col] > 99);
-        int n = static_cast<int>(Int(Rnd(g) * biggest + 1));
+        int n = static_cast<int>(Int(g.RndExact() * biggest + 1));
         n = std::min(n, 9);
         s.ZarvonisCounted = Clamp16(s.ZarvonisCounted + n);
         s.Galaxy[row][col] = Clamp16(s.Galaxy[row][col] + 100 * n);
@@ -64,7 +60,7 @@ void PlaceStarbases(Game& g) {
             s.Starbases[0][b] = 0;
             s.Starbases[1][b] = row;
             s.Starbases[2][b] = col;
-            const double strength = Int(Rnd(g) * 25 + 81) * full / 100 - full / 25 * s.SkillLevel;
+            const double strength = Int(g.RndExact() * 25 + 81) * full / 100 - full / 25 * s.SkillLevel;
             s.Starbases[3][b] = std::min<Long>(CLng(strength), s.MaxStarbaseStrength);
             s.StarbaseSectors[1][b] = Draw8(g);
             s.StarbaseSectors[2][b] = Draw8(g);

@@ -23,9 +23,6 @@ namespace {
 
 const char* const kSource = "KVGAME : RefreshAll";
 
-// A quadrant or sector number of the galaxy (1..8).
-bool InGrid(int v) { return v >= 1 && v <= 8; }
-
 // The technology clock: counts refreshes towards a drawn threshold and raises the level when
 // the count passes it (not while the exploration console is open; the rise then waits).
 void AdvanceTechnologyClock(Game& g) {

@@ -43,11 +43,6 @@ struct Quad {
 
 int Units(int code) { return code % 10; }
 
-// The next draw, widened so that Int(Rnd * n + m) is worked out exactly: in single precision
-// the largest draw below 1 rounds Rnd * c + 1 up to c + 1 when c is 1, 2 or 4, a system
-// number beyond the quadrant's count.
-double Rnd(Game& g) { return static_cast<double>(g.Rnd()); }
-
 // Runs a stretch of the set-up; an unexpected error is reported and the set-up goes on.
 template <typename F>
 void Guarded(Game& g, const std::string& label, F&& body) {
@@ -118,13 +113,13 @@ void Setup(Game& g, StarSystemSource& source, std::string& listPath) {
     Shuffle(g, list, 64);
 
     // Number of systems, spread over the quadrants in that order, at most four each.
-    int planned = CInt((Int(Rnd(g) * 21 - 10) + 100) * static_cast<double>(s.GameLength) / 2);
+    int planned = CInt((Int(g.RndExact() * 21 - 10) + 100) * static_cast<double>(s.GameLength) / 2);
     planned = std::min(planned, 256);
     s.SystemsCount = static_cast<Integer>(planned);
     int total = 0;
     for (int j = 1; total < planned;) {
         Integer& code = s.Galaxy[list[j].row][list[j].col];
-        int n = static_cast<int>(Int(Rnd(g) * 4 + 1));
+        int n = static_cast<int>(Int(g.RndExact() * 4 + 1));
         if (n + Units(code) > 4) n = 4 - Units(code);
         code = static_cast<Integer>(code + n);
         total += n;
@@ -148,7 +143,7 @@ void Setup(Game& g, StarSystemSource& source, std::string& listPath) {
     while (i <= k) {
         const Quad q = list[static_cast<size_t>(i)];
         const int c = Units(s.Galaxy[q.row][q.col]);
-        const int n = static_cast<int>(Int(Rnd(g) * c + 1));
+        const int n = static_cast<int>(Int(g.RndExact() * c + 1));
         SolarSystemRecord& rec = s.StarSystem(q.row, q.col, n);
         // A sector of its own in the quadrant.
         auto shared = [&] {

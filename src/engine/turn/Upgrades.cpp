@@ -13,8 +13,6 @@ namespace {
 constexpr Long Rgb(int r, int gr, int b) { return r + 256 * gr + 65536 * b; }
 constexpr Long kLimitBorder = Rgb(128, 128, 128);  // a slot at the technology limit
 
-bool InGalaxy(long row, long col) { return row >= 1 && row <= 8 && col >= 1 && col <= 8; }
-
 // Recomputes the values that follow from a slot's level (just raised by one).
 void DeriveSlot(GameState& s, int slot) {
     const auto& L = s.UpgradeTable;

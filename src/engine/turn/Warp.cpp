@@ -18,8 +18,6 @@ constexpr Single kNoCandidate = 100000.0f;
 // Far more than the longest line across the galaxy (about 91 sectors) at one sector a step.
 constexpr int kMaxApproachSteps = 256;
 
-bool InGrid(long v) { return v >= 1 && v <= 8; }
-
 std::string Trimmed(long v) { return CStr(static_cast<long long>(v)); }
 
 // One sector's step along the course from (fromRow, fromCol) towards (toRow, toCol), by the

@@ -1,6 +1,9 @@
 #include "ui/main/QtHost.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
@@ -74,6 +77,15 @@ void QtHost::Wait(double seconds) {
 
 int QtHost::ShowErrorReport(const std::string& text) {
     return Run(text, kAbortRetryIgnore | kCritical);
+}
+
+}  // namespace kv
+
+namespace kv {
+
+// Moves the pointer out of the way: the bottom-right corner of the primary screen.
+void QtHost::CenterMouse() {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) QCursor::setPos(screen, screen->geometry().bottomRight());
 }
 
 }  // namespace kv

@@ -15,6 +15,7 @@ public:
     int AskQuestion(const std::string& prompt, long buttons, bool ownDialog) override;
     void Wait(double seconds) override;
     int ShowErrorReport(const std::string& text) override;
+    void CenterMouse() override;
 
     // Receives every line appended to the message log.
     std::function<void(const QString&)> onOutputLine;
