@@ -218,7 +218,7 @@ void ReadPlanetRow(SequentialInput& in, PlanetEntry* p, std::vector<DataNote>* n
 
 std::string DescriptorPath(Game& g, const std::string& descriptorName) {
     if (descriptorName.empty()) return "";
-    const std::string file = descriptorName + SolarSystemFiles().Extension();
+    const std::string file = descriptorName + kDescriptorExtension;
     const std::string exact = g.st.SSDescriptorPath + file;
     std::error_code ec;
     if (std::filesystem::is_regular_file(exact, ec)) return exact;
@@ -320,16 +320,22 @@ std::string SolarSystemFileList::Entry(int i) const {
     return i >= 1 && i < static_cast<int>(entries_.size()) ? entries_[i] : std::string();
 }
 
-SolarSystemFileList& SolarSystemFiles() {
-    static SolarSystemFileList list;
-    return list;
+// ---- FileStarSystemSource ------------------------------------------------------------------
+
+void FileStarSystemSource::ListDescriptors(Game& g) { descriptors_.List(g.st.SSDescriptorPath); }
+
+bool FileStarSystemSource::OpenList(Game& g, std::string& path) {
+    path = FindFile(g.st.AppPath, "SOLARSYS.TXT");
+    if (path.empty()) {
+        path = g.st.AppPath + "SOLARSYS.TXT";
+        return false;
+    }
+    return reader_.Open(path);
 }
 
-void ListSolarSystemFiles(Game& g) { SolarSystemFiles().List(g.st.SSDescriptorPath); }
+bool FileStarSystemSource::ReadSystem(SolarSystemRecord& rec) { return reader_.ReadSystem(rec); }
 
-int FindSolarSystemFile(const std::string& baseName) { return SolarSystemFiles().Find(baseName); }
-
-void LoadSolarSystem(Game&, SolarSystemRecord& rec) { SolarSystemFiles().Load(rec); }
+void FileStarSystemSource::LoadDescriptor(Game&, SolarSystemRecord& rec) { descriptors_.Load(rec); }
 
 bool ReadDescriptorSystem(const std::string& path, SolarSystemRecord& rec, std::vector<DataNote>* notes) {
     std::string bytes;

@@ -23,10 +23,14 @@
 #include <vector>
 
 #include "state/GameState.h"
+#include "state/StarSystemSource.h"
 
 namespace kv {
 
 struct Game;
+
+// The extension of descriptor files.
+inline constexpr const char* kDescriptorExtension = ".ssd";
 
 inline constexpr Integer kMaxPlanetCount = 10;
 inline constexpr Integer kMaxStarType = 8;
@@ -100,26 +104,32 @@ public:
     std::string Entry(int i) const;
     const std::string& Folder() const { return folder_; }
     const std::string& Extension() const { return extension_; }
-    void SetExtension(const std::string& ext) { extension_ = ext.empty() ? ".ssd" : ext; }
+    void SetExtension(const std::string& ext) { extension_ = ext.empty() ? kDescriptorExtension : ext; }
 
 private:
     std::string folder_;
-    std::string extension_ = ".ssd";
+    std::string extension_ = kDescriptorExtension;
     std::vector<std::string> entries_{std::string()};
     std::vector<std::string> paths_{std::string()};  // the file of each entry
 };
 
-// The program's descriptor list, rebuilt for each new galaxy (it lives for the whole run, so
-// that the galaxy set-up and the placement of the "/STAR:" target share it).
-SolarSystemFileList& SolarSystemFiles();
+// The game's own source of star systems: the star-system list SOLARSYS.TXT of the program
+// folder and the descriptors of the descriptor folder (listed afresh for each new galaxy).
+class FileStarSystemSource : public StarSystemSource {
+public:
+    // ListSolarSystemFiles: the descriptor list of SSDescriptorPath, every entry unused.
+    void ListDescriptors(Game& g) override;
+    bool OpenList(Game& g, std::string& path) override;
+    bool ReadSystem(SolarSystemRecord& rec) override;
+    // LoadSolarSystem on the descriptor list (see SolarSystemFileList::Load).
+    void LoadDescriptor(Game& g, SolarSystemRecord& rec) override;
 
-// ListSolarSystemFiles: SolarSystemFiles().List(g.st.SSDescriptorPath).
-void ListSolarSystemFiles(Game& g);
-// FindSolarSystemFile on the program's list.
-int FindSolarSystemFile(const std::string& baseName);
-// LoadSolarSystem on the program's list (see SolarSystemFileList::Load). Note for callers: it
-// fills a record whether or not it already holds a system.
-void LoadSolarSystem(Game& g, SolarSystemRecord& rec);
+    const SolarSystemFileList& Descriptors() const { return descriptors_; }
+
+private:
+    SolarSystemFileList descriptors_;
+    StarSystemListReader reader_;
+};
 
 // Reads the sequential part of the descriptor at path into rec: lines are skipped up to one
 // that contains "SolarSystem" (exact case); then one character is skipped, the system record

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,19 +17,18 @@ namespace {
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
-std::string EnvFolder(const char* var, const char* fallbackUnderHome) {
-    const char* v = std::getenv(var);
+std::string EnvFolder(const std::function<const char*(const char*)>& env, const char* var,
+                      const char* fallbackUnderHome) {
+    const char* v = env(var);
     std::string base;
     if (v && *v == '/') {
         base = v;
     } else {
-        const char* home = std::getenv("HOME");
+        const char* home = env("HOME");
         base = std::string(home && *home ? home : "/tmp") + "/" + fallbackUnderHome;
     }
-    std::string folder = base + "/kestrava/";
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    return folder;
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    return base + "/kestrava/";
 }
 
 }  // namespace
@@ -86,8 +84,9 @@ std::string ProgramFolder() {
     return dir.empty() || dir.back() != '/' ? dir + "/" : dir;
 }
 
-std::string UserDataFolder() { return EnvFolder("XDG_DATA_HOME", ".local/share"); }
-std::string UserConfigFolder() { return EnvFolder("XDG_CONFIG_HOME", ".config"); }
+UserFolders UserFoldersFrom(const std::function<const char*(const char*)>& env) {
+    return {EnvFolder(env, "XDG_CONFIG_HOME", ".config"), EnvFolder(env, "XDG_DATA_HOME", ".local/share")};
+}
 
 bool ReadFileBytes(const std::string& path, std::string& out) {
     std::error_code ec;

@@ -1,6 +1,7 @@
 #pragma once
 // File-system helpers of the program: finding a file by pattern, the program folder and the
 // user's own folders.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,16 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
 // The folder of the running program, with a trailing "/".
 std::string ProgramFolder();
 
-// The user's data folder for the game (XDG data home + "/kestrava/"), created when missing;
-// saved games, logs and the high-score file go there. Trailing "/".
-std::string UserDataFolder();
-// The user's configuration folder for the game (XDG config home + "/kestrava/"). Trailing "/".
-std::string UserConfigFolder();
+// The user's own folders for the game, each ending in "/": the configuration folder
+// (XDG_CONFIG_HOME, else HOME/.config, + "/kestrava/") and the data folder for saved games and
+// logs (XDG_DATA_HOME, else HOME/.local/share, + "/kestrava/"). `env` looks an environment
+// variable up (nullptr when it is not set); a relative XDG value is ignored, as the desktop's
+// rules say. Nothing is created here.
+struct UserFolders {
+    std::string config;
+    std::string data;
+};
+UserFolders UserFoldersFrom(const std::function<const char*(const char*)>& env);
 
 // Reads a whole file as bytes; false when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& out);

@@ -47,9 +47,9 @@ void LoadConfigNames(Game& g) {
 }
 
 void ImportIniConfigNames(Game& g) {
-    int n = CountOf(ReadLegacyValue(kNamesSection, "Number"));
+    int n = CountOf(ReadLegacyValue(g, kNamesSection, "Number"));
     for (int i = 1; i <= n; ++i) {
-        std::string name = ReadLegacyValue(kNamesSection, "Name" + std::to_string(i));
+        std::string name = ReadLegacyValue(g, kNamesSection, "Name" + std::to_string(i));
         if (name == kNotUsed) continue;
         const auto& listed = g.configNames.menuNames;
         if (std::any_of(listed.begin(), listed.end(), [&](const std::string& e) { return SameIgnoringCase(e, name); }))

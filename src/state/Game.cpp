@@ -5,14 +5,29 @@
 #include <filesystem>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/Files.h"
 
 namespace kv {
 
-Game::Game(Random& r, SettingsStore& s, GameHost& h, const std::string& languagePath)
-    : rng(r), settings(s), host(h), lang(s, languagePath) {
-    st.LanguagePath = languagePath;
+Game::Game(Random& r, SettingsStore& s, GameHost& h, GameFolders f)
+    : rng(r), settings(s), host(h), lang(s, f.program.empty() ? std::string() : f.program + "LANGUAGE/"),
+      folders(std::move(f)) {
+    if (!folders.program.empty()) {
+        st.AppPath = folders.program;
+        st.SoundsPath = folders.program + "SOUNDS/";
+        st.PicturesPath = folders.program + "PICTURES/";
+        st.SSDescriptorPath = folders.program + "SSDescriptor/";
+        st.LanguagePath = folders.program + "LANGUAGE/";
+    }
+}
+
+void Game::SetTimer(Timer timer, bool enabled) {
+    bool& on = timers_[static_cast<size_t>(timer)];
+    if (on == enabled) return;
+    on = enabled;
+    host.TimerChanged(timer, enabled);
 }
 
 void PrintOutput(Game& g, const std::string& text) {
@@ -108,6 +123,20 @@ int ErrorNumber(const std::exception& e) {
     return 5;
 }
 
-void SetFormsEnabled(Game& g, bool enabled) { g.host.SetFormsEnabled(enabled); }
+void SetFormsEnabled(Game& g, bool enabled) {
+    // The game windows that take commands; the message log, the reports, the menu, the console
+    // and the other dialogs stay as they are.
+    auto set = [&](int from, int to) {
+        for (int i = from; i <= to; ++i) g.host.SetFormEnabled(static_cast<Form>(i), enabled);
+    };
+    set(3, 16);
+    set(22, 24);
+    set(29, 29);
+    // The busy pointer toggles between the default and the arrow with hourglass only; any other
+    // shape a dialog has set is kept.
+    const Pointer now = g.host.MousePointer();
+    if (enabled && now == Pointer::ArrowHourglass) g.host.SetMousePointer(Pointer::Default);
+    if (!enabled && now == Pointer::Default) g.host.SetMousePointer(Pointer::ArrowHourglass);
+}
 
 }  // namespace kv

@@ -1,6 +1,7 @@
 #pragma once
 // The context every engine procedure is given: the game state, the random generator, the
-// settings store, the language lookup and the host that stands for the windows.
+// settings store, the language lookup, the folders, the source of star systems and the host
+// that stands for the windows. Nothing of a game lives outside it.
 #include <array>
 #include <exception>
 #include <memory>
@@ -9,21 +10,36 @@
 #include "platform/SettingsStore.h"
 #include "state/Configs.h"
 #include "state/GameState.h"
-#include "state/Host.h"
 #include "state/Options.h"
+#include "state/Port.h"
 #include "state/Random.h"
+#include "state/StarSystemSource.h"
 #include "text/Language.h"
 
 namespace kv {
 
+// The folders a game works with, each ending in "/". `program` holds the data files that come
+// with the game (LANGUAGE, SOUNDS, PICTURES, SSDescriptor, SOLARSYS.TXT, aliens.txt); `config`
+// the user's configuration folder (the legacy settings file); `savedGames` the user's saved
+// games, logs and temporary saves. The program fills them at start; tests give scratch folders.
+struct GameFolders {
+    std::string program;
+    std::string config;
+    std::string savedGames;
+};
+
 struct Game {
-    Game(Random& rng, SettingsStore& settings, GameHost& host, const std::string& languagePath = "");
+    Game(Random& rng, SettingsStore& settings, GameHost& host, GameFolders folders = {});
 
     GameState st;
     Random& rng;
     SettingsStore& settings;
     GameHost& host;
     Language lang;
+    GameFolders folders;
+    // The star-system list and descriptors of new galaxies; the files of the program folder
+    // unless a test gives another (created on first use).
+    std::unique_ptr<StarSystemSource> starSystems;
 
     // Message slots 0..50 that the player switched off (-1), and whether the game's own message
     // window is used instead of the platform's box. Set from the option settings.
@@ -40,6 +56,40 @@ struct Game {
     // largest draw (in single precision the sum can round up onto n + m).
     double RndExact() { return rng.Rnd(); }
     std::string Text(const std::string& key) { return lang.GetLanguageText(key); }
+
+    // Window timers: the game keeps whether each runs; the window that owns it is told.
+    void SetTimer(Timer timer, bool enabled);
+    bool TimerEnabled(Timer timer) const { return timers_[static_cast<size_t>(timer)]; }
+
+    // True while an engine action runs (see EngineAction).
+    bool Busy() const { return actionDepth_ > 0; }
+
+private:
+    friend class EngineAction;
+    std::array<bool, kTimerCount> timers_{};
+    int actionDepth_ = 0;
+};
+
+// An engine action under way. A window handler or timer that calls the engine holds one for
+// the call; while one is held no other can be taken, so a click or a tick that arrives while
+// the engine waits (a pause, a question) does nothing instead of entering the engine again.
+//     EngineAction action(game);
+//     if (!action) return;
+class EngineAction {
+public:
+    explicit EngineAction(Game& g) : g_(g), entered_(g.actionDepth_ == 0) {
+        if (entered_) ++g_.actionDepth_;
+    }
+    ~EngineAction() {
+        if (entered_) --g_.actionDepth_;
+    }
+    EngineAction(const EngineAction&) = delete;
+    EngineAction& operator=(const EngineAction&) = delete;
+    explicit operator bool() const { return entered_; }
+
+private:
+    Game& g_;
+    bool entered_;
 };
 
 // ---- Words to the player ---------------------------------------------------------------------

@@ -255,7 +255,6 @@ struct GameState {
     std::array<Long, 7> LampForeColor{0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0};
     std::string StarbaseLine;
     Integer LastTurnPassedWarp = 0;
-    Flag GalaxyBlink = 0, ShieldAnimation = 0;
 
     // ---- Window data kept with the game ---------------------------------------------------
     // Fill and border colours of the general report's upgrade indicators 1..5 (24-bit RGB;

@@ -26,14 +26,15 @@ Long PixelsToTwips(const std::string& text) {
 
 }  // namespace
 
-std::string LegacyIniPath() {
-    std::string folder = UserConfigFolder();
+std::string LegacyIniPath(const Game& g) {
+    const std::string& folder = g.folders.config;
+    if (folder.empty()) return "";
     std::string found = FindFile(folder, "KESTRAVA.INI");
     return found.empty() ? folder + "KESTRAVA.INI" : found;
 }
 
-std::string ReadLegacyValue(const std::string& section, const std::string& key) {
-    std::string v = GetPrivateProfileString(section, key, kNotUsed, LegacyIniPath());
+std::string ReadLegacyValue(const Game& g, const std::string& section, const std::string& key) {
+    std::string v = GetPrivateProfileString(section, key, kNotUsed, LegacyIniPath(g));
     size_t nul = v.find('\0');
     if (nul != std::string::npos) v.resize(nul);
     return Cp1252ToUtf8(v);
@@ -43,8 +44,8 @@ void ImportIniSettings(Game& g, const std::string& config) {
     OptionSettings& o = g.options;
     const bool general = config == "General";
     std::string v[14];
-    for (int i = 0; i < 13; ++i) v[i] = ReadLegacyValue(config, kLegacyKeys[i]);
-    v[13] = ReadLegacyValue(config, general ? "ConfigByName" : "Reports");
+    for (int i = 0; i < 13; ++i) v[i] = ReadLegacyValue(g, config, kLegacyKeys[i]);
+    v[13] = ReadLegacyValue(g, config, general ? "ConfigByName" : "Reports");
     if (v[0] == kNotUsed) {
         SaveSettings(g, config);
         return;
@@ -56,11 +57,11 @@ void ImportIniSettings(Game& g, const std::string& config) {
         // Absent keys read as 0 here: the window goes to that screen edge.
         for (int n = 1; n <= kLegacyWindows; ++n) {
             WindowGeometry& w = o.Window[static_cast<size_t>(n)];
-            w.Left = PixelsToTwips(ReadLegacyValue(config, "Window" + std::to_string(n) + "X"));
-            w.Top = PixelsToTwips(ReadLegacyValue(config, "Window" + std::to_string(n) + "Y"));
+            w.Left = PixelsToTwips(ReadLegacyValue(g, config, "Window" + std::to_string(n) + "X"));
+            w.Top = PixelsToTwips(ReadLegacyValue(g, config, "Window" + std::to_string(n) + "Y"));
             if (n == 1) {
-                w.Width = PixelsToTwips(ReadLegacyValue(config, "Window1W"));
-                w.Height = PixelsToTwips(ReadLegacyValue(config, "Window1H"));
+                w.Width = PixelsToTwips(ReadLegacyValue(g, config, "Window1W"));
+                w.Height = PixelsToTwips(ReadLegacyValue(g, config, "Window1H"));
             }
         }
         KeepWindowsOnScreen(g, kLegacyWindows);
@@ -70,10 +71,10 @@ void ImportIniSettings(Game& g, const std::string& config) {
     if (general) ApplyCheckText(o.chkNameConfig, v[13]);
     else ApplyReportsText(o, v[13]);
 
-    g.host.Refresh("LibOptions");
+    g.host.Refresh(View::LibOptions);
 
     LoadBackgroundPictureOption(g, "KVMAIN0067", "KVMAIN0068");
-    g.host.Refresh("Background");
+    g.host.Refresh(View::Background);
     if (o.optColor) g.host.SetBackgroundColor(o.lblColor);
     if (o.optNone) g.host.HideBackground();
 

@@ -10,11 +10,11 @@ struct Game;
 
 // The legacy settings file: "KESTRAVA.INI" in the user's configuration folder (its name
 // matched without regard to case).
-std::string LegacyIniPath();
+std::string LegacyIniPath(const Game& g);
 
 // One value of the legacy file ("Not Used" when the file, section or key is missing), as
 // UTF-8 text cut at its first NUL.
-std::string ReadLegacyValue(const std::string& section, const std::string& key);
+std::string ReadLegacyValue(const Game& g, const std::string& section, const std::string& key);
 
 // Carries the section of a configuration over into the option data, the window positions and
 // the option globals, where the following SaveSettings writes them into the store. Without a

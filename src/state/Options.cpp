@@ -71,7 +71,7 @@ void ApplyCommandBar(Game& g, int columns) {
         o.optCustom = false;
     }
     o.CommandBarColumns = static_cast<Integer>(columns);
-    g.host.Refresh("CommandBar");
+    g.host.Refresh(View::CommandBar);
 }
 
 void ApplyMessagesText(Game& g, const std::string& text) {
@@ -111,7 +111,7 @@ void KeepWindowsOnScreen(Game& g, int last) {
         if (static_cast<long long>(w.Left) + w.Width > screenW) w.Left = Clamp32(static_cast<long long>(screenW) - w.Width);
         if (static_cast<long long>(w.Top) + w.Height > screenH) w.Top = Clamp32(static_cast<long long>(screenH) - w.Height);
     }
-    g.host.Refresh("WindowPositions");
+    g.host.Refresh(View::WindowPositions);
 }
 
 bool LoadBackgroundPictureOption(Game& g, const char* keyBefore, const char* keyAfter) {
@@ -147,12 +147,12 @@ void ApplyClosingOptionSteps(Game& g) {
     OptionSettings& o = g.options;
     g.st.SoundOn = o.chkSound;
     o.lblPictureFile = FileNamePart(o.CMDialogFileName);
-    g.host.Refresh("OutputFont");
+    g.host.Refresh(View::OutputFont);
     g.UseQuietDialogs = o.chkSuppress == 0;
     for (int k = 0; k < kOptionMessageSlots; ++k)
         o.chkMessage[static_cast<size_t>(k)] = g.MessageSuppressed[static_cast<size_t>(k)] ? 0 : 1;
     g.st.KeepTech = ToFlag(o.chkKeepTech != 0);
-    g.host.Refresh("Options");
+    g.host.Refresh(View::OptionsWindow);
 }
 
 void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
@@ -198,15 +198,15 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
     ApplyCheckText(o.chkNotes, v[13]);
     if (!general) ApplyReportsText(o, v[16]);
     g.st.SRSPicQual = CInt(Val(v[14]));
-    g.host.Refresh("SrsIcons");
+    g.host.Refresh(View::SrsIcons);
     g.st.SRSDrawOption = CInt(Val(v[15]));
     o.chkLarge = (g.st.SRSDrawOption & 1) ? 1 : 0;
     o.chkCoord = (g.st.SRSDrawOption & 2) ? 1 : 0;
-    g.host.Refresh("SrsColors");
+    g.host.Refresh(View::SrsColors);
     if (general) ApplyCheckText(o.chkNameConfig, v[16]);
 
     // The library options of the configuration belong to the ship's computer.
-    g.host.Refresh("LibOptions");
+    g.host.Refresh(View::LibOptions);
 
     // Background: the picture is loaded whatever applyBackground says.
     bool pictureOk = LoadBackgroundPictureOption(g, "KVMAIN0069", "KVMAIN0070");
@@ -214,8 +214,8 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
         if (o.optColor) g.host.SetBackgroundColor(o.lblColor);
         if (o.optNone) g.host.HideBackground();
     }
-    if (!pictureOk) g.host.Refresh("ReskinBackground");
-    if (g.host.BackgroundActive() && !o.optNone) g.host.Refresh("ApplyBackground");
+    if (!pictureOk) g.host.Refresh(View::ReskinBackground);
+    if (g.host.BackgroundActive() && !o.optNone) g.host.Refresh(View::ApplyBackground);
 
     ApplyClosingOptionSteps(g);
 }

@@ -61,7 +61,7 @@ void LoadArrayConsts(Game& g) {
         s.UpgradeNames[i - 1] = g.Text("UpgName" + std::to_string(i));
         s.UpgradeInitials[i - 1] = g.Text("UpgInitials" + std::to_string(i));
     }
-    g.host.Refresh("UpgradeInitials");
+    g.host.Refresh(View::UpgradeInitials);
     s.ShipPrefix = g.Text("KV");
     s.StrongEnemyText = g.Text("StrongEnemy");
     s.EnemyText = g.Text("Enemy");
@@ -162,7 +162,7 @@ void ResetGameState(Game& g) {
 
     // 11.
     s.MissionMarker = s.MissionType;
-    g.host.Refresh("GeneralReport");
+    g.host.Refresh(View::GeneralReport);
 }
 
 }  // namespace kv

@@ -744,7 +744,7 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     const std::string fileName = file.substr(slash == std::string::npos ? 0 : slash + 1);
     std::string tail = fileName.size() >= 4 ? fileName.substr(fileName.size() - 4) : fileName;
     if (tail.find('.') == std::string::npos) file += ".KVW";
-    if (slash == std::string::npos) file = SavedGameFolder() + file;
+    if (slash == std::string::npos) file = SavedGameFolder(g) + file;
     file = ExistingFile(file);
 
     std::string bytes;
@@ -827,16 +827,16 @@ std::string ProgramVersionDigits() {
     return std::to_string(v.num);
 }
 
-std::string SavedGameFolder() { return UserDataFolder(); }
+std::string SavedGameFolder(const Game& g) { return g.folders.savedGames; }
 
-std::string SaveTargetBase(const std::string& name) {
+std::string SaveTargetBase(const Game& g, const std::string& name) {
     size_t slash = name.find_last_of('/');
     std::string folder = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
     std::string file = name.substr(slash == std::string::npos ? 0 : slash + 1);
     file = file.substr(0, file.find('.'));
     if (!file.empty() && file.front() == '*') file.erase(0, 1);
     if (file.empty()) return {};
-    return (folder.empty() ? SavedGameFolder() : folder) + file;
+    return (folder.empty() ? SavedGameFolder(g) : folder) + file;
 }
 
 std::string SavedGameText(const Game& g) {
@@ -902,7 +902,7 @@ std::string SavedGameText(const Game& g) {
 
 bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& logLines,
               const SaveFileWriter& writer) {
-    const std::string base = SaveTargetBase(name);
+    const std::string base = SaveTargetBase(g, name);
     if (base.empty()) return false;
     const SaveFileWriter write = writer ? writer : SaveFileWriter(WriteFileAtomic);
     size_t slash = name.find_last_of('/');

@@ -15,13 +15,13 @@ namespace kv {
 // atomically (WriteFileAtomic), so a failure leaves any previous file whole.
 using SaveFileWriter = std::function<bool(const std::string& path, const std::string& bytes)>;
 
-// The folder of saved games (the user's data folder), ending in "/".
-std::string SavedGameFolder();
+// The folder of saved games (Game::folders.savedGames), ending in "/".
+std::string SavedGameFolder(const Game& g);
 
 // The path without extension that SaveGame writes to for `name`: a leading "*" of the file
 // name is dropped, the file name is cut before its first ".", and a name without a folder is
-// placed in SavedGameFolder(). "" when no file name is left.
-std::string SaveTargetBase(const std::string& name);
+// placed in SavedGameFolder(g). "" when no file name is left.
+std::string SaveTargetBase(const Game& g, const std::string& name);
 
 // Saves the game and the message-log lines as name.KVW and name.LOG. The timed save
 // ("TIMESAVE") leaves GameChanged as it is; any other successful save clears it. A failure is
@@ -31,7 +31,7 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
               const SaveFileWriter& writer = {});
 
 // Loads a saved game (".KVW" is added when the last four characters of the file name hold no
-// "."; a name without a folder is looked up in SavedGameFolder()). The state is reset first; a
+// "."; a name without a folder is looked up in SavedGameFolder(g)). The state is reset first; a
 // file that is missing, unreadable, damaged or of the older plain layout is refused with one
 // message, and a file of a newer version with the error sound only: the reset state stays,
 // GameFileName stays empty, no game is running and false is returned. On success the message

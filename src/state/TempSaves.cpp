@@ -34,7 +34,7 @@ TempSaveResult RecoverTempSaves(Game& g) {
     if (n == 0) return TempSaveResult::None;
     g.host.ShowInfoProgress(g.Text("KVMAIN0077"), true);
 
-    const std::string base = SavedGameFolder() + ConfigFileName(g.st.ConfigName) + " Temp";
+    const std::string base = SavedGameFolder(g) + ConfigFileName(g.st.ConfigName) + " Temp";
     std::string game;
     for (int i = 1; i <= n; ++i) game += StoredBytes(GetTempSave(g, "KVW" + std::to_string(i)));
     std::string log;

@@ -1,25 +1,18 @@
 #include "text/Language.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
 #include <iostream>
 #include <optional>
+#include <stdexcept>
 
 #include "platform/Strings.h"
 #include "platform/Codepage.h"
-#include "platform/Files.h"
-#include "platform/Process.h"
 #include "platform/Profile.h"
 
 namespace kv {
-namespace {
-}  // namespace
 
 Language::Language(SettingsStore& settings, std::string languagePath)
     : settings_(settings), languagePath_(std::move(languagePath)) {
-    launchChanger_ = [] { ShellAndWait("\"" + ProgramFolder() + "vernalect\""); };
-    endProgram_ = [] { std::exit(0); };
     warn_ = [](const std::string& line) { std::cerr << line << std::endl; };
 }
 
@@ -38,13 +31,17 @@ void Language::Bind() {
     std::string file;
     read(file);
     if (file.empty()) {
-        if (launchChanger_) launchChanger_();
+        // Only the program knows how to ask the player for a language; a lookup anywhere else
+        // (a test that forgot its texts) is a fault of the caller.
+        if (!launchChanger_ || !endProgram_)
+            throw std::logic_error("language lookup with no language recorded and no language changer bound");
+        launchChanger_();
         settings_.Flush();  // picks up what the changer wrote to the store
         read(file);
         if (file.empty()) {
             // The program ends here; should the callback return, the changer is not started again.
             bindFailed_ = true;
-            if (endProgram_) endProgram_();
+            endProgram_();
             return;
         }
     }

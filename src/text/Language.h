@@ -2,7 +2,8 @@
 // The language lookup: every text the game shows comes from the current language file through
 // GetLanguageText. The language is bound on the first lookup of a run from the settings section
 // "Language" (value "Current", then the file name recorded under that language's name); when
-// none is recorded the language changer is started and waited for.
+// none is recorded the language changer that the program gave is started and waited for. With
+// no changer given (anywhere but the program) such a lookup throws std::logic_error.
 #include <functional>
 #include <map>
 #include <string>
@@ -27,10 +28,9 @@ public:
     const std::string& LanguageFilePath() const { return filePath_; }
     void SetLanguagePath(std::string path) { languagePath_ = std::move(path); }
 
-    // Starts the language changer and waits for it (default: the "vernalect" program beside
-    // the game). Called when no language is recorded.
+    // Starts the language changer and waits for it. Called when no language is recorded.
     void SetChangerLauncher(std::function<void()> f) { launchChanger_ = std::move(f); }
-    // Ends the program when after the changer still no language is recorded (default: exit 0).
+    // Ends the program when after the changer still no language is recorded.
     void SetEndProgram(std::function<void()> f) { endProgram_ = std::move(f); }
     // Called once per progress step.
     void SetProgressStep(std::function<void()> f) { progressStep_ = std::move(f); }

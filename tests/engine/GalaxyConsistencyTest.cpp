@@ -124,7 +124,7 @@ void CheckGalaxy(Game& g) {
             EXPECT_EQ(count[kMorv], 0);
         }
     }
-    EXPECT_TRUE(static_cast<test::GalaxyHost&>(g.host).errors.empty());
+    EXPECT_TRUE(static_cast<test::RecordingHost&>(g.host).errors.empty());
 }
 
 TEST(GalaxyConsistency, EveryCodeAgreesWithWhatWasPlaced) {

@@ -1,6 +1,5 @@
 #pragma once
-// Shared fixtures of the galaxy tests: a host that records the chart, sector and loss requests,
-// a game built on it, and an in-memory source of star systems.
+// Shared fixtures of the galaxy tests: the test game and an in-memory source of star systems.
 #include <map>
 #include <string>
 #include <utility>
@@ -9,41 +8,13 @@
 #include "engine/turn/SolarSystems.h"
 #include "platform/SettingsStore.h"
 #include "state/Game.h"
+#include "state/StarSystemSource.h"
 #include "support/TestGame.h"
 
 namespace kv::test {
 
-class GalaxyHost : public RecordingHost {
-public:
-    void DrawSector(int row, int col, int code) override {
-        events.push_back("draw:" + std::to_string(row) + "," + std::to_string(col) + "," + std::to_string(code));
-    }
-    void ResetSRSCells() override { events.push_back("resetcells"); }
-    void SetChartQuadrantColor(int index, long color) override {
-        chart[index] = color;
-        events.push_back("chart:" + std::to_string(index) + "," + std::to_string(color));
-    }
-    void FrameChartQuadrant(int index) override {
-        framed = index;
-        events.push_back("frame:" + std::to_string(index));
-    }
-    void HideExplorationConsole() override { events.push_back("hideconsole"); }
-    void ShowShipLost() override { events.push_back("shiplost"); }
-
-    std::map<int, long> chart;
-    int framed = -1;
-};
-
 // A game whose language texts read as "<KEY>".
-struct GalaxyGame {
-    explicit GalaxyGame(Random& r) : game(r, settings, host) {
-        game.lang.UseTexts({});
-        game.lang.SetEchoMissing(true);
-    }
-    MemorySettingsStore settings;
-    GalaxyHost host;
-    Game game;
-};
+using GalaxyGame = TestGame;
 
 // Star systems from memory: a list read in order and named descriptors that each serve once.
 class MemorySystemSource : public StarSystemSource {

@@ -54,7 +54,7 @@ TEST_P(GalaxyLRSShape, ChartsTheQuadrantsWithinReach) {
     EXPECT_EQ(static_cast<int>(gg.host.chart.size()), p.charted);
     EXPECT_EQ(s.StatCounterH, p.charted);
     EXPECT_EQ(s.LRSDone, kTrue);
-    EXPECT_EQ(gg.host.events.back(), "refresh:UpdateGalaxyRecord");
+    EXPECT_EQ(gg.host.events.back(), "refresh:GalaxyChart");
     EXPECT_EQ(rng.Count(), 0u);
 }
 
@@ -107,8 +107,8 @@ TEST(GalaxyLRS, MorvQuadrantShowsRedOnlyWhenInRange) {
     EXPECT_EQ(gg.host.chart.at(morv), kChartRed);
     // The scanned colour is set first, the red afterwards.
     auto scanned = std::find(gg.host.events.begin(), gg.host.events.end(),
-                             "chart:" + std::to_string(morv) + "," + std::to_string(kChartScanned));
-    auto red = std::find(gg.host.events.begin(), gg.host.events.end(), "chart:" + std::to_string(morv) + ",4");
+                             "chart:" + std::to_string(morv) + ":" + std::to_string(kChartScanned));
+    auto red = std::find(gg.host.events.begin(), gg.host.events.end(), "chart:" + std::to_string(morv) + ":4");
     EXPECT_LT(scanned, red);
 
     GalaxyGame far(rng);

@@ -114,7 +114,7 @@ TEST(GalaxyLookups, ADestroyedShipIsCountedOnce) {
     EXPECT_EQ(s.Galaxy[3][4], 212);
     EXPECT_EQ(s.ZarvoniFlags[2], 1);
     EXPECT_EQ(s.ZarvoniFlags[0], 0);
-    EXPECT_EQ(gg.host.events, std::vector<std::string>{"draw:6,7,3"});
+    EXPECT_EQ(gg.host.events, std::vector<std::string>{"draw:6,7:3"});
 }
 
 TEST(GalaxyLookups, CheckMissionCompleteByMissionType) {
@@ -150,16 +150,19 @@ TEST(GalaxyLookups, LosingTheShipInOrbitClosesTheConsoleFirst) {
     GameState& s = gg.game.st;
     s.GameRunning = kTrue;
     s.InSolarSystem = kTrue;
+    gg.host.modal[Form::frmShip] = [] { return kOK; };
     LoseShip(gg.game);
-    EXPECT_EQ(gg.host.events, (std::vector<std::string>{"hideconsole", "shiplost"}));
+    EXPECT_EQ(gg.host.events,
+              (std::vector<std::string>{"hide:frmSSControl", "timer:frmShip_tmrAnimation:on", "modal:frmShip"}));
     EXPECT_EQ(s.InSolarSystem, kFalse);
     EXPECT_EQ(s.GameRunning, kFalse);
     EXPECT_EQ(s.ShipLost, kTrue);
 
     GalaxyGame open(rng);
     open.game.st.GameRunning = kTrue;
+    open.host.modal[Form::frmShip] = [] { return kOK; };
     LoseShip(open.game);
-    EXPECT_EQ(open.host.events, std::vector<std::string>{"shiplost"});
+    EXPECT_EQ(open.host.events, (std::vector<std::string>{"timer:frmShip_tmrAnimation:on", "modal:frmShip"}));
 }
 
 }  // namespace

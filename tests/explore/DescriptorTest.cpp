@@ -21,16 +21,18 @@ protected:
     DescriptorTest() : tg(rng) {
         g.st.SSDescriptorPath = ExploreFixtures() + "SSDescriptor/";
         g.st.AppPath = ExploreFixtures();
-        SolarSystemFiles().SetExtension(".ssd");
-        ListSolarSystemFiles(g);
+        files.ListDescriptors(g);
     }
+    int FindSolarSystemFile(const std::string& name) const { return files.Descriptors().Find(name); }
+    void LoadSolarSystem(Game& game, SolarSystemRecord& rec) { files.LoadDescriptor(game, rec); }
+    FileStarSystemSource files;
     ConstantRandom rng{0.5f};
     test::TestGame tg;
     Game& g = tg.game;
 };
 
 TEST_F(DescriptorTest, ListsDescriptorsWithoutRegardToTheCaseOfTheExtension) {
-    const SolarSystemFileList& list = SolarSystemFiles();
+    const SolarSystemFileList& list = files.Descriptors();
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list.Entry(1), "4Vega");
     EXPECT_EQ(list.Entry(2), "Bare");
@@ -200,8 +202,9 @@ TEST(MessageFilesTest, VerificationAsksTheFilesThatHoldThePlanetsMessages) {
     test::TestGame tg(rng);
     tg.UseTexts({{"MessageFile", "planets.msg"}});
     Game& g = tg.game;
-    g.st.AppPath = dir.Dir();
-    g.st.SSDescriptorPath = dir.Dir() + "SSDescriptor/";
+    g.st.AppPath = dir.Path();
+    g.st.LanguagePath = dir.Path() + "LANGUAGE/";
+    g.st.SSDescriptorPath = dir.Path() + "SSDescriptor/";
     const std::string list = dir.Write("SOLARSYS.TXT", "\"Vega\",1,1\r\n1,1,0,0,3,0\r\n");
     const std::string messages =
         dir.Write("LANGUAGE/Planets.MSG", "[00 00 00]\r\nInfo=Quiet.\r\nBeam1=%05Sand.^SH\r\n");

@@ -104,6 +104,7 @@ TEST(ShippedDataTest, TheLanguageNamesItsPlanetMessageFile) {
     ASSERT_FALSE(fileName.empty());
     tg.UseTexts({{"MessageFile", fileName}});
     tg.game.st.AppPath = ShippedData();
+    tg.game.st.LanguagePath = ShippedData() + "LANGUAGE/";
     const std::string path = PlanetMessageFilePath(tg.game);
     ASSERT_FALSE(path.empty());
     // One section per planet state code: three two-digit binary fields.

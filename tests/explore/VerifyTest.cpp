@@ -108,7 +108,7 @@ TEST_F(VerifyFileTest, StampThenVerifyAndAChangedByteFails) {
     EXPECT_EQ(lfText.substr(0, 29), "\"Vega\",3,0\n\"Rigel\",1,0\n;Mark=");
     EXPECT_EQ(lfText.back(), '\n');
     EXPECT_TRUE(VerifyDataFile(lf));
-    EXPECT_FALSE(StampDataFile(dir.Dir() + "missing.ssd"));
+    EXPECT_FALSE(StampDataFile(dir.Path() + "missing.ssd"));
 }
 
 TEST_F(VerifyFileTest, TheMarkLineMustStandAsWritten) {
@@ -138,8 +138,8 @@ TEST_F(VerifyFileTest, TheMarkLineMustStandAsWritten) {
     const std::string two = dir.Write("m.msg", ";Mark=KV00000000\r\n" + body + ";Mark=" + mark + "\r\n");
     EXPECT_EQ(ReadMark(two), "KV00000000");
     EXPECT_FALSE(VerifyDataFile(two));
-    EXPECT_FALSE(VerifyDataFile(dir.Dir() + "missing.msg"));
-    EXPECT_EQ(DataFileChecksum(dir.Dir() + "missing.msg"), 0);
+    EXPECT_FALSE(VerifyDataFile(dir.Path() + "missing.msg"));
+    EXPECT_EQ(DataFileChecksum(dir.Path() + "missing.msg"), 0);
 }
 
 TEST_F(VerifyFileTest, VerdictsAreCachedUntilTheFileChanges) {

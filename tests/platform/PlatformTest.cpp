@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "platform/Codepage.h"
 #include "platform/Files.h"
@@ -129,6 +130,31 @@ TEST(GetPrivateProfileString, GivesTheDefaultForWhatIsMissingAndCutsTheText) {
     for (const auto& c : cases) EXPECT_EQ(GetPrivateProfileString(c.section, c.key, "Not Used", ini), c.text) << c.key;
     EXPECT_EQ(GetPrivateProfileString("Options", "Sound", "Not Used", d.path + "missing.ini"), "Not Used");
     EXPECT_EQ(GetPrivateProfileString("Options", "Sound", std::string(260, 'd'), d.path + "missing.ini").size(), 254u);
+}
+
+TEST(UserFolders, ComeFromTheEnvironmentGivenAndCreateNothing) {
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> env;
+        std::string config, data;
+    };
+    const Case cases[] = {
+        {"home only", {{"HOME", "/home/ann"}}, "/home/ann/.config/kestrava/", "/home/ann/.local/share/kestrava/"},
+        {"XDG folders", {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg/"}, {"XDG_DATA_HOME", "/data"}},
+         "/cfg/kestrava/", "/data/kestrava/"},
+        {"relative XDG folders are ignored", {{"HOME", "/h"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_DATA_HOME", ""}},
+         "/h/.config/kestrava/", "/h/.local/share/kestrava/"},
+        {"nothing set", {}, "/tmp/.config/kestrava/", "/tmp/.local/share/kestrava/"},
+    };
+    for (const auto& c : cases) {
+        const UserFolders f = UserFoldersFrom([&](const char* var) -> const char* {
+            auto it = c.env.find(var);
+            return it == c.env.end() ? nullptr : it->second.c_str();
+        });
+        EXPECT_EQ(f.config, c.config) << c.what;
+        EXPECT_EQ(f.data, c.data) << c.what;
+    }
+    EXPECT_FALSE(std::filesystem::exists("/home/ann/.config/kestrava"));
 }
 
 }  // namespace

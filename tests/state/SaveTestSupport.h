@@ -1,57 +1,19 @@
 #pragma once
-// Shared by the saved-game and settings tests: a scratch folder that also stands in for the
-// user's data and config folders, and a game state with a distinct value in every saved item.
-#include <unistd.h>
-
-#include <cstdlib>
+// Shared by the saved-game and settings tests: a scratch folder for the game's folders, and a
+// game state with a distinct value in every saved item.
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "platform/Files.h"
 #include "state/GameState.h"
+#include "support/Scratch.h"
 
 namespace kv::savetest {
 
-// A fresh folder for one test; XDG_DATA_HOME and XDG_CONFIG_HOME point into it while it lives,
-// so the saved-games folder is Data() and the legacy settings file lies in Config().
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        static int counter = 0;
-        root_ = std::filesystem::temp_directory_path() /
-                ("kv-saves-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-        Remember("XDG_DATA_HOME", oldData_, hadData_);
-        Remember("XDG_CONFIG_HOME", oldConfig_, hadConfig_);
-        ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
-    }
-    ~ScratchFolder() {
-        Restore("XDG_DATA_HOME", oldData_, hadData_);
-        Restore("XDG_CONFIG_HOME", oldConfig_, hadConfig_);
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-    std::string Path() const { return root_.string() + "/"; }
-    std::string Data() const { return UserDataFolder(); }
-    std::string Config() const { return UserConfigFolder(); }
-
-private:
-    static void Remember(const char* var, std::string& old, bool& had) {
-        const char* v = std::getenv(var);
-        had = v != nullptr;
-        if (v) old = v;
-    }
-    static void Restore(const char* var, const std::string& old, bool had) {
-        if (had) ::setenv(var, old.c_str(), 1);
-        else ::unsetenv(var);
-    }
-    std::filesystem::path root_;
-    std::string oldData_, oldConfig_;
-    bool hadData_ = false, hadConfig_ = false;
-};
+// A fresh folder for one test; games given its Folders() keep their saved games in Saves() and
+// find the legacy settings file in Config().
+using test::ScratchFolder;
 
 inline std::string ReadAll(const std::string& path) {
     std::string s;

@@ -18,7 +18,7 @@ const std::array<std::string, 4> kConditionWords = {"YELLOW", "DOCKED", "GREEN",
 
 // A game ready to save or load: condition words, a sound folder with ERROR.WAV and a device.
 struct SaveGame_ {
-    explicit SaveGame_(const ScratchFolder& dir) : rng(7), tg(rng) {
+    explicit SaveGame_(const ScratchFolder& dir) : rng(7), tg(rng, dir.Folders()) {
         auto& s = tg.game.st;
         s.ConditionNames = kConditionWords;
         s.SoundsPath = dir.Path() + "sounds/";
@@ -177,8 +177,8 @@ TEST(SaveGame, NamesDropTheStarAndCutOnlyTheFileName) {
 
     a.tg.game.st.GameChanged = kTrue;
     ASSERT_TRUE(SaveGame(a.tg.game, "*EMERGNCY", {}));
-    EXPECT_TRUE(std::filesystem::exists(dir.Data() + "EMERGNCY.KVW"));
-    EXPECT_TRUE(std::filesystem::exists(dir.Data() + "EMERGNCY.LOG"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Saves() + "EMERGNCY.KVW"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Saves() + "EMERGNCY.LOG"));
     EXPECT_EQ(a.tg.game.st.GameFileName, "EMERGNCY");
     EXPECT_FALSE(a.tg.game.st.GameChanged);
 
@@ -199,7 +199,7 @@ TEST(SaveGame, NamesDropTheStarAndCutOnlyTheFileName) {
     a.tg.game.st.GameChanged = kTrue;
     ASSERT_TRUE(SaveGame(a.tg.game, "timesave", {}));
     EXPECT_TRUE(a.tg.game.st.GameChanged);
-    EXPECT_TRUE(std::filesystem::exists(dir.Data() + "timesave.KVW"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Saves() + "timesave.KVW"));
 
     // Nothing is left of these names: nothing is written.
     for (const char* name : {"", "*", ".hidden", "folder/.x"}) EXPECT_FALSE(SaveGame(a.tg.game, name, {})) << name;
@@ -420,9 +420,9 @@ TEST(LoadGame, DecodesInMemoryAndKeepsTheUsersTempSave) {
     SaveGame_ b(dir);
     EXPECT_TRUE(LoadGame(b.tg.game, "MINE"));  // found without regard to case
     EXPECT_EQ(ReadAll("TEMP.SAV"), "the player's own file");
-    EXPECT_FALSE(std::filesystem::exists(dir.Data() + "TEMP.SAV"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Saves() + "TEMP.SAV"));
     std::filesystem::current_path(cwd);
-    EXPECT_EQ(b.tg.game.st.GameFileName, dir.Data() + "mine.KVW");
+    EXPECT_EQ(b.tg.game.st.GameFileName, dir.Saves() + "mine.KVW");
     EXPECT_EQ(b.tg.host.output, (std::vector<std::string>{"a", "<KVMAIN0074>"}));
 }
 

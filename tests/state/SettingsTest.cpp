@@ -15,30 +15,14 @@ namespace {
 using savetest::ScratchFolder;
 using savetest::WriteAll;
 
-// A host that records what the option settings ask of the windows.
-class OptionsHost : public test::RecordingHost {
-public:
-    bool LoadBackgroundPicture(const std::string& path) override {
-        events.push_back("picture:" + path);
-        return pictureReadable;
-    }
-    void SetBackgroundColor(long color) override { events.push_back("backcolor:" + std::to_string(color)); }
-    void HideBackground() override { events.push_back("hidebackground"); }
-    void ScreenSizeTwips(long& w, long& h) override {
-        w = 1024L * 15;
-        h = 768L * 15;
-    }
-    bool Saw(const std::string& e) const { return std::find(events.begin(), events.end(), e) != events.end(); }
-    bool pictureReadable = true;
-};
-
+// A game for the option tests; a second game over the same store stands for a later run of
+// the program. Games given the test's scratch folder read its legacy settings file.
 struct OptionsGame {
-    OptionsGame() : rng(1), game(rng, settings, host) {
-        game.lang.UseTexts({});
-        game.lang.SetEchoMissing(true);
-    }
-    // A second game over the same store (a later run of the program).
-    OptionsGame(MemorySettingsStore& shared) : rng(1), game(rng, shared, host) {
+    OptionsGame() : OptionsGame(nullptr, GameFolders{}) {}
+    explicit OptionsGame(const ScratchFolder& dir) : OptionsGame(nullptr, dir.Folders()) {}
+    explicit OptionsGame(MemorySettingsStore& shared) : OptionsGame(&shared, GameFolders{}) {}
+    OptionsGame(MemorySettingsStore* shared, const GameFolders& folders)
+        : rng(1), game(rng, shared ? *shared : settings, host, folders) {
         game.lang.UseTexts({});
         game.lang.SetEchoMissing(true);
     }
@@ -46,7 +30,7 @@ struct OptionsGame {
         return game.settings.GetSetting(kConfigsApp, config, key, kNotUsed);
     }
     MemorySettingsStore settings;
-    OptionsHost host;
+    test::RecordingHost host;
     SeededRandom rng;
     Game game;
 };
@@ -74,7 +58,7 @@ OptionSettings SomeOptions() {
 
 TEST(OptionSettings, RoundTripThroughTheStore) {
     ScratchFolder dir;
-    OptionsGame a;
+    OptionsGame a(dir);
     a.game.options = SomeOptions();
     a.game.st.SRSPicQual = 2;
     a.game.st.SRSDrawOption = 1;
@@ -99,7 +83,7 @@ TEST(OptionSettings, RoundTripThroughTheStore) {
     EXPECT_FALSE(b.game.UseQuietDialogs);
     EXPECT_EQ(b.game.MessageSuppressed[1], kTrue);
     EXPECT_EQ(b.game.MessageSuppressed[2], kFalse);
-    EXPECT_TRUE(b.host.Saw("backcolor:" + std::to_string(0x336699)));
+    EXPECT_TRUE(b.host.Saw("bgcolor:" + std::to_string(0x336699)));
     EXPECT_TRUE(b.host.Saw("refresh:CommandBar"));
     EXPECT_TRUE(b.host.Saw("refresh:WindowPositions"));
     EXPECT_FALSE(b.host.Saw("notice:<KVMAIN0069>"));
@@ -107,7 +91,7 @@ TEST(OptionSettings, RoundTripThroughTheStore) {
 
 TEST(OptionSettings, GeneralKeepsNoWindowsOrReportsAndNamedNoConfigByName) {
     ScratchFolder dir;
-    OptionsGame a;
+    OptionsGame a(dir);
     a.game.options = SomeOptions();
     a.game.options.chkNameConfig = 1;
     SaveSettings(a.game, "General");
@@ -157,7 +141,7 @@ TEST(OptionSettings, CommandBarValues) {
 
 TEST(OptionSettings, AbsentAndOddValuesKeepTheirControls) {
     ScratchFolder dir;
-    OptionsGame s;
+    OptionsGame s(dir);
     s.settings.SaveSetting(kConfigsApp, "Jane", "Sound", "True");
     s.settings.SaveSetting(kConfigsApp, "Jane", "OutputFontBold", "yes");  // not a Boolean text
     s.settings.SaveSetting(kConfigsApp, "Jane", "Messages", "1011");
@@ -191,22 +175,22 @@ TEST(OptionSettings, AbsentAndOddValuesKeepTheirControls) {
 
 TEST(OptionSettings, APictureThatCannotBeReadIsReportedAndBackgroundFollowsTheFlag) {
     ScratchFolder dir;
-    OptionsGame s;
+    OptionsGame s(dir);
     s.host.pictureReadable = false;
     s.settings.SaveSetting(kConfigsApp, "General", "Sound", "True");
     s.settings.SaveSetting(kConfigsApp, "General", "BackGround", "Picture");
     s.settings.SaveSetting(kConfigsApp, "General", "Picture", "/nowhere/pic.bmp");
     LoadSettings(s.game, "General", false);
-    EXPECT_TRUE(s.host.Saw("picture:/nowhere/pic.bmp"));
+    EXPECT_TRUE(s.host.Saw("bgpicture:/nowhere/pic.bmp"));
     ASSERT_EQ(s.host.notices.size(), 1u);
     EXPECT_EQ(s.host.notices[0], "<KVMAIN0069>/nowhere/pic.bmp<KVMAIN0070>");
     EXPECT_EQ(s.game.options.lblPictureFile, "pic.bmp");
 
     s.settings.SaveSetting(kConfigsApp, "General", "BackGround", "None");
     LoadSettings(s.game, "General", false);
-    EXPECT_FALSE(s.host.Saw("hidebackground"));
+    EXPECT_FALSE(s.host.Saw("hidebg"));
     LoadSettings(s.game, "General", true);
-    EXPECT_TRUE(s.host.Saw("hidebackground"));
+    EXPECT_TRUE(s.host.Saw("hidebg"));
 }
 
 TEST(OptionSettings, ANewConfigurationIsImportedAndStoredOnce) {
@@ -216,7 +200,7 @@ TEST(OptionSettings, ANewConfigurationIsImportedAndStoredOnce) {
              "[Jane]\r\nSound=False\r\nBackGround=Color\r\nColor=255\r\nCommandBar=5\r\nMessages=0\r\n"
              "Reports=SD\r\nWindow3X=200\r\nWindow3Y=100\r\nWindow1X=5000\r\nWindow1W=300\r\nWindow1H=200\r\n"
              "ThemeSounds=True\r\n[General]\r\nSound=True\r\nWindow3X=200\r\nConfigByName=True\r\nReports=G\r\n");
-    OptionsGame s;
+    OptionsGame s(dir);
     s.game.options.chkNotes = 1;
     s.game.options.Window[9] = {900, 900, 0, 0};
     LoadSettings(s.game, "Jane", true);
@@ -246,7 +230,7 @@ TEST(OptionSettings, ANewConfigurationIsImportedAndStoredOnce) {
     EXPECT_EQ(s.game.options.lblColor, 255);
 
     // "General" never reads window positions or "Reports".
-    OptionsGame g;
+    OptionsGame g(dir);
     g.game.options.Window[3] = {45, 45, 0, 0};
     WriteAll(dir.Config() + "kestrava.ini", "[General]\r\nSound=True\r\nWindow3X=200\r\nConfigByName=True\r\nReports=G\r\n");
     g.game.options.chkGeneral = 0;
@@ -258,7 +242,7 @@ TEST(OptionSettings, ANewConfigurationIsImportedAndStoredOnce) {
 
 TEST(OptionSettings, WithoutALegacyFileANewNameCopiesTheCurrentOptions) {
     ScratchFolder dir;
-    OptionsGame s;
+    OptionsGame s(dir);
     s.game.options = SomeOptions();
     s.game.st.SRSDrawOption = 1;  // the large-pictures box is kept through the global
     const OptionSettings before = s.game.options;
@@ -272,7 +256,7 @@ TEST(NamedConfigurations, ListsStoredNamesThenLegacyOnesAndAddsNewNames) {
     ScratchFolder dir;
     std::filesystem::create_directories(dir.Config());
     WriteAll(dir.Config() + "KESTRAVA.INI", "[Names]\r\nNumber=3\r\nName1=ALICE\r\nName2=Bob\r\nName3=Zed\r\n");
-    OptionsGame s;
+    OptionsGame s(dir);
     s.settings.SaveSetting(kAppName, "Names", "Number", "3");
     s.settings.SaveSetting(kAppName, "Names", "Name1", "Alice");
     s.settings.SaveSetting(kAppName, "Names", "Name3", "Carol");
@@ -292,7 +276,7 @@ TEST(NamedConfigurations, ListsStoredNamesThenLegacyOnesAndAddsNewNames) {
     EXPECT_EQ(s.game.configNames.menuNames, (std::vector<std::string>{"Alice", "Carol", "Bob", "Zed", "alice"}));
 
     // Without a stored list nothing is listed and the legacy names are not merged.
-    OptionsGame empty;
+    OptionsGame empty(dir);
     LoadConfigNames(empty.game);
     EXPECT_TRUE(empty.game.configNames.menuNames.empty());
 }

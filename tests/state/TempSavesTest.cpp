@@ -14,15 +14,8 @@ namespace {
 using savetest::ReadAll;
 using savetest::ScratchFolder;
 
-class InfoHost : public test::RecordingHost {
-public:
-    void ShowInfoProgress(const std::string& text, bool show) override {
-        events.push_back("info:" + text + (show ? " (shown)" : ""));
-    }
-};
-
 struct TempGame {
-    explicit TempGame(const std::string& config) : rng(3), game(rng, settings, host) {
+    TempGame(const ScratchFolder& dir, const std::string& config) : rng(3), game(rng, settings, host, dir.Folders()) {
         game.lang.UseTexts({});
         game.lang.SetEchoMissing(true);
         game.st.ConfigName = config;
@@ -31,14 +24,14 @@ struct TempGame {
         settings.SaveSetting(kTempSavesApp, game.st.ConfigName, key, value);
     }
     MemorySettingsStore settings;
-    InfoHost host;
+    test::RecordingHost host;
     SeededRandom rng;
     Game game;
 };
 
 TEST(TempSaves, PiecesAreJoinedAndLogLinesDecoded) {
     ScratchFolder dir;
-    TempGame t("Main");
+    TempGame t(dir, "Main");
     t.Store("KVWLines", "3");
     t.Store("KVW1", "ab");
     t.Store("KVW2", "");
@@ -47,26 +40,26 @@ TEST(TempSaves, PiecesAreJoinedAndLogLinesDecoded) {
     t.Store("LOG1", Cp1252ToUtf8(FlipSavedBytes("Hull breach")));
     t.Store("LOG2", Cp1252ToUtf8(FlipSavedBytes("Caf\xE9")));
     EXPECT_EQ(RecoverTempSaves(t.game), TempSaveResult::Restored);
-    EXPECT_EQ(ReadAll(dir.Data() + "Main Temp.KVW"), "abc");
-    EXPECT_EQ(ReadAll(dir.Data() + "Main Temp.LOG"), "Hull breach\r\nCaf\xE9\r\n");  // Windows-1252 on disk
-    EXPECT_EQ(t.host.events, (std::vector<std::string>{"info:<KVMAIN0077> (shown)", "info:"}));
+    EXPECT_EQ(ReadAll(dir.Saves() + "Main Temp.KVW"), "abc");
+    EXPECT_EQ(ReadAll(dir.Saves() + "Main Temp.LOG"), "Hull breach\r\nCaf\xE9\r\n");  // Windows-1252 on disk
+    EXPECT_EQ(t.host.events, (std::vector<std::string>{"progress+show:<KVMAIN0077>", "progress:"}));
 
     // "LOGLines" 0 with a game copy: an empty log.
     t.Store("LOGLines", "0");
     EXPECT_EQ(RecoverTempSaves(t.game), TempSaveResult::Restored);
-    EXPECT_EQ(ReadAll(dir.Data() + "Main Temp.LOG"), "");
+    EXPECT_EQ(ReadAll(dir.Saves() + "Main Temp.LOG"), "");
 }
 
 TEST(TempSaves, NoCopyWritesNothing) {
     ScratchFolder dir;
     for (const char* lines : {"", "0", "-2", "none"}) {
-        TempGame t("Main");
+        TempGame t(dir, "Main");
         if (*lines) t.Store("KVWLines", lines);
         t.Store("KVW1", "ab");
         EXPECT_EQ(RecoverTempSaves(t.game), TempSaveResult::None) << lines;
         EXPECT_TRUE(t.host.events.empty());
     }
-    EXPECT_FALSE(std::filesystem::exists(dir.Data() + "Main Temp.KVW"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Saves() + "Main Temp.KVW"));
 }
 
 TEST(TempSaves, ARestoredCopyLoadsAsASavedGameUnderASafeName) {
@@ -79,7 +72,7 @@ TEST(TempSaves, ARestoredCopyLoadsAsASavedGameUnderASafeName) {
         ASSERT_TRUE(SaveGame(tg.game, dir.Path() + "source", {}));
         stored = ReadAll(dir.Path() + "source.KVW");
     }
-    TempGame t("../Jo/Ann");
+    TempGame t(dir, "../Jo/Ann");
     t.Store("KVWLines", "4");
     const size_t q = stored.size() / 4;
     for (int i = 0; i < 4; ++i)
@@ -87,7 +80,7 @@ TEST(TempSaves, ARestoredCopyLoadsAsASavedGameUnderASafeName) {
     t.Store("LOGLines", "1");
     t.Store("LOG1", Cp1252ToUtf8(FlipSavedBytes("restored")));
     ASSERT_EQ(RecoverTempSaves(t.game), TempSaveResult::Restored);
-    EXPECT_TRUE(ReadAll(dir.Data() + "_Jo_Ann Temp.KVW") == stored);
+    EXPECT_TRUE(ReadAll(dir.Saves() + "_Jo_Ann Temp.KVW") == stored);
 
     t.game.st.UpgradesOn = kTrue;
     std::vector<std::string> log;
@@ -98,13 +91,13 @@ TEST(TempSaves, ARestoredCopyLoadsAsASavedGameUnderASafeName) {
 
 TEST(TempSaves, AFileThatCannotBeWrittenKeepsTheCopy) {
     ScratchFolder dir;
-    TempGame t("Main");
-    std::filesystem::create_directories(dir.Data() + "Main Temp.KVW");
+    TempGame t(dir, "Main");
+    std::filesystem::create_directories(dir.Saves() + "Main Temp.KVW");
     t.Store("KVWLines", "1");
     t.Store("KVW1", "x");
     EXPECT_EQ(RecoverTempSaves(t.game), TempSaveResult::Failed);
     ASSERT_EQ(t.host.notices.size(), 1u);
-    EXPECT_EQ(t.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Data() + "Main Temp.KVW");
+    EXPECT_EQ(t.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Saves() + "Main Temp.KVW");
 }
 
 }  // namespace

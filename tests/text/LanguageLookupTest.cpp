@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -199,6 +200,19 @@ TEST_F(LanguageLookup, BindsThroughTheSettingsAndTheLanguageChanger) {
         EXPECT_EQ(lang.GetLanguageText("Captain"), c.text) << c.name;
         EXPECT_EQ(lang.LanguageFilePath(), folder_ + "Test.lng");
     }
+}
+
+TEST_F(LanguageLookup, WithNoLanguageAndNoChangerBoundALookupThrows) {
+    // Only the program can ask the player for a language: anywhere else (a test that forgot
+    // its texts) the lookup fails loudly instead of starting the changer.
+    kv::MemorySettingsStore store;
+    kv::Language lang(store, folder_);
+    EXPECT_THROW(lang.GetLanguageText("Captain"), std::logic_error);
+    EXPECT_THROW(lang.GetLanguageTextWithProgress("Captain"), std::logic_error);
+    // With a language recorded no changer is needed.
+    Write("Test.lng", "[Language]\r\nCaptain=Skipper\r\n");
+    Record(store, "Test.lng");
+    EXPECT_EQ(lang.GetLanguageText("Captain"), "Skipper");
 }
 
 TEST_F(LanguageLookup, FirstLookupWithProgressBindsThenStepsThenReads) {

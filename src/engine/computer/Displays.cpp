@@ -4,16 +4,16 @@
 
 namespace kv {
 
-void UpdateBars(Game& g) { g.host.Refresh("UpdateBars"); }
-void UpdateCommandState(Game& g) { g.host.Refresh("UpdateCommandState"); }
-void UpdateDamageReport(Game& g) { g.host.Refresh("UpdateDamageReport"); }
-void UpdateGeneralReport(Game& g) { g.host.Refresh("UpdateGeneralReport"); }
-void UpdateBaseReport(Game& g) { g.host.Refresh("UpdateBaseReport"); }
-void UpdateZarvoniReport(Game& g) { g.host.Refresh("UpdateZarvoniReport"); }
-void UpdateGalaxyRecord(Game& g) { g.host.Refresh("UpdateGalaxyRecord"); }
+void UpdateBars(Game& g) { g.host.Refresh(View::Bars); }
+void UpdateCommandState(Game& g) { g.host.Refresh(View::CommandState); }
+void UpdateDamageReport(Game& g) { g.host.Refresh(View::DamageReport); }
+void UpdateGeneralReport(Game& g) { g.host.Refresh(View::GeneralReport); }
+void UpdateBaseReport(Game& g) { g.host.Refresh(View::BaseReport); }
+void UpdateZarvoniReport(Game& g) { g.host.Refresh(View::ZarvoniReport); }
+void UpdateGalaxyRecord(Game& g) { g.host.Refresh(View::GalaxyChart); }
 
 void UpdateStatusPanel(Game& g) {
-    g.host.Refresh("UpdateStatusPanel");
+    g.host.Refresh(View::StatusPanel);
     CaptureEnemyStarbase(g);
 }
 

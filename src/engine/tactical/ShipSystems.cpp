@@ -16,6 +16,6 @@ void LowerShields(Game& g) {
 }
 
 // Placeholder until the self-destruct is built.
-void SelfDestruct(Game& g) { g.host.Refresh("SelfDestruct"); }
+void SelfDestruct(Game&) {}
 
 }  // namespace kv

@@ -3,6 +3,6 @@
 namespace kv {
 
 // Placeholder until the scan's drawing is built.
-void SRS(Game& g) { g.host.Refresh("SRS"); }
+void SRS(Game& g) { g.host.Refresh(View::ShortRangeScan); }
 
 }  // namespace kv

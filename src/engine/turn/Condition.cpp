@@ -86,7 +86,7 @@ void UpdateCondition(Game& g) {
     s.ConditionColour = static_cast<Integer>(colour);
     s.ConditionTextColour = colour == 14 ? 0 : 15;
     s.ConditionCaption = s.ConditionText;
-    g.host.Refresh("Condition");
+    g.host.Refresh(View::Condition);
 
     // A starbase of this quadrant that called for help is relieved once the condition is not
     // red. Its number is the tens digit of the quadrant's code.
@@ -105,7 +105,7 @@ void SetStatusItem(Game& g, int lamp, int state) {
     const bool on = state != 0;
     g.st.LampBackColor[lamp] = on ? LampOnColor(lamp) : LampOffColor(lamp);
     g.st.LampForeColor[lamp] = on ? 0xFFFFFF : 0xC0C0C0;
-    g.host.Refresh("Lamp");
+    g.host.Refresh(View::Lamps);
 }
 
 bool GetStatusItem(const GameState& st, int lamp) {
@@ -138,7 +138,7 @@ void ShowStarbaseStatus(Game& g) {
         }
     }
     s.LastTurnPassedWarp = s.TurnPassedWarp;
-    g.host.Refresh("StarbaseLine");
+    g.host.Refresh(View::StarbaseLine);
 }
 
 void FlashSRS(Game& g, int row, int col) {

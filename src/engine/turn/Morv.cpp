@@ -12,7 +12,7 @@ void StartMorvCountdown(Game& g, int turns) {
     s.MorvTimerScale = static_cast<Single>(5 - 0.3 * s.MorvShipsDestroyed);
     s.MorvTimerTag = " " + CStr(static_cast<long long>(s.MorvCountdown));
     s.MorvTimerBar = 1.0f;
-    g.host.Refresh("MorvTimer");
+    g.host.Refresh(View::MorvTimer);
     s.MorvCountdownStarted = kTrue;
 }
 

@@ -7,7 +7,7 @@
 //   st.MorvTimerTag - the countdown's starting count as text (" 7"); Val() reads it back.
 //   st.MorvTimerBar - the bar's length as a fraction of the starbase line (1.0 = full).
 // StartMorvCountdown sets both (full bar); the refresh sets MorvTimerBar to
-// MorvCountdown / Val(MorvTimerTag) after each step and calls Refresh("MorvTimer").
+// MorvCountdown / Val(MorvTimerTag) after each step and asks the MorvTimer view to show it.
 #include "state/Game.h"
 
 namespace kv {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/turn/QuadrantLookups.h"
-#include "explore/SolarSystemFiles.h"
+#include "engine/turn/SolarSystems.h"
 #include "state/Numeric.h"
 
 namespace kv {
@@ -148,7 +148,7 @@ void PlaceStarTarget(Game& g) {
         rec.SectorRow = 8;
         rec.SectorCol = 8;
         rec.SystemValue3 = stamp;
-        LoadSolarSystem(g, rec);
+        StarSystems(g).LoadDescriptor(g, rec);
         // A target without a descriptor still needs a name to be shown by.
         if (!rec.InUse()) rec.SetName(s.StarTarget);
         if (Units(s.Galaxy[4][4]) < 1) s.Galaxy[4][4] = Clamp16(s.Galaxy[4][4] + 1);

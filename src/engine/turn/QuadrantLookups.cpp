@@ -107,11 +107,12 @@ bool CheckMissionComplete(Game& g) {
 void LoseShip(Game& g) {
     GameState& s = g.st;
     if (s.InSolarSystem) {
-        g.host.HideExplorationConsole();
+        g.host.HideForm(Form::frmSSControl);
         s.InSolarSystem = kFalse;
     }
     s.GameRunning = kFalse;
-    g.host.ShowShipLost();
+    g.SetTimer(Timer::frmShip_tmrAnimation, true);
+    g.host.RunModal(Form::frmShip);
     s.ShipLost = kTrue;
     EndGame(g);
 }

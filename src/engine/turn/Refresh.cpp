@@ -29,7 +29,7 @@ void AdvanceTechnologyClock(Game& g) {
     GameState& s = g.st;
     if (s.TechTurnCounter > s.TechRiseThreshold && s.TechLevel < 9 && s.UpgradesOn) {
         ConsiderMorvArrival(g);
-        if (g.host.IsFormVisible("frmSSControl")) {
+        if (g.host.IsFormVisible(Form::frmSSControl)) {
             ++s.TechRiseThreshold;
         } else {
             s.TechLevel += 1;
@@ -57,17 +57,17 @@ void AdvanceUpgradesAndMorv(Game& g) {
     GameState& s = g.st;
     for (int i = 1; i <= 5; ++i)
         if (s.UpgradeTable[i] < s.TechLevel) s.UpgradeBorderColor[i] = PaletteColor(0);
-    g.host.Refresh("Upgrades");
+    g.host.Refresh(View::UpgradeIndicators);
 
     if (s.MorvCountdown > 0) {
         if (Val(s.MorvTimerTag) == 0) s.MorvTimerTag = CStr(static_cast<long long>(s.MorvCountdown));
         --s.MorvCountdown;
         const double start = Val(s.MorvTimerTag);
         s.MorvTimerBar = start != 0 ? static_cast<Single>(s.MorvCountdown / start) : 0.0f;
-        g.host.Refresh("MorvTimer");
+        g.host.Refresh(View::MorvTimer);
         if (s.MorvCountdown == 0) MorvMove(g);
     } else {
-        g.host.Refresh("MorvTimer");  // the bar shows only in debug mode
+        g.host.Refresh(View::MorvTimer);  // the bar shows only in debug mode
     }
 
     if (s.MorvCountdown == -1 && s.MorvCountdownStarted) {
@@ -93,7 +93,7 @@ void RefreshAll(Game& g) {
 
     // Gate: nothing while the background text scrolls; no game, no clock.
     run([&] {
-        if (g.host.BackgroundScrolling()) {
+        if (g.TimerEnabled(Timer::frmBackground_tmrScroll)) {
             stop = true;
         } else if (!s.GameRunning) {
             s.TechTurnCounter = 0;
@@ -110,9 +110,9 @@ void RefreshAll(Game& g) {
 
     step = "Upgrades";
     run([&] { AdvanceUpgradesAndMorv(g); });
-    run([&] { g.host.BringToFront("frmBars"); });
-    run([&] { g.host.BringToFront("frmInfo"); });
-    run([&] { g.host.SetMousePointer(11); });
+    run([&] { g.host.BringToFront(Form::frmBars); });
+    run([&] { g.host.BringToFront(Form::frmInfo); });
+    run([&] { g.host.SetMousePointer(Pointer::Hourglass); });
     run([&] { CountEnemies(g); });
     run([&] { UpdateCondition(g); });
     run([&] { SRS(g); });
@@ -139,7 +139,7 @@ void RefreshAll(Game& g) {
         if (!s.GameRunning) return;
         run([&] { RaiseLowerShields(g, 0); });
     }
-    run([&] { g.host.SetMousePointer(0); });
+    run([&] { g.host.SetMousePointer(Pointer::Default); });
     run([&] { SetFormsEnabled(g, true); });
 
     step = "End Check";
@@ -163,16 +163,18 @@ void RefreshAll(Game& g) {
     if (stop) return;
     s.TurnPassedWarp = 1;
     run([&] { ShowStarbaseStatus(g); });
-    s.GalaxyBlink = ToFlag(s.StarbaseFlags[1] != 0 || s.StarbaseFlags[2] != 0 || s.StarbaseFlags[3] != 0);
-    s.ShieldAnimation = ToFlag(s.ShieldLevel > 0);
-    run([&] { g.host.Refresh("Timers"); });
-    run([&] { g.host.SetMousePointer(0); });
+    run([&] {
+        g.SetTimer(Timer::frmGalaxy_tmrBlink,
+                   s.StarbaseFlags[1] != 0 || s.StarbaseFlags[2] != 0 || s.StarbaseFlags[3] != 0);
+    });
+    run([&] { g.SetTimer(Timer::frmSRS_tmrShield, s.ShieldLevel > 0); });
+    run([&] { g.host.SetMousePointer(Pointer::Default); });
 
     step = "ActivateCommand";
     run([&] {
-        if (!g.host.IsFormVisible("frmSSControl")) {
-            g.host.StopExplorationMessages();
-            if (g.host.IsFormVisible("frmCommands")) g.host.ShowForm("frmCommands");
+        if (!g.host.IsFormVisible(Form::frmSSControl)) {
+            g.SetTimer(Timer::frmSSControl_tmrMessage, false);
+            if (g.host.IsFormVisible(Form::frmCommands)) g.host.ShowForm(Form::frmCommands);
         }
     });
 
@@ -232,9 +234,9 @@ void ResetDisplays(Game& g) {
     UpdateBars(g);
     // The upgrade indicators show no upgrade until the next game's grants colour them again.
     for (int i = 1; i <= 5; ++i) s.UpgradeFillColor[i] = -1;
-    g.host.Refresh("Upgrades");
+    g.host.Refresh(View::UpgradeIndicators);
     s.StarbaseLine.clear();
-    g.host.Refresh("StarbaseLine");
+    g.host.Refresh(View::StarbaseLine);
 }
 
 }  // namespace kv

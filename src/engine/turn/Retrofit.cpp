@@ -2,6 +2,7 @@
 
 #include "engine/computer/AutoShields.h"
 #include "engine/computer/Displays.h"
+#include "engine/tactical/Damage.h"
 #include "engine/tactical/ShortRangeScan.h"
 #include "state/Numeric.h"
 
@@ -43,7 +44,7 @@ void AttemptRepair(Game& g, std::string& tag) {
         }
         tag = "0";
     } else if (g.Rnd() > 0.6) {
-        g.host.DamageSystem(100, 0);
+        DamageSystem(g, 100, 0);
     }
 }
 
@@ -77,7 +78,7 @@ void Retrofit(Game& g) {
             ShowSlot(g, kind, false);
         }
     }
-    g.host.Refresh("RetrofitPanel");
+    g.host.Refresh(View::RetrofitPanel);
 }
 
 std::string RetrofitCountCaption(const GameState& st, int kind) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -13,25 +14,6 @@
 #include "state/Utilities.h"
 
 namespace kv {
-
-// Reads SOLARSYS.TXT and the descriptors through the exploration data-file readers.
-class FileStarSystemSource : public StarSystemSource {
-public:
-    void ListDescriptors(Game& g) override { ListSolarSystemFiles(g); }
-    bool OpenList(Game& g, std::string& path) override {
-        path = FindFile(g.st.AppPath, "SOLARSYS.TXT");
-        if (path.empty()) {
-            path = g.st.AppPath + "SOLARSYS.TXT";
-            return false;
-        }
-        return reader_.Open(path);
-    }
-    bool ReadSystem(SolarSystemRecord& rec) override { return reader_.ReadSystem(rec); }
-    void LoadDescriptor(Game& g, SolarSystemRecord& rec) override { LoadSolarSystem(g, rec); }
-
-private:
-    StarSystemListReader reader_;
-};
 
 namespace {
 
@@ -95,10 +77,12 @@ bool HasGoalPlanet(const SolarSystemRecord& rec) {
     return false;
 }
 
-void SetupSolarSystems(Game& g) {
-    FileStarSystemSource files;
-    SetupSolarSystems(g, files);
+StarSystemSource& StarSystems(Game& g) {
+    if (!g.starSystems) g.starSystems = std::make_unique<FileStarSystemSource>();
+    return *g.starSystems;
 }
+
+void SetupSolarSystems(Game& g) { SetupSolarSystems(g, StarSystems(g)); }
 
 namespace {
 

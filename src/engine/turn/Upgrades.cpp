@@ -80,7 +80,7 @@ void StartUpgrade(Game& g, int slot) {
     DeriveSlot(s, slot);
     if (level >= s.TechLevel) s.UpgradeBorderColor[slot] = kLimitBorder;
     s.UpgradeFillColor[slot] = UpgradeLevelColor(level);
-    g.host.Refresh("UpgradeIndicators");
+    g.host.Refresh(View::UpgradeIndicators);
     ConsiderMorvArrival(g);
 }
 
@@ -96,7 +96,7 @@ void RestoreUpgrades(Game& g) {
         s.UpgradeBorderColor[slot] = target >= s.TechLevel ? kLimitBorder : 0;
         s.UpgradeFillColor[slot] = UpgradeLevelColor(target);
     }
-    g.host.Refresh("UpgradeIndicators");
+    g.host.Refresh(View::UpgradeIndicators);
 }
 
 void DescribeUpgrade(Game& g, bool announce) {

@@ -164,8 +164,8 @@ void WarpSequence(Game& g) {
         PassTime(g, 0.2f);
         s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) - 35);
         UpdateGeneralReport(g);
-        g.host.Refresh("frmGeneralReport");
-        g.host.Refresh("frmBars");
+        g.host.Refresh(View::GeneralReport);
+        g.host.Refresh(View::Bars);
     }
 
     // The tow icon enters the ship's quadrant on the line from the base and crosses the scan

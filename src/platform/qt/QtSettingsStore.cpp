@@ -1,18 +1,10 @@
 #include "platform/qt/QtSettingsStore.h"
 
-#include <QDir>
-#include <QStandardPaths>
 
 namespace kv {
 
-QString QtSettingsStore::DefaultPath() {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QDir().mkpath(base + "/kestrava");
-    return base + "/kestrava/settings.ini";
-}
-
 QtSettingsStore::QtSettingsStore(const QString& path)
-    : settings_(std::make_unique<QSettings>(path.isEmpty() ? DefaultPath() : path, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
 
 namespace {
 // One name as QSettings stores it: in lower case, so that look-ups do not depend on case, as on

@@ -1,5 +1,5 @@
 #pragma once
-// The settings store over QSettings: an INI file in the user's config folder.
+// The settings store over QSettings: an INI file (the program keeps it in the user's config folder).
 #include <QSettings>
 #include <memory>
 
@@ -9,8 +9,8 @@ namespace kv {
 
 class QtSettingsStore : public SettingsStore {
 public:
-    // Uses the file at `path`, or the default (user config folder/kestrava/settings.ini).
-    explicit QtSettingsStore(const QString& path = QString());
+    // Uses the INI file at `path` (the program passes the user's config folder + "settings.ini").
+    explicit QtSettingsStore(const QString& path);
 
     std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                            const std::string& def = "") const override;
@@ -23,7 +23,6 @@ public:
     bool Flush() override;
 
     QString FileName() const { return settings_->fileName(); }
-    static QString DefaultPath();
 
 private:
     QString Group(const std::string& app, const std::string& section) const;

@@ -1,12 +1,31 @@
 #include "ui/main/QtHost.h"
 
+#include <QApplication>
+#include <QColorDialog>
 #include <QCursor>
+#include <QDialog>
 #include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
+#include <QUrl>
+#include <algorithm>
+
+#ifdef KESTRAVA_HAVE_MULTIMEDIA
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#endif
+#ifdef KESTRAVA_HAVE_PRINTSUPPORT
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#endif
 
 namespace kv {
 namespace {
@@ -32,7 +51,7 @@ QMessageBox::Icon IconFor(long style) {
     }
 }
 
-int ResultOf(int button) {
+int ResultOf(QMessageBox::StandardButton button, long style) {
     switch (button) {
         case QMessageBox::Ok: return kOK;
         case QMessageBox::Cancel: return kCancel;
@@ -41,17 +60,74 @@ int ResultOf(int button) {
         case QMessageBox::Ignore: return kIgnore;
         case QMessageBox::Yes: return kYes;
         case QMessageBox::No: return kNo;
-        default: return kCancel;
+        default: return CloseAnswer(style);  // closed through its frame
     }
 }
 
-int Run(const std::string& text, long style) {
-    QMessageBox box(IconFor(style), QStringLiteral("Kestrava"), QString::fromStdString(text),
-                    ButtonsFor(style));
-    return ResultOf(box.exec());
+int RunBox(const std::string& text, long style) {
+    QMessageBox box(IconFor(style), QStringLiteral("Kestrava"), QString::fromStdString(text), ButtonsFor(style));
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    return ResultOf(clicked ? box.standardButton(clicked) : QMessageBox::NoButton, style);
+}
+
+Qt::CursorShape ShapeOf(Pointer p) {
+    switch (p) {
+        case Pointer::Default: return Qt::ArrowCursor;
+        case Pointer::Hourglass: return Qt::WaitCursor;
+        case Pointer::ArrowHourglass: return Qt::BusyCursor;
+    }
+    return Qt::ArrowCursor;
 }
 
 }  // namespace
+
+// ---- Registration ------------------------------------------------------------------------------
+
+void QtHost::RegisterForm(Form form, QWidget* window) { forms_[form] = window; }
+
+QWidget* QtHost::FormWindow(Form form) const {
+    auto it = forms_.find(form);
+    return it == forms_.end() ? nullptr : it->second.data();
+}
+
+void QtHost::OnView(View view, std::function<void()> show) { views_[view] = std::move(show); }
+
+void QtHost::OnTimer(Timer timer, std::function<void(bool)> changed) { timers_[timer] = std::move(changed); }
+
+Form QtHost::FormShowing(View view) {
+    switch (view) {
+        case View::CommandBar: return Form::frmCommands;
+        case View::WindowPositions: return Form::frmOutput;
+        case View::OutputFont: return Form::frmOutput;
+        case View::OptionsWindow: return Form::frmOptions;
+        case View::LibOptions: return Form::frmLibOptions;
+        case View::SrsIcons: return Form::frmSRS;
+        case View::SrsColors: return Form::frmSRS;
+        case View::Background: return Form::frmBackground;
+        case View::ReskinBackground: return Form::frmBackground;
+        case View::ApplyBackground: return Form::frmBackground;
+        case View::UpgradeIndicators: return Form::frmGeneralReport;
+        case View::UpgradeInitials: return Form::frmGeneralReport;
+        case View::MorvTimer: return Form::frmInfo;
+        case View::Condition: return Form::frmGeneralReport;
+        case View::Lamps: return Form::frmStatus;
+        case View::StarbaseLine: return Form::frmInfo;
+        case View::RetrofitPanel: return Form::frmRetrofit;
+        case View::ShortRangeScan: return Form::frmSRS;
+        case View::GalaxyChart: return Form::frmGalaxy;
+        case View::Bars: return Form::frmBars;
+        case View::CommandState: return Form::frmCommands;
+        case View::GeneralReport: return Form::frmGeneralReport;
+        case View::BaseReport: return Form::frmBaseReport;
+        case View::ZarvoniReport: return Form::frmZarvoniReport;
+        case View::DamageReport: return Form::frmDamageReport;
+        case View::StatusPanel: return Form::frmStatus;
+    }
+    return Form::frmOutput;
+}
+
+// ---- PlayerDialogs -------------------------------------------------------------------------------
 
 void QtHost::AppendOutputLine(const std::string& line) {
     QString l = QString::fromStdString(line);
@@ -59,33 +135,224 @@ void QtHost::AppendOutputLine(const std::string& line) {
     if (onOutputLine) onOutputLine(l);
 }
 
-void QtHost::ShowNotice(const std::string& text, long buttons, bool) { Run(text, buttons); }
+void QtHost::ClearOutputLog() {
+    outputLines.clear();
+    if (onClearOutput) onClearOutput();
+}
 
-int QtHost::AskQuestion(const std::string& prompt, long buttons, bool) { return Run(prompt, buttons); }
+void QtHost::ShowNotice(const std::string& text, long style, bool) { RunBox(text, style); }
+
+int QtHost::AskQuestion(const std::string& prompt, long style, bool) { return RunBox(prompt, style); }
+
+bool QtHost::ShowNote(const std::string&) { return true; }
+
+void QtHost::AddBackgroundLine(const std::string&) {}
+
+int QtHost::ShowErrorReport(const std::string& text) { return RunBox(text, kAbortRetryIgnore | kCritical); }
+
+int QtHost::RunModal(Form form) {
+    auto* dialog = qobject_cast<QDialog*>(FormWindow(form));
+    if (!dialog) return kCancel;
+    return dialog->exec() == QDialog::Accepted ? kOK : kCancel;
+}
+
+std::optional<std::string> QtHost::ChooseFile(FileDialogMode mode, const std::string& pattern) {
+    QString filter = QString::fromStdString(pattern);
+    filter.replace(';', ' ');
+    const QString name = mode == FileDialogMode::Save
+                             ? QFileDialog::getSaveFileName(nullptr, QString(), QString(), filter)
+                             : QFileDialog::getOpenFileName(nullptr, QString(), QString(), filter);
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}
+
+std::optional<std::string> QtHost::InputText(const std::string& prompt, const std::string& title,
+                                             const std::string& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(nullptr, QString::fromStdString(title), QString::fromStdString(prompt),
+                                               QLineEdit::Normal, QString::fromStdString(initial), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
+}
+
+std::optional<long> QtHost::ChooseColour(long initial) {
+    // Colours are 0xBBGGRR in the game's settings.
+    const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
+                       static_cast<int>((initial >> 16) & 0xFF));
+    const QColor c = QColorDialog::getColor(start);
+    if (!c.isValid()) return std::nullopt;
+    return static_cast<long>(c.red()) | (static_cast<long>(c.green()) << 8) | (static_cast<long>(c.blue()) << 16);
+}
+
+// ---- Views ---------------------------------------------------------------------------------------
+
+void QtHost::Refresh(View view) {
+    auto it = views_.find(view);
+    if (it != views_.end() && it->second) it->second();
+    if (QWidget* w = FormWindow(FormShowing(view))) w->update();
+}
+
+void QtHost::DrawSector(int row, int col, int code) {
+    if (scan_) scan_->DrawSector(row, col, code);
+}
+void QtHost::ResetSRSCells() {
+    if (scan_) scan_->ResetSRSCells();
+}
+int QtHost::SectorCellPixels() { return scan_ ? scan_->SectorCellPixels() : 32; }
+void QtHost::DrawFlashRing(int row, int col, int radius, int colour) {
+    if (scan_) scan_->DrawFlashRing(row, col, radius, colour);
+}
+void QtHost::EndFlash(int row, int col) {
+    if (scan_) scan_->EndFlash(row, col);
+}
+void QtHost::ShowTowIcon(int row, int col) {
+    if (scan_) scan_->ShowTowIcon(row, col);
+}
+void QtHost::ResetSectorPicture(int row, int col) {
+    if (scan_) scan_->ResetSectorPicture(row, col);
+}
+void QtHost::SetChartQuadrantColor(int index, long color) {
+    if (chart_) chart_->SetChartQuadrantColor(index, color);
+}
+void QtHost::FrameChartQuadrant(int index) {
+    if (chart_) chart_->FrameChartQuadrant(index);
+}
+void QtHost::ClearChartHighlights() {
+    if (chart_) chart_->ClearChartHighlights();
+}
+void QtHost::ShowRetrofitSlots(int, bool) { Refresh(View::RetrofitPanel); }
+void QtHost::ShowInfoProgress(const std::string&, bool showWindow) {
+    if (showWindow) ShowForm(Form::frmInfo);
+    Refresh(View::StarbaseLine);
+}
+
+// ---- Forms ---------------------------------------------------------------------------------------
+
+bool QtHost::IsFormVisible(Form form) {
+    QWidget* w = FormWindow(form);
+    return w && w->isVisible();
+}
+
+void QtHost::ShowForm(Form form) {
+    if (QWidget* w = FormWindow(form)) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void QtHost::HideForm(Form form) {
+    if (QWidget* w = FormWindow(form)) w->hide();
+}
+
+void QtHost::BringToFront(Form form) {
+    if (QWidget* w = FormWindow(form)) w->raise();
+}
+
+void QtHost::SetFormEnabled(Form form, bool enabled) {
+    if (QWidget* w = FormWindow(form)) w->setEnabled(enabled);
+}
+
+Pointer QtHost::MousePointer() { return pointer_; }
+
+void QtHost::SetMousePointer(Pointer pointer) {
+    if (pointer == pointer_) return;
+    if (pointer_ != Pointer::Default) QGuiApplication::restoreOverrideCursor();
+    pointer_ = pointer;
+    if (pointer != Pointer::Default) QGuiApplication::setOverrideCursor(QCursor(ShapeOf(pointer)));
+}
+
+void QtHost::FocusCommandBar() {
+    if (QWidget* w = FormWindow(Form::frmCommands)) {
+        if (QWidget* first = w->nextInFocusChain()) first->setFocus();
+    }
+}
+
+void QtHost::RestoreFormsAfterMenu() {}
+
+// ---- Sound ---------------------------------------------------------------------------------------
+
+int QtHost::SoundDeviceCount() {
+#ifdef KESTRAVA_HAVE_MULTIMEDIA
+    return static_cast<int>(QMediaDevices::audioOutputs().size());
+#else
+    return 0;
+#endif
+}
+
+void QtHost::PlaySoundFile(const std::string& path, int) {
+#ifdef KESTRAVA_HAVE_MULTIMEDIA
+    static QSoundEffect* effect = nullptr;
+    if (!effect) effect = new QSoundEffect(qApp);
+    effect->stop();
+    effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+    effect->play();
+#else
+    (void)path;
+#endif
+}
+
+// ---- Clock ---------------------------------------------------------------------------------------
 
 void QtHost::Wait(double seconds) {
+    // Windows repaint and timers tick while the engine waits, but the player's clicks and keys
+    // wait until the action is over: nothing can start another action in the middle of this one.
     QElapsedTimer clock;
     clock.start();
     const qint64 ms = static_cast<qint64>(seconds * 1000.0);
     QEventLoop loop;
     while (clock.elapsed() < ms) {
-        QTimer::singleShot(static_cast<int>(std::min<qint64>(ms - clock.elapsed(), 20)), &loop,
-                           &QEventLoop::quit);
-        loop.exec();
+        QTimer::singleShot(static_cast<int>(std::min<qint64>(ms - clock.elapsed(), 20)), &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
 }
 
-int QtHost::ShowErrorReport(const std::string& text) {
-    return Run(text, kAbortRetryIgnore | kCritical);
+void QtHost::TimerChanged(Timer timer, bool enabled) {
+    auto it = timers_.find(timer);
+    if (it != timers_.end() && it->second) it->second(enabled);
 }
 
-}  // namespace kv
+// ---- Printer -------------------------------------------------------------------------------------
 
-namespace kv {
+bool QtHost::PrintLines(const std::vector<std::string>& lines, const std::string& title) {
+#ifdef KESTRAVA_HAVE_PRINTSUPPORT
+    QPrinter printer;
+    printer.setDocName(QString::fromStdString(title));
+    QPrintDialog dialog(&printer);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    QString text;
+    for (const auto& l : lines) text += QString::fromStdString(l) + '\n';
+    QTextDocument doc;
+    doc.setPlainText(text);
+    doc.print(&printer);
+    return printer.printerState() != QPrinter::Error;
+#else
+    (void)lines;
+    (void)title;
+    return false;
+#endif
+}
+
+// ---- Desktop -------------------------------------------------------------------------------------
+
+void QtHost::ScreenSizeTwips(long& width, long& height) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    width = static_cast<long>(area.width()) * 15;
+    height = static_cast<long>(area.height()) * 15;
+}
 
 // Moves the pointer out of the way: the bottom-right corner of the primary screen.
 void QtHost::CenterMouse() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) QCursor::setPos(screen, screen->geometry().bottomRight());
 }
+
+bool QtHost::LoadBackgroundPicture(const std::string& path) {
+    return QImageReader(QString::fromStdString(path)).canRead();
+}
+void QtHost::SetBackgroundColor(long) {}
+void QtHost::HideBackground() {}
+bool QtHost::BackgroundActive() { return IsFormVisible(Form::frmBackground); }
+void QtHost::RefreshBackground() {}
 
 }  // namespace kv

@@ -1,25 +1,126 @@
 #pragma once
-// The game's host on the desktop: message boxes, questions, waiting with events, sound.
-#include <QObject>
+// The game's host on the desktop. Windows register themselves here as they are created: a form
+// under its name, the displays it shows, and the scan and chart surfaces. A request for a
+// window that does not exist yet changes nothing on the screen (the game state still holds
+// what it would show).
+#include <QPointer>
 #include <QStringList>
+#include <QWidget>
+#include <array>
 #include <functional>
+#include <map>
 
-#include "state/Host.h"
+#include "state/Port.h"
 
 namespace kv {
 
+// What the short-range scan window draws for the engine.
+class ScanSurface {
+public:
+    virtual ~ScanSurface() = default;
+    virtual void DrawSector(int row, int col, int code) = 0;
+    virtual void ResetSRSCells() = 0;
+    virtual int SectorCellPixels() = 0;
+    virtual void DrawFlashRing(int row, int col, int radius, int colour) = 0;
+    virtual void EndFlash(int row, int col) = 0;
+    virtual void ShowTowIcon(int row, int col) = 0;
+    virtual void ResetSectorPicture(int row, int col) = 0;
+};
+
+// What the galaxy chart draws for the engine.
+class ChartSurface {
+public:
+    virtual ~ChartSurface() = default;
+    virtual void SetChartQuadrantColor(int index, long color) = 0;
+    virtual void FrameChartQuadrant(int index) = 0;
+    virtual void ClearChartHighlights() = 0;
+};
+
 class QtHost : public GameHost {
 public:
-    void AppendOutputLine(const std::string& line) override;
-    void ShowNotice(const std::string& text, long buttons, bool ownDialog) override;
-    int AskQuestion(const std::string& prompt, long buttons, bool ownDialog) override;
-    void Wait(double seconds) override;
-    int ShowErrorReport(const std::string& text) override;
-    void CenterMouse() override;
-
-    // Receives every line appended to the message log.
+    // ---- Registration of the windows ------------------------------------------------------
+    void RegisterForm(Form form, QWidget* window);
+    QWidget* FormWindow(Form form) const;
+    // The display shown by a form is brought up to date by `show` on each refresh.
+    void OnView(View view, std::function<void()> show);
+    void OnTimer(Timer timer, std::function<void(bool enabled)> changed);
+    void SetScanSurface(ScanSurface* surface) { scan_ = surface; }
+    void SetChartSurface(ChartSurface* surface) { chart_ = surface; }
+    // Receives every line appended to the message log, and the log's clearing.
     std::function<void(const QString&)> onOutputLine;
+    std::function<void()> onClearOutput;
     QStringList outputLines;
+
+    // The window that shows a display.
+    static Form FormShowing(View view);
+
+    // ---- PlayerDialogs ---------------------------------------------------------------------
+    void AppendOutputLine(const std::string& line) override;
+    void ClearOutputLog() override;
+    void ShowNotice(const std::string& text, long style, bool ownDialog) override;
+    int AskQuestion(const std::string& prompt, long style, bool ownDialog) override;
+    bool ShowNote(const std::string& text) override;
+    void AddBackgroundLine(const std::string& text) override;
+    int ShowErrorReport(const std::string& text) override;
+    int RunModal(Form form) override;
+    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern) override;
+    std::optional<std::string> InputText(const std::string& prompt, const std::string& title,
+                                         const std::string& initial) override;
+    std::optional<long> ChooseColour(long initial) override;
+
+    // ---- Views ----------------------------------------------------------------------------
+    void Refresh(View view) override;
+    void DrawSector(int row, int col, int code) override;
+    void ResetSRSCells() override;
+    int SectorCellPixels() override;
+    void DrawFlashRing(int row, int col, int radius, int colour) override;
+    void EndFlash(int row, int col) override;
+    void ShowTowIcon(int row, int col) override;
+    void ResetSectorPicture(int row, int col) override;
+    void SetChartQuadrantColor(int index, long color) override;
+    void FrameChartQuadrant(int index) override;
+    void ClearChartHighlights() override;
+    void ShowRetrofitSlots(int kind, bool opening) override;
+    void ShowInfoProgress(const std::string& text, bool showWindow) override;
+
+    // ---- Forms ----------------------------------------------------------------------------
+    bool IsFormVisible(Form form) override;
+    void ShowForm(Form form) override;
+    void HideForm(Form form) override;
+    void BringToFront(Form form) override;
+    void SetFormEnabled(Form form, bool enabled) override;
+    Pointer MousePointer() override;
+    void SetMousePointer(Pointer pointer) override;
+    void FocusCommandBar() override;
+    void RestoreFormsAfterMenu() override;
+
+    // ---- Sound ----------------------------------------------------------------------------
+    int SoundDeviceCount() override;
+    void PlaySoundFile(const std::string& path, int flags) override;
+
+    // ---- Clock ----------------------------------------------------------------------------
+    void Wait(double seconds) override;
+    void TimerChanged(Timer timer, bool enabled) override;
+
+    // ---- Printer --------------------------------------------------------------------------
+    bool PrintLines(const std::vector<std::string>& lines, const std::string& title) override;
+
+    // ---- Desktop --------------------------------------------------------------------------
+    void ScreenSizeTwips(long& width, long& height) override;
+    void CenterMouse() override;
+    bool LoadBackgroundPicture(const std::string& path) override;
+    void SetBackgroundColor(long color) override;
+    void HideBackground() override;
+    bool BackgroundActive() override;
+    void RefreshBackground() override;
+
+private:
+    std::map<Form, QPointer<QWidget>> forms_;
+    std::map<View, std::function<void()>> views_;
+    std::map<Timer, std::function<void(bool)>> timers_;
+    ScanSurface* scan_ = nullptr;
+    ChartSurface* chart_ = nullptr;
+    Pointer pointer_ = Pointer::Default;
 };
 
 }  // namespace kv

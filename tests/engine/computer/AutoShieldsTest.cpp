@@ -94,7 +94,7 @@ TEST_F(AutoShieldsTest, RaisingAndLoweringAreReported) {
     EXPECT_EQ(s.ShipEnergy, 4550);
     EXPECT_EQ(tg.host.output, (std::vector<std::string>{"", "<KVCOM0089> 450 *"}));
     EXPECT_TRUE(Played("SHIELDUP.WAV"));
-    EXPECT_EQ(Count("refresh:UpdateBars"), 1);
+    EXPECT_EQ(Count("refresh:Bars"), 1);
 
     // From full shields down to the need of the quadrant; energy goes back to the ship.
     tg.host.output.clear();
@@ -112,7 +112,7 @@ TEST_F(AutoShieldsTest, RaisingAndLoweringAreReported) {
     RaiseLowerShields(tg.game, 0);
     EXPECT_TRUE(tg.host.output.empty());
     EXPECT_TRUE(tg.host.sounds.empty());
-    EXPECT_EQ(Count("refresh:UpdateBars"), 3);
+    EXPECT_EQ(Count("refresh:Bars"), 3);
 }
 
 TEST_F(AutoShieldsTest, NoHostilesOrBlindSensorsKeepTheLevel) {
@@ -128,7 +128,7 @@ TEST_F(AutoShieldsTest, NoHostilesOrBlindSensorsKeepTheLevel) {
         EXPECT_EQ(s.ShieldLevel, 300);
         EXPECT_EQ(s.ShipEnergy, 4000);
         EXPECT_TRUE(tg.host.output.empty());
-        EXPECT_EQ(Count("refresh:UpdateBars"), 1);
+        EXPECT_EQ(Count("refresh:Bars"), 1);
         s.ZarvoniEnergy[3] = 100;
         s.SystemDamage[2] = 0;
     }
@@ -193,7 +193,7 @@ TEST_F(AutoShieldsTest, FrequencySwitchAndHandSetShieldsDecideWhetherItActs) {
         tg.host.events.clear();
         RaiseLowerShields(tg.game, c.arrival);
         EXPECT_EQ(s.ShieldLevel, c.acts ? 2000 : 0);
-        EXPECT_EQ(Count("refresh:UpdateBars"), c.acts ? 1 : 0);
+        EXPECT_EQ(Count("refresh:Bars"), c.acts ? 1 : 0);
         EXPECT_TRUE(tg.host.notices.empty());
     }
 }

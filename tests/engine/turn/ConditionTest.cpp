@@ -207,12 +207,12 @@ TEST(ConditionTest, FlashGrowsRingsOverTheCell) {
     EXPECT_TRUE(tg.host.events.empty());
     FlashSRS(tg.game, 2, 3);  // 32-pixel cells: radius 1 to 16 in steps of 3
     EXPECT_EQ(EventsStarting(tg.host.events, "ring:"),
-              (std::vector<std::string>{"ring:1:12", "ring:4:14", "ring:7:12", "ring:10:14", "ring:13:12",
-                                        "ring:16:14"}));
+              (std::vector<std::string>{"ring:2,3:1:12", "ring:2,3:4:14", "ring:2,3:7:12", "ring:2,3:10:14",
+                                        "ring:2,3:13:12", "ring:2,3:16:14"}));
     const auto& e = tg.host.events;
     ASSERT_GE(e.size(), 2u);
     EXPECT_EQ(e[e.size() - 2], "draw:2,3:0");
-    EXPECT_EQ(e.back(), "endflash");
+    EXPECT_EQ(e.back(), "endflash:2,3");
     EXPECT_NEAR(tg.host.waited, 6 * 0.01 + 0.5, 1e-6);
 }
 

@@ -20,12 +20,11 @@ void Calm(GameState& s) {
 }
 
 const std::set<std::string> kStageMarkers = {
-    "refresh:Upgrades", "refresh:MorvTimer", "front:frmBars", "front:frmInfo", "pointer:11",
-    "refresh:Condition", "refresh:SRS", "refresh:UpdateCommandState", "refresh:UpdateGalaxyRecord",
-    "refresh:UpdateGeneralReport", "refresh:UpdateBaseReport", "refresh:UpdateZarvoniReport",
-    "refresh:UpdateDamageReport", "refresh:UpdateBars", "refresh:UpdateStatusPanel", "refresh:HitShip",
-    "pointer:0", "enable", "refresh:StarbaseLine", "refresh:Timers", "stop:tmrMessage", "show:frmCommands",
-    "refresh:RetrofitPanel"};
+    "refresh:UpgradeIndicators", "refresh:MorvTimer", "front:frmBars", "front:frmInfo", "pointer:11",
+    "refresh:Condition", "refresh:ShortRangeScan", "refresh:CommandState", "refresh:GalaxyChart",
+    "refresh:GeneralReport", "refresh:BaseReport", "refresh:ZarvoniReport",
+    "refresh:DamageReport", "refresh:Bars", "refresh:StatusPanel", "pointer:0", "enable:frmCommands",
+    "refresh:StarbaseLine", "timer:frmSSControl_tmrMessage:off", "show:frmCommands", "refresh:RetrofitPanel"};
 
 std::vector<std::string> Stages(const std::vector<std::string>& events) {
     std::vector<std::string> out;
@@ -42,18 +41,20 @@ TEST(RefreshTest, StagesRunInOrder) {
     ScriptedRandom rng{0.0f};
     TurnGame tg(rng);
     Calm(tg.game.st);
-    tg.host.visible = {"frmCommands"};
+    tg.host.visible = {Form::frmCommands};
     tg.game.st.ShipQuadrantRow = 5;  // the ship has entered another quadrant
+    tg.game.SetTimer(Timer::frmSSControl_tmrMessage, true);
+    tg.host.events.clear();
     RefreshAll(tg.game);
     EXPECT_EQ(Stages(tg.host.events),
               (std::vector<std::string>{
-                  "refresh:Upgrades", "refresh:MorvTimer", "front:frmBars", "front:frmInfo", "pointer:11",
-                  "refresh:Condition", "refresh:SRS", "refresh:UpdateCommandState",
-                  "refresh:UpdateGalaxyRecord", "refresh:UpdateGeneralReport", "refresh:UpdateBaseReport",
-                  "refresh:UpdateZarvoniReport", "refresh:UpdateDamageReport", "refresh:UpdateBars",
-                  "refresh:UpdateStatusPanel", "refresh:HitShip", "pointer:0", "enable",
-                  "refresh:StarbaseLine", "refresh:Timers", "pointer:0", "stop:tmrMessage",
-                  "show:frmCommands", "refresh:RetrofitPanel"}));
+                  "refresh:UpgradeIndicators", "refresh:MorvTimer", "front:frmBars", "front:frmInfo", "pointer:11",
+                  "refresh:Condition", "refresh:ShortRangeScan", "refresh:CommandState",
+                  "refresh:GalaxyChart", "refresh:GeneralReport", "refresh:BaseReport",
+                  "refresh:ZarvoniReport", "refresh:DamageReport", "refresh:Bars",
+                  "refresh:StatusPanel", "pointer:0", "enable:frmCommands", "refresh:StarbaseLine",
+                  "pointer:0", "timer:frmSSControl_tmrMessage:off", "show:frmCommands",
+                  "refresh:RetrofitPanel"}));
     EXPECT_TRUE(tg.host.errors.empty());
     EXPECT_EQ(tg.game.st.GameChanged, kTrue);
     EXPECT_EQ(tg.game.st.TurnPassedWarp, 1);
@@ -79,13 +80,12 @@ TEST(RefreshTest, HostilesGetTheirTurnOnlyWhenItIsDue) {
     };
     for (const auto& a : actions) {
         tg.host.events.clear();
+        s.HostileTurnFlag = 5;  // any value but 1: only the hostiles' turn clears it
         a.act(s);
+        const Integer before = s.HostileTurnFlag;
         RefreshAll(tg.game);
-        EXPECT_EQ(Count(tg.host.events, "refresh:HitShip"), a.hostileTurn ? 1u : 0u) << a.what;
+        EXPECT_EQ(s.HostileTurnFlag, a.hostileTurn ? 0 : before) << a.what;
         EXPECT_EQ(s.TacticalQuadRow, s.ShipQuadrantRow) << a.what;
-        if (a.hostileTurn) {
-            EXPECT_EQ(s.HostileTurnFlag, 0) << a.what;
-        }
         EXPECT_EQ(Count(tg.host.events, "refresh:RetrofitPanel"), 1u) << a.what;
     }
     EXPECT_TRUE(tg.host.errors.empty());
@@ -94,38 +94,38 @@ TEST(RefreshTest, HostilesGetTheirTurnOnlyWhenItIsDue) {
 TEST(RefreshTest, AnEndingSkipsTheLaterStages) {
     struct Case {
         const char* what;
-        void (*setup)(GameState&, TurnHost&);
+        void (*setup)(GameState&, RecordingHost&);
         bool ends;
     };
     const Case cases[] = {
-        {"time used up", [](GameState& s, TurnHost&) { s.TimeLeft = 0; }, true},
-        {"time used up in mission type 3", [](GameState& s, TurnHost&) {
+        {"time used up", [](GameState& s, RecordingHost&) { s.TimeLeft = 0; }, true},
+        {"time used up in mission type 3", [](GameState& s, RecordingHost&) {
              s.TimeLeft = 0;
              s.MissionType = 3;
          }, false},
-        {"time given back", [](GameState& s, TurnHost&) {
+        {"time given back", [](GameState& s, RecordingHost&) {
              s.TimeLeft = -1;
              s.TimeOffset = 2;
          }, false},
-        {"negative energy that the shields cover", [](GameState& s, TurnHost&) {
+        {"negative energy that the shields cover", [](GameState& s, RecordingHost&) {
              s.ShipEnergy = -100;
              s.ShieldLevel = 100;
          }, false},
-        {"negative energy beyond the shields", [](GameState& s, TurnHost&) {
+        {"negative energy beyond the shields", [](GameState& s, RecordingHost&) {
              s.ShipEnergy = -100;
              s.ShieldLevel = 99;
          }, true},
-        {"negative energy with damaged shields", [](GameState& s, TurnHost&) {
+        {"negative energy with damaged shields", [](GameState& s, RecordingHost&) {
              s.ShipEnergy = -100;
              s.ShieldLevel = 1000;
              s.SystemDamage[6] = 0.1f;
          }, true},
-        {"mission complete", [](GameState& s, TurnHost&) { s.ZarvonisLeft = 0; }, true},
-        {"warp given up", [](GameState& s, TurnHost& h) {
+        {"mission complete", [](GameState& s, RecordingHost&) { s.ZarvonisLeft = 0; }, true},
+        {"warp given up", [](GameState& s, RecordingHost& h) {
              s.SystemDamage[1] = 8.0f;
              h.answers = {kAbort};
          }, true},
-        {"warp question ignored", [](GameState& s, TurnHost& h) {
+        {"warp question ignored", [](GameState& s, RecordingHost& h) {
              s.SystemDamage[1] = 8.0f;
              h.answers = {kIgnore};
          }, false},
@@ -134,18 +134,18 @@ TEST(RefreshTest, AnEndingSkipsTheLaterStages) {
         ScriptedRandom rng{0.0f};
         TurnGame tg(rng);
         Calm(tg.game.st);
-        tg.host.visible = {"frmCommands"};
+        tg.host.visible = {Form::frmCommands};
         c.setup(tg.game.st, tg.host);
         RefreshAll(tg.game);
         EXPECT_EQ(!tg.game.st.GameRunning, c.ends) << c.what;
         const auto& e = tg.host.events;
-        EXPECT_EQ(Count(e, "enable"), 1u) << c.what;  // the windows come back either way
+        EXPECT_EQ(Count(e, "enable:frmCommands"), 1u) << c.what;  // the windows come back either way
         EXPECT_EQ(Count(e, "show:frmCommands"), c.ends ? 0u : 1u) << c.what;
         EXPECT_EQ(Count(e, "refresh:RetrofitPanel"), c.ends ? 0u : 1u) << c.what;
         EXPECT_TRUE(tg.host.errors.empty()) << c.what;
         const auto stages = Stages(e);
         ASSERT_FALSE(stages.empty());
-        EXPECT_EQ(stages.back(), c.ends ? "enable" : "refresh:RetrofitPanel") << c.what;
+        EXPECT_EQ(stages.back(), c.ends ? "enable:frmCommands" : "refresh:RetrofitPanel") << c.what;
         if (c.ends) {
             // After the end the refresh only resets the technology clock.
             tg.host.events.clear();
@@ -161,9 +161,9 @@ TEST(RefreshTest, GameEndedDuringTheUpdateOrTheHostilesTurnStopsTheRefresh) {
         const char* endsOn;  // the request during which the game ends
         const char* lastStage;
     };
-    const Case cases[] = {{"SRS", "refresh:UpdateBars"},
-                          {"UpdateDamageReport", "refresh:UpdateBars"},
-                          {"HitShip", "refresh:HitShip"},
+    const Case cases[] = {{"ShortRangeScan", "refresh:Bars"},
+                          {"DamageReport", "refresh:Bars"},
+                          {"StatusPanel", "refresh:StatusPanel"},  // then the hostiles' turn stops it
                           {"", "refresh:RetrofitPanel"}};
     for (const auto& c : cases) {
         ScriptedRandom rng{0.0f};
@@ -175,9 +175,9 @@ TEST(RefreshTest, GameEndedDuringTheUpdateOrTheHostilesTurnStopsTheRefresh) {
         s.ComAutoShields = kTrue;
         s.LibShieldFrequency = 0;
         s.ShipQuadrantRow = 5;  // the hostiles owe a turn
-        tg.host.visible = {"frmCommands"};
-        tg.host.onRefresh = [&](const std::string& what) {
-            if (what == c.endsOn) s.GameRunning = kFalse;
+        tg.host.visible = {Form::frmCommands};
+        tg.host.onRefresh = [&](View what) {
+            if (std::string(Name(what)) == c.endsOn) s.GameRunning = kFalse;
         };
         RefreshAll(tg.game);
         const auto stages = Stages(tg.host.events);
@@ -195,13 +195,15 @@ TEST(RefreshTest, GateWhileTheBackgroundScrollsOrNoGameRuns) {
     Calm(s);
     s.TechTurnCounter = 5;
     s.TechRiseThreshold = 9;
-    tg.host.scrolling = true;
+    tg.game.SetTimer(Timer::frmBackground_tmrScroll, true);
+    tg.host.events.clear();
     RefreshAll(tg.game);
     EXPECT_EQ(s.GameChanged, 0);
     EXPECT_EQ(s.TechTurnCounter, 5);
     EXPECT_TRUE(tg.host.events.empty());
 
-    tg.host.scrolling = false;
+    tg.game.SetTimer(Timer::frmBackground_tmrScroll, false);
+    tg.host.events.clear();
     s.GameRunning = kFalse;
     RefreshAll(tg.game);
     EXPECT_EQ(s.GameChanged, 0);
@@ -252,13 +254,15 @@ TEST(RefreshTest, TechnologyWaitsWhileTheExplorationConsoleIsOpen) {
     TurnGame tg(rng);
     GameState& s = tg.game.st;
     TechGame(s);
-    tg.host.visible = {"frmSSControl"};
+    tg.host.visible = {Form::frmSSControl};
+    tg.game.SetTimer(Timer::frmSSControl_tmrMessage, true);
     for (int i = 0; i < 14; ++i) RefreshAll(tg.game);
     EXPECT_EQ(s.TechLevel, 1);
     EXPECT_EQ(rng.Used(), 1u);
-    EXPECT_EQ(Count(tg.host.events, "stop:tmrMessage"), 0u);  // the console keeps its messages
+    EXPECT_TRUE(tg.game.TimerEnabled(Timer::frmSSControl_tmrMessage));  // the console keeps its messages
     tg.host.visible.clear();
     RefreshAll(tg.game);
+    EXPECT_FALSE(tg.game.TimerEnabled(Timer::frmSSControl_tmrMessage));
     EXPECT_EQ(s.TechLevel, 2);
     EXPECT_EQ(rng.Used(), 2u);
 }
@@ -386,7 +390,7 @@ TEST(RefreshTest, ReturnFromMenuGivesANewGameItsFirstRefresh) {
     TurnGame tg(rng);
     Calm(tg.game.st);
     ReturnFromMenu(tg.game);
-    EXPECT_EQ(tg.host.events, (std::vector<std::string>{"background", "restoreforms"}));
+    EXPECT_EQ(tg.host.events, (std::vector<std::string>{"refreshbg", "restoreforms"}));
     tg.game.st.NewGamePending = kTrue;
     ReturnFromMenu(tg.game);
     EXPECT_EQ(tg.game.st.NewGamePending, 0);

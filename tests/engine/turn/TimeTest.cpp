@@ -31,7 +31,7 @@ TEST(TimeTest, RepairsKeepDamageToHundredths) {
         EXPECT_EQ(tg.game.st.SystemDamage[3], c.expected) << c.damage << " - " << c.amount;
         if (c.comesBack) {
             EXPECT_EQ(tg.host.output, (std::vector<std::string>{"<KVGAME0166>", "SYS3<KVGAME0167>"}));
-            EXPECT_EQ(EventsStarting(tg.host.events, "refresh:UpdateCommandState").size(), 1u);
+            EXPECT_EQ(EventsStarting(tg.host.events, "refresh:CommandState").size(), 1u);
         } else {
             EXPECT_TRUE(tg.host.output.empty()) << c.damage;
         }
@@ -55,7 +55,7 @@ TEST(TimeTest, TimeLeftIsChargedToHundredths) {
     EXPECT_EQ(tg.game.st.TimeLeft, 9.68f);
     EXPECT_EQ(tg.game.st.TimeOffset, 0.0f);
     // The general report and the bars follow every charge.
-    EXPECT_EQ(EventsStarting(tg.host.events, "refresh:UpdateBars").size(), 2u);
+    EXPECT_EQ(EventsStarting(tg.host.events, "refresh:Bars").size(), 2u);
 }
 
 TEST(TimeTest, StarbasesRecoverOnlyWithoutZarvoniShips) {
@@ -160,7 +160,7 @@ TEST(TimeTest, NegativeChargeGivesTimeBackAndNothingElse) {
     EXPECT_EQ(s.SystemDamage[2], 1.5f);
     EXPECT_EQ(s.Starbases[3][1], 10000);
     EXPECT_EQ(s.CloakedEnergy[1], 30);
-    EXPECT_EQ(tg.host.events, (std::vector<std::string>{"refresh:UpdateGeneralReport"}));
+    EXPECT_EQ(tg.host.events, (std::vector<std::string>{"refresh:GeneralReport"}));
 }
 
 TEST(TimeTest, PauseScalesBySpeedFactor) {

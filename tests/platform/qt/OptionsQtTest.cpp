@@ -6,6 +6,7 @@
 #include "state/Configs.h"
 #include "state/Game.h"
 #include "state/Notes.h"
+#include "state/NullHost.h"
 #include "state/Options.h"
 
 namespace kv {
@@ -14,7 +15,7 @@ namespace {
 struct QtGame {
     explicit QtGame(SettingsStore& store) : rng(1), game(rng, store, host) { game.lang.UseTexts({}); }
     SeededRandom rng;
-    GameHost host;
+    NullHost host;
     Game game;
 };
 

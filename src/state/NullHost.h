@@ -1,0 +1,72 @@
+#pragma once
+// A host with no windows, for games run headless (benchmarks, soak runs): it shows nothing, waits
+// for nothing, and answers every question as a window closed through its frame would
+// (CloseAnswer: Cancel, else No, else OK). Windows count as hidden.
+#include "state/Port.h"
+
+namespace kv {
+
+class NullHost : public GameHost {
+public:
+    void AppendOutputLine(const std::string&) override {}
+    void ClearOutputLog() override {}
+    void ShowNotice(const std::string&, long, bool) override {}
+    int AskQuestion(const std::string&, long style, bool) override { return CloseAnswer(style); }
+    bool ShowNote(const std::string&) override { return true; }
+    void AddBackgroundLine(const std::string&) override {}
+    int ShowErrorReport(const std::string&) override { return kIgnore; }
+    int RunModal(Form) override { return kCancel; }
+    std::optional<std::string> ChooseFile(FileDialogMode, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> InputText(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<long> ChooseColour(long) override { return std::nullopt; }
+
+    void Refresh(View) override {}
+    void DrawSector(int, int, int) override {}
+    void ResetSRSCells() override {}
+    int SectorCellPixels() override { return 32; }
+    void DrawFlashRing(int, int, int, int) override {}
+    void EndFlash(int, int) override {}
+    void ShowTowIcon(int, int) override {}
+    void ResetSectorPicture(int, int) override {}
+    void SetChartQuadrantColor(int, long) override {}
+    void FrameChartQuadrant(int) override {}
+    void ClearChartHighlights() override {}
+    void ShowRetrofitSlots(int, bool) override {}
+    void ShowInfoProgress(const std::string&, bool) override {}
+
+    bool IsFormVisible(Form) override { return false; }
+    void ShowForm(Form) override {}
+    void HideForm(Form) override {}
+    void BringToFront(Form) override {}
+    void SetFormEnabled(Form, bool) override {}
+    Pointer MousePointer() override { return pointer_; }
+    void SetMousePointer(Pointer p) override { pointer_ = p; }
+    void FocusCommandBar() override {}
+    void RestoreFormsAfterMenu() override {}
+
+    int SoundDeviceCount() override { return 0; }
+    void PlaySoundFile(const std::string&, int) override {}
+
+    void Wait(double) override {}
+    void TimerChanged(Timer, bool) override {}
+
+    bool PrintLines(const std::vector<std::string>&, const std::string&) override { return false; }
+
+    void ScreenSizeTwips(long& width, long& height) override {
+        width = 1024L * 15;
+        height = 768L * 15;
+    }
+    void CenterMouse() override {}
+    bool LoadBackgroundPicture(const std::string&) override { return true; }
+    void SetBackgroundColor(long) override {}
+    void HideBackground() override {}
+    bool BackgroundActive() override { return false; }
+    void RefreshBackground() override {}
+
+private:
+    Pointer pointer_ = Pointer::Default;
+};
+
+}  // namespace kv

@@ -1,0 +1,219 @@
+#pragma once
+// The one host of the tests: it records every request of the engine in one transcript
+// (`events`, one line per call, "kind:details"), answers queries from settable fields, and
+// fails the running test on a question, modal window or input it was not scripted to answer.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "state/Port.h"
+
+namespace kv::test {
+
+class RecordingHost : public GameHost {
+public:
+    // ---- Scripts and settable answers ----------------------------------------------------
+    std::deque<int> answers;                               // questions, in order
+    std::map<Form, std::function<int()>> modal;            // a modal window: acts, returns its result
+    std::deque<std::optional<std::string>> files, texts;   // file dialog, text input
+    std::deque<std::optional<long>> colours;               // colour dialog
+    std::set<Form> visible;                                // windows that count as shown
+    std::function<void(View)> onRefresh;                   // a test acting in the middle of a stage
+    int errorAnswer = kIgnore;
+    int soundDevices = 1;
+    int cellPixels = 32;
+    long screenWidth = 1024L * 15, screenHeight = 768L * 15;
+    bool pictureReadable = true;
+    bool backgroundActive = false;
+    bool printOk = true;
+    bool noteOk = true;
+
+    // ---- What was asked ------------------------------------------------------------------
+    std::vector<std::string> events;  // everything, in order
+    std::vector<std::string> output, notices, questions, sounds, errors;
+    std::vector<long> styles;  // the style of each notice and question
+    std::vector<std::vector<std::string>> printed;
+    double waited = 0;
+    Pointer pointer = Pointer::Default;
+
+    // Events whose text starts with the prefix, in order.
+    std::vector<std::string> Events(const std::string& prefix) const {
+        std::vector<std::string> out;
+        for (const auto& e : events)
+            if (e.rfind(prefix, 0) == 0) out.push_back(e);
+        return out;
+    }
+    bool Saw(const std::string& event) const {
+        for (const auto& e : events)
+            if (e == event) return true;
+        return false;
+    }
+
+    // ---- PlayerDialogs -------------------------------------------------------------------
+    void AppendOutputLine(const std::string& line) override {
+        output.push_back(line);
+        Log("log:" + line);
+    }
+    void ClearOutputLog() override {
+        output.clear();
+        Log("clearlog");
+    }
+    void ShowNotice(const std::string& text, long style, bool) override {
+        notices.push_back(text);
+        styles.push_back(style);
+        Log("notice:" + text);
+    }
+    int AskQuestion(const std::string& prompt, long style, bool) override {
+        questions.push_back(prompt);
+        styles.push_back(style);
+        Log("ask:" + prompt);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unscripted question: " << prompt;
+            return CloseAnswer(style);
+        }
+        const int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    bool ShowNote(const std::string& text) override {
+        Log("note:" + text);
+        return noteOk;
+    }
+    void AddBackgroundLine(const std::string& text) override { Log("background:" + text); }
+    int ShowErrorReport(const std::string& text) override {
+        errors.push_back(text);
+        Log("error:" + text);
+        return errorAnswer;
+    }
+    int RunModal(Form form) override {
+        Log(std::string("modal:") + Name(form));
+        auto it = modal.find(form);
+        if (it == modal.end() || !it->second) {
+            ADD_FAILURE() << "unscripted modal window: " << Name(form);
+            return kCancel;
+        }
+        return it->second();
+    }
+    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern) override {
+        Log(std::string(mode == FileDialogMode::Save ? "savefile:" : "loadfile:") + pattern);
+        return Next(files, "file dialog");
+    }
+    std::optional<std::string> InputText(const std::string& prompt, const std::string&, const std::string&) override {
+        Log("input:" + prompt);
+        return Next(texts, "text input");
+    }
+    std::optional<long> ChooseColour(long) override {
+        Log("colour");
+        return Next(colours, "colour dialog");
+    }
+
+    // ---- Views ---------------------------------------------------------------------------
+    void Refresh(View view) override {
+        Log(std::string("refresh:") + Name(view));
+        if (onRefresh) onRefresh(view);
+    }
+    void DrawSector(int row, int col, int code) override { Log("draw:" + Cell(row, col) + ":" + std::to_string(code)); }
+    void ResetSRSCells() override { Log("resetcells"); }
+    int SectorCellPixels() override { return cellPixels; }
+    void DrawFlashRing(int row, int col, int radius, int colour) override {
+        Log("ring:" + Cell(row, col) + ":" + std::to_string(radius) + ":" + std::to_string(colour));
+    }
+    void EndFlash(int row, int col) override { Log("endflash:" + Cell(row, col)); }
+    void ShowTowIcon(int row, int col) override { Log("tow:" + Cell(row, col)); }
+    void ResetSectorPicture(int row, int col) override { Log("resetsector:" + Cell(row, col)); }
+    void SetChartQuadrantColor(int index, long color) override {
+        chart[index] = color;
+        Log("chart:" + std::to_string(index) + ":" + std::to_string(color));
+    }
+    void FrameChartQuadrant(int index) override {
+        framed = index;
+        Log("frame:" + std::to_string(index));
+    }
+    void ClearChartHighlights() override { Log("clearchart"); }
+    void ShowRetrofitSlots(int kind, bool opening) override {
+        Log(std::string(opening ? "slide:open:" : "slide:close:") + std::to_string(kind));
+    }
+    void ShowInfoProgress(const std::string& text, bool showWindow) override {
+        Log(std::string(showWindow ? "progress+show:" : "progress:") + text);
+    }
+    std::map<int, long> chart;
+    int framed = -1;
+
+    // ---- Forms ---------------------------------------------------------------------------
+    bool IsFormVisible(Form form) override { return visible.count(form) > 0; }
+    void ShowForm(Form form) override {
+        visible.insert(form);
+        Log(std::string("show:") + Name(form));
+    }
+    void HideForm(Form form) override {
+        visible.erase(form);
+        Log(std::string("hide:") + Name(form));
+    }
+    void BringToFront(Form form) override { Log(std::string("front:") + Name(form)); }
+    void SetFormEnabled(Form form, bool enabled) override {
+        Log(std::string(enabled ? "enable:" : "disable:") + Name(form));
+    }
+    Pointer MousePointer() override { return pointer; }
+    void SetMousePointer(Pointer p) override {
+        pointer = p;
+        Log("pointer:" + std::to_string(static_cast<int>(p)));
+    }
+    void FocusCommandBar() override { Log("focus:frmCommands"); }
+    void RestoreFormsAfterMenu() override { Log("restoreforms"); }
+
+    // ---- Sound, clock, printer -----------------------------------------------------------
+    int SoundDeviceCount() override { return soundDevices; }
+    void PlaySoundFile(const std::string& path, int) override {
+        sounds.push_back(path);
+        Log("sound:" + path);
+    }
+    void Wait(double seconds) override {
+        waited += seconds;
+        Log("wait");
+    }
+    void TimerChanged(Timer timer, bool enabled) override {
+        Log(std::string("timer:") + Name(timer) + (enabled ? ":on" : ":off"));
+    }
+    bool PrintLines(const std::vector<std::string>& lines, const std::string& title) override {
+        printed.push_back(lines);
+        Log("print:" + title);
+        return printOk;
+    }
+
+    // ---- Desktop -------------------------------------------------------------------------
+    void ScreenSizeTwips(long& width, long& height) override {
+        width = screenWidth;
+        height = screenHeight;
+    }
+    void CenterMouse() override { Log("centermouse"); }
+    bool LoadBackgroundPicture(const std::string& path) override {
+        Log("bgpicture:" + path);
+        return pictureReadable;
+    }
+    void SetBackgroundColor(long color) override { Log("bgcolor:" + std::to_string(color)); }
+    void HideBackground() override { Log("hidebg"); }
+    bool BackgroundActive() override { return backgroundActive; }
+    void RefreshBackground() override { Log("refreshbg"); }
+
+private:
+    void Log(std::string e) { events.push_back(std::move(e)); }
+    static std::string Cell(int row, int col) { return std::to_string(row) + "," + std::to_string(col); }
+    template <typename T>
+    std::optional<T> Next(std::deque<std::optional<T>>& queue, const char* what) {
+        if (queue.empty()) {
+            ADD_FAILURE() << "unscripted " << what;
+            return std::nullopt;
+        }
+        auto v = queue.front();
+        queue.pop_front();
+        return v;
+    }
+};
+
+}  // namespace kv::test
