@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "engine/GalaxyTestSupport.h"
+#include "support/GalaxyTestSupport.h"
 #include "engine/tactical/Tactical.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/QuadrantLookups.h"

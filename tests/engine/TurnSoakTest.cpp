@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "engine/GalaxyTestSupport.h"
+#include "support/GalaxyTestSupport.h"
 #include "engine/tactical/Tactical.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/Refresh.h"

@@ -2,7 +2,7 @@
 // a star-system record, the [General] flags, message texts, planet names and the flag word.
 #include <gtest/gtest.h>
 
-#include "explore/ExploreTestSupport.h"
+#include "support/ExploreTestSupport.h"
 #include "explore/SolarSystemFiles.h"
 #include "explore/Verify.h"
 #include "state/Random.h"

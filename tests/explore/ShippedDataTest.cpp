@@ -6,7 +6,7 @@
 #include <cctype>
 #include <filesystem>
 
-#include "explore/ExploreTestSupport.h"
+#include "support/ExploreTestSupport.h"
 #include "explore/SolarSystemFiles.h"
 #include "explore/Verify.h"
 #include "platform/Files.h"

@@ -2,7 +2,7 @@
 // range and the end of the list.
 #include <gtest/gtest.h>
 
-#include "explore/ExploreTestSupport.h"
+#include "support/ExploreTestSupport.h"
 #include "explore/SolarSystemFiles.h"
 
 namespace kv {

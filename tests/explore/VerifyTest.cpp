@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "explore/ExploreTestSupport.h"
+#include "support/ExploreTestSupport.h"
 #include "explore/Verify.h"
 #include "platform/Files.h"
 

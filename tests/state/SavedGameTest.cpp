@@ -5,7 +5,7 @@
 
 #include "state/SavedGame.h"
 #include "support/TestGame.h"
-#include "state/SaveTestSupport.h"
+#include "support/SaveTestSupport.h"
 
 namespace kv {
 namespace {

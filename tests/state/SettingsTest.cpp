@@ -6,7 +6,7 @@
 #include "state/LegacyImport.h"
 #include "state/Notes.h"
 #include "state/Options.h"
-#include "state/SaveTestSupport.h"
+#include "support/SaveTestSupport.h"
 #include "support/TestGame.h"
 
 namespace kv {

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "platform/Codepage.h"
-#include "state/SaveTestSupport.h"
+#include "support/SaveTestSupport.h"
 #include "state/SavedGame.h"
 #include "state/TempSaves.h"
 #include "support/TestGame.h"

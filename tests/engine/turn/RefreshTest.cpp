@@ -6,7 +6,7 @@
 
 #include "engine/turn/Condition.h"
 #include "engine/turn/Refresh.h"
-#include "engine/turn/TurnTestSupport.h"
+#include "support/TurnTestSupport.h"
 
 namespace kv::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/turn/Time.h"
-#include "engine/turn/TurnTestSupport.h"
+#include "support/TurnTestSupport.h"
 
 namespace kv::test {
 namespace {

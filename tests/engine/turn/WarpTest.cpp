@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/turn/Warp.h"
-#include "engine/turn/TurnTestSupport.h"
+#include "support/TurnTestSupport.h"
 
 namespace kv::test {
 namespace {

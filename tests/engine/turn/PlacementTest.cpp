@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/GalaxyTestSupport.h"
+#include "support/GalaxyTestSupport.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/QuadrantLookups.h"
 #include "state/Numeric.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/GalaxyTestSupport.h"
+#include "support/GalaxyTestSupport.h"
 #include "engine/tactical/Tactical.h"
 
 namespace kv::test {

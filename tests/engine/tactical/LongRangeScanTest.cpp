@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/GalaxyTestSupport.h"
+#include "support/GalaxyTestSupport.h"
 #include "engine/tactical/LongRangeScan.h"
 
 namespace kv::test {

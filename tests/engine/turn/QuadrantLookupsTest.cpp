@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/GalaxyTestSupport.h"
+#include "support/GalaxyTestSupport.h"
 #include "engine/turn/QuadrantLookups.h"
 
 namespace kv::test {

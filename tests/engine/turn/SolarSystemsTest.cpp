@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "engine/GalaxyTestSupport.h"
+#include "support/GalaxyTestSupport.h"
 #include "engine/turn/SolarSystems.h"
 
 namespace kv::test {
