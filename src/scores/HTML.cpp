@@ -1,0 +1,133 @@
+#include "scores/HTML.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/Codepage.h"
+
+namespace kv {
+namespace {
+
+std::string UpperCase(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+// Characters of a UTF-8 text (continuation bytes are not counted).
+size_t CharCount(std::string_view s) {
+    return static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+constexpr std::string_view kSafe =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.-*_";
+constexpr std::string_view kUrlSafe = ":/?&@+";
+
+}  // namespace
+
+void BadWordList::AddBadWord(const std::string& word) {
+    if (!word.empty()) words_.push_back(UpperCase(word));
+}
+
+void BadWordList::LoadDefaultBadWords() {
+    for (const char* w : {"damn", "hell", "ass", "fuck", "cock", "bitch", "pussy", "fag", "a$$", "c()ck", "pu$$y"})
+        AddBadWord(w);
+    loaded_ = true;
+}
+
+std::string URLEncode(std::string_view text, bool spaceAsPlus, bool strict) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const bool keepUrl = !strict && text.find("://") != std::string_view::npos;
+    const std::string bytes = Utf8ToCp1252(text);
+    std::string out;
+    out.reserve(bytes.size() * 3);
+    for (char c : bytes) {
+        if (kSafe.find(c) != std::string_view::npos || (keepUrl && kUrlSafe.find(c) != std::string_view::npos)) {
+            out += c;
+        } else if (c == ' ' && spaceAsPlus) {
+            out += '+';
+        } else {
+            const auto code = static_cast<unsigned char>(c);
+            out += '%';
+            out += kHex[code / 16];
+            out += kHex[code % 16];
+        }
+    }
+    return out;
+}
+
+bool CensorText(BadWordList& list, std::string& text) {
+    if (!list.BadWordsLoaded()) list.LoadDefaultBadWords();
+    if (text.empty()) return false;
+    bool masked = false;
+    for (const std::string& word : list.BadWords()) {
+        const size_t p = UpperCase(text).find(word);
+        if (p == std::string::npos) continue;
+        text = text.substr(0, p) + std::string(CharCount(word), '*') + text.substr(p + word.size());
+        masked = true;
+    }
+    return masked;
+}
+
+bool CleanUserText(BadWordList& list, std::string& text, bool skipMarkup) {
+    bool changed = false;
+    if (!skipMarkup) {
+        for (size_t open; (open = text.find('<')) != std::string::npos; changed = true) {
+            const size_t close = text.find('>', open);
+            if (close != std::string::npos)
+                text.erase(open, close - open + 1);
+            else
+                text.replace(open, 1, "&lt;");
+        }
+        for (size_t close; (close = text.find('>')) != std::string::npos; changed = true) text.replace(close, 1, "&gt;");
+    }
+    const bool censored = CensorText(list, text);
+    return !changed && !censored;
+}
+
+bool OpenURL(std::string url, const std::function<bool(const std::string&)>& openInBrowser) {
+    if (url.find("://") == std::string::npos) url = "http://" + url;
+    return openInBrowser && openInBrowser(url);
+}
+
+std::string BuildHTTPPost(const std::string& url, const std::string& body, const std::string& userAgent) {
+    const size_t scheme = url.find("://");
+    if (scheme == std::string::npos) return "";
+    const size_t hostStart = scheme + 3;
+    const size_t slash = url.find('/', hostStart);
+    if (slash == std::string::npos) return "";
+    const std::string host = url.substr(hostStart, slash - hostStart);
+    if (host.empty()) return "";
+    const std::string path = url.substr(slash);
+    return "POST " + path + " HTTP/1.0\n" +
+           "User-Agent: " + userAgent + "\n" +
+           "Host: " + host + "\n" +
+           "Accept: */*\n" +
+           "Content-type: application/x-www-form-urlencoded\n" +
+           "Content-length: " + std::to_string(CharCount(body)) + "\n" +
+           "\n" + body + "\n";
+}
+
+std::string HTMLEscape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default:
+                if (code < 0x20 || code == 0x7F)
+                    out += "&#" + std::to_string(code) + ";";
+                else
+                    out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace kv
