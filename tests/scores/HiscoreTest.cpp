@@ -296,5 +296,20 @@ TEST(Hiscore, TheWindowsTextsFollowTheListKind) {
     EXPECT_TRUE(s.view.events.empty());
 }
 
+TEST(Hiscore, TheShippedEnglishTextsMakeWholeSentences) {
+    MemorySettingsStore settings;
+    settings.SaveSetting(kAppName, "Language", "Current", "English");
+    settings.SaveSetting(kAppName, "Language", "English", "English.lng");
+    SeededRandom rng{1};
+    test::RecordingHost host;
+    Game g(rng, settings, host, std::string(KESTRAVA_DATA_DIR) + "/LANGUAGE/");
+    g.st.StrongEnemyText = g.Text("StrongEnemy");
+    EXPECT_EQ(FillSubmitHighScore(g, kRecord, "captain").lblType, "Your score qualifies for the Captain high-score list.");
+    EXPECT_EQ(FillSubmitHighScore(g, kRecord, "badguy").lblType, "Your score qualifies for the Morv high-score list.");
+    for (int n = 73; n <= 84; ++n) EXPECT_FALSE(g.Text("KVGAME00" + std::to_string(n)).empty()) << n;
+    EXPECT_EQ(g.Text("KVGAME0076"), "Name: ");
+    EXPECT_EQ(g.Text("KVMAIN0005"), "Error: ");
+}
+
 }  // namespace
 }  // namespace kv
