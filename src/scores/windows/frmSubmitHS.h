@@ -1,0 +1,66 @@
+#pragma once
+// The high-score submission window: shows the record and the list it qualifies for, and posts
+// it to the score server, mails it, or appends it to HISCORE.TXT on the desktop.
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "scores/Hiscore.h"
+
+namespace kv {
+
+struct Game;
+
+class frmSubmitHS : public QDialog, public SubmitHSView {
+    Q_OBJECT
+public:
+    explicit frmSubmitHS(Game& g, ScoreEndpoints endpoints = {}, EnvironmentLookup env = SystemEnvironment,
+                         QWidget* parent = nullptr);
+
+    void Form_Load();
+    // Shows the window's texts and the record; a comment wider than its label is left-justified.
+    void Fill(const SubmitHSData& data);
+
+    QString ListKind() const { return listKind_; }
+    void SetListKind(const QString& kind) { listKind_ = kind; }
+
+    void cmdSubmit_Click(int index);
+    void cmdView_Click();
+
+    HighScoreSubmitter& Submitter() { return submitter_; }
+
+    // What the submission asks of the window.
+    void SetSubmitEnabled(bool enabled) override;
+    void ShowStatus(const std::string& status) override;
+    void PumpEvents() override;
+    bool OpenInBrowser(const std::string& url) override;
+
+    // Opens a page in the browser (the desktop's default browser unless replaced).
+    std::function<bool(const QUrl&)> openUrl;
+
+    QPushButton* cmdSG;
+    std::array<QPushButton*, 3> cmdSubmit;
+    QPushButton* cmdView;
+    QLabel* lblComments;
+    QLabel* lblCode;
+    QLabel* lblSN;
+    QLabel* lblName;
+    std::array<QLabel*, 4> lblLine;
+    QLabel* lblStatus;
+    QLabel* lblType;
+
+private:
+    HighScoreSubmitter submitter_;
+    QString listKind_;
+};
+
+// Fills the submission window for a record and list kind ("captain" or "badguy"), shows it
+// modally and returns when the player closes it.
+void ShowSubmitHighScore(Game& g, const std::string& name, const std::string& sn, const std::string& code,
+                         const std::string& comments, const std::string& kind, QWidget* parent = nullptr);
+
+}  // namespace kv
