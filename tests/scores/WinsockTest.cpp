@@ -86,6 +86,32 @@ TEST(Winsock, ConnectFailuresStoreTheirSentence) {
     EXPECT_FALSE(local.empty());
 }
 
+TEST(Winsock, AConnectionAttemptGivesUpAtItsTimeOut) {
+    // A listener whose queue is full drops further attempts unanswered.
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ASSERT_EQ(::listen(listener, 0), 0);
+    socklen_t len = sizeof addr;
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&addr), &len);
+    Sockets s;
+    std::vector<int> queued;
+    int sock = -1;
+    for (int i = 0; i < 4; ++i) {
+        std::string host = "scores.test";
+        sock = s.ws.ConnectToHost(host, ntohs(addr.sin_port), 0.3);
+        if (sock < 0) break;
+        queued.push_back(sock);
+    }
+    EXPECT_EQ(sock, -1);
+    EXPECT_EQ(s.ws.LastWinsockError(), "Connection timed out.");
+    EXPECT_GT(s.pumps, 5);
+    for (int q : queued) s.ws.SocketClose(q);
+    ::close(listener);
+}
+
 TEST(Winsock, SendingCarriesEveryByteAsWindows1252) {
     std::string received;
     std::string big(3 * 1024 * 1024, 'x');
