@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "scores/HTML.h"
 #include "scores/SMTP.h"
 #include "state/Game.h"
 
@@ -57,6 +56,12 @@ SubmitHSData FillSubmitHighScore(Game& g, const HighScoreRecord& record, const s
     d.cmdViewCaption = g.Text("ViewList");
     d.ListKind = kind;
     return d;
+}
+
+void ShowSubmitHighScore(Game& g, HighScoreState& state, const std::string& name, const std::string& sn,
+                         const std::string& code, const std::string& comments, const std::string& kind) {
+    state.dialog = FillSubmitHighScore(g, {name, sn, code, comments}, kind);
+    g.host.RunModal(Form::frmSubmitHS);
 }
 
 std::string HighScoreFormBody(const HighScoreRecord& r) {

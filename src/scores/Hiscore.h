@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "scores/HTML.h"
 #include "scores/ShellDirs.h"
 #include "scores/Winsock.h"
 
@@ -46,8 +47,22 @@ struct SubmitHSData {
     std::string ListKind;                // "captain", "badguy" (or anything else: no title word)
 };
 
+// What the game keeps of the high-score submission for the whole run.
+struct HighScoreState {
+    // The words refused in comments: start-up adds the Morv's name (AddBadWord), the end of a
+    // game cleans the comment with them (CleanUserText).
+    BadWordList badWords;
+    // What frmSubmitHS shows each time it opens.
+    SubmitHSData dialog;
+};
+
 // The window's texts for a record and list kind.
 SubmitHSData FillSubmitHighScore(Game& g, const HighScoreRecord& record, const std::string& kind);
+
+// Fills the submission window's data for a record and list kind ("captain" or "badguy"),
+// shows the window modally and returns when the player closes it.
+void ShowSubmitHighScore(Game& g, HighScoreState& state, const std::string& name, const std::string& sn,
+                         const std::string& code, const std::string& comments, const std::string& kind);
 
 // What a submission needs of its window.
 class SubmitHSView {

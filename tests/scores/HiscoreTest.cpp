@@ -296,13 +296,26 @@ TEST(Hiscore, TheWindowsTextsFollowTheListKind) {
     EXPECT_TRUE(s.view.events.empty());
 }
 
+TEST(Hiscore, ShowSubmitHighScoreFillsTheWindowsDataAndOpensItModally) {
+    Submission s;
+    HighScoreState state;
+    std::string shown;
+    s.tg.host.modal[Form::frmSubmitHS] = [&] {
+        shown = state.dialog.lblType + "|" + state.dialog.record.Name + "|" + state.dialog.ListKind;
+        return kCancel;
+    };
+    ShowSubmitHighScore(s.tg.game, state, "Ann Lee", "S-1", "12/34", "Hi", "badguy");
+    EXPECT_EQ(shown, "Your score qualifies for the Morv list.|Ann Lee|badguy");
+}
+
 TEST(Hiscore, TheShippedEnglishTextsMakeWholeSentences) {
+    SeededRandom rng{1};
+    test::ScratchFolder scratch;
     MemorySettingsStore settings;
     settings.SaveSetting(kAppName, "Language", "Current", "English");
     settings.SaveSetting(kAppName, "Language", "English", "English.lng");
-    SeededRandom rng{1};
     test::RecordingHost host;
-    Game g(rng, settings, host, std::string(KESTRAVA_DATA_DIR) + "/LANGUAGE/");
+    Game g(rng, settings, host, {std::string(KESTRAVA_DATA_DIR) + "/", scratch.Config(), scratch.Saves()});
     g.st.StrongEnemyText = g.Text("StrongEnemy");
     EXPECT_EQ(FillSubmitHighScore(g, kRecord, "captain").lblType, "Your score qualifies for the Captain high-score list.");
     EXPECT_EQ(FillSubmitHighScore(g, kRecord, "badguy").lblType, "Your score qualifies for the Morv high-score list.");

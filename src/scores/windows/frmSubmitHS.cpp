@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "state/Game.h"
@@ -23,8 +24,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-frmSubmitHS::frmSubmitHS(Game& g, ScoreEndpoints endpoints, EnvironmentLookup env, QWidget* parent)
-    : QDialog(parent), submitter_(g, *this, std::move(endpoints), std::move(env)) {
+frmSubmitHS::frmSubmitHS(Game& g, const SubmitHSData& data, ScoreEndpoints endpoints, EnvironmentLookup env,
+                         QWidget* parent)
+    : QDialog(parent), data_(data), submitter_(g, *this, std::move(endpoints), std::move(env)) {
     setObjectName("frmSubmitHS");
     setModal(true);
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -80,7 +82,16 @@ frmSubmitHS::frmSubmitHS(Game& g, ScoreEndpoints endpoints, EnvironmentLookup en
     Form_Load();
 }
 
-void frmSubmitHS::Form_Load() { setWindowTitle(QStringLiteral("Kestrava")); }
+void frmSubmitHS::Form_Load() {
+    setWindowTitle(QStringLiteral("Kestrava"));
+    SetSubmitEnabled(true);
+    Fill(data_);
+}
+
+void frmSubmitHS::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) Form_Load();
+    QDialog::showEvent(event);
+}
 
 void frmSubmitHS::Fill(const SubmitHSData& d) {
     lblType->setText(Q(d.lblType));
@@ -123,12 +134,5 @@ void frmSubmitHS::ShowStatus(const std::string& status) { lblStatus->setText(Q(s
 void frmSubmitHS::PumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 bool frmSubmitHS::OpenInBrowser(const std::string& url) { return openUrl && openUrl(QUrl(Q(url))); }
-
-void ShowSubmitHighScore(Game& g, const std::string& name, const std::string& sn, const std::string& code,
-                         const std::string& comments, const std::string& kind, QWidget* parent) {
-    frmSubmitHS window(g, ScoreEndpoints{}, SystemEnvironment, parent);
-    window.Fill(FillSubmitHighScore(g, {name, sn, code, comments}, kind));
-    window.exec();
-}
 
 }  // namespace kv

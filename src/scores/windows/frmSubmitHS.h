@@ -1,6 +1,7 @@
 #pragma once
 // The high-score submission window: shows the record and the list it qualifies for, and posts
-// it to the score server, mails it, or appends it to HISCORE.TXT on the desktop.
+// it to the score server, mails it, or appends it to HISCORE.TXT on the desktop. Each time it
+// opens it starts afresh from the data the game filled (ShowSubmitHighScore).
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -18,9 +19,12 @@ struct Game;
 class frmSubmitHS : public QDialog, public SubmitHSView {
     Q_OBJECT
 public:
-    explicit frmSubmitHS(Game& g, ScoreEndpoints endpoints = {}, EnvironmentLookup env = SystemEnvironment,
-                         QWidget* parent = nullptr);
+    // `data` is the game's own (HighScoreState::dialog), read each time the window opens.
+    frmSubmitHS(Game& g, const SubmitHSData& data, ScoreEndpoints endpoints = {},
+                EnvironmentLookup env = SystemEnvironment, QWidget* parent = nullptr);
 
+    // The window as it opens: the application title, the three submit buttons enabled, and the
+    // texts of the game's data.
     void Form_Load();
     // Shows the window's texts and the record; a comment wider than its label is left-justified.
     void Fill(const SubmitHSData& data);
@@ -53,14 +57,13 @@ public:
     QLabel* lblStatus;
     QLabel* lblType;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    const SubmitHSData& data_;
     HighScoreSubmitter submitter_;
     QString listKind_;
 };
-
-// Fills the submission window for a record and list kind ("captain" or "badguy"), shows it
-// modally and returns when the player closes it.
-void ShowSubmitHighScore(Game& g, const std::string& name, const std::string& sn, const std::string& code,
-                         const std::string& comments, const std::string& kind, QWidget* parent = nullptr);
 
 }  // namespace kv

@@ -7,6 +7,7 @@
 #include "scores/ScriptedServer.h"
 #include "scores/windows/frmSubmitHS.h"
 #include "state/Game.h"
+#include "state/NullHost.h"
 
 namespace kv {
 namespace {
@@ -22,7 +23,7 @@ struct WindowGame {
     }
     SeededRandom rng{1};
     MemorySettingsStore settings;
-    GameHost host;
+    NullHost host;
     Game game;
 };
 
@@ -36,14 +37,16 @@ ScoreEndpoints LocalWeb(int port) {
 
 TEST(frmSubmitHS, ShowsTheRecordAndItsList) {
     WindowGame wg;
-    frmSubmitHS w(wg.game);
+    HighScoreState state;
+    frmSubmitHS w(wg.game, state.dialog);
     EXPECT_EQ(w.windowTitle(), "Kestrava");
     EXPECT_EQ(w.cmdSubmit[0]->objectName(), "cmdSubmit(0)");
     EXPECT_EQ(w.cmdSubmit[0]->text(), "&Internet");
     EXPECT_EQ(w.lblLine[3]->objectName(), "lblLine(3)");
     EXPECT_FALSE(w.cmdSG->isVisibleTo(&w));
 
-    w.Fill(FillSubmitHighScore(wg.game, {"Ann Lee", "S-1", "12/34", "Hi <b>"}, "captain"));
+    state.dialog = FillSubmitHighScore(wg.game, {"Ann Lee", "S-1", "12/34", "Hi <b>"}, "captain");
+    w.show();
     EXPECT_EQ(w.lblType->text(), "Your score qualifies for the Captain high-score list.");
     EXPECT_EQ(w.lblLine[1]->text(), "Serial: ");
     EXPECT_EQ(w.lblComments->text(), "Hi <b>");
@@ -76,9 +79,11 @@ TEST(frmSubmitHS, AWebPostReadsTheRecordFromTheLabelsAndReportsInTheWindow) {
         ScriptedServer::SendAll(fd, "Success - Added\r\n");
     });
     WindowGame wg;
-    frmSubmitHS w(wg.game, LocalWeb(server.Port()));
+    HighScoreState state;
+    state.dialog = FillSubmitHighScore(wg.game, {"Ann Lee", "S-1", "12/34", "Hi there!"}, "captain");
+    frmSubmitHS w(wg.game, state.dialog, LocalWeb(server.Port()));
     w.Submitter().Sockets().SetResolver(test::TestResolver());
-    w.Fill(FillSubmitHighScore(wg.game, {"Ann Lee", "S-1", "12/34", "Hi there!"}, "captain"));
+    w.show();
     w.cmdSubmit[0]->click();
     server.Join();
     EXPECT_NE(request.find("\n\nName=Ann%20Lee&SN=S-1&Code=12%2F34&Comments=Hi%20there%21\n"), std::string::npos);
@@ -87,13 +92,15 @@ TEST(frmSubmitHS, AWebPostReadsTheRecordFromTheLabelsAndReportsInTheWindow) {
     EXPECT_TRUE(w.cmdView->isEnabled());
 }
 
-TEST(frmSubmitHS, AFailedSaveBringsTheButtonsBack) {
+TEST(frmSubmitHS, AFailedSaveBringsTheButtonsBackAndEachOpeningStartsAfresh) {
     QTemporaryDir home;
     const std::string homePath = home.path().toStdString();
     EnvironmentLookup env = [&](const std::string& name) { return name == "HOME" ? homePath : std::string(); };
     WindowGame wg;
-    frmSubmitHS w(wg.game, ScoreEndpoints{}, env);
-    w.Fill(FillSubmitHighScore(wg.game, {"Ann", "S", "C", "x"}, "captain"));
+    HighScoreState state;
+    state.dialog = FillSubmitHighScore(wg.game, {"Ann", "S", "C", "x"}, "captain");
+    frmSubmitHS w(wg.game, state.dialog, ScoreEndpoints{}, env);
+    w.show();
 
     // The desktop folder is the home folder here; saving works and the buttons stay off.
     w.cmdSubmit[2]->click();
@@ -101,13 +108,18 @@ TEST(frmSubmitHS, AFailedSaveBringsTheButtonsBack) {
     EXPECT_EQ(w.lblStatus->text(), "");
     EXPECT_FALSE(w.cmdSubmit[1]->isEnabled());
 
+    // Opened again for another record: buttons on, the new texts, no status.
+    w.hide();
+    state.dialog = FillSubmitHighScore(wg.game, {"Bo", "S", "C", "y"}, "badguy");
+    w.show();
+    EXPECT_EQ(w.lblName->text(), "Bo");
+    for (QPushButton* b : w.cmdSubmit) EXPECT_TRUE(b->isEnabled());
+
     // Once the folder is gone, the failure is shown and the buttons come back.
-    frmSubmitHS again(wg.game, ScoreEndpoints{}, env);
-    again.Fill(FillSubmitHighScore(wg.game, {"Ann", "S", "C", "x"}, "captain"));
     ASSERT_TRUE(home.remove());
-    again.cmdSubmit[2]->click();
-    EXPECT_TRUE(again.lblStatus->text().startsWith("Error: " + QString::fromStdString(homePath)));
-    for (QPushButton* b : again.cmdSubmit) EXPECT_TRUE(b->isEnabled());
+    w.cmdSubmit[2]->click();
+    EXPECT_TRUE(w.lblStatus->text().startsWith("Error: " + QString::fromStdString(homePath)));
+    for (QPushButton* b : w.cmdSubmit) EXPECT_TRUE(b->isEnabled());
 }
 
 }  // namespace
