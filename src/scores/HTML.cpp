@@ -27,16 +27,6 @@ constexpr std::string_view kUrlSafe = ":/?&@+";
 
 }  // namespace
 
-void BadWordList::AddBadWord(const std::string& word) {
-    if (!word.empty()) words_.push_back(UpperCase(word));
-}
-
-void BadWordList::LoadDefaultBadWords() {
-    for (const char* w : {"damn", "hell", "ass", "fuck", "cock", "bitch", "pussy", "fag", "a$$", "c()ck", "pu$$y"})
-        AddBadWord(w);
-    loaded_ = true;
-}
-
 std::string URLEncode(std::string_view text, bool spaceAsPlus, bool strict) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     const bool keepUrl = !strict && text.find("://") != std::string_view::npos;

@@ -7,25 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "state/BadWords.h"
+
 namespace kv {
 
-// The words refused in a player's comment, upper-cased, in the order added. The game owns one
-// list for the whole run: start-up adds the Morv's name, the first censoring adds the built-in
-// words.
-class BadWordList {
-public:
-    // Appends the word, upper-cased. An empty word is ignored (it would match every text).
-    void AddBadWord(const std::string& word);
-    // Adds the built-in words once.
-    void LoadDefaultBadWords();
-
-    const std::vector<std::string>& BadWords() const { return words_; }
-    bool BadWordsLoaded() const { return loaded_; }
-
-private:
-    std::vector<std::string> words_;
-    bool loaded_ = false;
-};
 
 // Percent-encodes the text's Windows-1252 bytes. Letters, digits and ".-*_" stay as they are;
 // a space becomes "+" when `spaceAsPlus` is set, else "%20"; everything else becomes "%XX".

@@ -47,11 +47,9 @@ struct SubmitHSData {
     std::string ListKind;                // "captain", "badguy" (or anything else: no title word)
 };
 
-// What the game keeps of the high-score submission for the whole run.
+// What the program keeps of the high-score submission window for the whole run. (The refused
+// words are the game's own: Game::badWords.)
 struct HighScoreState {
-    // The words refused in comments: start-up adds the Morv's name (AddBadWord), the end of a
-    // game cleans the comment with them (CleanUserText).
-    BadWordList badWords;
     // What frmSubmitHS shows each time it opens.
     SubmitHSData dialog;
 };

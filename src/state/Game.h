@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/SettingsStore.h"
+#include "state/BadWords.h"
 #include "state/Configs.h"
 #include "state/GameState.h"
 #include "state/Options.h"
@@ -45,6 +46,10 @@ struct Game {
     // window is used instead of the platform's box. Set from the option settings.
     std::array<Flag, 51> MessageSuppressed{};
     bool UseQuietDialogs = true;
+
+    // The words refused in high-score comments: start-up adds the Morv's name, the end of a
+    // game cleans the comment with them.
+    BadWordList badWords;
 
     // The option settings as the options window shows them, and the player-name boxes with
     // the count of stored configuration names.

@@ -21,6 +21,8 @@ public:
         return std::nullopt;
     }
     std::optional<long> ChooseColour(long) override { return std::nullopt; }
+    void SubmitHighScore(const std::string&, const std::string&, const std::string&, const std::string&,
+                         const std::string&) override {}
 
     void Refresh(View) override {}
     void DrawSector(int, int, int) override {}

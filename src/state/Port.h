@@ -186,6 +186,10 @@ public:
                                                  const std::string& initial) = 0;
     // A colour (0xBBGGRR) chosen by the player, or nothing when cancelled.
     virtual std::optional<long> ChooseColour(long initial) = 0;
+    // The high-score submission window for a qualifying record of the list `kind` ("captain" or
+    // "badguy"), shown modally; returns when the player closes it.
+    virtual void SubmitHighScore(const std::string& name, const std::string& sn, const std::string& code,
+                                 const std::string& comments, const std::string& kind) = 0;
 };
 
 // Displays: refresh requests and the drawing of the short-range scan and the galaxy chart.

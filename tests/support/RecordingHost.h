@@ -112,6 +112,10 @@ public:
         Log("colour");
         return Next(colours, "colour dialog");
     }
+    void SubmitHighScore(const std::string& name, const std::string& sn, const std::string& code,
+                         const std::string& comments, const std::string& kind) override {
+        Log("submit:" + kind + ":" + name + "|" + sn + "|" + code + "|" + comments);
+    }
 
     // ---- Views ---------------------------------------------------------------------------
     void Refresh(View view) override {

@@ -184,6 +184,11 @@ std::optional<long> QtHost::ChooseColour(long initial) {
     return static_cast<long>(c.red()) | (static_cast<long>(c.green()) << 8) | (static_cast<long>(c.blue()) << 16);
 }
 
+void QtHost::SubmitHighScore(const std::string& name, const std::string& sn, const std::string& code,
+                             const std::string& comments, const std::string& kind) {
+    if (onSubmitHighScore) onSubmitHighScore(name, sn, code, comments, kind);
+}
+
 // ---- Views ---------------------------------------------------------------------------------------
 
 void QtHost::Refresh(View view) {

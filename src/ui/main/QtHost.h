@@ -49,6 +49,10 @@ public:
     // Receives every line appended to the message log, and the log's clearing.
     std::function<void(const QString&)> onOutputLine;
     std::function<void()> onClearOutput;
+    // Fills and shows the high-score submission window (the program wires it to the window).
+    std::function<void(const std::string& name, const std::string& sn, const std::string& code,
+                       const std::string& comments, const std::string& kind)>
+        onSubmitHighScore;
     QStringList outputLines;
 
     // The window that shows a display.
@@ -67,6 +71,8 @@ public:
     std::optional<std::string> InputText(const std::string& prompt, const std::string& title,
                                          const std::string& initial) override;
     std::optional<long> ChooseColour(long initial) override;
+    void SubmitHighScore(const std::string& name, const std::string& sn, const std::string& code,
+                         const std::string& comments, const std::string& kind) override;
 
     // ---- Views ----------------------------------------------------------------------------
     void Refresh(View view) override;

@@ -11,6 +11,8 @@
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "scores/Hiscore.h"
+#include "scores/windows/frmSubmitHS.h"
 #include "state/Game.h"
 #include "state/Options.h"
 #include "state/Reset.h"
@@ -33,6 +35,16 @@ int main(int argc, char** argv) {
     // still none the program ends.
     game.lang.SetChangerLauncher([&] { kv::ShellAndWait("\"" + folders.program + "vernalect\""); });
     game.lang.SetEndProgram([] { std::exit(0); });
+
+    // The high-score submission window, filled afresh for each qualifying record.
+    kv::HighScoreState highScores;
+    kv::frmSubmitHS submitWindow(game, highScores.dialog);
+    host.RegisterForm(kv::Form::frmSubmitHS, &submitWindow);
+    host.onSubmitHighScore = [&](const std::string& name, const std::string& sn, const std::string& code,
+                                 const std::string& comments, const std::string& kind) {
+        kv::ShowSubmitHighScore(game, highScores, name, sn, code, comments, kind);
+    };
+    game.badWords.AddBadWord("Morv");
 
     auto& s = game.st;
     s.WaveDevicePresent = static_cast<kv::Flag>(std::min(host.SoundDeviceCount(), 1));
