@@ -64,6 +64,9 @@ void MakeTactical(Game& g) {
             s.ZarvoniEnergy[i] = -1;
             s.ZarvoniShips[1][i] = 0;
             s.ZarvoniShips[2][i] = 0;
+            // A flag says that the slot's ship was counted as destroyed; a ship of the new
+            // quadrant has not been, and must count when it falls.
+            s.ZarvoniFlags[i] = 0;
         }
     });
     Stage(g, "Cloak", [&] {

@@ -106,7 +106,8 @@ TEST_F(RetrofitTest, RepairOfADestroyedSystem) {
         {"success ends the use at once", {0.9f}, true, false, ""},
         // The Single draws nearest the thresholds lie just above them.
         {"a draw of 0.85f succeeds", {0.85f}, true, false, ""},
-        {"failure that harms the ship", {std::nextafter(0.85f, 0.0f), 0.6f}, false, true, "4"},
+        // The harm: 100 hundredths (spread by a draw of 0.5: none) on a random system (draw 0: 1).
+        {"failure that harms the ship", {std::nextafter(0.85f, 0.0f), 0.6f, 0.5f, 0.0f}, false, true, "4"},
         {"failure without harm", {0.5f, std::nextafter(0.6f, 0.0f)}, false, false, "4"},
     };
     for (const auto& c : cases) {
@@ -124,6 +125,9 @@ TEST_F(RetrofitTest, RepairOfADestroyedSystem) {
                                            : std::vector<std::string>{});
         EXPECT_EQ(s.RetrofitButtonTag[4], c.tagAfter);
         EXPECT_EQ(s.RetrofitSlots[5], c.repaired ? 0 : 1);
+        EXPECT_FLOAT_EQ(s.SystemDamage[1], c.hit ? 1.0f : 0.0f);
+        EXPECT_EQ(Has("log:Warp<KVBASIC0005>"), c.hit);
+        s.SystemDamage[1] = 0;
     }
 }
 
@@ -137,6 +141,24 @@ TEST_F(RetrofitTest, RepairOfTheSensorsRedrawsTheScan) {
     EXPECT_TRUE(Has("refresh:DamageReport"));
     EXPECT_EQ(s.RetrofitSlots[5], 1);
     EXPECT_EQ(s.RetrofitButtonTag[4], "");
+}
+
+TEST_F(RetrofitTest, AHitThatLosesTheShipStopsTheStep) {
+    // Every system is out of action, so the failed repair's harm goes to the hull and loses the
+    // ship: the step ends before the turn is counted down.
+    host.modal[Form::frmShip] = [] { return kOK; };
+    for (int n = 1; n <= 8; ++n) s.SystemDamage[n] = 8.0f;
+    s.SystemDamage[0] = 6.5f;
+    Active(5, 1, "5");
+    s.RetrofitSystem = 1;
+    for (float d : {0.1f, 0.9f, 0.5f}) rng.Push(d);
+    Retrofit(game);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_FLOAT_EQ(s.SystemDamage[0], 7.5f);
+    EXPECT_FALSE(s.GameRunning);
+    EXPECT_TRUE(Has("modal:frmShip"));
+    EXPECT_EQ(s.RetrofitButtonTag[4], "5");  // not counted down
+    EXPECT_FALSE(Has("refresh:RetrofitPanel"));
 }
 
 }  // namespace
