@@ -37,6 +37,9 @@ public:
     void ClearChartHighlights() override {}
     void ShowRetrofitSlots(int, bool) override {}
     void ShowInfoProgress(const std::string&, bool) override {}
+    void AnimateSectorMove(int, int, int, int, int) override {}
+    void ShowBeamLines(int, int, bool) override {}
+    void SetTractorBeamColours(bool) override {}
 
     bool IsFormVisible(Form) override { return false; }
     void ShowForm(Form) override {}

@@ -224,6 +224,15 @@ public:
     // The info window's starbase line shows a progress text while a game is saved or loaded
     // (`showWindow` shows the info window first); "" puts its caption back. Repainted at once.
     virtual void ShowInfoProgress(const std::string& text, bool showWindow) = 0;
+
+    // ---- Beam lines of the short-range scan (0..14; 10..14 are the tractor beam) -----------
+    // Aims a beam line from the centre of sector cell (fromRow, fromCol) to about the centre of
+    // (toRow, toCol): the window moves the far end by a small offset of its own choosing. A cell
+    // outside 1..8 leaves the line as it was. Shown or hidden apart (ShowBeamLines).
+    virtual void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) = 0;
+    virtual void ShowBeamLines(int first, int last, bool visible) = 0;
+    // The tractor beam's lines in the Morv ship's greens, or back in their own colours.
+    virtual void SetTractorBeamColours(bool morv) = 0;
 };
 
 // The game's windows as windows: visibility, order, enabling and the mouse pointer.

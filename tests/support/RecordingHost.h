@@ -146,6 +146,13 @@ public:
     void ShowInfoProgress(const std::string& text, bool showWindow) override {
         Log(std::string(showWindow ? "progress+show:" : "progress:") + text);
     }
+    void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) override {
+        Log("beam:" + std::to_string(line) + ":" + Cell(fromRow, fromCol) + ">" + Cell(toRow, toCol));
+    }
+    void ShowBeamLines(int first, int last, bool visible) override {
+        Log("beams:" + std::to_string(first) + "-" + std::to_string(last) + (visible ? ":on" : ":off"));
+    }
+    void SetTractorBeamColours(bool morv) override { Log(morv ? "beamcolours:morv" : "beamcolours:own"); }
     std::map<int, long> chart;
     int framed = -1;
 

@@ -230,6 +230,15 @@ void QtHost::ShowInfoProgress(const std::string&, bool showWindow) {
     if (showWindow) ShowForm(Form::frmInfo);
     Refresh(View::StarbaseLine);
 }
+void QtHost::AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) {
+    if (scan_) scan_->AnimateSectorMove(fromRow, fromCol, toRow, toCol, line);
+}
+void QtHost::ShowBeamLines(int first, int last, bool visible) {
+    if (scan_) scan_->ShowBeamLines(first, last, visible);
+}
+void QtHost::SetTractorBeamColours(bool morv) {
+    if (scan_) scan_->SetTractorBeamColours(morv);
+}
 
 // ---- Forms ---------------------------------------------------------------------------------------
 

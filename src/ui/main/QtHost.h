@@ -25,6 +25,9 @@ public:
     virtual void EndFlash(int row, int col) = 0;
     virtual void ShowTowIcon(int row, int col) = 0;
     virtual void ResetSectorPicture(int row, int col) = 0;
+    virtual void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) = 0;
+    virtual void ShowBeamLines(int first, int last, bool visible) = 0;
+    virtual void SetTractorBeamColours(bool morv) = 0;
 };
 
 // What the galaxy chart draws for the engine.
@@ -88,6 +91,9 @@ public:
     void ClearChartHighlights() override;
     void ShowRetrofitSlots(int kind, bool opening) override;
     void ShowInfoProgress(const std::string& text, bool showWindow) override;
+    void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) override;
+    void ShowBeamLines(int first, int last, bool visible) override;
+    void SetTractorBeamColours(bool morv) override;
 
     // ---- Forms ----------------------------------------------------------------------------
     bool IsFormVisible(Form form) override;

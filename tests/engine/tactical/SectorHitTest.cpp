@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "engine/tactical/SectorHit.h"
+#include "support/TacticalTestSupport.h"
+
+namespace kv::test {
+namespace {
+
+// The draw that gives flare direction d (Int(Rnd x 8 + 1) = d).
+float Dir(int d) { return static_cast<float>(d - 1) / 8.0f + 0.01f; }
+
+// A star at sector row 5, column 5; the ship far off at (1, 1).
+struct SectorHitTest : ::testing::Test {
+    ScriptedRandom rng;
+    TurnGame tg{rng};
+    GameState& s = tg.game.st;
+
+    void SetUp() override {
+        s.ShipSectorRow = s.ShipSectorCol = 1;
+        s.SectorGrid[5][5] = kStar;
+    }
+};
+
+TEST_F(SectorHitTest, ACornerStarFlaresOnlyIntoTheQuadrant) {
+    // Directions 2 to 6 leave the quadrant from (1, 1) and are drawn again; 7 points south.
+    for (int d : {2, 3, 4, 5, 6, 7}) rng.Push(Dir(d));
+    s.ShipSectorRow = s.ShipSectorCol = 8;
+    ResolveSectorHit(tg.game, 1, 1);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(tg.host.Events("refresh:ShortRangeScan").size(), 1u);
+    EXPECT_NEAR(tg.host.waited, 0.3, 1e-6);
+
+    int dc = 0, dr = 0;
+    FlareStep(9, dc, dr);  // never drawn; steps as direction 1
+    EXPECT_EQ(dc, 1);
+    EXPECT_EQ(dr, 0);
+}
+
+TEST_F(SectorHitTest, AFlareTowardsTheShipLosesItWithoutPause) {
+    s.ShipSectorRow = 4, s.ShipSectorCol = 5;  // north of the star
+    rng.Push(Dir(3));
+    ResolveSectorHit(tg.game, 5, 5);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_TRUE(tg.host.Events("refresh:").empty());
+    EXPECT_EQ(tg.host.waited, 0.0);
+}
+
+TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
+    // The neighbour is east of the star: sector (5, 6).
+    struct Case {
+        const char* what;
+        void (*setup)(GameState&);
+        std::vector<float> draws;  // after the direction
+        long (*strength)(const GameState&);
+        long expected;  // the strength left when the object survives, else LONG_MIN
+    };
+    auto none = [](const GameState&) -> long { return 0; };
+    const Case cases[] = {
+        {"an empty sector", [](GameState&) {}, {}, none, 0},
+        {"another star", [](GameState& st) { st.SectorGrid[5][6] = kStar; }, {}, none, 0},
+        {"a Zarvoni ship without energy survives",
+         [](GameState& st) {
+             st.SectorGrid[5][6] = kZarvoni;
+             st.ZarvoniShips[1][3] = 5, st.ZarvoniShips[2][3] = 6, st.ZarvoniEnergy[3] = 0;
+         },
+         {0.0f},
+         [](const GameState& st) -> long { return st.ZarvoniEnergy[3]; },
+         0},
+        {"a cloaked ship found by its recorded sector, not the grid",
+         [](GameState& st) { st.CloakedShips[1][2] = 5, st.CloakedShips[2][2] = 6, st.CloakedEnergy[2] = -3; },
+         {0.0f},
+         [](const GameState& st) -> long { return st.CloakedEnergy[2]; },
+         -3},
+        {"the Zarvoni base at 150000 is always destroyed",
+         [](GameState& st) { st.SectorGrid[5][6] = kZarvoniStarbase, st.ZarvoniBase[5] = 150000; },
+         {0.999f},
+         [](const GameState& st) -> long { return st.ZarvoniBase[5]; },
+         LONG_MIN},
+        {"the Morv ship at 1000000 survives a draw of 0.2",
+         [](GameState& st) { st.SectorGrid[5][6] = kMorv, st.MorvStrength = 1000000; },
+         {0.2f},
+         [](const GameState& st) -> long { return st.MorvStrength; },
+         800000},
+        {"the Morv ship at 1000000 falls to a draw below 0.2",
+         [](GameState& st) { st.SectorGrid[5][6] = kMorv, st.MorvStrength = 1000000; },
+         {0.19f},
+         [](const GameState& st) -> long { return st.MorvStrength; },
+         LONG_MIN},
+        {"the quadrant's friendly base survives at half chance",
+         [](GameState& st) {
+             st.SectorGrid[5][6] = kStarbase, st.QuadStarbase = 2;
+             st.Starbases[3][2] = 400000, st.Starbases[3][1] = 900000;
+         },
+         {0.5f},
+         [](const GameState& st) -> long { return st.Starbases[3][2]; },
+         200000},
+        {"a spent Zarvoni base whose code still stands",
+         [](GameState& st) { st.SectorGrid[5][6] = kZarvoniStarbase, st.ZarvoniBase[5] = 0; },
+         {0.999f},
+         [](const GameState& st) -> long { return st.ZarvoniBase[5]; },
+         LONG_MIN},
+        {"a friendly base below 0",
+         [](GameState& st) { st.SectorGrid[5][6] = kStarbase, st.QuadStarbase = 1, st.Starbases[3][1] = -5; },
+         {0.999f},
+         [](const GameState& st) -> long { return st.Starbases[3][1]; },
+         LONG_MIN},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedRandom r;
+        TurnGame t(r);
+        GameState& st = t.game.st;
+        st.ShipSectorRow = st.ShipSectorCol = 1;
+        st.SectorGrid[5][5] = kStar;
+        c.setup(st);
+        const long before = c.strength(st);
+        r.Push(Dir(1));
+        for (float v : c.draws) r.Push(v);
+        ResolveSectorHit(t.game, 5, 5);
+        EXPECT_EQ(r.Remaining(), 0u);
+        if (c.expected == LONG_MIN) {
+            // Destroyed: the strength was not merely lowered by the flare.
+            EXPECT_NE(c.strength(st), before - 200000);
+        } else {
+            EXPECT_EQ(c.strength(st), c.expected);
+        }
+        EXPECT_EQ(t.host.Events("refresh:ShortRangeScan").size(), 1u);
+        EXPECT_NEAR(t.host.waited, 0.3, 1e-6);
+    }
+}
+
+TEST_F(SectorHitTest, AStarOutsideTheQuadrantDoesNothing) {
+    ResolveSectorHit(tg.game, 0, 5);
+    ResolveSectorHit(tg.game, 5, 9);
+    EXPECT_EQ(rng.Used(), 0u);
+    EXPECT_TRUE(tg.host.events.empty());
+}
+
+}  // namespace
+}  // namespace kv::test
