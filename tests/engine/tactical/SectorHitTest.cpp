@@ -41,6 +41,7 @@ TEST_F(SectorHitTest, ACornerStarFlaresOnlyIntoTheQuadrant) {
 TEST_F(SectorHitTest, AFlareTowardsTheShipLosesItWithoutPause) {
     s.ShipSectorRow = 4, s.ShipSectorCol = 5;  // north of the star
     rng.Push(Dir(3));
+    tg.host.modal[Form::frmShip] = [] { return kOK; };
     ResolveSectorHit(tg.game, 5, 5);
     EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_TRUE(tg.host.Events("refresh:").empty());
@@ -75,7 +76,7 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
          -3},
         {"the Zarvoni base at 150000 is always destroyed",
          [](GameState& st) { st.SectorGrid[5][6] = kZarvoniStarbase, st.ZarvoniBase[5] = 150000; },
-         {0.999f},
+         {0.999f, 0.0f, 0.0f},  // then the base's loss: the ships it held, the time it costs
          [](const GameState& st) -> long { return st.ZarvoniBase[5]; },
          LONG_MIN},
         {"the Morv ship at 1000000 survives a draw of 0.2",
@@ -98,7 +99,7 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
          200000},
         {"a spent Zarvoni base whose code still stands",
          [](GameState& st) { st.SectorGrid[5][6] = kZarvoniStarbase, st.ZarvoniBase[5] = 0; },
-         {0.999f},
+         {0.999f, 0.0f, 0.0f},
          [](const GameState& st) -> long { return st.ZarvoniBase[5]; },
          LONG_MIN},
         {"a friendly base below 0",

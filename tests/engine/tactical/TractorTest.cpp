@@ -121,7 +121,9 @@ TEST_F(TractorTest, StrengthAndReachOfThePullers) {
         EXPECT_EQ(c.strength(t.s), c.after);
         EXPECT_EQ(t.tg.host.Events("log:").size(), c.towed ? 1u : 0u);
         EXPECT_EQ(t.s.Galaxy[4][4], c.galaxyAfter);
-        if (c.towed) EXPECT_EQ(t.tg.host.output, std::vector<std::string>{"<KVBASIC0247>Zarvoni<KVBASIC0248>"});
+        if (c.towed) {
+            EXPECT_EQ(t.tg.host.output, std::vector<std::string>{"<KVBASIC0247>Zarvoni<KVBASIC0248>"});
+        }
     }
 }
 
