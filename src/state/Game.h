@@ -7,10 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "explore/ConsoleState.h"
 #include "platform/SettingsStore.h"
 #include "state/BadWords.h"
 #include "state/Configs.h"
 #include "state/GameState.h"
+#include "state/NumberDialog.h"
 #include "state/Options.h"
 #include "state/Port.h"
 #include "state/Random.h"
@@ -55,6 +57,10 @@ struct Game {
     // the count of stored configuration names.
     OptionSettings options;
     ConfigNameBoxes configNames;
+
+    // Window data of the exploration console and of the number-entry dialog.
+    ConsoleState console;
+    NumberDialogData numberDialog;
 
     float Rnd() { return rng.Rnd(); }
     // The same draw widened to double, so that Int(Rnd x n + m) stays below n + m even for the

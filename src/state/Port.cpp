@@ -88,6 +88,10 @@ const char* Name(View value) {
         case View::ZarvoniReport: return "ZarvoniReport";
         case View::DamageReport: return "DamageReport";
         case View::StatusPanel: return "StatusPanel";
+        case View::SSConsole: return "SSConsole";
+        case View::SSSystemView: return "SSSystemView";
+        case View::SSPlanetView: return "SSPlanetView";
+        case View::SSSpectrum: return "SSSpectrum";
     }
     return "?";
 }
@@ -107,6 +111,7 @@ const char* Name(Timer value) {
         case Timer::frmMenu_tmrBreak: return "frmMenu_tmrBreak";
         case Timer::frmMenu_tmrSavedGame: return "frmMenu_tmrSavedGame";
         case Timer::frmFinalReport_tmrMenu: return "frmFinalReport_tmrMenu";
+        case Timer::frmSSControl_tmrFlag: return "frmSSControl_tmrFlag";
     }
     return "?";
 }

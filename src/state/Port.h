@@ -120,6 +120,11 @@ enum class View {
     ZarvoniReport,      // the hostile-ship report
     DamageReport,       // the damage report
     StatusPanel,        // the status lamps' panel
+    // The exploration console (frmSSControl), from Game::console.
+    SSConsole,          // its panels, buttons, message, responses and room map
+    SSSystemView,       // the system seen from above with the selection
+    SSPlanetView,       // the close-up of the selected planet
+    SSSpectrum,         // the star's spectrum
 };
 
 // Window timers whose running the engine starts, stops or tests. Each window runs its own timer
@@ -138,8 +143,9 @@ enum class Timer {
     frmMenu_tmrBreak,            // the main menu's break animation
     frmMenu_tmrSavedGame,        // the timed save
     frmFinalReport_tmrMenu,      // the final report's return to the menu
+    frmSSControl_tmrFlag,        // the exploration console's planet-flag display (debug mode)
 };
-inline constexpr int kTimerCount = static_cast<int>(Timer::frmFinalReport_tmrMenu) + 1;
+inline constexpr int kTimerCount = static_cast<int>(Timer::frmSSControl_tmrFlag) + 1;
 
 // Mouse pointer shapes.
 enum class Pointer : int { Default = 0, Hourglass = 11, ArrowHourglass = 13 };

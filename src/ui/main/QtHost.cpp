@@ -123,6 +123,10 @@ Form QtHost::FormShowing(View view) {
         case View::ZarvoniReport: return Form::frmZarvoniReport;
         case View::DamageReport: return Form::frmDamageReport;
         case View::StatusPanel: return Form::frmStatus;
+        case View::SSConsole: return Form::frmSSControl;
+        case View::SSSystemView: return Form::frmSSControl;
+        case View::SSPlanetView: return Form::frmSSControl;
+        case View::SSSpectrum: return Form::frmSSControl;
     }
     return Form::frmOutput;
 }
