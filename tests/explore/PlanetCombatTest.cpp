@@ -73,6 +73,56 @@ TEST(PlanetCombatTest, SituationMessageAndAllowanceCodes) {
     EXPECT_EQ(c.EnergyTaken, 0);
 }
 
+TEST(PlanetCombatTest, PlanetFireOnTheShieldsAndTheSystems) {
+    // "H": a hit on the shields, kept within 0..32767.
+    {
+        ConstantRandom rng(0.5f);
+        CombatGame tg(rng);
+        GameState& s = tg.st;
+        s.ShieldFactor = 1.0f;
+        s.ShieldLevel = 500;
+        PlanetCombat(tg.game, "H100");
+        EXPECT_EQ(s.ShieldLevel, 400);
+        PlanetCombat(tg.game, "H-500");
+        EXPECT_EQ(s.ShieldLevel, 400);
+        s.ShieldLevel = 32767;
+        PlanetCombat(tg.game, "H99999999");
+        EXPECT_EQ(s.ShieldLevel, 0);
+        for (int i = 1; i <= 8; ++i) EXPECT_EQ(s.SystemDamage[i], 0.0f) << i;
+        EXPECT_EQ(rng.Count(), 0u);
+        EXPECT_EQ(tg.Sounds(), (std::vector<std::string>{"ZHIT.WAV", "ZHIT.WAV", "ZHIT.WAV"}));
+    }
+    // "DS": damage of 50..299 hundredths (before the damage's own spread) to the named system;
+    // "D!S": the system out of action. Systems outside 0..8 are ignored.
+    {
+        // Draws: the amount (50), the spread (0), the random system the damage does not need.
+        ScriptedRandom rng{0.0f, 0.5f, 0.9f, 0.9f};
+        CombatGame tg(rng);
+        GameState& s = tg.st;
+        PlanetCombat(tg.game, "DS4");
+        EXPECT_FLOAT_EQ(s.SystemDamage[4], 0.5f);
+        PlanetCombat(tg.game, "DS9");
+        PlanetCombat(tg.game, "D!S-1");
+        EXPECT_EQ(rng.Remaining(), 1u);
+        PlanetCombat(tg.game, "D!S3");
+        EXPECT_EQ(s.SystemDamage[3], 8.0f);
+        EXPECT_EQ(tg.Sounds(), (std::vector<std::string>{"PHASER.WAV", "ZSBSHOOT.WAV"}));
+    }
+}
+
+TEST(PlanetCombatTest, AMessageStopsWhenTheShipIsLost) {
+    ConstantRandom rng(0.5f);
+    CombatGame tg(rng);
+    GameState& s = tg.st;
+    tg.WriteDescriptor("[1]\r\n");
+    for (int i = 1; i <= 8; ++i) s.SystemDamage[i] = 8.0f;
+    tg.host.modal[Form::frmShip] = [] { return kOK; };
+    RunMessage(tg.game, "The planet fires.*D!S0*+PT1");
+    EXPECT_EQ(s.GameRunning, kFalse);
+    EXPECT_EQ(s.TorpedoStockClass1, 6);
+    EXPECT_TRUE(tg.host.Saw("hide:frmSSControl"));
+}
+
 TEST(PlanetCombatTest, RetrofitSlotsOnlyZeroToFive) {
     ConstantRandom rng(0.5f);
     CombatGame tg(rng);
