@@ -2,11 +2,10 @@
 
 #include <fstream>
 
-#include "engine/turn/Condition.h"
-#include "engine/turn/Upgrades.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "state/Numeric.h"
+#include "state/ShipValues.h"
 
 namespace kv {
 namespace {
@@ -70,7 +69,7 @@ void LoadArrayConsts(Game& g) {
     if (!ReadAlienNames(g)) ReportError(g, 53, "KVMAIN : LoadArrayConsts", "aliens.txt");
 }
 
-void ResetGameState(Game& g) {
+void ResetGameState(Game& g, UpgradeGrant grant) {
     GameState& s = g.st;
     // 1. Empty the game tables.
     s.Galaxy = {};
@@ -131,10 +130,10 @@ void ResetGameState(Game& g) {
     static constexpr int kChance[6] = {0, 15, 33, 33, 25, 20};
     for (int slot = 1; slot <= 5; ++slot) {
         s.UpgradeBorderColor[slot] = 0;
-        StartUpgrade(g, slot);
+        grant(g, slot);
         for (int n = 1; n <= static_cast<int>(s.TechLevel) - 1; ++n) {
             float r = g.Rnd();
-            if (static_cast<double>(kChance[slot]) / n / 100.0 > r || s.UpgradeAllFlag) StartUpgrade(g, slot);
+            if (static_cast<double>(kChance[slot]) / n / 100.0 > r || s.UpgradeAllFlag) grant(g, slot);
         }
     }
 
@@ -142,7 +141,7 @@ void ResetGameState(Game& g) {
     s.Docked = 0;
     s.MaxStarbaseStrength = 50000;
     s.ZarvoniBaseStrength = Clamp32(static_cast<long long>(s.SkillLevel) * 5000);
-    SetCondition(g, kGreen);
+    StoreCondition(s, kGreen);
 
     // 10. Fill the stores from the capacities.
     s.TorpedoStockClass2 = s.MaxTorpedoesClass2;

@@ -8,13 +8,12 @@
 #include <stdexcept>
 #include <utility>
 
-#include "engine/turn/Condition.h"
-#include "engine/turn/Upgrades.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "state/Notes.h"
 #include "state/Numeric.h"
 #include "state/Reset.h"
+#include "state/ShipValues.h"
 #include "state/Utilities.h"
 
 namespace kv {
@@ -496,18 +495,15 @@ bool ReadItems(Game& g, GameState& st, Source& in, const FileVersion& ver, bool 
     for (int k = 1; k <= 5; ++k) in.One(levels[static_cast<size_t>(k)], 0, 99);
     if (!v12) std::swap(levels[4], levels[5]);
     if (!in.ok) return false;
-    // The Morv state is read from the file further on, so rebuilding the levels must not run
-    // the arrival test (it would draw, and could start a countdown the saved game never had).
-    const Integer morvCountdown = st.MorvCountdown;
-    if (live) st.MorvCountdown = -1;
+    // The levels are rebuilt as plain data: no Morv arrival test, draw or notice, so that a
+    // load never starts a countdown the saved game never had.
     for (size_t k = 1; k <= 5; ++k) {
         if (live) {
             st.UpgradeTable[k] = 0;
-            for (int n = 0; n < levels[k]; ++n) StartUpgrade(g, static_cast<int>(k));
+            for (int n = 0; n < levels[k]; ++n) GrantUpgradeLevel(g, static_cast<int>(k));
         }
         st.UpgradeTable[k] = levels[k];
     }
-    if (live) st.MorvCountdown = morvCountdown;
     // 10.
     if (in.Take(19)) {
         in.Get(0, st.MaxShields);
@@ -606,7 +602,7 @@ bool ReadItems(Game& g, GameState& st, Source& in, const FileVersion& ver, bool 
         if (c >= 0) st.ConditionIndex = c;
     }
     if (!in.ok) return false;
-    if (live) SetCondition(g, st.ConditionIndex);
+    if (live) StoreCondition(st, st.ConditionIndex);
     // 17.
     for (auto& field : st.Starbases)
         for (auto& v : field) in.One(v);
@@ -940,7 +936,7 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
 bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines) {
     if (name.empty()) return false;
     g.host.ShowInfoProgress(g.Text("KVMAIN0072"), false);
-    ResetGameState(g);
+    ResetGameState(g, GrantUpgradeLevel);
     g.st.GameFileName.clear();
     const GameState resetState = g.st;
     LoadOutcome outcome = LoadOutcome::Failed;

@@ -8,6 +8,7 @@
 #include "engine/turn/Placement.h"
 #include "engine/turn/QuadrantLookups.h"
 #include "engine/turn/SolarSystems.h"
+#include "engine/turn/Upgrades.h"
 #include "state/Reset.h"
 
 namespace kv::test {

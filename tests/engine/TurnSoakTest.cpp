@@ -11,6 +11,7 @@
 #include "engine/turn/Refresh.h"
 #include "engine/turn/SolarSystems.h"
 #include "engine/turn/Time.h"
+#include "engine/turn/Upgrades.h"
 #include "state/Reset.h"
 
 namespace kv::test {

@@ -5,7 +5,9 @@
 #include <fstream>
 
 #include "engine/turn/Condition.h"
+#include "engine/turn/Upgrades.h"
 #include "state/Reset.h"
+#include "state/ShipValues.h"
 #include "support/TestGame.h"
 
 namespace kv {
@@ -180,6 +182,24 @@ TEST(ResetGameState, UpgradeDrawsFollowTheChanceTable) {
         EXPECT_NEAR(tg.game.st.ShieldFactor, 0.8f, 1e-6);
         EXPECT_EQ(rng.Remaining(), 0u);
     }
+}
+
+TEST(ResetGameState, ALoadsResetGrantsWithoutArrivalTestsOrNotices) {
+    // The force, the time and two chance draws per slot: no arrival test after a grant.
+    ScriptedRandom rng{0.0f, 0.0f};
+    rng.Push(10, 0.5f);
+    test::TestGame tg(rng);
+    auto& s = tg.game.st;
+    s.TechLevel = 3;
+    s.UpgradeAllFlag = true;
+    s.UpgradesOn = kFalse;  // StartUpgrade would tell the player at every further grant
+    ResetGameState(tg.game, GrantUpgradeLevel);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_TRUE(tg.host.notices.empty());
+    EXPECT_EQ(s.MorvCountdown, 0);
+    for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(s.UpgradeTable[slot], 3) << slot;
+    EXPECT_EQ(s.MaxEnergy, 15000);
+    EXPECT_EQ(s.ShipEnergy, 15000 - 2000);
 }
 
 TEST(SetCondition, OutOfRangeBecomesGreen) {

@@ -1,7 +1,5 @@
 #include "engine/computer/Displays.h"
 
-#include "engine/turn/Capture.h"
-
 namespace kv {
 
 void UpdateBars(Game& g) { g.host.Refresh(View::Bars); }
@@ -11,11 +9,6 @@ void UpdateGeneralReport(Game& g) { g.host.Refresh(View::GeneralReport); }
 void UpdateBaseReport(Game& g) { g.host.Refresh(View::BaseReport); }
 void UpdateZarvoniReport(Game& g) { g.host.Refresh(View::ZarvoniReport); }
 void UpdateGalaxyRecord(Game& g) { g.host.Refresh(View::GalaxyChart); }
-
-void UpdateStatusPanel(Game& g) {
-    g.host.Refresh(View::StatusPanel);
-    CaptureEnemyStarbase(g);
-}
 
 std::string QuadrantSituationText(Game&) { return ""; }
 

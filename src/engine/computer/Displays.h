@@ -14,9 +14,8 @@ void UpdateGeneralReport(Game& g);   // the general report (with the running sco
 void UpdateBaseReport(Game& g);      // the starbase report
 void UpdateZarvoniReport(Game& g);   // the hostile-ship report
 void UpdateGalaxyRecord(Game& g);    // the galaxy chart from the player's chart
-// Switches the six status lamps from the game state, then tries the capture of the hostile
-// starbase.
-void UpdateStatusPanel(Game& g);
+// The status panel's updater, which also runs the capture check of the hostile starbase (that
+// in turn calls the updaters here), is engine/computer/StatusPanel.h.
 
 // The text that describes the ship's quadrant for the info window's starbase line. Not built
 // yet: gives "".

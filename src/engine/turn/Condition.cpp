@@ -5,6 +5,7 @@
 #include "engine/computer/Displays.h"
 #include "engine/tactical/ShipSystems.h"
 #include "state/Numeric.h"
+#include "state/ShipValues.h"
 
 namespace kv {
 namespace {
@@ -34,11 +35,7 @@ Long PaletteColor(int index) {
     return index >= 0 && index <= 15 ? kPalette[index] : 0;
 }
 
-void SetCondition(Game& g, long index) {
-    if (index < 0 || index > 3) index = kGreen;
-    g.st.ConditionIndex = static_cast<Long>(index);
-    g.st.ConditionText = g.st.ConditionNames[static_cast<size_t>(index)];
-}
+void SetCondition(Game& g, long index) { StoreCondition(g.st, index); }
 
 void UpdateCondition(Game& g) {
     GameState& s = g.st;

@@ -8,6 +8,7 @@
 
 #include "engine/computer/AutoShields.h"
 #include "engine/computer/Displays.h"
+#include "engine/computer/StatusPanel.h"
 #include "engine/tactical/Hostiles.h"
 #include "engine/tactical/ShortRangeScan.h"
 #include "engine/turn/Condition.h"

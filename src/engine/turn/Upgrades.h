@@ -2,6 +2,7 @@
 // The ship's five upgrades (energy capacity, shields, class-2 torpedoes, torpedo capacity,
 // long-range sensors) and the technology limit they stand under.
 #include "state/Game.h"
+#include "state/ShipValues.h"
 
 namespace kv {
 
@@ -13,13 +14,12 @@ namespace kv {
 // level ends with the Morv arrival test. Other slot numbers change no value.
 void StartUpgrade(Game& g, int slot);
 
-// Rebuilds the values derived from the levels now in UpgradeTable (a loaded game), as the
-// grants from level 0 would, but without the Morv arrival tests, draws or notices, so that
-// loading a game never changes it. Also sets the indicators' colours.
-void RestoreUpgrades(Game& g);
+// The new-game reset (ResetGameState of state/Reset.h) with every upgrade level granted
+// through StartUpgrade, notices and Morv arrival tests included.
+void ResetGameState(Game& g);
 
-// Fill colour of an upgrade indicator for a level 1..9 (24-bit RGB; -1 = the button face).
-Long UpgradeLevelColor(int level);
+// RestoreUpgrades (a loaded game's levels, without tests or notices) and UpgradeLevelColor
+// are plain data: state/ShipValues.h.
 
 // Lists the upgrades standing above the standard level 1 in a notice. With `announce` (the
 // game start) the list also goes to the message log. Upgrades switched off: KVGAME0128 only;
