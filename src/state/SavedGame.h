@@ -1,13 +1,14 @@
 #pragma once
-// Saved games: name + ".KVW" holds the whole game state as comma-separated text, every byte
-// stored as 255 minus its code; name + ".LOG" beside it holds the lines of the message log as
-// plain text. Both are Windows-1252 on disk.
+// Saved games on disk: name + ".KVW" holds the whole game state as comma-separated text
+// (state/SavedGameLayout.h), every byte stored as 255 minus its code; name + ".LOG" beside it
+// holds the lines of the message log as plain text. Both are Windows-1252 on disk.
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "state/Game.h"
+#include "state/SavedGameLayout.h"
 
 namespace kv {
 
@@ -41,13 +42,5 @@ bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLin
 // Tells the player (error sound and one notice) that a saved-game file could not be read or
 // written.
 void ReportSavedGameFileProblem(Game& g, const std::string& path);
-
-// ---- The file format, for the temporary saves and for tests -----------------------------
-// Turns stored bytes into plain text and back (each byte c becomes 255 - c).
-std::string FlipSavedBytes(std::string_view bytes);
-// The plain text (Windows-1252) of the current state as the program's own version writes it.
-std::string SavedGameText(const Game& g);
-// The version digits of the header ("13" for version 1.3).
-std::string ProgramVersionDigits();
 
 }  // namespace kv

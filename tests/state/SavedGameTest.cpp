@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "state/SavedGame.h"
+#include "state/ShipValues.h"
 #include "support/TestGame.h"
 #include "support/SaveTestSupport.h"
 
@@ -252,11 +253,13 @@ TEST(LoadGame, OlderVersionsFollowTheirRules) {
         bool scoreEligible;
         Integer missionType;    // items 7 and 8 from 1.1
         Integer retrofitSlot5;  // item 18 from 1.2
+        Integer lrsRange;       // follows the level of slot 5 (the stored range does not count)
+        Single shieldFactor;    // stored from 1.2, else from the level of slot 2
     };
     const Case cases[] = {
-        {"v10", kRed, "Rich in ore, watch out", false, 0, 0},
-        {"v11", kDocked, "Rich in ore, watch out", false, 2, 0},
-        {"v12", kRed, "", true, 2, 2},
+        {"v10", kRed, "Rich in ore, watch out", false, 0, 0, 3, 1.0f},
+        {"v11", kDocked, "Rich in ore, watch out", false, 2, 0, 3, 1.0f},
+        {"v12", kRed, "", true, 2, 2, 2, 0.8f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fixture);
@@ -276,6 +279,10 @@ TEST(LoadGame, OlderVersionsFollowTheirRules) {
         EXPECT_EQ(s.UpgradeTable[4], swapped ? 2 : 3);
         EXPECT_EQ(s.UpgradeTable[5], swapped ? 3 : 2);
         EXPECT_EQ(s.UpgradeTable[1], 2);
+        EXPECT_EQ(s.LRSRange, c.lrsRange);
+        EXPECT_EQ(s.ShieldFactor, c.shieldFactor);
+        EXPECT_EQ(s.MaxEnergy, 10000);  // the stored capacities stand
+        EXPECT_EQ(s.MaxTorpedoesClass1, 40);
         // Star systems in walk order: two in quadrant (1, 1), one in (8, 8).
         EXPECT_EQ(s.StarSystem(1, 1, 1).Name, "Aldebrin            ");
         EXPECT_EQ(s.StarSystem(1, 1, 1).Notes, c.notes1);
@@ -491,6 +498,47 @@ TEST(LoadGame, RebuildingTheUpgradeLevelsNeverStartsTheMorvCountdown) {
     EXPECT_EQ(b.game.st.MorvCountdown, 0);
     EXPECT_EQ(b.game.st.MorvCountdownStarted, 0);
     EXPECT_EQ(b.game.st.MorvTimerTag, "");
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(LoadGame, DrawsNothingBeyondTheResetAndTellsNothingOfTheLevels) {
+    // Levels beyond the technology limit and upgrades switched off: a grant through the turn
+    // engine would tell the player and test for the Morv; a load only restores.
+    ScratchFolder dir;
+    {
+        SaveGame_ a(dir);
+        auto& s = a.tg.game.st;
+        savetest::FillKnownState(s);
+        s.UpgradesOn = kFalse;
+        s.UpgradeTable = {0, 2, 3, 4, 1, 9};
+        s.MorvCountdown = 0;
+        ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "levels", {}));
+    }
+    // The reset's own draws only: the force, the time and two chance draws per slot.
+    ScriptedRandom rng{0.5f, 0.5f};
+    rng.Push(10, 0.99f);
+    test::TestGame b(rng, dir.Folders());
+    b.game.st.ConditionNames = {"YELLOW", "DOCKED", "GREEN", "*RED*"};
+    b.game.st.TechLevel = 3;
+    b.game.st.UpgradesOn = kFalse;
+    ASSERT_TRUE(LoadGame(b.game, dir.Path() + "levels"));
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_TRUE(b.host.notices.empty());
+    const GameState& s = b.game.st;
+    EXPECT_EQ(s.UpgradeTable, (std::array<Integer, 6>{0, 2, 3, 4, 1, 9}));
+    EXPECT_EQ(s.LRSRange, 9);
+    EXPECT_EQ(s.TorpedoClass2Power, 4);
+    EXPECT_EQ(s.MorvCountdown, 0);
+    EXPECT_EQ(s.MorvTimerTag, "");
+    // The indicators: slot 5 stands at the limit (6.25), the others below it.
+    EXPECT_EQ(s.UpgradeBorderColor[5], kUpgradeLimitBorder);
+    EXPECT_EQ(s.UpgradeBorderColor[3], 0);
+    EXPECT_EQ(s.UpgradeFillColor[3], UpgradeLevelColor(4));
 }
 
 }  // namespace
