@@ -1,6 +1,11 @@
 #include "state/SavedGame.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 #include <utility>
@@ -91,11 +96,94 @@ void ApplyLoadedGame(Game& g, GameState loaded, const SavedGameVersion& version)
     StoreCondition(s, s.ConditionIndex);
 }
 
+// The result of fsync: done, or a file system that has nothing to flush (some network and
+// user-space file systems refuse it).
+bool Flushed(int result) { return result == 0 || errno == EINVAL || errno == EOPNOTSUPP; }
+
+class DiskFiles final : public SaveFileSystem {
+public:
+    bool WriteFlushed(const std::string& path, const std::string& bytes) override {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0) return false;
+        bool ok = true;
+        for (size_t done = 0; ok && done < bytes.size();) {
+            const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (w > 0)
+                done += static_cast<size_t>(w);
+            else if (w < 0 && errno == EINTR)
+                continue;
+            else
+                ok = false;
+        }
+        if (ok && !Flushed(::fsync(fd))) ok = false;
+        if (::close(fd) != 0) ok = false;
+        return ok;
+    }
+    bool Read(const std::string& path, std::string& bytes) override { return ReadFileBytes(path, bytes); }
+    bool Rename(const std::string& from, const std::string& to) override {
+        return std::rename(from.c_str(), to.c_str()) == 0;
+    }
+    bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+    bool SyncFolder(const std::string& folder) override {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return false;
+        const bool ok = Flushed(::fsync(fd));
+        ::close(fd);
+        return ok;
+    }
+};
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+// Removes what a save of `base` that did not finish left: its new files, not yet in place.
+void RemoveLeftovers(SaveFileSystem& files, const std::string& base) {
+    files.Remove(base + ".LOG" + kSavingSuffix);
+    files.Remove(base + ".KVW" + kSavingSuffix);
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+// Writes the pair base.KVW / base.LOG. Returns "" when both are in place, else the path of
+// the file that could not be written. Nothing replaces an old file before both new ones are
+// complete and the new game file has been read back as a load would read it.
+std::string WriteSavedPair(SaveFileSystem& files, const std::string& base, const std::string& stored,
+                           const std::string& log) {
+    const std::string game = base + ".KVW", logFile = base + ".LOG";
+    const std::string newGame = game + kSavingSuffix, newLog = logFile + kSavingSuffix;
+    RemoveLeftovers(files, base);
+    // A folder standing in a file's place would stop the second rename after the first.
+    for (const std::string& target : {game, logFile})
+        if (IsFolder(target)) return target;
+    auto failed = [&](const std::string& path) {
+        RemoveLeftovers(files, base);
+        return path;
+    };
+    if (!files.WriteFlushed(newGame, stored)) return failed(game);
+    std::string back;
+    GameState check;
+    SavedGameHeader header;
+    if (!files.Read(newGame, back) || back != stored ||
+        ReadSavedGameText(FlipSavedBytes(back), check, header) != SavedTextResult::Read)
+        return failed(game);
+    if (!files.WriteFlushed(newLog, log)) return failed(logFile);
+    if (!files.Rename(newGame, game)) return failed(game);
+    if (!files.Rename(newLog, logFile)) return failed(logFile);
+    if (!files.SyncFolder(FolderOf(base))) return game;
+    return {};
+}
+
 enum class LoadOutcome { Loaded, Failed, Newer };
 
 LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& resetState,
                          std::vector<std::string>* logLines) {
     const std::string file = GameFileToLoad(g, name);
+    RemoveLeftovers(DiskSaveFiles(), WithoutExtension(file));
     std::string bytes;
     if (!ReadFileBytes(file, bytes) || bytes.empty()) {
         ReportSavedGameFileProblem(g, file);
@@ -143,6 +231,11 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
 
 }  // namespace
 
+SaveFileSystem& DiskSaveFiles() {
+    static DiskFiles disk;
+    return disk;
+}
+
 void ReportSavedGameFileProblem(Game& g, const std::string& path) {
     PlaySound(g, "ERROR.WAV");
     MessageBox(g, -1, g.Text("KVMAIN0005") + g.Text("KVMAIN0071") + g.st.NewLine + path, kOKOnly);
@@ -161,10 +254,10 @@ std::string SaveTargetBase(const Game& g, const std::string& name) {
 }
 
 bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& logLines,
-              const SaveFileWriter& writer) {
+              SaveFileSystem* files) {
     const std::string base = SaveTargetBase(g, name);
     if (base.empty()) return false;
-    const SaveFileWriter write = writer ? writer : SaveFileWriter(WriteFileAtomic);
+    SaveFileSystem& fs = files ? *files : DiskSaveFiles();
     size_t slash = name.find_last_of('/');
     std::string shown = base.substr(base.find_last_of('/') + 1);
     std::string fileName = (slash == std::string::npos ? std::string() : name.substr(0, slash + 1)) + shown;
@@ -175,19 +268,16 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
     try {
         if (g.options.chkNotes) SaveNotes(g, g.st.ConfigName);
         step = "KVW";
-        if (!write(base + ".KVW", FlipSavedBytes(SavedGameText(g.st)))) {
-            ReportSavedGameFileProblem(g, base + ".KVW");
+        const std::string stored = FlipSavedBytes(SavedGameText(g.st));
+        std::string log;
+        for (const std::string& line : logLines) log += Utf8ToCp1252(line) + "\r\n";
+        const std::string failed = WriteSavedPair(fs, base, stored, log);
+        if (!failed.empty()) {
+            ReportSavedGameFileProblem(g, failed);
         } else {
             g.st.GameFileName = fileName;
-            step = "LOG";
-            std::string log;
-            for (const std::string& line : logLines) log += Utf8ToCp1252(line) + "\r\n";
-            if (!write(base + ".LOG", log)) {
-                ReportSavedGameFileProblem(g, base + ".LOG");
-            } else {
-                saved = true;
-                if (Upper(shown) != "TIMESAVE") g.st.GameChanged = 0;
-            }
+            saved = true;
+            if (Upper(shown) != "TIMESAVE") g.st.GameChanged = 0;
         }
     } catch (const std::exception&) {
         ReportError(g, kInternalError, kSaveSource, step);

@@ -2,7 +2,6 @@
 // Saved games on disk: name + ".KVW" holds the whole game state as comma-separated text
 // (state/SavedGameLayout.h), every byte stored as 255 minus its code; name + ".LOG" beside it
 // holds the lines of the message log as plain text. Both are Windows-1252 on disk.
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +11,26 @@
 
 namespace kv {
 
-// Writes a whole file; false when it could not be written. The default replaces the file
-// atomically (WriteFileAtomic), so a failure leaves any previous file whole.
-using SaveFileWriter = std::function<bool(const std::string& path, const std::string& bytes)>;
+// The file operations a save is made of, so that a test can stop a save after any of them.
+class SaveFileSystem {
+public:
+    virtual ~SaveFileSystem() = default;
+    // Creates or empties `path` and writes all bytes to it, flushed to the disk.
+    virtual bool WriteFlushed(const std::string& path, const std::string& bytes) = 0;
+    virtual bool Read(const std::string& path, std::string& bytes) = 0;
+    // Replaces `to` by `from` in one step.
+    virtual bool Rename(const std::string& from, const std::string& to) = 0;
+    // True when the file is gone (also when it never was there).
+    virtual bool Remove(const std::string& path) = 0;
+    // Makes the renames within the folder durable.
+    virtual bool SyncFolder(const std::string& folder) = 0;
+};
+
+// The files on disk.
+SaveFileSystem& DiskSaveFiles();
+
+// While a save runs its new files stand beside the pair as name.KVW.tmp and name.LOG.tmp.
+inline constexpr const char* kSavingSuffix = ".tmp";
 
 // The folder of saved games (Game::folders.savedGames), ending in "/".
 std::string SavedGameFolder(const Game& g);
@@ -24,12 +40,17 @@ std::string SavedGameFolder(const Game& g);
 // placed in SavedGameFolder(g). "" when no file name is left.
 std::string SaveTargetBase(const Game& g, const std::string& name);
 
-// Saves the game and the message-log lines as name.KVW and name.LOG. The timed save
-// ("TIMESAVE") leaves GameChanged as it is; any other successful save clears it. A failure is
-// reported to the player, keeps the previous files whole and leaves GameChanged unchanged.
-// Returns true when both files were written.
+// Saves the game and the message-log lines as name.KVW and name.LOG. Both new files are
+// written completely and flushed, and the new game file is read back and read as a load reads
+// it, before either replaces its old file; the folder is synced after the two renames. So a
+// failure, or the program ending during a save, leaves the previous pair whole, unless it ends
+// between the two renames (then the new game file stands beside the previous log). What an
+// ended save left (its .tmp files) is removed by the next save or load of the name.
+// The timed save ("TIMESAVE") leaves GameChanged as it is; any other successful save clears
+// it. A failure is reported to the player and leaves GameChanged unchanged. Returns true when
+// both files were written. `files` defaults to DiskSaveFiles().
 bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& logLines,
-              const SaveFileWriter& writer = {});
+              SaveFileSystem* files = nullptr);
 
 // Loads a saved game (".KVW" is added when the last four characters of the file name hold no
 // "."; a name without a folder is looked up in SavedGameFolder(g)). The state is reset first; a
@@ -37,6 +58,7 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
 // message, and a file of a newer version with the error sound only: the reset state stays,
 // GameFileName stays empty, no game is running and false is returned. On success the message
 // log is replaced by the lines of name.LOG (also returned through `logLines` when given).
+// What an ended save of the name left is removed first.
 bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines = nullptr);
 
 // Tells the player (error sound and one notice) that a saved-game file could not be read or

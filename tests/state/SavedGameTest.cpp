@@ -207,32 +207,192 @@ TEST(SaveGame, NamesDropTheStarAndCutOnlyTheFileName) {
     EXPECT_TRUE(a.tg.host.notices.empty());
 }
 
+// The disk, with one kind of operation failing: "write KVW", "write LOG", "read" (the game
+// file reads back changed), "rename KVW", "rename LOG" or "sync".
+class FailingFiles : public SaveFileSystem {
+public:
+    explicit FailingFiles(std::string failing) : failing_(std::move(failing)) {}
+    bool WriteFlushed(const std::string& path, const std::string& bytes) override {
+        if (Fails("write", path)) {
+            WriteAll(path, bytes.substr(0, bytes.size() / 2));
+            return false;
+        }
+        return DiskSaveFiles().WriteFlushed(path, bytes);
+    }
+    bool Read(const std::string& path, std::string& bytes) override {
+        const bool ok = DiskSaveFiles().Read(path, bytes);
+        if (failing_ == "read" && !bytes.empty()) bytes[bytes.size() / 2] ^= 1;
+        return ok;
+    }
+    bool Rename(const std::string& from, const std::string& to) override {
+        return !Fails("rename", to) && DiskSaveFiles().Rename(from, to);
+    }
+    bool Remove(const std::string& path) override { return DiskSaveFiles().Remove(path); }
+    bool SyncFolder(const std::string& folder) override { return failing_ != "sync" && DiskSaveFiles().SyncFolder(folder); }
+
+private:
+    bool Fails(const std::string& op, const std::string& path) const {
+        const std::string kind = path.find(".KVW") != std::string::npos ? "KVW" : "LOG";
+        return failing_ == op + " " + kind;
+    }
+    std::string failing_;
+};
+
+bool LeftoversOf(const std::string& base) {
+    return std::filesystem::exists(base + ".KVW" + kSavingSuffix) || std::filesystem::exists(base + ".LOG" + kSavingSuffix);
+}
+
 TEST(SaveGame, AFailedSaveKeepsThePreviousFilesWhole) {
+    struct Case {
+        const char* failing;
+        const char* reported;  // the file named to the player
+        bool gameReplaced;     // only a failure after the first rename cannot keep the old game
+    };
+    const Case cases[] = {
+        {"write KVW", "KVW", false}, {"read", "KVW", false},       {"write LOG", "LOG", false},
+        {"rename KVW", "KVW", false}, {"rename LOG", "LOG", true}, {"sync", "KVW", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failing);
+        ScratchFolder dir;
+        SaveGame_ a(dir);
+        savetest::FillKnownState(a.tg.game.st);
+        const std::string base = dir.Path() + "keep";
+        ASSERT_TRUE(SaveGame(a.tg.game, base, {"old log"}));
+        const std::string oldGame = ReadAll(base + ".KVW");
+
+        a.tg.game.st.ShipEnergy = 1;
+        a.tg.game.st.GameChanged = kTrue;
+        FailingFiles files(c.failing);
+        EXPECT_FALSE(SaveGame(a.tg.game, base, {"new log"}, &files));
+        EXPECT_EQ(ReadAll(base + ".KVW") == oldGame, !c.gameReplaced);
+        if (std::string(c.failing) != "sync") {
+            EXPECT_EQ(ReadAll(base + ".LOG"), "old log\r\n");
+        }
+        EXPECT_FALSE(LeftoversOf(base));
+        EXPECT_TRUE(a.tg.game.st.GameChanged);
+        ASSERT_EQ(a.tg.host.notices.size(), 1u);
+        EXPECT_EQ(a.tg.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + base + "." + c.reported);
+    }
+}
+
+TEST(SaveGame, NeverWritesAGameItCannotLoadNorPastAFolderInTheWay) {
     ScratchFolder dir;
     SaveGame_ a(dir);
     savetest::FillKnownState(a.tg.game.st);
-    ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "keep", {"old log"}));
-    const std::string oldGame = ReadAll(dir.Path() + "keep.KVW");
+    const std::string base = dir.Path() + "odd";
+    ASSERT_TRUE(SaveGame(a.tg.game, base, {"old log"}));
+    const std::string oldGame = ReadAll(base + ".KVW");
 
-    // A writer that dies half-way through the game file.
-    a.tg.game.st.ShipEnergy = 1;
+    // A quadrant with five star systems: the reader refuses such a galaxy.
+    a.tg.game.st.Galaxy[2][2] = 5;
     a.tg.game.st.GameChanged = kTrue;
-    auto dying = [&](const std::string& path, const std::string& bytes) {
-        WriteAll(path + ".partial", bytes.substr(0, bytes.size() / 2));
-        return false;
-    };
-    EXPECT_FALSE(SaveGame(a.tg.game, dir.Path() + "keep", {"new log"}, dying));
-    EXPECT_EQ(ReadAll(dir.Path() + "keep.KVW"), oldGame);
-    EXPECT_EQ(ReadAll(dir.Path() + "keep.LOG"), "old log\r\n");
+    EXPECT_FALSE(SaveGame(a.tg.game, base, {"new log"}));
+    EXPECT_EQ(ReadAll(base + ".KVW"), oldGame);
+    EXPECT_EQ(ReadAll(base + ".LOG"), "old log\r\n");
+    EXPECT_FALSE(LeftoversOf(base));
     EXPECT_TRUE(a.tg.game.st.GameChanged);
-    ASSERT_EQ(a.tg.host.notices.size(), 1u);
-    EXPECT_EQ(a.tg.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Path() + "keep.KVW");
+    EXPECT_EQ(a.tg.host.notices.back(), "<KVMAIN0005><KVMAIN0071>\r\n" + base + ".KVW");
 
-    // A log that cannot be replaced (a folder stands in its place): reported, still unsaved.
+    // A log that cannot be replaced (a folder stands in its place): nothing is written.
+    a.tg.game.st.Galaxy[2][2] = 0;
     std::filesystem::create_directories(dir.Path() + "blocked.LOG");
     EXPECT_FALSE(SaveGame(a.tg.game, dir.Path() + "blocked", {"x"}));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "blocked.KVW"));
     EXPECT_TRUE(a.tg.game.st.GameChanged);
     EXPECT_EQ(a.tg.host.notices.back(), "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Path() + "blocked.LOG");
+}
+
+// Stands for the program being ended: no handler of the save catches it.
+struct Killed {};
+
+// The disk, with the program ended at operation number `killAt` (from 0): a write ends
+// half-way through its bytes, any other operation ends before it is done.
+class KilledFiles : public SaveFileSystem {
+public:
+    explicit KilledFiles(int killAt) : killAt_(killAt) {}
+    bool WriteFlushed(const std::string& path, const std::string& bytes) override {
+        if (Step("write", path)) {
+            WriteAll(path, bytes.substr(0, bytes.size() / 2));
+            throw Killed{};
+        }
+        return DiskSaveFiles().WriteFlushed(path, bytes);
+    }
+    bool Read(const std::string& path, std::string& bytes) override {
+        if (Step("read", path)) throw Killed{};
+        return DiskSaveFiles().Read(path, bytes);
+    }
+    bool Rename(const std::string& from, const std::string& to) override {
+        if (Step("rename", from)) throw Killed{};
+        return DiskSaveFiles().Rename(from, to);
+    }
+    bool Remove(const std::string& path) override {
+        if (Step("remove", path)) throw Killed{};
+        return DiskSaveFiles().Remove(path);
+    }
+    bool SyncFolder(const std::string& folder) override {
+        if (Step("sync", "")) throw Killed{};
+        return DiskSaveFiles().SyncFolder(folder);
+    }
+    std::vector<std::string> ops;
+
+private:
+    bool Step(const std::string& op, const std::string& path) {
+        ops.push_back(path.empty() ? op : op + " " + path.substr(path.find_last_of('/') + 1));
+        return static_cast<int>(ops.size()) - 1 == killAt_;
+    }
+    int killAt_;
+};
+
+TEST(SaveGame, ASaveKilledAtAnyStepLeavesAWholePairAndIsClearedNextTime) {
+    ScratchFolder dir;
+    const std::string base = dir.Path() + "durable";
+    // The bytes of the old and the new game, and the steps of a save that runs through.
+    std::string oldGame, newGame;
+    KilledFiles whole(-1);
+    {
+        SaveGame_ a(dir);
+        savetest::FillKnownState(a.tg.game.st);
+        ASSERT_TRUE(SaveGame(a.tg.game, base, {"old"}));
+        oldGame = ReadAll(base + ".KVW");
+        a.tg.game.st.ShipEnergy = 1;
+        ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "new", {"new"}, &whole));
+        newGame = ReadAll(dir.Path() + "new.KVW");
+    }
+    ASSERT_EQ(whole.ops, (std::vector<std::string>{"remove new.LOG.tmp", "remove new.KVW.tmp", "write new.KVW.tmp",
+                                                   "read new.KVW.tmp", "write new.LOG.tmp", "rename new.KVW.tmp",
+                                                   "rename new.LOG.tmp", "sync"}));
+    const int renameGame = 5, renameLog = 6;
+
+    for (int k = 0; k < static_cast<int>(whole.ops.size()); ++k) {
+        for (bool thenLoad : {false, true}) {
+            SCOPED_TRACE(whole.ops[static_cast<size_t>(k)] + (thenLoad ? ", then a load" : ", then a save"));
+            WriteAll(base + ".KVW", oldGame);
+            WriteAll(base + ".LOG", "old\r\n");
+            SaveGame_ b(dir);
+            savetest::FillKnownState(b.tg.game.st);
+            b.tg.game.st.ShipEnergy = 1;
+            KilledFiles killed(k);
+            EXPECT_THROW(SaveGame(b.tg.game, base, {"new"}, &killed), Killed);
+
+            // Old pair, new pair, or (killed between the renames) the new game beside the old log.
+            EXPECT_EQ(ReadAll(base + ".KVW"), k > renameGame ? newGame : oldGame);
+            EXPECT_EQ(ReadAll(base + ".LOG"), k > renameLog ? "new\r\n" : "old\r\n");
+            EXPECT_EQ(LeftoversOf(base), k >= 2 && k <= renameLog);  // from the first write on
+
+            SaveGame_ c(dir);
+            if (thenLoad) {
+                EXPECT_TRUE(LoadGame(c.tg.game, base));
+                EXPECT_EQ(c.tg.game.st.ShipEnergy, k > renameGame ? 1 : 14321);
+            } else {
+                savetest::FillKnownState(c.tg.game.st);
+                EXPECT_TRUE(SaveGame(c.tg.game, base, {"again"}));
+                EXPECT_EQ(ReadAll(base + ".LOG"), "again\r\n");
+            }
+            EXPECT_FALSE(LeftoversOf(base));
+            EXPECT_TRUE(c.tg.host.notices.empty());
+        }
+    }
 }
 
 // Plain text of a hand-written fixture, stored as a game file.
