@@ -84,6 +84,17 @@ std::string FileText(const std::string& utf8) {
     return t;
 }
 
+// A text item in double quotes, with every quote inside it doubled, so that a text holding
+// quotes and commas reads back exactly. (Older versions wrote the quotes as they stood.)
+std::string Quoted(std::string_view text) {
+    std::string q = "\"";
+    for (char c : text) {
+        if (c == '"') q += '"';
+        q += c;
+    }
+    return q + "\"";
+}
+
 class PlainWriter {
 public:
     template <typename... T>
@@ -108,7 +119,7 @@ private:
     void Item(bool& first, float v) { Sep(first); out += FloatText(v); }
     void Item(bool& first, double v) { Sep(first); out += DoubleText(v); }
     void Item(bool& first, bool v) { Sep(first); out += v ? "#TRUE#" : "#FALSE#"; }
-    void Item(bool& first, const std::string& v) { Sep(first); out += "\"" + FileText(v) + "\""; }
+    void Item(bool& first, const std::string& v) { Sep(first); out += Quoted(FileText(v)); }
 };
 
 // A number as printed into a star-system line: a blank (or "-") before, a blank after.
@@ -117,7 +128,7 @@ std::string Printed(long long v) { return Str(v) + " "; }
 std::string StarSystemLine(const SolarSystemRecord& rec) {
     std::string name = FileText(rec.Name);
     name.resize(20, ' ');
-    std::string line = "\"" + name + "\",\"" + FileText(rec.DescriptorName) + "\",";
+    std::string line = Quoted(name) + "," + Quoted(FileText(rec.DescriptorName)) + ",";
     line += Printed(rec.PlanetCount) + "," + Printed(rec.SystemValue2) + "," + Printed(rec.SectorRow) +
             "," + Printed(rec.SectorCol) + "," + Printed(rec.SystemValue3);
     for (const PlanetEntry& p : rec.Planets) {
@@ -146,10 +157,38 @@ struct Field {
     bool quoted = false;
 };
 
-// Splits a line of comma-separated items. A quoted item runs to the quote that is followed by
-// a comma or the end of the line, and the line's last item (the `expected`-th) to the last
-// quote of the line, so quotes inside a text do not end it. False when a quoted item is not
-// closed.
+// The text between two quotes, with each doubled quote read as one (unless `doubled` is
+// false: the quotes as older versions wrote them).
+std::string Unquoted(std::string_view inner, bool doubled = true) {
+    std::string t;
+    for (size_t j = 0; j < inner.size(); ++j) {
+        t += inner[j];
+        if (doubled && inner[j] == '"' && j + 1 < inner.size() && inner[j + 1] == '"') ++j;
+    }
+    return t;
+}
+
+// The closing quote of the quoted item that opens at line[open]: the first quote that is
+// neither doubled nor followed by anything but blanks before a comma or the end of the line.
+// A lone quote inside the text (as older versions wrote them) belongs to the text. npos when
+// the item is not closed.
+size_t ClosingQuote(std::string_view line, size_t open, bool doubled = true) {
+    for (size_t j = open + 1; j < line.size(); ++j) {
+        if (line[j] != '"') continue;
+        if (doubled && j + 1 < line.size() && line[j + 1] == '"') {
+            ++j;
+            continue;
+        }
+        size_t k = j + 1;
+        while (k < line.size() && line[k] == ' ') ++k;
+        if (k == line.size() || line[k] == ',') return j;
+    }
+    return std::string_view::npos;
+}
+
+// Splits a line of comma-separated items. The line's last item (the `expected`-th), when
+// quoted, runs to the last quote of the line, so that a text written by an older version
+// with a quote and a comma inside still reads. False when a quoted item is not closed.
 bool SplitFields(std::string_view line, size_t expected, std::vector<Field>& out) {
     out.clear();
     size_t i = 0;
@@ -162,17 +201,9 @@ bool SplitFields(std::string_view line, size_t expected, std::vector<Field>& out
                 size_t last = line.find_last_not_of(' ');
                 if (last > i && line[last] == '"') close = last;
             }
-            for (size_t j = i + 1; close == std::string_view::npos && j < line.size(); ++j) {
-                if (line[j] != '"') continue;
-                size_t k = j + 1;
-                while (k < line.size() && line[k] == ' ') ++k;
-                if (k == line.size() || line[k] == ',') {
-                    close = j;
-                    break;
-                }
-            }
+            if (close == std::string_view::npos) close = ClosingQuote(line, i);
             if (close == std::string_view::npos) return false;
-            f.text = std::string(line.substr(i + 1, close - i - 1));
+            f.text = Unquoted(line.substr(i + 1, close - i - 1));
             f.quoted = true;
             i = close + 1;
             while (i < line.size() && line[i] == ' ') ++i;
@@ -335,22 +366,19 @@ private:
     std::vector<Field> f_;
 };
 
-// A quoted text at the start of `rest` that ends at a quote followed by a comma; `rest` is
-// left after that comma.
-bool TakeQuoted(std::string_view& rest, std::string& out) {
+// A quoted text at the start of `rest` that is followed by a comma; `rest` is left after
+// that comma.
+bool TakeQuoted(std::string_view& rest, std::string& out, bool doubled) {
     rest = Trim(rest);
     if (rest.empty() || rest.front() != '"') return false;
-    for (size_t j = 1; j < rest.size(); ++j) {
-        if (rest[j] != '"') continue;
-        size_t k = j + 1;
-        while (k < rest.size() && rest[k] == ' ') ++k;
-        if (k < rest.size() && rest[k] == ',') {
-            out = std::string(rest.substr(1, j - 1));
-            rest.remove_prefix(k + 1);
-            return true;
-        }
-    }
-    return false;
+    const size_t close = ClosingQuote(rest, 0, doubled);
+    if (close == std::string_view::npos) return false;
+    size_t k = close + 1;
+    while (k < rest.size() && rest[k] == ' ') ++k;
+    if (k == rest.size()) return false;
+    out = Unquoted(rest.substr(1, close - 1), doubled);
+    rest.remove_prefix(k + 1);
+    return true;
 }
 
 // The next comma-separated field of `rest`; false when none is left.
@@ -363,11 +391,14 @@ bool TakeField(std::string_view& rest, std::string_view& field, bool& more) {
     return true;
 }
 
-bool ReadStarSystemLine(std::string_view line, const SavedGameVersion& ver, SolarSystemRecord& rec) {
+// Reads a star-system line; with `doubled` false its texts are read with their quotes as
+// older versions wrote them (a name ending in a quote then ends in two).
+bool ReadStarSystemLine(std::string_view line, const SavedGameVersion& ver, SolarSystemRecord& rec,
+                        bool doubled) {
     std::string_view rest = line;
     std::string name, desc;
-    if (!TakeQuoted(rest, name)) return false;
-    if (ver.AtLeast(1220) && !TakeQuoted(rest, desc)) return false;
+    if (!TakeQuoted(rest, name, doubled)) return false;
+    if (ver.AtLeast(1220) && !TakeQuoted(rest, desc, doubled)) return false;
     name.resize(20, ' ');
     rec.Name = Cp1252ToUtf8(name);
     rec.DescriptorName = Cp1252ToUtf8(desc);
@@ -610,7 +641,9 @@ bool ReadItems(GameState& st, Source& in, const SavedGameVersion& ver) {
         for (int c = 1; c <= 8; ++c)
             for (int n = 1; n <= StarCount(st.Galaxy[r][c]); ++n) {
                 std::string_view line = in.TakeRaw();
-                if (!in.ok || !ReadStarSystemLine(line, ver, st.StarSystem(r, c, n))) return in.Fail();
+                SolarSystemRecord& rec = st.StarSystem(r, c, n);
+                if (!in.ok || !(ReadStarSystemLine(line, ver, rec, true) || ReadStarSystemLine(line, ver, rec, false)))
+                    return in.Fail();
             }
     // 21.
     if (v13) {

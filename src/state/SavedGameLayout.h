@@ -2,6 +2,9 @@
 // The text layout of a saved game, without any file: the plain text of a state as the
 // program's own version writes it, and the reading of a plain text of any known version into
 // a state. The stored ".KVW" holds this text with every byte c turned into 255 - c.
+// Texts stand in double quotes with every quote inside them doubled, so that any text reads
+// back as it was; the texts of older versions, whose quotes stood as they were, still read.
+// A line end inside a text is written as a blank.
 #include <string>
 #include <string_view>
 

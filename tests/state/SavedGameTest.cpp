@@ -124,7 +124,7 @@ TEST(SaveGame, ItemsStandInTheirPlaces) {
     EXPECT_EQ(lines[457], "1000");                                       // ColorTable 1
     EXPECT_EQ(from(464, 2), (std::vector<std::string>{"-1", "0"}));      // ZarvoniFlags 1, 2
     EXPECT_EQ(lines[474], "50");                                         // CloakedEnergy 1
-    EXPECT_EQ(lines[479], "\"Kapit\xE4n \"Ace\", Esq.\"");
+    EXPECT_EQ(lines[479], "\"Kapit\xE4n \"\"Ace\"\", Esq.\"");  // quotes inside a text doubled
     EXPECT_EQ(lines[480].substr(0, 9), "\"Sys 1-1 ");
     EXPECT_EQ(lines[500], "#FALSE#");
 }
