@@ -14,6 +14,17 @@ namespace {
 using savetest::ReadAll;
 using savetest::ScratchFolder;
 
+// Counts the look-ups in the store.
+class CountingStore : public MemorySettingsStore {
+public:
+    std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                           const std::string& def = "") const override {
+        ++reads;
+        return MemorySettingsStore::GetSetting(app, section, key, def);
+    }
+    mutable size_t reads = 0;
+};
+
 struct TempGame {
     TempGame(const ScratchFolder& dir, const std::string& config) : rng(3), game(rng, settings, host, dir.Folders()) {
         game.lang.UseTexts({});
@@ -23,7 +34,7 @@ struct TempGame {
     void Store(const std::string& key, const std::string& value) {
         settings.SaveSetting(kTempSavesApp, game.st.ConfigName, key, value);
     }
-    MemorySettingsStore settings;
+    CountingStore settings;
     test::RecordingHost host;
     SeededRandom rng;
     Game game;
@@ -60,6 +71,41 @@ TEST(TempSaves, NoCopyWritesNothing) {
         EXPECT_TRUE(t.host.events.empty());
     }
     EXPECT_FALSE(std::filesystem::exists(dir.Saves() + "Main Temp.KVW"));
+}
+
+TEST(TempSaves, CountsBeyondAnySaveAreRefusedAsBroken) {
+    struct Case {
+        const char* kvwLines;
+        const char* logLines;
+        TempSaveResult result;
+    };
+    const Case cases[] = {
+        {"1000000", "1", TempSaveResult::Broken},
+        {"1", "1000000", TempSaveResult::Broken},
+        {"65536", "0", TempSaveResult::Broken},
+        {"1E+300", "0", TempSaveResult::Broken},
+        {"1", "65535", TempSaveResult::Restored},  // a full message log
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.kvwLines) + " / " + c.logLines);
+        ScratchFolder dir;
+        TempGame t(dir, "Main");
+        t.Store("KVWLines", c.kvwLines);
+        t.Store("KVW1", "x");
+        t.Store("LOGLines", c.logLines);
+        EXPECT_EQ(RecoverTempSaves(t.game), c.result);
+        if (c.result == TempSaveResult::Broken) {
+            // Told as a file that cannot be read; nothing is written or looked up piece by piece.
+            ASSERT_EQ(t.host.notices.size(), 1u);
+            EXPECT_EQ(t.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Saves() + "Main Temp.KVW");
+            EXPECT_FALSE(std::filesystem::exists(dir.Saves() + "Main Temp.KVW"));
+            EXPECT_FALSE(std::filesystem::exists(dir.Saves() + "Main Temp.LOG"));
+            EXPECT_EQ(t.settings.reads, 2u);
+        } else {
+            EXPECT_TRUE(t.host.notices.empty());
+            EXPECT_EQ(ReadAll(dir.Saves() + "Main Temp.LOG").size(), 65535u * 2);
+        }
+    }
 }
 
 TEST(TempSaves, ARestoredCopyLoadsAsASavedGameUnderASafeName) {
