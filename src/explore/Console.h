@@ -1,7 +1,7 @@
 #pragma once
 // The exploration console frmSSControl: a visit to a star system, orbits, planet messages and
 // their scripts, planet combat, responses and the room map. Every procedure works on the
-// console's state (Game::console, explore/ConsoleState.h) and the game state; the windows call
+// console's state (Game::console, state/ConsoleState.h) and the game state; the windows call
 // the handlers and show the state.
 //
 // Planet message keys, read for the orbited planet from its descriptor or, as a fallback, from
@@ -16,7 +16,7 @@
 // "*code": conditions while a message is chosen, combat and state codes while it runs.
 #include <string>
 
-#include "explore/ConsoleState.h"
+#include "state/ConsoleState.h"
 
 namespace kv {
 

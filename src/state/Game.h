@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "explore/ConsoleState.h"
 #include "platform/SettingsStore.h"
 #include "state/BadWords.h"
+#include "state/ConsoleState.h"
 #include "state/Configs.h"
 #include "state/GameState.h"
 #include "state/NumberDialog.h"
