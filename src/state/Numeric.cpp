@@ -3,6 +3,8 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace kv {
@@ -142,6 +144,53 @@ std::string CStr(double x) {
     return s;
 }
 
+namespace {
+// A non-negative number as decimal digits: the integer part (at least one digit) and exactly
+// `decimals` digits after the point, rounded half away from zero.
+struct DecimalDigits {
+    std::string integer;
+    std::string fraction;
+};
+
+// Reads the 15 significant digits of a finite, non-negative `a`, moves the point `shift` places
+// to the right (2 for a percentage), and rounds to `decimals` places.
+DecimalDigits RoundedDigits(double a, int shift, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", a);  // "d.dddddddddddddde+XX"
+    const char* e = std::strchr(buf, 'e');
+    std::string digits(buf, 1);
+    digits.append(buf + 2, static_cast<size_t>(e - (buf + 2)));
+    long point = std::strtol(e + 1, nullptr, 10) + 1 + shift;  // integer digits before the point
+    if (point < 0) {
+        digits.insert(0, static_cast<size_t>(-point), '0');
+        point = 0;
+    }
+    if (static_cast<size_t>(point) > digits.size()) digits.append(static_cast<size_t>(point) - digits.size(), '0');
+    const size_t keep = static_cast<size_t>(point) + static_cast<size_t>(decimals);
+    bool roundUp = false;
+    if (digits.size() > keep) {
+        roundUp = digits[keep] >= '5';
+        digits.resize(keep);
+    } else {
+        digits.append(keep - digits.size(), '0');
+    }
+    if (roundUp) {
+        size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+        if (i == 0) {
+            digits.insert(0, 1, '1');
+            ++point;
+        } else {
+            ++digits[i - 1];
+        }
+    }
+    DecimalDigits out;
+    out.integer = point > 0 ? digits.substr(0, static_cast<size_t>(point)) : "0";
+    out.fraction = digits.substr(static_cast<size_t>(point));
+    return out;
+}
+}  // namespace
+
 std::string Format(double value, std::string_view pattern) {
     // Split the pattern into prefix literals, the numeric part and suffix literals.
     size_t first = pattern.find_first_of("0#.");
@@ -150,8 +199,6 @@ std::string Format(double value, std::string_view pattern) {
     std::string_view prefix = pattern.substr(0, first);
     std::string_view body = pattern.substr(first, last - first + 1);
     std::string_view suffix = pattern.substr(last + 1);
-    if (pattern.find('%') != std::string_view::npos) value *= 100.0;
-
     bool grouping = body.find(',') != std::string_view::npos;
     size_t dot = body.find('.');
     std::string_view intPat = dot == std::string_view::npos ? body : body.substr(0, dot);
@@ -164,43 +211,42 @@ std::string Format(double value, std::string_view pattern) {
         if (c == '0') fracMin = fracMax;
     }
 
-    bool negative = value < 0;
-    double a = std::fabs(value);
-    double scale = std::pow(10.0, fracMax);
-    // The scaled value as its 15-digit decimal text reads it (so 2.005 x 100, held as
-    // 200.4999..., counts as the half it stands for), then halves away from zero.
-    char digits15[64];
-    std::snprintf(digits15, sizeof digits15, "%.14e", a * scale);
-    double scaled = std::floor(std::strtod(digits15, nullptr) + 0.5);
-    double whole = std::floor(scaled / scale);
-    long long fracDigits = static_cast<long long>(scaled - whole * scale + 0.5);
-
-    char buf[400];  // room for the digits of any double
-    std::snprintf(buf, sizeof buf, "%.0f", whole);
-    std::string intText = buf;
-    if (intText == "0") intText = "";
-    while (static_cast<int>(intText.size()) < minInt) intText = "0" + intText;
-    if (grouping && intText.size() > 3) {
-        std::string g;
-        int n = 0;
-        for (auto it = intText.rbegin(); it != intText.rend(); ++it) {
-            if (n && n % 3 == 0) g = ',' + g;
-            g = *it + g;
-            ++n;
+    const bool negative = value < 0;
+    const bool percent = pattern.find('%') != std::string_view::npos;
+    std::string intText, fracText;
+    bool nonZero = false;
+    if (!std::isfinite(value)) {
+        // No digits to show: the number's name stands in their place.
+        intText = std::isnan(value) ? "NaN" : "Infinity";
+        nonZero = true;
+    } else {
+        // The value's 15 significant digits, rounded in decimal, so that no size of number or of
+        // pattern can overflow: 2.005 (held as 2.00499...) reads as the half it stands for,
+        // and 1.8E+306 gives all of its 307 integer digits.
+        DecimalDigits d = RoundedDigits(std::fabs(value), percent ? 2 : 0, fracMax);
+        intText = std::move(d.integer);
+        fracText = std::move(d.fraction);
+        nonZero = intText.find_first_not_of('0') != std::string::npos ||
+                  fracText.find_first_not_of('0') != std::string::npos;
+        intText.erase(0, std::min(intText.find_first_not_of('0'), intText.size()));
+        while (static_cast<int>(intText.size()) < minInt) intText = "0" + intText;
+        if (grouping && intText.size() > 3) {
+            std::string g;
+            int n = 0;
+            for (auto it = intText.rbegin(); it != intText.rend(); ++it) {
+                if (n && n % 3 == 0) g = ',' + g;
+                g = *it + g;
+                ++n;
+            }
+            intText = g;
         }
-        intText = g;
-    }
-    std::string fracText;
-    if (fracMax > 0) {
-        std::snprintf(buf, sizeof buf, "%0*lld", fracMax, fracDigits);
-        fracText = buf;
         while (static_cast<int>(fracText.size()) > fracMin && fracText.back() == '0') fracText.pop_back();
     }
     std::string out;
-    if (negative && (whole != 0 || fracDigits != 0)) out += '-';
+    if (negative && nonZero) out += '-';
     out += prefix;
     out += intText;
-    if (dot != std::string_view::npos) {
+    if (dot != std::string_view::npos && std::isfinite(value)) {
         if (!fracText.empty() || fracMin > 0 || fracPat.empty()) out += '.';
         out += fracText;
     }

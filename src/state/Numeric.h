@@ -40,7 +40,10 @@ std::string CStr(double x);
 
 // Formats a number with a digit pattern: "0" a digit always shown, "#" a digit shown when
 // significant, "." the decimal point, "," thousands grouping, "%" multiplies by 100 and shows
-// a percent sign; any other character is copied. Halves round away from zero.
+// a percent sign; any other character is copied. Halves round away from zero. The number's 15
+// significant digits are shown, so a number too large for the pattern still shows all of its
+// integer digits (zeros past the fifteenth); a NaN shows as "NaN", an infinity as "Infinity"
+// or "-Infinity".
 // Examples: Format(3.14159, "0.00") = "3.14"; Format(5, "00") = "05"; Format(1234, "#,##0")
 // = "1,234"; Format(0.5, "0%") = "50%".
 std::string Format(double value, std::string_view pattern);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "state/Numeric.h"
 
@@ -64,6 +66,29 @@ TEST(Numeric, FormatAppliesDigitPatterns) {
         // Large whole numbers keep every digit.
         {1e9, "0", "1000000000"}, {2147483647, "#,##0", "2,147,483,647"}, {123456.5, "0", "123457"},
         {99999.994, "0.00", "99999.99"},
+        // Rounding carries through every digit.
+        {9.995, "0.00", "10.00"}, {-0.5, "0", "-1"}, {0.999, "#.##", "1"}, {0.004, "0.00%", "0.40%"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Format(c.v, c.pattern), c.text) << c.v << " " << c.pattern;
+}
+
+TEST(Numeric, FormatShowsNumbersTooLargeForThePatternInFull) {
+    const std::string zeros305(305, '0');
+    struct Case { double v; const char* pattern; std::string text; };
+    const Case cases[] = {
+        {1.8e306, "0.00", "18" + zeros305 + ".00"},
+        {-1.8e306, "0.00", "-18" + zeros305 + ".00"},
+        {1.8e306, "0%", "18" + zeros305 + "00%"},  // a hundred times it lies past the largest double
+        {std::numeric_limits<double>::max(), "0", "179769313486232" + std::string(294, '0')},
+        {1e20, "#,##0.0", "100,000,000,000,000,000,000.0"},
+        {12345678901234567.0, "0", "12345678901234600"},  // 15 significant digits, then zeros
+        {1.5, "0.00000000000000000000", "1.50000000000000000000"},  // more decimals than a long holds
+        {5e-324, "0.00", "0.00"},
+        {-5e-324, "0.00", "0.00"},
+        {std::nan(""), "0.00", "NaN"},
+        {std::numeric_limits<double>::infinity(), "0.00", "Infinity"},
+        {-std::numeric_limits<double>::infinity(), "#,##0", "-Infinity"},
+        {std::numeric_limits<double>::infinity(), "Sector 0%", "Sector Infinity%"},
     };
     for (const auto& c : cases) EXPECT_EQ(Format(c.v, c.pattern), c.text) << c.v << " " << c.pattern;
 }
