@@ -11,6 +11,7 @@
 #include "explore/SolarSystemFiles.h"
 #include "explore/Verify.h"
 #include "platform/Files.h"
+#include "platform/Strings.h"
 
 namespace {
 
@@ -24,17 +25,12 @@ void Usage() {
                  "Checks or writes the ;Mark= line of descriptor (.ssd), SOLARSYS.TXT and planet message files.\n");
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // Lists the clamped values, and for the star-system list how many systems it holds.
 void ReportValues(const std::string& path) {
     for (const kv::DataNote& n : kv::CheckDataFileValues(path))
         std::printf("%s:%d: %s\n", n.file.c_str(), n.line, n.text.c_str());
     const size_t slash = path.find_last_of('/');
-    if (Lower(slash == std::string::npos ? path : path.substr(slash + 1)) != "solarsys.txt") return;
+    if (kv::LowerCase(slash == std::string::npos ? path : path.substr(slash + 1)) != "solarsys.txt") return;
     kv::StarSystemListReader reader;
     if (!reader.Open(path)) return;
     int count = 0;

@@ -1,8 +1,8 @@
 #pragma once
 // Text helpers of the exploration console's scripts (internal to src/explore).
-#include <cctype>
 #include <string>
 
+#include "platform/Strings.h"
 #include "state/Game.h"
 
 namespace kv::console {
@@ -14,14 +14,11 @@ inline std::string Trim(const std::string& s) {
     return s.substr(a, s.find_last_not_of(' ') - a + 1);
 }
 
-// ASCII letters in upper case.
-inline std::string UCase(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
+// The text in upper case (the letters of the game's character set; the length stays the same).
+inline std::string UCase(const std::string& s) { return UpperCase(s); }
 
-// Position of the first occurrence of what in s, ASCII letters compared without regard to
-// case; npos when none (or when what is empty).
+// Position of the first occurrence of what in s, letters compared without regard to case;
+// npos when none (or when what is empty).
 inline size_t FindNoCase(const std::string& s, const std::string& what) {
     if (what.empty()) return std::string::npos;
     return UCase(s).find(UCase(what));

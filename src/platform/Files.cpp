@@ -10,12 +10,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/Strings.h"
+
 namespace fs = std::filesystem;
 
 namespace kv {
 namespace {
-
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 std::string EnvFolder(const std::function<const char*(const char*)>& env, const char* var,
                       const char* fallbackUnderHome) {
@@ -33,10 +33,12 @@ std::string EnvFolder(const std::function<const char*(const char*)>& env, const 
 
 }  // namespace
 
-bool WildcardMatch(const std::string& pattern, const std::string& name) {
+bool WildcardMatch(const std::string& patternText, const std::string& nameText) {
+    const std::string pattern = LowerCase(patternText);
+    const std::string name = LowerCase(nameText);
     size_t p = 0, n = 0, star = std::string::npos, mark = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == '*') {

@@ -1,4 +1,3 @@
-#include "platform/Strings.h"
 #include "platform/Profile.h"
 
 #include <sys/stat.h>
@@ -8,6 +7,9 @@
 #include <fstream>
 #include <mutex>
 #include <sstream>
+
+#include "platform/Codepage.h"
+#include "platform/Strings.h"
 
 namespace kv {
 namespace {
@@ -20,6 +22,10 @@ std::string Trim(const std::string& s) {
     while (e > b && IsBlank(s[e - 1])) --e;
     return s.substr(b, e - b);
 }
+
+// A section or key name of the file (Windows-1252) as the index holds it: in lower case, as
+// UTF-8, so that it meets the names callers ask for (program text, UTF-8) folded alike.
+std::string FoldFileName(const std::string& cp1252) { return LowerCase(Cp1252ToUtf8(cp1252)); }
 
 struct CacheEntry {
     off_t size = -1;
@@ -49,10 +55,11 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
             size_t close = t.find(']');
             std::string name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             // Only the first section of a name is read; the lines of a repeated one are not.
-            auto it = pf.sectionIndex_.find(LowerCase(name));
+            const std::string folded = FoldFileName(name);
+            auto it = pf.sectionIndex_.find(folded);
             if (it == pf.sectionIndex_.end()) {
                 pf.sections_.push_back(Section{name, {}, {}});
-                pf.sectionIndex_[LowerCase(name)] = pf.sections_.size() - 1;
+                pf.sectionIndex_[folded] = pf.sections_.size() - 1;
                 current = &pf.sections_.back();
             } else {
                 current = nullptr;
@@ -64,14 +71,14 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
         if (eq == std::string::npos) {
             // A key with no text: it reads as missing, and as the first occurrence it hides a
             // later line of the same key.
-            current->index.emplace(LowerCase(t), kNoText);
+            current->index.emplace(FoldFileName(t), kNoText);
             continue;
         }
         std::string key = Trim(t.substr(0, eq));
         std::string text = Trim(t.substr(eq + 1));
         if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
             text = text.substr(1, text.size() - 2);
-        std::string folded = LowerCase(key);
+        std::string folded = FoldFileName(key);
         if (current->index.count(folded)) continue;  // the first occurrence counts
         current->entries.emplace_back(key, text);
         current->index[folded] = current->entries.size() - 1;

@@ -6,7 +6,9 @@
 // of a name is read; a line without "=" names a key with no text, which reads as missing.
 //
 // Texts are returned as the bytes stored in the file (the game's files are single-byte
-// Windows-1252); callers decode them with Cp1252ToUtf8.
+// Windows-1252); callers decode them with Cp1252ToUtf8. The section and key names a caller
+// asks for are UTF-8 text, and match the file's names letter for letter without regard to
+// case ("[Été]" answers "ÉTÉ").
 //
 // Parsed files are cached by path, size, modification time and inode, so repeated lookups do
 // not re-read the file, yet a file changed on disk is read afresh.

@@ -1,18 +1,12 @@
 #include "scores/HTML.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/Codepage.h"
+#include "platform/Strings.h"
 
 namespace kv {
 namespace {
-
-std::string UpperCase(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
 
 // Characters of a UTF-8 text (continuation bytes are not counted).
 size_t CharCount(std::string_view s) {

@@ -1,18 +1,8 @@
 #include "state/BadWords.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/Strings.h"
 
 namespace kv {
-namespace {
-
-std::string UpperCase(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
-}  // namespace
 
 void BadWordList::AddBadWord(const std::string& word) {
     if (!word.empty()) words_.push_back(UpperCase(word));

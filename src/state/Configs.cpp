@@ -1,8 +1,8 @@
 #include "state/Configs.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/Strings.h"
 #include "state/Game.h"
 #include "state/LegacyImport.h"
 #include "state/Numeric.h"
@@ -20,11 +20,7 @@ int CountOf(const std::string& text) {
     return static_cast<int>(n);
 }
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
+bool SameIgnoringCase(const std::string& a, const std::string& b) { return LowerCase(a) == LowerCase(b); }
 
 void AddToBoxes(Game& g, const std::string& name) {
     g.configNames.menuNames.push_back(name);

@@ -12,6 +12,7 @@
 
 #include "platform/Codepage.h"
 #include "platform/Files.h"
+#include "platform/Strings.h"
 #include "state/Notes.h"
 #include "state/Reset.h"
 #include "state/ShipValues.h"
@@ -22,11 +23,6 @@ namespace {
 const char* const kSaveSource = "KVMAIN : SaveGame";
 const char* const kLoadSource = "KVMAIN : LoadGame";
 constexpr int kInternalError = 51;
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // The path of an existing file: as given, or the one in its folder whose name differs only
 // in letter case.
@@ -277,7 +273,7 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
         } else {
             g.st.GameFileName = fileName;
             saved = true;
-            if (Upper(shown) != "TIMESAVE") g.st.GameChanged = 0;
+            if (UpperCase(shown) != "TIMESAVE") g.st.GameChanged = 0;
         }
     } catch (const std::exception&) {
         ReportError(g, kInternalError, kSaveSource, step);

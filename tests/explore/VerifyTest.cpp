@@ -1,21 +1,15 @@
 // Verification marks: the checksum's reading of a line, stamping and verifying, the caches.
 #include <gtest/gtest.h>
 
-#include <cctype>
-
 #include "support/ExploreTestSupport.h"
 #include "explore/Verify.h"
 #include "platform/Files.h"
+#include "platform/Strings.h"
 
 namespace kv {
 namespace {
 
 using test::ScratchFolder;
-
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // Values pinned by hand-worked folds: "AB" stays below the overflow; "zzzz" overflows at its
 // fourth character and takes the reduced folds from there; the third is a small message file.
@@ -124,7 +118,7 @@ TEST_F(VerifyFileTest, TheMarkLineMustStandAsWritten) {
         {"  ;Mark=" + mark, false},         // a blank before the line
         {";mark=" + mark, false},           // another letter case
         {";MARK=" + mark, false},
-        {";Mark=" + Lower(mark), false},    // the mark itself is compared exactly
+        {";Mark=" + LowerCase(mark), false},    // the mark itself is compared exactly
         {";Mark=", false},
         {"", false},
     };

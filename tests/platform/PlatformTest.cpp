@@ -56,6 +56,7 @@ TEST(FindFile, WildcardRules) {
     EXPECT_TRUE(WildcardMatch("PLANET??.*", "planet07.png"));
     EXPECT_FALSE(WildcardMatch("PLANET??.*", "planet7.png"));
     EXPECT_TRUE(WildcardMatch("README.*", "readme"));
+    EXPECT_TRUE(WildcardMatch("ÉTÉ?.SSD", "été2.ssd"));  // accented letters match without case too
 }
 
 TEST(WriteFileAtomic, ReplacesWholeOrLeavesTheOldFile) {
@@ -107,6 +108,8 @@ TEST(MemorySettingsStore, NamesMatchWithoutCaseAndKeepSlashesApart) {
     s.SaveSetting("App", "Notes", "Mixed", "1");
     s.SaveSetting("app", "NOTES", "MIXED", "2");  // the same key, first spelling kept
     EXPECT_EQ(s.GetSetting("app\\configs", "JO", "sound"), "True");
+    s.SaveSetting("App", "Équipage", "Clé", "1");
+    EXPECT_EQ(s.GetSetting("app", "éQUIPAGE", "CLÉ"), "1");
     EXPECT_EQ(s.GetSetting("App\\Configs", "Jo/Ann", "Sound"), "False");
     EXPECT_EQ(s.GetSetting("App", "Notes", "a/b"), "slash");
     EXPECT_EQ(s.GetSetting("App", "Notes", "a\\b"), "backslash");
@@ -120,12 +123,14 @@ TEST(MemorySettingsStore, NamesMatchWithoutCaseAndKeepSlashesApart) {
 TEST(GetPrivateProfileString, GivesTheDefaultForWhatIsMissingAndCutsTheText) {
     TempDir d;
     d.Write("KESTRAVA.INI", "[Options]\r\nSound=\"True\"\r\nNul=ab" + std::string(1, '\0') + "cd\r\nBare\r\n"
-                            "Bare=hidden\r\nLong=" + std::string(300, 'x') + "\r\n[options]\r\nLater=x\r\n");
+                            "Bare=hidden\r\nLong=" + std::string(300, 'x') + "\r\n[options]\r\nLater=x\r\n"
+                            "[\xC9t\xE9]\r\nCl\xE9=oui\r\n");
     const std::string ini = d.path + "KESTRAVA.INI";
     struct Case { const char* section; const char* key; std::string text; };
     const Case cases[] = {
         {"OPTIONS", "sound", "True"},     {"Options", "Nul", "ab"},          {"Options", "Bare", "Not Used"},
         {"Options", "Long", std::string(254, 'x')}, {"Options", "Later", "Not Used"}, {"Other", "Sound", "Not Used"},
+        {"ÉTÉ", "clé", "oui"},  // names in the file are Windows-1252, names asked for UTF-8
     };
     for (const auto& c : cases) EXPECT_EQ(GetPrivateProfileString(c.section, c.key, "Not Used", ini), c.text) << c.key;
     EXPECT_EQ(GetPrivateProfileString("Options", "Sound", "Not Used", d.path + "missing.ini"), "Not Used");

@@ -68,6 +68,15 @@ TEST(HTML, AddedWordsAreMaskedLikeTheBuiltInOnesAndEmptyWordsAreIgnored) {
     EXPECT_EQ(list.BadWords().size(), 12u);
 }
 
+TEST(HTML, AddedWordsWithAccentedLettersAreMaskedWithoutRegardToCase) {
+    BadWordList list;
+    list.AddBadWord("Žrač");  // č lies outside the game's character set: it must match as it is
+    list.AddBadWord("sœur");
+    std::string text = "Le žRAč et la SŒUR";
+    EXPECT_TRUE(CensorText(list, text));
+    EXPECT_EQ(text, "Le **** et la ****");
+}
+
 TEST(HTML, BuildHTTPPostNeedsAHostAndAPath) {
     EXPECT_EQ(BuildHTTPPost("http://host/a/b", "x=1", "Agent/1"),
               "POST /a/b HTTP/1.0\nUser-Agent: Agent/1\nHost: host\nAccept: */*\n"

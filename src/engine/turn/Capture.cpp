@@ -1,22 +1,14 @@
 #include "engine/turn/Capture.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "engine/computer/Displays.h"
 #include "engine/tactical/ShortRangeScan.h"
 #include "engine/turn/Condition.h"
 #include "engine/turn/Time.h"
+#include "platform/Strings.h"
 #include "state/Numeric.h"
 
 namespace kv {
 namespace {
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 void LogLines(Game& g, std::initializer_list<std::string> lines) {
     for (const auto& line : lines) PrintOutput(g, line);
@@ -50,7 +42,7 @@ void Capture(Game& g) {
     PlaySound(g, "MESSAGE.WAV");
     const int n = static_cast<int>(Int(g.Rnd() * 5.0)) + 1;
     const std::string text = g.Text("KVGAME0111") + " " + CStr(static_cast<long long>(n)) + nl +
-                             g.Text("KVGAME0112") + nl + g.Text("KVGAME0113") + Upper(s.EnemyText) +
+                             g.Text("KVGAME0112") + nl + g.Text("KVGAME0113") + UpperCase(s.EnemyText) +
                              g.Text("KVGAME0114") + nl + g.Text("KVGAME0115") + nl;
     MessageIfEnabled(g, 11, text);
 
