@@ -1,11 +1,13 @@
 // Checks the shipped English language file line by line with the rules the lookup reads it by,
-// and that every key the game's foundation looks up is there.
+// that every key the game's foundation looks up is there, and that every key the source code
+// names literally is there.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iostream>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -13,17 +15,13 @@
 
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "platform/Strings.h"
 
 namespace {
 
 const std::string kEnglishFile = std::string(KESTRAVA_DATA_DIR) + "/LANGUAGE/English.lng";
 const std::string kKeyList = std::string(KESTRAVA_TEST_DATA_DIR) + "/language-keys.txt";
-
-std::string Fold(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
+const std::string kSourceDir = std::string(KESTRAVA_SOURCE_DIR) + "/src";
 
 std::string TrimBlanks(const std::string& s) {
     size_t b = s.find_first_not_of(" \t");
@@ -122,7 +120,7 @@ std::vector<Fault> CheckLanguageBytes(const std::string& bytes, std::vector<std:
             faults.push_back({lineNo, "key outside the [Language] section: " + key});
             continue;
         }
-        if (!seen.insert(Fold(key)).second) {
+        if (!seen.insert(kv::LowerCase(key)).second) {
             faults.push_back({lineNo, "key given twice (only the first counts): " + key});
             continue;
         }
@@ -194,30 +192,216 @@ TEST(EnglishLanguageFile, HasEveryFoundationKeyWithText) {
     EXPECT_TRUE(missing.empty()) << "keys without text:" << list;
 }
 
-TEST(EnglishLanguageFile, ReportsKeysOfTheFullListStillMissing) {
-    std::ifstream in(kKeyList);
-    ASSERT_TRUE(in) << kKeyList;
-    auto file = kv::LoadProfileFile(kEnglishFile);
-    ASSERT_TRUE(file);
-    std::vector<std::string> missing;
-    size_t total = 0;
+// ---- Keys named in the source ----------------------------------------------------------------
+
+// A key the source names, with where it is named.
+struct KeyUse {
     std::string key;
-    while (std::getline(in, key)) {
-        key = TrimBlanks(key);
-        if (!key.empty() && key.back() == '\r') key.pop_back();
-        if (key.empty()) continue;
-        ++total;
-        if (!file->Get("Language", key)) missing.push_back(key);
+    std::string where;  // "file:line"
+};
+
+// The code with its comments blanked out (line breaks kept, so that line numbers stay right);
+// string and character literals are kept whole.
+std::string WithoutComments(const std::string& code) {
+    std::string out = code;
+    size_t i = 0;
+    while (i < out.size()) {
+        const char c = out[i];
+        if (c == '"' || c == '\'') {
+            for (++i; i < out.size() && out[i] != c && out[i] != '\n'; ++i)
+                if (out[i] == '\\') ++i;
+            ++i;
+        } else if (c == '/' && i + 1 < out.size() && out[i + 1] == '/') {
+            for (; i < out.size() && out[i] != '\n'; ++i) out[i] = ' ';
+        } else if (c == '/' && i + 1 < out.size() && out[i + 1] == '*') {
+            const size_t end = std::min(out.find("*/", i + 2), out.size() - 2) + 2;
+            for (; i < end; ++i)
+                if (out[i] != '\n') out[i] = ' ';
+        } else {
+            ++i;
+        }
     }
-    EXPECT_GT(total, 0u);
-    std::cout << "[ language ] English.lng defines " << (total - missing.size()) << " of " << total
-              << " listed keys; " << missing.size() << " still missing";
-    if (!missing.empty()) {
-        std::cout << " (first:";
-        for (size_t i = 0; i < missing.size() && i < 8; ++i) std::cout << " " << missing[i];
-        std::cout << (missing.size() > 8 ? " ...)" : ")");
+    return out;
+}
+
+// The content of `text` when it is exactly one string literal (blanks around it allowed).
+bool SingleLiteral(const std::string& text, std::string& content) {
+    const size_t b = text.find_first_not_of(" \t\r\n");
+    const size_t e = text.find_last_not_of(" \t\r\n");
+    if (b == std::string::npos || e <= b || text[b] != '"' || text[e] != '"') return false;
+    content = text.substr(b + 1, e - b - 1);
+    return content.find_first_of("\"\\") == std::string::npos;
+}
+
+bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// The keys that `code` passes as a string literal to Text(, GetLanguageText( or
+// GetLanguageTextWithProgress(: the whole argument one literal, or a choice between literals
+// (`up ? "KEY1" : "KEY2"`). A key built at run time ("KVMAIN00" + digits, Key2("KVMAIN00", n),
+// "UpgName" + number) cannot be read here and is skipped; such keys are checked by the tests
+// of the code that builds them.
+std::vector<KeyUse> ScanKeys(const std::string& code, const std::string& file) {
+    static const std::set<std::string> kLookups = {"Text", "GetLanguageText", "GetLanguageTextWithProgress"};
+    const std::string src = WithoutComments(code);
+    std::vector<KeyUse> uses;
+    size_t i = 0;
+    while (i < src.size()) {
+        const char c = src[i];
+        if (c == '"' || c == '\'') {  // step over literals: a call inside one is no call
+            for (++i; i < src.size() && src[i] != c && src[i] != '\n'; ++i)
+                if (src[i] == '\\') ++i;
+            ++i;
+            continue;
+        }
+        if (!IsIdentifierChar(c) || (i > 0 && IsIdentifierChar(src[i - 1]))) {
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < src.size() && IsIdentifierChar(src[end])) ++end;
+        const std::string name = src.substr(i, end - i);
+        size_t open = src.find_first_not_of(" \t\r\n", end);
+        i = end;
+        if (!kLookups.count(name) || open == std::string::npos || src[open] != '(') continue;
+
+        // The first argument, cut at the top level into the parts between '?' and ':'.
+        std::vector<std::string> parts(1);
+        bool choice = false;
+        int depth = 0;
+        size_t k = open + 1;
+        for (; k < src.size(); ++k) {
+            const char d = src[k];
+            if (d == '"' || d == '\'') {
+                const size_t from = k;
+                for (++k; k < src.size() && src[k] != d && src[k] != '\n'; ++k)
+                    if (src[k] == '\\') ++k;
+                parts.back() += src.substr(from, k - from + 1);
+                continue;
+            }
+            if (d == '(' || d == '[' || d == '{') ++depth;
+            if (d == ')' || d == ']' || d == '}') {
+                if (depth == 0) break;
+                --depth;
+            }
+            if (depth == 0 && d == ',') break;
+            if (depth == 0 && d == ':' && k + 1 < src.size() && src[k + 1] == ':') {
+                parts.back() += "::";
+                ++k;
+                continue;
+            }
+            if (depth == 0 && (d == '?' || d == ':')) {
+                choice = choice || d == '?';
+                parts.emplace_back();
+                continue;
+            }
+            parts.back() += d;
+        }
+        const size_t line = static_cast<size_t>(std::count(src.begin(), src.begin() + static_cast<long>(i), '\n')) + 1;
+        // Without a choice the whole argument must be the literal; with one, its branches.
+        for (size_t p = choice ? 1 : 0; p < parts.size(); ++p) {
+            std::string key;
+            if (SingleLiteral(parts[p], key) && !key.empty())
+                uses.push_back({key, file + ":" + std::to_string(line)});
+        }
+        i = std::max(i, k);
     }
-    std::cout << std::endl;
+    return uses;
+}
+
+std::vector<std::string> Keys(const std::vector<KeyUse>& uses) {
+    std::vector<std::string> keys;
+    for (const auto& u : uses) keys.push_back(u.key);
+    return keys;
+}
+
+TEST(LanguageKeyScanner, ReadsLiteralKeysAndSkipsBuiltOnes) {
+    struct Case {
+        const char* code;
+        std::vector<std::string> keys;
+    };
+    const std::vector<Case> cases = {
+        {"s = g.Text(\"KVGAME0001\") + nl;", {"KVGAME0001"}},
+        {"game.Text ( \"Short\" )", {"Short"}},
+        {"g.Text(up ? \"KVCOM0089\" : \"KVCOM0090\")", {"KVCOM0089", "KVCOM0090"}},
+        {"g.Text(a ? kv::kKey : \"NAV0004\")", {"NAV0004"}},
+        {"lang.GetLanguageText(\"KVMAIN0020\"); l->GetLanguageTextWithProgress(\"Loading\");",
+         {"KVMAIN0020", "Loading"}},
+        {"g.Text(\"A1\"), g.Text(\"B2\")", {"A1", "B2"}},
+        {"g.Text(\"LCOTorSp\"\n          )", {"LCOTorSp"}},
+        // Built at run time, or not a lookup at all: skipped.
+        {"g.Text(\"KVGAME0\" + std::to_string(130 + slot))", {}},
+        {"g.Text(Key2(\"KVMAIN00\", i + 20))", {}},
+        {"g.Text(\"UpgName\" + std::to_string(i))", {}},
+        {"g.Text(key)", {}},
+        {"std::string Text(const std::string& key);", {}},
+        {"ReadText(\"KVX1\"); BoolText(\"KVX2\"); Text2(\"KVX3\");", {}},
+        {"// g.Text(\"KVOLD0001\")\n/* g.Text(\"KVOLD0002\") */", {}},
+        {"const char* s = \"g.Text(\\\"KVFAKE\\\")\";", {}},
+        {"g.Text(\"\")", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Keys(ScanKeys(c.code, "x.cpp")), c.keys) << c.code;
+    const auto uses = ScanKeys("int a;\n\n  g.Text(\"KVGAME0002\");\n", "engine/x.cpp");
+    ASSERT_EQ(uses.size(), 1u);
+    EXPECT_EQ(uses[0].where, "engine/x.cpp:3");
+}
+
+// Every key that a file under src/ passes literally to a lookup.
+std::vector<KeyUse> SourceKeyUses() {
+    namespace fs = std::filesystem;
+    std::vector<KeyUse> uses;
+    for (const auto& entry : fs::recursive_directory_iterator(kSourceDir)) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+        std::string code;
+        EXPECT_TRUE(kv::ReadFileBytes(entry.path().string(), code)) << entry.path();
+        for (auto& u : ScanKeys(code, fs::relative(entry.path(), kSourceDir).string())) uses.push_back(std::move(u));
+    }
+    return uses;
+}
+
+// The keys of `uses` that `known` rejects, each with the places that name it.
+std::string Unknown(const std::vector<KeyUse>& uses, const std::function<bool(const std::string&)>& known,
+                    size_t& count) {
+    std::map<std::string, std::vector<std::string>> unknown;
+    for (const auto& u : uses)
+        if (!known(u.key)) unknown[u.key].push_back(u.where);
+    std::ostringstream list;
+    for (const auto& [key, where] : unknown) {
+        list << "\n  " << key << " (";
+        for (size_t n = 0; n < where.size(); ++n) list << (n ? ", " : "") << where[n];
+        list << ")";
+    }
+    count = unknown.size();
+    return list.str();
+}
+
+TEST(EnglishLanguageFile, DefinesEveryKeyTheSourceNames) {
+    const auto uses = SourceKeyUses();
+    ASSERT_FALSE(uses.empty()) << "no language key found under " << kSourceDir;
+    auto file = kv::LoadProfileFile(kEnglishFile);
+    ASSERT_TRUE(file) << kEnglishFile;
+    size_t count = 0;
+    const std::string list =
+        Unknown(uses, [&](const std::string& key) { return file->Get("Language", key).has_value(); }, count);
+    EXPECT_EQ(count, 0u) << kEnglishFile << " lacks " << count << " key(s) that the source names:" << list;
+}
+
+// The list of every key the game looks up: a key the source names that is not on it is most
+// likely misspelt (or the list lacks it).
+TEST(LanguageKeyList, HoldsEveryKeyTheSourceNames) {
+    std::string bytes;
+    ASSERT_TRUE(kv::ReadFileBytes(kKeyList, bytes)) << kKeyList;
+    std::set<std::string> listed;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!TrimBlanks(line).empty()) listed.insert(kv::LowerCase(TrimBlanks(line)));
+    }
+    size_t count = 0;
+    const std::string list =
+        Unknown(SourceKeyUses(), [&](const std::string& key) { return listed.count(kv::LowerCase(key)) > 0; }, count);
+    EXPECT_EQ(count, 0u) << count << " key(s) that the source names are not in " << kKeyList
+                         << " (misspelt, or missing from the list):" << list;
 }
 
 }  // namespace
