@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "state/WindowTable.h"
@@ -22,6 +23,29 @@ QColor ColourOf(long bgr) {
 }
 }  // namespace
 
+QVariant OutputLines::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(lines_.size())) return {};
+    return lines_[static_cast<size_t>(index.row())];
+}
+
+void OutputLines::Append(const QString& line, size_t limit) {
+    if (lines_.size() >= limit) {
+        beginRemoveRows(QModelIndex(), 0, 0);
+        lines_.pop_front();
+        endRemoveRows();
+    }
+    const int row = static_cast<int>(lines_.size());
+    beginInsertRows(QModelIndex(), row, row);
+    lines_.push_back(line);
+    endInsertRows();
+}
+
+void OutputLines::Clear() {
+    beginResetModel();
+    lines_.clear();
+    endResetModel();
+}
+
 frmOutput::frmOutput(Game& g, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
     setObjectName("frmOutput");
     setWindowTitle(QString::fromStdString(g.Text("OutCap")));
@@ -36,8 +60,11 @@ frmOutput::frmOutput(Game& g, QWidget* parent) : QWidget(parent, Qt::Window), g_
     connect(mnuSave, &QAction::triggered, this, &frmOutput::mnuSave_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmOutput::mnuPrint_Click);
     layout->setMenuBar(menuBar);
-    lstOutput = new QListWidget(this);
+    lines = new OutputLines(this);
+    lstOutput = new QListView(this);
     lstOutput->setObjectName("lstOutput");
+    lstOutput->setModel(lines);
+    lstOutput->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstOutput->setSelectionMode(QAbstractItemView::NoSelection);
     lstOutput->setUniformItemSizes(true);
     lstOutput->installEventFilter(this);
@@ -76,12 +103,18 @@ void frmOutput::ApplyOutputFont() {
 }
 
 void frmOutput::AddLine(const QString& line) {
-    if (lstOutput->count() >= static_cast<int>(MessageLog::kMaxLines)) delete lstOutput->takeItem(0);
-    lstOutput->addItem(line);
-    lstOutput->scrollToBottom();
+    lines->Append(line, MessageLog::kMaxLines);
+    // The last line comes into view; lines added in one go scroll once.
+    if (!scrollPending_) {
+        scrollPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            scrollPending_ = false;
+            lstOutput->scrollToBottom();
+        });
+    }
 }
 
-void frmOutput::Clear() { lstOutput->clear(); }
+void frmOutput::Clear() { lines->Clear(); }
 
 bool frmOutput::eventFilter(QObject* watched, QEvent* e) {
     switch (e->type()) {

@@ -2,15 +2,34 @@
 // The message log window: the game's running report, one line per item, oldest first. It is
 // for reading only (it keeps no selection and gives the focus up); at the end of a game its
 // Save and Print commands write the log to a ".LOG" file or to the printer.
+#include <QAbstractListModel>
 #include <QAction>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
+#include <deque>
 
 #include "state/Game.h"
 
 namespace kv {
+
+// The log's lines as the list shows them.
+class OutputLines : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override;
+    void Append(const QString& line, size_t limit);
+    void Clear();
+    const std::deque<QString>& Lines() const { return lines_; }
+
+private:
+    std::deque<QString> lines_;
+};
 
 class frmOutput : public QWidget {
     Q_OBJECT
@@ -31,7 +50,8 @@ public:
     QMenuBar* menuBar;
     QAction* mnuSave;
     QAction* mnuPrint;
-    QListWidget* lstOutput;
+    QListView* lstOutput;
+    OutputLines* lines;
     QPushButton* cmdX;
 
 protected:
@@ -39,6 +59,7 @@ protected:
 
 private:
     Game& g_;
+    bool scrollPending_ = false;
 };
 
 }  // namespace kv
