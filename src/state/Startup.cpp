@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "engine/turn/Refresh.h"
 #include "platform/Files.h"
 #include "state/Numeric.h"
 #include "state/Options.h"
@@ -51,7 +50,7 @@ void CachePlanetPictures(Game& g) {
     ShowMessage(g, false);
 }
 
-void Main(Game& g, const std::string& commandLine) {
+void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn) {
     GameState& s = g.st;
     s.UpgradeAllFlag = s.CaptureAllFlag = s.ShowCloakFlag = s.ShowStarsFlag = false;
     s.TechLevel = 3;
@@ -114,7 +113,7 @@ void Main(Game& g, const std::string& commandLine) {
     if (s.GameFileName.empty() || !s.GameRunning) {
         g.host.RunModal(Form::frmMenu);
         g.host.SetMousePointer(Pointer::Hourglass);
-        ReturnFromMenu(g);
+        if (turn.ReturnFromMenu) turn.ReturnFromMenu(g);
     } else {
         const std::pair<Form, Integer> reports[] = {{Form::frmGeneralReport, g.options.chkGeneral},
                                                     {Form::frmZarvoniReport, g.options.chkZarvoni},
@@ -125,7 +124,7 @@ void Main(Game& g, const std::string& commandLine) {
             else g.host.HideForm(form);
         }
     }
-    RefreshAll(g);
+    if (turn.RefreshAll) turn.RefreshAll(g);
     if (g.host.MousePointer() == Pointer::Hourglass) g.host.SetMousePointer(Pointer::Default);
 }
 

@@ -7,9 +7,16 @@
 
 namespace kv {
 
+// The turn engine's steps that start-up ends with: the return from the main menu and the
+// end-of-action refresh (the program passes ReturnFromMenu and RefreshAll).
+struct StartupTurnSteps {
+    void (*ReturnFromMenu)(Game&) = nullptr;
+    void (*RefreshAll)(Game&) = nullptr;
+};
+
 // Runs the start-up once, before the program's event loop. `commandLine` is the program's
 // arguments as one line (JoinArguments). The game's folders and random seed are set already.
-void Main(Game& g, const std::string& commandLine);
+void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn);
 
 // The version splash on the background window: the version fades in from black to blue over
 // 21 steps and stays for two seconds; it takes the same time whatever "/FAST" or "/SLOW" say.

@@ -74,13 +74,19 @@ TEST(ReportError, RetryDuringAFailingSaveActsAsIgnore) {
     EXPECT_FALSE(tg.host.Saw("endprogram"));
 
     // A save that fails inside reports it once; its Retry starts no second save.
-    int saves = 0;
-    const SaveFileWriter failing = [&](const std::string&, const std::string&) -> bool {
-        ++saves;
-        throw std::runtime_error("disk gone");
-    };
-    EXPECT_FALSE(SaveGame(tg.game, "Mine", {}, failing));
-    EXPECT_EQ(saves, 1);
+    struct Failing : SaveFileSystem {
+        int writes = 0;
+        bool WriteFlushed(const std::string&, const std::string&) override {
+            ++writes;
+            throw std::runtime_error("disk gone");
+        }
+        bool Read(const std::string&, std::string&) override { return false; }
+        bool Rename(const std::string&, const std::string&) override { return false; }
+        bool Remove(const std::string&) override { return true; }
+        bool SyncFolder(const std::string&) override { return true; }
+    } failing;
+    EXPECT_FALSE(SaveGame(tg.game, "Mine", {}, &failing));
+    EXPECT_EQ(failing.writes, 1);
     EXPECT_EQ(tg.host.errors.size(), 2u);
     EXPECT_TRUE(tg.host.questions.empty());
     EXPECT_FALSE(std::filesystem::exists(tg.scratch.Saves() + "EMERGNCY.KVW"));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/turn/Refresh.h"
 #include "platform/Codepage.h"
 #include "state/SavedGame.h"
 #include "state/Startup.h"
@@ -11,6 +12,8 @@
 
 namespace kv {
 namespace {
+
+const StartupTurnSteps kTurn{ReturnFromMenu, RefreshAll};
 
 // A program folder with the files start-up reads: the alien names, the intro and version
 // sounds, an intro picture and two planet pictures.
@@ -35,7 +38,7 @@ TEST(Main, RunsTheStartInOrderAndOpensTheMenu) {
     ConstantRandom rng(0.5f);
     StartGame t(rng);
     const std::string program = t.scratch.Program();
-    Main(t.game, "");
+    Main(t.game, "", kTurn);
     EXPECT_TRUE(t.InOrder({"centermouse", "bgpicture:" + program + "PICTURES/INTRO.png", "bgcolor:0",
                            "show:frmBackground", "front:frmBackground", "sound:" + program + "SOUNDS/SPACE.WAV",
                            "hide:frmInfo", "sound:" + program + "SOUNDS/VERSION.WAV", "hidebg", "bgcolor:8421376",
@@ -56,7 +59,7 @@ TEST(Main, RunsTheStartInOrderAndOpensTheMenu) {
 TEST(Main, SwitchesLeaveOutTheIntroTheSplashAndThePlanetCache) {
     ConstantRandom rng(0.5f);
     StartGame t(rng);
-    Main(t.game, "/nopic /Cache1 /FAST /slow");
+    Main(t.game, "/nopic /Cache1 /FAST /slow", kTurn);
     for (const char* kind : {"centermouse", "bgpicture:", "sound:", "version:", "planet:", "note:"})
         EXPECT_TRUE(t.host.Events(kind).empty()) << kind;
     EXPECT_EQ(t.st.SpeedFactor, 2.0f);
@@ -91,7 +94,7 @@ TEST(Main, LoadsTheSavedGameOnTheCommandLineAndShowsItsReports) {
         ASSERT_TRUE(SaveGame(source.game, t.scratch.Saves() + "My Voyage", {"Captain's log"}));
     }
     t.host.modal.clear();  // the menu must not open
-    Main(t.game, "/nopic \"" + t.scratch.Saves() + "My Voyage.KVW\"");
+    Main(t.game, "/nopic \"" + t.scratch.Saves() + "My Voyage.KVW\"", kTurn);
     EXPECT_EQ(t.st.GameFileName, t.scratch.Saves() + "My Voyage.KVW");
     EXPECT_EQ(t.st.GameRunning, kTrue);
     EXPECT_FALSE(t.host.Saw("modal:frmMenu"));
@@ -103,7 +106,7 @@ TEST(Main, LoadsTheSavedGameOnTheCommandLineAndShowsItsReports) {
 TEST(Main, AFailedLoadOpensTheMenu) {
     ConstantRandom rng(0.5f);
     StartGame t(rng);
-    Main(t.game, "/NOPIC " + t.scratch.Saves() + "missing.KVW");
+    Main(t.game, "/NOPIC " + t.scratch.Saves() + "missing.KVW", kTurn);
     EXPECT_EQ(t.st.GameRunning, kFalse);
     EXPECT_EQ(t.st.UpgradesOn, 1);
     EXPECT_TRUE(t.host.Saw("modal:frmMenu"));
@@ -121,7 +124,7 @@ TEST(Main, DropsTheCopyOfEachRestoredTemporarySaveAndKeepsTheOthers) {
         t.settings.SaveSetting(kTempSavesApp, config, "LOGLines", "0");
     }
     std::filesystem::create_directories(t.scratch.Saves() + "Al Temp.KVW");  // Al's copy cannot be written
-    Main(t.game, "/nopic");
+    Main(t.game, "/nopic", kTurn);
     EXPECT_TRUE(std::filesystem::exists(t.scratch.Saves() + "Jo Temp.KVW"));
     EXPECT_TRUE(t.settings.GetAllSettings(kTempSavesApp, "Jo").empty());
     EXPECT_FALSE(t.settings.GetAllSettings(kTempSavesApp, "Al").empty());

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/turn/Refresh.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -72,6 +73,6 @@ int main(int argc, char** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     kv::PrintOutput(game, game.Text("Greeting") + " " + kv::GetVersionString());
-    kv::Main(game, kv::JoinArguments(args));
+    kv::Main(game, kv::JoinArguments(args), {kv::ReturnFromMenu, kv::RefreshAll});
     return app.exec();
 }
