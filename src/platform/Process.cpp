@@ -9,30 +9,9 @@ extern char** environ;
 
 namespace kv {
 
-std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
-    std::vector<std::string> words;
-    std::string word;
-    bool inQuotes = false, have = false;
-    for (char c : commandLine) {
-        if (c == '"') {
-            inQuotes = !inQuotes;
-            have = true;
-        } else if ((c == ' ' || c == '\t') && !inQuotes) {
-            if (have) words.push_back(word);
-            word.clear();
-            have = false;
-        } else {
-            word += c;
-            have = true;
-        }
-    }
-    if (have) words.push_back(word);
-    return words;
-}
-
-int ShellAndWait(const std::string& commandLine, bool noWait) {
-    std::vector<std::string> words = SplitCommandLine(commandLine);
-    if (words.empty()) return -1;
+int ShellAndWait(const std::vector<std::string>& args, bool noWait) {
+    if (args.empty() || args[0].empty()) return -1;
+    std::vector<std::string> words = args;
     std::vector<char*> argv;
     for (auto& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);

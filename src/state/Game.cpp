@@ -1,5 +1,6 @@
 #include "state/Game.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <filesystem>
@@ -8,6 +9,8 @@
 #include <utility>
 
 #include "platform/Files.h"
+#include "state/SavedGame.h"
+#include "state/WindowTable.h"
 
 namespace kv {
 
@@ -44,27 +47,42 @@ void PrintOutput(Game& g, const std::string& text) {
     }
 }
 
+namespace {
+bool Suppressed(const Game& g, int slot) { return slot >= 0 && slot <= 50 && g.MessageSuppressed[slot]; }
+}  // namespace
+
 void MessageBox(Game& g, int slot, const std::string& text, long buttons) {
-    if (slot >= 0 && slot <= 50 && g.MessageSuppressed[slot]) {
-        PrintOutput(g, text);
-        return;
-    }
-    g.host.ShowNotice(text, buttons, buttons < kSystemModal && g.UseQuietDialogs);
+    Guarded(g, "MSGBOX : MessageBox", "<none> ", [&] {
+        if (Suppressed(g, slot)) {
+            PrintOutput(g, text);
+            return;
+        }
+        g.host.ShowNotice(text, buttons, buttons < kSystemModal && g.UseQuietDialogs);
+    });
 }
 
 int MessageQuery(Game& g, int slot, const std::string& prompt, long buttons) {
-    if (slot >= 0 && slot <= 50 && g.MessageSuppressed[slot]) return 0;
-    return g.host.AskQuestion(prompt, buttons, buttons < kSystemModal && g.UseQuietDialogs);
+    int answer = 0;
+    Guarded(g, "MSGBOX : MessageQuery", "<none> ", [&] {
+        if (Suppressed(g, slot)) return;
+        answer = g.host.AskQuestion(prompt, buttons, buttons < kSystemModal && g.UseQuietDialogs);
+    });
+    return answer;
 }
 
-bool ShowMessage(Game& g, const std::string& text) { return g.host.ShowNote(text); }
+void WaitForMessageClose(Game& g) { g.host.WaitForMessageClose(); }
+
+int ShowMessage(Game& g, bool show, const std::optional<std::string>& text) { return g.host.ShowNote(show, text); }
 
 void AddBackgroundLine(Game& g, const std::string& text) { g.host.AddBackgroundLine(text); }
 
+void DetectSound(Game& g) {
+    g.st.WaveDevicePresent = static_cast<Flag>(std::clamp(g.host.SoundDeviceCount(), 0, 32767));
+}
+
 void PlaySound(Game& g, const std::string& file, int flags) {
-    if (!g.st.SoundOn || g.st.WaveDevicePresent < 1 || file.empty()) return;
-    std::string path = FindFile(g.st.SoundsPath, file);
-    if (path.empty()) return;
+    const std::string path = file.empty() ? std::string() : FindFile(g.st.SoundsPath, file);
+    if (!g.st.SoundOn || g.st.WaveDevicePresent == 0 || path.empty()) return;
     g.host.PlaySoundFile(path, flags);
 }
 
@@ -111,8 +129,26 @@ void ReportError(Game& g, int number, const std::string& source, const std::stri
         text += g.Text(std::string(k < 10 ? "KVMAIN000" : "KVMAIN00") + std::to_string(k));
         if (k < 13) text += nl;
     }
+    const int answer = g.host.ShowErrorReport(text);
     g.st.ErrorReported = kTrue;
-    g.host.ShowErrorReport(text);
+    if (answer == kAbort) {
+        QuitGame(g, true);
+        return;
+    }
+    // A save that fails is not answered by another save: while one runs, Retry acts as Ignore.
+    if (answer != kRetry || source == "KVMAIN : SaveGame" || g.emergencySaveRunning_) return;
+    const long goOn = kYesNo | 256;  // No is the default
+    if (g.st.GameRunning) {
+        g.emergencySaveRunning_ = true;
+        const bool saved = SaveGame(g, "*EMERGNCY", g.host.OutputLines());
+        g.emergencySaveRunning_ = false;
+        // A save that failed has told the player so itself.
+        if (saved) g.host.ShowNotice(g.Text("KVMAIN0014"), kOKOnly, false);
+        if (g.host.AskQuestion(g.Text("KVMAIN0015"), goOn, false) != kYes) QuitGame(g, true);
+    } else {
+        g.host.ShowNotice(g.Text("KVMAIN0016"), kOKOnly, false);
+        if (g.host.AskQuestion(g.Text("KVMAIN0017"), goOn, false) != kYes) QuitGame(g, true);
+    }
 }
 
 int ErrorNumber(const std::exception& e) {

@@ -5,10 +5,12 @@
 #include <array>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/SettingsStore.h"
 #include "state/BadWords.h"
+#include "state/CommandLine.h"
 #include "state/ConsoleState.h"
 #include "state/Configs.h"
 #include "state/GameState.h"
@@ -62,6 +64,11 @@ struct Game {
     ConsoleState console;
     NumberDialogData numberDialog;
 
+    // The command line the program was started with, and what it asks for ("/DEBUG" for the
+    // main menu, "/BADPLANETS" and "/CACHE1" for the exploration console ...).
+    std::string commandLine;
+    CommandLineSwitches switches;
+
     float Rnd() { return rng.Rnd(); }
     // The same draw widened to double, so that Int(Rnd x n + m) stays below n + m even for the
     // largest draw (in single precision the sum can round up onto n + m).
@@ -77,6 +84,8 @@ struct Game {
 
 private:
     friend class EngineAction;
+    friend void ReportError(Game&, int, const std::string&, const std::string&);
+    bool emergencySaveRunning_ = false;
     std::array<bool, kTimerCount> timers_{};
     int actionDepth_ = 0;
 };
@@ -104,25 +113,39 @@ private:
 };
 
 // ---- Words to the player ---------------------------------------------------------------------
-// Appends the text to the message log, one line per NewLine-separated part.
+// Appends the text to the message log, one line per NewLine-separated part (a text ending in
+// NewLine adds an empty line; a lone carriage return or line feed is no separator).
 void PrintOutput(Game& g, const std::string& text);
-// Shows a notice for a message slot (-1 none). A notice of a slot the player switched off is
-// only appended to the message log.
+// Shows a notice for a message slot (-1 always shown, 0..50 one the player can switch off) in
+// the game's own message window (styles below 4096 with UseQuietDialogs) or the platform's box.
+// A notice of a switched-off slot is only appended to the message log; a shown one is not.
 void MessageBox(Game& g, int slot, const std::string& text, long buttons = 0);
-// Asks a question; for a switched-off slot returns 0 at once without asking.
-int MessageQuery(Game& g, int slot, const std::string& prompt, long buttons);
-// Shows (or with "" hides) the note window; false when it could not be shown.
-bool ShowMessage(Game& g, const std::string& text);
+// Asks a question and returns the button chosen (MsgResult); for a switched-off slot returns 0
+// at once without asking or logging.
+int MessageQuery(Game& g, int slot, const std::string& prompt, long buttons = 0);
+// Returns when the game's own message window is no longer showing.
+void WaitForMessageClose(Game& g);
+// Shows the note window with a text (without one: the previous note), or hides it. Returns 0,
+// or the number of the failure that kept the note from showing (401 while a modal window is open).
+int ShowMessage(Game& g, bool show, const std::optional<std::string>& text = std::nullopt);
 void AddBackgroundLine(Game& g, const std::string& text);
 
 // ---- Sound and waiting -----------------------------------------------------------------------
-// Plays a sound of the SOUNDS folder when sound is on and a device exists.
-void PlaySound(Game& g, const std::string& file, int flags = 0);
+// Plays a sound of the SOUNDS folder (a file name or a pattern) when sound is on and a device
+// was found at start. Flags: 1 (the default) returns at once while the sound plays, 0 plays it
+// to the end first, 16 leaves a sound that is already playing alone.
+void PlaySound(Game& g, const std::string& file, int flags = 1);
+// Counts the sound devices once, at start: with none, nothing is played until the program ends.
+void DetectSound(Game& g);
 // Waits seconds x SpeedFactor while window events go on.
 void Pause(Game& g, double seconds);
 
 // ---- Errors ------------------------------------------------------------------------------------
-// Reports an unexpected error of a guarded procedure ("KVGAME : RefreshAll", step label).
+// Reports an unexpected error of a guarded procedure ("KVGAME : RefreshAll", step label) with
+// the error sound and the platform's box, and acts on the player's choice: Abort ends the
+// program; Retry saves a running game as EMERGNCY (an error of a save under way is not retried
+// by another save: there Retry acts as Ignore), then asks whether to go on; Ignore goes on.
+// Sets ErrorReported in every case.
 void ReportError(Game& g, int number, const std::string& source, const std::string& step);
 
 // The run-time error number that stands for an unexpected exception (9 subscript out of range,

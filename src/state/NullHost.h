@@ -10,10 +10,12 @@ class NullHost : public GameHost {
 public:
     void AppendOutputLine(const std::string&) override {}
     void ClearOutputLog() override {}
+    std::vector<std::string> OutputLines() override { return {}; }
     void ShowNotice(const std::string&, long, bool) override {}
     int AskQuestion(const std::string&, long style, bool) override { return CloseAnswer(style); }
-    bool ShowNote(const std::string&) override { return true; }
+    int ShowNote(bool, const std::optional<std::string>&) override { return 0; }
     void AddBackgroundLine(const std::string&) override {}
+    void WaitForMessageClose() override {}
     int ShowErrorReport(const std::string&) override { return kIgnore; }
     int RunModal(Form) override { return kCancel; }
     std::optional<std::string> ChooseFile(FileDialogMode, const std::string&) override { return std::nullopt; }
@@ -50,6 +52,7 @@ public:
     void SetMousePointer(Pointer p) override { pointer_ = p; }
     void FocusCommandBar() override {}
     void RestoreFormsAfterMenu() override {}
+    void EndProgram() override {}
 
     int SoundDeviceCount() override { return 0; }
     void PlaySoundFile(const std::string&, int) override {}
@@ -69,6 +72,8 @@ public:
     void HideBackground() override {}
     bool BackgroundActive() override { return false; }
     void RefreshBackground() override {}
+    void DrawVersionText(const std::string&, long) override {}
+    void CachePlanetPicture(int, const std::string&) override {}
 
 private:
     Pointer pointer_ = Pointer::Default;

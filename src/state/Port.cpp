@@ -56,6 +56,8 @@ const char* Name(Form value) {
         case Form::frmMorvReport: return "frmMorvReport";
         case Form::frmRespond: return "frmRespond";
         case Form::frmSubmitHS: return "frmSubmitHS";
+        case Form::frmQuiet: return "frmQuiet";
+        case Form::frmShowMessage: return "frmShowMessage";
     }
     return "?";
 }

@@ -86,6 +86,8 @@ enum class Form : int {
     frmMorvReport,
     frmRespond,
     frmSubmitHS,
+    frmQuiet,
+    frmShowMessage,
 };
 inline constexpr int kFormTableSize = 32;  // indices 1..31 are used
 
@@ -169,16 +171,23 @@ public:
     virtual void AppendOutputLine(const std::string& line) = 0;
     // Empties the message log (a loaded game's log replaces it).
     virtual void ClearOutputLog() = 0;
+    // The lines of the message log, oldest first (what a saved game keeps beside it).
+    virtual std::vector<std::string> OutputLines() = 0;
     // Shows a notice and waits until the player closes it; `ownDialog` picks the game's own
-    // message window over the platform's box.
+    // message window over the platform's box (which shows a tab as five blanks, a question's
+    // tab as one).
     virtual void ShowNotice(const std::string& text, long style, bool ownDialog) = 0;
     // Asks a question and returns the button chosen (MsgResult).
     virtual int AskQuestion(const std::string& prompt, long style, bool ownDialog) = 0;
-    // Shows (or, with an empty text, hides) the note window that does not wait; false when it
-    // could not be shown.
-    virtual bool ShowNote(const std::string& text) = 0;
+    // Shows the note window that does not wait (with a text: that text, fitted and centred;
+    // without: the previous note as it was), or hides it. Returns 0, or the number of the
+    // failure that kept the note from showing (401 while a modal window is open).
+    virtual int ShowNote(bool show, const std::optional<std::string>& text) = 0;
     // Adds a line to the scrolling background window; "RESET" clears it.
     virtual void AddBackgroundLine(const std::string& text) = 0;
+    // Returns when the game's own message window is no longer showing; window events (the
+    // player's answer to it included) go on meanwhile.
+    virtual void WaitForMessageClose() = 0;
     // Shows the run-time error report and returns the button chosen (kAbort, kRetry, kIgnore).
     virtual int ShowErrorReport(const std::string& text) = 0;
     // Shows a window modally and returns when the player closes it; the window reads and writes
@@ -260,6 +269,8 @@ public:
     // After the main menu: every game window except the menu gets the visibility saved in
     // FormVisible; the report windows follow the options' report check boxes.
     virtual void RestoreFormsAfterMenu() = 0;
+    // Closes every window (each may keep its state as it closes) and ends the program at once.
+    virtual void EndProgram() = 0;
 };
 
 // Sound output.
@@ -268,7 +279,9 @@ public:
     virtual ~SoundOutput() = default;
     // The number of sound output devices (0 when there is none).
     virtual int SoundDeviceCount() = 0;
-    // Plays a sound file (full path); flags 16 = play to the end without cutting a running sound.
+    // Plays a sound file (full path). Flags: 1 returns at once while the sound plays (else the
+    // call returns when it has ended); 16 leaves a sound that is already playing alone (the new
+    // one is then not played). Without 16 a new sound cuts off the one playing.
     virtual void PlaySoundFile(const std::string& path, int flags) = 0;
 };
 
@@ -309,6 +322,12 @@ public:
     virtual bool BackgroundActive() = 0;
     // Applies the background window's pending hide or show request.
     virtual void RefreshBackground() = 0;
+    // The version splash: prints the text in the given colour (0xBBGGRR) at the bottom right of
+    // the background window, over what it printed before.
+    virtual void DrawVersionText(const std::string& text, long color) = 0;
+    // Keeps planet picture `index` (1..14) loaded for the exploration console ("" leaves the
+    // slot empty).
+    virtual void CachePlanetPicture(int index, const std::string& path) = 0;
 };
 
 // Everything the engine asks of the windows.

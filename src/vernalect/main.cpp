@@ -1,14 +1,15 @@
-// Vernalect: records the game's language in the settings the game reads.
+// Vernalect: the language changer. Shows the languages installed beside the game as flags and
+// records the one the player picks in the game's settings.
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
 
-#include "vernalect/LanguageRecord.h"
+#include "vernalect/LanguageStore.h"
+#include "vernalect/frmVrnlct.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QString folder = QCoreApplication::applicationDirPath() + "/LANGUAGE/";
-    return vernalect::RecordLanguage(vernalect::SettingsPath(), folder, "US English", "English.lng") ? 0 : 1;
+    vernalect::frmVrnlct window(QCoreApplication::applicationDirPath() + "/", vernalect::SettingsPath());
+    if (!window.Form_Load()) return 0;
+    window.show();
+    window.Form_Activate();
+    return app.exec();
 }

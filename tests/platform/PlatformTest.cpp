@@ -7,7 +7,6 @@
 
 #include "platform/Codepage.h"
 #include "platform/Files.h"
-#include "platform/Process.h"
 #include "platform/Profile.h"
 #include "platform/SettingsStore.h"
 
@@ -86,17 +85,6 @@ TEST(Codepage, RoundTripsWindows1252) {
     EXPECT_EQ(Utf8ToCp1252("\u65E5 ok"), "? ok");
     EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");  // a cut sequence
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));  // overlong
-}
-
-TEST(ShellAndWait, WaitsForTheProgramAndReturnsAtOnceWhenItCannotStart) {
-    TempDir d;
-    const std::string marker = d.path + "done";
-    EXPECT_EQ(ShellAndWait("/bin/sh -c \"sleep 0.2; echo x > " + marker + "\""), 0);
-    EXPECT_TRUE(fs::exists(marker));  // it waited until the program ended
-    EXPECT_EQ(ShellAndWait(d.path + "no-such-program"), -1);
-    EXPECT_EQ(ShellAndWait("no-such-program-anywhere-kv"), -1);
-    EXPECT_EQ(ShellAndWait(""), -1);
-    EXPECT_EQ(SplitCommandLine("\"a b\" c  \"\""), (std::vector<std::string>{"a b", "c", ""}));
 }
 
 TEST(MemorySettingsStore, NamesMatchWithoutCaseAndKeepSlashesApart) {

@@ -32,7 +32,7 @@ public:
     bool pictureReadable = true;
     bool backgroundActive = false;
     bool printOk = true;
-    bool noteOk = true;
+    int noteFailure = 0;  // what the note window answers when asked to show (401: a modal window is open)
 
     // ---- What was asked ------------------------------------------------------------------
     std::vector<std::string> events;  // everything, in order
@@ -64,6 +64,7 @@ public:
         output.clear();
         Log("clearlog");
     }
+    std::vector<std::string> OutputLines() override { return output; }
     void ShowNotice(const std::string& text, long style, bool) override {
         notices.push_back(text);
         styles.push_back(style);
@@ -81,11 +82,12 @@ public:
         answers.pop_front();
         return a;
     }
-    bool ShowNote(const std::string& text) override {
-        Log("note:" + text);
-        return noteOk;
+    int ShowNote(bool show, const std::optional<std::string>& text) override {
+        Log(std::string(show ? "note:" : "hidenote") + (show && text ? *text : std::string()));
+        return show ? noteFailure : 0;
     }
     void AddBackgroundLine(const std::string& text) override { Log("background:" + text); }
+    void WaitForMessageClose() override { Log("waitmessage"); }
     int ShowErrorReport(const std::string& text) override {
         errors.push_back(text);
         Log("error:" + text);
@@ -177,6 +179,7 @@ public:
     }
     void FocusCommandBar() override { Log("focus:frmCommands"); }
     void RestoreFormsAfterMenu() override { Log("restoreforms"); }
+    void EndProgram() override { Log("endprogram"); }
 
     // ---- Sound, clock, printer -----------------------------------------------------------
     int SoundDeviceCount() override { return soundDevices; }
@@ -211,6 +214,12 @@ public:
     void HideBackground() override { Log("hidebg"); }
     bool BackgroundActive() override { return backgroundActive; }
     void RefreshBackground() override { Log("refreshbg"); }
+    void DrawVersionText(const std::string& text, long color) override {
+        Log("version:" + text + ":" + std::to_string(color));
+    }
+    void CachePlanetPicture(int index, const std::string& path) override {
+        Log("planet:" + std::to_string(index) + ":" + path);
+    }
 
 private:
     void Log(std::string e) { events.push_back(std::move(e)); }

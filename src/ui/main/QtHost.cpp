@@ -10,11 +10,19 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <cstdlib>
+
+#include "state/Startup.h"
+#include "text/MessageBoxes.h"
+#include "text/windows/frmQuiet.h"
+#include "text/windows/frmShowMessage.h"
 
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -66,6 +74,13 @@ int ResultOf(QMessageBox::StandardButton button, long style) {
 
 int RunBox(const std::string& text, long style) {
     QMessageBox box(IconFor(style), QStringLiteral("Kestrava"), QString::fromStdString(text), ButtonsFor(style));
+    // The default button: bits 8-11 count the buttons from the left.
+    const QList<QAbstractButton*> buttons = box.buttons();
+    const std::vector<MessageButton> order = MessageButtons(style);
+    const size_t slot = static_cast<size_t>(DefaultButtonSlot(style));
+    for (QAbstractButton* b : buttons)
+        if (slot < order.size() && ResultOf(box.standardButton(b), style) == order[slot].code)
+            box.setDefaultButton(qobject_cast<QPushButton*>(b));
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     return ResultOf(clicked ? box.standardButton(clicked) : QMessageBox::NoButton, style);
@@ -134,25 +149,48 @@ Form QtHost::FormShowing(View view) {
 // ---- PlayerDialogs -------------------------------------------------------------------------------
 
 void QtHost::AppendOutputLine(const std::string& line) {
-    QString l = QString::fromStdString(line);
-    outputLines << l;
-    if (onOutputLine) onOutputLine(l);
+    log_.Add(line);
+    if (onOutputLine) onOutputLine(QString::fromStdString(line));
 }
 
 void QtHost::ClearOutputLog() {
-    outputLines.clear();
+    log_.Clear();
     if (onClearOutput) onClearOutput();
 }
 
-void QtHost::ShowNotice(const std::string& text, long style, bool) { RunBox(text, style); }
+std::vector<std::string> QtHost::OutputLines() { return log_.ToVector(); }
 
-int QtHost::AskQuestion(const std::string& prompt, long style, bool) { return RunBox(prompt, style); }
+// In the game's own window a notice shows each tab as five blanks (a question's as one).
+void QtHost::ShowNotice(const std::string& text, long style, bool ownDialog) {
+    std::string shown;
+    for (char c : text) shown += c == '\t' && ownDialog ? std::string(5, ' ') : std::string(1, c);
+    AskQuestion(shown, style, ownDialog);
+}
 
-bool QtHost::ShowNote(const std::string&) { return true; }
+int QtHost::AskQuestion(const std::string& prompt, long style, bool ownDialog) {
+    if (auto* quiet = qobject_cast<frmQuiet*>(FormWindow(Form::frmQuiet)); quiet && ownDialog && !quiet->isVisible())
+        return quiet->Ask(QString::fromStdString(prompt), style);
+    return RunBox(prompt, style);
+}
+
+void QtHost::WaitForMessageClose() {
+    QWidget* quiet = FormWindow(Form::frmQuiet);
+    QEventLoop loop;
+    while (quiet && quiet->isVisible()) {
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+int QtHost::ShowNote(bool show, const std::optional<std::string>& text) {
+    auto* note = qobject_cast<frmShowMessage*>(FormWindow(Form::frmShowMessage));
+    return note ? note->ShowNote(show, text) : 0;
+}
 
 void QtHost::AddBackgroundLine(const std::string&) {}
 
-int QtHost::ShowErrorReport(const std::string& text) { return RunBox(text, kAbortRetryIgnore | kCritical); }
+// Abort, Retry and Ignore with Retry as the default and no icon.
+int QtHost::ShowErrorReport(const std::string& text) { return RunBox(text, kAbortRetryIgnore | 256); }
 
 int QtHost::RunModal(Form form) {
     auto* dialog = qobject_cast<QDialog*>(FormWindow(form));
@@ -288,6 +326,11 @@ void QtHost::FocusCommandBar() {
 
 void QtHost::RestoreFormsAfterMenu() {}
 
+void QtHost::EndProgram() {
+    if (onEndProgram) onEndProgram();
+    else std::exit(0);
+}
+
 // ---- Sound ---------------------------------------------------------------------------------------
 
 int QtHost::SoundDeviceCount() {
@@ -298,15 +341,37 @@ int QtHost::SoundDeviceCount() {
 #endif
 }
 
-void QtHost::PlaySoundFile(const std::string& path, int) {
+void QtHost::PlaySoundFile(const std::string& path, int flags) {
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
-    static QSoundEffect* effect = nullptr;
-    if (!effect) effect = new QSoundEffect(qApp);
-    effect->stop();
-    effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+    // One player per sound file, loaded once; a new sound cuts off the one playing unless the
+    // caller asks to leave a playing sound alone (16), in which case the new one is dropped.
+    bool playing = false;
+    for (auto& [name, object] : sounds_)
+        if (auto* e = qobject_cast<QSoundEffect*>(object); e && e->isPlaying()) playing = true;
+    if (playing && (flags & 16)) return;
+    for (auto& [name, object] : sounds_)
+        if (auto* e = qobject_cast<QSoundEffect*>(object)) e->stop();
+    auto*& object = sounds_[path];
+    if (!object) {
+        auto* e = new QSoundEffect(qApp);
+        e->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+        object = e;
+    }
+    auto* effect = qobject_cast<QSoundEffect*>(object);
     effect->play();
+    if (flags & 1) return;
+    // Played to the end before the call returns (at most ten seconds).
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    while (clock.elapsed() < 10000 && effect->status() != QSoundEffect::Error &&
+           (effect->status() != QSoundEffect::Ready || effect->isPlaying() || clock.elapsed() < 50)) {
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
 #else
     (void)path;
+    (void)flags;
 #endif
 }
 
@@ -372,5 +437,42 @@ void QtHost::SetBackgroundColor(long) {}
 void QtHost::HideBackground() {}
 bool QtHost::BackgroundActive() { return IsFormVisible(Form::frmBackground); }
 void QtHost::RefreshBackground() {}
+
+void QtHost::DrawVersionText(const std::string& text, long color) {
+    QWidget* bg = FormWindow(Form::frmBackground);
+    if (!bg) return;
+    auto* label = bg->findChild<QLabel*>(QStringLiteral("lblVersion"));
+    if (!label) {
+        label = new QLabel(bg);
+        label->setObjectName(QStringLiteral("lblVersion"));
+        label->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    label->setText(QString::fromStdString(text));
+    label->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);")
+                             .arg(color & 0xFF)
+                             .arg((color >> 8) & 0xFF)
+                             .arg((color >> 16) & 0xFF));
+    // Placed as "v0.0" would stand: its right edge a margin in from the window's right, and
+    // two fifteenths of the window's height above its bottom edge.
+    const QFontMetrics fm(label->font());
+    const QSize sample = fm.size(0, QStringLiteral("v0.0"));
+    const int x = bg->width() - sample.width() - static_cast<int>(SplashMargin(bg->width()) / 15);
+    const int y = bg->height() - sample.height() - 2 * bg->height() / 15;
+    label->adjustSize();
+    label->move(x, y);
+    label->show();
+    label->repaint();
+}
+
+void QtHost::CachePlanetPicture(int index, const std::string& path) {
+    QPixmap pm;
+    if (!path.empty()) pm.load(QString::fromStdString(path));
+    planets_[index] = pm;
+}
+
+QPixmap QtHost::PlanetPicture(int index) const {
+    auto it = planets_.find(index);
+    return it == planets_.end() ? QPixmap() : it->second;
+}
 
 }  // namespace kv

@@ -3,6 +3,7 @@
 // under its name, the displays it shows, and the scan and chart surfaces. A request for a
 // window that does not exist yet changes nothing on the screen (the game state still holds
 // what it would show).
+#include <QPixmap>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <map>
 
 #include "state/Port.h"
+#include "text/MessageLog.h"
 
 namespace kv {
 
@@ -56,7 +58,12 @@ public:
     std::function<void(const std::string& name, const std::string& sn, const std::string& code,
                        const std::string& comments, const std::string& kind)>
         onSubmitHighScore;
-    QStringList outputLines;
+    // Ends the program (the program keeps its settings first); without one the process exits.
+    std::function<void()> onEndProgram;
+    // The message log's lines (the log window shows them).
+    const MessageLog& OutputLog() const { return log_; }
+    // The planet pictures loaded at start (index 1..14; a null picture when none was found).
+    QPixmap PlanetPicture(int index) const;
 
     // The window that shows a display.
     static Form FormShowing(View view);
@@ -64,10 +71,12 @@ public:
     // ---- PlayerDialogs ---------------------------------------------------------------------
     void AppendOutputLine(const std::string& line) override;
     void ClearOutputLog() override;
+    std::vector<std::string> OutputLines() override;
     void ShowNotice(const std::string& text, long style, bool ownDialog) override;
     int AskQuestion(const std::string& prompt, long style, bool ownDialog) override;
-    bool ShowNote(const std::string& text) override;
+    int ShowNote(bool show, const std::optional<std::string>& text) override;
     void AddBackgroundLine(const std::string& text) override;
+    void WaitForMessageClose() override;
     int ShowErrorReport(const std::string& text) override;
     int RunModal(Form form) override;
     std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern) override;
@@ -105,6 +114,7 @@ public:
     void SetMousePointer(Pointer pointer) override;
     void FocusCommandBar() override;
     void RestoreFormsAfterMenu() override;
+    void EndProgram() override;
 
     // ---- Sound ----------------------------------------------------------------------------
     int SoundDeviceCount() override;
@@ -125,6 +135,8 @@ public:
     void HideBackground() override;
     bool BackgroundActive() override;
     void RefreshBackground() override;
+    void DrawVersionText(const std::string& text, long color) override;
+    void CachePlanetPicture(int index, const std::string& path) override;
 
 private:
     std::map<Form, QPointer<QWidget>> forms_;
@@ -133,6 +145,9 @@ private:
     ScanSurface* scan_ = nullptr;
     ChartSurface* chart_ = nullptr;
     Pointer pointer_ = Pointer::Default;
+    MessageLog log_;
+    std::map<int, QPixmap> planets_;
+    std::map<std::string, QObject*> sounds_;
 };
 
 }  // namespace kv

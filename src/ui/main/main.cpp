@@ -1,23 +1,25 @@
-// Kestrava: sets up the program folders, the settings and the language, and starts the game.
+// Kestrava: sets up the program folders, the settings, the language and the windows, and
+// starts the game.
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QListWidget>
-#include <QVBoxLayout>
-#include <QWidget>
+#include <QTime>
 #include <cstdlib>
-#include <ctime>
+#include <filesystem>
 
+#include "engine/turn/Refresh.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "scores/Hiscore.h"
 #include "scores/windows/frmSubmitHS.h"
+#include "state/CommandLine.h"
 #include "state/Game.h"
-#include "state/Options.h"
-#include "state/Reset.h"
-#include "state/SavedGame.h"
+#include "state/Startup.h"
 #include "state/Utilities.h"
+#include "text/windows/frmOutput.h"
+#include "text/windows/frmQuiet.h"
+#include "text/windows/frmShowMessage.h"
+#include "ui/main/NoLanguage.h"
 #include "ui/main/QtHost.h"
 
 int main(int argc, char** argv) {
@@ -25,16 +27,30 @@ int main(int argc, char** argv) {
     const kv::UserFolders user = kv::UserFoldersFrom([](const char* var) { return std::getenv(var); });
     QDir().mkpath(QString::fromStdString(user.config));
     QDir().mkpath(QString::fromStdString(user.data));
-    const kv::GameFolders folders{kv::ProgramFolder(), user.config, user.data};
+    const std::string program = kv::ProgramFolder();
+    const kv::GameFolders folders{program, user.config, user.data};
+    std::error_code ec;
+    std::filesystem::current_path(program, ec);
 
     kv::QtSettingsStore settings(QString::fromStdString(user.config + "settings.ini"));
     kv::QtHost host;
-    kv::SeededRandom rng(static_cast<uint32_t>(std::time(nullptr)));
+    kv::SeededRandom rng(static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     kv::Game game(rng, settings, host, folders);
+    host.onEndProgram = [&] {
+        settings.Flush();
+        QApplication::closeAllWindows();
+        std::exit(0);
+    };
     // With no language recorded the language changer beside the game asks the player; with
-    // still none the program ends.
-    game.lang.SetChangerLauncher([&] { kv::ShellAndWait("\"" + folders.program + "vernalect\""); });
-    game.lang.SetEndProgram([] { std::exit(0); });
+    // still none the program says so and ends.
+    game.lang.SetChangerLauncher([&] { kv::ShellAndWait({program + "vernalect"}); });
+    game.lang.SetEndProgram([&] {
+        kv::ShowNoLanguageMessage();
+        settings.Flush();
+        std::exit(0);
+    });
+    // The language is bound before any window is built: every window reads its texts from it.
+    game.Text("Language");
 
     // The high-score submission window, filled afresh for each qualifying record.
     kv::HighScoreState highScores;
@@ -44,32 +60,19 @@ int main(int argc, char** argv) {
                                  const std::string& comments, const std::string& kind) {
         kv::ShowSubmitHighScore(game, highScores, name, sn, code, comments, kind);
     };
-    game.badWords.AddBadWord("Morv");
+    kv::frmShowMessage note;
+    host.RegisterForm(kv::Form::frmShowMessage, &note);
+    kv::frmQuiet quiet([&](const std::string& key) { return game.Text(key); });
+    host.RegisterForm(kv::Form::frmQuiet, &quiet);
+    kv::frmOutput output(game);
+    host.RegisterForm(kv::Form::frmOutput, &output);
+    host.onOutputLine = [&](const QString& line) { output.AddLine(line); };
+    host.onClearOutput = [&] { output.Clear(); };
+    host.OnView(kv::View::OutputFont, [&] { output.ApplyOutputFont(); });
 
-    auto& s = game.st;
-    s.WaveDevicePresent = static_cast<kv::Flag>(std::min(host.SoundDeviceCount(), 1));
-    kv::LoadArrayConsts(game);
-    kv::LoadSettings(game, "General", false);
-
-    QWidget window;
-    window.setWindowTitle(QString::fromStdString(s.ShipPrefix + " " + kv::GetVersionString()));
-    auto* layout = new QVBoxLayout(&window);
-    auto* log = new QListWidget(&window);
-    layout->addWidget(new QLabel(QString::fromStdString(game.Text("KVGAME0088")), &window));
-    layout->addWidget(log);
-    host.RegisterForm(kv::Form::frmOutput, &window);
-    host.onOutputLine = [log](const QString& line) { log->addItem(line); };
-    host.onClearOutput = [log] { log->clear(); };
-    window.resize(480, 320);
-    window.show();
-    kv::PrintOutput(game, s.ShipPrefix + " " + kv::GetVersionString());
-    // A saved game named on the command line is loaded at start.
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg.endsWith(".KVW", Qt::CaseInsensitive)) {
-            kv::LoadGame(game, arg.toStdString());
-            break;
-        }
-    }
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    kv::PrintOutput(game, game.Text("Greeting") + " " + kv::GetVersionString());
+    kv::Main(game, kv::JoinArguments(args), {kv::ReturnFromMenu, kv::RefreshAll});
     return app.exec();
 }

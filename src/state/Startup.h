@@ -1,0 +1,32 @@
+#pragma once
+// The program's start: from the folders and the command line to the main menu (or the loaded
+// game) and the first end-of-action refresh.
+#include <string>
+
+#include "state/Game.h"
+
+namespace kv {
+
+// The turn engine's steps that start-up ends with: the return from the main menu and the
+// end-of-action refresh (the program passes ReturnFromMenu and RefreshAll).
+struct StartupTurnSteps {
+    void (*ReturnFromMenu)(Game&) = nullptr;
+    void (*RefreshAll)(Game&) = nullptr;
+};
+
+// Runs the start-up once, before the program's event loop. `commandLine` is the program's
+// arguments as one line (JoinArguments). The game's folders and random seed are set already.
+void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn);
+
+// The version splash on the background window: the version fades in from black to blue over
+// 21 steps and stays for two seconds; it takes the same time whatever "/FAST" or "/SLOW" say.
+void ShowVersionSplash(Game& g, Single version);
+
+// Loads the planet pictures PLANET01.* to PLANET14.* for the exploration console once, with a
+// note to the player while they load ("/CACHE1" switches this off).
+void CachePlanetPictures(Game& g);
+
+// The margin (twips) the splash keeps from the right edge of a screen this many pixels wide.
+long SplashMargin(long widthPixels);
+
+}  // namespace kv

@@ -1,0 +1,29 @@
+#pragma once
+// The game's windows as one numbered set (1 frmOutput .. 31 frmBackground; the number is also
+// the one in the window-position settings) and the helpers that treat them together: hiding
+// them all behind the final report, showing the game windows at start, the shared mouse-move
+// step of the dialogs and quitting.
+#include "state/Game.h"
+
+namespace kv {
+
+// The window of a table index 1..31 (index 0 is never used).
+Form FormTable(int index);
+
+// Hides the windows 2..29, keeping in FormVisible whether each was shown, so that the step
+// that brings them back shows exactly those; frmOutput, frmFinalReport and frmBackground stay.
+void HideAllForms(Game& g);
+
+// Shows the game windows at start: frmSRS, frmOutput, frmStatus, frmGalaxy, frmBars, frmInfo,
+// frmCOM, in this order.
+void ShowGameWindows(Game& g);
+
+// The shared mouse-move step of the dialogs and reports: the computer panel goes when the
+// computer is damaged. `shift` is the event's key state (2 = Ctrl alone).
+void ReturnToMainWindows(Game& g, int shift);
+
+// Ends the program. Unless forced (a caller that asked its own question) or no game runs, the
+// player is asked first, and a No changes nothing.
+void QuitGame(Game& g, bool force = false);
+
+}  // namespace kv

@@ -1,0 +1,193 @@
+#include "text/windows/frmOutput.h"
+
+#include <QDateTime>
+#include <QFocusEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "state/WindowTable.h"
+#include "text/MessageLog.h"
+
+#ifdef KESTRAVA_HAVE_PRINTSUPPORT
+#include <QPrintDialog>
+#include <QPrinter>
+#endif
+
+namespace kv {
+namespace {
+QColor ColourOf(long bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
+}  // namespace
+
+QVariant OutputLines::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(lines_.size())) return {};
+    return lines_[static_cast<size_t>(index.row())];
+}
+
+void OutputLines::Append(const QString& line, size_t limit) {
+    if (lines_.size() >= limit) {
+        beginRemoveRows(QModelIndex(), 0, 0);
+        lines_.pop_front();
+        endRemoveRows();
+    }
+    const int row = static_cast<int>(lines_.size());
+    beginInsertRows(QModelIndex(), row, row);
+    lines_.push_back(line);
+    endInsertRows();
+}
+
+void OutputLines::Clear() {
+    beginResetModel();
+    lines_.clear();
+    endResetModel();
+}
+
+frmOutput::frmOutput(Game& g, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
+    setObjectName("frmOutput");
+    setWindowTitle(QString::fromStdString(g.Text("OutCap")));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menuBar = new QMenuBar(this);
+    mnuSave = menuBar->addAction(QString::fromStdString(g.Text("OutSave")));
+    mnuSave->setObjectName("mnuSave");
+    mnuPrint = menuBar->addAction(QString::fromStdString(g.Text("OutPrint")));
+    mnuPrint->setObjectName("mnuPrint");
+    connect(mnuSave, &QAction::triggered, this, &frmOutput::mnuSave_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmOutput::mnuPrint_Click);
+    layout->setMenuBar(menuBar);
+    lines = new OutputLines(this);
+    lstOutput = new QListView(this);
+    lstOutput->setObjectName("lstOutput");
+    lstOutput->setModel(lines);
+    lstOutput->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstOutput->setSelectionMode(QAbstractItemView::NoSelection);
+    lstOutput->setUniformItemSizes(true);
+    lstOutput->installEventFilter(this);
+    lstOutput->viewport()->installEventFilter(this);
+    lstOutput->viewport()->setMouseTracking(true);
+    layout->addWidget(lstOutput);
+    // Takes the keyboard focus away from the list; never seen.
+    cmdX = new QPushButton(this);
+    cmdX->setObjectName("cmdX");
+    cmdX->setFixedSize(0, 0);
+    layout->addWidget(cmdX);
+    SetLogCommandsVisible(false);
+    ApplyOutputFont();
+    resize(480, 240);
+    move(0, 0);
+}
+
+void frmOutput::SetLogCommandsVisible(bool visible) {
+    mnuSave->setVisible(visible);
+    mnuPrint->setVisible(visible);
+    menuBar->setVisible(visible);
+}
+
+void frmOutput::ApplyOutputFont() {
+    const OptionSettings& o = g_.options;
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPointSizeF(o.lblPreviewSize > 0 ? o.lblPreviewSize : 10.0);
+    f.setBold(o.chkBold != 0);
+    f.setItalic(o.chkItalics != 0);
+    lstOutput->setFont(f);
+    QPalette p = lstOutput->palette();
+    p.setColor(QPalette::Base, ColourOf(o.lblBackColor));
+    p.setColor(QPalette::Text, ColourOf(o.lblForeColor));
+    lstOutput->setPalette(p);
+}
+
+void frmOutput::AddLine(const QString& line) {
+    lines->Append(line, MessageLog::kMaxLines);
+    // The last line comes into view; lines added in one go scroll once.
+    if (!scrollPending_) {
+        scrollPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            scrollPending_ = false;
+            lstOutput->scrollToBottom();
+        });
+    }
+}
+
+void frmOutput::Clear() { lines->Clear(); }
+
+bool frmOutput::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::FocusIn:
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+            // The list is for reading: it gives the focus up at once and keeps no selection.
+            if (watched == lstOutput || watched == lstOutput->viewport()) {
+                lstOutput->clearSelection();
+                cmdX->setFocus();
+                if (e->type() != QEvent::FocusIn) return true;
+            }
+            break;
+        case QEvent::MouseMove:
+            if (watched == lstOutput->viewport()) {
+                const auto* m = static_cast<QMouseEvent*>(e);
+                const int shift = (m->modifiers() & Qt::ShiftModifier ? 1 : 0) +
+                                  (m->modifiers() & Qt::ControlModifier ? 2 : 0) +
+                                  (m->modifiers() & Qt::AltModifier ? 4 : 0);
+                ReturnToMainWindows(g_, shift);
+            }
+            break;
+        default: break;
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void frmOutput::mnuSave_Click() {
+    EngineAction action(g_);
+    if (!action) return;
+    SaveMessageLog(g_, g_.host.OutputLines(),
+                   QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toStdString());
+}
+
+void frmOutput::mnuPrint_Click() {
+#ifdef KESTRAVA_HAVE_PRINTSUPPORT
+    EngineAction action(g_);
+    if (!action) return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The page measured in character cells: 12 across and 6 down to the inch.
+    const QRectF page = printer.pageRect(QPrinter::Inch);
+    const int width = static_cast<int>(page.width() * 12), height = static_cast<int>(page.height() * 6);
+    const std::vector<std::string> lines = g_.host.OutputLines();
+    const int pages = PrintedLogPages(lines.size(), height);
+    if (MessageQuery(g_, -1, g_.Text("OUTPUT0001") + std::to_string(pages) + g_.Text("OUTPUT0002"), kYesNo) == kNo)
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    const PrintedLog log = LayOutPrintedLog(lines, width, height, now.toString("MM-dd-yyyy").toStdString(),
+                                            now.toString("HH:mm:ss").toStdString(), "Kestrava",
+                                            g_.Text("OUTPUT0003"), g_.Text("OUTPUT0004"));
+    QPainter painter;
+    bool ok = painter.begin(&printer);
+    if (ok) {
+        QFont font(QStringLiteral("Courier New"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        font.setPointSizeF(10.0);
+        painter.setFont(font);
+        const double lineHeight = printer.resolution() / 6.0;
+        for (size_t p = 0; p < log.pages.size() && ok; ++p) {
+            if (p > 0) ok = printer.newPage();
+            double y = lineHeight;
+            for (const std::string& line : log.pages[p]) {
+                painter.drawText(QPointF(0, y), QString::fromStdString(line));
+                y += lineHeight;
+            }
+        }
+        ok = painter.end() && ok;
+    }
+    if (!ok || printer.printerState() == QPrinter::Error) MessageBox(g_, -1, g_.Text("OutPrintError"), kOKOnly | kCritical);
+#endif
+}
+
+}  // namespace kv

@@ -1,0 +1,65 @@
+#pragma once
+// The message log window: the game's running report, one line per item, oldest first. It is
+// for reading only (it keeps no selection and gives the focus up); at the end of a game its
+// Save and Print commands write the log to a ".LOG" file or to the printer.
+#include <QAbstractListModel>
+#include <QAction>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QWidget>
+#include <deque>
+
+#include "state/Game.h"
+
+namespace kv {
+
+// The log's lines as the list shows them.
+class OutputLines : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override;
+    void Append(const QString& line, size_t limit);
+    void Clear();
+    const std::deque<QString>& Lines() const { return lines_; }
+
+private:
+    std::deque<QString> lines_;
+};
+
+class frmOutput : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmOutput(Game& g, QWidget* parent = nullptr);
+
+    // Adds a line at the end (the oldest goes past 65535) and scrolls it into view.
+    void AddLine(const QString& line);
+    void Clear();
+    // The log's font and colours from the option settings.
+    void ApplyOutputFont();
+    // The final report offers Save and Print while it is open.
+    void SetLogCommandsVisible(bool visible);
+
+    void mnuSave_Click();
+    void mnuPrint_Click();
+
+    QMenuBar* menuBar;
+    QAction* mnuSave;
+    QAction* mnuPrint;
+    QListView* lstOutput;
+    OutputLines* lines;
+    QPushButton* cmdX;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    Game& g_;
+    bool scrollPending_ = false;
+};
+
+}  // namespace kv

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/turn/Refresh.h"
+#include "platform/Codepage.h"
+#include "state/SavedGame.h"
+#include "state/Startup.h"
+#include "state/TempSaves.h"
+#include "support/SaveTestSupport.h"
+#include "support/TestGame.h"
+
+namespace kv {
+namespace {
+
+const StartupTurnSteps kTurn{ReturnFromMenu, RefreshAll};
+
+// A program folder with the files start-up reads: the alien names, the intro and version
+// sounds, an intro picture and two planet pictures.
+struct StartGame : test::TestGame {
+    explicit StartGame(Random& r) : TestGame(r) {
+        scratch.Write("program/aliens.txt", "Vrask\r\nOolan\r\n");
+        for (const char* f : {"SOUNDS/SPACE.WAV", "SOUNDS/VERSION.WAV", "PICTURES/INTRO.png",
+                              "PICTURES/PLANET03.png", "PICTURES/planet14.jpg"})
+            scratch.Write(std::string("program/") + f, "x");
+        host.modal[Form::frmMenu] = [] { return kCancel; };
+    }
+    // True when the events occur in this order (others may stand between them).
+    bool InOrder(const std::vector<std::string>& wanted) const {
+        size_t i = 0;
+        for (const std::string& e : host.events)
+            if (i < wanted.size() && e == wanted[i]) ++i;
+        return i == wanted.size();
+    }
+};
+
+TEST(Main, RunsTheStartInOrderAndOpensTheMenu) {
+    ConstantRandom rng(0.5f);
+    StartGame t(rng);
+    const std::string program = t.scratch.Program();
+    Main(t.game, "", kTurn);
+    EXPECT_TRUE(t.InOrder({"centermouse", "bgpicture:" + program + "PICTURES/INTRO.png", "bgcolor:0",
+                           "show:frmBackground", "front:frmBackground", "sound:" + program + "SOUNDS/SPACE.WAV",
+                           "hide:frmInfo", "sound:" + program + "SOUNDS/VERSION.WAV", "hidebg", "bgcolor:8421376",
+                           "show:frmSRS", "show:frmOutput", "show:frmStatus", "show:frmGalaxy", "show:frmBars",
+                           "show:frmInfo", "show:frmCOM", "refresh:Background", "note:<KVMAIN0080>",
+                           "planet:1:", "planet:3:" + program + "PICTURES/PLANET03.png",
+                           "planet:14:" + program + "PICTURES/planet14.jpg", "hidenote", "show:frmMinimize",
+                           "show:frmCommands", "modal:frmMenu", "pointer:11", "restoreforms", "pointer:0"}));
+    EXPECT_EQ(t.host.Events("planet:").size(), 14u);
+    EXPECT_EQ(t.st.SpeedFactor, 1.0f);
+    EXPECT_EQ(t.st.UpgradesOn, 1);
+    EXPECT_EQ(t.st.SkillLevel, 1);
+    EXPECT_EQ(t.st.TechLevel, 3);
+    EXPECT_EQ(t.st.AlienNames[1], "Vrask");  // the constant tables are filled
+    EXPECT_TRUE(t.host.errors.empty());
+}
+
+TEST(Main, SwitchesLeaveOutTheIntroTheSplashAndThePlanetCache) {
+    ConstantRandom rng(0.5f);
+    StartGame t(rng);
+    Main(t.game, "/nopic /Cache1 /FAST /slow", kTurn);
+    for (const char* kind : {"centermouse", "bgpicture:", "sound:", "version:", "planet:", "note:"})
+        EXPECT_TRUE(t.host.Events(kind).empty()) << kind;
+    EXPECT_EQ(t.st.SpeedFactor, 2.0f);
+    EXPECT_TRUE(t.game.switches.NoPlanetCache);
+    EXPECT_TRUE(t.InOrder({"hidebg", "show:frmSRS", "show:frmMinimize", "show:frmCommands", "modal:frmMenu"}));
+}
+
+TEST(ShowVersionSplash, FadesInOverTwentyOneStepsInTheSameTimeWhateverTheSpeed) {
+    for (Single speed : {0.5f, 1.0f, 2.0f}) {
+        ConstantRandom rng(0.5f);
+        StartGame t(rng);
+        t.st.SpeedFactor = speed;
+        t.st.WaveDevicePresent = 1;
+        ShowVersionSplash(t.game, 1.3f);
+        std::vector<std::string> expected;
+        for (long c = 0, d = 3; c <= 255; c += d, ++d) expected.push_back("version:v1.3:" + std::to_string(c << 16));
+        expected.push_back("version:v1.3:" + std::to_string(255L << 16));
+        EXPECT_EQ(expected.size(), 22u);
+        EXPECT_EQ(t.host.Events("version:"), expected);
+        EXPECT_EQ(t.host.Events("sound:").size(), 1u);
+        EXPECT_NEAR(t.host.waited, 0.1 * 1.14 + 21 * (1.0 / 255) * 1.14 + 2.0, 1e-4) << speed;
+        EXPECT_EQ(t.st.SpeedFactor, speed);
+    }
+}
+
+TEST(Main, LoadsTheSavedGameOnTheCommandLineAndShowsItsReports) {
+    ConstantRandom rng(0.5f);
+    StartGame t(rng);
+    {
+        StartGame source(rng);
+        savetest::FillKnownState(source.st);
+        ASSERT_TRUE(SaveGame(source.game, t.scratch.Saves() + "My Voyage", {"Captain's log"}));
+    }
+    t.host.modal.clear();  // the menu must not open
+    Main(t.game, "/nopic \"" + t.scratch.Saves() + "My Voyage.KVW\"", kTurn);
+    EXPECT_EQ(t.st.GameFileName, t.scratch.Saves() + "My Voyage.KVW");
+    EXPECT_EQ(t.st.GameRunning, kTrue);
+    EXPECT_FALSE(t.host.Saw("modal:frmMenu"));
+    EXPECT_TRUE(t.InOrder({"show:frmCommands", "show:frmGeneralReport", "show:frmZarvoniReport",
+                           "show:frmBaseReport", "show:frmDamageReport"}));
+    EXPECT_EQ(t.host.output, (std::vector<std::string>{"Captain's log", "<KVMAIN0074>"}));
+}
+
+TEST(Main, AFailedLoadOpensTheMenu) {
+    ConstantRandom rng(0.5f);
+    StartGame t(rng);
+    Main(t.game, "/NOPIC " + t.scratch.Saves() + "missing.KVW", kTurn);
+    EXPECT_EQ(t.st.GameRunning, kFalse);
+    EXPECT_EQ(t.st.UpgradesOn, 1);
+    EXPECT_TRUE(t.host.Saw("modal:frmMenu"));
+}
+
+TEST(Main, DropsTheCopyOfEachRestoredTemporarySaveAndKeepsTheOthers) {
+    ConstantRandom rng(0.5f);
+    StartGame t(rng);
+    t.settings.SaveSetting(kAppName, "Names", "Number", "2");
+    t.settings.SaveSetting(kAppName, "Names", "Name1", "Jo");
+    t.settings.SaveSetting(kAppName, "Names", "Name2", "Al");
+    for (const char* config : {"Jo", "Al"}) {
+        t.settings.SaveSetting(kTempSavesApp, config, "KVWLines", "1");
+        t.settings.SaveSetting(kTempSavesApp, config, "KVW1", "x");
+        t.settings.SaveSetting(kTempSavesApp, config, "LOGLines", "0");
+    }
+    std::filesystem::create_directories(t.scratch.Saves() + "Al Temp.KVW");  // Al's copy cannot be written
+    Main(t.game, "/nopic", kTurn);
+    EXPECT_TRUE(std::filesystem::exists(t.scratch.Saves() + "Jo Temp.KVW"));
+    EXPECT_TRUE(t.settings.GetAllSettings(kTempSavesApp, "Jo").empty());
+    EXPECT_FALSE(t.settings.GetAllSettings(kTempSavesApp, "Al").empty());
+}
+
+}  // namespace
+}  // namespace kv
