@@ -16,7 +16,6 @@ namespace kv {
 
 using console::OrbitEntry;
 using console::PlanetOf;
-using console::Trim;
 
 // ---- Helpers shared by the console's files ------------------------------------------------------
 

@@ -7,13 +7,6 @@
 
 namespace kv::console {
 
-// The text without leading and trailing blanks.
-inline std::string Trim(const std::string& s) {
-    const size_t a = s.find_first_not_of(' ');
-    if (a == std::string::npos) return "";
-    return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
 // The text in upper case (the letters of the game's character set; the length stays the same).
 inline std::string UCase(const std::string& s) { return UpperCase(s); }
 

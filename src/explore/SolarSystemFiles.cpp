@@ -23,17 +23,7 @@ namespace {
 
 constexpr const char* kProfileDefault = "Not Used";
 
-std::string TrimSpaces(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
-    return s.substr(b, e - b);
-}
 
-std::string BaseName(const std::string& path) {
-    const size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // A file of folder named `name`, found without regard to case; "" when there is none.
 std::string FindNamedFile(const std::string& folder, const std::string& name) {
@@ -105,7 +95,7 @@ public:
             return true;
         }
         while (!AtEof() && b_[pos_] != ',' && b_[pos_] != '\r' && b_[pos_] != '\n') out += b_[pos_++];
-        out = TrimSpaces(out);
+        out = Trim(out, kBlanksAndTabs);
         ConsumeDelimiter();
         return true;
     }
@@ -124,7 +114,7 @@ public:
             while (!AtEof() && (b_[pos_] == ' ' || b_[pos_] == '\t')) ++pos_;
             ConsumeDelimiter();
         }
-        text = TrimSpaces(text);
+        text = Trim(text, kBlanksAndTabs);
         if (text.empty()) {
             value = 0;
             return true;
@@ -272,7 +262,7 @@ bool StarSystemListReader::ReadSystem(SolarSystemRecord& rec) {
         return false;
     }
 
-    const std::string shown = TrimSpaces(Cp1252ToUtf8(name));
+    const std::string shown = Trim(Cp1252ToUtf8(name), kBlanksAndTabs);
     std::vector<DataNote>* notes = &notes_;
     StoreName(rec, name);
     rec.SystemValue2 = ClampNoted(type, 0, kMaxStarType, "star type of " + shown, notes, path_, line);
@@ -360,7 +350,7 @@ bool ReadDescriptorSystem(const std::string& path, SolarSystemRecord& rec, std::
     double v = 0;
     const int sysLine = in.Line();
     if (in.ReadText(name)) StoreName(rec, name);
-    const std::string shown = TrimSpaces(rec.Name);
+    const std::string shown = Trim(rec.Name, kBlanksAndTabs);
     if (in.ReadNumber(v)) rec.SystemValue2 = ClampNoted(v, 0, kMaxStarType, "star type of " + shown, notes, path, sysLine);
     if (in.ReadNumber(v)) rec.PlanetCount = ClampNoted(v, 0, kMaxPlanetCount, "planet count of " + shown, notes, path, sysLine);
     const int count = std::clamp<int>(rec.PlanetCount, 0, kMaxPlanetCount);
@@ -400,7 +390,7 @@ std::string GetSSMessage(Game& g, const std::string& descriptorName, int planet,
 
 std::string PlanetMessageFilePath(Game& g) {
     // File names on disk are UTF-8, like the language text.
-    const std::string name = TrimSpaces(g.Text("MessageFile"));
+    const std::string name = Trim(g.Text("MessageFile"), kBlanksAndTabs);
     if (name.empty() || name.find('/') != std::string::npos) return "";
     // The program folder first; the language folder holds the shipped message files.
     std::string path = FindNamedFile(g.st.AppPath, name);
@@ -441,7 +431,7 @@ std::string GetPlanetName(Game& g, const std::string& descriptorName, int planet
     const bool found = ProfileText(DescriptorPath(g, descriptorName), "Names", key, text);
     if (planet == 0) return found ? Cp1252ToUtf8(text) : std::string(kProfileDefault);
     if (found && !text.empty() && text != kProfileDefault) return Cp1252ToUtf8(text);
-    return TrimSpaces(systemName) + " " + RomanNumeral(planet);
+    return Trim(systemName, kBlanksAndTabs) + " " + RomanNumeral(planet);
 }
 
 Integer CountFlaggedPlanets(const SolarSystemRecord& rec) {
@@ -479,7 +469,7 @@ void SetPlanetBit(PlanetEntry& p, int n, int value) {
 
 std::vector<DataNote> CheckDataFileValues(const std::string& path) {
     std::vector<DataNote> notes;
-    const std::string name = LowerCase(BaseName(path));
+    const std::string name = LowerCase(FileNamePart(path));
     if (name == "solarsys.txt") {
         StarSystemListReader reader;
         if (!reader.Open(path)) return notes;

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "platform/Files.h"
+#include "platform/Strings.h"
 
 namespace kv {
 namespace {
@@ -56,12 +57,6 @@ MarkLineCache gMarkLine;
 std::unordered_map<std::string, Verdict> gVerdicts;
 size_t gReads = 0;
 
-std::string TrimBlanks(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
-    return s.substr(b, e - b);
-}
 
 bool IsMarkLine(const std::string& line) { return line.compare(0, 6, ";Mark=") == 0; }
 
@@ -138,10 +133,6 @@ void ForEachLine(const std::string& bytes, Fn fn) {
     }
 }
 
-std::string BaseName(const std::string& path) {
-    const size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Reads from offset `start` to the end of the file; false when it cannot be opened.
 bool ReadFrom(const std::string& path, std::streamoff start, std::string& out) {
@@ -160,7 +151,7 @@ bool FindMarkLine(const std::string& bytes, std::streamoff start, std::streamoff
     ForEachLine(bytes, [&](const std::string& line, size_t at) {
         if (!IsMarkLine(line)) return true;
         offset = start + static_cast<std::streamoff>(at);
-        mark = TrimBlanks(line.substr(6));
+        mark = Trim(line.substr(6), kBlanksAndTabs);
         found = true;
         return false;
     });
@@ -185,7 +176,7 @@ std::string ReadMarkLocked(const std::string& path) {
 int32_t ChecksumLocked(const std::string& path) {
     std::string bytes;
     if (!ReadFrom(path, 0, bytes)) return 0;
-    return ChecksumOfBytes(bytes, BaseName(path));
+    return ChecksumOfBytes(bytes, FileNamePart(path));
 }
 
 int CachedVerdictLocked(const std::string& path) {
@@ -252,7 +243,7 @@ bool StampDataFile(const std::string& path, std::string* error) {
         if (error) *error = "cannot read " + path;
         return false;
     }
-    const std::string mark = MarkForChecksum(ChecksumOfBytes(bytes, BaseName(path)));
+    const std::string mark = MarkForChecksum(ChecksumOfBytes(bytes, FileNamePart(path)));
     std::string out;
     bool replaced = false;
     ForEachLine(bytes, [&](const std::string& line, size_t at) {

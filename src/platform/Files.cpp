@@ -78,6 +78,11 @@ std::string FindFile(const std::string& folder, const std::string& pattern) {
     return names.empty() ? std::string() : folder + names.front();
 }
 
+std::string FileNamePart(const std::string& path) {
+    const size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
 std::string ProgramFolder() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);

@@ -33,6 +33,9 @@ struct UserFolders {
 };
 UserFolders UserFoldersFrom(const std::function<const char*(const char*)>& env);
 
+// The file name of a path: what follows its last "/" or "\\" (the whole text when it has none).
+std::string FileNamePart(const std::string& path);
+
 // Reads a whole file as bytes; false when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& out);
 

@@ -14,15 +14,6 @@
 namespace kv {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
-
 // A section or key name of the file (Windows-1252) as the index holds it: in lower case, as
 // UTF-8, so that it meets the names callers ask for (program text, UTF-8) folded alike.
 std::string FoldFileName(const std::string& cp1252) { return LowerCase(Cp1252ToUtf8(cp1252)); }
@@ -49,11 +40,11 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
         if (end == std::string::npos) end = bytes.size();
         std::string line = bytes.substr(pos, end - pos);
         pos = end + 1;
-        std::string t = Trim(line);
+        std::string t = Trim(line, kWhiteSpace);
         if (t.empty()) continue;
         if (t.front() == '[') {
             size_t close = t.find(']');
-            std::string name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            std::string name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1), kWhiteSpace);
             // Only the first section of a name is read; the lines of a repeated one are not.
             const std::string folded = FoldFileName(name);
             auto it = pf.sectionIndex_.find(folded);
@@ -74,8 +65,8 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
             current->index.emplace(FoldFileName(t), kNoText);
             continue;
         }
-        std::string key = Trim(t.substr(0, eq));
-        std::string text = Trim(t.substr(eq + 1));
+        std::string key = Trim(t.substr(0, eq), kWhiteSpace);
+        std::string text = Trim(t.substr(eq + 1), kWhiteSpace);
         if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
             text = text.substr(1, text.size() - 2);
         std::string folded = FoldFileName(key);
@@ -87,10 +78,10 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
 }
 
 std::optional<std::string> ProfileFile::Get(const std::string& section, const std::string& key) const {
-    auto s = sectionIndex_.find(LowerCase(Trim(section)));
+    auto s = sectionIndex_.find(LowerCase(Trim(section, kWhiteSpace)));
     if (s == sectionIndex_.end()) return std::nullopt;
     const Section& sec = sections_[s->second];
-    auto k = sec.index.find(LowerCase(Trim(key)));
+    auto k = sec.index.find(LowerCase(Trim(key, kWhiteSpace)));
     if (k == sec.index.end() || k->second == kNoText) return std::nullopt;
     return sec.entries[k->second].second;
 }
@@ -102,7 +93,7 @@ std::vector<std::string> ProfileFile::Sections() const {
 }
 
 std::vector<std::pair<std::string, std::string>> ProfileFile::Entries(const std::string& section) const {
-    auto s = sectionIndex_.find(LowerCase(Trim(section)));
+    auto s = sectionIndex_.find(LowerCase(Trim(section, kWhiteSpace)));
     if (s == sectionIndex_.end()) return {};
     return sections_[s->second].entries;
 }

@@ -56,4 +56,10 @@ std::string UpperCase(std::string_view utf8) { return ChangeCase<ToUpper>(utf8, 
 
 std::string LowerCase(std::string_view utf8) { return ChangeCase<ToLower>(utf8, 'A', 'a'); }
 
+std::string Trim(std::string_view text, std::string_view blanks) {
+    const size_t b = text.find_first_not_of(blanks);
+    if (b == std::string_view::npos) return "";
+    return std::string(text.substr(b, text.find_last_not_of(blanks) - b + 1));
+}
+
 }  // namespace kv

@@ -16,4 +16,11 @@ std::string UpperCase(std::string_view utf8);
 // The text with every letter in lower case: also how names compare without regard to case.
 std::string LowerCase(std::string_view utf8);
 
+// The text without the leading and trailing characters of `blanks` (the game's Trim takes
+// blanks only; file readers also drop tabs or every white-space character).
+inline constexpr std::string_view kBlanks = " ";
+inline constexpr std::string_view kBlanksAndTabs = " \t";
+inline constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
+std::string Trim(std::string_view text, std::string_view blanks = kBlanks);
+
 }  // namespace kv

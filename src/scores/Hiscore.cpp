@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/Strings.h"
 #include "scores/SMTP.h"
 #include "state/Game.h"
 
@@ -16,11 +17,6 @@ const std::string kError = "Error - ";
 
 bool StartsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
 
-std::string TrimBlanks(const std::string& s) {
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 // The server's page ends with a line ending in "*", then the status line.
 bool WebReplyComplete(std::string_view reply) {
@@ -131,7 +127,7 @@ std::string HighScoreSubmitter::MailHighScore(const HighScoreRecord& record) {
     SMTPMessage smtp;
     step("", endpoints_.greetingTimeout, false);
     step(smtp.SMTPHelo("localhost"), endpoints_.mailStepTimeout, false);
-    step(smtp.SMTPMailFrom(endpoints_.mailbox, TrimBlanks(record.Name)), endpoints_.mailStepTimeout, false);
+    step(smtp.SMTPMailFrom(endpoints_.mailbox, Trim(record.Name)), endpoints_.mailStepTimeout, false);
     step(smtp.SMTPRcptTo(endpoints_.mailbox, "High Score Submission"), endpoints_.mailStepTimeout, false);
     const std::string dataAnswer =
         step(smtp.SMTPData("High Score Posting", HighScoreHTMLForm(record, endpoints_.webHost), "Content-Type: text/html"),

@@ -5,17 +5,12 @@
 #include <functional>
 #include <set>
 
+#include "platform/Strings.h"
 #include "state/Game.h"
 
 namespace kv {
 namespace {
 
-std::string TrimBlanks(const std::string& s) {
-    size_t a = s.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
-    size_t b = s.find_last_not_of(' ');
-    return s.substr(a, b - a + 1);
-}
 
 std::string NotesApp(const std::string& config) { return std::string(kConfigsApp) + "\\" + config; }
 
@@ -33,7 +28,7 @@ void ForEachSystem(GameState& st, const std::function<bool(SolarSystemRecord&)>&
 }  // namespace
 
 std::string NoteKey(const SolarSystemRecord& rec) {
-    return rec.DescriptorName.empty() ? TrimBlanks(rec.Name) : rec.DescriptorName;
+    return rec.DescriptorName.empty() ? Trim(rec.Name) : rec.DescriptorName;
 }
 
 void SaveNotes(Game& g, const std::string& config) {
@@ -43,7 +38,7 @@ void SaveNotes(Game& g, const std::string& config) {
         try {
             std::string key = NoteKey(rec);
             if (key.empty() || written.count(key)) return true;
-            std::string note = TrimBlanks(rec.Notes);
+            std::string note = Trim(rec.Notes);
             if (note.empty()) {
                 if (!g.settings.GetSetting(app, "Notes", key, "").empty() ||
                     g.settings.GetSetting(app, "Notes", key, kNotUsed) != kNotUsed)

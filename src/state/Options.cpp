@@ -4,6 +4,7 @@
 #include <exception>
 #include <vector>
 
+#include "platform/Files.h"
 #include "state/Game.h"
 #include "state/LegacyImport.h"
 #include "state/Notes.h"
@@ -40,10 +41,6 @@ std::string TwipsToPixels(Long twips) {
 std::string NumberSetting(Long v) { return Str(static_cast<long long>(v)); }
 std::string NumberSetting(Single v) { return Str(v); }
 
-std::string FileNamePart(const std::string& path) {
-    size_t cut = path.find_last_of("/\\");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 }  // namespace
 

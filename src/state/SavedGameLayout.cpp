@@ -141,7 +141,7 @@ std::string StarSystemLine(const SolarSystemRecord& rec) {
     return line + "\r\n";
 }
 
-int StarCount(Integer code) { return code >= 0 ? code % 10 : 0; }
+int StarCount(Integer code) { return code >= 0 ? QuadStarCount(code) : 0; }
 
 // ---- Reading the plain text -----------------------------------------------------------------
 

@@ -13,9 +13,6 @@ namespace {
 Integer Draw8(Game& g) { return static_cast<Integer>(Int(g.RndExact() * 8 + 1)); }
 
 // Digits of a quadrant code while the galaxy is made (every code is below 1000 then).
-int Hundreds(int code) { return code / 100; }
-int Tens(int code) { return (code / 10) % 10; }
-int Units(int code) { return code % 10; }
 
 bool AnyQuadrantWithoutShips(const GameState& s) {
     for (int r = 1; r <= 8; ++r)
@@ -55,7 +52,7 @@ void PlaceStarbases(Game& g) {
             do {
                 row = Draw8(g);
                 col = Draw8(g);
-            } while (Tens(s.Galaxy[row][col]) != 0);
+            } while (QuadStarbaseNumber(s.Galaxy[row][col]) != 0);
             s.Galaxy[row][col] = Clamp16(s.Galaxy[row][col] + 10 * b);
             s.Starbases[0][b] = 0;
             s.Starbases[1][b] = row;
@@ -85,7 +82,7 @@ void PlaceZarvoniBase(Game& g) {
     do {
         s.ZarvoniBase[1] = static_cast<Long>(Int(g.Rnd() * 8)) + 1;
         s.ZarvoniBase[2] = static_cast<Long>(Int(g.Rnd() * 8)) + 1;
-    } while (Tens(s.Galaxy[s.ZarvoniBase[1]][s.ZarvoniBase[2]]) != 0);
+    } while (QuadStarbaseNumber(s.Galaxy[s.ZarvoniBase[1]][s.ZarvoniBase[2]]) != 0);
     s.ZarvoniBase[3] = static_cast<Long>(Int(g.Rnd() * 8)) + 1;
     s.ZarvoniBase[4] = static_cast<Long>(Int(g.Rnd() * 8)) + 1;
     s.ZarvoniBase[5] = s.ZarvoniBaseStrength;
@@ -106,11 +103,11 @@ void PlaceStartQuadrant(Game& g) {
         s.ShipQuadrantCol = Draw8(g);
         accepted = true;
         ++attempts;
-        const int v = Hundreds(s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol]);
+        const int v = QuadZarvoniCount(s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol]);
         if (!(v == h || (v <= h && attempts > 60))) accepted = false;
         for (int r = std::max(1, s.ShipQuadrantRow - 1); r <= std::min(8, s.ShipQuadrantRow + 1); ++r) {
             for (int c = std::max(1, s.ShipQuadrantCol - 1); c <= std::min(8, s.ShipQuadrantCol + 1); ++c) {
-                if (Tens(s.Galaxy[r][c]) != 0 || (s.ZarvoniBase[1] == r && s.ZarvoniBase[2] == c)) {
+                if (QuadStarbaseNumber(s.Galaxy[r][c]) != 0 || (s.ZarvoniBase[1] == r && s.ZarvoniBase[2] == c)) {
                     accepted = false;
                     --attempts;
                 }
@@ -130,7 +127,7 @@ void PlaceStarTarget(Game& g) {
     const Long stamp = CLng(static_cast<double>(s.TimeLeft) * 100);
     for (int row = 1; row <= 8; ++row) {
         for (int col = 1; col <= 8; ++col) {
-            const int count = std::min(Units(s.Galaxy[row][col]), 4);
+            const int count = std::min(QuadStarCount(s.Galaxy[row][col]), 4);
             for (int n = 1; n <= count; ++n) {
                 SolarSystemRecord& rec = s.StarSystem(row, col, n);
                 if (rec.DescriptorName != s.StarTarget) continue;
@@ -151,10 +148,10 @@ void PlaceStarTarget(Game& g) {
         StarSystems(g).LoadDescriptor(g, rec);
         // A target without a descriptor still needs a name to be shown by.
         if (!rec.InUse()) rec.SetName(s.StarTarget);
-        if (Units(s.Galaxy[4][4]) < 1) s.Galaxy[4][4] = Clamp16(s.Galaxy[4][4] + 1);
+        if (QuadStarCount(s.Galaxy[4][4]) < 1) s.Galaxy[4][4] = Clamp16(s.Galaxy[4][4] + 1);
         // Another system of the quadrant standing on the target's sector moves to a free one,
         // so that no two systems share a sector.
-        const int count = std::min(Units(s.Galaxy[4][4]), 4);
+        const int count = std::min(QuadStarCount(s.Galaxy[4][4]), 4);
         for (int m = 2; m <= count; ++m) {
             SolarSystemRecord& other = s.StarSystem(4, 4, m);
             auto taken = [&](int r, int c) {

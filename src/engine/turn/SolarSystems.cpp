@@ -23,7 +23,6 @@ struct Quad {
     int row = 0, col = 0;
 };
 
-int Units(int code) { return code % 10; }
 
 // Runs a stretch of the set-up; an unexpected error is reported and the set-up goes on.
 template <typename F>
@@ -50,7 +49,7 @@ void Shuffle(Game& g, std::vector<Quad>& list, int count) {
 // records 1..count.
 void RemoveUnreadSystem(GameState& s, const Quad& q) {
     Integer& code = s.Galaxy[q.row][q.col];
-    const int c = Units(code);
+    const int c = QuadStarCount(code);
     if (c < 1) return;
     SolarSystemRecord& last = s.StarSystem(q.row, q.col, c);
     if (last.InUse()) {
@@ -104,7 +103,7 @@ void Setup(Game& g, StarSystemSource& source, std::string& listPath) {
     for (int j = 1; total < planned;) {
         Integer& code = s.Galaxy[list[j].row][list[j].col];
         int n = static_cast<int>(Int(g.RndExact() * 4 + 1));
-        if (n + Units(code) > 4) n = 4 - Units(code);
+        if (n + QuadStarCount(code) > 4) n = 4 - QuadStarCount(code);
         code = static_cast<Integer>(code + n);
         total += n;
         j = j % 64 + 1;
@@ -116,7 +115,7 @@ void Setup(Game& g, StarSystemSource& source, std::string& listPath) {
     int k = 0;
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c)
-            for (int n = 1; n <= Units(s.Galaxy[r][c]); ++n) list[static_cast<size_t>(++k)] = {r, c};
+            for (int n = 1; n <= QuadStarCount(s.Galaxy[r][c]); ++n) list[static_cast<size_t>(++k)] = {r, c};
     Shuffle(g, list, k);
 
     bool opened = false;
@@ -126,7 +125,7 @@ void Setup(Game& g, StarSystemSource& source, std::string& listPath) {
     int i = 1;
     while (i <= k) {
         const Quad q = list[static_cast<size_t>(i)];
-        const int c = Units(s.Galaxy[q.row][q.col]);
+        const int c = QuadStarCount(s.Galaxy[q.row][q.col]);
         const int n = static_cast<int>(Int(g.RndExact() * c + 1));
         SolarSystemRecord& rec = s.StarSystem(q.row, q.col, n);
         // A sector of its own in the quadrant.
@@ -179,7 +178,7 @@ void Setup(Game& g, StarSystemSource& source, std::string& listPath) {
     s.SpecialSystems = 0;
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c)
-            for (int n = 1; n <= Units(s.Galaxy[r][c]); ++n)
+            for (int n = 1; n <= QuadStarCount(s.Galaxy[r][c]); ++n)
                 if (HasGoalPlanet(s.StarSystem(r, c, n))) ++s.SpecialSystems;
 }
 
