@@ -1,0 +1,10 @@
+# Checks that the tests' home folder DIR holds nothing; with PREPARE it is first made afresh.
+if(PREPARE)
+  file(REMOVE_RECURSE "${DIR}")
+  file(MAKE_DIRECTORY "${DIR}")
+endif()
+file(GLOB_RECURSE found LIST_DIRECTORIES true "${DIR}/*" "${DIR}/.*")
+if(found)
+  list(JOIN found "\n  " lines)
+  message(FATAL_ERROR "The tests left files in their home folder:\n  ${lines}")
+endif()
