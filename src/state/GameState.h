@@ -262,6 +262,18 @@ struct GameState {
     std::array<Long, 6> UpgradeFillColor{};
     std::array<Long, 6> UpgradeBorderColor{};
     Integer MissionMarker = -1;
+
+    // ---- The final report and the Morv report of an ended game: window data, not saved -----
+    // What the final report window shows: the captions of its rows 0..18 (`Line`) and their
+    // values (`Num`), the captain's line (`lblName`), the rating's caption and text (`lblRating`,
+    // `Rating`), whether the ship-destroyed cover shows and the Morv report button is enabled;
+    // the game's verdict (-1 won, 0 failed, 47 no verdict) and its final score. The Morv
+    // report's labels 0..11 (even: row titles, odd: values), typed out by that window.
+    std::array<std::string, 19> FinalLine{}, FinalNum{};
+    std::string FinalName, FinalRatingCaption, FinalRating;
+    bool FinalShipDestroyed = false, FinalMorvReportEnabled = false;
+    Integer FinalOutcome = 0, FinalScore = 0;
+    std::array<std::string, 12> MorvReportTag{};
 };
 
 // A row or column of the galaxy or of a quadrant (1..8).

@@ -38,6 +38,7 @@ public:
     std::vector<std::string> events;  // everything, in order
     std::vector<std::string> output, notices, questions, sounds, errors;
     std::vector<long> styles;  // the style of each notice and question
+    std::vector<std::string> inputTitles, inputDefaults;  // each text input's title and default
     std::vector<std::vector<std::string>> printed;
     double waited = 0;
     Pointer pointer = Pointer::Default;
@@ -106,7 +107,10 @@ public:
         Log(std::string(mode == FileDialogMode::Save ? "savefile:" : "loadfile:") + pattern);
         return Next(files, "file dialog");
     }
-    std::optional<std::string> InputText(const std::string& prompt, const std::string&, const std::string&) override {
+    std::optional<std::string> InputText(const std::string& prompt, const std::string& title,
+                                         const std::string& initial) override {
+        inputTitles.push_back(title);
+        inputDefaults.push_back(initial);
         Log("input:" + prompt);
         return Next(texts, "text input");
     }

@@ -5,11 +5,16 @@
 
 namespace kv {
 
-// Stops the game (clears GameRunning) and hands over to the final report.
+// Stops the game: the game windows are enabled again, GameRunning is cleared (from now on the
+// refresh does nothing), the pointer is the default one, the final report is shown with the
+// high-score offers, and the displays are blanked.
 void EndGame(Game& g);
-// The victory report, the out-of-time report and the out-of-energy report: one message each.
+
+// The victory report (mission types 0..2; type 3 has no victory and shows nothing).
 void ReportMissionComplete(Game& g);
+// The out-of-time report, with a word on the captain's conduct (mission type 3 shows nothing).
 void ReportOutOfTime(Game& g);
+// The out-of-energy report; the ship's energy is 0 afterwards.
 void ReportOutOfEnergy(Game& g);
 
 }  // namespace kv

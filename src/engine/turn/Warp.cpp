@@ -86,7 +86,9 @@ bool CheckWarp(Game& g) {
                                  nl + g.Text("KVGAME0024") + message;
     switch (MessageQuery(g, -1, question, style)) {
         case kOK:
+            // The blast ends the game; a countdown the player aborted leaves it running.
             SelfDestruct(g);
+            if (!s.GameRunning) return true;
             break;
         case kRetry:
             WarpSequence(g);

@@ -8,7 +8,7 @@ namespace kv {
 // While the warp engines (system 1) are out of action (7.0 or more), puts the situation to the
 // player: with hostiles in the quadrant OK (self-destruct) or Cancel, else Abort (give up:
 // out-of-energy report and end of game), Retry (the warp sequence) or Ignore. True when the
-// player ended the game from the question.
+// game ended from the question: given up, or the ship blown up by the self-destruct.
 bool CheckWarp(Game& g);
 
 // The tow: picks the nearest base that still stands and that the player may call on (a

@@ -139,7 +139,9 @@ TEST(GalaxyLookups, CheckMissionCompleteByMissionType) {
         s.GoalProgress = static_cast<Integer>(c.progress);
         s.GoalSystemsDone = static_cast<Integer>(c.systemsDone);
         s.GoalBySystems = c.bySystems;
+        s.ScoreEligible = false;  // a won game's high-score entry is not what this test is about
         EXPECT_EQ(CheckMissionComplete(gg.game), c.won) << "mission " << c.mission;
+        EXPECT_EQ(gg.host.Saw("show:frmFinalReport"), c.won) << "mission " << c.mission;
         EXPECT_EQ(s.GameRunning, c.won ? kFalse : kTrue);
     }
 }
@@ -151,18 +153,26 @@ TEST(GalaxyLookups, LosingTheShipInOrbitClosesTheConsoleFirst) {
     s.GameRunning = kTrue;
     s.InSolarSystem = kTrue;
     gg.host.modal[Form::frmShip] = [] { return kOK; };
+    s.ZarvonisLeft = 3;
     LoseShip(gg.game);
-    EXPECT_EQ(gg.host.events,
+    const auto& ev = gg.host.events;
+    ASSERT_GE(ev.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(ev.begin(), ev.begin() + 3),
               (std::vector<std::string>{"hide:frmSSControl", "timer:frmShip_tmrAnimation:on", "modal:frmShip"}));
     EXPECT_EQ(s.InSolarSystem, kFalse);
     EXPECT_EQ(s.GameRunning, kFalse);
     EXPECT_EQ(s.ShipLost, kTrue);
+    // Then the game ends: the final report shows the ship destroyed.
+    EXPECT_TRUE(gg.host.Saw("show:frmFinalReport"));
+    EXPECT_TRUE(s.FinalShipDestroyed);
 
     GalaxyGame open(rng);
     open.game.st.GameRunning = kTrue;
     open.host.modal[Form::frmShip] = [] { return kOK; };
     LoseShip(open.game);
-    EXPECT_EQ(open.host.events, (std::vector<std::string>{"timer:frmShip_tmrAnimation:on", "modal:frmShip"}));
+    ASSERT_GE(open.host.events.size(), 2u);
+    EXPECT_EQ(open.host.events[0], "timer:frmShip_tmrAnimation:on");
+    EXPECT_EQ(open.host.events[1], "modal:frmShip");
 }
 
 }  // namespace
