@@ -1,0 +1,112 @@
+#include "support/captain/HeadlessGame.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "engine/tactical/LongRangeScan.h"
+#include "engine/tactical/Tactical.h"
+#include "engine/turn/Placement.h"
+#include "engine/turn/Refresh.h"
+#include "engine/turn/SolarSystems.h"
+#include "engine/turn/Upgrades.h"
+#include "state/Numeric.h"
+#include "state/Reset.h"
+
+#ifndef KESTRAVA_DATA_DIR
+#error "KESTRAVA_DATA_DIR names the shipped data folder"
+#endif
+
+namespace kv::test {
+namespace {
+
+std::string MakeScratch() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kv-headless-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) return {};
+    std::filesystem::create_directories(pattern + "/config");
+    std::filesystem::create_directories(pattern + "/saves");
+    return pattern + "/";
+}
+
+GameFolders Folders(const std::string& data, const std::string& scratch) {
+    return {data, scratch.empty() ? std::string() : scratch + "config/",
+            scratch.empty() ? std::string() : scratch + "saves/"};
+}
+
+}  // namespace
+
+std::string ShippedDataFolder() { return std::string(KESTRAVA_DATA_DIR) + "/"; }
+
+HeadlessGame::HeadlessGame(uint32_t seed, const std::string& dataFolder)
+    : rng(seed), scratch_(MakeScratch()), game(rng, settings, host, Folders(dataFolder, scratch_)) {
+    settings.SaveSetting(kAppName, "Language", "Current", "English");
+    settings.SaveSetting(kAppName, "Language", "English", "English.lng");
+    game.lang.SetWarningSink([](const std::string&) {});
+    st.SoundOn = kFalse;
+    st.ConfigName = "Headless";
+    LoadArrayConsts(game);
+}
+
+HeadlessGame::~HeadlessGame() {
+    if (scratch_.empty()) return;
+    std::error_code ec;
+    std::filesystem::remove_all(scratch_, ec);
+}
+
+void StartNewGame(Game& g, const GameSetup& setup) {
+    GameState& s = g.st;
+    s.MissionType = setup.mission;
+    s.SkillLevel = setup.skill;
+    s.GameLength = setup.length;
+    s.UpgradesOn = ToFlag(setup.upgrades);
+    s.KeepTech = ToFlag(setup.keepTech);
+    if (!s.KeepTech) s.TechLevel = 3;
+    if (!s.UpgradesOn) s.TechLevel = 1;
+
+    ResetGameState(g);
+    SetupSolarSystems(g);
+    PlaceGalaxyObjects(g);
+    s.GameRunning = kTrue;
+    s.ScoreEligible = true;
+
+    // The mission's own numbers.
+    switch (s.MissionType) {
+        case 1:
+            if (s.InitialZarvonis != 0)
+                s.TotalTime = static_cast<Single>(s.ZarvonisCounted * static_cast<double>(s.TotalTime) /
+                                                  s.InitialZarvonis);
+            s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
+            s.TimeLeft = s.TotalTime;
+            break;
+        case 2: {
+            Integer goal = CInt(s.SpecialSystems * static_cast<double>(s.SkillLevel) / 10);
+            if (goal < 1) goal = 1;
+            s.MissionGoal = goal;
+            s.TotalTime = static_cast<Single>(Int(g.Rnd() * 8) + goal * 1.2 + Int(s.SkillLevel / 1.5));
+            s.GoalBySystems = 1;
+            s.TimeLeft = s.TotalTime;
+            break;
+        }
+        case 3:
+            s.MissionGoal = 0;
+            s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
+            s.TotalTime = 1.0f;
+            s.TimeLeft = 0;
+            break;
+        default: break;
+    }
+    AnnounceUpgrades(g);
+    // A start quadrant without hostiles: the shields start down, their energy in the ship.
+    if (s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol] < 100) {
+        s.ShipEnergy += s.ShieldLevel;
+        s.ShieldLevel = 0;
+    }
+    LRS(g);
+    s.NewGamePending = kTrue;
+    ReturnFromMenu(g);
+    // The first refresh's short-range scan sets up the start quadrant; should it still be
+    // stale, it is set up here.
+    if (s.QuadrantChanged) MakeTactical(g);
+}
+
+}  // namespace kv::test

@@ -1,0 +1,84 @@
+#pragma once
+// A game played with no windows: the shipped data (star systems, aliens, the English language
+// file), a seeded generator, in-memory settings and a host that answers like a closed window
+// unless the player behind it says otherwise. Used by the whole-game tests, the soak runner and
+// the benchmarks; it needs no test framework.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/SettingsStore.h"
+#include "state/Game.h"
+#include "state/NullHost.h"
+
+namespace kv::test {
+
+// The program folder with the shipped data, ending in "/" (the build's KESTRAVA_DATA_DIR).
+std::string ShippedDataFolder();
+
+// The set-up of a new game, as the player chooses it in the main menu.
+struct GameSetup {
+    Integer mission = 0;  // 0..3
+    Integer skill = 1;    // 1..10
+    Integer length = 1;   // 1 short, 2 medium, 3 long
+    bool upgrades = true;
+    bool keepTech = false;
+};
+
+// The NullHost with a player behind it: questions and modal windows go to the player's
+// answers when given; notices, error reports and high-score records are kept for the checks.
+class CaptainHost : public NullHost {
+public:
+    std::function<int(const std::string& prompt, long style)> onQuestion;
+    std::function<int(Form form)> onModal;
+
+    std::vector<std::string> notices;  // every notice shown, in order
+    std::vector<std::string> errors;   // every run-time error report
+    int submitted = 0;                 // high-score records handed to the submission window
+
+    void ShowNotice(const std::string& text, long, bool) override { notices.push_back(text); }
+    int AskQuestion(const std::string& prompt, long style, bool) override {
+        return onQuestion ? onQuestion(prompt, style) : CloseAnswer(style);
+    }
+    int ShowErrorReport(const std::string& text) override {
+        errors.push_back(text);
+        return kIgnore;
+    }
+    int RunModal(Form form) override { return onModal ? onModal(form) : NullHost::RunModal(form); }
+    void SubmitHighScore(const std::string&, const std::string&, const std::string&, const std::string&,
+                         const std::string&) override {
+        ++submitted;
+    }
+};
+
+// A game of its own: generator, settings, host and the game on the shipped data, with the
+// constant tables filled as at start-up. Its saved-games and configuration folders are a
+// private temporary folder, removed with the game.
+class HeadlessGame {
+public:
+    explicit HeadlessGame(uint32_t seed, const std::string& dataFolder = ShippedDataFolder());
+    ~HeadlessGame();
+    HeadlessGame(const HeadlessGame&) = delete;
+    HeadlessGame& operator=(const HeadlessGame&) = delete;
+
+    SeededRandom rng;
+    MemorySettingsStore settings;
+    CaptainHost host;
+
+private:
+    std::string scratch_;
+
+public:
+    Game game;
+    GameState& st = game.st;
+};
+
+// Starts a new game as the main menu's new-game command does, without its windows: the
+// technology level, the reset, the star systems and the placement, the mission's own time and
+// goal, the upgrade announcement, the start quadrant's shields, the first long-range scan and
+// the quadrant's set-up, then the first end-of-action refresh.
+void StartNewGame(Game& g, const GameSetup& setup);
+
+}  // namespace kv::test
