@@ -119,7 +119,7 @@ TEST(PlanetCombatTest, AMessageStopsWhenTheShipIsLost) {
     tg.host.modal[Form::frmShip] = [] { return kOK; };
     RunMessage(tg.game, "The planet fires.*D!S0*+PT1");
     EXPECT_EQ(s.GameRunning, kFalse);
-    EXPECT_EQ(s.TorpedoStockClass1, 6);
+    EXPECT_EQ(s.TorpedoStockClass1, 0);  // emptied by the end of the game; "+PT1" never ran
     EXPECT_TRUE(tg.host.Saw("hide:frmSSControl"));
 }
 

@@ -30,6 +30,8 @@ struct HostileGame : TurnGame {
         s.SectorGrid[4][4] = kShip;
         s.TurnPassedWarp = 1;
         host.modal[Form::frmShip] = [] { return kOK; };
+        // A lost ship ends the game; its high-score entry is not what these tests are about.
+        s.ScoreEligible = false;
     }
 
     // A Zarvoni ship in the next free slot of the quadrant; returns its slot.

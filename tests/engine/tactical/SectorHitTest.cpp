@@ -44,7 +44,7 @@ TEST_F(SectorHitTest, AFlareTowardsTheShipLosesItWithoutPause) {
     tg.host.modal[Form::frmShip] = [] { return kOK; };
     ResolveSectorHit(tg.game, 5, 5);
     EXPECT_EQ(rng.Remaining(), 0u);
-    EXPECT_TRUE(tg.host.Events("refresh:").empty());
+    EXPECT_TRUE(tg.host.Events("refresh:ShortRangeScan").empty());
     EXPECT_EQ(tg.host.waited, 0.0);
 }
 
