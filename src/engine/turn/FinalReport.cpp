@@ -7,6 +7,7 @@
 #include "engine/turn/QuadrantLookups.h"
 #include "engine/turn/Score.h"
 #include "state/Numeric.h"
+#include "state/WindowTable.h"
 
 namespace kv {
 namespace {
@@ -14,17 +15,6 @@ namespace {
 const std::string kGap(6, ' ');
 
 std::string Plain(long long v) { return CStr(v); }
-
-// Hides the game windows 2..29 behind the final report, keeping in FormVisible whether each
-// was shown so that the return to the menu can bring back exactly those. The message log, the
-// final report and the background window stay.
-void HideGameWindows(Game& g) {
-    for (int i = 2; i <= 29; ++i) {
-        const Form form = static_cast<Form>(i);
-        g.st.FormVisible[i] = ToFlag(g.host.IsFormVisible(form));
-        g.host.HideForm(form);
-    }
-}
 
 }  // namespace
 
@@ -189,7 +179,7 @@ void ShowFinalReport(Game& g) {
     }
 
     g.host.ShowForm(Form::frmFinalReport);
-    HideGameWindows(g);
+    HideAllForms(g);
     g.SetTimer(Timer::frmFinalReport_tmrMenu, true);
 }
 
