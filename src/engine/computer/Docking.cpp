@@ -1,0 +1,7 @@
+#include "engine/computer/Docking.h"
+
+namespace kv {
+
+void DockAtStarbase(Game&) {}
+
+}  // namespace kv
