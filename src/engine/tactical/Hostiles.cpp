@@ -1,6 +1,8 @@
 #include "engine/tactical/Hostiles.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -9,12 +11,14 @@
 #include "engine/tactical/Destroy.h"
 #include "engine/tactical/HostileCells.h"
 #include "engine/turn/Condition.h"
+#include "engine/turn/Refresh.h"
 #include "state/Numeric.h"
 
 namespace kv {
 namespace {
 
 constexpr const char* kHitShipSource = "KVBASIC:HitShip";
+constexpr const char* kMovemSource = "KVBASIC:Movem";
 
 // The captured Zarvoni starbase stands in the ship's quadrant.
 bool CapturedBaseHere(const GameState& s) {
@@ -184,6 +188,98 @@ void AttackStarbase(Game& g, int row, int col) {
     }
 }
 
+// ---- The Zarvoni ships' moves inside the quadrant ---------------------------------------------
+
+// The number of steps a hostile ship of the given energy takes this turn (two draws).
+int StepsAllowed(Game& g, int energy) {
+    const GameState& s = g.st;
+    long m = CInt(energy / 10.0) - 2;
+    if (s.SkillLevel < 3) m -= 2;
+    if (m < 0) m = 0;
+    long k = static_cast<long>(Int(g.RndExact() * m / 2));
+    if (s.SkillLevel > 5) ++k;
+    const bool dash = g.Rnd() > 0.8f;
+    if (energy > 20 && s.SkillLevel > 5 && dash) k = m - 1;
+    if (energy < 20 || k < 0) k = 0;
+    return static_cast<int>(k);
+}
+
+// One step of a hostile ship from (r, c), whose cell has just been emptied: a random neighbour
+// (or the same cell); an occupied one gives way to the step along the row, then along the
+// column. False when every choice is occupied: the ship stays.
+bool ChooseStep(Game& g, int r, int c, int& nr, int& nc) {
+    const GameState& s = g.st;
+    nr = r + static_cast<int>(Int(g.RndExact() * 3 - 1));
+    nc = c + static_cast<int>(Int(g.RndExact() * 3 - 1));
+    if (!InGrid(nr)) nr = r;
+    if (!InGrid(nc)) nc = c;
+    if (s.SectorGrid[nr][nc] == kEmpty) return true;
+    if (s.SectorGrid[r][nc] == kEmpty) {
+        nr = r;
+        return true;
+    }
+    if (s.SectorGrid[nr][c] == kEmpty) {
+        nc = c;
+        return true;
+    }
+    return false;
+}
+
+// Zarvoni ship i, next to its own starbase in this quadrant, docks there when the base can take
+// it in; the slot is emptied and the table compacted.
+bool DockAtZarvoniBase(Game& g, int i, int nr, int nc) {
+    GameState& s = g.st;
+    const bool baseHere = IsShipQuadrant(s, s.ZarvoniBase[1], s.ZarvoniBase[2]);
+    if (!baseHere || s.ZarvoniBase[0] != 0 || std::abs(s.ZarvoniBase[3] - nr) >= 2 ||
+        std::abs(s.ZarvoniBase[4] - nc) >= 2 || !(s.ZarvoniBase[5] > 0.25 * s.ZarvoniBaseStrength) ||
+        s.ZarvoniEnergy[i] >= 100 || s.ZarvoniBaseShips >= 6)
+        return false;
+    s.SectorGrid[nr][nc] = kEmpty;
+    s.ZarvoniShips[1][i] = 0;
+    s.ZarvoniShips[2][i] = 0;
+    while (s.QuadZarvonis >= 1 && s.ZarvoniShips[1][s.QuadZarvonis] == 0) --s.QuadZarvonis;
+    Integer& code = s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol];
+    if (code >= 100) code = static_cast<Integer>(code - 100);
+    DrawIfSeen(g, nr, nc, 0);
+    PrintOutput(g, s.EnemyText + g.Text("KVBASIC0210"));
+    Pause(g, 0.1);
+    PlaySound(g, "ZDOCK.WAV");
+    ++s.ZarvoniBaseShips;
+    // Repairs cost the base strength by the energy the ship lacks.
+    s.ZarvoniBase[5] = std::max<Long>(0, s.ZarvoniBase[5] - (100 - s.ZarvoniEnergy[i]) * 20);
+    ShowStarbaseStatus(g);
+    s.ZarvoniEnergy[i] = -1000;
+    s.ZarvoniFlags[i] = 0;
+    CompactEnemyTable(g);
+    return true;
+}
+
+// Zarvoni ship i moves its steps through the quadrant, and may dock at its starbase.
+void MoveZarvoniShip(Game& g, int i) {
+    GameState& s = g.st;
+    const int steps = StepsAllowed(g, s.ZarvoniEnergy[i]);
+    for (int step = 0; step < steps; ++step) {
+        const int r = s.ZarvoniShips[1][i], c = s.ZarvoniShips[2][i];
+        if (!InGalaxy(r, c)) break;
+        s.SectorGrid[r][c] = kEmpty;
+        int nr, nc;
+        if (!ChooseStep(g, r, c, nr, nc)) {
+            s.SectorGrid[r][c] = kZarvoni;  // boxed in
+            continue;
+        }
+        PlaySound(g, "ZMOVE.WAV");
+        DrawIfSeen(g, r, c, 0);
+        DrawIfSeen(g, nr, nc, 2);
+        Pause(g, 0.4);
+        s.SectorGrid[nr][nc] = kZarvoni;
+        s.ZarvoniShips[1][i] = static_cast<Integer>(nr);
+        s.ZarvoniShips[2][i] = static_cast<Integer>(nc);
+        if (DockAtZarvoniBase(g, i, nr, nc)) break;
+    }
+    Pause(g, 0.4);
+    ShowStarbaseStatus(g);
+}
+
 }  // namespace
 
 void HitShip(Game& g) {
@@ -250,8 +346,24 @@ void HitShip(Game& g) {
     }
 }
 
-// Placeholder until the movement turn is built: of it only the clearing of the hostile-turn
-// request, as its last stage does.
-void Movem(Game& g) { g.st.HostileTurnFlag = 0; }
+void Movem(Game& g) {
+    GameState& s = g.st;
+    std::string step;
+    auto run = [&](auto&& statement) { Guarded(g, kMovemSource, step, statement); };
+
+    // The galaxy chart loses its highlights.
+    run([&] {
+        for (int i = 0; i < 64; ++i) g.host.SetChartQuadrantColor(i, kChartCleared);
+        g.host.Refresh(View::Background);
+        for (int i = 0; i < 64; ++i) g.host.SetChartQuadrantColor(i, kChartCleared);
+    });
+
+    step = "Move1";
+    const int zarvonis = std::min<int>(s.QuadZarvonis, 10);
+    for (int i = 1; i <= zarvonis; ++i) run([&] { MoveZarvoniShip(g, i); });
+
+    step = "PullIn";
+    run([&] { s.HostileTurnFlag = 0; });
+}
 
 }  // namespace kv
