@@ -7,9 +7,14 @@
 #include <vector>
 
 #include "engine/computer/Displays.h"
+#include "engine/tactical/CloakedShips.h"
 #include "engine/tactical/Damage.h"
 #include "engine/tactical/Destroy.h"
+#include "engine/tactical/GalaxyMoves.h"
+#include "engine/tactical/HostileBases.h"
 #include "engine/tactical/HostileCells.h"
+#include "engine/tactical/ShortRangeScan.h"
+#include "engine/tactical/MorvShip.h"
 #include "engine/turn/Condition.h"
 #include "engine/turn/Refresh.h"
 #include "state/Numeric.h"
@@ -19,11 +24,6 @@ namespace {
 
 constexpr const char* kHitShipSource = "KVBASIC:HitShip";
 constexpr const char* kMovemSource = "KVBASIC:Movem";
-
-// The captured Zarvoni starbase stands in the ship's quadrant.
-bool CapturedBaseHere(const GameState& s) {
-    return IsShipQuadrant(s, s.ZarvoniBase[1], s.ZarvoniBase[2]) && s.ZarvoniBase[0] != 0;
-}
 
 // One hostile ship of the quadrant fires: at the player's ship, or at the quadrant's starbase.
 // Adds a hit on the player's ship to `total`. False when the hit lost the ship.
@@ -190,41 +190,6 @@ void AttackStarbase(Game& g, int row, int col) {
 
 // ---- The Zarvoni ships' moves inside the quadrant ---------------------------------------------
 
-// The number of steps a hostile ship of the given energy takes this turn (two draws).
-int StepsAllowed(Game& g, int energy) {
-    const GameState& s = g.st;
-    long m = CInt(energy / 10.0) - 2;
-    if (s.SkillLevel < 3) m -= 2;
-    if (m < 0) m = 0;
-    long k = static_cast<long>(Int(g.RndExact() * m / 2));
-    if (s.SkillLevel > 5) ++k;
-    const bool dash = g.Rnd() > 0.8f;
-    if (energy > 20 && s.SkillLevel > 5 && dash) k = m - 1;
-    if (energy < 20 || k < 0) k = 0;
-    return static_cast<int>(k);
-}
-
-// One step of a hostile ship from (r, c), whose cell has just been emptied: a random neighbour
-// (or the same cell); an occupied one gives way to the step along the row, then along the
-// column. False when every choice is occupied: the ship stays.
-bool ChooseStep(Game& g, int r, int c, int& nr, int& nc) {
-    const GameState& s = g.st;
-    nr = r + static_cast<int>(Int(g.RndExact() * 3 - 1));
-    nc = c + static_cast<int>(Int(g.RndExact() * 3 - 1));
-    if (!InGrid(nr)) nr = r;
-    if (!InGrid(nc)) nc = c;
-    if (s.SectorGrid[nr][nc] == kEmpty) return true;
-    if (s.SectorGrid[r][nc] == kEmpty) {
-        nr = r;
-        return true;
-    }
-    if (s.SectorGrid[nr][c] == kEmpty) {
-        nc = c;
-        return true;
-    }
-    return false;
-}
-
 // Zarvoni ship i, next to its own starbase in this quadrant, docks there when the base can take
 // it in; the slot is emptied and the table compacted.
 bool DockAtZarvoniBase(Game& g, int i, int nr, int nc) {
@@ -240,7 +205,7 @@ bool DockAtZarvoniBase(Game& g, int i, int nr, int nc) {
     while (s.QuadZarvonis >= 1 && s.ZarvoniShips[1][s.QuadZarvonis] == 0) --s.QuadZarvonis;
     Integer& code = s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol];
     if (code >= 100) code = static_cast<Integer>(code - 100);
-    DrawIfSeen(g, nr, nc, 0);
+    DrawIfSeen(g, nr, nc, kIconEmpty);
     PrintOutput(g, s.EnemyText + g.Text("KVBASIC0210"));
     Pause(g, 0.1);
     PlaySound(g, "ZDOCK.WAV");
@@ -268,8 +233,8 @@ void MoveZarvoniShip(Game& g, int i) {
             continue;
         }
         PlaySound(g, "ZMOVE.WAV");
-        DrawIfSeen(g, r, c, 0);
-        DrawIfSeen(g, nr, nc, 2);
+        DrawIfSeen(g, r, c, kIconEmpty);
+        DrawIfSeen(g, nr, nc, kIconZarvoni);
         Pause(g, 0.4);
         s.SectorGrid[nr][nc] = kZarvoni;
         s.ZarvoniShips[1][i] = static_cast<Integer>(nr);
@@ -361,9 +326,22 @@ void Movem(Game& g) {
     step = "Move1";
     const int zarvonis = std::min<int>(s.QuadZarvonis, 10);
     for (int i = 1; i <= zarvonis; ++i) run([&] { MoveZarvoniShip(g, i); });
+    run([&] { MoveCloakedShips(g); });
+
+    step = "MoveAll";
+    run([&] { MoveAcrossGalaxy(g); });
+
+    step = "Zarvoni Base";
+    run([&] { ZarvoniBaseTraffic(g); });
+
+    step = g.Text("KVBASIC0180");
+    run([&] { StarbaseFire(g); });
+    if (!s.GameRunning) return;
 
     step = "PullIn";
+    run([&] { TractorPullIn(g); });
     run([&] { s.HostileTurnFlag = 0; });
+    run([&] { MorvShipTurn(g, step); });
 }
 
 }  // namespace kv

@@ -273,6 +273,29 @@ TEST(HitShipTest, AShotThatLosesTheShipEndsTheTurn) {
     EXPECT_EQ(hg.host.Events("beam:").size(), 1u);
 }
 
+TEST(HitShipTest, AShipLostInTheMovementTurnEndsTheTurnBeforeTheAttacksElsewhere) {
+    // The movement turn: the starbase elsewhere misses its attackers; the Zarvoni starbase's
+    // traffic draws nothing in; then its shot (hit, strength 496) damages the hull past saving.
+    std::vector<float> draws{0.5f};
+    draws.insert(draws.end(), 24, 0.0f);
+    draws.insert(draws.end(), {0.0f, 0.0f, 0.5f, 0.5f});
+    draws.insert(draws.end(), 3, 0.0f);  // what an attack elsewhere would draw
+    ScriptedRandom rng(draws);
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    for (int n = 1; n <= 8; ++n) s.SystemDamage[n] = 8.0f;
+    s.SystemDamage[0] = 6.5f;
+    hg.AddZarvoniBase(2, 2, 20000);
+    s.Galaxy[2][7] = 310;
+    s.Starbases[3][1] = 1000;
+    HitShip(hg.game);
+    EXPECT_EQ(rng.Remaining(), 3u);
+    EXPECT_FALSE(s.GameRunning);
+    EXPECT_EQ(s.Starbases[3][1], 1000);  // not attacked this turn
+    EXPECT_TRUE(hg.host.errors.empty());
+    EXPECT_EQ(s.ZarvoniBase[5], 20000 - 496);
+}
+
 TEST(HitShipTest, ZarvoniShipsElsewhereAttackTheirStarbase) {
     struct Case {
         const char* name;
@@ -297,7 +320,10 @@ TEST(HitShipTest, ZarvoniShipsElsewhereAttackTheirStarbase) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedRandom rng(std::vector<float>(c.draws));
+        // First the movement turn: the base's guns miss its attackers.
+        std::vector<float> draws = c.draws;
+        if (c.code >= 100) draws.insert(draws.begin(), 0.5f);
+        ScriptedRandom rng(draws);
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.Galaxy[2][7] = static_cast<Integer>(c.code);
