@@ -42,6 +42,9 @@ public:
     void AnimateSectorMove(int, int, int, int, int) override {}
     void ShowBeamLines(int, int, bool) override {}
     void SetTractorBeamColours(bool) override {}
+    void ShowSectorMarker(SectorMarker, int, int) override {}
+    void HideSectorMarker(SectorMarker) override {}
+    void AnimateMorvMove(int, int, int, int) override {}
 
     bool IsFormVisible(Form) override { return false; }
     void ShowForm(Form) override {}

@@ -118,4 +118,12 @@ const char* Name(Timer value) {
     return "?";
 }
 
+const char* Name(SectorMarker value) {
+    switch (value) {
+        case SectorMarker::shpZshield: return "shpZshield";
+        case SectorMarker::shpMshield: return "shpMshield";
+    }
+    return "?";
+}
+
 }  // namespace kv

@@ -149,6 +149,10 @@ enum class Timer {
 };
 inline constexpr int kTimerCount = static_cast<int>(Timer::frmSSControl_tmrFlag) + 1;
 
+// The shield outlines the short-range scan shows over a sector while it is under fire: over a
+// hostile starbase or ship, and over a friendly starbase.
+enum class SectorMarker { shpZshield, shpMshield };
+
 // Mouse pointer shapes.
 enum class Pointer : int { Default = 0, Hourglass = 11, ArrowHourglass = 13 };
 
@@ -159,6 +163,7 @@ enum class FileDialogMode : int { Load = 0, Save = 1 };
 const char* Name(Form value);
 const char* Name(View value);
 const char* Name(Timer value);
+const char* Name(SectorMarker value);
 
 // ---- Interfaces --------------------------------------------------------------------------------
 
@@ -249,6 +254,13 @@ public:
     virtual void ShowBeamLines(int first, int last, bool visible) = 0;
     // The tractor beam's lines in the Morv ship's greens, or back in their own colours.
     virtual void SetTractorBeamColours(bool morv) = 0;
+
+    // ---- Shield outlines and the Morv ship's glide on the short-range scan ----------------
+    // Shows a shield outline centred on a sector (1..8), or hides it.
+    virtual void ShowSectorMarker(SectorMarker marker, int row, int col) = 0;
+    virtual void HideSectorMarker(SectorMarker marker) = 0;
+    // The Morv ship glides from one sector cell to a neighbouring one; returns once it is there.
+    virtual void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) = 0;
 };
 
 // The game's windows as windows: visibility, order, enabling and the mouse pointer.

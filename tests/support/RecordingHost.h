@@ -162,6 +162,15 @@ public:
     std::map<int, long> chart;
     int framed = -1;
 
+    // Shield outlines and the Morv ship's glide.
+    void ShowSectorMarker(SectorMarker marker, int row, int col) override {
+        Log(std::string("marker:") + Name(marker) + ":" + Cell(row, col));
+    }
+    void HideSectorMarker(SectorMarker marker) override { Log(std::string("marker:") + Name(marker) + ":off"); }
+    void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) override {
+        Log("morvmove:" + Cell(fromRow, fromCol) + ">" + Cell(toRow, toCol));
+    }
+
     // ---- Forms ---------------------------------------------------------------------------
     bool IsFormVisible(Form form) override { return visible.count(form) > 0; }
     void ShowForm(Form form) override {

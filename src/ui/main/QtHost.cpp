@@ -281,6 +281,15 @@ void QtHost::ShowBeamLines(int first, int last, bool visible) {
 void QtHost::SetTractorBeamColours(bool morv) {
     if (scan_) scan_->SetTractorBeamColours(morv);
 }
+void QtHost::ShowSectorMarker(SectorMarker marker, int row, int col) {
+    if (scan_) scan_->ShowSectorMarker(marker, row, col);
+}
+void QtHost::HideSectorMarker(SectorMarker marker) {
+    if (scan_) scan_->HideSectorMarker(marker);
+}
+void QtHost::AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) {
+    if (scan_) scan_->AnimateMorvMove(fromRow, fromCol, toRow, toCol);
+}
 
 // ---- Forms ---------------------------------------------------------------------------------------
 

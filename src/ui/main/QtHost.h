@@ -30,6 +30,9 @@ public:
     virtual void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) = 0;
     virtual void ShowBeamLines(int first, int last, bool visible) = 0;
     virtual void SetTractorBeamColours(bool morv) = 0;
+    virtual void ShowSectorMarker(SectorMarker marker, int row, int col) = 0;
+    virtual void HideSectorMarker(SectorMarker marker) = 0;
+    virtual void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) = 0;
 };
 
 // What the galaxy chart draws for the engine.
@@ -103,6 +106,9 @@ public:
     void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) override;
     void ShowBeamLines(int first, int last, bool visible) override;
     void SetTractorBeamColours(bool morv) override;
+    void ShowSectorMarker(SectorMarker marker, int row, int col) override;
+    void HideSectorMarker(SectorMarker marker) override;
+    void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) override;
 
     // ---- Forms ----------------------------------------------------------------------------
     bool IsFormVisible(Form form) override;
