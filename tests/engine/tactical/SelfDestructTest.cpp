@@ -20,6 +20,7 @@ struct DestructGame : TurnGame {
         st.Starbases[1][2] = 4, st.Starbases[2][2] = 4, st.Starbases[3][2] = 40000;
         st.Starbases[1][3] = 4, st.Starbases[2][3] = 4, st.Starbases[3][3] = -1000;
         st.Starbases[1][1] = 6, st.Starbases[2][1] = 6, st.Starbases[3][1] = 50000;
+        host.modal[Form::frmShip] = [] { return kOK; };
     }
     // The countdown window left alone: it runs to 0:00.
     void CountdownRunsOut() {
@@ -51,6 +52,7 @@ TEST(SelfDestructTest, NoOrAnAbortChangesNothing) {
         EXPECT_EQ(tg.st.ZarvonisLeft, 20);
         EXPECT_EQ(tg.st.Starbases[3][2], 40000);
         EXPECT_EQ(tg.st.ZarvoniBase[5], 30000);
+        EXPECT_TRUE(tg.st.GameRunning);
         EXPECT_EQ(tg.host.Saw("modal:frmDES"), abort);
         EXPECT_EQ(tg.host.Saw("show:frmStatus"), abort);
         if (abort) {
@@ -84,6 +86,12 @@ TEST(SelfDestructTest, TheCountdownRunsTenSecondsAndTheBlastTakesTheQuadrant) {
     EXPECT_EQ(tg.st.Starbases[3][2], -1000);
     EXPECT_EQ(tg.st.Starbases[1][2], 0);
     EXPECT_EQ(tg.st.Starbases[3][1], 50000);
+    // The ship goes with it, and the game ends.
+    EXPECT_EQ(tg.st.ShipEnergy, 0);
+    EXPECT_EQ(tg.st.TorpedoStockClass1, 0);
+    EXPECT_TRUE(tg.st.ShipLost);
+    EXPECT_FALSE(tg.st.GameRunning);
+    EXPECT_TRUE(tg.host.Saw("modal:frmShip"));
 }
 
 TEST(SelfDestructTest, TheMorvShipIsTakenAlongByTheBlastsShare) {

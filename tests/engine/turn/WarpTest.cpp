@@ -62,6 +62,7 @@ TEST(WarpTest, HostilesInTheQuadrantOfferOnlySelfDestruct) {
             while (!SelfDestructCountdownTick(tg.game)) {}
             return kOK;
         };
+        tg.host.modal[Form::frmShip] = [] { return kOK; };
         EXPECT_FALSE(CheckWarp(tg.game)) << c.what;
         EXPECT_EQ(tg.host.styles, (std::vector<long>{kOKCancel, kYesNo + kExclamation})) << c.what;
         EXPECT_NE(tg.host.questions[0].find("<KVGAME0013>Zarvonis<KVGAME0014>"), std::string::npos);
@@ -72,6 +73,8 @@ TEST(WarpTest, HostilesInTheQuadrantOfferOnlySelfDestruct) {
         EXPECT_EQ(s.MorvShipsDestroyed, c.morv ? 1 : 0) << c.what;
         EXPECT_EQ(s.ZarvoniBaseDestroyed, c.base ? 1 : 0) << c.what;
         EXPECT_EQ(s.SystemDamage[1], 8.0f) << c.what;  // no tow repaired the engines
+        EXPECT_TRUE(s.ShipLost) << c.what;
+        EXPECT_FALSE(s.GameRunning) << c.what;
     }
 }
 
