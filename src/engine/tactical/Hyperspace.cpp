@@ -1,6 +1,5 @@
 #include "engine/tactical/Hyperspace.h"
 
-#include <cctype>
 #include <string>
 
 #include "engine/computer/AutoShields.h"
@@ -13,17 +12,13 @@
 #include "engine/turn/QuadrantLookups.h"
 #include "engine/turn/Refresh.h"
 #include "engine/turn/Time.h"
+#include "platform/Strings.h"
 #include "state/Numeric.h"
 
 namespace kv {
 namespace {
 
 Integer RandomCoordinate(Game& g) { return static_cast<Integer>(Int(g.RndExact() * 8 + 1)); }
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // A system hit by the jump: the short-range scan is redrawn when it was its sensors.
 void AfterSystemHit(Game& g, int system) {
@@ -78,7 +73,7 @@ void Hyperspace(Game& g) {
         s.ShipSectorCol = RandomCoordinate(g);
     }
 
-    s.LampCaption[2] = " " + Upper(s.EnemysText) + g.Text("KVBASIC0151");
+    s.LampCaption[2] = " " + UpperCase(s.EnemysText) + g.Text("KVBASIC0151");
     g.host.Refresh(View::Lamps);
     s.QuadrantChanged = kTrue;
     s.KnownGalaxy[qr][qc] = s.Galaxy[qr][qc];
