@@ -42,8 +42,10 @@ public:
     void AnimateSectorMove(int, int, int, int, int) override {}
     void ShowBeamLines(int, int, bool) override {}
     void SetTractorBeamColours(bool) override {}
-    void ShowSectorMarker(SectorMarker, int, int) override {}
-    void HideSectorMarker(SectorMarker) override {}
+    void PlaceMarker(SectorMarker, int, int) override {}
+    void ShowMarker(SectorMarker, bool) override {}
+    void ShowFlare(int, int, double, double, int) override {}
+    void HyperspaceFlash(int) override {}
     void AnimateMorvMove(int, int, int, int) override {}
 
     bool IsFormVisible(Form) override { return false; }
@@ -62,6 +64,7 @@ public:
 
     void Wait(double) override {}
     void TimerChanged(Timer, bool) override {}
+    double TimeOfDay() override { return 43200; }
 
     bool PrintLines(const std::vector<std::string>&, const std::string&) override { return false; }
 

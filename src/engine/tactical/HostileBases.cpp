@@ -139,12 +139,13 @@ int ChooseTarget(const GameState& s, int br, int bc, int& best) {
 // A base's shot at the Zarvoni ship at (tr, tc), on the scan.
 void ShowShot(Game& g, int br, int bc, int tr, int tc, int line, const char* sound, double seconds) {
     g.host.AnimateSectorMove(br, bc, tr, tc, line);
-    g.host.ShowSectorMarker(SectorMarker::shpZshield, tr, tc);
+    g.host.PlaceMarker(SectorMarker::ZarvoniShield, tr, tc);
+    g.host.ShowMarker(SectorMarker::ZarvoniShield, true);
     g.host.ShowBeamLines(line, line, true);
     PlaySound(g, sound);
     Pause(g, seconds);
     g.host.ShowBeamLines(line, line, false);
-    g.host.HideSectorMarker(SectorMarker::shpZshield);
+    g.host.ShowMarker(SectorMarker::ZarvoniShield, false);
     ShowStarbaseStatus(g);
 }
 

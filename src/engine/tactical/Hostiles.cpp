@@ -73,15 +73,17 @@ bool Fire(Game& g, bool cloaked, int r, int c, int energy, long long& total) {
 
     // The shot on the short-range scan.
     const int line = cloaked ? 4 : 2;
-    if (base == Base::Captured) g.host.ShowSectorMarker(SectorMarker::shpZshield, tr, tc);
-    if (base == Base::Friendly) g.host.ShowSectorMarker(SectorMarker::shpMshield, tr, tc);
+    const SectorMarker marker = base == Base::Friendly ? SectorMarker::StarbaseShield : SectorMarker::ZarvoniShield;
+    if (base != Base::None) {
+        g.host.PlaceMarker(marker, tr, tc);
+        g.host.ShowMarker(marker, true);
+    }
     g.host.AnimateSectorMove(r, c, tr, tc, line);
     g.host.ShowBeamLines(line, line, true);
     PlaySound(g, "ZHIT.WAV");
     if (strong) Pause(g, 0.4);
     g.host.ShowBeamLines(line, line, false);
-    g.host.HideSectorMarker(SectorMarker::shpZshield);
-    g.host.HideSectorMarker(SectorMarker::shpMshield);
+    if (base != Base::None) g.host.ShowMarker(marker, false);
     Pause(g, 0.1);
 
     const std::string message = "**" + Str(h) + g.Text(cloaked ? "KVBASIC0124" : "KVBASIC0116");

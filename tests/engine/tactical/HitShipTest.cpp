@@ -187,10 +187,10 @@ TEST(HitShipTest, ShotsAtStarbasesCostThemStrength) {
         EXPECT_EQ(s.ShieldLevel, 800);
         if (c.captured) {
             EXPECT_EQ(s.ZarvoniBase[5], c.capturedAfter);
-            EXPECT_TRUE(hg.host.Saw("marker:shpZshield:6,4"));
+            EXPECT_TRUE(hg.host.Saw("marker:ZarvoniShield:6,4"));
         } else {
             EXPECT_EQ(s.Starbases[3][1], c.friendlyAfter);
-            EXPECT_TRUE(hg.host.Saw("marker:shpMshield:7,7"));
+            EXPECT_TRUE(hg.host.Saw("marker:StarbaseShield:7,7"));
         }
     }
 }
