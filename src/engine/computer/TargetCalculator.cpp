@@ -98,8 +98,8 @@ void ClosestSector(Game& g) {
     if (qr == s.ShipQuadrantRow && qc == s.ShipQuadrantCol) return;
     // The edge of the target quadrant that faces the ship.
     auto nearest = [](int target, int ship, int sector) { return target < ship ? 8 : target > ship ? 1 : sector; };
-    s.TargetSectText = CellText(nearest(qr, s.ShipQuadrantRow, s.ShipSectorRow),
-                                nearest(qc, s.ShipQuadrantCol, s.ShipSectorCol));
+    s.TargetSectText =
+        CellText(nearest(qr, s.ShipQuadrantRow, s.ShipSectorRow), nearest(qc, s.ShipQuadrantCol, s.ShipSectorCol));
     g.host.Refresh(View::TargetCalculator);
 }
 

@@ -61,12 +61,12 @@ TEST_F(TargetCalculatorTest, TheTargetTextBecomesTheWindowsQuadrantAndSector) {
     // The ship stands at quadrant (2, 6), sector (3, 5): quadrant index 13.
     const Case cases[] = {
         {"", "7,7", "2,6", "3,5"},
-        {"Q27", "7,7", "4,4", "1,8"},     // south-west of the ship: its north-east corner
+        {"Q27", "7,7", "4,4", "1,8"},  // south-west of the ship: its north-east corner
         {"S12Q40", "7,7", "6,1", "2,5"},
         {"S09", "7,7", "2,6", "2,2"},
         {"S00Q07", "7,7", "1,8", "1,1"},
-        {"Q13", "7,7", "2,6", "7,7"},     // the ship's own quadrant keeps the sector shown
-        {"Q13", "", "2,6", "3,5"},        // ... or takes the ship's when none is shown
+        {"Q13", "7,7", "2,6", "7,7"},  // the ship's own quadrant keeps the sector shown
+        {"Q13", "", "2,6", "3,5"},     // ... or takes the ship's when none is shown
         // Malformed parts are ignored; the ship's own position stands in for them.
         {"Q", "7,7", "2,6", "3,5"},
         {"Q7", "7,7", "2,6", "3,5"},
@@ -152,7 +152,8 @@ TEST_F(TargetCalculatorTest, AnAcceptedSolutionIsChargedAndFlown) {
     tg.host.answers = {kYes};
     Accept("4,6", "4,4");  // two quadrants due east
 
-    EXPECT_EQ(tg.host.questions, std::vector<std::string>{"<KVCOM0079>1.000 (0" + kDeg + ")\r\n<KVCOM0080>2.000\r\n\r\n<KVCOM0081>"});
+    EXPECT_EQ(tg.host.questions,
+              std::vector<std::string>{"<KVCOM0079>1.000 (0" + kDeg + ")\r\n<KVCOM0080>2.000\r\n\r\n<KVCOM0081>"});
     EXPECT_EQ(tg.host.styles.front(), kYesNo + kQuestion);
     const std::vector<std::string> report{"", "<KVCOM0077>1.000 (0.0" + kDeg + ")", "<KVCOM0078>2.000"};
     EXPECT_EQ(std::vector<std::string>(tg.host.output.begin(), tg.host.output.begin() + 3), report);
@@ -205,7 +206,8 @@ TEST_F(TargetCalculatorTest, ADamagedDriveShortensOnlyMovesBeyondFourSectors) {
         ASSERT_EQ(tg.host.questions.size(), 1u);
         const std::string note = "\r\n* SYS1<KVCOM0082>\r\n<KVCOM0083>";
         const std::string& q = tg.host.questions[0];
-        EXPECT_EQ(q.size() >= note.size() && q.compare(q.size() - note.size(), note.size(), note) == 0, c.shortened) << q;
+        EXPECT_EQ(q.size() >= note.size() && q.compare(q.size() - note.size(), note.size(), note) == 0, c.shortened)
+            << q;
         EXPECT_EQ(s.ShipQuadrantRow, c.qr);
         EXPECT_EQ(s.ShipQuadrantCol, c.qc);
         EXPECT_EQ(s.ShipSectorRow, c.sr);
