@@ -50,15 +50,15 @@ TEST(HyperspaceTest, NoAtEitherQuestionChangesNothing) {
 }
 
 TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
-    // Quadrant (3, 5); its first system at (1, 2), another at (5, 5): the start is redrawn until
-    // free; no damage.
+    // Quadrant (3, 5), with no hostiles to meet the ship there; its first system at (1, 2),
+    // another at (5, 5): the start is redrawn until free; no damage.
     ScriptThenSeeded rng({Coord(3), Coord(5), Coord(5), Coord(5), Coord(2), Coord(7), Hits(0)});
     WeaponsGame tg(rng);
     tg.host.answers = {kYes, kYes};
     tg.st.StarSystemTable.resize(8 * 8 * 4);
     tg.st.StarSystem(3, 5, 1).SectorRow = 1, tg.st.StarSystem(3, 5, 1).SectorCol = 2;
     tg.st.StarSystem(3, 5, 2).SectorRow = 5, tg.st.StarSystem(3, 5, 2).SectorCol = 5;
-    tg.st.Galaxy[3][5] = 102;
+    tg.st.Galaxy[3][5] = 2;
     tg.st.ComAutoLRS = kFalse;
     tg.st.Docked = 1;
     Hyperspace(tg.game);
@@ -68,7 +68,7 @@ TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
     EXPECT_EQ(tg.st.ShipSectorRow, 2);
     EXPECT_EQ(tg.st.ShipSectorCol, 7);
     EXPECT_FALSE(tg.st.Docked);
-    EXPECT_EQ(tg.st.KnownGalaxy[3][5], 102);
+    EXPECT_EQ(tg.st.KnownGalaxy[3][5], 2);
     EXPECT_EQ(tg.st.LampCaption[2], " ZARVONIS<KVBASIC0151>");
     EXPECT_EQ(tg.st.ShipEnergy, 3000 - 5);
     EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f);
