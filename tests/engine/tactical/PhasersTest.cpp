@@ -47,11 +47,12 @@ TEST(PhasersTest, TheHostilesFireFirstThenThePlanIsFired) {
     FirePhasers(tg.game);
     // Its shot: Int((8 x 8 + 10) x 100 / 20) = 370 through the shields; then the phasers leave
     // it CInt((CInt(100 / 2 x 2.236) - 50) / 2.236 x 2) = 55 at (5, 6).
-    EXPECT_EQ(tg.host.output, (std::vector<std::string>{
-                                  "** 370<KVBASIC0116><KVBASIC0120> 4 , 6 **",
-                                  "<KVBASIC0133> 630<KVBASIC0134>",
-                                  "<KVBASIC0029> 1 -> <KVBASIC0053>Zarvoni<KVBASIC0054> 5 , 6<KVBASIC0055><KVBASIC0059>",
-                              }));
+    EXPECT_EQ(tg.host.output,
+              (std::vector<std::string>{
+                  "** 370<KVBASIC0116><KVBASIC0120> 4 , 6 **",
+                  "<KVBASIC0133> 630<KVBASIC0134>",
+                  "<KVBASIC0029> 1 -> <KVBASIC0053>Zarvoni<KVBASIC0054> 5 , 6<KVBASIC0055><KVBASIC0059>",
+              }));
     EXPECT_EQ(tg.st.ShieldLevel, 630);
     EXPECT_EQ(tg.st.ZarvoniEnergy[1], 55);
     EXPECT_EQ(tg.st.ShipEnergy, 3000 - 50);
