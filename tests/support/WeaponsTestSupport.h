@@ -7,31 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "support/TurnTestSupport.h"
+#include "support/TacticalTestSupport.h"
 
 namespace kv::test {
-
-// Empty sound files of the given names in the game's sound folder, so that they reach the host.
-inline void AddSoundFiles(TestGame& tg, std::initializer_list<const char*> names) {
-    const std::string dir = tg.scratch.Program() + "SOUNDS/";
-    std::filesystem::create_directories(dir);
-    for (const char* f : names) std::ofstream(dir + f) << "";
-    tg.game.st.SoundsPath = dir;
-    tg.game.st.SoundOn = kTrue;
-    tg.game.st.WaveDevicePresent = 1;
-}
-
-// The events that start with any of the prefixes, in order.
-inline std::vector<std::string> EventsAmong(const RecordingHost& h, std::initializer_list<const char*> prefixes) {
-    std::vector<std::string> out;
-    for (const auto& e : h.events)
-        for (const char* p : prefixes)
-            if (e.rfind(p, 0) == 0) {
-                out.push_back(e);
-                break;
-            }
-    return out;
-}
 
 // How many times a sound was played.
 inline int Played(const RecordingHost& h, const std::string& file) {
@@ -52,7 +30,7 @@ struct WeaponsGame : TurnGame {
     explicit WeaponsGame(Random& r) : TurnGame(r) {
         UseKeyTexts({{"KVCOM0042", "Computer: "}, {"KVCOM0043", " at"}, {"KVCOM0086", "Auto target:"},
                      {"KVCOM0087", " Pwr:"}});
-        AddSoundFiles(*this, {"PHASER.WAV", "MVHIT.WAV", "TORPEDO.WAV", "TORPEXPL.WAV", "SBHIT.WAV", "ZSBHIT.WAV",
+        AddSounds(*this, {"PHASER.WAV", "MVHIT.WAV", "TORPEDO.WAV", "TORPEXPL.WAV", "SBHIT.WAV", "ZSBHIT.WAV",
                               "DEFLECT.WAV", "DISABLE.WAV", "FLARE.WAV", "PROBE.WAV", "HYP.WAV"});
         st.TechRiseThreshold = 1000;
         st.ConditionIndex = kYellow;

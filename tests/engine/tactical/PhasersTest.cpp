@@ -115,7 +115,7 @@ TEST(PhasersTest, DamageFallsWithDistance) {
         EXPECT_EQ(tg.st.ZarvonisLeft, c.expected < 0 || c.expected == 0 ? 9 : 10) << c.what;
         EXPECT_EQ(tg.st.ShipEnergy, 3000 - c.amount) << c.what;
         EXPECT_EQ(rng.Remaining(), 0u) << c.what;
-        EXPECT_EQ(EventsAmong(tg.host, {"beam", "marker"}),
+        EXPECT_EQ(EventsOf(tg.host, {"beam", "marker"}),
                   (std::vector<std::string>{"beam:3:4,4>" + std::to_string(c.row) + "," + std::to_string(c.col),
                                             "beams:3-3:on", "marker:ZarvoniShield:" + std::to_string(c.row) + "," +
                                                                 std::to_string(c.col),

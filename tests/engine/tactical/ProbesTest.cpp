@@ -108,7 +108,7 @@ TEST(ProbesTest, AShipLostToTheHostilesFireLaunchesNothing) {
     EXPECT_EQ(tg.st.Probes, 3);
     EXPECT_EQ(Played(tg.host, "TORPEDO.WAV"), 0);
     EXPECT_EQ(tg.st.KnownGalaxy[4][5], -1);  // nothing charted
-    const auto toggles = EventsAmong(tg.host, {"disable:frmPRO", "enable:frmPRO"});
+    const auto toggles = EventsOf(tg.host, {"disable:frmPRO", "enable:frmPRO"});
     ASSERT_FALSE(toggles.empty());
     EXPECT_EQ(toggles.back(), "enable:frmPRO");  // the windows come back
 }

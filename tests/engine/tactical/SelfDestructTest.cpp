@@ -10,7 +10,7 @@ namespace {
 // starbase with two ships docked, friendly starbase 2 and the ruins of friendly starbase 3.
 struct DestructGame : TurnGame {
     explicit DestructGame(Random& r) : TurnGame(r) {
-        AddSoundFiles(*this, {"DESWARN.WAV", "COUNTDN.WAV"});
+        AddSounds(*this, {"DESWARN.WAV", "COUNTDN.WAV"});
         st.Galaxy[4][4] = 321;
         st.ZarvonisLeft = 20;
         st.FlaggedZarvonis = 4;
