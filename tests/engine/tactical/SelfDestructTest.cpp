@@ -102,6 +102,24 @@ TEST(SelfDestructTest, TheCountdownRunsTenSecondsAndTheBlastTakesTheQuadrant) {
     EXPECT_TRUE(tg.host.Saw("modal:frmShip"));
 }
 
+TEST(SelfDestructTest, TheBlastNeverTakesTheCountsBelowZero) {
+    ConstantRandom rng(0.5f);
+    DestructGame tg(rng);
+    tg.CountdownRunsOut();
+    tg.host.answers = {kYes};
+    tg.st.ZarvonisLeft = 2;  // fewer than the quadrant's three ships and the base's two
+    tg.st.FlaggedZarvonis = 0;
+    Integer left = -1, flagged = -1;
+    tg.host.modal[Form::frmShip] = [&] {
+        left = tg.st.ZarvonisLeft;
+        flagged = tg.st.FlaggedZarvonis;
+        return kOK;
+    };
+    SelfDestruct(tg.game);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(flagged, 0);
+}
+
 TEST(SelfDestructTest, TheMorvShipIsTakenAlongByTheBlastsShare) {
     struct Case {
         const char* what;
