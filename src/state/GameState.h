@@ -45,6 +45,19 @@ struct PlanetEntry {
     bool operator==(const PlanetEntry&) const = default;
 };
 
+// The navigation dialog's controls, kept as data (not saved): the warp scroll bar runs inverted
+// (warp x 10 = WarpMax - WarpValue), the course scroll bar holds the course x 10 (10..90); the
+// texts are the dialog's course and warp boxes, the tags the fill of its two gauges in percent.
+struct NavDialogData {
+    Integer WarpMax = 80;
+    Integer WarpValue = 80;
+    Integer CourseValue = 10;
+    std::string CourseText = "1.0";
+    std::string WarpText = "0.0";
+    std::string CourseTag = "0";
+    std::string WarpTag = "0";
+};
+
 struct SolarSystemRecord {
     std::string DescriptorName;
     Integer PlanetCount = 0;
@@ -231,6 +244,7 @@ struct GameState {
     Integer LibShieldFrequency = 0;
     std::string LibShieldReserve = "100";
     Flag ComAutoShields = kTrue;
+    Flag ComAutoLRS = kTrue;  // the panel's automatic long-range scan before a move
     Long ComAutoShieldsColor = 0;  // 0 while usable; another colour marks it damaged
     Flag ShieldRaisePending = 0;   // armed to act; not saved
 
@@ -255,6 +269,10 @@ struct GameState {
     std::array<Long, 7> LampForeColor{0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0};
     std::string StarbaseLine;
     Integer LastTurnPassedWarp = 0;
+    // The status lamps' captions 1..6 (a lamp shows its caption; entry 0 unused).
+    std::array<std::string, 7> LampCaption{};
+    // The navigation dialog (not saved).
+    NavDialogData NavDialog;
 
     // ---- Window data kept with the game ---------------------------------------------------
     // Fill and border colours of the general report's upgrade indicators 1..5 (24-bit RGB;

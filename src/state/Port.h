@@ -212,9 +212,10 @@ class Views {
 public:
     virtual ~Views() = default;
     virtual void Refresh(View view) = 0;
-    // Redraws one cell of the short-range scan (sectors 1..8) with a drawing code: 0 the plain
-    // cell (its SectorGrid picture), 2 Zarvoni ship, 3 a counted Zarvoni ship, 7 Zarvoni
-    // starbase, 9 cloaked ship drawn visible, 10 cloaked ship shown, 12 Morv ship, 13 tow icon.
+    // Redraws one cell of the short-range scan (sectors 1..8) with a picture: an icon 0..12 of
+    // the scan's icon strip (SrsIcon in engine/tactical/ShortRangeScan.h: 0 empty, 1 the ship,
+    // 2 Zarvoni ship, 3 a spent Zarvoni ship, 4/5 star, 6 starbase, 7/8 Zarvoni starbase, 9/10
+    // cloaked ship, 11 out of the damaged sensors' reach, 12 Morv ship), or 13 the tow icon.
     virtual void DrawSector(int row, int col, int code) = 0;
     // Every cell of the short-range scan shows the empty-sector picture.
     virtual void ResetSRSCells() = 0;

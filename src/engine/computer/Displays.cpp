@@ -10,6 +10,4 @@ void UpdateBaseReport(Game& g) { g.host.Refresh(View::BaseReport); }
 void UpdateZarvoniReport(Game& g) { g.host.Refresh(View::ZarvoniReport); }
 void UpdateGalaxyRecord(Game& g) { g.host.Refresh(View::GalaxyChart); }
 
-std::string QuadrantSituationText(Game&) { return ""; }
-
 }  // namespace kv

@@ -29,7 +29,22 @@ void DrawSector(Game& g, int row, int col, int icon);
 // sectors from the ship on both axes.
 bool InSensorWindow(const GameState& s, int row, int col);
 
-// Redraws the short-range scan. Not built yet: only asks the window to redraw.
+// The short-range scan: brings the tactical picture of the ship's quadrant up to date and
+// redraws its 64 cells, then gives the hostiles their turn when one is due.
+//  - A quadrant not yet set up (QuadrantChanged) is set up first.
+//  - LibComputerState[3] = +-1 (a move into a quadrant asks for it): the automatic shields
+//    raise the shields; with the short-range sensors or the computer damaged the player is
+//    offered to set them (KVBASIC0253) when danger is near and the shields are down.
+//  - Working sensors rebuild SectorGrid from the tables: the ship, the Zarvoni ships, the Morv
+//    ship, the stars, the starbases and the cloaked ships, each with its icon. Damaged sensors
+//    keep the grid (only the Morv ship's and the Zarvoni starbase's codes are written) and show
+//    only the sectors at most 2 away from the ship on both axes.
+//  - The hostiles' turn (HitShip) when the ship is in another quadrant than at their last turn
+//    or HostileTurnFlag asks for one, and never while they act (-32767); then, unless
+//    LibComputerState[3] is -32767, the automatic shields' step.
+// The window, asked to redraw the scan as a whole, hides its hover label and puts the ship's
+// shield outline on the ship's sector.
+// Unexpected errors are reported ("KVBASIC : SRS" and the step) and the scan goes on.
 void SRS(Game& g);
 
 }  // namespace kv

@@ -140,6 +140,8 @@ void RefreshAll(Game& g) {
         if (!s.GameRunning) return;
         run([&] { RaiseLowerShields(g, 0); });
     }
+    // The status panel's capture step may have ended the game through a scan.
+    if (!s.GameRunning) return;
     run([&] { g.host.SetMousePointer(Pointer::Default); });
     run([&] { SetFormsEnabled(g, true); });
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 
 #include "engine/tactical/SectorHit.h"
 #include "support/TacticalTestSupport.h"
@@ -55,7 +54,7 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
         void (*setup)(GameState&);
         std::vector<float> draws;  // after the direction
         long (*strength)(const GameState&);
-        long expected;  // the strength left when the object survives, else LONG_MIN
+        long expected;  // the strength or energy left (-1000 or 0 once destroyed)
     };
     auto none = [](const GameState&) -> long { return 0; };
     const Case cases[] = {
@@ -69,6 +68,14 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
          {0.0f},
          [](const GameState& st) -> long { return st.ZarvoniEnergy[3]; },
          0},
+        {"a Zarvoni ship with energy 1 is destroyed",
+         [](GameState& st) {
+             st.SectorGrid[5][6] = kZarvoni;
+             st.ZarvoniShips[1][3] = 5, st.ZarvoniShips[2][3] = 6, st.ZarvoniEnergy[3] = 1;
+         },
+         {0.999f},
+         [](const GameState& st) -> long { return st.ZarvoniEnergy[3]; },
+         -1000},
         {"a cloaked ship found by its recorded sector, not the grid",
          [](GameState& st) { st.CloakedShips[1][2] = 5, st.CloakedShips[2][2] = 6, st.CloakedEnergy[2] = -3; },
          {0.0f},
@@ -78,7 +85,7 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
          [](GameState& st) { st.SectorGrid[5][6] = kZarvoniStarbase, st.ZarvoniBase[5] = 150000; },
          {0.999f, 0.0f, 0.0f},  // then the base's loss: the ships it held, the time it costs
          [](const GameState& st) -> long { return st.ZarvoniBase[5]; },
-         LONG_MIN},
+         -1000},
         {"the Morv ship at 1000000 survives a draw of 0.2",
          [](GameState& st) { st.SectorGrid[5][6] = kMorv, st.MorvStrength = 1000000; },
          {0.2f},
@@ -88,7 +95,7 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
          [](GameState& st) { st.SectorGrid[5][6] = kMorv, st.MorvStrength = 1000000; },
          {0.19f},
          [](const GameState& st) -> long { return st.MorvStrength; },
-         LONG_MIN},
+         0},
         {"the quadrant's friendly base survives at half chance",
          [](GameState& st) {
              st.SectorGrid[5][6] = kStarbase, st.QuadStarbase = 2;
@@ -101,12 +108,12 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
          [](GameState& st) { st.SectorGrid[5][6] = kZarvoniStarbase, st.ZarvoniBase[5] = 0; },
          {0.999f, 0.0f, 0.0f},
          [](const GameState& st) -> long { return st.ZarvoniBase[5]; },
-         LONG_MIN},
+         -1000},
         {"a friendly base below 0",
          [](GameState& st) { st.SectorGrid[5][6] = kStarbase, st.QuadStarbase = 1, st.Starbases[3][1] = -5; },
          {0.999f},
          [](const GameState& st) -> long { return st.Starbases[3][1]; },
-         LONG_MIN},
+         -1000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -116,19 +123,16 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
         st.ShipSectorRow = st.ShipSectorCol = 1;
         st.SectorGrid[5][5] = kStar;
         c.setup(st);
-        const long before = c.strength(st);
         r.Push(Dir(1));
         for (float v : c.draws) r.Push(v);
         ResolveSectorHit(t.game, 5, 5);
         EXPECT_EQ(r.Remaining(), 0u);
-        if (c.expected == LONG_MIN) {
-            // Destroyed: the strength was not merely lowered by the flare.
-            EXPECT_NE(c.strength(st), before - 200000);
-        } else {
-            EXPECT_EQ(c.strength(st), c.expected);
-        }
-        EXPECT_EQ(t.host.Events("refresh:ShortRangeScan").size(), 1u);
-        EXPECT_NEAR(t.host.waited, 0.3, 1e-6);
+        EXPECT_EQ(c.strength(st), c.expected);
+        // The hit ends with the scan redrawn and a pause.
+        const auto& e = t.host.events;
+        ASSERT_GE(e.size(), 2u);
+        EXPECT_EQ(e[e.size() - 2], "refresh:ShortRangeScan");
+        EXPECT_EQ(e.back(), "wait");
     }
 }
 

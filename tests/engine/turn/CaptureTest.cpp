@@ -155,9 +155,13 @@ TEST_F(CaptureTest, LossCastsOffTheDockedShip) {
     EXPECT_EQ(s.ShipSectorCol, 6);
     EXPECT_EQ(s.SectorGrid[4][6], kShip);
     EXPECT_EQ(s.SectorGrid[4][5], kEmpty);
-    EXPECT_EQ(s.HostileTurnFlag, 1);
+    // The scan that follows gave the hostiles the turn the cast-off asked for.
+    EXPECT_EQ(s.HostileTurnFlag, 0);
+    EXPECT_EQ(s.TacticalQuadRow, 5);
 
-    // From the last column the ship goes to column 7; an occupied sector is avoided.
+    // From the last column the ship goes to column 7; an occupied sector is avoided. The base
+    // stands in a corner, out of the way.
+    s.ZarvoniBase[3] = s.ZarvoniBase[4] = 1;
     struct Case {
         int col;
         int blocked;
@@ -167,6 +171,7 @@ TEST_F(CaptureTest, LossCastsOffTheDockedShip) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.col);
         s.SectorGrid = {};
+        s.SectorGrid[1][1] = kZarvoniStarbase;
         s.ShipSectorCol = static_cast<Integer>(c.col);
         s.SectorGrid[4][c.col] = kShip;
         if (c.blocked) s.SectorGrid[4][c.blocked] = kStar;

@@ -80,7 +80,7 @@ TEST(RefreshTest, HostilesGetTheirTurnOnlyWhenItIsDue) {
     };
     for (const auto& a : actions) {
         tg.host.events.clear();
-        s.HostileTurnFlag = 5;  // any value but 1: only the hostiles' turn clears it
+        s.HostileTurnFlag = 0;  // only a move (1) or another quadrant asks for a turn
         a.act(s);
         const Integer before = s.HostileTurnFlag;
         RefreshAll(tg.game);
@@ -167,14 +167,15 @@ TEST(RefreshTest, GameEndedDuringTheUpdateOrTheHostilesTurnStopsTheRefresh) {
     };
     const Case cases[] = {{"ShortRangeScan", "refresh:Bars"},
                           {"DamageReport", "refresh:Bars"},
-                          {"StatusPanel", "refresh:StatusPanel"},  // then the hostiles' turn stops it
+                          {"StatusPanel", "refresh:StatusPanel"},
                           {"", "refresh:RetrofitPanel"}};
     for (const auto& c : cases) {
         ScriptedRandom rng{0.0f};
         TurnGame tg(rng);
         GameState& s = tg.game.st;
         Calm(s);
-        // Automatic shields on: their step after the hostiles' turn marks ShieldRaisePending.
+        // Automatic shields on: their step after the hostiles' turn (which the scan gives) marks
+        // ShieldRaisePending.
         s.ShieldsChanged = kFalse;
         s.ComAutoShields = kTrue;
         s.LibShieldFrequency = 0;
@@ -187,7 +188,7 @@ TEST(RefreshTest, GameEndedDuringTheUpdateOrTheHostilesTurnStopsTheRefresh) {
         const auto stages = Stages(tg.host.events);
         ASSERT_FALSE(stages.empty());
         EXPECT_EQ(stages.back(), c.lastStage) << c.endsOn;
-        EXPECT_EQ(s.ShieldRaisePending != 0, *c.endsOn == 0) << c.endsOn;
+        EXPECT_EQ(s.ShieldRaisePending != 0, std::string(c.endsOn) != "ShortRangeScan") << c.endsOn;
         EXPECT_EQ(s.TurnPassedWarp, *c.endsOn == 0 ? 1 : 0) << c.endsOn;
     }
 }
