@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,9 +35,12 @@ public:
     std::function<int(const std::string& prompt, long style)> onQuestion;
     std::function<int(Form form)> onModal;
 
+    CaptainHost();
+
     std::vector<std::string> notices;  // every notice shown, in order
     std::vector<std::string> errors;   // every run-time error report
     int submitted = 0;                 // high-score records handed to the submission window
+    long refreshes = 0;                // end-of-action refreshes that ran (each brings the info window up)
 
     void ShowNotice(const std::string& text, long, bool) override { notices.push_back(text); }
     int AskQuestion(const std::string& prompt, long style, bool) override {
@@ -51,6 +55,17 @@ public:
                          const std::string&) override {
         ++submitted;
     }
+
+    // The windows count as shown from the start of the game's windows until hidden.
+    void BringToFront(Form form) override { refreshes += form == Form::frmInfo; }
+    bool IsFormVisible(Form form) override { return visible_.count(form) > 0; }
+    void ShowForm(Form form) override { Show(form); }
+    void HideForm(Form form) override { Hide(form); }
+    void Show(Form form) { visible_.insert(form); }
+    void Hide(Form form) { visible_.erase(form); }
+
+private:
+    std::set<Form> visible_;
 };
 
 // A game of its own: generator, settings, host and the game on the shipped data, with the
