@@ -248,6 +248,51 @@ struct GameState {
     Long ComAutoShieldsColor = 0;  // 0 while usable; another colour marks it damaged
     Flag ShieldRaisePending = 0;   // armed to act; not saved
 
+    // ---- Library options, computer panel and the weapons' dialogs: window data, not saved ----
+    // Torpedo page: torpedoes per ship 0 one, 1 two, 2 the eight tubes shared (-1 none); spread
+    // allowed; spread kind 0 random, 1 even (-1 none); the least ships present for a spread as
+    // its caption shows it; fire at the Zarvoni starbase; how many at it 0 the places left,
+    // 1 all eight, 2 as many as a ship (-1 none); hold fire once the base counts as disabled.
+    Integer LibTorZarvonis = 0;
+    Flag LibTorSpread = kFalse;
+    Integer LibTorSpreadType = 1;
+    std::string LibTorSpreadZarvonis = "5";
+    Flag LibTorZarvoniStarbase = kTrue;
+    Integer LibTorZSBAmount = 0;
+    Flag LibTorZSBFireDisabled = kTrue;
+    // Phaser page: 0 kill, 1 disable (-1 none); fire at the Zarvoni starbase; the energy per turn
+    // for it as its caption shows it.
+    Integer LibPhaKillOrDisable = 0;
+    Flag LibPhaZarvoniStarbase = kFalse;
+    std::string LibPhaZSBEnergyFire = "1000";
+    // The scroll bars beside the reserve (0..1000) and the starbase energy (0..2000).
+    Integer LibShieldReserveBar = 100;
+    Integer LibPhaZSBEnergyBar = 1000;
+    // Computer panel: the player's own choice for the automatic shields (kept while automatic
+    // raising is off), whether that box can be used, the automatic long-range scan, the phaser
+    // computer's mode caption, the automatic target calculator's tag ("Manual" while the player
+    // switched it on) and the target text the scan and chart clicks leave for the calculator
+    // ("S" and a two-digit cell, then optionally "Q" and a two-digit quadrant).
+    Flag ComAutoShieldsBackup = kTrue;
+    Flag ComAutoShieldsEnabled = kTrue;
+    std::string ComPhaserModeCaption;
+    std::string ComTCTag;
+    std::string ComTargetText;
+    // The target calculator: the chosen quadrant and sector ("row,col"), the ship's quadrant as
+    // it shows it.
+    std::string TargetQuadText, TargetSectText, TargetShipQuadText;
+    // The fire plans of the phaser and torpedo dialogs, one text entry per shot or torpedo in
+    // firing order, with the last plan fired of each, and the phaser plan's total as shown.
+    std::vector<std::string> PhaserPlan, PhaserPlanPrevious;
+    std::vector<std::string> TorpedoPlan, TorpedoPlanPrevious;
+    std::string PhaserPlanTotal = "0";
+    // The probe dialog's course box ("-32767" after Cancel) and the self-destruct countdown's
+    // time ("0:10" after an abort).
+    std::string ProbeCourseText = "1.0";
+    std::string SelfDestructTime = "0:10";
+    // The status lamps' captions 1..6 (entry 0 unused); "" shows the lamp's own caption.
+    std::array<std::string, 7> LampCaption{};
+
     // ---- Hostile recount: turn-engine state kept for the whole run, not saved --------------
     // The galaxy-wide hostile count at the previous recount (mission types 0 and 2).
     Long LastEnemyCount = 0;
@@ -269,8 +314,6 @@ struct GameState {
     std::array<Long, 7> LampForeColor{0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0};
     std::string StarbaseLine;
     Integer LastTurnPassedWarp = 0;
-    // The status lamps' captions 1..6 (a lamp shows its caption; entry 0 unused).
-    std::array<std::string, 7> LampCaption{};
     // The navigation dialog (not saved).
     NavDialogData NavDialog;
 

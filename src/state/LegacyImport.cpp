@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "state/Game.h"
+#include "state/LibraryOptions.h"
 #include "state/Numeric.h"
 #include "state/Options.h"
 #include "state/Utilities.h"
@@ -71,7 +72,7 @@ void ImportIniSettings(Game& g, const std::string& config) {
     if (general) ApplyCheckText(o.chkNameConfig, v[13]);
     else ApplyReportsText(o, v[13]);
 
-    g.host.Refresh(View::LibOptions);
+    LoadLibOptions(g, config);
 
     LoadBackgroundPictureOption(g, "KVMAIN0067", "KVMAIN0068");
     g.host.Refresh(View::Background);

@@ -42,6 +42,11 @@ public:
     void AnimateSectorMove(int, int, int, int, int) override {}
     void ShowBeamLines(int, int, bool) override {}
     void SetTractorBeamColours(bool) override {}
+    void PlaceMarker(SectorMarker, int, int) override {}
+    void ShowMarker(SectorMarker, bool) override {}
+    void ShowFlare(int, int, double, double, int) override {}
+    void HyperspaceFlash(int) override {}
+    void AnimateMorvMove(int, int, int, int) override {}
 
     bool IsFormVisible(Form) override { return false; }
     void ShowForm(Form) override {}
@@ -59,6 +64,7 @@ public:
 
     void Wait(double) override {}
     void TimerChanged(Timer, bool) override {}
+    double TimeOfDay() override { return 43200; }
 
     bool PrintLines(const std::vector<std::string>&, const std::string&) override { return false; }
 

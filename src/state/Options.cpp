@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "state/Game.h"
 #include "state/LegacyImport.h"
+#include "state/LibraryOptions.h"
 #include "state/Notes.h"
 #include "state/Numeric.h"
 #include "state/Utilities.h"
@@ -202,8 +203,7 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
     g.host.Refresh(View::SrsColors);
     if (general) ApplyCheckText(o.chkNameConfig, v[16]);
 
-    // The library options of the configuration belong to the ship's computer.
-    g.host.Refresh(View::LibOptions);
+    LoadLibOptions(g, config);
 
     // Background: the picture is loaded whatever applyBackground says.
     bool pictureOk = LoadBackgroundPictureOption(g, "KVMAIN0069", "KVMAIN0070");

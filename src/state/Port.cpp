@@ -94,6 +94,10 @@ const char* Name(View value) {
         case View::SSSystemView: return "SSSystemView";
         case View::SSPlanetView: return "SSPlanetView";
         case View::SSSpectrum: return "SSSpectrum";
+        case View::ComputerPanel: return "ComputerPanel";
+        case View::TargetCalculator: return "TargetCalculator";
+        case View::PhaserPlan: return "PhaserPlan";
+        case View::TorpedoPlan: return "TorpedoPlan";
     }
     return "?";
 }
@@ -112,8 +116,19 @@ const char* Name(Timer value) {
         case Timer::frmShip_tmrAnimation: return "frmShip_tmrAnimation";
         case Timer::frmMenu_tmrBreak: return "frmMenu_tmrBreak";
         case Timer::frmMenu_tmrSavedGame: return "frmMenu_tmrSavedGame";
+        case Timer::frmTargetCalculator_tmrCheckSRS: return "frmTargetCalculator_tmrCheckSRS";
+        case Timer::frmTargetCalculator_tmrCheckCOM: return "frmTargetCalculator_tmrCheckCOM";
         case Timer::frmFinalReport_tmrMenu: return "frmFinalReport_tmrMenu";
         case Timer::frmSSControl_tmrFlag: return "frmSSControl_tmrFlag";
+    }
+    return "?";
+}
+
+const char* Name(SectorMarker value) {
+    switch (value) {
+        case SectorMarker::ZarvoniShield: return "ZarvoniShield";
+        case SectorMarker::StarbaseShield: return "StarbaseShield";
+        case SectorMarker::MorvShield: return "MorvShield";
     }
     return "?";
 }

@@ -127,6 +127,11 @@ enum class View {
     SSSystemView,       // the system seen from above with the selection
     SSPlanetView,       // the close-up of the selected planet
     SSSpectrum,         // the star's spectrum
+    // The ship's computer and the weapons' dialogs.
+    ComputerPanel,      // the computer panel's switches, phaser mode caption and calculator lamp
+    TargetCalculator,   // the target calculator's target texts (its choice buttons cleared)
+    PhaserPlan,         // the phaser dialog's plan and total
+    TorpedoPlan,        // the torpedo dialog's plan
 };
 
 // Window timers whose running the engine starts, stops or tests. Each window runs its own timer
@@ -144,10 +149,17 @@ enum class Timer {
     frmShip_tmrAnimation,        // the ship-loss animation
     frmMenu_tmrBreak,            // the main menu's break animation
     frmMenu_tmrSavedGame,        // the timed save
+    frmTargetCalculator_tmrCheckSRS,  // the target calculator waits for a sector pick
+    frmTargetCalculator_tmrCheckCOM,  // the target calculator waits for a quadrant pick
     frmFinalReport_tmrMenu,      // the final report's return to the menu
     frmSSControl_tmrFlag,        // the exploration console's planet-flag display (debug mode)
 };
 inline constexpr int kTimerCount = static_cast<int>(Timer::frmSSControl_tmrFlag) + 1;
+
+// The marker shapes put over a sector while it is hit: the shield outline of a Zarvoni ship,
+// cloaked ship or Zarvoni starbase (shpZshield); of a friendly starbase (shpMshield); of the
+// Morv ship (shpMorvShield).
+enum class SectorMarker { ZarvoniShield, StarbaseShield, MorvShield };
 
 // Mouse pointer shapes.
 enum class Pointer : int { Default = 0, Hourglass = 11, ArrowHourglass = 13 };
@@ -159,6 +171,7 @@ enum class FileDialogMode : int { Load = 0, Save = 1 };
 const char* Name(Form value);
 const char* Name(View value);
 const char* Name(Timer value);
+const char* Name(SectorMarker value);
 
 // ---- Interfaces --------------------------------------------------------------------------------
 
@@ -215,7 +228,8 @@ public:
     // Redraws one cell of the short-range scan (sectors 1..8) with a picture: an icon 0..12 of
     // the scan's icon strip (SrsIcon in engine/tactical/ShortRangeScan.h: 0 empty, 1 the ship,
     // 2 Zarvoni ship, 3 a spent Zarvoni ship, 4/5 star, 6 starbase, 7/8 Zarvoni starbase, 9/10
-    // cloaked ship, 11 out of the damaged sensors' reach, 12 Morv ship), or 13 the tow icon.
+    // cloaked ship, 11 out of the damaged sensors' reach, 12 Morv ship), 13 the tow icon or
+    // 14 a photon torpedo in flight.
     virtual void DrawSector(int row, int col, int code) = 0;
     // Every cell of the short-range scan shows the empty-sector picture.
     virtual void ResetSRSCells() = 0;
@@ -249,6 +263,20 @@ public:
     virtual void ShowBeamLines(int first, int last, bool visible) = 0;
     // The tractor beam's lines in the Morv ship's greens, or back in their own colours.
     virtual void SetTractorBeamColours(bool morv) = 0;
+
+    // ---- Weapon effects on the short-range scan: each shape keeps its state until it is
+    // changed; the engine paces them with Pause and refreshes the scan between frames.
+    // Centres a marker shape on a sector (sectors 1..8), and shows or hides it.
+    virtual void PlaceMarker(SectorMarker marker, int row, int col) = 0;
+    virtual void ShowMarker(SectorMarker marker, bool visible) = 0;
+    // The star flare: a spot of `size` pixels whose centre lies (dx, dy) pixels from the centre
+    // of the star's sector; size 0 hides it.
+    virtual void ShowFlare(int row, int col, double dx, double dy, int size) = 0;
+    // The hyperspace flash over the whole scan: frame 1..8 shows it in a fresh colour with every
+    // sector picture hidden; frame 0 ends it and shows the pictures again.
+    virtual void HyperspaceFlash(int frame) = 0;
+    // The Morv ship glides from one sector cell to a neighbouring one; returns once it is there.
+    virtual void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) = 0;
 };
 
 // The game's windows as windows: visibility, order, enabling and the mouse pointer.
@@ -295,6 +323,8 @@ public:
     virtual void Wait(double seconds) = 0;
     // A window timer was switched on or off (the game keeps the state; Game::SetTimer).
     virtual void TimerChanged(Timer timer, bool enabled) = 0;
+    // Seconds since midnight by the local clock (0 .. 86400).
+    virtual double TimeOfDay() = 0;
 };
 
 // The printer.

@@ -4,6 +4,7 @@
 // fails the running test on a question, modal window or input it was not scripted to answer.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <map>
@@ -28,6 +29,7 @@ public:
     int errorAnswer = kIgnore;
     int soundDevices = 1;
     int cellPixels = 32;
+    double timeOfDay = 43200;  // noon
     long screenWidth = 1024L * 15, screenHeight = 768L * 15;
     bool pictureReadable = true;
     bool backgroundActive = false;
@@ -159,8 +161,27 @@ public:
         Log("beams:" + std::to_string(first) + "-" + std::to_string(last) + (visible ? ":on" : ":off"));
     }
     void SetTractorBeamColours(bool morv) override { Log(morv ? "beamcolours:morv" : "beamcolours:own"); }
+    // Weapon effects: "marker:Name:r,c", "marker:Name:on|off", "flare:r,c:dx,dy:size",
+    // "hyperflash:frame".
+    void PlaceMarker(SectorMarker marker, int row, int col) override {
+        Log(std::string("marker:") + Name(marker) + ":" + Cell(row, col));
+    }
+    void ShowMarker(SectorMarker marker, bool visible) override {
+        Log(std::string("marker:") + Name(marker) + (visible ? ":on" : ":off"));
+    }
+    void ShowFlare(int row, int col, double dx, double dy, int size) override {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%g,%g", dx, dy);
+        Log("flare:" + Cell(row, col) + ":" + buf + ":" + std::to_string(size));
+    }
+    void HyperspaceFlash(int frame) override { Log("hyperflash:" + std::to_string(frame)); }
     std::map<int, long> chart;
     int framed = -1;
+
+    // The Morv ship's glide.
+    void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) override {
+        Log("morvmove:" + Cell(fromRow, fromCol) + ">" + Cell(toRow, toCol));
+    }
 
     // ---- Forms ---------------------------------------------------------------------------
     bool IsFormVisible(Form form) override { return visible.count(form) > 0; }
@@ -198,6 +219,7 @@ public:
     void TimerChanged(Timer timer, bool enabled) override {
         Log(std::string("timer:") + Name(timer) + (enabled ? ":on" : ":off"));
     }
+    double TimeOfDay() override { return timeOfDay; }
     bool PrintLines(const std::vector<std::string>& lines, const std::string& title) override {
         printed.push_back(lines);
         Log("print:" + title);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/computer/Displays.h"
+#include "engine/tactical/ShortRangeScan.h"
 #include "engine/turn/Condition.h"
 #include "engine/turn/Time.h"
 #include "state/Numeric.h"
@@ -26,7 +27,7 @@ Integer* ShipQuadrantCode(GameState& s) {
 void ClearCell(Game& g, int row, int col) {
     if (!InGalaxy(row, col)) return;
     g.st.SectorGrid[row][col] = kEmpty;
-    g.host.DrawSector(row, col, 0);
+    DrawSector(g, row, col, kIconEmpty);
 }
 
 // One ship fewer in the quadrant code (never below none).
@@ -60,7 +61,7 @@ void ClearStarbaseSector(Game& g, int n) {
         ClearCell(g, sr, sc);
         if (sr == s.ShipSectorRow && sc == s.ShipSectorCol) {
             s.SectorGrid[sr][sc] = kShip;
-            g.host.DrawSector(sr, sc, 0);
+            DrawSector(g, sr, sc, kIconShip);
         }
     }
     s.StarbaseSectors[1][n] = 0;
@@ -115,11 +116,13 @@ void LoseZarvoniBase(Game& g, bool byMorv) {
     s.ZarvoniBaseDestroyed = 1;
 
     // Fleet Command's message: the keys by who destroyed the base and whether it was ours.
-    const int first = byMorv ? 15 : 165;
-    auto key = [&](int k) {
-        std::string n = std::to_string(first + k);
-        return g.Text("KVBASIC" + std::string(4 - n.size(), '0') + n);
-    };
+    static const char* const kByPlayer[] = {"KVBASIC0165", "KVBASIC0166", "KVBASIC0167", "KVBASIC0168",
+                                            "KVBASIC0169", "KVBASIC0170", "KVBASIC0171", "KVBASIC0172",
+                                            "KVBASIC0173", "KVBASIC0174", "KVBASIC0175"};
+    static const char* const kByMorv[] = {"KVBASIC0015", "KVBASIC0016", "KVBASIC0017", "KVBASIC0018",
+                                          "KVBASIC0019", "KVBASIC0020", "KVBASIC0021", "KVBASIC0022",
+                                          "KVBASIC0023", "KVBASIC0024", "KVBASIC0025"};
+    auto key = [&](int k) { return g.Text((byMorv ? kByMorv : kByPlayer)[k]); };
     PlaySound(g, "MESSAGE.WAV");
     const std::string enemy = [&] {
         std::string u = s.EnemyText;
@@ -146,6 +149,7 @@ void DestroyZarvoniShip(Game& g, int slot) {
     GameState& s = g.st;
     if (slot < 1 || slot > 10) return;
     const int r = s.ZarvoniShips[1][slot], c = s.ZarvoniShips[2][slot];
+    if (r == 0) return;  // a free slot holds no ship to count
     ClearCell(g, r, c);
     PlaySound(g, "EXPLODE.WAV");
     FlashSRS(g, r, c);
@@ -166,6 +170,7 @@ void DestroyCloakedShip(Game& g, int slot) {
     GameState& s = g.st;
     if (slot < 1 || slot > 5) return;
     const int r = s.CloakedShips[1][slot], c = s.CloakedShips[2][slot];
+    if (r == 0) return;  // a free slot holds no ship to count
     ClearCell(g, r, c);
     PlaySound(g, "EXPLODE.WAV");
     FlashSRS(g, r, c);

@@ -8,9 +8,10 @@ namespace kv {
 
 // Zarvoni ship 1..10 of the current quadrant. A ship already counted as destroyed (its flag set
 // when it was disabled) only gives up its flag; otherwise the quadrant code and ZarvonisLeft
-// lose one ship. No message: the caller reports the kill.
+// lose one ship. A free slot (no ship) is left alone. No message: the caller reports the kill.
 void DestroyZarvoniShip(Game& g, int slot);
-// Cloaked ship 1..5 of the current quadrant: ZarvonisLeft -1, CloakedKilled +1. No message.
+// Cloaked ship 1..5 of the current quadrant: ZarvonisLeft -1, CloakedKilled +1; a free slot is
+// left alone. No message.
 void DestroyCloakedShip(Game& g, int slot);
 // The Morv ship: its record and strength cleared, MorvShipsDestroyed +1, with a notice.
 void DestroyMorvShip(Game& g);

@@ -15,7 +15,4 @@ void LowerShields(Game& g) {
     UpdateBars(g);
 }
 
-// Placeholder until the self-destruct is built.
-void SelfDestruct(Game&) {}
-
 }  // namespace kv

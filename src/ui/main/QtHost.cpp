@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTime>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -142,6 +143,10 @@ Form QtHost::FormShowing(View view) {
         case View::SSSystemView: return Form::frmSSControl;
         case View::SSPlanetView: return Form::frmSSControl;
         case View::SSSpectrum: return Form::frmSSControl;
+        case View::ComputerPanel: return Form::frmCOM;
+        case View::TargetCalculator: return Form::frmTargetCalculator;
+        case View::PhaserPlan: return Form::frmPHA;
+        case View::TorpedoPlan: return Form::frmTOR;
     }
     return Form::frmOutput;
 }
@@ -281,6 +286,22 @@ void QtHost::ShowBeamLines(int first, int last, bool visible) {
 void QtHost::SetTractorBeamColours(bool morv) {
     if (scan_) scan_->SetTractorBeamColours(morv);
 }
+void QtHost::AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) {
+    if (scan_) scan_->AnimateMorvMove(fromRow, fromCol, toRow, toCol);
+}
+
+void QtHost::PlaceMarker(SectorMarker marker, int row, int col) {
+    if (scan_) scan_->PlaceMarker(marker, row, col);
+}
+void QtHost::ShowMarker(SectorMarker marker, bool visible) {
+    if (scan_) scan_->ShowMarker(marker, visible);
+}
+void QtHost::ShowFlare(int row, int col, double dx, double dy, int size) {
+    if (scan_) scan_->ShowFlare(row, col, dx, dy, size);
+}
+void QtHost::HyperspaceFlash(int frame) {
+    if (scan_) scan_->HyperspaceFlash(frame);
+}
 
 // ---- Forms ---------------------------------------------------------------------------------------
 
@@ -394,6 +415,8 @@ void QtHost::TimerChanged(Timer timer, bool enabled) {
     auto it = timers_.find(timer);
     if (it != timers_.end() && it->second) it->second(enabled);
 }
+
+double QtHost::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 // ---- Printer -------------------------------------------------------------------------------------
 

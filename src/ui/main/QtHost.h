@@ -30,6 +30,12 @@ public:
     virtual void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) = 0;
     virtual void ShowBeamLines(int first, int last, bool visible) = 0;
     virtual void SetTractorBeamColours(bool morv) = 0;
+    // Weapon effects (see Views).
+    virtual void PlaceMarker(SectorMarker marker, int row, int col) = 0;
+    virtual void ShowMarker(SectorMarker marker, bool visible) = 0;
+    virtual void ShowFlare(int row, int col, double dx, double dy, int size) = 0;
+    virtual void HyperspaceFlash(int frame) = 0;
+    virtual void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) = 0;
 };
 
 // What the galaxy chart draws for the engine.
@@ -103,6 +109,11 @@ public:
     void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) override;
     void ShowBeamLines(int first, int last, bool visible) override;
     void SetTractorBeamColours(bool morv) override;
+    void PlaceMarker(SectorMarker marker, int row, int col) override;
+    void ShowMarker(SectorMarker marker, bool visible) override;
+    void ShowFlare(int row, int col, double dx, double dy, int size) override;
+    void HyperspaceFlash(int frame) override;
+    void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) override;
 
     // ---- Forms ----------------------------------------------------------------------------
     bool IsFormVisible(Form form) override;
@@ -123,6 +134,7 @@ public:
     // ---- Clock ----------------------------------------------------------------------------
     void Wait(double seconds) override;
     void TimerChanged(Timer timer, bool enabled) override;
+    double TimeOfDay() override;
 
     // ---- Printer --------------------------------------------------------------------------
     bool PrintLines(const std::vector<std::string>& lines, const std::string& title) override;

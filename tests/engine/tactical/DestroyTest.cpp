@@ -43,6 +43,22 @@ TEST(DestroyTest, ZarvoniShipCountsOnceWhetherOrNotItWasDisabledFirst) {
     }
 }
 
+TEST(DestroyTest, AFreeSlotHoldsNothingToCount) {
+    ScriptedRandom none;
+    HostileGame hg(none);
+    GameState& s = hg.st;
+    hg.AddZarvoni(2, 2);
+    s.ZarvoniShips[1][2] = s.ZarvoniShips[2][2] = 0;  // towed away: the slot is free
+    s.ZarvoniEnergy[2] = -1000;
+    s.ZarvonisLeft = 4;
+    DestroyZarvoniShip(hg.game, 2);
+    DestroyCloakedShip(hg.game, 1);
+    EXPECT_EQ(s.Galaxy[4][4], 100);
+    EXPECT_EQ(s.ZarvonisLeft, 4);
+    EXPECT_EQ(s.CloakedKilled, 0);
+    EXPECT_TRUE(hg.host.sounds.empty());
+}
+
 TEST(DestroyTest, CloakedShipLowersTheHostilesLeft) {
     ScriptedRandom none;
     HostileGame hg(none);

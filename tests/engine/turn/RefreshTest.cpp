@@ -52,8 +52,9 @@ TEST(RefreshTest, StagesRunInOrder) {
                   "refresh:Condition", "refresh:ShortRangeScan", "refresh:CommandState",
                   "refresh:GalaxyChart", "refresh:GeneralReport", "refresh:BaseReport",
                   "refresh:ZarvoniReport", "refresh:DamageReport", "refresh:Bars",
-                  "refresh:StatusPanel", "pointer:0", "enable:frmCommands", "refresh:StarbaseLine",
-                  "pointer:0", "timer:frmSSControl_tmrMessage:off", "show:frmCommands",
+                  // The hostiles' turn clears ShieldsChanged; the automatic shields then act.
+                  "refresh:StatusPanel", "refresh:Bars", "pointer:0", "enable:frmCommands",
+                  "refresh:StarbaseLine", "pointer:0", "timer:frmSSControl_tmrMessage:off", "show:frmCommands",
                   "refresh:RetrofitPanel"}));
     EXPECT_TRUE(tg.host.errors.empty());
     EXPECT_EQ(tg.game.st.GameChanged, kTrue);

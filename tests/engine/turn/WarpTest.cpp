@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/tactical/SelfDestruct.h"
 #include "engine/turn/Warp.h"
 #include "support/TurnTestSupport.h"
 
@@ -53,11 +54,27 @@ TEST(WarpTest, HostilesInTheQuadrantOfferOnlySelfDestruct) {
         s.Galaxy[4][4] = static_cast<Integer>(c.zarvoniCode);
         if (c.morv) s.MorvShip[1] = s.MorvShip[2] = 4;
         if (c.base) s.ZarvoniBase[1] = s.ZarvoniBase[2] = 4;
-        tg.host.answers = {kOK};
+        s.ZarvonisLeft = 10;
+        // OK chooses the self-destruct: it asks once more and runs its countdown to the end.
+        tg.host.answers = {kOK, kYes};
+        tg.host.modal[Form::frmDES] = [&] {
+            StartSelfDestructCountdown(tg.game);
+            while (!SelfDestructCountdownTick(tg.game)) {}
+            return kOK;
+        };
+        tg.host.modal[Form::frmShip] = [] { return kOK; };
         EXPECT_FALSE(CheckWarp(tg.game)) << c.what;
-        EXPECT_EQ(tg.host.styles, (std::vector<long>{kOKCancel})) << c.what;
+        EXPECT_EQ(tg.host.styles, (std::vector<long>{kOKCancel, kYesNo + kExclamation})) << c.what;
         EXPECT_NE(tg.host.questions[0].find("<KVGAME0013>Zarvonis<KVGAME0014>"), std::string::npos);
+        EXPECT_EQ(tg.host.questions[1], "<KVBASIC0026>") << c.what;
         EXPECT_TRUE(EventsStarting(tg.host.events, "tow:").empty()) << c.what;  // self-destruct, no tow
+        // The blast took what stood in the quadrant.
+        EXPECT_EQ(s.ZarvonisLeft, c.zarvoniCode ? 9 : 10) << c.what;
+        EXPECT_EQ(s.MorvShipsDestroyed, c.morv ? 1 : 0) << c.what;
+        EXPECT_EQ(s.ZarvoniBaseDestroyed, c.base ? 1 : 0) << c.what;
+        EXPECT_EQ(s.SystemDamage[1], 8.0f) << c.what;  // no tow repaired the engines
+        EXPECT_TRUE(s.ShipLost) << c.what;
+        EXPECT_FALSE(s.GameRunning) << c.what;
     }
 }
 

@@ -1,0 +1,63 @@
+#include "engine/tactical/WeaponEffects.h"
+
+#include "engine/computer/AutoShields.h"
+#include "engine/turn/Refresh.h"
+#include "engine/turn/Time.h"
+#include "state/Numeric.h"
+
+namespace kv {
+
+void HideSRSOverlays(Game& g) {
+    g.SetTimer(Timer::frmSRS_tmrMorvTractor, false);
+    g.host.ShowBeamLines(6, 9, false);
+    g.host.Refresh(View::ShortRangeScan);
+}
+
+void PlaceSectorMarker(Game& g, SectorMarker marker, int row, int col) { g.host.PlaceMarker(marker, row, col); }
+
+void FlashPhaserBeam(Game& g, int line, double total, double firstWait) {
+    g.host.ShowBeamLines(line, line, true);
+    g.host.Refresh(View::ShortRangeScan);
+    Pause(g, firstWait);
+    g.host.ShowMarker(SectorMarker::ZarvoniShield, false);
+    g.host.ShowBeamLines(line, line, false);
+    g.host.Refresh(View::ShortRangeScan);
+    Pause(g, total - firstWait);
+}
+
+void ShowPhaserAtStar(Game& g, int col, int row) {
+    const GameState& s = g.st;
+    g.host.AnimateSectorMove(s.ShipSectorRow, s.ShipSectorCol, row, col, kPhaserBeam);
+    g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, true);
+    g.host.Refresh(View::ShortRangeScan);
+    PlaySound(g, "PHASER.WAV");
+    Pause(g, 0.6);
+    g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
+    g.host.Refresh(View::ShortRangeScan);
+    Pause(g, 0.3);
+}
+
+void ShowTorpedoBlast(Game& g, int row, int col, int power) {
+    if (!InGrid(row) || !InGrid(col)) return;
+    const int end = CInt(g.host.SectorCellPixels() / 2.0 * power);
+    for (int radius = 1; radius <= end; ++radius) {
+        g.host.DrawFlashRing(row, col, radius, 11);
+        Pause(g, 0.02);
+    }
+    g.host.EndFlash(row, col);
+    Pause(g, 0.3);
+}
+
+void ClearUnrecordedCell(Game& g, int row, int col) {
+    if (!InGrid(row) || !InGrid(col)) return;
+    g.st.SectorGrid[row][col] = kEmpty;
+    g.host.DrawSector(row, col, 0);
+}
+
+void EndWeaponAction(Game& g) {
+    PassTime(g, 0.2f);
+    RaiseLowerShields(g, 0);
+    RefreshAll(g);
+}
+
+}  // namespace kv

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/tactical/Hyperspace.h"
+#include "support/WeaponsTestSupport.h"
+
+namespace kv::test {
+namespace {
+
+// The draws a test names, then seeded ones for whatever the damage and the refresh draw.
+class ScriptThenSeeded : public Random {
+public:
+    explicit ScriptThenSeeded(std::vector<float> v) : v_(std::move(v)) {}
+    float Rnd() override { return next_ < v_.size() ? v_[next_++] : (++next_, rest_.Rnd()); }
+    size_t Used() const { return next_; }
+
+private:
+    std::vector<float> v_;
+    size_t next_ = 0;
+    SeededRandom rest_{7};
+};
+
+// Draw giving Int(r x 8 + 1) = n.
+float Coord(int n) { return (n - 1) / 8.0f + 0.01f; }
+// Draw giving Int(r x 4.999) = n hits.
+float Hits(int n) { return n / 4.999f + 0.01f; }
+
+int SystemsOut(const GameState& s) {
+    int n = 0;
+    for (int i = 1; i <= 8; ++i)
+        if (s.SystemDamage[i] >= 8.0f) ++n;
+    return n;
+}
+
+TEST(HyperspaceTest, NoAtEitherQuestionChangesNothing) {
+    for (std::deque<int> answers : {std::deque<int>{kNo}, std::deque<int>{kYes, kNo}}) {
+        ScriptedRandom rng;
+        WeaponsGame tg(rng);
+        tg.host.answers = answers;
+        Hyperspace(tg.game);
+        EXPECT_EQ(tg.host.questions.size(), answers.size());
+        EXPECT_EQ(tg.host.questions[0], "<KVBASIC0146>\r\n<KVBASIC0147>");
+        EXPECT_EQ(tg.host.styles[0], kYesNo + kExclamation);
+        EXPECT_EQ(tg.st.ShipQuadrantRow, 4);
+        EXPECT_EQ(tg.st.ShipEnergy, 3000);
+        EXPECT_EQ(tg.st.TimeLeft, 30.0f);
+        EXPECT_TRUE(tg.host.Events("disable:").empty());
+    }
+}
+
+TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
+    // Quadrant (3, 5); its first system at (1, 2), another at (5, 5): the start is redrawn until
+    // free; no damage.
+    ScriptThenSeeded rng({Coord(3), Coord(5), Coord(5), Coord(5), Coord(2), Coord(7), Hits(0)});
+    WeaponsGame tg(rng);
+    tg.host.answers = {kYes, kYes};
+    tg.st.StarSystemTable.resize(8 * 8 * 4);
+    tg.st.StarSystem(3, 5, 1).SectorRow = 1, tg.st.StarSystem(3, 5, 1).SectorCol = 2;
+    tg.st.StarSystem(3, 5, 2).SectorRow = 5, tg.st.StarSystem(3, 5, 2).SectorCol = 5;
+    tg.st.Galaxy[3][5] = 102;
+    tg.st.ComAutoLRS = kFalse;
+    tg.st.Docked = 1;
+    Hyperspace(tg.game);
+    EXPECT_EQ(rng.Used(), 7u);
+    EXPECT_EQ(tg.st.ShipQuadrantRow, 3);
+    EXPECT_EQ(tg.st.ShipQuadrantCol, 5);
+    EXPECT_EQ(tg.st.ShipSectorRow, 2);
+    EXPECT_EQ(tg.st.ShipSectorCol, 7);
+    EXPECT_FALSE(tg.st.Docked);
+    EXPECT_EQ(tg.st.KnownGalaxy[3][5], 102);
+    EXPECT_EQ(tg.st.LampCaption[2], " ZARVONIS<KVBASIC0151>");
+    EXPECT_EQ(tg.st.ShipEnergy, 3000 - 5);
+    EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f);
+    EXPECT_EQ(SystemsOut(tg.st), 0);
+    for (int i = 1; i <= 8; ++i) EXPECT_EQ(tg.st.SystemDamage[i], 0.0f);
+    EXPECT_TRUE(tg.host.Saw("log:<KVBASIC0152> 3 , 5"));
+    // The flash: eight frames, each with its sound, then the scan comes back.
+    std::vector<std::string> frames;
+    for (int f = 1; f <= 8; ++f) frames.push_back("hyperflash:" + std::to_string(f));
+    frames.push_back("hyperflash:0");
+    EXPECT_EQ(tg.host.Events("hyperflash:"), frames);
+    EXPECT_EQ(Played(tg.host, "HYP.WAV"), 8);
+    EXPECT_FALSE(tg.host.Saw("modal:frmEgg"));
+    EXPECT_FALSE(tg.host.Events("enable:frmCOM").empty());  // the refresh ran
+}
+
+TEST(HyperspaceTest, EveryJumpDamagesUpToFourSystems) {
+    for (int hits : {0, 1, 4}) {
+        ScriptThenSeeded rng({Coord(2), Coord(2), Coord(1), Coord(1), Hits(hits)});
+        WeaponsGame tg(rng);
+        tg.host.answers = {kYes, kYes};
+        tg.st.StarSystemTable.resize(8 * 8 * 4);
+        tg.st.ComAutoLRS = kFalse;
+        Hyperspace(tg.game);
+        int damaged = 0;
+        for (int i = 1; i <= 8; ++i)
+            if (tg.st.SystemDamage[i] > 0) ++damaged;
+        // Each hit of 100..399 (and its spread) logs the system it struck; time repairs 0.2.
+        EXPECT_EQ(damaged > 0, hits > 0) << hits;
+        EXPECT_EQ(tg.host.Events("log:SYS").size(), static_cast<size_t>(hits)) << hits;
+    }
+}
+
+TEST(HyperspaceTest, OutOfTheTractorBeamOnlyOneQuestionAndSystemsDestroyed) {
+    for (float second : {0.5f, 0.51f}) {
+        // The destroyed system's draw (3), the second destruction's test, its system's draw (6).
+        ScriptThenSeeded rng({Coord(2), Coord(2), Coord(1), Coord(1), Coord(3), second, Coord(6), Hits(0)});
+        WeaponsGame tg(rng);
+        tg.host.answers = {kYes};
+        tg.st.StarSystemTable.resize(8 * 8 * 4);
+        tg.st.ComAutoLRS = kFalse;
+        tg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, true);
+        Hyperspace(tg.game);
+        EXPECT_EQ(tg.host.questions, (std::vector<std::string>{"<KVBASIC0148>\r\n<KVBASIC0149>"}));
+        EXPECT_FALSE(tg.game.TimerEnabled(Timer::frmSRS_tmrMorvTractor));
+        EXPECT_EQ(SystemsOut(tg.st), second > 0.5f ? 2 : 1) << second;
+    }
+}
+
+TEST(HyperspaceTest, TheStarTargetDrawsEveryJump) {
+    ScriptThenSeeded rng({Coord(3), Coord(3), Hits(0)});
+    WeaponsGame tg(rng);
+    tg.host.answers = {kYes, kYes};
+    tg.st.StarSystemTable.resize(8 * 8 * 4);
+    tg.st.ComAutoLRS = kFalse;
+    tg.st.StarTarget = "Vega";
+    tg.st.StarTargetRow = 6, tg.st.StarTargetCol = 2;
+    Hyperspace(tg.game);
+    EXPECT_EQ(tg.st.ShipQuadrantRow, 6);
+    EXPECT_EQ(tg.st.ShipQuadrantCol, 2);
+    EXPECT_EQ(tg.st.ShipSectorRow, 3);
+    EXPECT_EQ(tg.st.ShipSectorCol, 3);
+}
+
+TEST(HyperspaceTest, TheAutomaticScanRunsOnlyWithUndamagedSensorsAndTheRefreshAlways) {
+    struct Case {
+        const char* what;
+        Flag option;
+        float sensors;
+        bool scan;
+    };
+    const Case cases[] = {
+        {"option on, sensors sound", kTrue, 0, true},
+        {"option on, sensors damaged", kTrue, 0.5f, false},
+        {"option on, sensors out of action", kTrue, 7.5f, false},
+        {"option off", kFalse, 0, false},
+    };
+    for (const auto& c : cases) {
+        ScriptThenSeeded rng({Coord(2), Coord(7), Coord(1), Coord(1), Hits(0)});
+        WeaponsGame tg(rng);
+        tg.host.answers = {kYes, kYes};
+        tg.st.StarSystemTable.resize(8 * 8 * 4);
+        tg.st.ComAutoLRS = c.option;
+        tg.st.SystemDamage[3] = c.sensors;
+        tg.st.Galaxy[1][6] = 300;
+        tg.host.visible.insert(Form::frmGalaxy);
+        Hyperspace(tg.game);
+        EXPECT_EQ(tg.host.Saw("log:<COM0001>"), c.scan) << c.what;
+        EXPECT_EQ(tg.st.KnownGalaxy[1][6], c.scan ? 300 : -1) << c.what;
+        const float sensorRepair = c.sensors > 0 && c.sensors < 7 ? 0.2f : 0;
+        EXPECT_FLOAT_EQ(tg.st.TimeLeft, c.scan ? 29.75f : 29.8f) << c.what;
+        EXPECT_FLOAT_EQ(tg.st.SystemDamage[3], c.sensors - sensorRepair) << c.what;
+        EXPECT_FALSE(tg.host.Events("enable:frmCOM").empty()) << c.what;  // the refresh ran
+    }
+}
+
+TEST(HyperspaceTest, TheHiddenPictureJustBeforeMidnight) {
+    ScriptThenSeeded rng({Coord(2), Coord(2), Coord(1), Coord(1), Hits(0)});
+    WeaponsGame tg(rng);
+    tg.host.answers = {kYes, kYes};
+    tg.st.StarSystemTable.resize(8 * 8 * 4);
+    tg.host.timeOfDay = 86395;
+    tg.host.modal[Form::frmEgg] = [] { return kOK; };
+    Hyperspace(tg.game);
+    EXPECT_TRUE(tg.host.Saw("modal:frmEgg"));
+}
+
+}  // namespace
+}  // namespace kv::test

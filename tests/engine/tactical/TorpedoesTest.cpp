@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include "engine/tactical/Torpedoes.h"
+#include "state/Numeric.h"
+#include "support/WeaponsTestSupport.h"
+
+namespace kv::test {
+namespace {
+
+TEST(TorpedoesTest, AnEmptyPlanCostsNothing) {
+    ScriptedRandom rng;
+    WeaponsGame tg(rng);
+    FireTorpedo(tg.game);
+    EXPECT_EQ(tg.host.notices, (std::vector<std::string>{"<KVBASIC0060>"}));
+    EXPECT_TRUE(tg.host.Events("disable:").empty());
+    EXPECT_EQ(tg.st.TimeLeft, 30.0f);
+}
+
+TEST(TorpedoesTest, OnlyTorpedoesOnBoardAreFiredAndEachCostsTen) {
+    ScriptedRandom rng;
+    WeaponsGame tg(rng);
+    tg.st.TorpedoStockClass1 = 2;
+    tg.st.TorpedoStockClass2 = 0;
+    tg.st.TorpedoClass2Power = 2;
+    // Three class-1 torpedoes for two on board, a class-2 one with none, an unreadable entry.
+    tg.st.TorpedoPlan = {WeaponsGame::Torpedo(1, 4), WeaponsGame::Torpedo(2, 4, 2), "unreadable",
+                         WeaponsGame::Torpedo(1, 1), WeaponsGame::Torpedo(8, 8)};
+    FireTorpedo(tg.game);
+    EXPECT_EQ(Played(tg.host, "TORPEDO.WAV"), 2);
+    EXPECT_EQ(tg.st.TorpedoStockClass1, 0);
+    EXPECT_EQ(tg.st.TorpedoStockClass2, 0);
+    EXPECT_EQ(tg.st.ShipEnergy, 3000 - 20);
+    EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f);
+    EXPECT_EQ(tg.host.output, (std::vector<std::string>{"<KVBASIC0062>"}));
+}
+
+TEST(TorpedoesTest, WorkingShieldsPayAnEnergyDeficit) {
+    struct Case {
+        Long energy;
+        Integer shields;
+        float shieldDamage;
+        Long energyAfter;
+        Integer shieldsAfter;
+    };
+    const Case cases[] = {{20, 100, 0, 0, 90}, {20, 100, 0.5f, -10, 100}, {20, 5, 0, -10, 5}};
+    for (const auto& c : cases) {
+        ScriptedRandom rng;
+        WeaponsGame tg(rng);
+        tg.host.modal[Form::frmFinalReport] = [] { return kOK; };
+        tg.st.ShipEnergy = c.energy;
+        tg.st.ShieldLevel = c.shields;
+        tg.st.ShieldsChanged = kTrue;  // the player's own shields: the refresh leaves them
+        tg.st.SystemDamage[6] = c.shieldDamage;
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(1, 4), WeaponsGame::Torpedo(1, 4), WeaponsGame::Torpedo(1, 4)};
+        FireTorpedo(tg.game);
+        EXPECT_EQ(tg.st.ShipEnergy, c.energyAfter) << c.shields;
+        EXPECT_EQ(tg.st.ShieldLevel, c.shieldsAfter) << c.shields;
+        EXPECT_EQ(tg.host.Saw("notice:<KVBASIC0061>"), c.energyAfter == 0) << c.shields;
+    }
+}
+
+TEST(TorpedoesTest, ATorpedoStopsAtTheFirstOccupiedSectorOnItsCourse) {
+    struct Case {
+        const char* what;
+        int targetRow, targetCol;
+        std::vector<std::pair<int, int>> ships;
+        const char* hit;  // the sector the impact line names ("" none)
+    };
+    // Ships of 100 energy; draws 0.5 (no deflection) and 0.5 (111 damage): destroyed.
+    const Case cases[] = {
+        {"east along the row", 4, 8, {{4, 6}, {4, 7}}, " 4 , 6 "},
+        {"past an empty target", 4, 5, {{4, 7}}, " 4 , 7 "},
+        {"north-west diagonal", 1, 1, {{2, 2}}, " 2 , 2 "},
+        {"a shallow course rounds to its cells", 3, 8, {{3, 7}}, " 3 , 7 "},
+        {"out of the quadrant without a hit", 8, 1, {{4, 6}}, ""},
+    };
+    for (const auto& c : cases) {
+        ConstantRandom rng(0.5f);
+        WeaponsGame tg(rng);
+        int slot = 0;
+        for (auto [r, col] : c.ships) tg.Zarvoni(++slot, r, col);
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(c.targetRow, c.targetCol)};
+        FireTorpedo(tg.game);
+        const auto lines = tg.host.Events("log:<KVBASIC0074>");
+        if (*c.hit) {
+            ASSERT_EQ(lines.size(), 1u) << c.what;
+            EXPECT_EQ(lines[0], std::string("log:<KVBASIC0074>Zarvoni<KVBASIC0075>") + c.hit +
+                                    "<KVBASIC0076><KVBASIC0079>")
+                << c.what;
+        } else {
+            EXPECT_TRUE(lines.empty()) << c.what;
+        }
+        EXPECT_TRUE(tg.host.Events("draw:").size() >= 1u) << c.what;  // the torpedo's track
+    }
+}
+
+TEST(TorpedoesTest, ADirectHitOnAShipByPowerAndDraw) {
+    struct Case {
+        const char* what;
+        int power, energy;
+        float deflectDraw, damageDraw;
+        int expected;  // energy left (-1000 destroyed)
+        const char* result;
+    };
+    // A class-1 torpedo takes Int(R x 60 + 81) = 81..140; power k multiplies it. A ship of 71 or
+    // more deflects it when R <= 0.4 - 0.1 k, losing Int(R x 15 + 6) x k.
+    const Case cases[] = {
+        {"least damage", 1, 100, 0.5f, 0.0f, 19, "<KVBASIC0076><KVBASIC0077>"},
+        {"exactly spent: disabled", 1, 100, 0.5f, 0.32f, 0, "<KVBASIC0076><KVBASIC0078>"},
+        {"most damage", 1, 100, 0.5f, 0.99f, -1000, "<KVBASIC0076><KVBASIC0079>"},
+        {"weak ship survives little", 1, 70, 0.0f, 0.0f, -1000, "<KVBASIC0076><KVBASIC0079>"},
+        {"class 1 deflected", 1, 100, 0.29f, 0.0f, 94, "<KVBASIC0081>"},
+        {"power 2 not deflected at 0.3", 2, 100, 0.3f, 0.0f, -1000, "<KVBASIC0076><KVBASIC0079>"},
+        {"power 2 deflected below 0.2", 2, 100, 0.19f, 0.0f, 88, "<KVBASIC0081>"},
+        {"power 4 only at 0", 4, 100, 0.01f, 0.0f, -1000, "<KVBASIC0076><KVBASIC0079>"},
+    };
+    for (const auto& c : cases) {
+        // Deflection draw, damage draw; a class-2 torpedo's blast around (4, 7) finds nothing.
+        ScriptedRandom rng({c.deflectDraw, c.damageDraw});
+        WeaponsGame tg(rng);
+        tg.st.TorpedoStockClass2 = 5;
+        tg.Zarvoni(1, 4, 7, c.energy);
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 7, c.power)};
+        FireTorpedo(tg.game);
+        EXPECT_EQ(tg.st.ZarvoniEnergy[1], c.expected) << c.what;
+        EXPECT_EQ(tg.host.Events("log:<KVBASIC0074>").at(0),
+                  std::string("log:<KVBASIC0074>Zarvoni<KVBASIC0075> 4 , 7 ") + c.result)
+            << c.what;
+        EXPECT_EQ(rng.Remaining(), 0u) << c.what;
+    }
+}
+
+TEST(TorpedoesTest, TheBlastReachesByPower) {
+    struct Case {
+        int power, dr, dc;
+        bool reached;
+        int left;  // the energy left by a reached ship (R = 0.5: 111 / F)
+    };
+    // Impact at (5, 5) by self-detonation; F = 6 d / k.
+    const Case cases[] = {
+        {2, 0, 1, true, 63},  {2, 1, 1, false, 0}, {2, 0, 2, false, 0},
+        {3, 1, 1, true, 61},  {3, 0, 2, false, 0}, {3, -1, 0, true, 44},
+        {4, 0, 2, true, 63},  {4, 1, 1, true, 48}, {4, 1, 2, false, 0}, {4, 2, 2, false, 0},
+    };
+    for (const auto& c : cases) {
+        ConstantRandom rng(0.5f);
+        WeaponsGame tg(rng);
+        tg.st.ShipSectorRow = tg.st.ShipSectorCol = 1;
+        tg.st.SectorGrid[4][4] = kEmpty;
+        tg.st.SectorGrid[1][1] = kShip;
+        tg.st.TorpedoStockClass2 = 5;
+        tg.st.RetrofitButtonTag[3] = "2";  // self-detonating torpedoes
+        tg.Zarvoni(1, 5 + c.dr, 5 + c.dc);
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(5, 5, c.power)};
+        FireTorpedo(tg.game);
+        const std::string what = std::to_string(c.power) + ":" + std::to_string(c.dr) + "," + std::to_string(c.dc);
+        EXPECT_EQ(tg.st.ZarvoniEnergy[1], c.reached ? c.left : 100) << what;
+        EXPECT_EQ(tg.host.Events("log:<KVBASIC0096>").size(), c.reached ? 1u : 0u) << what;
+        size_t rings = 0;  // the blast's rings (the detonation's own flash has other colours)
+        for (const auto& e : tg.host.Events("ring:5,5:"))
+            if (e.ends_with(":11")) ++rings;
+        EXPECT_EQ(rings, static_cast<size_t>(tg.host.cellPixels / 2 * c.power)) << what;
+    }
+}
+
+TEST(TorpedoesTest, TheBlastSparesTheDockedShipAndHitsStarbases) {
+    ConstantRandom rng(0.5f);
+    WeaponsGame tg(rng);
+    tg.st.TorpedoStockClass2 = 5;
+    tg.st.ShieldLevel = 2000;
+    tg.st.ShieldsChanged = kTrue;
+    tg.st.ShieldFactor = 1.0f;
+    tg.Starbase(1, 4, 6, 40000);
+    // A power-2 torpedo into the starbase two sectors east: the direct hit takes 2250 x 2; the
+    // blast reaches (4, 5), (3, 6), (5, 6) and (4, 7), not the ship.
+    tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6, 2)};
+    FireTorpedo(tg.game);
+    EXPECT_EQ(tg.st.Starbases[3][1], 40000 - 2250 * 2);
+    EXPECT_EQ(tg.st.ScoreCounterE, 1);
+    EXPECT_EQ(tg.st.ShieldLevel, 2000);  // the ship stands two sectors off: out of reach
+
+    WeaponsGame near(rng);
+    near.st.TorpedoStockClass2 = 5;
+    near.st.ShieldLevel = 2000;
+    near.st.ShieldFactor = 1.0f;
+    near.Zarvoni(1, 4, 5, 200);  // next to the ship: the blast reaches the ship
+    near.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 5, 2)};
+    FireTorpedo(near.game);
+    EXPECT_TRUE(near.host.Saw("log:<KVBASIC0111>"));
+    EXPECT_LT(near.st.ShieldLevel, 2000);
+
+    WeaponsGame docked(rng);
+    docked.st.TorpedoStockClass2 = 5;
+    docked.st.ShieldLevel = 2000;
+    docked.st.ShieldsChanged = kTrue;
+    docked.st.Docked = 1;
+    docked.Zarvoni(1, 4, 5, 200);
+    docked.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 5, 2)};
+    FireTorpedo(docked.game);
+    EXPECT_FALSE(docked.host.Saw("log:<KVBASIC0111>"));
+    EXPECT_EQ(docked.st.ShieldLevel, 2000);
+}
+
+TEST(TorpedoesTest, TheMorvShipDestroyedMidVolleyStopsTheFlightButTheActionEnds) {
+    ConstantRandom rng(0.5f);
+    WeaponsGame tg(rng);
+    tg.Morv(4, 6, 1000);
+    tg.Zarvoni(1, 2, 4);
+    // The Morv ship is hit in round 2; the torpedo towards (1, 4) would hit the ship in round 2
+    // too, after it: it is stopped before it flies on.
+    tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6), WeaponsGame::Torpedo(1, 4)};
+    FireTorpedo(tg.game);
+    EXPECT_EQ(tg.st.MorvShipsDestroyed, 1);
+    EXPECT_EQ(tg.st.ZarvoniEnergy[1], 100);
+    EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f);
+    EXPECT_FALSE(tg.host.Events("enable:frmCOM").empty());
+    // The other torpedo's picture is taken off the scan.
+    EXPECT_TRUE(tg.host.Saw("draw:3,4:14"));
+    EXPECT_TRUE(tg.host.Saw("draw:3,4:0"));
+}
+
+TEST(TorpedoesTest, ACellNamingAShipWithNoRecordIsCleared) {
+    ConstantRandom rng(0.5f);
+    WeaponsGame tg(rng);
+    tg.st.SectorGrid[4][6] = kZarvoni;
+    tg.st.SectorGrid[2][4] = kCloaked;
+    tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6), WeaponsGame::Torpedo(2, 4)};
+    FireTorpedo(tg.game);
+    EXPECT_EQ(tg.st.SectorGrid[4][6], kEmpty);
+    EXPECT_EQ(tg.st.SectorGrid[2][4], kEmpty);
+    EXPECT_EQ(tg.st.ZarvonisLeft, 10);
+    EXPECT_EQ(tg.st.ZarvoniEnergy[0], -1);  // no slot 0 written
+    EXPECT_EQ(tg.st.CloakedEnergy[0], -1);
+}
+
+TEST(TorpedoesTest, ATorpedoBreaksTheTractorBeamByItsPower) {
+    struct Case {
+        int power;
+        float draw;
+        bool free;
+    };
+    // Free when R x 100 < k + 9.
+    const Case cases[] = {{1, 0.099f, true}, {1, 0.1f, false}, {3, 0.119f, true}, {3, 0.121f, false}};
+    for (const auto& c : cases) {
+        // Damage draw, the break-out draw, and the Morv counter's draw when free.
+        ScriptedRandom rng({0.5f, c.draw, 0.5f});
+        WeaponsGame tg(rng);
+        tg.st.TorpedoStockClass2 = 5;
+        tg.Morv(4, 7, 2000000);  // beyond the blast's reach of the ship
+        tg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, true);
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 5, c.power)};
+        FireTorpedo(tg.game);
+        EXPECT_EQ(tg.st.MorvStrength, 2000000 - 2250 * c.power) << c.draw;
+        EXPECT_EQ(!tg.game.TimerEnabled(Timer::frmSRS_tmrMorvTractor), c.free) << c.draw;
+        EXPECT_EQ(tg.host.Saw("notice:<KVBASIC0072>Morv<KVBASIC0073>"), c.free) << c.draw;
+    }
+}
+
+}  // namespace
+}  // namespace kv::test
