@@ -200,9 +200,14 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
         }
     });
 
+    // A docked ship sits on its base's sector; an order that ends there (too short to leave the
+    // sector, or backed off all the way) never took it away from the base: it stays docked.
+    const bool stillDocked = s.Docked && s.ShipQuadrantRow == old.qr && s.ShipQuadrantCol == old.qc &&
+                             s.ShipSectorRow == old.sr && s.ShipSectorCol == old.sc;
+
     step = "Shields";
     run([&] {
-        if (newQuadrant || s.Docked) {
+        if ((newQuadrant || s.Docked) && !stillDocked) {
             if (!s.Docked) std::fill(s.ZarvoniFlags.begin() + 1, s.ZarvoniFlags.end(), Integer{0});
             s.Docked = kFalse;
             const int frequency = s.LibShieldFrequency >= 0 && s.LibShieldFrequency <= 2 ? s.LibShieldFrequency + 1 : 0;
@@ -249,6 +254,10 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
     }
 
     step = "Welcome/Dock";
+    if (stillDocked) {
+        run([&] { RefreshAll(g); });
+        return;
+    }
     const bool zarvoniBaseHere = s.ZarvoniBase[1] == s.ShipQuadrantRow && s.ZarvoniBase[2] == s.ShipQuadrantCol;
     const bool friendlyHere = s.QuadStarbase >= 1 && s.QuadStarbase <= 3;
     if (!friendlyHere && !zarvoniBaseHere) {

@@ -271,6 +271,38 @@ TEST_F(MovementTest, LeavingADockAndEnteringAQuadrant) {
     EXPECT_EQ(s.ZarvoniFlags[3], 0);  // cleared in a new quadrant
 }
 
+// A docked ship sits on its base's sector. An order that brings it back there (too short to
+// leave the sector, or backed off an occupied destination all the way) leaves it docked, not
+// parked on the base's cell undocked, and offers no docking.
+TEST_F(MovementTest, AMoveThatEndsWhereItStartedLeavesTheShipDocked) {
+    struct Case {
+        const char* what;
+        int toRow, toCol;
+    };
+    const Case cases[] = {{"no distance", 4, 4}, {"beside it, held", 4, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MoveScene m;
+        m.s.Galaxy[4][4] = 110;
+        m.s.QuadStarbase = 1;
+        m.s.Starbases[1][1] = 4, m.s.Starbases[2][1] = 4, m.s.Starbases[3][1] = 50000;
+        m.s.StarbaseSectors[1][1] = 4, m.s.StarbaseSectors[2][1] = 4;
+        m.s.SectorGrid[4][4] = kStarbase;
+        m.s.QuadZarvonis = 1;
+        m.s.ZarvoniShips[1][1] = 4, m.s.ZarvoniShips[2][1] = 5;
+        m.s.SectorGrid[4][5] = kZarvoni;
+        m.s.Docked = 1;
+        SetCondition(m.tg.game, kDocked);
+        m.Move(4, 4, c.toRow, c.toCol);
+        EXPECT_EQ(m.s.ShipSectorRow, 4);
+        EXPECT_EQ(m.s.ShipSectorCol, 4);
+        EXPECT_EQ(m.s.Docked, 1);
+        EXPECT_EQ(m.s.SectorGrid[4][4], kStarbase);
+        EXPECT_EQ(m.Count(kShip), 0);
+        EXPECT_TRUE(m.tg.host.errors.empty());
+    }
+}
+
 TEST_F(MovementTest, TheMorvShipFollowsTheShipOutOfItsQuadrant) {
     struct Case {
         int row, col;           // the Morv ship's sector in quadrant (4, 4)
