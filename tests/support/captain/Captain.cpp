@@ -76,6 +76,10 @@ public:
 
         hg_.host.onQuestion = [this](const std::string& prompt, long style) { return Answer(prompt, style); };
         hg_.host.onModal = [this](Form form) { return Modal(form); };
+        if (options_.trace) hg_.host.onLine = [this](const std::string& line) {
+            options_.trace("    " + line);
+            if (s_.GameRunning) for (const auto& v : RunningGameViolations(s_, false)) if (v.rfind("quadrant", 0) == 0) options_.trace("    !! " + v);
+        };
     }
 
     GameRecord Play() {

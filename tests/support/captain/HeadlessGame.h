@@ -34,6 +34,7 @@ class CaptainHost : public NullHost {
 public:
     std::function<int(const std::string& prompt, long style)> onQuestion;
     std::function<int(Form form)> onModal;
+    std::function<void(const std::string& line)> onLine;  // every message-log line, when set
 
     CaptainHost();
 
@@ -42,7 +43,13 @@ public:
     int submitted = 0;                 // high-score records handed to the submission window
     long refreshes = 0;                // end-of-action refreshes that ran (each brings the info window up)
 
-    void ShowNotice(const std::string& text, long, bool) override { notices.push_back(text); }
+    void AppendOutputLine(const std::string& line) override {
+        if (onLine) onLine(line);
+    }
+    void ShowNotice(const std::string& text, long, bool) override {
+        notices.push_back(text);
+        if (onLine) onLine("[notice] " + text);
+    }
     int AskQuestion(const std::string& prompt, long style, bool) override {
         return onQuestion ? onQuestion(prompt, style) : CloseAnswer(style);
     }
