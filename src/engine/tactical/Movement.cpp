@@ -48,6 +48,8 @@ void PutBack(GameState& s) {
 void MorvFollows(GameState& s, const Position& old) {
     auto& m = s.MorvShip;
     if (m[1] != old.qr || m[2] != old.qc) return;
+    // Inside its quadrant it keeps its own cell: its turn closes in on the ship from there.
+    if (s.ShipQuadrantRow == old.qr && s.ShipQuadrantCol == old.qc) return;
     // Its old cell belongs to the grid still in place.
     if (InGrid(m[3]) && InGrid(m[4]) && s.SectorGrid[m[3]][m[4]] == kMorv) s.SectorGrid[m[3]][m[4]] = kEmpty;
     m[1] = s.ShipQuadrantRow;

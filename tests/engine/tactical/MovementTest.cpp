@@ -328,6 +328,29 @@ TEST_F(MovementTest, TheMorvShipFollowsTheShipOutOfItsQuadrant) {
     }
 }
 
+// Inside its quadrant the Morv ship does not jump after the ship (onto a star, here): it
+// stays on its own cell for its turn, which closes in on the ship.
+TEST_F(MovementTest, TheMorvShipDoesNotJumpAfterAMoveInsideItsQuadrant) {
+    s.Galaxy[4][4] = 1;
+    s.QuadStars = 1;
+    SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+    rec.SetName("Vessa");
+    rec.SectorRow = 5, rec.SectorCol = 6;
+    s.SectorGrid[5][6] = kStar;
+    s.SectorGrid[4][4] = kEmpty;
+    s.ShipSectorRow = 6, s.ShipSectorCol = 5;
+    s.SectorGrid[6][5] = kShip;
+    s.MorvShip = {0, 4, 4, 3, 5};
+    s.SectorGrid[3][5] = kMorv;
+    s.MorvStrength = 1000000;
+    Move(4, 4, 7, 6);
+    EXPECT_EQ(s.MorvShip[1], 4);
+    EXPECT_EQ(s.MorvShip[2], 4);
+    EXPECT_EQ(Count(kMorv), 1);
+    EXPECT_EQ(s.SectorGrid[s.MorvShip[3]][s.MorvShip[4]], kMorv);
+    EXPECT_EQ(s.SectorGrid[5][6], kStar);
+}
+
 TEST_F(MovementTest, ArrivalGreetingsAtStarbases) {
     // Friendly starbase 2 in quadrant (4, 5).
     {
