@@ -1,8 +1,9 @@
 #pragma once
-// A headless captain: plays whole games through the engine's procedures only, choosing its
-// orders with a generator of its own seeded from the game's seed, so that a game replays
-// exactly from its seed. After every action it checks that the state is consistent; every game
-// must end by one of the ways a game ends.
+// A headless captain: plays whole games through the engine's procedures only, as the command
+// bar, the computer panel, the main menu and the dialogs would call them, and answers the
+// questions and modal windows itself. It chooses its orders with a generator of its own seeded
+// from the game's seed, so that a game replays exactly from its seed. After every action it
+// checks that the state is consistent; every game must end by one of the ways a game ends.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -19,7 +20,7 @@ enum class Ending {
     MissionComplete,  // the mission's goal was met
     TimeOut,          // the time allowed ran out
     EnergyOut,        // the energy ran out (or the captain gave up at the warp check)
-    ShipDestroyed,    // the ship was lost to the hostiles, a star or a planet
+    ShipDestroyed,    // the ship was lost to the hostiles, a star, a planet or its own weapons
     SelfDestructed,   // the captain blew the ship up
     Resigned,         // the captain ended the mission from the main menu
     Unexplained,      // the game stopped without any of these
@@ -42,13 +43,19 @@ struct GameRecord {
 
 struct CaptainOptions {
     // The most actions a game may take; one that is still running then has failed to end.
-    long maxActions = 6000;
-    // Each action as it is taken (a replay's trace), when set.
+    long maxActions = 4000;
+    // The most work (random draws and host calls) one action may do before it counts as one
+    // that never ends.
+    long long maxWorkPerAction = 2'000'000;
+    // Each action as it is taken, with the message log and the rules broken line by line (a
+    // replay's trace), when set.
     std::function<void(const std::string&)> trace;
+    // Called before every action with its number and kind (a watchdog's view of the game).
+    std::function<void(long action, const std::string& what)> onAction;
 };
 
 // The set-up of the game of a seed: mission type, skill level and game length cycle through
-// every combination (120 seeds cover them all), the upgrade option follows the seed too.
+// every combination (120 seeds cover them all); one game in four has no upgrades.
 GameSetup SetupForSeed(uint32_t seed);
 
 // Plays the game of the seed to its end.

@@ -66,7 +66,7 @@ CaptainHost::CaptainHost() {
 }
 
 HeadlessGame::HeadlessGame(uint32_t seed, const std::string& dataFolder)
-    : rng(seed), scratch_(MakeScratch()), game(rng, settings, host, Folders(dataFolder, scratch_)) {
+    : rng(seed, host.watchdog), scratch_(MakeScratch()), game(rng, settings, host, Folders(dataFolder, scratch_)) {
     game.lang.UseTexts(EnglishTexts(dataFolder));
     st.SoundOn = kFalse;
     st.ConfigName = "Headless";

@@ -251,6 +251,12 @@ std::vector<std::string> RunningGameViolations(const GameState& s, bool refreshe
     return r.out;
 }
 
+std::vector<std::string> GalaxyViolations(const GameState& s) {
+    Rules r;
+    GalaxyCodes(s, r);
+    return r.out;
+}
+
 std::vector<std::string> TimeViolations(const TimeMark& before, const GameState& after, bool visited) {
     Rules r;
     // Charges are kept to hundredths; rounding to them may lift the value by less than one.

@@ -23,6 +23,10 @@ TimeMark MarkTime(const GameState& s);
 // action without it, such as a refused navigation order, may leave one until the next).
 std::vector<std::string> RunningGameViolations(const GameState& s, bool refreshed);
 
+// The galaxy's codes against the starbase and star-system tables alone: rules that hold even
+// in the middle of an action (a replay checks them after every line of the message log).
+std::vector<std::string> GalaxyViolations(const GameState& s);
+
 // Time never rises without a cause: TimeLeft never rises, and the time remaining only grows
 // when the Zarvoni starbase fell or was captured, a treaty was made, or (`visited`) a planet's
 // message gave time back during a visit to a solar system.
