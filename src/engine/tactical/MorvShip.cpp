@@ -115,7 +115,8 @@ bool EnterPlayersQuadrant(Game& g) {
             if (!FindFreeSector(g, nr, nc)) return false;
             break;
         }
-        if (met == kShip) {
+        // The player's ship: the cell it holds, or the star it stopped on.
+        if (met == kShip || (nr == s.ShipSectorRow && nc == s.ShipSectorCol)) {
             // Step aside: the row, then the column, in turn.
             const int shift = static_cast<int>(Int(g.RndExact() * 3 - 2));
             if (sidesteps % 2 == 0) {

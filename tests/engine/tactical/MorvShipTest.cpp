@@ -230,6 +230,30 @@ TEST(MorvShipTest, ArrivingItDestroysWhatStandsOnItsCellAndStepsAsideFromTheShip
     }
 }
 
+// The ship that stopped on a star stands on the star's cell: the Morv ship arriving there steps
+// aside from the ship as from any other cell of it, and the star stays.
+TEST(MorvShipTest, ArrivingItStepsAsideFromTheShipStandingOnAStar) {
+    ScriptedRandom rng{0.0f, 0.0f, 0.9f};
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    s.SectorGrid[4][4] = kEmpty;
+    s.ShipSectorCol = 1;
+    s.Galaxy[4][4] = 1;
+    s.QuadStars = 1;
+    SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+    rec.SetName("Vessa");
+    rec.SectorRow = 4, rec.SectorCol = 1;
+    s.SectorGrid[4][1] = kStar;
+    s.MorvShip = {0, 4, 3, 4, 6};
+    EXPECT_TRUE(Turn(hg));
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.MorvShip, (std::array<Integer, 5>{0, 4, 4, 2, 1}));
+    EXPECT_EQ(s.SectorGrid[2][1], kMorv);
+    EXPECT_EQ(s.SectorGrid[4][1], kStar);
+    EXPECT_EQ(s.Galaxy[4][4], 1);
+    EXPECT_EQ(s.MorvStarsTaken, 0);
+}
+
 TEST(MorvShipTest, FromFarItWandersTowardsThePlayerWithinTheGalaxy) {
     // Two quadrant steps from (1, 1) towards (8, 8): the first row step wanders off the edge.
     ScriptedRandom rng{0.0f, 0.1f, 0.0f, 0.9f, 0.9f, 0.9f, 0.9f};
