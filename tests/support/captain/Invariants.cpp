@@ -125,10 +125,9 @@ void CurrentQuadrant(const GameState& s, Rules& r) {
         ++cloaked;
         r.Check(InGalaxy(row, col) && s.SectorGrid[row][col] == kCloaked, "cloaked slot ", i, " at ", row, ",", col,
                 " is not on a cloaked cell");
-        // The drain of passing time may take a ship's energy below 0; only the marks of no
-        // ship (-1) and of a destroyed one (-1000) may not stand on a placed slot.
-        r.Check(s.CloakedEnergy[i] != -1 && s.CloakedEnergy[i] != -1000, "cloaked slot ", i, " placed with energy ",
-                s.CloakedEnergy[i]);
+        // The drain of passing time may take a ship's energy below 0 (to -1 too, the mark of
+        // no ship, which nothing reads as such); a destroyed ship's mark may not stand there.
+        r.Check(s.CloakedEnergy[i] != -1000, "cloaked slot ", i, " placed with energy ", s.CloakedEnergy[i]);
     }
     r.Check(CountCells(s, kCloaked) == cloaked, CountCells(s, kCloaked), " cloaked cells for ", cloaked, " ships");
     r.Check(cloaked <= s.CloakedPerQuadrant[qr - 1][qc - 1], cloaked, " cloaked ships, the quadrant counts ",
