@@ -294,6 +294,13 @@ private:
         if (!targets.empty() && Chance(aggression_)) {
             if (Fight(targets)) return;
         }
+        if (Chance(0.3)) {
+            // A retrofit the ship holds, engaged on the retrofit panel.
+            for (int kind = 1; kind <= 5; ++kind)
+                if (s_.RetrofitCoverOpen[kind - 1] && s_.RetrofitSlots[kind] > 0 &&
+                    s_.RetrofitButtonTag[kind - 1].empty())
+                    return EngageRetrofit(kind);
+        }
         if (Chance(hyperWill_)) return HyperspaceCommand();
         if (s_.Probes > 0 && ButtonOn(5) && Chance(probeWill_)) return ProbeCommand();
         if (s_.LRSDone == 0 && ButtonOn(3) && Chance(scanWill_)) return ScanLongRange();
@@ -429,6 +436,48 @@ private:
         Run("hyperspace", [&] {
             Hyperspace(g_);
             if (s_.GameRunning) SetFormsEnabled(g_, true);
+        });
+    }
+    // A click on a retrofit button that is off: the retrofit is engaged for its turns, as the
+    // retrofit panel does it (the end-of-action refresh counts the turns down and spends the
+    // use).
+    void EngageRetrofit(int kind) {
+        Run("retrofit (" + std::to_string(kind) + ")", [&] {
+            std::string& tag = s_.RetrofitButtonTag[kind - 1];
+            switch (kind) {
+                case 1:
+                    s_.ShipEnergy = CLng(s_.ShipEnergy + s_.MaxEnergy / 20.0);
+                    if (static_cast<long long>(s_.ShipEnergy) + s_.ShieldLevel > s_.MaxEnergy)
+                        s_.ShipEnergy = Clamp32(static_cast<long long>(s_.MaxEnergy) - s_.ShieldLevel);
+                    UpdateBars(g_);
+                    tag = CStr(static_cast<long long>(s_.RetrofitSlots[1]) * 3);
+                    break;
+                case 2:
+                    if (s_.ShieldLevel > 0)
+                        tag = CStr(static_cast<long long>(s_.RetrofitSlots[2]) * 2);
+                    else
+                        MessageBox(g_, -1, g_.Text("RETROFIT0001"), 0);
+                    break;
+                case 3: tag = "3"; break;
+                case 4: tag = "2"; break;
+                default: {
+                    s_.RetrofitSystem = 0;
+                    for (char digit : std::string("16452783")) {
+                        const int system = digit - '0';
+                        if (s_.SystemDamage[system] < 7.0f) continue;
+                        if (MessageQuery(g_, -1, g_.Text("RETROFIT0002") + s_.SystemNames[system] + "?", kYesNo) ==
+                            kYes) {
+                            s_.RetrofitSystem = static_cast<Integer>(system);
+                            break;
+                        }
+                    }
+                    if (s_.RetrofitSystem == 0)
+                        MessageBox(g_, -1, g_.Text("RETROFIT0003"), 0);
+                    else
+                        tag = CStr(static_cast<long long>(s_.RetrofitSlots[5]) + 4);
+                    break;
+                }
+            }
         });
     }
     void DestructCommand() {
@@ -668,10 +717,10 @@ private:
         hg_.host.Show(Form::frmSSControl);
         ConsoleState& c = g_.console;
         ActivateConsole(g_);
-        const int steps = Between(1, 16);
+        const int steps = Between(3, 30);
         for (int step = 0; step < steps && s_.GameRunning && c.Visiting; ++step) {
             const int n = c.SSPlanetCount;
-            switch (Between(0, 12)) {
+            switch (Between(0, 16)) {
                 case 0:
                 case 1:
                     if (n > 0 && c.OrbitPlanet == 0) {
@@ -710,6 +759,28 @@ private:
                     break;
                 case 10:
                     if (c.Enabled.cmdEnergy && Chance(0.5)) cmdEnergy_Click(g_);
+                    break;
+                case 11:
+                    if (Chance(0.2)) cmdShields_Click(g_);
+                    break;
+                case 12: {
+                    // A note on the system, typed and recorded.
+                    std::string text = c.txtNotes;
+                    for (const char ch : std::string(Chance(0.5) ? "Seen. " : "Rich world\r")) {
+                        int key = static_cast<unsigned char>(ch);
+                        txtNotes_KeyPress(text, key, s_.NewLine);
+                        if (key != 0) text += static_cast<char>(key);
+                    }
+                    c.txtNotes = text;
+                    txtNotes_Change(g_);
+                    if (c.Enabled.cmdRecord) cmdRecord_Click(g_);
+                    break;
+                }
+                case 13:
+                    if (Chance(0.5))
+                        picStar_Click(g_);
+                    else
+                        lblPlanet_Click(g_, Between(0, 1) * 2);
                     break;
                 default:
                     for (int t = Between(1, 6); t > 0 && g_.TimerEnabled(Timer::frmSSControl_tmrMessage); --t)
