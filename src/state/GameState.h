@@ -281,6 +281,16 @@ struct GameState {
     // The target calculator: the chosen quadrant and sector ("row,col"), the ship's quadrant as
     // it shows it.
     std::string TargetQuadText, TargetSectText, TargetShipQuadText;
+
+    // ---- The target calculator's option buttons: window data, not saved ----------------------
+    // Which of them is set (how the target quadrant was chosen): optBase 0 the Zarvoni starbase,
+    // 1..3 the player's starbases; optLRS 0..7 the neighbouring quadrants; optPrev the previous
+    // quadrant. The palette colour of each optBase caption.
+    std::array<bool, 4> TargetOptBase{};
+    std::array<bool, 8> TargetOptLRS{};
+    bool TargetOptPrev = false;
+    std::array<Integer, 4> TargetOptBaseColour{};
+
     // The fire plans of the phaser and torpedo dialogs, one text entry per shot or torpedo in
     // firing order, with the last plan fired of each, and the phaser plan's total as shown.
     std::vector<std::string> PhaserPlan, PhaserPlanPrevious;

@@ -5,6 +5,7 @@
 
 #include "platform/Codepage.h"
 #include "platform/Files.h"
+#include "platform/Strings.h"
 #include "state/Game.h"
 
 namespace kv {
@@ -15,11 +16,6 @@ void MessageLog::Add(std::string line) {
 }
 
 namespace {
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 std::string Blanks(double n) { return std::string(static_cast<size_t>(std::max(0.0, std::round(n))), ' '); }
 }  // namespace
 
@@ -30,7 +26,7 @@ std::string LogFileName(const std::string& chosen) {
     if (file.empty()) return "";
     const size_t dot = file.find_last_of('.');
     if (dot == std::string::npos) return chosen + ".LOG";
-    if (Upper(file.substr(dot)) == ".KVW") return "";
+    if (UpperCase(file.substr(dot)) == ".KVW") return "";
     return chosen;
 }
 

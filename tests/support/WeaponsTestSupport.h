@@ -42,7 +42,8 @@ inline int Played(const RecordingHost& h, const std::string& file) {
 }
 
 // A running game for the weapons: the ship at sector (4, 4) of quadrant (4, 4) in its grid cell,
-// the refresh's technology clock set far off (so the end of an action draws nothing), no repair
+// the refresh's technology clock set far off (so the end of an action draws nothing), a yellow
+// alert already sounded (so the refresh leaves the shields as the weapons left them), no repair
 // rate (starbases keep the strength a weapon left them) and no automatic shields (the energy
 // stays as the weapons left it), the weapons' sounds, and plan texts with the colons the
 // entries need.
@@ -53,6 +54,7 @@ struct WeaponsGame : TurnGame {
         AddSoundFiles(*this, {"PHASER.WAV", "MVHIT.WAV", "TORPEDO.WAV", "TORPEXPL.WAV", "SBHIT.WAV", "ZSBHIT.WAV",
                               "DEFLECT.WAV", "DISABLE.WAV", "FLARE.WAV", "PROBE.WAV", "HYP.WAV"});
         st.TechRiseThreshold = 1000;
+        st.YellowAlertSounded = kTrue;  // a spell already sounded: the refresh leaves the shields
         st.RepairRate = 0;
         st.ComAutoShields = kFalse;
         st.SectorGrid[4][4] = kShip;

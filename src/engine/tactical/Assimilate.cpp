@@ -8,17 +8,13 @@
 #include "engine/tactical/HostileCells.h"
 #include "engine/tactical/ShortRangeScan.h"
 #include "explore/SolarSystemFiles.h"
+#include "platform/Strings.h"
 #include "state/Numeric.h"
 
 namespace kv {
 namespace {
 
 constexpr const char* kSource = "KVBASIC:AssimilateStar";
-
-std::string UpperCaseAscii(std::string s) {
-    for (auto& ch : s) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return s;
-}
 
 }  // namespace
 
@@ -46,7 +42,7 @@ void AssimilateStar(Game& g, int row, int col, int system) {
             const std::string& nl = s.NewLine;
             MessageBox(g, -1,
                        g.Text("KVBASIC0006") + planet + ":" + nl + nl + g.Text("KVBASIC0007") + nl +
-                           g.Text("KVBASIC0008") + nl + g.Text("KVBASIC0009") + UpperCaseAscii(s.StrongEnemyText) +
+                           g.Text("KVBASIC0008") + nl + g.Text("KVBASIC0009") + UpperCase(s.StrongEnemyText) +
                            g.Text("KVBASIC0010") + nl + g.Text("KVBASIC0011"),
                        0);
             s.KnownGalaxy[row][col] = code;

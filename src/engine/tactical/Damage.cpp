@@ -19,13 +19,18 @@ bool AnyWorkingSystem(const GameState& s) {
     return false;
 }
 
-// A random working system 1..8; the caller has made sure that one exists.
+// A random working system 1..8; the caller has made sure that one exists. Draws until one
+// works; a generator that keeps naming broken systems (a stuck or scripted one) falls back to
+// the first working system rather than drawing forever.
 int RandomWorkingSystem(Game& g) {
-    int n;
-    do {
-        n = static_cast<int>(Int(g.RndExact() * 8 + 1));
-    } while (n < 1 || n > 8 || g.st.SystemDamage[n] >= kOutOfAction);
-    return n;
+    constexpr int kMaxDraws = 1000;
+    for (int k = 0; k < kMaxDraws; ++k) {
+        const int n = static_cast<int>(Int(g.RndExact() * 8 + 1));
+        if (n >= 1 && n <= 8 && g.st.SystemDamage[n] < kOutOfAction) return n;
+    }
+    for (int n = 1; n <= 8; ++n)
+        if (g.st.SystemDamage[n] < kOutOfAction) return n;
+    return 1;
 }
 
 // The system asked for when it still works, else the one drawn.

@@ -16,18 +16,13 @@
 #include "engine/turn/Condition.h"
 #include "engine/turn/Refresh.h"
 #include "engine/turn/Time.h"
+#include "platform/Strings.h"
 #include "state/Numeric.h"
 
 namespace kv {
 namespace {
 
 constexpr const char* kSource = "KVBASIC : MoveShip";
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 int Sgn(double v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
 
@@ -176,7 +171,7 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
     run([&] {
         if (!newQuadrant) return;
         s.HyperspaceFlag = 0;
-        s.LampCaption[2] = " " + Upper(s.EnemyText) + T("KVBASIC0226");
+        s.LampCaption[2] = " " + UpperCase(s.EnemyText) + T("KVBASIC0226");
         g.host.Refresh(View::Lamps);
     });
 

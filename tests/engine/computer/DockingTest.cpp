@@ -116,9 +116,10 @@ TEST_F(DockingTest, RefusalsChangeNothingOrCostAHostileTurn) {
              d.rng.Push(0.9f), d.rng.Push(0.9f);
          },
          "<KVCOM0005>", true},
-        {"a destroyed base",
+        // (A base below 0 is destroyed by the hostiles' turn and no longer counts as here.)
+        {"a base shot down to nothing",
          [](DockScene& d) {
-             d.s.Starbases[3][1] = -1000;
+             d.s.Starbases[3][1] = 0;
              d.rng.Push(0.0f), d.rng.Push(0.0f);
          },
          "<KVCOM0005>", true},
@@ -126,6 +127,7 @@ TEST_F(DockingTest, RefusalsChangeNothingOrCostAHostileTurn) {
          [](DockScene& d) {
              d.s.QuadStarbase = 0;
              d.s.ZarvoniBase = {0, 4, 4, 2, 2, 20000};
+             d.s.ComAutoShields = kFalse;  // the base calls for no automatic shields here
          },
          "<KVCOM0003>", true},
     };

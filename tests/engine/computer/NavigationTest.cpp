@@ -36,7 +36,9 @@ TEST_F(NavigationTest, CourseOneWarpOneCrossesIntoTheNextQuadrant) {
     EXPECT_EQ(s.ShipSectorCol, 4);
     EXPECT_FLOAT_EQ(s.TimeLeft, 30.0f - 0.32f);
     EXPECT_EQ(s.ShipEnergy, 3000 - 18);
-    EXPECT_FLOAT_EQ(s.WarpFactor, 1.0f);
+    // The hostiles' turn in the new quadrant takes the warp factor as the ship's cover.
+    EXPECT_FLOAT_EQ(s.HitChance, 0.5f);
+    EXPECT_FLOAT_EQ(s.WarpFactor, 0.0f);
     EXPECT_EQ(std::vector<std::string>(tg.host.output.begin(), tg.host.output.begin() + 5),
               (std::vector<std::string>{"", "<NAV0001>", "", "<NAV0002>1.0", "<NAV0003>1.0"}));
     EXPECT_TRUE(tg.host.Saw("hide:frmNAV"));

@@ -53,6 +53,7 @@ TEST(CloakedShipsTest, ArrivalsTakeFreeSectorsThatTheirSlotsRecord) {
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.CloakedPerQuadrant[3][4] = static_cast<Integer>(ships);
+        s.ComAutoShields = kFalse;  // the arrival raises no shields: the log shows the warning alone
         MoveAcrossGalaxy(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.CloakedPerQuadrant[3][4], 0);
@@ -87,6 +88,7 @@ TEST(CloakedShipsTest, AShipLeavesThePlayersQuadrantUnlessTooWeak) {
         GameState& s = hg.st;
         hg.AddCloaked(2, 2, 100);
         hg.AddCloaked(6, 6, 15);
+        s.ComAutoShields = kFalse;  // no automatic shields: the log shows the departure alone
         MoveAcrossGalaxy(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.CloakedPerQuadrant[3][3], c.leaves ? 1 : 2);

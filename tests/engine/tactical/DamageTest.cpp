@@ -46,6 +46,15 @@ TEST(DamageSystemTest, SpreadsTheAmountAndPicksTheSystem) {
     }
 }
 
+TEST(DamageSystemTest, AGeneratorStuckOnABrokenSystemFallsBackToTheFirstWorkingOne) {
+    // Every draw names system 1, which is out of action: the choice ends, on system 6.
+    ConstantRandom rng(0.0f);
+    HostileGame hg(rng);
+    for (int n = 1; n <= 5; ++n) hg.st.SystemDamage[n] = 7.5f;
+    EXPECT_EQ(DamageSystem(hg.game, 100, 0), 6);
+    EXPECT_NEAR(hg.st.SystemDamage[6], 0.75f, 1e-5);
+}
+
 TEST(DamageSystemTest, AnyHitOnTheComputerHidesItsPanelOutsideASolarSystem) {
     ScriptedRandom rng{0.5f, 0.0f, 0.5f, 0.0f};
     HostileGame hg(rng);

@@ -323,7 +323,9 @@ TEST_F(MovementTest, TheMorvShipFollowsTheShipOutOfItsQuadrant) {
         EXPECT_EQ(m.s.MorvShip[2], c.mQc);
         EXPECT_EQ(m.s.MorvShip[3], c.mSr);
         EXPECT_EQ(m.s.MorvShip[4], c.mSc);
-        EXPECT_EQ(m.s.MorvMoveFlag, kTrue);
+        // The follow counted as the Morv ship's move: its own turn in the new quadrant
+        // spent the flag and left it where it followed to.
+        EXPECT_EQ(m.s.MorvMoveFlag, 0);
         EXPECT_EQ(m.s.SectorGrid[c.mSr][c.mSc], kMorv);
     }
 }

@@ -42,7 +42,9 @@ TEST(TorpedoesTest, WorkingShieldsPayAnEnergyDeficit) {
         Long energyAfter;
         Integer shieldsAfter;
     };
-    const Case cases[] = {{20, 100, 0, 0, 90}, {20, 100, 0.5f, -10, 100}, {20, 5, 0, -10, 5}};
+    // Shields that cannot pay (damaged, or too weak) leave the ship out of energy: the game
+    // ends, and its end blanks the stores.
+    const Case cases[] = {{20, 100, 0, 0, 90}, {20, 100, 0.5f, 0, 0}, {20, 5, 0, 0, 0}};
     for (const auto& c : cases) {
         ScriptedRandom rng;
         WeaponsGame tg(rng);
@@ -55,7 +57,10 @@ TEST(TorpedoesTest, WorkingShieldsPayAnEnergyDeficit) {
         FireTorpedo(tg.game);
         EXPECT_EQ(tg.st.ShipEnergy, c.energyAfter) << c.shields;
         EXPECT_EQ(tg.st.ShieldLevel, c.shieldsAfter) << c.shields;
-        EXPECT_EQ(tg.host.Saw("notice:<KVBASIC0061>"), c.energyAfter == 0) << c.shields;
+        const bool paid = c.shieldsAfter > 0;
+        EXPECT_EQ(tg.host.Saw("notice:<KVBASIC0061>"), paid) << c.shields;
+        EXPECT_EQ(tg.st.GameRunning != 0, paid) << c.shields;
+        EXPECT_EQ(tg.host.Saw("modal:frmFinalReport"), !paid) << c.shields;
     }
 }
 

@@ -24,6 +24,9 @@ struct CaptureTest : ::testing::Test {
         s.ShipQuadrantCol = 6;
         s.ShipSectorRow = 4;
         s.ShipSectorCol = 5;
+        // The hostiles have had their turn in this quadrant: the scan's redraw starts none.
+        s.TacticalQuadRow = 5;
+        s.TacticalQuadCol = 6;
         s.SectorGrid[4][4] = kZarvoniStarbase;
         s.SectorGrid[4][5] = kShip;
         s.TotalTime = s.TimeLeft = 30;

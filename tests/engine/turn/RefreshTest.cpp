@@ -49,11 +49,12 @@ TEST(RefreshTest, StagesRunInOrder) {
     EXPECT_EQ(Stages(tg.host.events),
               (std::vector<std::string>{
                   "refresh:UpgradeIndicators", "refresh:MorvTimer", "front:frmBars", "front:frmInfo", "pointer:11",
-                  "refresh:Condition", "refresh:ShortRangeScan", "refresh:CommandState",
+                  // The scan of a new quadrant runs the hostiles' turn, which clears
+                  // ShieldsChanged; the automatic shields then act.
+                  "refresh:Condition", "refresh:ShortRangeScan", "refresh:Bars", "refresh:CommandState",
                   "refresh:GalaxyChart", "refresh:GeneralReport", "refresh:BaseReport",
                   "refresh:ZarvoniReport", "refresh:DamageReport", "refresh:Bars",
-                  // The hostiles' turn clears ShieldsChanged; the automatic shields then act.
-                  "refresh:StatusPanel", "refresh:Bars", "pointer:0", "enable:frmCommands",
+                  "refresh:StatusPanel", "pointer:0", "enable:frmCommands",
                   "refresh:StarbaseLine", "pointer:0", "timer:frmSSControl_tmrMessage:off", "show:frmCommands",
                   "refresh:RetrofitPanel"}));
     EXPECT_TRUE(tg.host.errors.empty());
