@@ -12,6 +12,7 @@
 #include "engine/computer/FirePlan.h"
 #include "engine/computer/Navigation.h"
 #include "engine/computer/PhaserComputer.h"
+#include "engine/computer/TargetCalculator.h"
 #include "engine/computer/TorpedoComputer.h"
 #include "engine/tactical/Hyperspace.h"
 #include "engine/tactical/LongRangeScan.h"
@@ -89,6 +90,7 @@ public:
         // In mission types 0 and 1 the goal is the hostiles: those captains hunt them.
         huntWill_ = record_.setup.mission <= 1 ? Uniform(0.3, 0.8) : Uniform(0.1, 0.4);
         caution_ = Uniform(0.0, 0.9);
+        calculatorWill_ = Chance(0.5) ? Uniform(0.0, 0.5) : 0.0;
         computerWill_ = Uniform(0.0, 1.0);
         torpedoWill_ = Uniform(0.1, 0.7);
         dockBelow_ = Uniform(0.05, 0.5);
@@ -332,8 +334,29 @@ private:
             AcceptNavOrder(g_, c, Format(w, "0.00"));
         });
     }
+    // The target calculator, from the navigation dialog's Auto button (the computer
+    // undamaged) or the computer panel's button: the target picked on the charts, then
+    // Accept, and the move it proposes (a question) flown.
+    bool CalculatorTo(const std::string& why, int absRow, int absCol) {
+        const bool fromDialog = s_.SystemDamage[8] <= 0;
+        const bool fromPanel = PanelShown() && !TargetCalculatorDisabled(s_);
+        if (!fromDialog && !fromPanel) return false;
+        const int qr = (absRow - 1) / 8, qc = (absCol - 1) / 8, sr = (absRow - 1) % 8 + 1, sc = (absCol - 1) % 8 + 1;
+        if (!InGalaxy(qr, qc)) return false;
+        auto index = [](int row, int col) { return Format((row - 1) * 8 + (col - 1), "00"); };
+        // A quadrant alone now and then: the calculator takes its sector nearest the ship.
+        const std::string target = Chance(0.3) ? "Q" + index(qr, qc) : "S" + index(sr, sc) + "Q" + index(qr, qc);
+        Run("target calculator (" + why + ", " + target + ")", [&] {
+            s_.ComTargetText = target;
+            TargetCalculator(g_);
+            if (Chance(0.2)) ClosestSector(g_);
+            TargetSector(g_);
+        });
+        return true;
+    }
     // Course and warp from the ship to an absolute position (quadrant x 8 + sector).
     void NavigateTo(const std::string& why, int absRow, int absCol) {
+        if (Chance(calculatorWill_) && CalculatorTo(why, absRow, absCol)) return;
         const int dr = absRow - (s_.ShipQuadrantRow * 8 + s_.ShipSectorRow);
         const int dc = absCol - (s_.ShipQuadrantCol * 8 + s_.ShipSectorCol);
         if (dr == 0 && dc == 0) return FlyAnywhere();
@@ -608,6 +631,7 @@ private:
         if (Asks(prompt, "KVBASIC0146") || Asks(prompt, "KVBASIC0148")) return Chance(0.95) ? kYes : kNo;
         if (Asks(prompt, "KVBASIC0026")) return Chance(0.95) ? kYes : kNo;
         if (Asks(prompt, "DES0003")) return abortCountdown_ ? kYes : kNo;
+        if (Asks(prompt, "KVCOM0081")) return Chance(0.9) ? kYes : kNo;  // the calculator's move
         // Offers to raise the shields on entering danger.
         if (Asks(prompt, "KVBASIC0233") || Asks(prompt, "KVBASIC0253")) {
             raiseShields_ = Chance(caution_);
@@ -843,7 +867,7 @@ private:
     bool abortCountdown_ = false;
     bool raiseShields_ = false;  // the shield dialog is opened to raise the shields
     std::string probeCourse_ = kCancelledCourse;
-    double caution_ = 0, huntWill_ = 0;
+    double caution_ = 0, huntWill_ = 0, calculatorWill_ = 0;
     double aggression_ = 0, computerWill_ = 0, torpedoWill_ = 0, dockBelow_ = 0, scanWill_ = 0, shieldWill_ = 0;
     double probeWill_ = 0, hyperWill_ = 0, exploreWill_ = 0, warpGiveUp_ = 0, warpSelfDestruct_ = 0, abortWill_ = 0;
     long selfDestructAt_ = -1;
