@@ -113,6 +113,11 @@ public:
 
         hg_.host.onQuestion = [this](const std::string& prompt, long style) { return Answer(prompt, style); };
         hg_.host.onModal = [this](Form form) { return Modal(form); };
+        // The end of the game as the final report shows it, before the displays are reset.
+        hg_.host.onFinalReport = [this] {
+            ++finalReports_;
+            for (const auto& v : EndedGameViolations(s_)) Fail(v);
+        };
         if (options_.trace)
             hg_.host.onLine = [this](const std::string& line) {
                 options_.trace("    " + line);
@@ -836,7 +841,7 @@ private:
                 Fail("the game did not end within " + std::to_string(options_.maxActions) + " actions");
             return;
         }
-        for (const auto& v : EndedGameViolations(s_)) Fail(v);
+        if (finalReports_ != 1) Fail("the final report came up " + std::to_string(finalReports_) + " times");
         record_.ending = Classify();
         if (record_.ending == Ending::Unexplained) Fail("the game ended in no way a game ends");
     }
@@ -863,6 +868,7 @@ private:
     std::string action_;
     size_t noticesBefore_ = 0;
     bool visited_ = false;
+    int finalReports_ = 0;
     bool resigned_ = false;
     bool abortCountdown_ = false;
     bool raiseShields_ = false;  // the shield dialog is opened to raise the shields

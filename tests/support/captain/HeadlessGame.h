@@ -68,6 +68,7 @@ public:
     std::function<int(const std::string& prompt, long style)> onQuestion;
     std::function<int(Form form)> onModal;
     std::function<void(const std::string& line)> onLine;  // every message-log line, when set
+    std::function<void()> onFinalReport;  // the final report comes up (before the displays are reset)
 
     CaptainHost();
 
@@ -111,7 +112,10 @@ public:
     // The windows count as shown from the start of the game's windows until hidden.
     void BringToFront(Form form) override { refreshes += form == Form::frmInfo; }
     bool IsFormVisible(Form form) override { return visible_.count(form) > 0; }
-    void ShowForm(Form form) override { Show(form); }
+    void ShowForm(Form form) override {
+        Show(form);
+        if (form == Form::frmFinalReport && onFinalReport) onFinalReport();
+    }
     void HideForm(Form form) override { Hide(form); }
     void Show(Form form) { visible_.insert(form); }
     void Hide(Form form) { visible_.erase(form); }

@@ -32,8 +32,8 @@ std::vector<std::string> GalaxyViolations(const GameState& s);
 // message gave time back during a visit to a solar system.
 std::vector<std::string> TimeViolations(const TimeMark& before, const GameState& after, bool visited);
 
-// What an ended game must leave: the game stopped, the counters still not negative, a score
-// in the final report.
+// What an ended game shows in its final report (before the displays are reset): the game
+// stopped, the counters still not negative, a rating.
 std::vector<std::string> EndedGameViolations(const GameState& s);
 
 }  // namespace kv::test
