@@ -255,6 +255,11 @@ void TractorPullIn(Game& g) {
     }
 }
 
+void MorvArrivesInPlayersQuadrant(Game& g) {
+    if (!MorvHere(g.st) || g.st.QuadrantChanged) return;
+    EnterPlayersQuadrant(g);
+}
+
 bool MorvShipTurn(Game& g, std::string& step) {
     GameState& s = g.st;
     if (s.MorvShip[1] * s.MorvShip[2] == 0) {

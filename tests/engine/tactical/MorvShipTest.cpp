@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/tactical/MorvShip.h"
+#include "engine/turn/Morv.h"
 #include "support/HostileTestSupport.h"
 
 namespace kv::test {
@@ -252,6 +253,25 @@ TEST(MorvShipTest, ArrivingItStepsAsideFromTheShipStandingOnAStar) {
     EXPECT_EQ(s.SectorGrid[4][1], kStar);
     EXPECT_EQ(s.Galaxy[4][4], 1);
     EXPECT_EQ(s.MorvStarsTaken, 0);
+}
+
+// Come into the galaxy at the corner sector of the player's own corner quadrant, the Morv ship
+// takes its place there at once, stepping aside from the ship on that sector.
+TEST(MorvShipTest, ArrivingInThePlayersCornerQuadrantItStepsAsideFromTheShip) {
+    ScriptedRandom rng{0.0f, 0.0f, 0.4f};  // corner (1, 1); a sidestep of one row
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    s.SectorGrid[4][4] = kEmpty;
+    s.ShipQuadrantRow = s.ShipQuadrantCol = 1;
+    s.ShipSectorRow = s.ShipSectorCol = 1;
+    s.SectorGrid[1][1] = kShip;
+    s.QuadrantChanged = kFalse;
+    s.MorvCountdown = 0;
+    MorvMove(hg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.MorvShip, (std::array<Integer, 5>{0, 1, 1, 2, 1}));
+    EXPECT_EQ(s.SectorGrid[2][1], kMorv);
+    EXPECT_EQ(s.SectorGrid[1][1], kShip);
 }
 
 TEST(MorvShipTest, FromFarItWandersTowardsThePlayerWithinTheGalaxy) {
