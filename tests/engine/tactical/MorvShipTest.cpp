@@ -274,6 +274,34 @@ TEST(MorvShipTest, ArrivingInThePlayersCornerQuadrantItStepsAsideFromTheShip) {
     EXPECT_EQ(s.SectorGrid[1][1], kShip);
 }
 
+// Stepping aside from the ship onto a star, the Morv ship consumes it; the scan that the
+// consumption redraws finds the Morv ship still on its way in and leaves the ship's cell alone.
+TEST(MorvShipTest, ArrivingItStepsAsideOntoAStarAndTheShipKeepsItsCell) {
+    ScriptedRandom rng{0.0f, 0.0f, 0.9f, 0.9f};  // steps, a sidestep of two rows, the call, the star draw
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    s.SectorGrid[4][4] = kEmpty;
+    s.ShipSectorCol = 1;
+    s.SectorGrid[4][1] = kShip;
+    s.Galaxy[4][4] = 1;
+    s.QuadStars = 1;
+    SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+    rec.SetName("Vessa");
+    rec.SectorRow = 2, rec.SectorCol = 1;
+    s.SectorGrid[2][1] = kStar;
+    s.MorvShip = {0, 4, 3, 4, 6};
+    EXPECT_TRUE(Turn(hg));
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.MorvShip, (std::array<Integer, 5>{0, 4, 4, 2, 1}));
+    EXPECT_EQ(s.SectorGrid[2][1], kMorv);
+    EXPECT_EQ(s.SectorGrid[4][1], kShip);
+    int morvCells = 0;
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 8; ++c) morvCells += s.SectorGrid[r][c] == kMorv;
+    EXPECT_EQ(morvCells, 1);
+    EXPECT_EQ(s.Galaxy[4][4], 0);
+}
+
 TEST(MorvShipTest, FromFarItWandersTowardsThePlayerWithinTheGalaxy) {
     // Two quadrant steps from (1, 1) towards (8, 8): the first row step wanders off the edge.
     ScriptedRandom rng{0.0f, 0.1f, 0.0f, 0.9f, 0.9f, 0.9f, 0.9f};
