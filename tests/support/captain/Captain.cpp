@@ -124,6 +124,10 @@ public:
                 // The galaxy's codes as each line goes out: where inside an action a rule broke.
                 if (s_.GameRunning && !hg_.host.watchdog.Tripped())
                     for (const auto& v : GalaxyViolations(s_)) options_.trace("    !! " + v);
+                // The Morv ship, whenever its record or its cells change.
+                const std::string morv = MorvLine();
+                if (morv != lastMorv_) options_.trace("      [" + morv + "]");
+                lastMorv_ = morv;
             };
     }
 
@@ -210,6 +214,15 @@ private:
                 << s_.MorvShip[4];
         return out.str();
     }
+    std::string MorvLine() const {
+        std::ostringstream out;
+        out << "Morv " << s_.MorvCountdown << ": quadrant " << s_.MorvShip[1] << "," << s_.MorvShip[2] << " sector "
+            << s_.MorvShip[3] << "," << s_.MorvShip[4] << "; cells";
+        for (int r = 1; r <= 8; ++r)
+            for (int c = 1; c <= 8; ++c)
+                if (s_.SectorGrid[r][c] == kMorv) out << " " << r << "," << c;
+        return out.str();
+    }
     static std::string KindOf(const std::string& what) { return what.substr(0, what.find(" (")); }
     static std::string FirstLine(const std::string& text) {
         std::string line = text.substr(0, text.find('\n'));
@@ -269,7 +282,7 @@ private:
 
     // ---- The orders -----------------------------------------------------------------------
     void NextAction() {
-        if (selfDestructAt_ >= 0 && record_.actions >= selfDestructAt_) {
+        if (selfDestructAt_ >= 0 && record_.actions >= selfDestructAt_ && BlastKeepsCountsSound()) {
             selfDestructAt_ = -1;
             return DestructCommand();
         }
@@ -513,6 +526,19 @@ private:
         Run(abortCountdown_ ? "self-destruct (aborted)" : "self-destruct", [&] { SelfDestruct(g_); });
     }
 
+    // Kept from the self-destruct for now: in mission types 0 and 2 nothing recounts the ships
+    // left, and the blast takes the quadrant's ships (and those docked at a Zarvoni starbase
+    // there) off that count without stopping at 0, so it can end below 0 (and a mission of
+    // type 0 is then rated above a plain win). A captain blows the ship up only where the
+    // count covers the blast.
+    bool BlastKeepsCountsSound() const {
+        if (s_.MissionType % 2 != 0) return true;
+        long blast = s_.Galaxy[s_.ShipQuadrantRow][s_.ShipQuadrantCol] / 100;
+        if (s_.ZarvoniBase[1] == s_.ShipQuadrantRow && s_.ZarvoniBase[2] == s_.ShipQuadrantCol)
+            blast += s_.ZarvoniBaseShips;
+        return blast <= s_.ZarvonisLeft;
+    }
+
     // A fight with what the scan shows: phasers or torpedoes, planned by hand in the dialog or
     // by the ship's computer. False when no weapon answers.
     bool Fight(const std::vector<Target>& targets) {
@@ -626,7 +652,7 @@ private:
         // The warp check: the warp engines are out.
         if (Asks(prompt, "KVGAME0022")) {
             if (buttons == kOKCancel) {
-                if (Chance(warpSelfDestruct_)) return kOK;
+                if (Chance(warpSelfDestruct_) && BlastKeepsCountsSound()) return kOK;
                 return kCancel;
             }
             if (Chance(warpGiveUp_)) return kAbort;
@@ -869,6 +895,7 @@ private:
     size_t noticesBefore_ = 0;
     bool visited_ = false;
     int finalReports_ = 0;
+    std::string lastMorv_;
     bool resigned_ = false;
     bool abortCountdown_ = false;
     bool raiseShields_ = false;  // the shield dialog is opened to raise the shields
