@@ -7,31 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "support/TurnTestSupport.h"
+#include "support/TacticalTestSupport.h"
 
 namespace kv::test {
-
-// Empty sound files of the given names in the game's sound folder, so that they reach the host.
-inline void AddSoundFiles(TestGame& tg, std::initializer_list<const char*> names) {
-    const std::string dir = tg.scratch.Program() + "SOUNDS/";
-    std::filesystem::create_directories(dir);
-    for (const char* f : names) std::ofstream(dir + f) << "";
-    tg.game.st.SoundsPath = dir;
-    tg.game.st.SoundOn = kTrue;
-    tg.game.st.WaveDevicePresent = 1;
-}
-
-// The events that start with any of the prefixes, in order.
-inline std::vector<std::string> EventsAmong(const RecordingHost& h, std::initializer_list<const char*> prefixes) {
-    std::vector<std::string> out;
-    for (const auto& e : h.events)
-        for (const char* p : prefixes)
-            if (e.rfind(p, 0) == 0) {
-                out.push_back(e);
-                break;
-            }
-    return out;
-}
 
 // How many times a sound was played.
 inline int Played(const RecordingHost& h, const std::string& file) {
@@ -43,7 +21,8 @@ inline int Played(const RecordingHost& h, const std::string& file) {
 
 // A running game for the weapons: the ship at sector (4, 4) of quadrant (4, 4) in its grid cell,
 // the refresh's technology clock set far off (so the end of an action draws nothing), a yellow
-// alert already sounded (so the refresh leaves the shields as the weapons left them), no repair
+// condition whose alert has sounded (a refresh that still finds it yellow leaves the shields
+// as the weapons left them; a green one lowers shields the player did not set), no repair
 // rate (starbases keep the strength a weapon left them) and no automatic shields (the energy
 // stays as the weapons left it), the weapons' sounds, and plan texts with the colons the
 // entries need.
@@ -51,10 +30,11 @@ struct WeaponsGame : TurnGame {
     explicit WeaponsGame(Random& r) : TurnGame(r) {
         UseKeyTexts({{"KVCOM0042", "Computer: "}, {"KVCOM0043", " at"}, {"KVCOM0086", "Auto target:"},
                      {"KVCOM0087", " Pwr:"}});
-        AddSoundFiles(*this, {"PHASER.WAV", "MVHIT.WAV", "TORPEDO.WAV", "TORPEXPL.WAV", "SBHIT.WAV", "ZSBHIT.WAV",
+        AddSounds(*this, {"PHASER.WAV", "MVHIT.WAV", "TORPEDO.WAV", "TORPEXPL.WAV", "SBHIT.WAV", "ZSBHIT.WAV",
                               "DEFLECT.WAV", "DISABLE.WAV", "FLARE.WAV", "PROBE.WAV", "HYP.WAV"});
         st.TechRiseThreshold = 1000;
-        st.YellowAlertSounded = kTrue;  // a spell already sounded: the refresh leaves the shields
+        st.ConditionIndex = kYellow;
+        st.YellowAlertSounded = kTrue;
         st.RepairRate = 0;
         st.ComAutoShields = kFalse;
         st.SectorGrid[4][4] = kShip;
@@ -66,6 +46,9 @@ struct WeaponsGame : TurnGame {
         st.ZarvonisLeft = 10;
         host.modal[Form::frmShip] = [] { return kOK; };
     }
+    // A guarded step swallows an unexpected error (a scripted generator running dry among
+    // them) after reporting it: no weapons test passes with one.
+    ~WeaponsGame() { EXPECT_EQ(host.errors, std::vector<std::string>{}); }
     // A Zarvoni ship in a slot, in the tables and the grid, counted in the quadrant's code.
     void Zarvoni(int slot, int row, int col, int energy = 100) {
         st.ZarvoniEnergy[slot] = static_cast<Integer>(energy);

@@ -100,7 +100,10 @@ void Hyperspace(Game& g) {
     PrintOutput(g, "");
     PrintOutput(g, g.Text("KVBASIC0152") + Str(qr) + " ," + Str(qc));
     PrintOutput(g, "");
+    // The hostiles met in the new quadrant fire at once: a ship lost to them ends the jump
+    // before the alert is sounded.
     SRS(g);
+    if (!s.GameRunning) return;
     UpdateCondition(g);
     if (!s.GameRunning) return;
 

@@ -13,7 +13,7 @@ namespace kv {
 // logged (KVBASIC0152) and the quadrant charted; the jump costs 5 energy and 0.2 time units,
 // plus 0.05 for the automatic long-range scan when that option is on and the long-range
 // sensors are undamaged (damaged ones skip it). Ends with the end-of-action refresh, or at
-// once when the damage has lost the ship.
+// once when the damage or the fire of the hostiles met on arrival has lost the ship.
 void Hyperspace(Game& g);
 
 }  // namespace kv

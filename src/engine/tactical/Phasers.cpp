@@ -279,7 +279,11 @@ void FirePhasers(Game& g) {
     SetFormsEnabled(g, false);
     HitShip(g);
     if (s.ShipLost || !s.GameRunning) return;
+    PhaserVolley(g);
+}
 
+void PhaserVolley(Game& g) {
+    GameState& s = g.st;
     const std::vector<std::string> plan = s.PhaserPlan;
     for (size_t i = 0; i < plan.size(); ++i) {
         const auto entry = ReadPhaserEntry(plan[i]);

@@ -4,9 +4,12 @@
 
 namespace kv {
 
-// Fires the phaser plan (PhaserPlan) in order. An empty plan is refused (KVBASIC0028) and costs
-// nothing. Otherwise the game windows are disabled, the hostiles fire first (the action stops
-// if the ship is lost), then each entry:
+// Fires the phaser plan (PhaserPlan). An empty plan is refused (KVBASIC0028) and costs nothing.
+// Otherwise the game windows are disabled, the hostiles fire first (HitShip; the action stops
+// if the ship is lost or the game has ended), then the plan is fired (PhaserVolley).
+void FirePhasers(Game& g);
+
+// The shots of the phaser plan, in order, once the hostiles have fired:
 //  - an entry that cannot be read is skipped; one whose amount is below 1 or above the free
 //    energy is refused (KVBASIC0030); the rest take their energy;
 //  - a shot at a Zarvoni ship follows it when it has moved, if the tracking succeeds (three
@@ -20,6 +23,6 @@ namespace kv {
 //  - each entry logs one line (KVBASIC0029 and its number).
 // Firing stops when the Morv ship is destroyed. The action then ends as every volley does:
 // 0.2 time units, the automatic shields and the end-of-action refresh.
-void FirePhasers(Game& g);
+void PhaserVolley(Game& g);
 
 }  // namespace kv

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "engine/tactical/HostileCells.h"
 #include "state/Numeric.h"
 
 namespace kv {
@@ -32,13 +33,16 @@ void Stage(Game& g, const char* label, F&& body) {
 // Whether ships met now start weakened: the Zarvoni starbase is destroyed or captured.
 bool HostilesWeakened(const GameState& s) { return s.ZarvoniBaseDestroyed != 0 || s.ZarvoniBase[0] != 0; }
 
-// Finds the first empty sector for an object from its stored sector, drawing again (and storing
-// the new sector) while the cell is taken; then puts the code there.
+// Puts an object's code on its stored sector, or, while that cell is taken, on a freshly drawn
+// free sector that is stored with it. The draws are bounded (a crowded quadrant or a stuck
+// generator takes the first free sector); in a full quadrant the object stays off the grid.
 template <typename T>
 void PlaceOnFreeSector(Game& g, T& row, T& col, Integer code) {
-    while (Cell(g.st, row, col) != kEmpty) {
-        row = static_cast<T>(RandomSector(g));
-        col = static_cast<T>(RandomSector(g));
+    if (Cell(g.st, row, col) != kEmpty) {
+        int r = static_cast<int>(row), c = static_cast<int>(col);
+        if (!FindFreeSector(g, r, c)) return;
+        row = static_cast<T>(r);
+        col = static_cast<T>(c);
     }
     Cell(g.st, row, col) = code;
 }

@@ -313,7 +313,11 @@ void FireTorpedo(Game& g) {
     if (!s.GameRunning) return;
     s.HostileTurnFlag = 0;
     UpdateZarvoniReport(g);
+    TorpedoVolley(g);
+}
 
+void TorpedoVolley(Game& g) {
+    GameState& s = g.st;
     // The torpedoes that go: each readable entry whose class still has a torpedo on board.
     std::vector<Torpedo> torpedoes;
     int class1 = s.TorpedoStockClass1, class2 = s.TorpedoStockClass2;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/tactical/Hyperspace.h"
@@ -19,6 +20,18 @@ private:
     std::vector<float> v_;
     size_t next_ = 0;
     SeededRandom rest_{7};
+};
+
+// The draws a test names, then always the same one.
+class ScriptThenConstant : public Random {
+public:
+    ScriptThenConstant(std::vector<float> v, float rest) : v_(std::move(v)), rest_(rest) {}
+    float Rnd() override { return next_ < v_.size() ? v_[next_++] : rest_; }
+
+private:
+    std::vector<float> v_;
+    size_t next_ = 0;
+    float rest_;
 };
 
 // Draw giving Int(r x 8 + 1) = n.
@@ -50,15 +63,15 @@ TEST(HyperspaceTest, NoAtEitherQuestionChangesNothing) {
 }
 
 TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
-    // Quadrant (3, 5); its first system at (1, 2), another at (5, 5): the start is redrawn until
-    // free; no damage.
+    // Quadrant (3, 5), with no hostiles to meet the ship there; its first system at (1, 2),
+    // another at (5, 5): the start is redrawn until free; no damage.
     ScriptThenSeeded rng({Coord(3), Coord(5), Coord(5), Coord(5), Coord(2), Coord(7), Hits(0)});
     WeaponsGame tg(rng);
     tg.host.answers = {kYes, kYes};
     tg.st.StarSystemTable.resize(8 * 8 * 4);
     tg.st.StarSystem(3, 5, 1).SectorRow = 1, tg.st.StarSystem(3, 5, 1).SectorCol = 2;
     tg.st.StarSystem(3, 5, 2).SectorRow = 5, tg.st.StarSystem(3, 5, 2).SectorCol = 5;
-    tg.st.Galaxy[3][5] = 102;
+    tg.st.Galaxy[3][5] = 2;
     tg.st.ComAutoLRS = kFalse;
     tg.st.Docked = 1;
     Hyperspace(tg.game);
@@ -68,7 +81,7 @@ TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
     EXPECT_EQ(tg.st.ShipSectorRow, 2);
     EXPECT_EQ(tg.st.ShipSectorCol, 7);
     EXPECT_FALSE(tg.st.Docked);
-    EXPECT_EQ(tg.st.KnownGalaxy[3][5], 102);
+    EXPECT_EQ(tg.st.KnownGalaxy[3][5], 2);
     EXPECT_EQ(tg.st.LampCaption[2], " ZARVONIS<KVBASIC0151>");
     EXPECT_EQ(tg.st.ShipEnergy, 3000 - 5);
     EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f);
@@ -174,6 +187,31 @@ TEST(HyperspaceTest, TheHiddenPictureJustBeforeMidnight) {
     tg.host.modal[Form::frmEgg] = [] { return kOK; };
     Hyperspace(tg.game);
     EXPECT_TRUE(tg.host.Saw("modal:frmEgg"));
+}
+
+TEST(HyperspaceTest, AShipLostToTheHostilesItMeetsEndsTheJump) {
+    // The jump lands at sector (5, 5) of quadrant (2, 2) without damage; the Zarvoni ship there
+    // (drawn to (1, 1)) fires on arrival, and with every system already out of action its hit
+    // loses the ship.
+    ScriptThenConstant rng({Coord(2), Coord(2), Coord(5), Coord(5), Hits(0)}, 0.1f);
+    WeaponsGame tg(rng);
+    tg.host.answers = {kYes, kYes};
+    tg.st.StarSystemTable.resize(8 * 8 * 4);
+    tg.st.ComAutoLRS = kFalse;
+    tg.st.ShieldFactor = 1.0f;
+    tg.st.Galaxy[2][2] = 100;
+    for (int i = 1; i <= 8; ++i) tg.st.SystemDamage[i] = 8.0f;
+    tg.st.SystemDamage[0] = 6.99f;
+    Hyperspace(tg.game);
+    EXPECT_TRUE(tg.st.ShipLost);
+    EXPECT_FALSE(tg.st.GameRunning);
+    // Nothing of the jump follows the end of the game: no alert, no charge, no refresh.
+    const auto& ev = tg.host.events;
+    const auto lost = std::find(ev.begin(), ev.end(), "modal:frmShip");
+    ASSERT_NE(lost, ev.end());
+    EXPECT_EQ(std::count_if(lost, ev.end(), [](const std::string& e) { return e.ends_with("RED.WAV"); }), 0);
+    EXPECT_EQ(std::count(lost, ev.end(), "refresh:Condition"), 0);
+    EXPECT_FLOAT_EQ(tg.st.TimeLeft, 0.0f);  // as the end of the game left it
 }
 
 }  // namespace

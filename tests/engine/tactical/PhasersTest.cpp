@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/tactical/Phasers.h"
 #include "state/Numeric.h"
 #include "support/WeaponsTestSupport.h"
@@ -32,6 +34,56 @@ TEST(PhasersTest, EntriesBeyondTheEnergyAreRefusedButTheActionStillEnds) {
     EXPECT_FALSE(tg.host.Events("enable:frmCOM").empty());  // the refresh gives the windows back
 }
 
+TEST(PhasersTest, TheHostilesFireFirstThenThePlanIsFired) {
+    // The Zarvoni ship two sectors east aims at the ship (0.0) and hits (0.0), then takes one
+    // step (0.3, no dash 0.0) a row south (0.9, 0.5); the phasers, planned at its old sector,
+    // track it there within a row's tolerance (0.6, 0.0, 0.0).
+    ScriptedRandom rng({0.0f, 0.0f, 0.3f, 0.0f, 0.9f, 0.5f, 0.6f, 0.0f, 0.0f});
+    WeaponsGame tg(rng);
+    tg.st.ShieldLevel = 1000;
+    tg.st.ShieldFactor = 1.0f;
+    tg.Zarvoni(1, 4, 6);
+    tg.st.PhaserPlan = {WeaponsGame::Phaser(4, 6, "Z1", 50)};
+    FirePhasers(tg.game);
+    // Its shot: Int((8 x 8 + 10) x 100 / 20) = 370 through the shields; then the phasers leave
+    // it CInt((CInt(100 / 2 x 2.236) - 50) / 2.236 x 2) = 55 at (5, 6).
+    EXPECT_EQ(tg.host.output,
+              (std::vector<std::string>{
+                  "** 370<KVBASIC0116><KVBASIC0120> 4 , 6 **",
+                  "<KVBASIC0133> 630<KVBASIC0134>",
+                  "<KVBASIC0029> 1 -> <KVBASIC0053>Zarvoni<KVBASIC0054> 5 , 6<KVBASIC0055><KVBASIC0059>",
+              }));
+    EXPECT_EQ(tg.st.ShieldLevel, 630);
+    EXPECT_EQ(tg.st.ZarvoniEnergy[1], 55);
+    EXPECT_EQ(tg.st.ShipEnergy, 3000 - 50);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    // The windows stay disabled from before the hostiles' fire until the refresh.
+    const auto& ev = tg.host.events;
+    const auto disabled = std::find(ev.begin(), ev.end(), "disable:frmPHA");
+    const auto shot = std::find(ev.begin(), ev.end(), "beam:2:4,6>4,4");
+    const auto phasers = std::find(ev.begin(), ev.end(), "beam:3:4,4>5,6");
+    const auto enabled = std::find(ev.begin(), ev.end(), "enable:frmPHA");
+    EXPECT_TRUE(disabled < shot && shot < phasers && phasers < enabled);
+}
+
+TEST(PhasersTest, AShipLostToTheHostilesFireFiresNothing) {
+    // Every system already out of action and the ship at the edge of its loss: the hit ends it.
+    ConstantRandom rng(0.0f);
+    WeaponsGame tg(rng);
+    for (int i = 1; i <= 8; ++i) tg.st.SystemDamage[i] = 8.0f;
+    tg.st.SystemDamage[0] = 6.99f;
+    tg.st.ShieldFactor = 1.0f;
+    tg.Zarvoni(1, 4, 6);
+    tg.st.PhaserPlan = {WeaponsGame::Phaser(4, 6, "Z1", 50)};
+    FirePhasers(tg.game);
+    EXPECT_TRUE(tg.st.ShipLost);
+    EXPECT_FALSE(tg.st.GameRunning);
+    EXPECT_EQ(tg.st.ZarvoniEnergy[1], 100);
+    EXPECT_EQ(Played(tg.host, "PHASER.WAV"), 0);
+    EXPECT_TRUE(tg.host.Events("log:<KVBASIC0029>").empty());
+    EXPECT_TRUE(tg.host.Saw("modal:frmShip"));
+}
+
 TEST(PhasersTest, DamageFallsWithDistance) {
     struct Case {
         const char* what;
@@ -54,7 +106,7 @@ TEST(PhasersTest, DamageFallsWithDistance) {
         WeaponsGame tg(rng);
         tg.Zarvoni(1, c.row, c.col, c.energy);
         tg.st.PhaserPlan = {WeaponsGame::Phaser(c.row, c.col, "Z1", c.amount)};
-        FirePhasers(tg.game);
+        PhaserVolley(tg.game);
         EXPECT_EQ(tg.st.ZarvoniEnergy[1], c.expected) << c.what;
         ASSERT_FALSE(tg.host.output.empty()) << c.what;
         const std::string line = "<KVBASIC0029> 1 -> <KVBASIC0053>Zarvoni<KVBASIC0054>" + Str(c.row) + " ," +
@@ -63,7 +115,7 @@ TEST(PhasersTest, DamageFallsWithDistance) {
         EXPECT_EQ(tg.st.ZarvonisLeft, c.expected < 0 || c.expected == 0 ? 9 : 10) << c.what;
         EXPECT_EQ(tg.st.ShipEnergy, 3000 - c.amount) << c.what;
         EXPECT_EQ(rng.Remaining(), 0u) << c.what;
-        EXPECT_EQ(EventsAmong(tg.host, {"beam", "marker"}),
+        EXPECT_EQ(EventsOf(tg.host, {"beam", "marker"}),
                   (std::vector<std::string>{"beam:3:4,4>" + std::to_string(c.row) + "," + std::to_string(c.col),
                                             "beams:3-3:on", "marker:ZarvoniShield:" + std::to_string(c.row) + "," +
                                                                 std::to_string(c.col),
@@ -97,7 +149,7 @@ TEST(PhasersTest, AMovedShipIsFollowedOnlyWhenTheTrackingHolds) {
         tg.Zarvoni(1, c.row, c.col);
         tg.st.SystemDamage[2] = c.sensorDamage;
         tg.st.PhaserPlan = {WeaponsGame::Phaser(4, 6, "Z1", 30)};
-        FirePhasers(tg.game);
+        PhaserVolley(tg.game);
         EXPECT_EQ(tg.st.ZarvoniEnergy[1] < 100, c.hit) << c.what;
         EXPECT_EQ(tg.st.ShipEnergy, c.hit ? 2970 : 3000) << c.what;  // a lost track gives the energy back
         if (!c.hit) {
@@ -115,7 +167,7 @@ TEST(PhasersTest, StarbasesAndCloakedShips) {
     tg.Cloaked(1, 2, 4, 30);  // two sectors off: 30 - 25 = 5 left
     tg.st.PhaserPlan = {WeaponsGame::Phaser(4, 6, "--", 100), WeaponsGame::Phaser(6, 6, "ZB", 1000),
                         WeaponsGame::Phaser(2, 4, "--", 25), WeaponsGame::Phaser(4, 4, "--", 10)};
-    FirePhasers(tg.game);
+    PhaserVolley(tg.game);
     EXPECT_EQ(tg.st.Starbases[3][2], 40000 - 4 * 100 / 2);
     EXPECT_EQ(tg.st.ScoreCounterE, 1);
     EXPECT_EQ(tg.st.ZarvoniBase[5], 20000 - 5 * 1000);
@@ -135,7 +187,7 @@ TEST(PhasersTest, ACellNamingAShipWithNoRecordIsCleared) {
     tg.st.SectorGrid[2][2] = kZarvoni;
     tg.st.SectorGrid[3][3] = kCloaked;
     tg.st.PhaserPlan = {WeaponsGame::Phaser(2, 2, "--", 40), WeaponsGame::Phaser(3, 3, "--", 40)};
-    FirePhasers(tg.game);
+    PhaserVolley(tg.game);
     EXPECT_EQ(tg.st.SectorGrid[2][2], kEmpty);
     EXPECT_EQ(tg.st.SectorGrid[3][3], kEmpty);
     EXPECT_TRUE(tg.host.Saw("draw:2,2:0"));
@@ -152,7 +204,7 @@ TEST(PhasersTest, TheMorvShipDestroyedMidVolleyStopsTheFiringButTheActionEnds) {
     // 1000 - 5 x 150 = 250 after the first shot; the second destroys it; the third never fires.
     tg.st.PhaserPlan = {WeaponsGame::Phaser(6, 6, "MV", 150), WeaponsGame::Phaser(6, 6, "MV", 100),
                         WeaponsGame::Phaser(4, 6, "--", 50)};
-    FirePhasers(tg.game);
+    PhaserVolley(tg.game);
     EXPECT_EQ(tg.st.MorvShipsDestroyed, 1);
     EXPECT_EQ(tg.st.ZarvoniEnergy[1], 100);
     EXPECT_EQ(tg.st.ShipEnergy, 3000 - 250);
@@ -165,7 +217,7 @@ TEST(PhasersTest, AMorvEntryWithoutTheMorvShipGivesTheEnergyBack) {
     ScriptedRandom rng;
     WeaponsGame tg(rng);
     tg.st.PhaserPlan = {WeaponsGame::Phaser(6, 6, "MV", 150)};
-    FirePhasers(tg.game);
+    PhaserVolley(tg.game);
     EXPECT_EQ(tg.st.ShipEnergy, 3000);
     EXPECT_EQ(tg.host.output.front(), "<KVBASIC0029> 1 -> <KVBASIC0031>");
 }
@@ -185,7 +237,7 @@ TEST(PhasersTest, ThePhaserFrequencyRetrofitBreaksTheTractorBeam) {
         tg.st.RetrofitButtonTag[2] = c.tag;
         tg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, true);
         tg.st.PhaserPlan = {WeaponsGame::Phaser(5, 5, "MV", 400)};
-        FirePhasers(tg.game);
+        PhaserVolley(tg.game);
         EXPECT_EQ(tg.st.MorvStrength, 1000000 - static_cast<Long>((5 + (c.tag[0] ? 3 : 0)) * 400)) << c.tag;
         EXPECT_EQ(!tg.game.TimerEnabled(Timer::frmSRS_tmrMorvTractor), c.free) << c.draw;
         EXPECT_EQ(tg.host.Saw("log:<KVBASIC0049>Morv<KVBASIC0050>"), c.free) << c.draw;

@@ -71,8 +71,12 @@ TEST(ProbesTest, ThePathChartsEveryQuadrantItPasses) {
             for (int col = 1; col <= 8; ++col) tg.st.Galaxy[r][col] = static_cast<Integer>(r * 10 + col % 10);
         Course(tg, c.course);
         LaunchProbe(tg.game);
+        // The quadrants the probe highlights (the hostiles' turn before the launch clears the
+        // chart's highlights first).
         std::vector<int> charted;
-        for (const auto& e : tg.host.Events("chart:")) charted.push_back(std::stoi(e.substr(6)));
+        const std::string scanned = ":" + std::to_string(kChartScanned);
+        for (const auto& e : tg.host.Events("chart:"))
+            if (e.ends_with(scanned)) charted.push_back(std::stoi(e.substr(6)));
         EXPECT_EQ(charted, c.charted) << c.what;
         for (int label : c.charted) {
             const int r = label / 8 + 1, col = label % 8 + 1;
@@ -85,6 +89,28 @@ TEST(ProbesTest, ThePathChartsEveryQuadrantItPasses) {
         EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f) << c.what;
         EXPECT_NEAR(tg.host.waited, 0.6 + 0.1 * static_cast<double>(c.charted.size()), 1e-6) << c.what;
     }
+}
+
+TEST(ProbesTest, AShipLostToTheHostilesFireLaunchesNothing) {
+    // Every system already out of action and the ship at the edge of its loss: the Zarvoni
+    // ship's hit ends it before the launch.
+    ConstantRandom rng(0.0f);
+    WeaponsGame tg(rng);
+    tg.st.Probes = 3;
+    for (int i = 1; i <= 8; ++i) tg.st.SystemDamage[i] = 8.0f;
+    tg.st.SystemDamage[0] = 6.99f;
+    tg.st.ShieldFactor = 1.0f;
+    tg.Zarvoni(1, 4, 6);
+    Course(tg, "1.0");
+    LaunchProbe(tg.game);
+    EXPECT_TRUE(tg.st.ShipLost);
+    EXPECT_FALSE(tg.st.GameRunning);
+    EXPECT_EQ(tg.st.Probes, 3);
+    EXPECT_EQ(Played(tg.host, "TORPEDO.WAV"), 0);
+    EXPECT_EQ(tg.st.KnownGalaxy[4][5], -1);  // nothing charted
+    const auto toggles = EventsOf(tg.host, {"disable:frmPRO", "enable:frmPRO"});
+    ASSERT_FALSE(toggles.empty());
+    EXPECT_EQ(toggles.back(), "enable:frmPRO");  // the windows come back
 }
 
 }  // namespace

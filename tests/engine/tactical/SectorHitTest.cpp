@@ -12,6 +12,9 @@ float Dir(int d) { return static_cast<float>(d - 1) / 8.0f + 0.01f; }
 
 // The flare's own waits: eleven frames of 0.02 s and 0.3 s after them.
 constexpr double kFlareWait = 11 * 0.02 + 0.3;
+// A destroyed ship's cell flashes on the scan: six rings of 0.01 s on a 32-pixel cell, then
+// 0.5 s.
+constexpr double kDestroyFlashWait = 6 * 0.01 + 0.5;
 
 // A star at sector row 5, column 5; the ship far off at (1, 1).
 struct SectorHitTest : ::testing::Test {
@@ -46,7 +49,10 @@ TEST_F(SectorHitTest, AFlareTowardsTheShipLosesItWithoutPause) {
     tg.host.modal[Form::frmShip] = [] { return kOK; };
     ResolveSectorHit(tg.game, 5, 5);
     EXPECT_EQ(rng.Remaining(), 0u);
-    EXPECT_TRUE(tg.host.Events("refresh:").empty());
+    EXPECT_TRUE(s.ShipLost);
+    EXPECT_FALSE(s.GameRunning);
+    // The end of the game blanks the displays; the hit's own redraw of the scan never comes.
+    EXPECT_TRUE(tg.host.Events("refresh:ShortRangeScan").empty());
     EXPECT_NEAR(tg.host.waited, kFlareWait, 1e-6);  // only the flare's own
 }
 
@@ -58,6 +64,7 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
         std::vector<float> draws;  // after the direction
         long (*strength)(const GameState&);
         long expected;  // the strength or energy left (-1000 or 0 once destroyed)
+        bool flash = false;  // a destroyed ship's cell flashes
     };
     auto none = [](const GameState&) -> long { return 0; };
     const Case cases[] = {
@@ -78,7 +85,8 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
          },
          {0.999f},
          [](const GameState& st) -> long { return st.ZarvoniEnergy[3]; },
-         -1000},
+         -1000,
+         true},
         {"a cloaked ship found by its recorded sector, not the grid",
          [](GameState& st) { st.CloakedShips[1][2] = 5, st.CloakedShips[2][2] = 6, st.CloakedEnergy[2] = -3; },
          {0.0f},
@@ -134,7 +142,8 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
         // The hit ends with the scan redrawn once and a pause after the flare.
         EXPECT_EQ(t.host.Events("refresh:ShortRangeScan").size(), 1u);
         EXPECT_EQ(t.host.events.back(), "wait");
-        EXPECT_NEAR(t.host.waited, kFlareWait + 0.3, 1e-6);
+        EXPECT_NEAR(t.host.waited, kFlareWait + 0.3 + (c.flash ? kDestroyFlashWait : 0), 1e-6);
+        EXPECT_EQ(t.host.Events("ring:5,6:").empty(), !c.flash);
     }
 }
 

@@ -22,7 +22,7 @@ TEST(StarFlareTest, TheFlareTravelsTowardsItsDirection) {
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);
         TurnGame tg(rng);
-        AddSoundFiles(tg, {"FLARE.WAV"});
+        AddSounds(tg, {"FLARE.WAV"});
         tg.st.SRSDrawOption = static_cast<Integer>(c.drawOption);
         StarFlare(tg.game, 5, 4, c.direction);
         const auto frames = tg.host.Events("flare:");

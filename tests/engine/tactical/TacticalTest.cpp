@@ -205,6 +205,24 @@ TEST(GalaxyTactical, TheLargestDrawStaysInRange) {
     ExpectGrid(s, {{1, 1, 1}, {8, 8, 4}, {2, 2, 2}, {8, 7, 6}});
 }
 
+// A generator that keeps naming one taken sector cannot hold up the set-up: the second ship
+// takes the first free sector in row order.
+TEST(GalaxyTactical, AStuckGeneratorStillPlacesEveryShip) {
+    ConstantRandom rng(At(8));
+    GalaxyGame gg(rng);
+    GameState& s = gg.game.st;
+    s.ShipQuadrantRow = s.ShipQuadrantCol = 1;
+    s.ShipSectorRow = s.ShipSectorCol = 1;
+    s.Galaxy[1][1] = 200;
+
+    MakeTactical(gg.game);
+
+    EXPECT_TRUE(gg.host.errors.empty());
+    ExpectGrid(s, {{1, 1, 1}, {8, 8, 2}, {1, 2, 2}});
+    EXPECT_EQ(s.ZarvoniShips[1][2], 1);
+    EXPECT_EQ(s.ZarvoniShips[2][2], 2);
+}
+
 TEST(GalaxyTactical, AnUnexpectedErrorIsReportedAndTheSetUpGoesOn) {
     ScriptedRandom rng;
     GalaxyGame gg(rng);

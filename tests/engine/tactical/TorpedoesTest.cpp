@@ -34,6 +34,51 @@ TEST(TorpedoesTest, OnlyTorpedoesOnBoardAreFiredAndEachCostsTen) {
     EXPECT_EQ(tg.host.output, (std::vector<std::string>{"<KVBASIC0062>"}));
 }
 
+TEST(TorpedoesTest, TheHostilesFireFirstThenTheTorpedoesFly) {
+    // The Zarvoni ship two sectors east aims at the ship (0.0) and hits (0.0), takes no step
+    // (0.0, 0.0); then the torpedo finds it where it was: no deflection (0.5), 111 damage (0.5).
+    ScriptedRandom rng({0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f});
+    WeaponsGame tg(rng);
+    tg.st.ShieldLevel = 1000;
+    tg.st.ShieldFactor = 1.0f;
+    tg.Zarvoni(1, 4, 6);
+    tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6)};
+    FireTorpedo(tg.game);
+    EXPECT_EQ(tg.host.output, (std::vector<std::string>{
+                                  "** 370<KVBASIC0116><KVBASIC0120> 4 , 6 **",
+                                  "<KVBASIC0133> 630<KVBASIC0134>",
+                                  "<KVBASIC0062>",
+                                  "<KVBASIC0074>Zarvoni<KVBASIC0075> 4 , 6 <KVBASIC0076><KVBASIC0079>",
+                                  "<KVBASIC0176>",
+                              }));
+    // The hostiles' turn gave the shields back to the ship's own handling: with the quadrant
+    // cleared, the refresh lowers them into the energy.
+    EXPECT_EQ(tg.st.ShieldLevel, 0);
+    EXPECT_EQ(tg.st.ShipEnergy, 3000 - 10 + 630);
+    EXPECT_EQ(tg.st.ZarvoniEnergy[1], -1000);
+    EXPECT_EQ(tg.st.TorpedoStockClass1, 9);
+    EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f);
+    EXPECT_EQ(rng.Remaining(), 0u);
+}
+
+TEST(TorpedoesTest, AShipLostToTheHostilesFireLaunchesNothing) {
+    // Every system already out of action and the ship at the edge of its loss: the hit ends it.
+    ConstantRandom rng(0.0f);
+    WeaponsGame tg(rng);
+    for (int i = 1; i <= 8; ++i) tg.st.SystemDamage[i] = 8.0f;
+    tg.st.SystemDamage[0] = 6.99f;
+    tg.st.ShieldFactor = 1.0f;
+    tg.Zarvoni(1, 4, 6);
+    tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6)};
+    FireTorpedo(tg.game);
+    EXPECT_TRUE(tg.st.ShipLost);
+    EXPECT_FALSE(tg.st.GameRunning);
+    EXPECT_EQ(tg.st.ZarvoniEnergy[1], 100);
+    EXPECT_EQ(Played(tg.host, "TORPEDO.WAV"), 0);
+    EXPECT_FALSE(tg.host.Saw("log:<KVBASIC0062>"));
+    EXPECT_TRUE(tg.host.Saw("modal:frmShip"));
+}
+
 TEST(TorpedoesTest, WorkingShieldsPayAnEnergyDeficit) {
     struct Case {
         Long energy;
@@ -48,19 +93,18 @@ TEST(TorpedoesTest, WorkingShieldsPayAnEnergyDeficit) {
     for (const auto& c : cases) {
         ScriptedRandom rng;
         WeaponsGame tg(rng);
-        tg.host.modal[Form::frmFinalReport] = [] { return kOK; };
         tg.st.ShipEnergy = c.energy;
         tg.st.ShieldLevel = c.shields;
         tg.st.ShieldsChanged = kTrue;  // the player's own shields: the refresh leaves them
         tg.st.SystemDamage[6] = c.shieldDamage;
         tg.st.TorpedoPlan = {WeaponsGame::Torpedo(1, 4), WeaponsGame::Torpedo(1, 4), WeaponsGame::Torpedo(1, 4)};
-        FireTorpedo(tg.game);
+        TorpedoVolley(tg.game);
         EXPECT_EQ(tg.st.ShipEnergy, c.energyAfter) << c.shields;
         EXPECT_EQ(tg.st.ShieldLevel, c.shieldsAfter) << c.shields;
         const bool paid = c.shieldsAfter > 0;
         EXPECT_EQ(tg.host.Saw("notice:<KVBASIC0061>"), paid) << c.shields;
         EXPECT_EQ(tg.st.GameRunning != 0, paid) << c.shields;
-        EXPECT_EQ(tg.host.Saw("modal:frmFinalReport"), !paid) << c.shields;
+        EXPECT_EQ(tg.host.Saw("show:frmFinalReport"), !paid) << c.shields;
     }
 }
 
@@ -85,7 +129,7 @@ TEST(TorpedoesTest, ATorpedoStopsAtTheFirstOccupiedSectorOnItsCourse) {
         int slot = 0;
         for (auto [r, col] : c.ships) tg.Zarvoni(++slot, r, col);
         tg.st.TorpedoPlan = {WeaponsGame::Torpedo(c.targetRow, c.targetCol)};
-        FireTorpedo(tg.game);
+        TorpedoVolley(tg.game);
         const auto lines = tg.host.Events("log:<KVBASIC0074>");
         if (*c.hit) {
             ASSERT_EQ(lines.size(), 1u) << c.what;
@@ -126,7 +170,7 @@ TEST(TorpedoesTest, ADirectHitOnAShipByPowerAndDraw) {
         tg.st.TorpedoStockClass2 = 5;
         tg.Zarvoni(1, 4, 7, c.energy);
         tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 7, c.power)};
-        FireTorpedo(tg.game);
+        TorpedoVolley(tg.game);
         EXPECT_EQ(tg.st.ZarvoniEnergy[1], c.expected) << c.what;
         EXPECT_EQ(tg.host.Events("log:<KVBASIC0074>").at(0),
                   std::string("log:<KVBASIC0074>Zarvoni<KVBASIC0075> 4 , 7 ") + c.result)
@@ -157,7 +201,7 @@ TEST(TorpedoesTest, TheBlastReachesByPower) {
         tg.st.RetrofitButtonTag[3] = "2";  // self-detonating torpedoes
         tg.Zarvoni(1, 5 + c.dr, 5 + c.dc);
         tg.st.TorpedoPlan = {WeaponsGame::Torpedo(5, 5, c.power)};
-        FireTorpedo(tg.game);
+        TorpedoVolley(tg.game);
         const std::string what = std::to_string(c.power) + ":" + std::to_string(c.dr) + "," + std::to_string(c.dc);
         EXPECT_EQ(tg.st.ZarvoniEnergy[1], c.reached ? c.left : 100) << what;
         EXPECT_EQ(tg.host.Events("log:<KVBASIC0096>").size(), c.reached ? 1u : 0u) << what;
@@ -179,7 +223,7 @@ TEST(TorpedoesTest, TheBlastSparesTheDockedShipAndHitsStarbases) {
     // A power-2 torpedo into the starbase two sectors east: the direct hit takes 2250 x 2; the
     // blast reaches (4, 5), (3, 6), (5, 6) and (4, 7), not the ship.
     tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6, 2)};
-    FireTorpedo(tg.game);
+    TorpedoVolley(tg.game);
     EXPECT_EQ(tg.st.Starbases[3][1], 40000 - 2250 * 2);
     EXPECT_EQ(tg.st.ScoreCounterE, 1);
     EXPECT_EQ(tg.st.ShieldLevel, 2000);  // the ship stands two sectors off: out of reach
@@ -190,7 +234,7 @@ TEST(TorpedoesTest, TheBlastSparesTheDockedShipAndHitsStarbases) {
     near.st.ShieldFactor = 1.0f;
     near.Zarvoni(1, 4, 5, 200);  // next to the ship: the blast reaches the ship
     near.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 5, 2)};
-    FireTorpedo(near.game);
+    TorpedoVolley(near.game);
     EXPECT_TRUE(near.host.Saw("log:<KVBASIC0111>"));
     EXPECT_LT(near.st.ShieldLevel, 2000);
 
@@ -201,7 +245,7 @@ TEST(TorpedoesTest, TheBlastSparesTheDockedShipAndHitsStarbases) {
     docked.st.Docked = 1;
     docked.Zarvoni(1, 4, 5, 200);
     docked.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 5, 2)};
-    FireTorpedo(docked.game);
+    TorpedoVolley(docked.game);
     EXPECT_FALSE(docked.host.Saw("log:<KVBASIC0111>"));
     EXPECT_EQ(docked.st.ShieldLevel, 2000);
 }
@@ -214,7 +258,7 @@ TEST(TorpedoesTest, TheMorvShipDestroyedMidVolleyStopsTheFlightButTheActionEnds)
     // The Morv ship is hit in round 2; the torpedo towards (1, 4) would hit the ship in round 2
     // too, after it: it is stopped before it flies on.
     tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6), WeaponsGame::Torpedo(1, 4)};
-    FireTorpedo(tg.game);
+    TorpedoVolley(tg.game);
     EXPECT_EQ(tg.st.MorvShipsDestroyed, 1);
     EXPECT_EQ(tg.st.ZarvoniEnergy[1], 100);
     EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f);
@@ -230,7 +274,7 @@ TEST(TorpedoesTest, ACellNamingAShipWithNoRecordIsCleared) {
     tg.st.SectorGrid[4][6] = kZarvoni;
     tg.st.SectorGrid[2][4] = kCloaked;
     tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6), WeaponsGame::Torpedo(2, 4)};
-    FireTorpedo(tg.game);
+    TorpedoVolley(tg.game);
     EXPECT_EQ(tg.st.SectorGrid[4][6], kEmpty);
     EXPECT_EQ(tg.st.SectorGrid[2][4], kEmpty);
     EXPECT_EQ(tg.st.ZarvonisLeft, 10);
@@ -254,7 +298,7 @@ TEST(TorpedoesTest, ATorpedoBreaksTheTractorBeamByItsPower) {
         tg.Morv(4, 7, 2000000);  // beyond the blast's reach of the ship
         tg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, true);
         tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 5, c.power)};
-        FireTorpedo(tg.game);
+        TorpedoVolley(tg.game);
         EXPECT_EQ(tg.st.MorvStrength, 2000000 - 2250 * c.power) << c.draw;
         EXPECT_EQ(!tg.game.TimerEnabled(Timer::frmSRS_tmrMorvTractor), c.free) << c.draw;
         EXPECT_EQ(tg.host.Saw("notice:<KVBASIC0072>Morv<KVBASIC0073>"), c.free) << c.draw;
