@@ -18,7 +18,7 @@ namespace {
 uint32_t GameCount() {
     const char* n = std::getenv("KV_WHOLE_GAMES");
     const unsigned long games = n ? std::strtoul(n, nullptr, 10) : 0;
-    return games > 0 ? static_cast<uint32_t>(games) : 600u;
+    return games > 0 ? static_cast<uint32_t>(games) : 800u;
 }
 
 TEST(WholeGames, EveryGameEndsWithItsStateConsistent) {
