@@ -115,7 +115,8 @@ bool EnterPlayersQuadrant(Game& g) {
             if (!FindFreeSector(g, nr, nc)) return false;
             break;
         }
-        if (met == kShip) {
+        // The player's ship: the cell it holds, or the star it stopped on.
+        if (met == kShip || (nr == s.ShipSectorRow && nc == s.ShipSectorCol)) {
             // Step aside: the row, then the column, in turn.
             const int shift = static_cast<int>(Int(g.RndExact() * 3 - 2));
             if (sidesteps % 2 == 0) {
@@ -252,6 +253,11 @@ void TractorPullIn(Game& g) {
         const int base = morvHere && s.ZarvoniEnergy[i] > 0 ? 0 : s.QuadStarbase;
         if (g.Rnd() > 0.5f && s.ZarvoniEnergy[i] >= 0) TractorTow(g, i, base);
     }
+}
+
+void MorvArrivesInPlayersQuadrant(Game& g) {
+    if (!MorvHere(g.st) || g.st.QuadrantChanged) return;
+    EnterPlayersQuadrant(g);
 }
 
 bool MorvShipTurn(Game& g, std::string& step) {

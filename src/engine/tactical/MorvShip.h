@@ -21,4 +21,9 @@ void TractorPullIn(Game& g);
 // the player's ship was lost.
 bool MorvShipTurn(Game& g, std::string& step);
 
+// The Morv ship that has just come into the galaxy in the player's quadrant takes its sector
+// there as on entering the quadrant: what stands on it is destroyed or consumed, and it steps
+// aside from the player's ship. Does nothing while the quadrant's grid is not set up.
+void MorvArrivesInPlayersQuadrant(Game& g);
+
 }  // namespace kv

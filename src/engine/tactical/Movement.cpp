@@ -43,6 +43,8 @@ void PutBack(GameState& s) {
 void MorvFollows(GameState& s, const Position& old) {
     auto& m = s.MorvShip;
     if (m[1] != old.qr || m[2] != old.qc) return;
+    // Inside its quadrant it keeps its own cell: its turn closes in on the ship from there.
+    if (s.ShipQuadrantRow == old.qr && s.ShipQuadrantCol == old.qc) return;
     // Its old cell belongs to the grid still in place.
     if (InGrid(m[3]) && InGrid(m[4]) && s.SectorGrid[m[3]][m[4]] == kMorv) s.SectorGrid[m[3]][m[4]] = kEmpty;
     m[1] = s.ShipQuadrantRow;
@@ -195,9 +197,14 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
         }
     });
 
+    // A docked ship sits on its base's sector; an order that ends there (too short to leave the
+    // sector, or backed off all the way) never took it away from the base: it stays docked.
+    const bool stillDocked = s.Docked && s.ShipQuadrantRow == old.qr && s.ShipQuadrantCol == old.qc &&
+                             s.ShipSectorRow == old.sr && s.ShipSectorCol == old.sc;
+
     step = "Shields";
     run([&] {
-        if (newQuadrant || s.Docked) {
+        if ((newQuadrant || s.Docked) && !stillDocked) {
             if (!s.Docked) std::fill(s.ZarvoniFlags.begin() + 1, s.ZarvoniFlags.end(), Integer{0});
             s.Docked = kFalse;
             const int frequency = s.LibShieldFrequency >= 0 && s.LibShieldFrequency <= 2 ? s.LibShieldFrequency + 1 : 0;
@@ -244,6 +251,10 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
     }
 
     step = "Welcome/Dock";
+    if (stillDocked) {
+        run([&] { RefreshAll(g); });
+        return;
+    }
     const bool zarvoniBaseHere = s.ZarvoniBase[1] == s.ShipQuadrantRow && s.ZarvoniBase[2] == s.ShipQuadrantCol;
     const bool friendlyHere = s.QuadStarbase >= 1 && s.QuadStarbase <= 3;
     if (!friendlyHere && !zarvoniBaseHere) {

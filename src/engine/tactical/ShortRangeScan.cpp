@@ -59,9 +59,13 @@ void DrawObjects(Game& g, std::string& step, bool writeGrid) {
     }
     if (Valid(s.ShipSectorRow, s.ShipSectorCol)) DrawSector(g, s.ShipSectorRow, s.ShipSectorCol, kIconShip);
     if (MorvHere(s)) {
-        // The Morv ship's code is written in both views.
-        s.SectorGrid[s.MorvShip[3]][s.MorvShip[4]] = kMorv;
-        if (seen(s.MorvShip[3], s.MorvShip[4])) DrawSector(g, s.MorvShip[3], s.MorvShip[4], kIconMorv);
+        // The Morv ship's code is written in both views, but never over what holds its cell: a
+        // scan made while it is still taking its place in the quadrant (a star it consumes on
+        // the way in redraws the scan) would put it over the player's ship.
+        Integer& cell = s.SectorGrid[s.MorvShip[3]][s.MorvShip[4]];
+        if (cell == kEmpty) cell = kMorv;
+        if (cell == kMorv && seen(s.MorvShip[3], s.MorvShip[4]))
+            DrawSector(g, s.MorvShip[3], s.MorvShip[4], kIconMorv);
     }
 
     step = "Stars";

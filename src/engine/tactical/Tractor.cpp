@@ -22,6 +22,14 @@ void DrawSeen(Game& g, int row, int col, int icon) {
     DrawSector(g, row, col, icon);
 }
 
+// The picture of a cell the towed ship leaves: the starbase it passed over, or nothing.
+int IconOf(const GameState& s, int row, int col, Integer under) {
+    if (under == kStarbase) return kIconStarbase;
+    if (under != kZarvoniStarbase) return kIconEmpty;
+    const bool captured = s.ZarvoniBase[0] != 0 && s.ZarvoniBase[3] == row && s.ZarvoniBase[4] == col;
+    return captured ? kIconZarvoniBaseCaptured : kIconZarvoniBase;
+}
+
 }  // namespace
 
 void TractorTow(Game& g, int ship, int base) {
@@ -74,6 +82,10 @@ void TractorTow(Game& g, int ship, int base) {
     // keeps a malformed position from looping.
     int steps = 0;
     bool moving = true;
+    // A starbase on the path is passed over: its cell keeps its code while the ship crosses
+    // it, and a ship that stops stops on the last sector it held alone.
+    Integer under = kEmpty;
+    int free1 = t1, free2 = t2;
     for (int round = 0;; ++round) {
         if ((std::abs(t2 - p2) < 2 && std::abs(t1 - p1) < 2) || !moving || round > 64) {
             // The puller pays for the steps made and takes its own cell back.
@@ -99,7 +111,7 @@ void TractorTow(Game& g, int ship, int base) {
             break;
         }
         ++steps;
-        s.SectorGrid[t1][t2] = kEmpty;
+        s.SectorGrid[t1][t2] = under;
         int n1 = t1 + Sgn(Int((p1 - t1) / std::fabs(p2 - t2 + 0.01) + 0.25));
         int n2 = t2 + Sgn(Int((p2 - t2) / std::fabs(p1 - t1 + 0.01) + 0.25));
         const Integer next = s.SectorGrid[n1][n2];
@@ -116,13 +128,15 @@ void TractorTow(Game& g, int ship, int base) {
             moving = true;
             PlaySound(g, "TRACTOR.WAV");
             for (int i = kFirstLine; i <= kLastLine; ++i) g.host.AnimateSectorMove(p1, p2, n1, n2, i);
-            DrawSeen(g, t1, t2, kIconEmpty);
+            DrawSeen(g, t1, t2, IconOf(s, t1, t2, under));
+            under = next == kStarbase || next == kZarvoniStarbase ? next : static_cast<Integer>(kEmpty);
             DrawSeen(g, n1, n2, s.ZarvoniEnergy[ship] >= 1 ? kIconZarvoni : kIconZarvoniSpent);
         }
         g.host.ShowBeamLines(kFirstLine, kLastLine, true);
         g.host.Refresh(View::ShortRangeScan);
         Pause(g, 0.3);
         t1 = n1, t2 = n2;
+        if (under == kEmpty) free1 = t1, free2 = t2;
     }
     g.host.ShowBeamLines(kFirstLine, kLastLine, false);
 
@@ -134,8 +148,8 @@ void TractorTow(Game& g, int ship, int base) {
         else
             PrintOutput(g, g.Text("KVBASIC0247") + s.EnemyText + g.Text("KVBASIC0248"));
         PlaySound(g, "ZDOCK.WAV");
-        s.SectorGrid[t1][t2] = kEmpty;
-        DrawSeen(g, t1, t2, kIconEmpty);
+        s.SectorGrid[t1][t2] = under;
+        DrawSeen(g, t1, t2, IconOf(s, t1, t2, under));
         s.ZarvoniShips[1][ship] = 0;
         s.ZarvoniShips[2][ship] = 0;
         const int qr = s.ShipQuadrantRow, qc = s.ShipQuadrantCol;
@@ -150,7 +164,13 @@ void TractorTow(Game& g, int ship, int base) {
         DrawSeen(g, p1, p2, pullerIcon);
         Pause(g, 0.1);
     } else {
-        // Stopped short: the ship stands on its last sector, in its slot and in the grid.
+        // Stopped short: the ship stands on its last sector, in its slot and in the grid; over
+        // a starbase, on the sector before it.
+        if (under != kEmpty) {
+            DrawSeen(g, t1, t2, IconOf(s, t1, t2, under));
+            t1 = free1, t2 = free2;
+            DrawSeen(g, t1, t2, s.ZarvoniEnergy[ship] >= 1 ? kIconZarvoni : kIconZarvoniSpent);
+        }
         s.ZarvoniShips[1][ship] = static_cast<Integer>(t1);
         s.ZarvoniShips[2][ship] = static_cast<Integer>(t2);
         s.SectorGrid[t1][t2] = kZarvoni;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/tactical/MorvShip.h"
 #include "state/Numeric.h"
 
 namespace kv {
@@ -39,6 +40,9 @@ void MorvMove(Game& g) {
     s.MorvShip[3] = s.MorvShip[1];
     s.MorvShip[4] = s.MorvShip[2];
     s.MorvStrength = Clamp32(1000000LL + 200000LL * s.MorvShipsDestroyed);
+    // Come into the player's own quadrant, it takes its place there at once: the scan would
+    // otherwise write it over whatever holds its corner sector, the ship itself too.
+    MorvArrivesInPlayersQuadrant(g);
 }
 
 }  // namespace kv

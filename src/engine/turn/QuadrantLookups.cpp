@@ -83,7 +83,9 @@ void RecordEnemyDestroyed(Game& g, int slot) {
         Integer& code = s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol];
         code = Clamp16(code - 100);
     }
-    s.ZarvonisLeft = Clamp16(s.ZarvonisLeft - 1);
+    // Never below none: in mission types 0 and 2 nothing recounts it, and the destroy
+    // handlers stop at 0 too.
+    if (s.ZarvonisLeft > 0) --s.ZarvonisLeft;
     int r = s.ZarvoniShips[1][slot], c = s.ZarvoniShips[2][slot];
     if (InQuadrant(r) && InQuadrant(c)) g.host.DrawSector(r, c, 3);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/tactical/MorvShip.h"
+#include "engine/turn/Morv.h"
 #include "support/HostileTestSupport.h"
 
 namespace kv::test {
@@ -228,6 +229,77 @@ TEST(MorvShipTest, ArrivingItDestroysWhatStandsOnItsCellAndStepsAsideFromTheShip
         EXPECT_EQ(s.Galaxy[4][4], 0);
         EXPECT_EQ(s.ZarvonisLeft, c.met == kZarvoni ? left - 1 : left);
     }
+}
+
+// The ship that stopped on a star stands on the star's cell: the Morv ship arriving there steps
+// aside from the ship as from any other cell of it, and the star stays.
+TEST(MorvShipTest, ArrivingItStepsAsideFromTheShipStandingOnAStar) {
+    ScriptedRandom rng{0.0f, 0.0f, 0.9f};
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    s.SectorGrid[4][4] = kEmpty;
+    s.ShipSectorCol = 1;
+    s.Galaxy[4][4] = 1;
+    s.QuadStars = 1;
+    SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+    rec.SetName("Vessa");
+    rec.SectorRow = 4, rec.SectorCol = 1;
+    s.SectorGrid[4][1] = kStar;
+    s.MorvShip = {0, 4, 3, 4, 6};
+    EXPECT_TRUE(Turn(hg));
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.MorvShip, (std::array<Integer, 5>{0, 4, 4, 2, 1}));
+    EXPECT_EQ(s.SectorGrid[2][1], kMorv);
+    EXPECT_EQ(s.SectorGrid[4][1], kStar);
+    EXPECT_EQ(s.Galaxy[4][4], 1);
+    EXPECT_EQ(s.MorvStarsTaken, 0);
+}
+
+// Come into the galaxy at the corner sector of the player's own corner quadrant, the Morv ship
+// takes its place there at once, stepping aside from the ship on that sector.
+TEST(MorvShipTest, ArrivingInThePlayersCornerQuadrantItStepsAsideFromTheShip) {
+    ScriptedRandom rng{0.0f, 0.0f, 0.4f};  // corner (1, 1); a sidestep of one row
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    s.SectorGrid[4][4] = kEmpty;
+    s.ShipQuadrantRow = s.ShipQuadrantCol = 1;
+    s.ShipSectorRow = s.ShipSectorCol = 1;
+    s.SectorGrid[1][1] = kShip;
+    s.QuadrantChanged = kFalse;
+    s.MorvCountdown = 0;
+    MorvMove(hg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.MorvShip, (std::array<Integer, 5>{0, 1, 1, 2, 1}));
+    EXPECT_EQ(s.SectorGrid[2][1], kMorv);
+    EXPECT_EQ(s.SectorGrid[1][1], kShip);
+}
+
+// Stepping aside from the ship onto a star, the Morv ship consumes it; the scan that the
+// consumption redraws finds the Morv ship still on its way in and leaves the ship's cell alone.
+TEST(MorvShipTest, ArrivingItStepsAsideOntoAStarAndTheShipKeepsItsCell) {
+    ScriptedRandom rng{0.0f, 0.0f, 0.9f, 0.9f};  // steps, a sidestep of two rows, the call, the star draw
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    s.SectorGrid[4][4] = kEmpty;
+    s.ShipSectorCol = 1;
+    s.SectorGrid[4][1] = kShip;
+    s.Galaxy[4][4] = 1;
+    s.QuadStars = 1;
+    SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+    rec.SetName("Vessa");
+    rec.SectorRow = 2, rec.SectorCol = 1;
+    s.SectorGrid[2][1] = kStar;
+    s.MorvShip = {0, 4, 3, 4, 6};
+    EXPECT_TRUE(Turn(hg));
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.MorvShip, (std::array<Integer, 5>{0, 4, 4, 2, 1}));
+    EXPECT_EQ(s.SectorGrid[2][1], kMorv);
+    EXPECT_EQ(s.SectorGrid[4][1], kShip);
+    int morvCells = 0;
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 8; ++c) morvCells += s.SectorGrid[r][c] == kMorv;
+    EXPECT_EQ(morvCells, 1);
+    EXPECT_EQ(s.Galaxy[4][4], 0);
 }
 
 TEST(MorvShipTest, FromFarItWandersTowardsThePlayerWithinTheGalaxy) {

@@ -15,6 +15,7 @@
 #include "state/Game.h"
 #include "state/NullHost.h"
 #include "state/Numeric.h"
+#include "engine/turn/Upgrades.h"
 #include "state/Reset.h"
 #include "support/Scratch.h"
 

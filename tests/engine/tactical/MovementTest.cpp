@@ -271,6 +271,38 @@ TEST_F(MovementTest, LeavingADockAndEnteringAQuadrant) {
     EXPECT_EQ(s.ZarvoniFlags[3], 0);  // cleared in a new quadrant
 }
 
+// A docked ship sits on its base's sector. An order that brings it back there (too short to
+// leave the sector, or backed off an occupied destination all the way) leaves it docked, not
+// parked on the base's cell undocked, and offers no docking.
+TEST_F(MovementTest, AMoveThatEndsWhereItStartedLeavesTheShipDocked) {
+    struct Case {
+        const char* what;
+        int toRow, toCol;
+    };
+    const Case cases[] = {{"no distance", 4, 4}, {"beside it, held", 4, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MoveScene m;
+        m.s.Galaxy[4][4] = 110;
+        m.s.QuadStarbase = 1;
+        m.s.Starbases[1][1] = 4, m.s.Starbases[2][1] = 4, m.s.Starbases[3][1] = 50000;
+        m.s.StarbaseSectors[1][1] = 4, m.s.StarbaseSectors[2][1] = 4;
+        m.s.SectorGrid[4][4] = kStarbase;
+        m.s.QuadZarvonis = 1;
+        m.s.ZarvoniShips[1][1] = 4, m.s.ZarvoniShips[2][1] = 5;
+        m.s.SectorGrid[4][5] = kZarvoni;
+        m.s.Docked = 1;
+        SetCondition(m.tg.game, kDocked);
+        m.Move(4, 4, c.toRow, c.toCol);
+        EXPECT_EQ(m.s.ShipSectorRow, 4);
+        EXPECT_EQ(m.s.ShipSectorCol, 4);
+        EXPECT_EQ(m.s.Docked, 1);
+        EXPECT_EQ(m.s.SectorGrid[4][4], kStarbase);
+        EXPECT_EQ(m.Count(kShip), 0);
+        EXPECT_TRUE(m.tg.host.errors.empty());
+    }
+}
+
 TEST_F(MovementTest, TheMorvShipFollowsTheShipOutOfItsQuadrant) {
     struct Case {
         int row, col;           // the Morv ship's sector in quadrant (4, 4)
@@ -296,6 +328,29 @@ TEST_F(MovementTest, TheMorvShipFollowsTheShipOutOfItsQuadrant) {
         EXPECT_EQ(m.s.MorvMoveFlag, 0);
         EXPECT_EQ(m.s.SectorGrid[c.mSr][c.mSc], kMorv);
     }
+}
+
+// Inside its quadrant the Morv ship does not jump after the ship (onto a star, here): it
+// stays on its own cell for its turn, which closes in on the ship.
+TEST_F(MovementTest, TheMorvShipDoesNotJumpAfterAMoveInsideItsQuadrant) {
+    s.Galaxy[4][4] = 1;
+    s.QuadStars = 1;
+    SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+    rec.SetName("Vessa");
+    rec.SectorRow = 5, rec.SectorCol = 6;
+    s.SectorGrid[5][6] = kStar;
+    s.SectorGrid[4][4] = kEmpty;
+    s.ShipSectorRow = 6, s.ShipSectorCol = 5;
+    s.SectorGrid[6][5] = kShip;
+    s.MorvShip = {0, 4, 4, 3, 5};
+    s.SectorGrid[3][5] = kMorv;
+    s.MorvStrength = 1000000;
+    Move(4, 4, 7, 6);
+    EXPECT_EQ(s.MorvShip[1], 4);
+    EXPECT_EQ(s.MorvShip[2], 4);
+    EXPECT_EQ(Count(kMorv), 1);
+    EXPECT_EQ(s.SectorGrid[s.MorvShip[3]][s.MorvShip[4]], kMorv);
+    EXPECT_EQ(s.SectorGrid[5][6], kStar);
 }
 
 TEST_F(MovementTest, ArrivalGreetingsAtStarbases) {

@@ -150,6 +150,21 @@ TEST_F(TractorTest, AStarbaseOnThePathIsNoObstacle) {
     ExpectGone(3);
     EXPECT_EQ(s.Starbases[3][1], 5000 - 300);
     EXPECT_EQ(s.SectorGrid[5][6], kStarbase);
+    EXPECT_EQ(s.SectorGrid[5][4], kZarvoniStarbase);  // passed over, still there
+}
+
+// A tow blocked while the ship stands over a starbase it is passing leaves the base its cell:
+// the ship stops on the last sector it held alone.
+TEST_F(TractorTest, ATowBlockedOverAStarbaseStopsTheShipBeforeIt) {
+    MorvAt(5, 5, 900);
+    s.SectorGrid[5][3] = kZarvoniStarbase;
+    s.SectorGrid[5][4] = kStar;
+    TractorTow(tg.game, 3, 0);
+    EXPECT_EQ(s.ZarvoniShips[1][3], 5);
+    EXPECT_EQ(s.ZarvoniShips[2][3], 2);
+    EXPECT_EQ(s.SectorGrid[5][2], kZarvoni);
+    EXPECT_EQ(s.SectorGrid[5][3], kZarvoniStarbase);
+    EXPECT_EQ(s.SectorGrid[5][4], kStar);
 }
 
 TEST_F(TractorTest, DamagedSensorsOnlyShowTheStepsNearTheShip) {

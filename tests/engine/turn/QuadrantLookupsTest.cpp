@@ -117,6 +117,28 @@ TEST(GalaxyLookups, ADestroyedShipIsCountedOnce) {
     EXPECT_EQ(gg.host.events, std::vector<std::string>{"draw:6,7:3"});
 }
 
+// In mission types 0 and 2 nothing recounts the ships left: once the count has reached 0
+// (more ships arrived than were placed), a disabled ship leaves it at 0, as the destroy
+// handlers do, instead of taking it below.
+TEST(GalaxyLookups, TheShipsLeftNeverFallBelowNone) {
+    ConstantRandom rng(0.5f);
+    GalaxyGame gg(rng);
+    GameState& s = gg.game.st;
+    s.MissionType = 2;
+    s.ShipQuadrantRow = 3;
+    s.ShipQuadrantCol = 4;
+    s.Galaxy[3][4] = 100;
+    s.ZarvonisLeft = 0;
+    s.ZarvoniShips[1][1] = 6;
+    s.ZarvoniShips[2][1] = 7;
+
+    RecordEnemyDestroyed(gg.game, 1);
+
+    EXPECT_EQ(s.ZarvonisLeft, 0);
+    EXPECT_EQ(s.FlaggedZarvonis, 1);
+    EXPECT_EQ(s.Galaxy[3][4], 0);
+}
+
 TEST(GalaxyLookups, CheckMissionCompleteByMissionType) {
     struct Case {
         int mission, left, goal, progress, systemsDone;

@@ -2,7 +2,9 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "engine/tactical/LongRangeScan.h"
 #include "engine/tactical/Tactical.h"
@@ -10,6 +12,8 @@
 #include "engine/turn/Refresh.h"
 #include "engine/turn/SolarSystems.h"
 #include "engine/turn/Upgrades.h"
+#include "platform/Codepage.h"
+#include "platform/Profile.h"
 #include "state/Numeric.h"
 #include "state/Reset.h"
 
@@ -33,15 +37,37 @@ GameFolders Folders(const std::string& data, const std::string& scratch) {
             scratch.empty() ? std::string() : scratch + "saves/"};
 }
 
+// The shipped English texts, read once for every game of the run: the games then look their
+// texts up without touching the file (and without sharing its cache between threads).
+const std::map<std::string, std::string>& EnglishTexts(const std::string& dataFolder) {
+    static const std::map<std::string, std::string> texts = [&] {
+        std::map<std::string, std::string> out;
+        auto file = LoadProfileFile(dataFolder + "LANGUAGE/English.lng");
+        if (!file) return out;
+        for (auto [key, text] : file->Entries("Language")) {
+            text = text.substr(0, kProfileTextLimit);
+            std::replace(text.begin(), text.end(), '\xFF', ' ');
+            out.emplace(key, Cp1252ToUtf8(text));
+        }
+        return out;
+    }();
+    return texts;
+}
+
 }  // namespace
 
 std::string ShippedDataFolder() { return std::string(KESTRAVA_DATA_DIR) + "/"; }
 
+CaptainHost::CaptainHost() {
+    // The game windows shown at start, with the command bar.
+    for (Form f : {Form::frmSRS, Form::frmOutput, Form::frmStatus, Form::frmGalaxy, Form::frmBars, Form::frmInfo,
+                   Form::frmCOM, Form::frmCommands})
+        Show(f);
+}
+
 HeadlessGame::HeadlessGame(uint32_t seed, const std::string& dataFolder)
-    : rng(seed), scratch_(MakeScratch()), game(rng, settings, host, Folders(dataFolder, scratch_)) {
-    settings.SaveSetting(kAppName, "Language", "Current", "English");
-    settings.SaveSetting(kAppName, "Language", "English", "English.lng");
-    game.lang.SetWarningSink([](const std::string&) {});
+    : rng(seed, host.watchdog), scratch_(MakeScratch()), game(rng, settings, host, Folders(dataFolder, scratch_)) {
+    game.lang.UseTexts(EnglishTexts(dataFolder));
     st.SoundOn = kFalse;
     st.ConfigName = "Headless";
     LoadArrayConsts(game);
