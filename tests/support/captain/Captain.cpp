@@ -282,7 +282,7 @@ private:
 
     // ---- The orders -----------------------------------------------------------------------
     void NextAction() {
-        if (selfDestructAt_ >= 0 && record_.actions >= selfDestructAt_ && BlastKeepsCountsSound()) {
+        if (selfDestructAt_ >= 0 && record_.actions >= selfDestructAt_) {
             selfDestructAt_ = -1;
             return DestructCommand();
         }
@@ -526,19 +526,6 @@ private:
         Run(abortCountdown_ ? "self-destruct (aborted)" : "self-destruct", [&] { SelfDestruct(g_); });
     }
 
-    // Kept from the self-destruct for now: in mission types 0 and 2 nothing recounts the ships
-    // left, and the blast takes the quadrant's ships (and those docked at a Zarvoni starbase
-    // there) off that count without stopping at 0, so it can end below 0 (and a mission of
-    // type 0 is then rated above a plain win). A captain blows the ship up only where the
-    // count covers the blast.
-    bool BlastKeepsCountsSound() const {
-        if (s_.MissionType % 2 != 0) return true;
-        long blast = s_.Galaxy[s_.ShipQuadrantRow][s_.ShipQuadrantCol] / 100;
-        if (s_.ZarvoniBase[1] == s_.ShipQuadrantRow && s_.ZarvoniBase[2] == s_.ShipQuadrantCol)
-            blast += s_.ZarvoniBaseShips;
-        return blast <= s_.ZarvonisLeft;
-    }
-
     // A fight with what the scan shows: phasers or torpedoes, planned by hand in the dialog or
     // by the ship's computer. False when no weapon answers.
     bool Fight(const std::vector<Target>& targets) {
@@ -652,7 +639,7 @@ private:
         // The warp check: the warp engines are out.
         if (Asks(prompt, "KVGAME0022")) {
             if (buttons == kOKCancel) {
-                if (Chance(warpSelfDestruct_) && BlastKeepsCountsSound()) return kOK;
+                if (Chance(warpSelfDestruct_)) return kOK;
                 return kCancel;
             }
             if (Chance(warpGiveUp_)) return kAbort;
