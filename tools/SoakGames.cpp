@@ -63,8 +63,8 @@ int main(int argc, char** argv) {
     if (haveSeed) return haveGames ? Usage() : Replay(static_cast<uint32_t>(seed), trace);
     if (!haveGames || games == 0 || trace || first + games - 1 > 0xFFFFFFFFul) return Usage();
 
-    const kv::test::RunSummary run = kv::test::PlayGames(static_cast<uint32_t>(first), static_cast<uint32_t>(games),
-                                                         static_cast<unsigned>(threads));
+    const kv::test::RunSummary run =
+        kv::test::PlayGames(static_cast<uint32_t>(first), static_cast<uint32_t>(games), static_cast<unsigned>(threads));
     std::fputs(kv::test::SummaryText(run).c_str(), stdout);
     if (!run.failed.empty()) std::printf("replay a failed game with: tools/soak --seed S --trace\n");
     return run.failed.empty() ? 0 : 1;

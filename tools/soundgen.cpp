@@ -19,11 +19,11 @@ enum class Wave { Sine, Square, Saw, Noise };
 // One voice of a sound: a tone (or noise) that sweeps from f0 to f1 Hz over its length, with an
 // attack and a decay, and an optional vibrato or tremolo.
 struct Voice {
-    double start, length;   // seconds
-    double f0, f1;          // Hz (for noise: the low-pass cut-off, sweeping too)
+    double start, length;  // seconds
+    double f0, f1;         // Hz (for noise: the low-pass cut-off, sweeping too)
     Wave wave = Wave::Sine;
     double gain = 0.5;
-    double attack = 0.01, release = 0.05;  // seconds
+    double attack = 0.01, release = 0.05;    // seconds
     double vibratoHz = 0, vibratoDepth = 0;  // depth as a fraction of the frequency
     double tremoloHz = 0;                    // amplitude pulsing
     bool exponentialDecay = false;           // dies away over its length instead of holding
@@ -167,21 +167,28 @@ std::vector<Sound> Sounds() {
         {"SHIELDDN.WAV", {Vibrato(Tone(0, 0.6, 900, 300, 0.4), 12, 0.03), Tone(0, 0.6, 1350, 450, 0.15)}},
         {"DEFLECT.WAV", {Decaying(Tone(0, 0.4, 2400, 1800, 0.4)), Burst(0, 0.15, 5000, 2000, 0.3)}},
         {"DISABLE.WAV", {Tone(0, 0.8, 600, 80, 0.45, Wave::Square), Burst(0, 0.3, 3000, 1000, 0.2)}},
-        {"DOCK.WAV", {Decaying(Tone(0, 0.3, 90, 70, 0.6)), Decaying(Tone(0.3, 0.5, 660, 660, 0.25)),
-                      Decaying(Tone(0.45, 0.6, 880, 880, 0.25))}},
+        {"DOCK.WAV",
+         {Decaying(Tone(0, 0.3, 90, 70, 0.6)), Decaying(Tone(0.3, 0.5, 660, 660, 0.25)),
+          Decaying(Tone(0.45, 0.6, 880, 880, 0.25))}},
         {"ZDOCK.WAV", {Decaying(Tone(0, 0.3, 80, 60, 0.6)), Decaying(Tone(0.3, 0.6, 330, 310, 0.3, Wave::Saw))}},
-        {"RED.WAV", {Tone(0, 0.45, 500, 1000, 0.45, Wave::Square), Tone(0.5, 0.45, 500, 1000, 0.45, Wave::Square),
-                     Tone(1.0, 0.45, 500, 1000, 0.45, Wave::Square)}},
+        {"RED.WAV",
+         {Tone(0, 0.45, 500, 1000, 0.45, Wave::Square), Tone(0.5, 0.45, 500, 1000, 0.45, Wave::Square),
+          Tone(1.0, 0.45, 500, 1000, 0.45, Wave::Square)}},
         {"YELLOW.WAV", {Tone(0, 0.25, 660, 660, 0.4), Tone(0.3, 0.25, 523, 523, 0.4)}},
         {"COUNTDN.WAV", {Tone(0, 0.15, 1000, 1000, 0.45, Wave::Square)}},
-        {"DESWARN.WAV", {Tremolo(Tone(0, 1.5, 700, 700, 0.5, Wave::Saw), 6), Vibrato(Tone(0, 1.5, 350, 350, 0.2), 3, 0.2)}},
-        {"CHEER.WAV", {Tone(0, 0.18, 523, 523, 0.3), Tone(0.18, 0.18, 659, 659, 0.3), Tone(0.36, 0.18, 784, 784, 0.3),
-                       Decaying(Tone(0.54, 0.9, 1047, 1047, 0.35)), Slow(Burst(0, 1.4, 2500, 2000, 0.25), 0.3, 0.5)}},
+        {"DESWARN.WAV",
+         {Tremolo(Tone(0, 1.5, 700, 700, 0.5, Wave::Saw), 6), Vibrato(Tone(0, 1.5, 350, 350, 0.2), 3, 0.2)}},
+        {"CHEER.WAV",
+         {Tone(0, 0.18, 523, 523, 0.3), Tone(0.18, 0.18, 659, 659, 0.3), Tone(0.36, 0.18, 784, 784, 0.3),
+          Decaying(Tone(0.54, 0.9, 1047, 1047, 0.35)), Slow(Burst(0, 1.4, 2500, 2000, 0.25), 0.3, 0.5)}},
         {"BREAK.WAV", {Burst(0, 0.9, 4000, 800, 0.8), Decaying(Tone(0, 0.4, 1500, 900, 0.3, Wave::Square))}},
-        {"HYP.WAV", {Slow(Tone(0, 2.0, 80, 1600, 0.4, Wave::Saw), 0.2, 0.3), Slow(Burst(0, 2.0, 200, 4000, 0.3), 0.3, 0.3)}},
+        {"HYP.WAV",
+         {Slow(Tone(0, 2.0, 80, 1600, 0.4, Wave::Saw), 0.2, 0.3), Slow(Burst(0, 2.0, 200, 4000, 0.3), 0.3, 0.3)}},
         {"PROBE.WAV", {Decaying(Tone(0, 0.5, 1500, 1500, 0.45)), Decaying(Tone(0.25, 0.5, 1500, 1500, 0.2))}},
-        {"TRACTOR.WAV", {Tremolo(Tone(0, 1.2, 110, 100, 0.45, Wave::Saw), 8), Tremolo(Tone(0, 1.2, 220, 200, 0.15), 8)}},
-        {"FLARE.WAV", {Slow(Tone(0, 1.6, 150, 600, 0.4, Wave::Noise), 0.6, 0.8), Slow(Tone(0, 1.6, 60, 90, 0.3), 0.5, 0.8)}},
+        {"TRACTOR.WAV",
+         {Tremolo(Tone(0, 1.2, 110, 100, 0.45, Wave::Saw), 8), Tremolo(Tone(0, 1.2, 220, 200, 0.15), 8)}},
+        {"FLARE.WAV",
+         {Slow(Tone(0, 1.6, 150, 600, 0.4, Wave::Noise), 0.6, 0.8), Slow(Tone(0, 1.6, 60, 90, 0.3), 0.5, 0.8)}},
         {"WARNCLOK.WAV", {Vibrato(Tone(0, 0.8, 900, 900, 0.4), 9, 0.15)}},
         // The hostile Zarvoni.
         {"ZENTER.WAV", {Tone(0, 0.7, 1200, 150, 0.4, Wave::Saw), Burst(0.5, 0.4, 800, 200, 0.3)}},
@@ -191,22 +198,23 @@ std::vector<Sound> Sounds() {
         {"ZSBHIT.WAV", {Burst(0, 0.7, 1800, 300, 0.85), Decaying(Tone(0, 0.5, 100, 60, 0.5))}},
         {"ZSBSHOOT.WAV", {Vibrato(Tone(0, 0.6, 1100, 300, 0.45, Wave::Square), 30, 0.1)}},
         {"LOSEZSB.WAV", {Burst(0, 1.6, 2000, 100, 0.9), Tone(0, 1.2, 400, 60, 0.35, Wave::Saw)}},
-        {"CAPZSB.WAV", {Tone(0, 0.2, 392, 392, 0.35), Tone(0.2, 0.2, 523, 523, 0.35),
-                        Decaying(Tone(0.4, 0.8, 659, 659, 0.4))}},
+        {"CAPZSB.WAV",
+         {Tone(0, 0.2, 392, 392, 0.35), Tone(0.2, 0.2, 523, 523, 0.35), Decaying(Tone(0.4, 0.8, 659, 659, 0.4))}},
         {"CZMOVE.WAV", {Tremolo(Tone(0, 0.6, 300, 200, 0.3, Wave::Saw), 14)}},
         // The player's starbases.
         {"SBHIT.WAV", {Burst(0, 0.6, 2000, 500, 0.8), Decaying(Tone(0, 0.4, 300, 200, 0.3, Wave::Square))}},
         {"SBSHOOT.WAV", {Vibrato(Tone(0, 0.5, 1400, 700, 0.45, Wave::Saw), 35, 0.06)}},
-        {"SBDESTRD.WAV", {Burst(0, 1.8, 3000, 100, 0.9), Decaying(Tone(0, 1.5, 70, 30, 0.6)),
-                          Tone(0.2, 1.2, 600, 100, 0.2, Wave::Square)}},
+        {"SBDESTRD.WAV",
+         {Burst(0, 1.8, 3000, 100, 0.9), Decaying(Tone(0, 1.5, 70, 30, 0.6)),
+          Tone(0.2, 1.2, 600, 100, 0.2, Wave::Square)}},
         // The assimilating Morv: low, slow and heavy.
         {"MVMOVE.WAV", {Slow(Tone(0, 1.0, 45, 60, 0.5, Wave::Saw), 0.3, 0.4), Tremolo(Tone(0, 1.0, 90, 120, 0.2), 3)}},
         {"MVHIT.WAV", {Burst(0, 0.8, 1200, 200, 0.8), Decaying(Tone(0, 0.6, 55, 40, 0.5, Wave::Saw))}},
         {"MVSTRIKE.WAV", {Tone(0, 0.7, 60, 400, 0.45, Wave::Saw), Burst(0.4, 0.6, 1500, 300, 0.6)}},
         {"MVSTRKSH.WAV", {Tone(0, 0.6, 70, 350, 0.45, Wave::Saw), Decaying(Tone(0.4, 0.5, 2200, 1600, 0.3))}},
         {"MVKILLSB.WAV", {Slow(Tone(0, 1.5, 40, 30, 0.5, Wave::Saw), 0.2, 0.6), Burst(0.3, 1.4, 2500, 100, 0.8)}},
-        {"MVDESTROYED.WAV", {Burst(0, 2.0, 3000, 80, 0.9), Tone(0, 1.6, 200, 30, 0.4, Wave::Saw),
-                             Decaying(Tone(0.5, 1.2, 45, 30, 0.5))}},
+        {"MVDESTROYED.WAV",
+         {Burst(0, 2.0, 3000, 80, 0.9), Tone(0, 1.6, 200, 30, 0.4, Wave::Saw), Decaying(Tone(0.5, 1.2, 45, 30, 0.5))}},
     };
 }
 

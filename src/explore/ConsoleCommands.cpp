@@ -40,7 +40,8 @@ bool PlanetMessage(Game& g, const std::string& event) {
     if (count < 1) return false;
     const int chosen = ChooseMessage(g, "Message" + c.MessageSection, count);
     if (chosen >= 1)
-        RunMessage(g, GetMessage(g, "Message" + c.MessageSection + CStr(static_cast<long long>(chosen)), c.OrbitPlanet));
+        RunMessage(g,
+                   GetMessage(g, "Message" + c.MessageSection + CStr(static_cast<long long>(chosen)), c.OrbitPlanet));
     return true;
 }
 
@@ -119,8 +120,8 @@ void cmdEnterOrbit_Click(Game& g) {
     if (p.PlanetFlag == 0)
         c.MessageSection.clear();
     else
-        c.MessageSection = static_cast<double>(p.PlanetFlag) - static_cast<double>(s.TimeLeft) * 100 >= 100 ? "Returned"
-                                                                                                             : "Back";
+        c.MessageSection =
+            static_cast<double>(p.PlanetFlag) - static_cast<double>(s.TimeLeft) * 100 >= 100 ? "Returned" : "Back";
     c.PendingAction.clear();
     const bool selected = SelectedNumber(c) == c.OrbitPlanet;
     c.Enabled.cmdHail = c.Enabled.cmdBeam = selected && c.MessageSection != "Back";
@@ -298,7 +299,8 @@ void cmdPhoton_Click(Game& g) {
     }
     c.pnlOrbitingVisible = false;
     PassTime(g, 0.05f);
-    const std::string log = g.Text("SSCONTRL0024") + GetPlanetName(g, c.CurrentSystem.DescriptorName, p, c.SSSystemName) + "!";
+    const std::string log =
+        g.Text("SSCONTRL0024") + GetPlanetName(g, c.CurrentSystem.DescriptorName, p, c.SSSystemName) + "!";
     PlaySound(g, "SBDESTRD.WAV");
     cmdLeaveOrbit_Click(g);
     PrintOutput(g, log);
@@ -332,7 +334,8 @@ void cmdEnergy_Click(Game& g) {
         return;
     }
     const Single t = s.SSChanceTable[energyClass];
-    const int d = PlanetStateField(p->PlanetValue4, 16384) == 2 ? std::max(PlanetStateField(p->PlanetValue4, 1024), 1) : 1;
+    const int d =
+        PlanetStateField(p->PlanetValue4, 16384) == 2 ? std::max(PlanetStateField(p->PlanetValue4, 1024), 1) : 1;
     const Single rate = t / static_cast<Single>(d);
     Single offer = static_cast<Single>(Int(static_cast<double>(t) * room / d + 0.99 + 0.5) / 100);
     bool capped = false;
@@ -345,7 +348,8 @@ void cmdEnergy_Click(Game& g) {
                                g.Text("SSCONTRL0006") + Trim(Str(static_cast<long>(s.ShieldLevel) + s.ShipEnergy)) +
                                g.Text("SSCONTRL0007");
     Single start = 1, factor = 0.01f;
-    const Single amount = static_cast<Single>(SetupNumberDialog(g, prompt, "", g.Text("SSCONTRL0008"), start, 0, offer, factor));
+    const Single amount =
+        static_cast<Single>(SetupNumberDialog(g, prompt, "", g.Text("SSCONTRL0008"), start, 0, offer, factor));
     if (!(amount > 0)) return;
     if (capped) {
         c.EnergyTaken = CInt(static_cast<double>(c.EnergyTaken) - amount);

@@ -190,7 +190,8 @@ void MakeTreaty(Game& g) {
 void BreakTreaty(Game& g) {
     PlanetEntry* p = OrbitEntry(g);
     if (p == nullptr || !TestPlanetBit(*p, 7)) return;
-    MessageBox(g, -1, g.Text("SSCONTRL0043") + AlienName(g) + g.Text("SSCONTRL0044") + g.st.NewLine + g.Text("SSCONTRL0045"),
+    MessageBox(g, -1,
+               g.Text("SSCONTRL0043") + AlienName(g) + g.Text("SSCONTRL0044") + g.st.NewLine + g.Text("SSCONTRL0045"),
                0);
     SetPlanetBit(*p, 7, 0);
     PassTime(g, static_cast<Single>(Int(g.RndExact() * 7 + 8)));

@@ -257,8 +257,7 @@ void tmrMessage_Timer(Game& g) {
     if (g.host.IsFormVisible(Form::frmRespond)) return;
     const std::string& section = c.MessageSection;
     if (c.MessageStep == 0) {
-        const int count =
-            static_cast<int>(RoundedValue(GetMessage(g, "Messages" + section, c.OrbitPlanet), 0, 32767));
+        const int count = static_cast<int>(RoundedValue(GetMessage(g, "Messages" + section, c.OrbitPlanet), 0, 32767));
         if (count == 0) return;
         const int step = ChooseMessage(g, "Message" + section, count);
         if (step < 1) {
@@ -269,14 +268,14 @@ void tmrMessage_Timer(Game& g) {
         c.MessageStep = static_cast<Integer>(step);
         c.TickCounter = 0;
         c.WaitTicks = 0;
-        c.CurrentLine = TakeWait(c, Trim(GetMessage(g, "Message" + section + CStr(static_cast<long long>(step)),
-                                                    c.OrbitPlanet)));
+        c.CurrentLine =
+            TakeWait(c, Trim(GetMessage(g, "Message" + section + CStr(static_cast<long long>(step)), c.OrbitPlanet)));
     } else if (c.MessageStep >= 1) {
         ++c.TickCounter;
         if (c.TickCounter < c.WaitTicks) return;
         const Integer wait = c.WaitTicks;
-        c.CurrentLine = TakeWait(c, Trim(GetMessage(g, "Message" + section + CStr(static_cast<long long>(c.MessageStep)),
-                                                    c.OrbitPlanet)));
+        c.CurrentLine = TakeWait(
+            c, Trim(GetMessage(g, "Message" + section + CStr(static_cast<long long>(c.MessageStep)), c.OrbitPlanet)));
         c.WaitTicks = wait;
     } else {
         return;

@@ -41,7 +41,8 @@ int NeighbourIcon(const std::string& roomCode, const std::string& currentRoom) {
 }
 
 int VisibleActions(const ConsoleState& c) {
-    return static_cast<int>(std::count_if(c.Actions.begin(), c.Actions.end(), [](const ActionButton& a) { return a.Visible; }));
+    return static_cast<int>(
+        std::count_if(c.Actions.begin(), c.Actions.end(), [](const ActionButton& a) { return a.Visible; }));
 }
 
 int NewRoomCell(ConsoleState& c) {
@@ -210,14 +211,15 @@ void ShowResponses(Game& g) {
         c.RespondSendEnabled = true;
         c.RespondTag.clear();
         c.RespondOptions.clear();
-        const int offered = static_cast<int>(
-            RoundedValue(GetMessage(g, "Responses" + c.PendingAction, c.OrbitPlanet), 0, 32767));
+        const int offered =
+            static_cast<int>(RoundedValue(GetMessage(g, "Responses" + c.PendingAction, c.OrbitPlanet), 0, 32767));
         c.ResponseCodes.assign(1, std::string());
         const Flag mapBefore = c.MapMode;
         bool restart = false;
         count = 0;
         for (int i = 1; i <= offered; ++i) {
-            std::string entry = GetMessage(g, "Response" + c.PendingAction + CStr(static_cast<long long>(i)), c.OrbitPlanet);
+            std::string entry =
+                GetMessage(g, "Response" + c.PendingAction + CStr(static_cast<long long>(i)), c.OrbitPlanet);
             if (entry.empty()) continue;  // an empty entry is not offered
             c.ResponseCodes.push_back(entry);
             ++count;

@@ -11,10 +11,10 @@
 #include <string_view>
 
 #include "explore/Verify.h"
-#include "platform/Strings.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "platform/Strings.h"
 #include "state/Game.h"
 #include "state/Numeric.h"
 
@@ -22,8 +22,6 @@ namespace kv {
 namespace {
 
 constexpr const char* kProfileDefault = "Not Used";
-
-
 
 // A file of folder named `name`, found without regard to case; "" when there is none.
 std::string FindNamedFile(const std::string& folder, const std::string& name) {
@@ -351,8 +349,10 @@ bool ReadDescriptorSystem(const std::string& path, SolarSystemRecord& rec, std::
     const int sysLine = in.Line();
     if (in.ReadText(name)) StoreName(rec, name);
     const std::string shown = Trim(rec.Name, kBlanksAndTabs);
-    if (in.ReadNumber(v)) rec.SystemValue2 = ClampNoted(v, 0, kMaxStarType, "star type of " + shown, notes, path, sysLine);
-    if (in.ReadNumber(v)) rec.PlanetCount = ClampNoted(v, 0, kMaxPlanetCount, "planet count of " + shown, notes, path, sysLine);
+    if (in.ReadNumber(v))
+        rec.SystemValue2 = ClampNoted(v, 0, kMaxStarType, "star type of " + shown, notes, path, sysLine);
+    if (in.ReadNumber(v))
+        rec.PlanetCount = ClampNoted(v, 0, kMaxPlanetCount, "planet count of " + shown, notes, path, sysLine);
     const int count = std::clamp<int>(rec.PlanetCount, 0, kMaxPlanetCount);
     for (int p = 1; p <= count && !in.AtEof(); ++p) {
         in.SkipChar();
@@ -378,8 +378,7 @@ bool HasPlanetPicture(Game& g, const std::string& descriptorName, int planet) {
     return GetPlanetFlag(g, descriptorName, "PlanetPics", planet) != 0;
 }
 
-std::string GetSSMessage(Game& g, const std::string& descriptorName, int planet, const std::string& key,
-                         bool force) {
+std::string GetSSMessage(Game& g, const std::string& descriptorName, int planet, const std::string& key, bool force) {
     if (!force && GetPlanetFlag(g, descriptorName, "Messages", planet) != 1) return "NO";
     std::string text;
     if (!ProfileText(DescriptorPath(g, descriptorName), CStr(static_cast<long long>(planet)), key, text) ||

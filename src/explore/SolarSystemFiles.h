@@ -61,9 +61,9 @@ public:
     // PlanetBits is not touched, and planet entries above the count are not touched either).
     // Returns false, leaving rec wholly unchanged, when the system record cannot be read (end
     // of the list, end of file, or an item that is not a number where one belongs): the caller
-    // stops reading there, and every later call fails too. A bad item inside a planet row is skipped (the field keeps its value)
-    // and reading goes on. A planet count above 10 is clamped to 10; the extra planet rows are
-    // still read and dropped, so the following systems stay in step.
+    // stops reading there, and every later call fails too. A bad item inside a planet row is skipped (the field keeps
+    // its value) and reading goes on. A planet count above 10 is clamped to 10; the extra planet rows are still read
+    // and dropped, so the following systems stay in step.
     bool ReadSystem(SolarSystemRecord& rec);
 
     // Clamps made so far.
@@ -136,8 +136,7 @@ private:
 // read (Name, SystemValue2, PlanetCount) and, per planet (at most ten), one character skipped
 // and the six values read. Bad items are skipped. Returns false when the file cannot be read
 // or has no "SolarSystem" line (rec unchanged then). Clamps go to notes when given.
-bool ReadDescriptorSystem(const std::string& path, SolarSystemRecord& rec,
-                          std::vector<DataNote>* notes = nullptr);
+bool ReadDescriptorSystem(const std::string& path, SolarSystemRecord& rec, std::vector<DataNote>* notes = nullptr);
 
 // ---- Descriptor texts and planet flags ----------------------------------------------------------
 
@@ -149,8 +148,8 @@ int GetPlanetFlag(Game& g, const std::string& descriptorName, const std::string&
 bool HasPlanetPicture(Game& g, const std::string& descriptorName, int planet);
 // GetSSMessage: when the descriptor's "Messages" flag of the planet is set (or force), the text
 // of key in section [planet] of the descriptor, "ERR" when the key is missing; otherwise "NO".
-std::string GetSSMessage(Game& g, const std::string& descriptorName, int planet,
-                         const std::string& key, bool force = false);
+std::string GetSSMessage(Game& g, const std::string& descriptorName, int planet, const std::string& key,
+                         bool force = false);
 // The planet message file of the language: the file named by the language text of
 // "MessageFile", found without regard to case in AppPath, else in the language folder
 // (LanguagePath, or AppPath + "LANGUAGE/" when that is not set); "" when there is none.
@@ -165,8 +164,7 @@ bool VerifyMessageFiles(Game& g, const std::string& descriptorName, int planet);
 // GetPlanetName: [Names] key n (1..10), "S" for the star (n = 0). A planet without a name is
 // called by the trimmed system name, a blank and the Roman numeral of n; the star without a
 // name gives "Not Used".
-std::string GetPlanetName(Game& g, const std::string& descriptorName, int planet,
-                          const std::string& systemName);
+std::string GetPlanetName(Game& g, const std::string& descriptorName, int planet, const std::string& systemName);
 // Roman numerals 1..12 ("I".."XII"); "" outside.
 std::string RomanNumeral(int n);
 // CountFlaggedPlanets: planets 1..PlanetCount whose class (PlanetValue5) is not 0.

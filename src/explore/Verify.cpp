@@ -57,7 +57,6 @@ MarkLineCache gMarkLine;
 std::unordered_map<std::string, Verdict> gVerdicts;
 size_t gReads = 0;
 
-
 bool IsMarkLine(const std::string& line) { return line.compare(0, 6, ";Mark=") == 0; }
 
 // The running sum of the checksum.
@@ -91,27 +90,26 @@ void FoldLine(Folder& f, const std::string& line) {
     for (size_t i = 0; i < n; ++i) {
         const char c = line[i];
         switch (state) {
-        case 0:
-            if (c == '=') {
-                state = 1;
-                counter = 0;
-            }
-            break;
-        case 1:
-            if (counter == 0 && n - 1 - i < 3)
-                state = 3;
-            else if (counter % 3 != 0 || c == '%')
-                ++counter;
-            else
-                // The free text starts here - unless an effect or trailing code follows the
-                // leading codes at once, which counts like every code after the free text.
-                state = (c == '^' || c == '*') ? 3 : 2;
-            break;
-        case 2:
-            if (c == '^' || c == '*') state = 3;
-            break;
-        default:
-            break;
+            case 0:
+                if (c == '=') {
+                    state = 1;
+                    counter = 0;
+                }
+                break;
+            case 1:
+                if (counter == 0 && n - 1 - i < 3)
+                    state = 3;
+                else if (counter % 3 != 0 || c == '%')
+                    ++counter;
+                else
+                    // The free text starts here - unless an effect or trailing code follows the
+                    // leading codes at once, which counts like every code after the free text.
+                    state = (c == '^' || c == '*') ? 3 : 2;
+                break;
+            case 2:
+                if (c == '^' || c == '*') state = 3;
+                break;
+            default: break;
         }
         if (state != 2) f.Fold(static_cast<unsigned char>(c));
     }
@@ -132,7 +130,6 @@ void ForEachLine(const std::string& bytes, Fn fn) {
             pos = end + 1;
     }
 }
-
 
 // Reads from offset `start` to the end of the file; false when it cannot be opened.
 bool ReadFrom(const std::string& path, std::streamoff start, std::string& out) {

@@ -44,7 +44,8 @@ ProfileFile ProfileFile::Parse(const std::string& bytes) {
         if (t.empty()) continue;
         if (t.front() == '[') {
             size_t close = t.find(']');
-            std::string name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1), kWhiteSpace);
+            std::string name =
+                Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1), kWhiteSpace);
             // Only the first section of a name is read; the lines of a repeated one are not.
             const std::string folded = FoldFileName(name);
             auto it = pf.sectionIndex_.find(folded);
@@ -99,7 +100,7 @@ std::vector<std::pair<std::string, std::string>> ProfileFile::Entries(const std:
 }
 
 std::shared_ptr<const ProfileFile> LoadProfileFile(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         std::lock_guard lock(gCacheMutex);
         gCache.erase(path);
@@ -124,8 +125,8 @@ std::shared_ptr<const ProfileFile> LoadProfileFile(const std::string& path) {
     return file;
 }
 
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& def, const std::string& path) {
+std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& def,
+                                    const std::string& path) {
     auto file = LoadProfileFile(path);
     std::string text = def;
     if (file) {

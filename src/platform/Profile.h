@@ -50,8 +50,8 @@ std::shared_ptr<const ProfileFile> LoadProfileFile(const std::string& path);
 
 // GetPrivateProfileString: the text of key in section of the file at path, or `def` when the
 // file, the section or the key is missing. The text is cut to 254 characters.
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& def, const std::string& path);
+std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& def,
+                                    const std::string& path);
 
 // Empties the cache (tests use it to count real reads).
 void ClearProfileCache();

@@ -6,9 +6,7 @@
 
 namespace kv {
 
-std::string MemorySettingsStore::Fold(const std::string& s) {
-    return LowerCase(s);
-}
+std::string MemorySettingsStore::Fold(const std::string& s) { return LowerCase(s); }
 
 const MemorySettingsStore::Section* MemorySettingsStore::Find(const std::string& app,
                                                               const std::string& section) const {
@@ -16,8 +14,8 @@ const MemorySettingsStore::Section* MemorySettingsStore::Find(const std::string&
     return it == sections_.end() ? nullptr : &it->second;
 }
 
-std::string MemorySettingsStore::GetSetting(const std::string& app, const std::string& section,
-                                            const std::string& key, const std::string& def) const {
+std::string MemorySettingsStore::GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                                            const std::string& def) const {
     const Section* s = Find(app, section);
     if (!s) return def;
     const std::string k = Fold(key);
@@ -26,8 +24,8 @@ std::string MemorySettingsStore::GetSetting(const std::string& app, const std::s
     return def;
 }
 
-void MemorySettingsStore::SaveSetting(const std::string& app, const std::string& section,
-                                      const std::string& key, const std::string& value) {
+void MemorySettingsStore::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                                      const std::string& value) {
     Section& s = sections_[Fold(app) + '\x1f' + Fold(section)];
     const std::string k = Fold(key);
     for (auto& [name, v] : s.entries) {
@@ -39,8 +37,7 @@ void MemorySettingsStore::SaveSetting(const std::string& app, const std::string&
     s.entries.emplace_back(key, value);
 }
 
-void MemorySettingsStore::DeleteSetting(const std::string& app, const std::string& section,
-                                        const std::string& key) {
+void MemorySettingsStore::DeleteSetting(const std::string& app, const std::string& section, const std::string& key) {
     auto it = sections_.find(Fold(app) + '\x1f' + Fold(section));
     if (it == sections_.end()) return;
     if (key.empty()) {
@@ -49,13 +46,12 @@ void MemorySettingsStore::DeleteSetting(const std::string& app, const std::strin
     }
     const std::string k = Fold(key);
     auto& e = it->second.entries;
-    e.erase(std::remove_if(e.begin(), e.end(), [&](const auto& p) { return Fold(p.first) == k; }),
-            e.end());
+    e.erase(std::remove_if(e.begin(), e.end(), [&](const auto& p) { return Fold(p.first) == k; }), e.end());
     if (e.empty()) sections_.erase(it);
 }
 
-std::vector<std::pair<std::string, std::string>> MemorySettingsStore::GetAllSettings(
-    const std::string& app, const std::string& section) const {
+std::vector<std::pair<std::string, std::string>> MemorySettingsStore::GetAllSettings(const std::string& app,
+                                                                                     const std::string& section) const {
     const Section* s = Find(app, section);
     return s ? s->entries : std::vector<std::pair<std::string, std::string>>{};
 }

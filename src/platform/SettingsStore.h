@@ -13,16 +13,15 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // The stored text, or `def` when the key is absent.
-    virtual std::string GetSetting(const std::string& app, const std::string& section,
-                                   const std::string& key, const std::string& def = "") const = 0;
-    virtual void SaveSetting(const std::string& app, const std::string& section,
-                             const std::string& key, const std::string& value) = 0;
+    virtual std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                                   const std::string& def = "") const = 0;
+    virtual void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                             const std::string& value) = 0;
     // Deletes one key, or the whole section when `key` is empty.
-    virtual void DeleteSetting(const std::string& app, const std::string& section,
-                               const std::string& key = "") = 0;
+    virtual void DeleteSetting(const std::string& app, const std::string& section, const std::string& key = "") = 0;
     // Every key of a section with its value, in stored order; empty when the section is absent.
-    virtual std::vector<std::pair<std::string, std::string>> GetAllSettings(
-        const std::string& app, const std::string& section) const = 0;
+    virtual std::vector<std::pair<std::string, std::string>> GetAllSettings(const std::string& app,
+                                                                            const std::string& section) const = 0;
     // Writes pending changes to their lasting place and takes in changes another program made;
     // true when nothing was lost.
     virtual bool Flush() { return true; }
@@ -36,10 +35,9 @@ public:
                            const std::string& def = "") const override;
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
-    void DeleteSetting(const std::string& app, const std::string& section,
-                       const std::string& key = "") override;
-    std::vector<std::pair<std::string, std::string>> GetAllSettings(
-        const std::string& app, const std::string& section) const override;
+    void DeleteSetting(const std::string& app, const std::string& section, const std::string& key = "") override;
+    std::vector<std::pair<std::string, std::string>> GetAllSettings(const std::string& app,
+                                                                    const std::string& section) const override;
 
 private:
     struct Section {

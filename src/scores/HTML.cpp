@@ -10,13 +10,11 @@ namespace {
 
 // Characters of a UTF-8 text (continuation bytes are not counted).
 size_t CharCount(std::string_view s) {
-    return static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<size_t>(
+        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-constexpr std::string_view kSafe =
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.-*_";
+constexpr std::string_view kSafe = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.-*_";
 constexpr std::string_view kUrlSafe = ":/?&@+";
 
 }  // namespace
@@ -65,7 +63,8 @@ bool CleanUserText(BadWordList& list, std::string& text, bool skipMarkup) {
             else
                 text.replace(open, 1, "&lt;");
         }
-        for (size_t close; (close = text.find('>')) != std::string::npos; changed = true) text.replace(close, 1, "&gt;");
+        for (size_t close; (close = text.find('>')) != std::string::npos; changed = true)
+            text.replace(close, 1, "&gt;");
     }
     const bool censored = CensorText(list, text);
     return !changed && !censored;
@@ -85,13 +84,9 @@ std::string BuildHTTPPost(const std::string& url, const std::string& body, const
     const std::string host = url.substr(hostStart, slash - hostStart);
     if (host.empty()) return "";
     const std::string path = url.substr(slash);
-    return "POST " + path + " HTTP/1.0\n" +
-           "User-Agent: " + userAgent + "\n" +
-           "Host: " + host + "\n" +
-           "Accept: */*\n" +
-           "Content-type: application/x-www-form-urlencoded\n" +
-           "Content-length: " + std::to_string(CharCount(body)) + "\n" +
-           "\n" + body + "\n";
+    return "POST " + path + " HTTP/1.0\n" + "User-Agent: " + userAgent + "\n" + "Host: " + host + "\n" +
+           "Accept: */*\n" + "Content-type: application/x-www-form-urlencoded\n" +
+           "Content-length: " + std::to_string(CharCount(body)) + "\n" + "\n" + body + "\n";
 }
 
 std::string HTMLEscape(std::string_view text) {

@@ -11,7 +11,6 @@
 
 namespace kv {
 
-
 // Percent-encodes the text's Windows-1252 bytes. Letters, digits and ".-*_" stay as they are;
 // a space becomes "+" when `spaceAsPlus` is set, else "%20"; everything else becomes "%XX".
 // A text holding "://" also keeps ":/?&@+" so that a whole URL keeps its structure, unless

@@ -17,7 +17,6 @@ const std::string kError = "Error - ";
 
 bool StartsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
 
-
 // The server's page ends with a line ending in "*", then the status line.
 bool WebReplyComplete(std::string_view reply) {
     const size_t star = reply.find("*\n");
@@ -92,7 +91,8 @@ std::string HighScoreSubmitter::PostHighScore(const HighScoreRecord& record) {
     } else {
         std::string reply;
         const bool sent = sockets_.SocketSend(sock, request) >= 0;
-        const bool received = sent && sockets_.SocketReceive(sock, reply, endpoints_.webReplyTimeout, WebReplyComplete) >= 0;
+        const bool received =
+            sent && sockets_.SocketReceive(sock, reply, endpoints_.webReplyTimeout, WebReplyComplete) >= 0;
         sockets_.SocketClose(sock);
         status = received ? WebStatus(reply) : sockets_.LastWinsockError();
     }
@@ -129,13 +129,13 @@ std::string HighScoreSubmitter::MailHighScore(const HighScoreRecord& record) {
     step(smtp.SMTPHelo("localhost"), endpoints_.mailStepTimeout, false);
     step(smtp.SMTPMailFrom(endpoints_.mailbox, Trim(record.Name)), endpoints_.mailStepTimeout, false);
     step(smtp.SMTPRcptTo(endpoints_.mailbox, "High Score Submission"), endpoints_.mailStepTimeout, false);
-    const std::string dataAnswer =
-        step(smtp.SMTPData("High Score Posting", HighScoreHTMLForm(record, endpoints_.webHost), "Content-Type: text/html"),
-             endpoints_.mailStepTimeout, true);
+    const std::string dataAnswer = step(
+        smtp.SMTPData("High Score Posting", HighScoreHTMLForm(record, endpoints_.webHost), "Content-Type: text/html"),
+        endpoints_.mailStepTimeout, true);
     step(SMTPMessage::SMTPQuit(), endpoints_.mailStepTimeout, false);
     sockets_.SocketClose(sock);
     status = SMTPReplyCode(dataAnswer) / 100 == 2 ? kSuccess + "Email sent"
-                                                   : g_.Text("KVMAIN0005") + " Problem while sending email";
+                                                  : g_.Text("KVMAIN0005") + " Problem while sending email";
     sockets_.WinsockCleanup();
     return status;
 }
@@ -159,8 +159,8 @@ std::string HighScoreSubmitter::SaveHighScoreFile(const HighScoreRecord& r, cons
     if (!written || err != 0) return kError + path + ": " + std::strerror(err != 0 ? err : EIO);
 
     const std::string& nl = g_.st.NewLine;
-    std::string notice = typeText + nl + g_.Text("KVGAME0075") + nl + nl + nameLine + nl + snLine + nl + codeLine +
-                         nl + nl + g_.Text("KVGAME0080") + nl + g_.Text("KVGAME0081");
+    std::string notice = typeText + nl + g_.Text("KVGAME0075") + nl + nl + nameLine + nl + snLine + nl + codeLine + nl +
+                         nl + g_.Text("KVGAME0080") + nl + g_.Text("KVGAME0081");
     for (const char* key : {"KVGAME0082", "KVGAME0083", "KVGAME0084"}) notice += nl + "\t" + g_.Text(key);
     MessageBox(g_, -1, notice);
     return kSuccess;

@@ -44,7 +44,7 @@ struct SubmitHSData {
     HighScoreRecord record;              // lblName, lblSN, lblCode, lblComments
     std::string lblStatus;
     std::string cmdSubmit2Caption, cmdViewCaption;
-    std::string ListKind;                // "captain", "badguy" (or anything else: no title word)
+    std::string ListKind;  // "captain", "badguy" (or anything else: no title word)
 };
 
 // What the program keeps of the high-score submission window for the whole run. (The refused

@@ -28,8 +28,9 @@ const std::map<int, const char*>& Sentences() {
         {10022, "Invalid argument."},
         {10024, "Too many open files."},
         {10035, "Resource temporarily unavailable."},
-        {10036, "A blocking Windows Sockets 1.1 call is in progress, or the service provider is still "
-                "processing a callback function."},
+        {10036,
+         "A blocking Windows Sockets 1.1 call is in progress, or the service provider is still "
+         "processing a callback function."},
         {10037, "Operation already in progress."},
         {10038, "Socket operation on nonsocket."},
         {10039, "Destination address required."},
@@ -103,14 +104,17 @@ std::string WinsockErrorSentence(int code) {
 int WinsockCodeFromErrno(int err) {
     switch (err) {
         case EINTR: return 10004;
-        case EACCES: case EPERM: return 10013;
+        case EACCES:
+        case EPERM: return 10013;
         case EFAULT: return 10014;
         case EINVAL: return 10022;
-        case EMFILE: case ENFILE: return 10024;
+        case EMFILE:
+        case ENFILE: return 10024;
         case EAGAIN: return 10035;
         case EINPROGRESS: return 10036;
         case EALREADY: return 10037;
-        case ENOTSOCK: case EBADF: return 10038;
+        case ENOTSOCK:
+        case EBADF: return 10038;
         case EDESTADDRREQ: return 10039;
         case EMSGSIZE: return 10040;
         case EPROTOTYPE: return 10041;
@@ -127,8 +131,10 @@ int WinsockCodeFromErrno(int err) {
         case ENETRESET: return 10052;
         case ECONNABORTED: return 10053;
         // Our side never shuts down first, so a broken pipe means the server went away.
-        case ECONNRESET: case EPIPE: return 10054;
-        case ENOBUFS: case ENOMEM: return 10055;
+        case ECONNRESET:
+        case EPIPE: return 10054;
+        case ENOBUFS:
+        case ENOMEM: return 10055;
         case EISCONN: return 10056;
         case ENOTCONN: return 10057;
         case ESHUTDOWN: return 10058;

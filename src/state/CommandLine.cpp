@@ -27,8 +27,10 @@ std::string DecodeStarTarget(const std::string& commandLine) {
     if (b == std::string::npos) return "";
     name = name.substr(b, name.find_last_not_of(' ') - b + 1);
     const unsigned char first = static_cast<unsigned char>(name[0]);
-    if (first == 254) name.erase(0, 1);
-    else name = std::to_string(first) + name.substr(1);
+    if (first == 254)
+        name.erase(0, 1);
+    else
+        name = std::to_string(first) + name.substr(1);
     return Cp1252ToUtf8(name);
 }
 
@@ -40,8 +42,10 @@ std::string SavedGamePathOf(const std::string& commandLine) {
     bool inQuotes = false;
     for (size_t i = 0; i < p; ++i) {
         const char c = commandLine[i];
-        if (c == '"') inQuotes = !inQuotes;
-        else if (c == ' ' && !inQuotes) start = i + 1;
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (c == ' ' && !inQuotes)
+            start = i + 1;
     }
     std::string path;
     for (size_t i = start; i < p + 4; ++i)
@@ -68,8 +72,10 @@ std::string JoinArguments(const std::vector<std::string>& args) {
     std::string line;
     for (const std::string& a : args) {
         if (!line.empty()) line += ' ';
-        if (a.empty() || a.find(' ') != std::string::npos) line += '"' + a + '"';
-        else line += a;
+        if (a.empty() || a.find(' ') != std::string::npos)
+            line += '"' + a + '"';
+        else
+            line += a;
     }
     return line;
 }

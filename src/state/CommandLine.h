@@ -11,11 +11,11 @@
 namespace kv {
 
 struct CommandLineSwitches {
-    std::string StarTarget;   // the decoded "/STAR:" name ("" without the switch)
-    bool FastSwitch = false;  // "/FAST"
-    bool SlowSwitch = false;  // "/SLOW"
-    Single SpeedFactor = 1.0f;  // 0.5 with "/FAST", 2.0 with "/SLOW" ("/SLOW" wins)
-    bool NoPictures = false;  // "/NOPIC": no intro picture, intro sound, pointer move or splash
+    std::string StarTarget;      // the decoded "/STAR:" name ("" without the switch)
+    bool FastSwitch = false;     // "/FAST"
+    bool SlowSwitch = false;     // "/SLOW"
+    Single SpeedFactor = 1.0f;   // 0.5 with "/FAST", 2.0 with "/SLOW" ("/SLOW" wins)
+    bool NoPictures = false;     // "/NOPIC": no intro picture, intro sound, pointer move or splash
     bool NoPlanetCache = false;  // "/CACHE1"
     bool Debug = false;          // "/DEBUG"
     bool BadPlanets = false;     // "/BADPLANETS"

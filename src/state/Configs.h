@@ -19,7 +19,7 @@ struct ConfigNameBoxes {
     std::vector<std::string> menuNames;        // frmMenu.txtName
     std::vector<std::string> difficultyNames;  // frmDifficulty.txtName
     int storedCount = 0;
-    std::vector<std::string> storedNames;      // the names the store lists (for SaveConfigNames)
+    std::vector<std::string> storedNames;  // the names the store lists (for SaveConfigNames)
 };
 
 // Fills both boxes from the stored list, then merges the legacy file's names.

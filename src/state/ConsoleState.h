@@ -58,7 +58,7 @@ struct ActionButton {
     std::string Tag;      // the number of the response it answers, "" none
     std::string Caption;  // the label's text
     bool Visible = false;
-    int Row = 0;          // its place in the list shown, from 0 at the top
+    int Row = 0;  // its place in the list shown, from 0 at the top
 };
 
 // An option of the responses dialog frmRespond: the element index (the response's number)
@@ -87,15 +87,15 @@ struct ConsoleState {
     std::array<Long, 11> PlanetColour{};
 
     // ---- The console's variables --------------------------------------------------------------
-    bool Visiting = false;        // a visit runs: from the activation to the exit command
-    Integer OrbitPlanet = 0;      // planet in orbit, 0 none
-    Integer EnergyTaken = 0;      // allowance for drawing energy (game time), 0 none
-    Integer MessageStep = kNoMessageStep;  // 0 a new message is due, 1.. a line waits
-    std::string MessageSection;   // the message family: "Messages" & it, "Message" & it & n
-    std::string PendingAction;    // the situation: "Responses" & it, "Response" & it & n
+    bool Visiting = false;                                  // a visit runs: from the activation to the exit command
+    Integer OrbitPlanet = 0;                                // planet in orbit, 0 none
+    Integer EnergyTaken = 0;                                // allowance for drawing energy (game time), 0 none
+    Integer MessageStep = kNoMessageStep;                   // 0 a new message is due, 1.. a line waits
+    std::string MessageSection;                             // the message family: "Messages" & it, "Message" & it & n
+    std::string PendingAction;                              // the situation: "Responses" & it, "Response" & it & n
     std::vector<std::string> ResponseCodes{std::string()};  // responses 1..count (0 unused)
-    Integer ChosenAction = -1;    // action button of the chosen response, -1 none
-    Flag MapMode = kFalse;        // the room map is showing
+    Integer ChosenAction = -1;                              // action button of the chosen response, -1 none
+    Flag MapMode = kFalse;                                  // the room map is showing
     Flag MapActionOffered = kFalse;
     Integer RoomX = -1, RoomY = -1;
 
@@ -106,10 +106,10 @@ struct ConsoleState {
     // ---- Selection and information panel ------------------------------------------------------
     std::string SelectTag = "Star";  // shpSelect's tag: "Star" or the planet number
     bool shpSelectVisible = false;
-    bool shpNoHSVisible = false;     // the data files of the planet failed verification
-    std::string DrawTag;             // picDraw's tag: the planet drawn there last
+    bool shpNoHSVisible = false;  // the data files of the planet failed verification
+    std::string DrawTag;          // picDraw's tag: the planet drawn there last
     std::string lblM0Title, lblM0Text, lblM1Title, lblM1Text, lblM2Title, lblM2Text, lblLib, lblName;
-    bool pnlM0Visible = false;       // the panels over the first block while a clip plays
+    bool pnlM0Visible = false;  // the panels over the first block while a clip plays
     std::string plblM0Title, plblM0Text;
     std::string pnlOrbitingCaption;
     bool pnlOrbitingVisible = false;
@@ -120,15 +120,15 @@ struct ConsoleState {
     std::string lblMessage;  // the panel's title
     std::string Message;     // the message text
     bool pnlMessageVisible = false, cmdRespondVisible = false, cmdIgnoreVisible = false;
-    std::string cmdRespondCaption;  // the number of responses offered, "" none yet
+    std::string cmdRespondCaption;              // the number of responses offered, "" none yet
     std::vector<RespondOption> RespondOptions;  // frmRespond's loaded options, in order
-    std::string RespondTag;         // frmRespond.Tag: the chosen option's index, "" none
+    std::string RespondTag;                     // frmRespond.Tag: the chosen option's index, "" none
     bool RespondSendEnabled = true;
     std::vector<ActionButton> Actions = std::vector<ActionButton>(kActionIcons);
 
     // ---- The room map -------------------------------------------------------------------------
     std::vector<RoomCell> Rooms = std::vector<RoomCell>(1);  // element 0 always exists
-    int CurrentRoom = 0;             // index into Rooms
+    int CurrentRoom = 0;                                     // index into Rooms
     Placement picMap{0, 0, kMapPictureSize, kMapPictureSize, true};
     Placement picYouAreHere{0, 0, kMarkerSize, kMarkerSize, false};
     Long pnlBackWidth = kMapPanelWidth, pnlBackHeight = kMapPanelHeight;

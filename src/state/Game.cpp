@@ -15,7 +15,10 @@
 namespace kv {
 
 Game::Game(Random& r, SettingsStore& s, GameHost& h, GameFolders f)
-    : rng(r), settings(s), host(h), lang(s, f.program.empty() ? std::string() : f.program + "LANGUAGE/"),
+    : rng(r),
+      settings(s),
+      host(h),
+      lang(s, f.program.empty() ? std::string() : f.program + "LANGUAGE/"),
       folders(std::move(f)) {
     if (!folders.program.empty()) {
         st.AppPath = folders.program;
@@ -123,8 +126,8 @@ void ReportError(Game& g, int number, const std::string& source, const std::stri
     const std::string folder = std::filesystem::current_path(ec).string();
     std::string text = g.Text("KVMAIN0001") + nl + g.Text("KVMAIN0002") + nl + g.Text("KVMAIN0003") + nl + nl +
                        g.Text("KVMAIN0004") + nl + nl + g.Text("KVMAIN0005") + ErrorDescription(number) + nl +
-                       g.Text("KVMAIN0006") + source + nl + g.Text("KVMAIN0007") + step + nl +
-                       g.Text("KVMAIN0008") + folder + nl + nl;
+                       g.Text("KVMAIN0006") + source + nl + g.Text("KVMAIN0007") + step + nl + g.Text("KVMAIN0008") +
+                       folder + nl + nl;
     for (int k = 9; k <= 13; ++k) {
         text += g.Text(std::string(k < 10 ? "KVMAIN000" : "KVMAIN00") + std::to_string(k));
         if (k < 13) text += nl;

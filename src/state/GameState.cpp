@@ -4,9 +4,7 @@
 
 namespace kv {
 
-GameState::GameState() : StarSystemTable(8 * 8 * 4) {
-    UpgradeFillColor.fill(-1);
-}
+GameState::GameState() : StarSystemTable(8 * 8 * 4) { UpgradeFillColor.fill(-1); }
 
 namespace {
 size_t SystemIndex(int row, int col, int n) {
@@ -24,8 +22,6 @@ const SolarSystemRecord& GameState::StarSystem(int row, int col, int n) const {
     return StarSystemTable.at(SystemIndex(row, col, n));
 }
 
-void GameState::ClearStarSystems() {
-    StarSystemTable.assign(8 * 8 * 4, SolarSystemRecord{});
-}
+void GameState::ClearStarSystems() { StarSystemTable.assign(8 * 8 * 4, SolarSystemRecord{}); }
 
 }  // namespace kv

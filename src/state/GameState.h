@@ -26,8 +26,14 @@ using Grid9 = Table2<Integer, 9, 9>;  // rows and columns 1..8 in use
 
 // Sector contents of the current quadrant.
 enum SectorCode : Integer {
-    kEmpty = 0, kShip = 1, kZarvoni = 2, kStar = 3, kStarbase = 4,
-    kZarvoniStarbase = 5, kCloaked = 6, kMorv = 7
+    kEmpty = 0,
+    kShip = 1,
+    kZarvoni = 2,
+    kStar = 3,
+    kStarbase = 4,
+    kZarvoniStarbase = 5,
+    kCloaked = 6,
+    kMorv = 7
 };
 
 // Alert conditions, by index.
@@ -37,7 +43,7 @@ struct PlanetEntry {
     Integer PlanetValue1 = 0;
     Integer PlanetValue2 = 0;
     Integer PlanetValue3 = 0;
-    Long PlanetValue4 = 0;  // packed 2-bit codes; Int(v / 16384) Mod 4 = 2 marks a goal planet
+    Long PlanetValue4 = 0;     // packed 2-bit codes; Int(v / 16384) Mod 4 = 2 marks a goal planet
     Integer PlanetValue5 = 0;  // planet class 0..14
     Long PlanetFlag = 0;
     int64_t PlanetBits = 0;  // fixed point, four decimal places: stored value x 10000
@@ -61,9 +67,9 @@ struct NavDialogData {
 struct SolarSystemRecord {
     std::string DescriptorName;
     Integer PlanetCount = 0;
-    Integer SystemValue2 = 0;  // star code 0..8
+    Integer SystemValue2 = 0;                 // star code 0..8
     std::string Name = std::string(20, ' ');  // always 20 characters, padded with blanks
-    std::array<PlanetEntry, 10> Planets{};     // planets 1..10 are Planets[0..9]
+    std::array<PlanetEntry, 10> Planets{};    // planets 1..10 are Planets[0..9]
     Integer SectorRow = 0;
     Integer SectorCol = 0;
     Long SystemValue3 = 0;  // visit stamp
@@ -93,7 +99,7 @@ struct GameState {
     Table2<Integer, 5, 11> ZarvoniShips{};  // (field 0..4, ship 0..10): 1 row, 2 col
     std::array<Integer, 11> ZarvoniEnergy{};
     std::array<Integer, 11> ZarvoniFlags{};
-    Table2<Integer, 3, 6> CloakedShips{};   // (field 0..2, ship 0..5)
+    Table2<Integer, 3, 6> CloakedShips{};  // (field 0..2, ship 0..5)
     std::array<Integer, 6> CloakedEnergy{};
     Integer QuadZarvonis = 0, QuadStars = 0, QuadStarbase = 0;
     Integer TacticalQuadRow = 0, TacticalQuadCol = 0;
@@ -102,7 +108,7 @@ struct GameState {
     Integer HostileTurnFlag = 0;  // 1 moved, -32767 hostiles just acted, 0 reset before their turn
 
     // ---- Starbases and fixed positions --------------------------------------------------
-    Table2<Long, 4, 4> Starbases{};         // (field 0..3, base 0..3): 1 row, 2 col, 3 strength
+    Table2<Long, 4, 4> Starbases{};           // (field 0..3, base 0..3): 1 row, 2 col, 3 strength
     Table2<Integer, 3, 4> StarbaseSectors{};  // (field 0..2, base 0..3)
     std::array<Integer, 4> StarbaseFlags{};
     std::array<Long, 6> ZarvoniBase{};  // 0 flag, 1 qrow, 2 qcol, 3 srow, 4 scol, 5 strength
@@ -154,8 +160,7 @@ struct GameState {
     Flag ZarvoniBaseDestroyed = 0, ZarvoniBaseKnown = 0;
     Integer SystemsCount = 0, SpecialSystems = 0;
     Integer DockCount = 0, StarbasesLost = 0, CloakedKilled = 0;
-    Integer ScoreCounterA = 0, ScoreCounterB = 0, ScoreCounterC = 0, ScoreCounterD = 0,
-            ScoreCounterE = 0;
+    Integer ScoreCounterA = 0, ScoreCounterB = 0, ScoreCounterC = 0, ScoreCounterD = 0, ScoreCounterE = 0;
     Integer StatCounterF = 0, StatCounterG = 0, StatCounterH = 0;
     Flag ShipLost = 0;
     Flag FinalReportFlag = 0;
@@ -227,8 +232,8 @@ struct GameState {
     Single WindowsVersion = 0;
     std::array<Integer, 32> FormVisible{};
     // Debug switches, never saved.
-    bool UpgradeAllFlag = false, CaptureAllFlag = false, ShowCloakFlag = false,
-         ShowStarsFlag = false, DebugMode = false;
+    bool UpgradeAllFlag = false, CaptureAllFlag = false, ShowCloakFlag = false, ShowStarsFlag = false,
+         DebugMode = false;
 
     // ---- Upgrades, retrofits, Morv countdown and automatic shields: window data ------------
     // The info window's Morv countdown bar: the starting count as text, and the bar's length as
@@ -244,7 +249,7 @@ struct GameState {
     Integer LibShieldFrequency = 0;
     std::string LibShieldReserve = "100";
     Flag ComAutoShields = kTrue;
-    Flag ComAutoLRS = kTrue;  // the panel's automatic long-range scan before a move
+    Flag ComAutoLRS = kTrue;       // the panel's automatic long-range scan before a move
     Long ComAutoShieldsColor = 0;  // 0 while usable; another colour marks it damaged
     Flag ShieldRaisePending = 0;   // armed to act; not saved
 

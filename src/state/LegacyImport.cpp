@@ -15,11 +15,10 @@ namespace {
 // The file keeps positions of windows 1..14 (the store has one more).
 constexpr int kLegacyWindows = 14;
 
-const char* const kLegacyKeys[13] = {"Sound",           "BackGround",     "Color",
-                                     "Picture",         "OutputFontSize", "OutputFontBold",
-                                     "OutputFontItalics", "OutputBackColor", "OutputForeColor",
-                                     "CommandBar",      "ThemeSounds",    "Messages",
-                                     "KeepTech"};
+const char* const kLegacyKeys[13] = {
+    "Sound",          "BackGround",        "Color",           "Picture",         "OutputFontSize",
+    "OutputFontBold", "OutputFontItalics", "OutputBackColor", "OutputForeColor", "CommandBar",
+    "ThemeSounds",    "Messages",          "KeepTech"};
 
 Long PixelsToTwips(const std::string& text) {
     return Clamp32(static_cast<long long>(CLng(Val(text))) * kTwipsPerPixel);
@@ -69,8 +68,10 @@ void ImportIniSettings(Game& g, const std::string& config) {
     }
 
     ApplyStoredOptionTexts(g, v);
-    if (general) ApplyCheckText(o.chkNameConfig, v[13]);
-    else ApplyReportsText(o, v[13]);
+    if (general)
+        ApplyCheckText(o.chkNameConfig, v[13]);
+    else
+        ApplyReportsText(o, v[13]);
 
     LoadLibOptions(g, config);
 

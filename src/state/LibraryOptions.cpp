@@ -13,10 +13,10 @@ namespace {
 constexpr const char* kSection = "Lib";
 constexpr int kKeyCount = 16;
 const char* const kKeys[kKeyCount] = {
-    "TorZarvonis",      "TorSpread",       "TorSpreadType",      "TorSpreadZarvonis",
-    "TorZarvoniStarbase", "TorZSBAmount",  "TorZSBFireDisabled", "SheLevel",
-    "SheFrequency",     "SheEnergyReserve", "PhaKillOrDisable",  "PhaZarvoniStarbase",
-    "PhaZSBEnergyFire", "ComAutoSHE",      "ComAutoLRS",         "ComAutoTC"};
+    "TorZarvonis",        "TorSpread",        "TorSpreadType",      "TorSpreadZarvonis",
+    "TorZarvoniStarbase", "TorZSBAmount",     "TorZSBFireDisabled", "SheLevel",
+    "SheFrequency",       "SheEnergyReserve", "PhaKillOrDisable",   "PhaZarvoniStarbase",
+    "PhaZSBEnergyFire",   "ComAutoSHE",       "ComAutoLRS",         "ComAutoTC"};
 
 bool IsGeneral(const std::string& name) { return name == "General"; }
 
@@ -141,7 +141,8 @@ void SetAutoTargetCalculator(Game& g, bool on) {
     if (manual || !on) {
         const std::string& config = g.options.lblConfigName;
         if (!IsGeneral(config))
-            g.settings.SaveSetting(LibApp(config), kSection, "ComAutoTC", BoolText(g.TimerEnabled(Timer::frmCOM_tmrTC)));
+            g.settings.SaveSetting(LibApp(config), kSection, "ComAutoTC",
+                                   BoolText(g.TimerEnabled(Timer::frmCOM_tmrTC)));
     }
 }
 

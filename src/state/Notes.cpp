@@ -11,7 +11,6 @@
 namespace kv {
 namespace {
 
-
 std::string NotesApp(const std::string& config) { return std::string(kConfigsApp) + "\\" + config; }
 
 // Visits the star systems of the galaxy: quadrant rows, columns, then systems 1 to the units

@@ -14,10 +14,10 @@ namespace kv {
 struct Game;
 
 struct NumberDialogData {
-    std::string Caption;      // the window's caption
-    std::string lblMessage;   // the prompt
-    std::string lblUnit;      // the unit beside the number
-    std::string ScaleFactor;  // the factor as text (the window reads it back)
+    std::string Caption;                  // the window's caption
+    std::string lblMessage;               // the prompt
+    std::string lblUnit;                  // the unit beside the number
+    std::string ScaleFactor;              // the factor as text (the window reads it back)
     Integer Max = 0, Min = 0, Value = 0;  // vsbNumber's range ends and position
     // The number chosen: set from the proposed value, changed by the window; Cancel leaves a
     // number above the maximum in it.

@@ -117,8 +117,10 @@ std::string NumberText(double x, int digits) {
         while (d.size() > 2 && d[0] == '0') d.erase(0, 1);
         exp = "E" + sign + d;
     }
-    if (mant.rfind("0.", 0) == 0) mant.erase(0, 1);
-    else if (mant.rfind("-0.", 0) == 0) mant.erase(1, 1);
+    if (mant.rfind("0.", 0) == 0)
+        mant.erase(0, 1);
+    else if (mant.rfind("-0.", 0) == 0)
+        mant.erase(1, 1);
     return mant + exp;
 }
 }  // namespace
@@ -133,14 +135,18 @@ std::string Str(int16_t x) { return Str(static_cast<int>(x)); }
 std::string CStr(long long x) { return std::to_string(x); }
 std::string CStr(float x) {
     std::string s = NumberText(x, 7);
-    if (s.rfind(".", 0) == 0) s = "0" + s;
-    else if (s.rfind("-.", 0) == 0) s.insert(1, "0");
+    if (s.rfind(".", 0) == 0)
+        s = "0" + s;
+    else if (s.rfind("-.", 0) == 0)
+        s.insert(1, "0");
     return s;
 }
 std::string CStr(double x) {
     std::string s = NumberText(x, 15);
-    if (s.rfind(".", 0) == 0) s = "0" + s;
-    else if (s.rfind("-.", 0) == 0) s.insert(1, "0");
+    if (s.rfind(".", 0) == 0)
+        s = "0" + s;
+    else if (s.rfind("-.", 0) == 0)
+        s.insert(1, "0");
     return s;
 }
 
@@ -226,8 +232,8 @@ std::string Format(double value, std::string_view pattern) {
         DecimalDigits d = RoundedDigits(std::fabs(value), percent ? 2 : 0, fracMax);
         intText = std::move(d.integer);
         fracText = std::move(d.fraction);
-        nonZero = intText.find_first_not_of('0') != std::string::npos ||
-                  fracText.find_first_not_of('0') != std::string::npos;
+        nonZero =
+            intText.find_first_not_of('0') != std::string::npos || fracText.find_first_not_of('0') != std::string::npos;
         intText.erase(0, std::min(intText.find_first_not_of('0'), intText.size()));
         while (static_cast<int>(intText.size()) < minInt) intText = "0" + intText;
         if (grouping && intText.size() > 3) {

@@ -16,11 +16,11 @@ namespace kv {
 namespace {
 
 // Keys of the table, by index 0..15; index 16 depends on the configuration.
-const char* const kKeys[16] = {"Sound",          "BackGround",      "Color",       "Picture",
-                               "OutputFontSize", "OutputFontBold",  "OutputFontItalics",
-                               "OutputBackColor", "OutputForeColor", "CommandBar", "ThemeSounds",
-                               "Messages",       "KeepTech",        "SaveNotes",   "SRSPicQual",
-                               "SRSOptions"};
+const char* const kKeys[16] = {
+    "Sound",          "BackGround",        "Color",           "Picture",         "OutputFontSize",
+    "OutputFontBold", "OutputFontItalics", "OutputBackColor", "OutputForeColor", "CommandBar",
+    "ThemeSounds",    "Messages",          "KeepTech",        "SaveNotes",       "SRSPicQual",
+    "SRSOptions"};
 
 bool IsGeneral(const std::string& config) { return config == "General"; }
 
@@ -41,7 +41,6 @@ std::string TwipsToPixels(Long twips) {
 // Colours and the font size are written with a blank before a number that is not negative.
 std::string NumberSetting(Long v) { return Str(static_cast<long long>(v)); }
 std::string NumberSetting(Single v) { return Str(v); }
-
 
 }  // namespace
 
@@ -106,8 +105,10 @@ void KeepWindowsOnScreen(Game& g, int last) {
         WindowGeometry& w = g.options.Window[static_cast<size_t>(n)];
         if (w.Left < 0) w.Left = 0;
         if (w.Top < 0) w.Top = 0;
-        if (static_cast<long long>(w.Left) + w.Width > screenW) w.Left = Clamp32(static_cast<long long>(screenW) - w.Width);
-        if (static_cast<long long>(w.Top) + w.Height > screenH) w.Top = Clamp32(static_cast<long long>(screenH) - w.Height);
+        if (static_cast<long long>(w.Left) + w.Width > screenW)
+            w.Left = Clamp32(static_cast<long long>(screenW) - w.Width);
+        if (static_cast<long long>(w.Top) + w.Height > screenH)
+            w.Top = Clamp32(static_cast<long long>(screenH) - w.Height);
     }
     g.host.Refresh(View::WindowPositions);
 }

@@ -33,23 +33,22 @@ struct OptionSettings {
     // Check boxes hold 1 (checked) or 0; option buttons true when selected.
     Integer chkSound = 1;
     bool optColor = false, optPicture = false, optNone = true;  // background behind the windows
-    Long lblColor = 0;                 // background colour (0xBBGGRR)
-    std::string CMDialogFileName;      // full path of the background picture
-    std::string lblPictureFile;        // the picture's file name without its folder
-    Single lblPreviewSize = 10.0f;     // message-log font size
+    Long lblColor = 0;                                          // background colour (0xBBGGRR)
+    std::string CMDialogFileName;                               // full path of the background picture
+    std::string lblPictureFile;                                 // the picture's file name without its folder
+    Single lblPreviewSize = 10.0f;                              // message-log font size
     Integer chkBold = 0, chkItalics = 0;
-    Long lblBackColor = 0xFFFFFF, lblForeColor = 0;  // message-log colours
+    Long lblBackColor = 0xFFFFFF, lblForeColor = 0;           // message-log colours
     bool optLong = true, optTall = false, optCustom = false;  // command-bar layout
-    std::string txtCustom = "12";      // buttons per row of the custom layout
-    Integer CommandBarColumns = 12;    // the layout the command bar was last arranged with
-    Integer chkSuppress = 0;           // themed dialogs with their sounds
-    std::array<Integer, kOptionMessageSlots> chkMessage = {1, 1, 1, 1, 1, 1, 1, 1, 1,
-                                                           1, 1, 1, 1, 1, 1, 1, 1};
+    std::string txtCustom = "12";                             // buttons per row of the custom layout
+    Integer CommandBarColumns = 12;                           // the layout the command bar was last arranged with
+    Integer chkSuppress = 0;                                  // themed dialogs with their sounds
+    std::array<Integer, kOptionMessageSlots> chkMessage = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     Integer chkKeepTech = 0;
-    Integer chkNotes = 0;              // keep the star-system notes per configuration
+    Integer chkNotes = 0;                // keep the star-system notes per configuration
     Integer chkLarge = 0, chkCoord = 0;  // short-range scan: large pictures, coordinates
     Integer chkGeneral = 1, chkZarvoni = 1, chkDamage = 1, chkStarbase = 1;  // report windows
-    Integer chkNameConfig = 0;         // a configuration per player name
+    Integer chkNameConfig = 0;                                               // a configuration per player name
     std::string lblConfigName = "General";
     // Window positions by window-table index 1..15 (entry 0 unused).
     std::array<WindowGeometry, kSavedWindows + 1> Window{};

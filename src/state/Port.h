@@ -123,36 +123,36 @@ enum class View {
     DamageReport,       // the damage report
     StatusPanel,        // the status lamps' panel
     // The exploration console (frmSSControl), from Game::console.
-    SSConsole,          // its panels, buttons, message, responses and room map
-    SSSystemView,       // the system seen from above with the selection
-    SSPlanetView,       // the close-up of the selected planet
-    SSSpectrum,         // the star's spectrum
+    SSConsole,     // its panels, buttons, message, responses and room map
+    SSSystemView,  // the system seen from above with the selection
+    SSPlanetView,  // the close-up of the selected planet
+    SSSpectrum,    // the star's spectrum
     // The ship's computer and the weapons' dialogs.
-    ComputerPanel,      // the computer panel's switches, phaser mode caption and calculator lamp
-    TargetCalculator,   // the target calculator's target texts (its choice buttons cleared)
-    PhaserPlan,         // the phaser dialog's plan and total
-    TorpedoPlan,        // the torpedo dialog's plan
+    ComputerPanel,     // the computer panel's switches, phaser mode caption and calculator lamp
+    TargetCalculator,  // the target calculator's target texts (its choice buttons cleared)
+    PhaserPlan,        // the phaser dialog's plan and total
+    TorpedoPlan,       // the torpedo dialog's plan
 };
 
 // Window timers whose running the engine starts, stops or tests. Each window runs its own timer
 // and calls the engine on each tick; the running state is kept by the game (Game::Timer).
 enum class Timer {
-    frmSRS_tmrMorvTractor,       // the Morv ship's tractor beam holds the ship
-    frmSRS_tmrShield,            // the ship's shield animation
-    frmGalaxy_tmrBlink,          // the galaxy chart blinks a starbase under attack
-    frmStatus_tmrBlink,          // a status lamp blinks
-    frmRetrofit_tmrBlink,        // a retrofit button blinks
-    frmCOM_tmrTC,                // the automatic target calculator runs
-    frmSSControl_tmrMessage,     // the exploration console's message queue
-    frmBackground_tmrScroll,     // the background window's scrolling text
-    frmDES_tmrCount,             // the self-destruct countdown
-    frmShip_tmrAnimation,        // the ship-loss animation
-    frmMenu_tmrBreak,            // the main menu's break animation
-    frmMenu_tmrSavedGame,        // the timed save
+    frmSRS_tmrMorvTractor,            // the Morv ship's tractor beam holds the ship
+    frmSRS_tmrShield,                 // the ship's shield animation
+    frmGalaxy_tmrBlink,               // the galaxy chart blinks a starbase under attack
+    frmStatus_tmrBlink,               // a status lamp blinks
+    frmRetrofit_tmrBlink,             // a retrofit button blinks
+    frmCOM_tmrTC,                     // the automatic target calculator runs
+    frmSSControl_tmrMessage,          // the exploration console's message queue
+    frmBackground_tmrScroll,          // the background window's scrolling text
+    frmDES_tmrCount,                  // the self-destruct countdown
+    frmShip_tmrAnimation,             // the ship-loss animation
+    frmMenu_tmrBreak,                 // the main menu's break animation
+    frmMenu_tmrSavedGame,             // the timed save
     frmTargetCalculator_tmrCheckSRS,  // the target calculator waits for a sector pick
     frmTargetCalculator_tmrCheckCOM,  // the target calculator waits for a quadrant pick
-    frmFinalReport_tmrMenu,      // the final report's return to the menu
-    frmSSControl_tmrFlag,        // the exploration console's planet-flag display (debug mode)
+    frmFinalReport_tmrMenu,           // the final report's return to the menu
+    frmSSControl_tmrFlag,             // the exploration console's planet-flag display (debug mode)
 };
 inline constexpr int kTimerCount = static_cast<int>(Timer::frmSSControl_tmrFlag) + 1;
 

@@ -39,8 +39,8 @@ bool ReadAlienNames(Game& g) {
 void LoadArrayConsts(Game& g) {
     GameState& s = g.st;
     for (int i = 1; i <= 8; ++i) s.SystemNames[i] = g.Text(Key2("KVMAIN00", i + 20));
-    const int rgb[7][3] = {{255, 0, 0},   {255, 128, 0}, {255, 255, 0}, {0, 160, 0},
-                           {0, 0, 255},   {128, 0, 255}, {255, 0, 255}};
+    const int rgb[7][3] = {{255, 0, 0}, {255, 128, 0}, {255, 255, 0}, {0, 160, 0},
+                           {0, 0, 255}, {128, 0, 255}, {255, 0, 255}};
     s.ColorTable[0] = 0;
     for (int i = 0; i < 7; ++i) s.ColorTable[i + 1] = rgb[i][0] + 256 * rgb[i][1] + 65536 * rgb[i][2];
     const char* roman[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};

@@ -37,7 +37,6 @@ std::string ExistingFile(const std::string& path) {
     return found.empty() ? path : found;
 }
 
-
 std::vector<std::string> TextLines(const std::string& bytes) {
     std::vector<std::string> lines;
     size_t pos = 0;
@@ -190,15 +189,10 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     GameState loaded = resetState;
     SavedGameHeader header;
     switch (ReadSavedGameText(FlipSavedBytes(bytes), loaded, header)) {
-        case SavedTextResult::Read:
-            break;
-        case SavedTextResult::Newer:
-            PlaySound(g, "ERROR.WAV");
-            return LoadOutcome::Newer;
+        case SavedTextResult::Read: break;
+        case SavedTextResult::Newer: PlaySound(g, "ERROR.WAV"); return LoadOutcome::Newer;
         case SavedTextResult::NotASavedGame:
-        case SavedTextResult::Damaged:
-            ReportSavedGameFileProblem(g, file);
-            return LoadOutcome::Failed;
+        case SavedTextResult::Damaged: ReportSavedGameFileProblem(g, file); return LoadOutcome::Failed;
     }
     ApplyLoadedGame(g, std::move(loaded), header.version);
     g.st.ConfigName = header.configName;
@@ -249,8 +243,7 @@ std::string SaveTargetBase(const Game& g, const std::string& name) {
     return (folder.empty() ? SavedGameFolder(g) : folder) + file;
 }
 
-bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& logLines,
-              SaveFileSystem* files) {
+bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& logLines, SaveFileSystem* files) {
     const std::string base = SaveTargetBase(g, name);
     if (base.empty()) return false;
     SaveFileSystem& fs = files ? *files : DiskSaveFiles();

@@ -114,12 +114,30 @@ private:
         if (!first) out += ',';
         first = false;
     }
-    void Item(bool& first, int16_t v) { Sep(first); out += std::to_string(v); }
-    void Item(bool& first, int32_t v) { Sep(first); out += std::to_string(v); }
-    void Item(bool& first, float v) { Sep(first); out += FloatText(v); }
-    void Item(bool& first, double v) { Sep(first); out += DoubleText(v); }
-    void Item(bool& first, bool v) { Sep(first); out += v ? "#TRUE#" : "#FALSE#"; }
-    void Item(bool& first, const std::string& v) { Sep(first); out += Quoted(FileText(v)); }
+    void Item(bool& first, int16_t v) {
+        Sep(first);
+        out += std::to_string(v);
+    }
+    void Item(bool& first, int32_t v) {
+        Sep(first);
+        out += std::to_string(v);
+    }
+    void Item(bool& first, float v) {
+        Sep(first);
+        out += FloatText(v);
+    }
+    void Item(bool& first, double v) {
+        Sep(first);
+        out += DoubleText(v);
+    }
+    void Item(bool& first, bool v) {
+        Sep(first);
+        out += v ? "#TRUE#" : "#FALSE#";
+    }
+    void Item(bool& first, const std::string& v) {
+        Sep(first);
+        out += Quoted(FileText(v));
+    }
 };
 
 // A number as printed into a star-system line: a blank (or "-") before, a blank after.
@@ -129,8 +147,8 @@ std::string StarSystemLine(const SolarSystemRecord& rec) {
     std::string name = FileText(rec.Name);
     name.resize(20, ' ');
     std::string line = Quoted(name) + "," + Quoted(FileText(rec.DescriptorName)) + ",";
-    line += Printed(rec.PlanetCount) + "," + Printed(rec.SystemValue2) + "," + Printed(rec.SectorRow) +
-            "," + Printed(rec.SectorCol) + "," + Printed(rec.SystemValue3);
+    line += Printed(rec.PlanetCount) + "," + Printed(rec.SystemValue2) + "," + Printed(rec.SectorRow) + "," +
+            Printed(rec.SectorCol) + "," + Printed(rec.SystemValue3);
     for (const PlanetEntry& p : rec.Planets) {
         for (long long v : {static_cast<long long>(p.PlanetValue1), static_cast<long long>(p.PlanetValue2),
                             static_cast<long long>(p.PlanetValue3), static_cast<long long>(p.PlanetValue4),
@@ -144,7 +162,6 @@ std::string StarSystemLine(const SolarSystemRecord& rec) {
 int StarCount(Integer code) { return code >= 0 ? QuadStarCount(code) : 0; }
 
 // ---- Reading the plain text -----------------------------------------------------------------
-
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -350,7 +367,8 @@ public:
     template <typename G>
     void Grid(G& grid, int offset, long long lo, long long hi) {
         for (int r = 1; r <= 8; ++r)
-            for (int c = 1; c <= 8; ++c) One(grid[static_cast<size_t>(r - offset)][static_cast<size_t>(c - offset)], lo, hi);
+            for (int c = 1; c <= 8; ++c)
+                One(grid[static_cast<size_t>(r - offset)][static_cast<size_t>(c - offset)], lo, hi);
     }
 
     bool Fail() {
@@ -393,8 +411,7 @@ bool TakeField(std::string_view& rest, std::string_view& field, bool& more) {
 
 // Reads a star-system line; with `doubled` false its texts are read with their quotes as
 // older versions wrote them (a name ending in a quote then ends in two).
-bool ReadStarSystemLine(std::string_view line, const SavedGameVersion& ver, SolarSystemRecord& rec,
-                        bool doubled) {
+bool ReadStarSystemLine(std::string_view line, const SavedGameVersion& ver, SolarSystemRecord& rec, bool doubled) {
     std::string_view rest = line;
     std::string name, desc;
     if (!TakeQuoted(rest, name, doubled)) return false;
@@ -422,9 +439,12 @@ bool ReadStarSystemLine(std::string_view line, const SavedGameVersion& ver, Sola
     } else if (more) {
         // Older files keep the notes in double quotes after the numbers.
         std::string_view notes = Trim(rest);
-        if (notes == "\"") notes = {};
-        else if (notes.size() >= 2) notes = notes.substr(1, notes.size() - 2);
-        else notes = {};
+        if (notes == "\"")
+            notes = {};
+        else if (notes.size() >= 2)
+            notes = notes.substr(1, notes.size() - 2);
+        else
+            notes = {};
         rec.Notes = Cp1252ToUtf8(notes);
     }
     auto i16 = [](long long x, long long lo, long long hi, Integer& out) {
@@ -608,8 +628,7 @@ bool ReadItems(GameState& st, Source& in, const SavedGameVersion& ver) {
     for (size_t f = 0; f <= 2; ++f)
         for (auto& v : st.StarbaseSectors[f]) in.One(v, f == 0 ? INT16_MIN : 0, f == 0 ? INT16_MAX : 8);
     for (size_t f = 1; f <= 4; ++f)
-        for (size_t s = 1; s <= 10; ++s)
-            in.One(st.ZarvoniShips[f][s], f <= 2 ? 0 : INT16_MIN, f <= 2 ? 8 : INT16_MAX);
+        for (size_t s = 1; s <= 10; ++s) in.One(st.ZarvoniShips[f][s], f <= 2 ? 0 : INT16_MIN, f <= 2 ? 8 : INT16_MAX);
     for (size_t f = 1; f <= 2; ++f)
         for (size_t s = 1; s <= 5; ++s) in.One(st.CloakedShips[f][s], 0, 8);
     for (size_t i = 1; i <= 4; ++i) in.One(st.MorvShip[i], 0, 8);
@@ -628,7 +647,8 @@ bool ReadItems(GameState& st, Source& in, const SavedGameVersion& ver) {
     // 19.
     for (size_t i = 1; i <= 8; ++i) in.One(st.SystemDamage[i]);
     for (auto& v : st.ZarvoniEnergy) in.One(v);
-    for (size_t i = 0; i <= 5; ++i) in.One(st.ZarvoniBase[i], i >= 1 && i <= 4 ? 0 : INT32_MIN, i >= 1 && i <= 4 ? 8 : INT32_MAX);
+    for (size_t i = 0; i <= 5; ++i)
+        in.One(st.ZarvoniBase[i], i >= 1 && i <= 4 ? 0 : INT32_MIN, i >= 1 && i <= 4 ? 8 : INT32_MAX);
     for (auto& v : st.StarbaseFlags) in.One(v);
     for (size_t i = 1; i <= 7; ++i) in.One(st.ColorTable[i]);
     for (size_t i = 1; i <= 10; ++i) in.One(st.ZarvoniFlags[i]);
@@ -696,9 +716,7 @@ bool ParseHeader(std::string_view line, SavedGameHeader& h) {
 
 bool SavedGameVersion::AtLeast(long long thousandths) const { return num * 1000 >= thousandths * Pow10(exp); }
 
-bool SavedGameVersion::NewerThan(const SavedGameVersion& o) const {
-    return num * Pow10(o.exp) > o.num * Pow10(exp);
-}
+bool SavedGameVersion::NewerThan(const SavedGameVersion& o) const { return num * Pow10(o.exp) > o.num * Pow10(exp); }
 
 std::string ProgramVersionDigits() { return std::to_string(ProgramVersion().num); }
 
@@ -717,23 +735,21 @@ std::string SavedGameText(const GameState& s) {
     w.Grid(s.Galaxy);
     for (const auto& row : s.CloakedPerQuadrant)
         for (Integer v : row) w.Line(v);
-    w.Line(s.PrevQuadCol, s.DamageReportMode, s.SectorPickMode, s.QuadrantPickMode, s.TorpedoClass2Power,
-           s.LRSRange, s.ShieldsChanged, s.TurnPassedWarp, s.TechLevel);
+    w.Line(s.PrevQuadCol, s.DamageReportMode, s.SectorPickMode, s.QuadrantPickMode, s.TorpedoClass2Power, s.LRSRange,
+           s.ShieldsChanged, s.TurnPassedWarp, s.TechLevel);
     w.Line(s.MissionType, s.UpgradesOn, s.MissionGoal, s.SystemsCount, s.FirePlanMode);
     w.Line(s.GoalBySystems, s.KeepTech, s.GoalSystemsDone, s.SpecialSystems);
     for (size_t k = 1; k <= 5; ++k) w.Line(s.UpgradeTable[k]);
-    w.Line(s.MaxShields, s.ShieldLevel, s.Docked, s.SoundOn, s.WarpFactor, s.HitChance, s.QuadrantChanged,
-           s.TimeOffset, s.ShipEnergy, s.MaxEnergy, s.MaxTorpedoesClass1, s.TorpedoStockClass1,
-           s.TorpedoStockClass2, s.MaxTorpedoesClass2, s.QuadZarvonis, s.QuadStars, s.QuadStarbase,
-           s.HostileTurnFlag, s.ScoreCounterA);
-    w.Line(s.InitialZarvonis, s.ZarvonisLeft, s.ZarvonisCounted, s.TimeLeft, s.TotalTime, s.ScoreCounterB,
-           s.DockCount, s.GoalProgress, s.ScoreCounterC, s.ScoreCounterD, s.GameLength, s.SkillLevel,
-           s.ZarvoniBaseShips, s.ZarvoniBaseDestroyed, s.ScoreCounterE, s.FlaggedZarvonis,
-           s.MaxStarbaseStrength, s.ZarvoniBaseStrength, s.ConditionText);
+    w.Line(s.MaxShields, s.ShieldLevel, s.Docked, s.SoundOn, s.WarpFactor, s.HitChance, s.QuadrantChanged, s.TimeOffset,
+           s.ShipEnergy, s.MaxEnergy, s.MaxTorpedoesClass1, s.TorpedoStockClass1, s.TorpedoStockClass2,
+           s.MaxTorpedoesClass2, s.QuadZarvonis, s.QuadStars, s.QuadStarbase, s.HostileTurnFlag, s.ScoreCounterA);
+    w.Line(s.InitialZarvonis, s.ZarvonisLeft, s.ZarvonisCounted, s.TimeLeft, s.TotalTime, s.ScoreCounterB, s.DockCount,
+           s.GoalProgress, s.ScoreCounterC, s.ScoreCounterD, s.GameLength, s.SkillLevel, s.ZarvoniBaseShips,
+           s.ZarvoniBaseDestroyed, s.ScoreCounterE, s.FlaggedZarvonis, s.MaxStarbaseStrength, s.ZarvoniBaseStrength,
+           s.ConditionText);
     w.Line(s.Probes, s.MaxProbes, s.TacticalQuadRow, s.TacticalQuadCol, s.ZarvoniBaseKnown, s.FinalReportFlag,
-           s.RepairRate, s.StarbaseCount, s.StarbasesLost, s.StatCounterF, s.StatCounterG, s.ShipLost,
-           s.StatCounterH, s.ShipQuadrantRow, s.ShipQuadrantCol, s.ShipSectorRow, s.ShipSectorCol,
-           s.PrevQuadRow);
+           s.RepairRate, s.StarbaseCount, s.StarbasesLost, s.StatCounterF, s.StatCounterG, s.ShipLost, s.StatCounterH,
+           s.ShipQuadrantRow, s.ShipQuadrantCol, s.ShipSectorRow, s.ShipSectorCol, s.PrevQuadRow);
     w.Line(s.MorvStrength, s.MorvCountdown, s.MorvRegen, s.MorvStarsTaken, s.MorvCountdownStarted,
            s.MorvShipsDestroyed);
     w.Line(s.MorvCounterA, s.MorvMoveFlag, s.MorvBasesTaken);

@@ -33,9 +33,7 @@ void DeriveUpgradeSlot(GameState& s, int slot) {
         s.MaxTorpedoesClass1 = Clamp16(30 * L[4] - class2);
     };
     switch (slot) {
-        case 1:
-            s.MaxEnergy = L[1] == 1 ? 5000 : Clamp32(static_cast<long long>(s.MaxEnergy) + 5000);
-            break;
+        case 1: s.MaxEnergy = L[1] == 1 ? 5000 : Clamp32(static_cast<long long>(s.MaxEnergy) + 5000); break;
         case 2:
             if (L[2] == 1) {
                 s.MaxShields = 2000;
@@ -50,21 +48,23 @@ void DeriveUpgradeSlot(GameState& s, int slot) {
             s.TorpedoClass2Power = L[3];
             if (L[4] > 0) torpedoCapacities();
             break;
-        case 4:
-            torpedoCapacities();
-            break;
-        case 5:
-            s.LRSRange = L[5];
-            break;
-        default:
-            break;
+        case 4: torpedoCapacities(); break;
+        case 5: s.LRSRange = L[5]; break;
+        default: break;
     }
 }
 
 Long UpgradeLevelColor(int level) {
-    static constexpr Long kColors[10] = {-1, -1, Rgb(255, 255, 0), Rgb(0, 255, 0), Rgb(0, 255, 255),
-                                         Rgb(255, 0, 0), Rgb(255, 0, 255), Rgb(0, 0, 255),
-                                         Rgb(0, 128, 128), Rgb(255, 255, 255)};
+    static constexpr Long kColors[10] = {-1,
+                                         -1,
+                                         Rgb(255, 255, 0),
+                                         Rgb(0, 255, 0),
+                                         Rgb(0, 255, 255),
+                                         Rgb(255, 0, 0),
+                                         Rgb(255, 0, 255),
+                                         Rgb(0, 0, 255),
+                                         Rgb(0, 128, 128),
+                                         Rgb(255, 255, 255)};
     return level >= 1 && level <= 9 ? kColors[level] : -1;
 }
 

@@ -120,8 +120,10 @@ void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn)
                                                     {Form::frmBaseReport, g.options.chkStarbase},
                                                     {Form::frmDamageReport, g.options.chkDamage}};
         for (const auto& [form, box] : reports) {
-            if (box) g.host.ShowForm(form);
-            else g.host.HideForm(form);
+            if (box)
+                g.host.ShowForm(form);
+            else
+                g.host.HideForm(form);
         }
     }
     if (turn.RefreshAll) turn.RefreshAll(g);

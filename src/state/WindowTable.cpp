@@ -17,8 +17,8 @@ void HideAllForms(Game& g) {
 }
 
 void ShowGameWindows(Game& g) {
-    for (Form f : {Form::frmSRS, Form::frmOutput, Form::frmStatus, Form::frmGalaxy, Form::frmBars, Form::frmInfo,
-                   Form::frmCOM})
+    for (Form f :
+         {Form::frmSRS, Form::frmOutput, Form::frmStatus, Form::frmGalaxy, Form::frmBars, Form::frmInfo, Form::frmCOM})
         g.host.ShowForm(f);
 }
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <stdexcept>
 
-#include "platform/Strings.h"
 #include "platform/Codepage.h"
 #include "platform/Profile.h"
+#include "platform/Strings.h"
 
 namespace kv {
 

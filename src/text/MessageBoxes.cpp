@@ -37,13 +37,20 @@ int DefaultButtonSlot(long style) {
 int AnswerForKey(char key, const std::vector<MessageButton>& buttons) {
     int code = 0;
     switch (key) {
-        case 'O': case 'o': code = kOK; break;
-        case 'C': case 'c': code = kCancel; break;
-        case 'A': case 'a': code = kAbort; break;
-        case 'R': case 'r': code = kRetry; break;
-        case 'I': case 'i': code = kIgnore; break;
-        case 'Y': case 'y': code = kYes; break;
-        case 'N': case 'n': code = kNo; break;
+        case 'O':
+        case 'o': code = kOK; break;
+        case 'C':
+        case 'c': code = kCancel; break;
+        case 'A':
+        case 'a': code = kAbort; break;
+        case 'R':
+        case 'r': code = kRetry; break;
+        case 'I':
+        case 'i': code = kIgnore; break;
+        case 'Y':
+        case 'y': code = kYes; break;
+        case 'N':
+        case 'n': code = kNo; break;
         default: return 0;
     }
     for (const MessageButton& b : buttons)

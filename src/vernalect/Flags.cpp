@@ -14,8 +14,10 @@ void Stripes(QPainter& p, const std::initializer_list<QColor>& colours, bool ver
     const int n = static_cast<int>(colours.size());
     int i = 0;
     for (const QColor& c : colours) {
-        if (vertical) p.fillRect(QRect(W * i / n, 0, W * (i + 1) / n - W * i / n, H), c);
-        else p.fillRect(QRect(0, H * i / n, W, H * (i + 1) / n - H * i / n), c);
+        if (vertical)
+            p.fillRect(QRect(W * i / n, 0, W * (i + 1) / n - W * i / n, H), c);
+        else
+            p.fillRect(QRect(0, H * i / n, W, H * (i + 1) / n - H * i / n), c);
         ++i;
     }
 }
@@ -26,8 +28,10 @@ void Star(QPainter& p, QPointF centre, double outer, const QColor& c) {
         const double r = k % 2 == 0 ? outer : outer * 0.4;
         const double a = -M_PI / 2 + k * M_PI / 5;
         const QPointF pt(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
-        if (k == 0) path.moveTo(pt);
-        else path.lineTo(pt);
+        if (k == 0)
+            path.moveTo(pt);
+        else
+            path.lineTo(pt);
     }
     path.closeSubpath();
     p.fillPath(path, c);
@@ -42,9 +46,9 @@ void NordicCross(QPainter& p, const QColor& field, const QColor& cross) {
 }  // namespace
 
 QString FlagLanguage(int index) {
-    static const char* const names[kFlagCount] = {"US English", "Japanese", "German",  "Spanish",   "French",
+    static const char* const names[kFlagCount] = {"US English", "Japanese", "German",     "Spanish", "French",
                                                   "Italian",    "Russian",  "Portuguese", "Swedish", "Dutch",
-                                                  "Thai",       "Swahili",  "Esperanto", "Korean",  "Chinese"};
+                                                  "Thai",       "Swahili",  "Esperanto",  "Korean",  "Chinese"};
     return index >= 0 && index < kFlagCount ? QString::fromLatin1(names[index]) : QString();
 }
 

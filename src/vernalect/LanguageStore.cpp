@@ -16,10 +16,14 @@ QString StoredName(const QString& name) {
     QString out;
     for (qsizetype i = 0; i < lower.size(); ++i) {
         const QChar c = lower[i];
-        if (c == u'%') out += QStringLiteral("%25");
-        else if (c == u'/') out += QStringLiteral("%2F");
-        else if (c == u'.' && i == 0) out += QStringLiteral("%2E");
-        else out += c;
+        if (c == u'%')
+            out += QStringLiteral("%25");
+        else if (c == u'/')
+            out += QStringLiteral("%2F");
+        else if (c == u'.' && i == 0)
+            out += QStringLiteral("%2E");
+        else
+            out += c;
     }
     return out;
 }

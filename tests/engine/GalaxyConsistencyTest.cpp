@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <set>
 
-#include "support/GalaxyTestSupport.h"
 #include "engine/tactical/Tactical.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/QuadrantLookups.h"
 #include "engine/turn/SolarSystems.h"
 #include "engine/turn/Upgrades.h"
 #include "state/Reset.h"
+#include "support/GalaxyTestSupport.h"
 
 namespace kv::test {
 namespace {

@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "support/GalaxyTestSupport.h"
 #include "engine/tactical/Tactical.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/Refresh.h"
@@ -13,6 +12,7 @@
 #include "engine/turn/Time.h"
 #include "engine/turn/Upgrades.h"
 #include "state/Reset.h"
+#include "support/GalaxyTestSupport.h"
 
 namespace kv::test {
 namespace {

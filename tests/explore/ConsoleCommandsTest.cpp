@@ -98,10 +98,10 @@ TEST(ConsoleCommandsTest, EnergyRefusals) {
         const char* notice;
     };
     const Case cases[] = {
-        {0, 1000, 0, "<SSCONTRL0002>"},       // energy class 0
-        {256, 5000, 0, "<SSCONTRL0003>"},     // full
-        {256, 4900, 100, "<SSCONTRL0003>"},   // full with the shields' energy
-        {256, 4900, 300, "<SSCONTRL0003>"},   // over full
+        {0, 1000, 0, "<SSCONTRL0002>"},      // energy class 0
+        {256, 5000, 0, "<SSCONTRL0003>"},    // full
+        {256, 4900, 100, "<SSCONTRL0003>"},  // full with the shields' energy
+        {256, 4900, 300, "<SSCONTRL0003>"},  // over full
     };
     for (const Case& k : cases) {
         ConstantRandom rng(0.5f);
@@ -333,13 +333,10 @@ TEST(ConsoleCommandsTest, NotesHoldTwoHundredCharacters) {
         bool beep;
     };
     const Case cases[] = {
-        {199, 13, 201, 0, false},  // Enter adds the line separator
-        {200, 13, 200, 0, true},
-        {199, 9, 200, 0, false},   // Tab adds a tab
-        {200, 'a', 200, 0, true},
-        {205, 'a', 200, 0, true},  // cut back to 200
-        {199, 'a', 199, 'a', false},
-        {200, 8, 200, 8, false},   // control keys pass
+        {199, 13, 201, 0, false},                               // Enter adds the line separator
+        {200, 13, 200, 0, true},     {199, 9, 200, 0, false},   // Tab adds a tab
+        {200, 'a', 200, 0, true},    {205, 'a', 200, 0, true},  // cut back to 200
+        {199, 'a', 199, 'a', false}, {200, 8, 200, 8, false},   // control keys pass
     };
     for (const Case& k : cases) {
         std::string text(k.length, 'x');

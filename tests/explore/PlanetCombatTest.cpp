@@ -47,10 +47,10 @@ TEST(PlanetCombatTest, Conditions) {
         bool holds;
     };
     const Case cases[] = {
-        {"-PT3", false}, {"-PT2", true},   {"-PTU3", true},  {"-PTU6", false}, {"-PO2", true},
-        {"-PO3", false}, {"-EN3000", true}, {"-EN3001", false}, {"-ENM2000", true}, {"-ENM2001", false},
-        {"-XY99", true}, {"-", true},      {"-99", true},    {"", true},       {"RHall0101", true},
-        {"TREATY", true},
+        {"-PT3", false},    {"-PT2", true},      {"-PTU3", true},     {"-PTU6", false},
+        {"-PO2", true},     {"-PO3", false},     {"-EN3000", true},   {"-EN3001", false},
+        {"-ENM2000", true}, {"-ENM2001", false}, {"-XY99", true},     {"-", true},
+        {"-99", true},      {"", true},          {"RHall0101", true}, {"TREATY", true},
     };
     for (const Case& c : cases) EXPECT_EQ(TestCondition(g, c.condition), c.holds) << c.condition;
 }
@@ -222,8 +222,7 @@ TEST(PlanetCombatTest, ATreatyIsMadeAndBrokenOnce) {
     EXPECT_EQ(TestPlanetBit(tg.Planet(), 7), 1);
     EXPECT_EQ(s.TimeOffset, 11.0f);
     ASSERT_EQ(tg.host.notices.size(), 1u);
-    EXPECT_EQ(tg.host.notices[0],
-              "<SSCONTRL0034>Alien253.\r\n<SSCONTRL0035>\r\n<SSCONTRL0036>\r\n<SSCONTRL0037>");
+    EXPECT_EQ(tg.host.notices[0], "<SSCONTRL0034>Alien253.\r\n<SSCONTRL0035>\r\n<SSCONTRL0036>\r\n<SSCONTRL0037>");
     PlanetCombat(tg.game, "NOTREATY");
     PlanetCombat(tg.game, "NOTREATY");
     EXPECT_EQ(TestPlanetBit(tg.Planet(), 7), 0);
@@ -246,12 +245,10 @@ TEST(PlanetCombatTest, StockChangesStayInTheirFieldsRange) {
     };
     // Start: 6 class-1 (max 10), 2 class-2 (max 4), 2 probes (max 3), 3000 energy, 5000 max.
     const Case cases[] = {
-        {"+PT3", 9, 2, 2, 3000, 5000},         {"+PT30", 10, 2, 2, 3000, 5000},
-        {"-PT99", 0, 2, 2, 3000, 5000},        {"+PTU1", 6, 3, 2, 3000, 5000},
-        {"-PTU5", 6, 0, 2, 3000, 5000},        {"+PO1.6", 6, 2, 3, 3000, 5000},
-        {"-EN5000", 6, 2, 2, 0, 5000},         {"+EN1e40", 6, 2, 2, 2147483647, 5000},
-        {"-ENM99999", 6, 2, 2, 3000, 1000},    {"+ENM2.5", 6, 2, 2, 3000, 5002},
-        {"+XY5", 6, 2, 2, 3000, 5000},
+        {"+PT3", 9, 2, 2, 3000, 5000},    {"+PT30", 10, 2, 2, 3000, 5000},        {"-PT99", 0, 2, 2, 3000, 5000},
+        {"+PTU1", 6, 3, 2, 3000, 5000},   {"-PTU5", 6, 0, 2, 3000, 5000},         {"+PO1.6", 6, 2, 3, 3000, 5000},
+        {"-EN5000", 6, 2, 2, 0, 5000},    {"+EN1e40", 6, 2, 2, 2147483647, 5000}, {"-ENM99999", 6, 2, 2, 3000, 1000},
+        {"+ENM2.5", 6, 2, 2, 3000, 5002}, {"+XY5", 6, 2, 2, 3000, 5000},
     };
     for (const Case& k : cases) {
         s.TorpedoStockClass1 = 6;

@@ -93,10 +93,10 @@ TEST(PlanetMessagesTest, ConditionCodes) {
     const Case cases[] = {
         {"00", false}, {"FA", true},  {"fA", false}, {"FB", false}, {"fB", true},  {"FI", true},  {"FH", false},
         {"20", false}, {"22", true},  {"24", true},  {"25", true},  {"10", true},  {"11", false}, {"15", false},
-        {"16", true},  {"26", true},  {"27", true}, {"30", false}, {"31", true},  {"32", false}, {"38", false}, {"39", true},
-        {"45", false}, {"46", true},  {"47", false}, {"49", false}, {"51", true},  {"52", true},  {"53", false},
-        {"54", true},  {"55", true},  {"56", false}, {"GN", true},  {"W3", true},  {"w3", true},  {"ZZ", false},
-        {"60", false}, {"05", true},  {"06", true},  {"04", false},
+        {"16", true},  {"26", true},  {"27", true},  {"30", false}, {"31", true},  {"32", false}, {"38", false},
+        {"39", true},  {"45", false}, {"46", true},  {"47", false}, {"49", false}, {"51", true},  {"52", true},
+        {"53", false}, {"54", true},  {"55", true},  {"56", false}, {"GN", true},  {"W3", true},  {"w3", true},
+        {"ZZ", false}, {"60", false}, {"05", true},  {"06", true},  {"04", false},
     };
     for (const Case& c : cases) EXPECT_EQ(TestMessageCode(g, c.code), c.holds) << c.code;
 
@@ -157,8 +157,8 @@ TEST(PlanetMessagesTest, BoxTitleShowsTheTextInAMessageBox) {
     EXPECT_EQ(tg.host.notices, std::vector<std::string>{"The party is back."});
     EXPECT_EQ(c.lblMessage, "<SSCONTRL0026>");
     EXPECT_FALSE(c.pnlMessageVisible);
-    EXPECT_TRUE(c.Enabled.cmdHail);           // a boxed beam message leaves the hail
-    EXPECT_EQ(c.PendingAction, "Hall0101");   // and a beam message the situation
+    EXPECT_TRUE(c.Enabled.cmdHail);          // a boxed beam message leaves the hail
+    EXPECT_EQ(c.PendingAction, "Hall0101");  // and a beam message the situation
 }
 
 TEST(PlanetMessagesTest, EffectsRunBeforeTheFirstStarOnly) {
@@ -209,7 +209,8 @@ TEST(PlanetMessagesTest, EffectsRunBeforeTheFirstStarOnly) {
 TEST(PlanetMessagesTest, TimerRunsAPlainLineOnTheFirstTickAndAWaitOnTickNPlusOne) {
     ConstantRandom rng(0.0f);
     MessageGame tg(rng);
-    tg.WriteDescriptor("[1]\r\nMessagesNow=1\r\nMessageNow1=At once.\r\nMessagesLater=1\r\nMessageLater1=%W3Later.\r\n");
+    tg.WriteDescriptor(
+        "[1]\r\nMessagesNow=1\r\nMessageNow1=At once.\r\nMessagesLater=1\r\nMessageLater1=%W3Later.\r\n");
     tg.InOrbit();
     ConsoleState& c = tg.Console();
     tg.game.SetTimer(Timer::frmSSControl_tmrMessage, true);

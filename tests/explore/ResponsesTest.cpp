@@ -40,8 +40,12 @@ TEST(ResponsesTest, RoomCodes) {
         const char* format;
     };
     const Case cases[] = {
-        {"Hall0312", 3, 12, "Hall", "00"}, {"Hall12", 1, 2, "Hall", "0"}, {"Hall", -1, -1, "Hall", ""},
-        {"Hall0300", -1, -1, "Hall0300", ""}, {"Vault0007", 0, 7, "Vault", "00"}, {"R5", -1, -1, "R5", ""},
+        {"Hall0312", 3, 12, "Hall", "00"},
+        {"Hall12", 1, 2, "Hall", "0"},
+        {"Hall", -1, -1, "Hall", ""},
+        {"Hall0300", -1, -1, "Hall0300", ""},
+        {"Vault0007", 0, 7, "Vault", "00"},
+        {"R5", -1, -1, "R5", ""},
         {"", -1, -1, "", ""},
     };
     for (const Case& c : cases) {
@@ -230,7 +234,7 @@ TEST(ResponsesTest, ARoomReachedWithoutAMoveIsPlacedByItsCode) {
     EXPECT_EQ(c.Rooms[1].Place.Left, start.Left + 2 * kRoomCellSize);
     EXPECT_EQ(c.Rooms[1].Place.Top, start.Top + 2 * kRoomCellSize);
     EXPECT_EQ(c.Rooms[0].Door[0], kDoorClosed);  // no door changes without a move
-    tg.Choose(2);  // another name: five units right of and below the current cell
+    tg.Choose(2);                                // another name: five units right of and below the current cell
     ASSERT_EQ(c.Rooms.size(), 3u);
     EXPECT_EQ(c.Rooms[2].Place.Left, c.Rooms[1].Place.Left + 5);
     EXPECT_EQ(c.Rooms[2].Place.Top, c.Rooms[1].Place.Top + 5);
@@ -240,8 +244,9 @@ TEST(ResponsesTest, ARoomReachedWithoutAMoveIsPlacedByItsCode) {
 TEST(ResponsesTest, EmptyEntriesAreDroppedAndAMapSwitchStartsTheListAgain) {
     ConstantRandom rng(0.0f);
     ResponseGame tg(rng);
-    tg.WriteDescriptor("[1]\r\nResponsesTalk=4\r\nResponseTalk1=Hello\r\nResponseTalk2=\r\nResponseTalk3=Go north\r\n"
-                       "ResponseTalk4=Bye*MBye\r\n");
+    tg.WriteDescriptor(
+        "[1]\r\nResponsesTalk=4\r\nResponseTalk1=Hello\r\nResponseTalk2=\r\nResponseTalk3=Go north\r\n"
+        "ResponseTalk4=Bye*MBye\r\n");
     tg.InOrbit();
     ConsoleState& c = tg.Console();
     c.PendingAction = "Talk";

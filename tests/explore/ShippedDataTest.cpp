@@ -6,12 +6,12 @@
 #include <cctype>
 #include <filesystem>
 
-#include "support/ExploreTestSupport.h"
 #include "explore/SolarSystemFiles.h"
 #include "explore/Verify.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "state/Random.h"
+#include "support/ExploreTestSupport.h"
 #include "support/TestGame.h"
 
 namespace kv {
@@ -90,10 +90,12 @@ TEST(ShippedDataTest, TheStarSystemListServesTheLongestGame) {
     for (size_t i = 0; i < 45 && i < systems.size(); ++i) {
         SolarSystemRecord& sys = systems[i];
         if (sys.Name.find('#') == std::string::npos)
-            sys.DescriptorName = std::to_string(sys.PlanetCount) + sys.Name.substr(0, sys.Name.find_last_not_of(' ') + 1);
+            sys.DescriptorName =
+                std::to_string(sys.PlanetCount) + sys.Name.substr(0, sys.Name.find_last_not_of(' ') + 1);
         descriptors.Load(sys);
     }
-    for (int e = 1; e <= descriptors.Count(); ++e) EXPECT_EQ(descriptors.Entry(e), "") << "descriptor " << e << " unused";
+    for (int e = 1; e <= descriptors.Count(); ++e)
+        EXPECT_EQ(descriptors.Entry(e), "") << "descriptor " << e << " unused";
 }
 
 TEST(ShippedDataTest, TheLanguageNamesItsPlanetMessageFile) {

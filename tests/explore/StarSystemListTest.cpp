@@ -2,8 +2,8 @@
 // range and the end of the list.
 #include <gtest/gtest.h>
 
-#include "support/ExploreTestSupport.h"
 #include "explore/SolarSystemFiles.h"
+#include "support/ExploreTestSupport.h"
 
 namespace kv {
 namespace {
@@ -28,16 +28,16 @@ class StarSystemListTest : public ::testing::TestWithParam<const char*> {};
 TEST_P(StarSystemListTest, ReadsSystemsInOrderWhateverTheLineEnds) {
     const std::string eol = GetParam();
     ScratchFolder dir;
-    const std::string path = dir.Write("SOLARSYS.TXT",
-        "\"Vega\",3,4" + eol + "40,2,1,32768,5,7" + eol + "55,3,0,0,0,9" + eol + "70,4,2,1280,14,0" + eol +
-        "90,1,0,16384,9,0" + eol +
-        "  Altair Deep , 2 ,1" + eol + " 60 , 1 , 0 , 0 , 3 , 0" + eol +
-        "\"A name much longer than twenty\",0,0" + eol + eol + "; comment" + eol + ";Mark=KV00000000" + eol);
+    const std::string path =
+        dir.Write("SOLARSYS.TXT", "\"Vega\",3,4" + eol + "40,2,1,32768,5,7" + eol + "55,3,0,0,0,9" + eol +
+                                      "70,4,2,1280,14,0" + eol + "90,1,0,16384,9,0" + eol + "  Altair Deep , 2 ,1" +
+                                      eol + " 60 , 1 , 0 , 0 , 3 , 0" + eol + "\"A name much longer than twenty\",0,0" +
+                                      eol + eol + "; comment" + eol + ";Mark=KV00000000" + eol);
     StarSystemListReader list;
     ASSERT_TRUE(list.Open(path));
 
     SolarSystemRecord vega;
-    vega.Planets[0].PlanetBits = 123;  // not the reader's to touch
+    vega.Planets[0].PlanetBits = 123;   // not the reader's to touch
     vega.Planets[4].PlanetValue1 = 77;  // above the count: left alone
     ASSERT_TRUE(list.ReadSystem(vega));
     EXPECT_EQ(vega.Name, Padded("Vega"));
@@ -102,9 +102,9 @@ TEST(StarSystemListClampTest, OutOfRangeValuesAreClampedAndTheListStaysInStep) {
 
     ASSERT_EQ(list.Notes().size(), 6u);
     const std::vector<std::pair<int, std::string>> expected = {
-        {1, "star type of Big 9 clamped to 8"},      {1, "planet count of Big 12 clamped to 10"},
-        {3, "planet 2 class 15 clamped to 14"},      {4, "planet 3 class -1 clamped to 0"},
-        {14, "star type of Small -3 clamped to 0"},  {14, "planet count of Small -2 clamped to 0"}};
+        {1, "star type of Big 9 clamped to 8"},     {1, "planet count of Big 12 clamped to 10"},
+        {3, "planet 2 class 15 clamped to 14"},     {4, "planet 3 class -1 clamped to 0"},
+        {14, "star type of Small -3 clamped to 0"}, {14, "planet count of Small -2 clamped to 0"}};
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(list.Notes()[i].line, expected[i].first) << i;
         EXPECT_EQ(list.Notes()[i].text, expected[i].second) << i;
@@ -145,8 +145,8 @@ TEST(StarSystemListBadInputTest, BadItemsInPlanetRowsAreSkipped) {
     ScratchFolder dir;
     StarSystemListReader list;
     ASSERT_TRUE(list.Open(dir.Write("SOLARSYS.TXT",
-        "\"Vega\",3,2\r\n40,zz,1,5,5,0\r\n41,2,2,6,6,0\r\n"
-        "\"Cut\",1,3\r\n40,2,1\r\n")));
+                                    "\"Vega\",3,2\r\n40,zz,1,5,5,0\r\n41,2,2,6,6,0\r\n"
+                                    "\"Cut\",1,3\r\n40,2,1\r\n")));
     SolarSystemRecord vega;
     ASSERT_TRUE(list.ReadSystem(vega));
     EXPECT_EQ(vega.Planets[0], Row(40, 0, 1, 5, 5, 0));
@@ -165,8 +165,8 @@ TEST(StarSystemListNumberTest, NumbersAreRoundedHalfToEvenAndSaturated) {
     ScratchFolder dir;
     StarSystemListReader list;
     ASSERT_TRUE(list.Open(dir.Write("SOLARSYS.TXT",
-        "\"Odd\",2.5,1\r\n3.5,\"7\",1e1,99999999999,7.5,-4\r\n"
-        "\"Wide\",1,1\r\n99999,-99999,+3,2147483648,1,0\r\n")));
+                                    "\"Odd\",2.5,1\r\n3.5,\"7\",1e1,99999999999,7.5,-4\r\n"
+                                    "\"Wide\",1,1\r\n99999,-99999,+3,2147483648,1,0\r\n")));
     SolarSystemRecord odd;
     ASSERT_TRUE(list.ReadSystem(odd));
     EXPECT_EQ(odd.SystemValue2, 2);

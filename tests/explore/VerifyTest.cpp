@@ -1,10 +1,10 @@
 // Verification marks: the checksum's reading of a line, stamping and verifying, the caches.
 #include <gtest/gtest.h>
 
-#include "support/ExploreTestSupport.h"
 #include "explore/Verify.h"
 #include "platform/Files.h"
 #include "platform/Strings.h"
+#include "support/ExploreTestSupport.h"
 
 namespace kv {
 namespace {
@@ -31,11 +31,11 @@ TEST(ChecksumTest, WhichPartsOfALineCount) {
     };
     const Case cases[] = {
         {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam1=%05$Sand$Other words, longer.^SH*X1", false},  // free text
-        {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam1=%06$Sand$Dust and wind.^SH*X1", true},        // leading code
-        {"Beam1=%05%47$Sand$Dust.^SH", "Beam1=%05%48$Sand$Dust.^SH", true},                          // second code
-        {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam1=%05$Sand$Dust and wind.^SN*X1", true},        // effect code
-        {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam1=%05$Sand$Dust and wind.^SH*X2", true},        // trailing code
-        {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam2=%05$Sand$Dust and wind.^SH*X1", true},        // key
+        {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam1=%06$Sand$Dust and wind.^SH*X1", true},         // leading code
+        {"Beam1=%05%47$Sand$Dust.^SH", "Beam1=%05%48$Sand$Dust.^SH", true},                           // second code
+        {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam1=%05$Sand$Dust and wind.^SN*X1", true},         // effect code
+        {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam1=%05$Sand$Dust and wind.^SH*X2", true},         // trailing code
+        {"Beam1=%05$Sand$Dust and wind.^SH*X1", "Beam2=%05$Sand$Dust and wind.^SH*X1", true},         // key
         {"Key=%05^EN", "Key=%05^EM", true},  // a code right after the leading codes counts too
         {"Key=*R1", "Key=*R2", true},        // a value of three characters counts whole
         {"Key=abcd", "Key=abce", false},     // a longer one is free text from its first character
@@ -45,8 +45,8 @@ TEST(ChecksumTest, WhichPartsOfALineCount) {
     };
     for (const Case& c : cases) {
         const std::string head = "[1]\r\n", tail = "\r\nInfo=Fixed.\r\n";
-        const bool changed = ChecksumOfBytes(head + c.before + tail, "a.ssd") !=
-                             ChecksumOfBytes(head + c.after + tail, "a.ssd");
+        const bool changed =
+            ChecksumOfBytes(head + c.before + tail, "a.ssd") != ChecksumOfBytes(head + c.after + tail, "a.ssd");
         EXPECT_EQ(changed, c.changes) << c.before << " -> " << c.after;
     }
 }
@@ -81,7 +81,7 @@ TEST_F(VerifyFileTest, StampThenVerifyAndAChangedByteFails) {
 
     // Changed planet value, same length: judged again and found bad.
     std::string changed = stamped;
-    changed[changed.find(":40,")+1] = '5';
+    changed[changed.find(":40,") + 1] = '5';
     dir.Write("4Vega.ssd", changed);
     ScratchFolder::Age(path);
     EXPECT_FALSE(VerifyDataFile(path));
@@ -113,14 +113,11 @@ TEST_F(VerifyFileTest, TheMarkLineMustStandAsWritten) {
         bool good;
     };
     const Case cases[] = {
-        {";Mark=" + mark, true},
-        {";Mark=   " + mark + "  ", true},  // the mark text is trimmed
-        {"  ;Mark=" + mark, false},         // a blank before the line
-        {";mark=" + mark, false},           // another letter case
-        {";MARK=" + mark, false},
-        {";Mark=" + LowerCase(mark), false},    // the mark itself is compared exactly
-        {";Mark=", false},
-        {"", false},
+        {";Mark=" + mark, true},    {";Mark=   " + mark + "  ", true},    // the mark text is trimmed
+        {"  ;Mark=" + mark, false},                                       // a blank before the line
+        {";mark=" + mark, false},                                         // another letter case
+        {";MARK=" + mark, false},   {";Mark=" + LowerCase(mark), false},  // the mark itself is compared exactly
+        {";Mark=", false},          {"", false},
     };
     for (const Case& c : cases) {
         ClearVerifyCaches();

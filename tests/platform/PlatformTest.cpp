@@ -35,11 +35,13 @@ TEST(FindFile, MatchesPatternsWithoutRegardToCase) {
     d.Write("Space.WAV");
     d.Write(".hidden.wav");
     fs::create_directory(d.path + "folder.wav");
-    struct Case { const char* pattern; const char* found; };
+    struct Case {
+        const char* pattern;
+        const char* found;
+    };
     const Case cases[] = {
-        {"space.wav", "Space.WAV"}, {"SPACE.WAV", "Space.WAV"}, {"intro.*", "INTRO.PNG"},
-        {"*.wav", "Space.WAV"},     {"?ntro.w?v", "intro.wav"}, {"missing.wav", ""},
-        {"folder.wav", ""},         {".hidden.wav", ""},
+        {"space.wav", "Space.WAV"}, {"SPACE.WAV", "Space.WAV"}, {"intro.*", "INTRO.PNG"}, {"*.wav", "Space.WAV"},
+        {"?ntro.w?v", "intro.wav"}, {"missing.wav", ""},        {"folder.wav", ""},       {".hidden.wav", ""},
     };
     for (const auto& c : cases) {
         std::string expected = *c.found ? d.path + c.found : "";
@@ -83,7 +85,7 @@ TEST(Codepage, RoundTripsWindows1252) {
     EXPECT_EQ(Utf8ToCp1252(utf8), all);
     EXPECT_EQ(Cp1252ToUtf8("\x80 \xE9\xFF"), "\u20AC \u00E9\u00FF");
     EXPECT_EQ(Utf8ToCp1252("\u65E5 ok"), "? ok");
-    EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");  // a cut sequence
+    EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");   // a cut sequence
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));  // overlong
 }
 
@@ -101,8 +103,8 @@ TEST(MemorySettingsStore, NamesMatchWithoutCaseAndKeepSlashesApart) {
     EXPECT_EQ(s.GetSetting("App\\Configs", "Jo/Ann", "Sound"), "False");
     EXPECT_EQ(s.GetSetting("App", "Notes", "a/b"), "slash");
     EXPECT_EQ(s.GetSetting("App", "Notes", "a\\b"), "backslash");
-    EXPECT_EQ(s.GetAllSettings("App", "Notes"),
-              (std::vector<std::pair<std::string, std::string>>{{"a/b", "slash"}, {"a\\b", "backslash"}, {"Mixed", "2"}}));
+    EXPECT_EQ(s.GetAllSettings("App", "Notes"), (std::vector<std::pair<std::string, std::string>>{
+                                                    {"a/b", "slash"}, {"a\\b", "backslash"}, {"Mixed", "2"}}));
     s.DeleteSetting("App\\Configs", "Jo");
     EXPECT_EQ(s.GetSetting("App\\Configs", "Jo/Ann", "Sound", "none"), "False");
     EXPECT_EQ(s.GetSetting("App\\Configs", "Jo", "Sound", "none"), "none");
@@ -110,14 +112,25 @@ TEST(MemorySettingsStore, NamesMatchWithoutCaseAndKeepSlashesApart) {
 
 TEST(GetPrivateProfileString, GivesTheDefaultForWhatIsMissingAndCutsTheText) {
     TempDir d;
-    d.Write("KESTRAVA.INI", "[Options]\r\nSound=\"True\"\r\nNul=ab" + std::string(1, '\0') + "cd\r\nBare\r\n"
-                            "Bare=hidden\r\nLong=" + std::string(300, 'x') + "\r\n[options]\r\nLater=x\r\n"
-                            "[\xC9t\xE9]\r\nCl\xE9=oui\r\n");
+    d.Write("KESTRAVA.INI", "[Options]\r\nSound=\"True\"\r\nNul=ab" + std::string(1, '\0') +
+                                "cd\r\nBare\r\n"
+                                "Bare=hidden\r\nLong=" +
+                                std::string(300, 'x') +
+                                "\r\n[options]\r\nLater=x\r\n"
+                                "[\xC9t\xE9]\r\nCl\xE9=oui\r\n");
     const std::string ini = d.path + "KESTRAVA.INI";
-    struct Case { const char* section; const char* key; std::string text; };
+    struct Case {
+        const char* section;
+        const char* key;
+        std::string text;
+    };
     const Case cases[] = {
-        {"OPTIONS", "sound", "True"},     {"Options", "Nul", "ab"},          {"Options", "Bare", "Not Used"},
-        {"Options", "Long", std::string(254, 'x')}, {"Options", "Later", "Not Used"}, {"Other", "Sound", "Not Used"},
+        {"OPTIONS", "sound", "True"},
+        {"Options", "Nul", "ab"},
+        {"Options", "Bare", "Not Used"},
+        {"Options", "Long", std::string(254, 'x')},
+        {"Options", "Later", "Not Used"},
+        {"Other", "Sound", "Not Used"},
         {"ÉTÉ", "clé", "oui"},  // names in the file are Windows-1252, names asked for UTF-8
     };
     for (const auto& c : cases) EXPECT_EQ(GetPrivateProfileString(c.section, c.key, "Not Used", ini), c.text) << c.key;
@@ -133,10 +146,14 @@ TEST(UserFolders, ComeFromTheEnvironmentGivenAndCreateNothing) {
     };
     const Case cases[] = {
         {"home only", {{"HOME", "/home/ann"}}, "/home/ann/.config/kestrava/", "/home/ann/.local/share/kestrava/"},
-        {"XDG folders", {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg/"}, {"XDG_DATA_HOME", "/data"}},
-         "/cfg/kestrava/", "/data/kestrava/"},
-        {"relative XDG folders are ignored", {{"HOME", "/h"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_DATA_HOME", ""}},
-         "/h/.config/kestrava/", "/h/.local/share/kestrava/"},
+        {"XDG folders",
+         {{"HOME", "/home/ann"}, {"XDG_CONFIG_HOME", "/cfg/"}, {"XDG_DATA_HOME", "/data"}},
+         "/cfg/kestrava/",
+         "/data/kestrava/"},
+        {"relative XDG folders are ignored",
+         {{"HOME", "/h"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_DATA_HOME", ""}},
+         "/h/.config/kestrava/",
+         "/h/.local/share/kestrava/"},
         {"nothing set", {}, "/tmp/.config/kestrava/", "/tmp/.local/share/kestrava/"},
     };
     for (const auto& c : cases) {

@@ -10,10 +10,21 @@ namespace kv {
 namespace {
 
 TEST(LetterCase, MapsTheLettersOfTheCodePage) {
-    struct Case { const char* lower; const char* upper; };
+    struct Case {
+        const char* lower;
+        const char* upper;
+    };
     const Case pairs[] = {
-        {"zarvoni", "ZARVONI"}, {"é", "É"},   {"à", "À"}, {"þ", "Þ"}, {"ø", "Ø"}, {"ÿ", "Ÿ"},
-        {"š", "Š"},             {"œ", "Œ"},   {"ž", "Ž"}, {"captain élan œuvre", "CAPTAIN ÉLAN ŒUVRE"},
+        {"zarvoni", "ZARVONI"},
+        {"é", "É"},
+        {"à", "À"},
+        {"þ", "Þ"},
+        {"ø", "Ø"},
+        {"ÿ", "Ÿ"},
+        {"š", "Š"},
+        {"œ", "Œ"},
+        {"ž", "Ž"},
+        {"captain élan œuvre", "CAPTAIN ÉLAN ŒUVRE"},
     };
     for (const auto& c : pairs) {
         EXPECT_EQ(UpperCase(c.lower), c.upper) << c.lower;

@@ -14,9 +14,9 @@ TEST(HTML, URLEncodeKeepsTheSafeSetAndWritesTheRestAsWindows1252Codes) {
         {"a b", false, false, "a%20b"},
         {"a b", true, false, "a+b"},
         {"AZaz09.-*_", false, false, "AZaz09.-*_"},
-        {"\xC3\xA9", false, false, "%E9"},          // é, code 233
-        {"\xE2\x82\xAC", false, false, "%80"},      // the euro sign's code in the page
-        {"\xE6\xBC\xA2", false, false, "%3F"},      // outside the page: "?"
+        {"\xC3\xA9", false, false, "%E9"},      // é, code 233
+        {"\xE2\x82\xAC", false, false, "%80"},  // the euro sign's code in the page
+        {"\xE6\xBC\xA2", false, false, "%3F"},  // outside the page: "?"
         {"\r\n\x01", false, false, "%0D%0A%01"},
         {"x://a?b&c@d+e", false, false, "x://a?b&c@d+e"},
         {"x://a?b&c@d+e", false, true, "x%3A%2F%2Fa%3Fb%26c%40d%2Be"},
@@ -39,7 +39,7 @@ TEST(HTML, CleanUserTextRemovesMarkupEscapesStrayBracketsAndMasksListedWords) {
         {"Fair winds", false, "Fair winds", true},
         {"<b>Fair</b>", true, "<b>Fair</b>", true},
         {"<i>x</i> hell", true, "<i>x</i> ****", false},
-        {"Hell and hell", false, "**** and hell", false},   // one mask per word and call
+        {"Hell and hell", false, "**** and hell", false},  // one mask per word and call
         {"Zo\xC3\xAB said DAMN", false, "Zo\xC3\xAB said ****", false},
         {"", false, "", true},
     };
@@ -100,7 +100,9 @@ TEST(HTML, OpenURLAddsTheSchemeAndReportsWhetherTheBrowserStarted) {
 }
 
 TEST(HTML, HTMLEscapeWritesSpecialAndControlCharactersAsReferences) {
-    EXPECT_EQ(HTMLEscape("a&b <c> \"d\"\r\n\t\x7F" "\xC3\xA9"), "a&amp;b &lt;c&gt; &quot;d&quot;&#13;&#10;&#9;&#127;\xC3\xA9");
+    EXPECT_EQ(HTMLEscape("a&b <c> \"d\"\r\n\t\x7F"
+                         "\xC3\xA9"),
+              "a&amp;b &lt;c&gt; &quot;d&quot;&#13;&#10;&#9;&#127;\xC3\xA9");
 }
 
 }  // namespace

@@ -56,11 +56,22 @@ ScoreEndpoints LocalEndpoints(int webPort, int mailPort) {
 // A game with the submission's texts, a scratch home folder, a fake window and the submitter.
 struct Submission {
     explicit Submission(ScoreEndpoints ep = LocalEndpoints(0, 0)) : tg(rng), sub(tg.game, view, std::move(ep), Env()) {
-        tg.UseTexts({{"KVMAIN0005", "Error: "}, {"Captain", "Captain"}, {"KVGAME0073", "Your score qualifies for the "},
-                     {"KVGAME0074", " list."}, {"KVGAME0075", "Record"}, {"KVGAME0076", "Name: "},
-                     {"KVGAME0077", "SN: "}, {"KVGAME0078", "Code: "}, {"KVGAME0079", "Comments: "},
-                     {"KVGAME0080", "Saved."}, {"KVGAME0081", "Next:"}, {"KVGAME0082", "a"}, {"KVGAME0083", "b"},
-                     {"KVGAME0084", "c"}, {"CommandsSave", "Save"}, {"ViewList", "View list"}});
+        tg.UseTexts({{"KVMAIN0005", "Error: "},
+                     {"Captain", "Captain"},
+                     {"KVGAME0073", "Your score qualifies for the "},
+                     {"KVGAME0074", " list."},
+                     {"KVGAME0075", "Record"},
+                     {"KVGAME0076", "Name: "},
+                     {"KVGAME0077", "SN: "},
+                     {"KVGAME0078", "Code: "},
+                     {"KVGAME0079", "Comments: "},
+                     {"KVGAME0080", "Saved."},
+                     {"KVGAME0081", "Next:"},
+                     {"KVGAME0082", "a"},
+                     {"KVGAME0083", "b"},
+                     {"KVGAME0084", "c"},
+                     {"CommandsSave", "Save"},
+                     {"ViewList", "View list"}});
         tg.game.st.StrongEnemyText = "Morv";
         sub.Sockets().SetResolver(test::TestResolver());
         fs::remove_all(home);
@@ -72,9 +83,8 @@ struct Submission {
     }
     bool Click(int index) { return sub.cmdSubmit_Click(index, kRecord, "Your score qualifies for the Captain list."); }
 
-    fs::path home = fs::temp_directory_path() /
-                    ("kv-hiscore-" + std::to_string(::getpid()) + "-" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path home = fs::temp_directory_path() / ("kv-hiscore-" + std::to_string(::getpid()) + "-" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
     SeededRandom rng{1};
     test::TestGame tg;
     FakeView view;
@@ -96,7 +106,8 @@ TEST(Hiscore, TheFormBodyAndTheRequest) {
     server.Join();
     EXPECT_EQ(request,
               "POST /cgibin/posths.cgi HTTP/1.0\nUser-Agent: HighScore/1.0\nHost: scores.test\nAccept: */*\n"
-              "Content-type: application/x-www-form-urlencoded\nContent-length: 57\n\n" + kBody + "\n");
+              "Content-type: application/x-www-form-urlencoded\nContent-length: 57\n\n" +
+                  kBody + "\n");
 }
 
 TEST(Hiscore, TheWebServersAnswerDecidesTheStatusAndTheButtons) {
@@ -255,7 +266,8 @@ TEST(Hiscore, SavingAppendsEightLinesToTheDesktopFileAndShowsTheNotice) {
 
     std::ifstream in(s.home / "Desktop" / "HISCORE.TXT", std::ios::binary);
     const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::string block = "\r\nRecord\r\n\r\nName: Ann Lee\r\nSN: S-1\r\nCode: 12/34\r\nComments: Hi there!\r\n\r\n";
+    const std::string block =
+        "\r\nRecord\r\n\r\nName: Ann Lee\r\nSN: S-1\r\nCode: 12/34\r\nComments: Hi there!\r\n\r\n";
     EXPECT_EQ(file, "Your score qualifies for the Captain list." + block + "Type" + block);
 
     const std::string nl = "\r\n";
@@ -289,8 +301,8 @@ TEST(Hiscore, TheWindowsTextsFollowTheListKind) {
 
     EXPECT_TRUE(s.sub.cmdView_Click("captain"));
     EXPECT_TRUE(s.sub.cmdView_Click(""));
-    EXPECT_EQ(s.view.urls, (std::vector<std::string>{"http://scores.test/kestrava/captain.shtml",
-                                                     "http://scores.test/kestrava"}));
+    EXPECT_EQ(s.view.urls,
+              (std::vector<std::string>{"http://scores.test/kestrava/captain.shtml", "http://scores.test/kestrava"}));
     // A submit button outside the three does nothing.
     EXPECT_FALSE(s.sub.cmdSubmit_Click(3, kRecord, ""));
     EXPECT_TRUE(s.view.events.empty());
@@ -317,7 +329,8 @@ TEST(Hiscore, TheShippedEnglishTextsMakeWholeSentences) {
     test::RecordingHost host;
     Game g(rng, settings, host, {std::string(KESTRAVA_DATA_DIR) + "/", scratch.Config(), scratch.Saves()});
     g.st.StrongEnemyText = g.Text("StrongEnemy");
-    EXPECT_EQ(FillSubmitHighScore(g, kRecord, "captain").lblType, "Your score qualifies for the Captain high-score list.");
+    EXPECT_EQ(FillSubmitHighScore(g, kRecord, "captain").lblType,
+              "Your score qualifies for the Captain high-score list.");
     EXPECT_EQ(FillSubmitHighScore(g, kRecord, "badguy").lblType, "Your score qualifies for the Morv high-score list.");
     for (int n = 73; n <= 84; ++n) EXPECT_FALSE(g.Text("KVGAME00" + std::to_string(n)).empty()) << n;
     EXPECT_EQ(g.Text("KVGAME0076"), "Name: ");

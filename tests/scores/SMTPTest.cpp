@@ -42,9 +42,14 @@ TEST(SMTP, ReplyCodeIsReadFromTheLastLine) {
         const char* reply;
         int code;
     } cases[] = {
-        {"250-a\r\n250 ok\r\n", 250}, {"354 go\r\n250 ok\r\n", 250}, {"250 ok\r\n221 bye", 221},
-        {"554 no\r\n", 554},          {"", 0},                       {"ab", 0},
-        {"25", 25},                   {"2x5 odd\r\n", 2},
+        {"250-a\r\n250 ok\r\n", 250},
+        {"354 go\r\n250 ok\r\n", 250},
+        {"250 ok\r\n221 bye", 221},
+        {"554 no\r\n", 554},
+        {"", 0},
+        {"ab", 0},
+        {"25", 25},
+        {"2x5 odd\r\n", 2},
     };
     for (const Case& c : cases) EXPECT_EQ(SMTPReplyCode(c.reply), c.code) << c.reply;
 }
@@ -54,9 +59,15 @@ TEST(SMTP, AReplyIsCompleteOnAWholeFinalLine) {
         const char* reply;
         bool afterData, complete;
     } cases[] = {
-        {"220 hi\r\n", false, true},       {"220-hi\r\n", false, false},  {"220-hi\r\n220 there\r\n", false, true},
-        {"220 hi", false, false},          {"354 go\r\n", false, true},   {"354 go\r\n", true, false},
-        {"354 go\r\n250 ok\r\n", true, true}, {"554 no\r\n", true, true}, {"hello\r\n", false, false},
+        {"220 hi\r\n", false, true},
+        {"220-hi\r\n", false, false},
+        {"220-hi\r\n220 there\r\n", false, true},
+        {"220 hi", false, false},
+        {"354 go\r\n", false, true},
+        {"354 go\r\n", true, false},
+        {"354 go\r\n250 ok\r\n", true, true},
+        {"554 no\r\n", true, true},
+        {"hello\r\n", false, false},
         {"", false, false},
     };
     for (const Case& c : cases) EXPECT_EQ(SMTPReplyComplete(c.reply, c.afterData), c.complete) << c.reply;

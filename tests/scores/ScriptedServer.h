@@ -61,8 +61,9 @@ public:
         std::string got;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         while (end.empty() || got.find(end) == std::string::npos) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now()).count();
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now())
+                    .count();
             if (left <= 0) break;
             pollfd p{fd, POLLIN, 0};
             if (::poll(&p, 1, static_cast<int>(left)) <= 0) break;

@@ -42,8 +42,8 @@ TEST(Winsock, ErrorCodesAndTheirSentences) {
 
     struct Case {
         int err, code;
-    } errnos[] = {{ECONNREFUSED, 10061}, {ETIMEDOUT, 10060}, {ECONNRESET, 10054}, {EPIPE, 10054},
-                  {EHOSTUNREACH, 10065}, {ENETUNREACH, 10051}, {EBADF, 10038}, {EMFILE, 10024},
+    } errnos[] = {{ECONNREFUSED, 10061}, {ETIMEDOUT, 10060},   {ECONNRESET, 10054}, {EPIPE, 10054},
+                  {EHOSTUNREACH, 10065}, {ENETUNREACH, 10051}, {EBADF, 10038},      {EMFILE, 10024},
                   {EACCES, 10013},       {EIO, 10107},         {ENOENT, 10107}};
     for (const Case& c : errnos) EXPECT_EQ(WinsockCodeFromErrno(c.err), c.code) << c.err;
     Case resolver[] = {{EAI_NONAME, 11001}, {EAI_AGAIN, 11002},   {EAI_FAIL, 11003},    {EAI_NODATA, 11004},
@@ -115,7 +115,7 @@ TEST(Winsock, AConnectionAttemptGivesUpAtItsTimeOut) {
 TEST(Winsock, SendingCarriesEveryByteAsWindows1252) {
     std::string received;
     std::string big(3 * 1024 * 1024, 'x');
-    big += "\xC3\xA9";  // é
+    big += "\xC3\xA9";        // é
     const int small = 65536;  // small buffers, so that the text cannot go out in one piece
     ScriptedServer server([&](int fd) {
         ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
@@ -168,7 +168,9 @@ TEST(Winsock, AReplyStopsAtItsEndMarkOrAt64KiB) {
     const int sock = s.Connect(server.Port());
     ASSERT_GE(sock, 0);
     std::string reply;
-    auto finalLine = [](std::string_view r) { return r.size() >= 2 && r.substr(r.size() - 2) == "\r\n" && r.find("250 ") != r.npos; };
+    auto finalLine = [](std::string_view r) {
+        return r.size() >= 2 && r.substr(r.size() - 2) == "\r\n" && r.find("250 ") != r.npos;
+    };
     EXPECT_EQ(s.ws.SocketReceive(sock, reply, 5, finalLine), 15);
     EXPECT_EQ(reply, "250-a\r\n250 ok\r\n");
     s.ws.SocketSend(sock, "more\n");

@@ -29,7 +29,7 @@ TEST(ParseCommandLine, SwitchesCountInAnyCaseAnywhereInTheLine) {
         {"/slow", 2.0f, false, false, false, false},
         {"/SLOW /FAST", 2.0f, false, false, false, false},  // "/SLOW" wins, whatever the order
         {"/fast/Slow", 2.0f, false, false, false, false},
-        {"/FASTER", 0.5f, false, false, false, false},       // a longer word counts too
+        {"/FASTER", 0.5f, false, false, false, false},  // a longer word counts too
         {"x/nopicy /Cache1", 1.0f, true, true, false, false},
         {"/debug /BadPlanets", 1.0f, false, false, true, true},
     };
@@ -54,11 +54,11 @@ TEST(ParseCommandLine, FindsTheSavedGameAsTyped) {
         {"/FAST /home/jo/Save1.kvw", "/home/jo/Save1.kvw"},
         {"\"/home/jo/My Games/save1.KVW\"", "/home/jo/My Games/save1.KVW"},
         {"/slow \"/home/jo/My Games/save1.KVW\" /NOPIC", "/home/jo/My Games/save1.KVW"},
-        {"\"/home/jo/save1.KVW\"", "/home/jo/save1.KVW"},                     // quotes without blanks
-        {"\"/FAST\" /home/jo/save1.KVW", "/home/jo/save1.KVW"},               // quotes elsewhere
-        {"/home/jo/My Games/save1.KVW", "Games/save1.KVW"},                   // unquoted: from the last blank
-        {"/home/jo/save1.KVW.bak", "/home/jo/save1.KVW"},                     // up to ".KVW"
-        {"a.kvw b.KVW", "a.kvw"},                                             // the first one
+        {"\"/home/jo/save1.KVW\"", "/home/jo/save1.KVW"},        // quotes without blanks
+        {"\"/FAST\" /home/jo/save1.KVW", "/home/jo/save1.KVW"},  // quotes elsewhere
+        {"/home/jo/My Games/save1.KVW", "Games/save1.KVW"},      // unquoted: from the last blank
+        {"/home/jo/save1.KVW.bak", "/home/jo/save1.KVW"},        // up to ".KVW"
+        {"a.kvw b.KVW", "a.kvw"},                                // the first one
     };
     for (const Case& c : cases) EXPECT_EQ(ParseCommandLine(c.line).SavedGamePath, c.path) << c.line;
 }
@@ -72,7 +72,7 @@ TEST(ParseCommandLine, DecodesTheStarName) {
         {"/STAR:" + EncodeStar("Vega"), "Vega"},
         {"/star:" + EncodeStar("Alpha Mensae") + " /FAST", "Alpha Mensae"},  // keeps its own case
         {"/FAST /STAR:" + EncodeStar("Kestrel Prime"), "Kestrel Prime"},
-        {"/STAR:" + EncodeStar("Vega", false), "86ega"},  // no marker: the first character's code
+        {"/STAR:" + EncodeStar("Vega", false), "86ega"},       // no marker: the first character's code
         {"/STAR:" + EncodeStar("Vega").substr(0, 6), "Vega"},  // the line ends early
         {"/STAR:", ""},
     };

@@ -40,13 +40,22 @@ TEST(LibraryOptionsTest, AConfigurationWithoutOptionsTakesTheCurrentOnes) {
     GameState& s = tg.st;
     ChangeAll(s);
     LoadLibOptions(tg.game, "Jane");
-    const std::pair<const char*, const char*> expected[] = {
-        {"TorZarvonis", "3"},      {"TorSpread", "True"},         {"TorSpreadType", "1"},
-        {"TorSpreadZarvonis", "3"}, {"TorZarvoniStarbase", "False"}, {"TorZSBAmount", "2"},
-        {"TorZSBFireDisabled", "False"}, {"SheLevel", "3"},      {"SheFrequency", "2"},
-        {"SheEnergyReserve", "250"}, {"PhaKillOrDisable", "2"},  {"PhaZarvoniStarbase", "True"},
-        {"PhaZSBEnergyFire", "1500"}, {"ComAutoSHE", "False"},   {"ComAutoLRS", "False"},
-        {"ComAutoTC", "False"}};
+    const std::pair<const char*, const char*> expected[] = {{"TorZarvonis", "3"},
+                                                            {"TorSpread", "True"},
+                                                            {"TorSpreadType", "1"},
+                                                            {"TorSpreadZarvonis", "3"},
+                                                            {"TorZarvoniStarbase", "False"},
+                                                            {"TorZSBAmount", "2"},
+                                                            {"TorZSBFireDisabled", "False"},
+                                                            {"SheLevel", "3"},
+                                                            {"SheFrequency", "2"},
+                                                            {"SheEnergyReserve", "250"},
+                                                            {"PhaKillOrDisable", "2"},
+                                                            {"PhaZarvoniStarbase", "True"},
+                                                            {"PhaZSBEnergyFire", "1500"},
+                                                            {"ComAutoSHE", "False"},
+                                                            {"ComAutoLRS", "False"},
+                                                            {"ComAutoTC", "False"}};
     for (const auto& [k, v] : expected) EXPECT_EQ(Stored(tg, k), v) << k;
     // The options are as they were; the panel follows them.
     EXPECT_EQ(s.LibTorZarvonis, 2);
@@ -94,8 +103,12 @@ TEST(LibraryOptionsTest, StoredValuesTheOptionsCannotTakeAreSkipped) {
     TestGame tg(rng);
     GameState& s = tg.st;
     // Key 1 stands, so nothing is repaired; the rest is missing or out of range.
-    Store(tg, {{"TorZarvonis", "4"}, {"TorSpread", "true"}, {"SheLevel", "0"}, {"SheFrequency", "1.5"},
-               {"SheEnergyReserve", "5000"}, {"ComAutoTC", "False"}});
+    Store(tg, {{"TorZarvonis", "4"},
+               {"TorSpread", "true"},
+               {"SheLevel", "0"},
+               {"SheFrequency", "1.5"},
+               {"SheEnergyReserve", "5000"},
+               {"ComAutoTC", "False"}});
     LoadLibOptions(tg.game, "Jane");
     EXPECT_EQ(s.LibTorZarvonis, 0);
     EXPECT_FALSE(s.LibTorSpread);

@@ -19,9 +19,9 @@ TEST(NumberDialogTest, ScalesTheRangeAndReturnsTheNumberOrACancelMark) {
         {100000, 1, 1, 4, 1, 25000, 25000},  // 100000 / 4 = 25000 fits
         {32767, 1, 0, 1, 0, 32767, 32767},   // exactly 32767 fits
         {32768, 1, 0, 2, 0, 16384, 16384},
-        {50, 1, 80, 1, 50, 50, 0},           // above the range: the maximum
-        {50, 1, -5, 1, 0, 50, 50},           // below: the minimum
-        {10, 0, 1, 1, 1, 10, 9},             // no factor: 1
+        {50, 1, 80, 1, 50, 50, 0},  // above the range: the maximum
+        {50, 1, -5, 1, 0, 50, 50},  // below: the minimum
+        {10, 0, 1, 1, 1, 10, 9},    // no factor: 1
     };
     for (const Case& k : cases) {
         ConstantRandom rng(0.5f);

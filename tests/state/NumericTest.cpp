@@ -10,10 +10,14 @@ namespace kv {
 namespace {
 
 TEST(Numeric, IntRoundsDownAndCIntRoundsHalvesToEven) {
-    struct Case { double x; double intX; int cint; };
+    struct Case {
+        double x;
+        double intX;
+        int cint;
+    };
     const Case cases[] = {
-        {2.5, 2, 2},   {3.5, 3, 4},    {-2.5, -3, -2}, {-3.5, -4, -4}, {0.5, 0, 0},
-        {1.5, 1, 2},   {2.4999, 2, 2}, {2.5001, 2, 3}, {-0.4, -1, 0},  {7.0, 7, 7},
+        {2.5, 2, 2}, {3.5, 3, 4},    {-2.5, -3, -2}, {-3.5, -4, -4}, {0.5, 0, 0},
+        {1.5, 1, 2}, {2.4999, 2, 2}, {2.5001, 2, 3}, {-0.4, -1, 0},  {7.0, 7, 7},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Int(c.x), c.intX) << c.x;
@@ -32,13 +36,14 @@ TEST(Numeric, ConversionsSaturateInsteadOfWrapping) {
 }
 
 TEST(Numeric, ValReadsTheLeadingNumber) {
-    struct Case { const char* text; double value; };
+    struct Case {
+        const char* text;
+        double value;
+    };
     const Case cases[] = {
-        {"42", 42},          {"  42abc", 42},    {"1 2 3", 123},     {"-3.5", -3.5},
-        {"+7", 7},           {".5", 0.5},        {"1.2.3", 1.2},     {"abc", 0},
-        {"", 0},             {"1E3", 1000},      {"2.5e-1x", 0.25},  {"1e", 1},
-        {"&H1F", 31},        {"&o17", 15},       {"\t12\n", 12},     {"True", 0},
-        {"-", 0},            {"1d2", 100},
+        {"42", 42},     {"  42abc", 42}, {"1 2 3", 123}, {"-3.5", -3.5}, {"+7", 7},         {".5", 0.5},
+        {"1.2.3", 1.2}, {"abc", 0},      {"", 0},        {"1E3", 1000},  {"2.5e-1x", 0.25}, {"1e", 1},
+        {"&H1F", 31},   {"&o17", 15},    {"\t12\n", 12}, {"True", 0},    {"-", 0},          {"1d2", 100},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
     EXPECT_TRUE(std::isfinite(Val("1e999")));
@@ -57,31 +62,52 @@ TEST(Numeric, StrPutsABlankBeforeNonNegativeNumbers) {
 }
 
 TEST(Numeric, FormatAppliesDigitPatterns) {
-    struct Case { double v; const char* pattern; const char* text; };
+    struct Case {
+        double v;
+        const char* pattern;
+        const char* text;
+    };
     const Case cases[] = {
-        {3.14159, "0.00", "3.14"}, {2.005, "0.00", "2.01"},  {5, "00", "05"},
-        {1234567, "#,##0", "1,234,567"}, {0.5, "0%", "50%"}, {0.25, "#.##", ".25"},
-        {7, "0.0", "7.0"},         {-1.5, "0", "-2"},        {2.5, "0", "3"},
-        {42, "Sector 0", "Sector 42"}, {0, "#", ""},          {-0.001, "0.00", "0.00"},
+        {3.14159, "0.00", "3.14"},
+        {2.005, "0.00", "2.01"},
+        {5, "00", "05"},
+        {1234567, "#,##0", "1,234,567"},
+        {0.5, "0%", "50%"},
+        {0.25, "#.##", ".25"},
+        {7, "0.0", "7.0"},
+        {-1.5, "0", "-2"},
+        {2.5, "0", "3"},
+        {42, "Sector 0", "Sector 42"},
+        {0, "#", ""},
+        {-0.001, "0.00", "0.00"},
         // Large whole numbers keep every digit.
-        {1e9, "0", "1000000000"}, {2147483647, "#,##0", "2,147,483,647"}, {123456.5, "0", "123457"},
+        {1e9, "0", "1000000000"},
+        {2147483647, "#,##0", "2,147,483,647"},
+        {123456.5, "0", "123457"},
         {99999.994, "0.00", "99999.99"},
         // Rounding carries through every digit.
-        {9.995, "0.00", "10.00"}, {-0.5, "0", "-1"}, {0.999, "#.##", "1"}, {0.004, "0.00%", "0.40%"},
+        {9.995, "0.00", "10.00"},
+        {-0.5, "0", "-1"},
+        {0.999, "#.##", "1"},
+        {0.004, "0.00%", "0.40%"},
     };
     for (const auto& c : cases) EXPECT_EQ(Format(c.v, c.pattern), c.text) << c.v << " " << c.pattern;
 }
 
 TEST(Numeric, FormatShowsNumbersTooLargeForThePatternInFull) {
     const std::string zeros305(305, '0');
-    struct Case { double v; const char* pattern; std::string text; };
+    struct Case {
+        double v;
+        const char* pattern;
+        std::string text;
+    };
     const Case cases[] = {
         {1.8e306, "0.00", "18" + zeros305 + ".00"},
         {-1.8e306, "0.00", "-18" + zeros305 + ".00"},
         {1.8e306, "0%", "18" + zeros305 + "00%"},  // a hundred times it lies past the largest double
         {std::numeric_limits<double>::max(), "0", "179769313486232" + std::string(294, '0')},
         {1e20, "#,##0.0", "100,000,000,000,000,000,000.0"},
-        {12345678901234567.0, "0", "12345678901234600"},  // 15 significant digits, then zeros
+        {12345678901234567.0, "0", "12345678901234600"},            // 15 significant digits, then zeros
         {1.5, "0.00000000000000000000", "1.50000000000000000000"},  // more decimals than a long holds
         {5e-324, "0.00", "0.00"},
         {-5e-324, "0.00", "0.00"},

@@ -13,8 +13,12 @@ TEST(Port, AQuestionClosedThroughItsFrameAnswersCancelElseNoElseOK) {
         long style;
         int answer;
     };
-    const Case cases[] = {{kOKOnly, kOK},          {kOKCancel, kCancel},        {kYesNoCancel, kCancel},
-                          {kRetryCancel, kCancel}, {kYesNo | kQuestion, kNo},   {kOKOnly | kCritical, kOK},
+    const Case cases[] = {{kOKOnly, kOK},
+                          {kOKCancel, kCancel},
+                          {kYesNoCancel, kCancel},
+                          {kRetryCancel, kCancel},
+                          {kYesNo | kQuestion, kNo},
+                          {kOKOnly | kCritical, kOK},
                           {kAbortRetryIgnore, kIgnore}};
     NullHost host;
     for (const auto& c : cases) {
@@ -71,8 +75,8 @@ TEST(Port, TimersAreKeptByTheGameAndTheHostHearsOfEachChange) {
     tg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, true);  // no change, no news
     EXPECT_TRUE(tg.game.TimerEnabled(Timer::frmSRS_tmrMorvTractor));
     tg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, false);
-    EXPECT_EQ(tg.host.events, (std::vector<std::string>{"timer:frmSRS_tmrMorvTractor:on",
-                                                        "timer:frmSRS_tmrMorvTractor:off"}));
+    EXPECT_EQ(tg.host.events,
+              (std::vector<std::string>{"timer:frmSRS_tmrMorvTractor:on", "timer:frmSRS_tmrMorvTractor:off"}));
 }
 
 }  // namespace

@@ -29,12 +29,10 @@ struct ForceCase {
 
 TEST(ResetGameState, ForceTimeAndStarbasesFollowSkillAndLength) {
     const ForceCase cases[] = {
-        {1, 1, 0.0f, 0.0f, 10, 19, 3},    {1, 1, 0.999f, 0.999f, 19, 38, 3},
-        {2, 1, 0.0f, 0.0f, 15, 23, 3},    {2, 1, 0.999f, 0.0f, 24, 32, 3},
-        {3, 2, 0.5f, 0.5f, 27, 39, 3},    {4, 3, 0.0f, 0.0f, 37, 43, 2},
-        {6, 1, 0.0f, 0.0f, 19, 23, 2},    {7, 1, 0.0f, 0.0f, 16, 19, 1},
-        {9, 3, 0.999f, 0.0f, 47, 48, 1},  {10, 3, 0.999f, 0.999f, 52, 62, 0},
-        {20, 1, 0.7f, 0.7f, 44, 100, -3}, {20, 2, 0.0f, 0.0f, 54, 200, -3},
+        {1, 1, 0.0f, 0.0f, 10, 19, 3},      {1, 1, 0.999f, 0.999f, 19, 38, 3}, {2, 1, 0.0f, 0.0f, 15, 23, 3},
+        {2, 1, 0.999f, 0.0f, 24, 32, 3},    {3, 2, 0.5f, 0.5f, 27, 39, 3},     {4, 3, 0.0f, 0.0f, 37, 43, 2},
+        {6, 1, 0.0f, 0.0f, 19, 23, 2},      {7, 1, 0.0f, 0.0f, 16, 19, 1},     {9, 3, 0.999f, 0.0f, 47, 48, 1},
+        {10, 3, 0.999f, 0.999f, 52, 62, 0}, {20, 1, 0.7f, 0.7f, 44, 100, -3},  {20, 2, 0.0f, 0.0f, 54, 200, -3},
         {20, 3, 0.5f, 0.5f, 64, 300, -3},
     };
     for (const auto& c : cases) {
@@ -162,12 +160,12 @@ TEST(ResetGameState, UpgradeDrawsFollowTheChanceTable) {
     // (16.5%) at 0.2; slot 1 (15%) loses at 0.2. Every granted level ends with an arrival-test
     // draw (0.5 here, far from drawing the Morv in).
     {
-        ScriptedRandom rng{0.5f, 0.5f,
-                           /*slot1*/ 0.5f, 0.2f, 0.2f,
+        ScriptedRandom rng{0.5f,           0.5f,
+                           /*slot1*/ 0.5f, 0.2f,  0.2f,
                            /*slot2*/ 0.5f, 0.32f, 0.5f, 0.2f,
-                           /*slot3*/ 0.5f, 0.9f, 0.9f,
-                           /*slot4*/ 0.5f, 0.9f, 0.9f,
-                           /*slot5*/ 0.5f, 0.1f, 0.5f, 0.05f, 0.5f};
+                           /*slot3*/ 0.5f, 0.9f,  0.9f,
+                           /*slot4*/ 0.5f, 0.9f,  0.9f,
+                           /*slot5*/ 0.5f, 0.1f,  0.5f, 0.05f, 0.5f};
         test::TestGame tg(rng);
         tg.game.st.TechLevel = 3;
         tg.game.st.UpgradesOn = kTrue;

@@ -68,8 +68,11 @@ TEST(SavedGameLayout, EveryTextReadsBackExactly) {
     // Quotes and commas anywhere, doubled quotes, blanks at either end, letters beyond ASCII,
     // words the reader knows as items of their own.
     const std::vector<std::string> texts = {
-        "a\",b", "\",", "\"", "\"\"", "x\"", "\"start", ", , ,", "  padded  ", "Caf\xC3\xA9 \xC3\xBC\xC3\x9F",
-        "tab\there", "#TRUE#", "\"quoted\", \"twice\"", "back\\slash", "", "it's, \"fine\"\" ,\"",
+        "a\",b",       "\",",        "\"",
+        "\"\"",        "x\"",        "\"start",
+        ", , ,",       "  padded  ", "Caf\xC3\xA9 \xC3\xBC\xC3\x9F",
+        "tab\there",   "#TRUE#",     "\"quoted\", \"twice\"",
+        "back\\slash", "",           "it's, \"fine\"\" ,\"",
     };
     for (const std::string& t : texts) {
         SCOPED_TRACE(t);

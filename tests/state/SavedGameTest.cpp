@@ -5,8 +5,8 @@
 
 #include "state/SavedGame.h"
 #include "state/ShipValues.h"
-#include "support/TestGame.h"
 #include "support/SaveTestSupport.h"
+#include "support/TestGame.h"
 
 namespace kv {
 namespace {
@@ -85,34 +85,31 @@ TEST(SaveGame, ItemsStandInTheirPlaces) {
     ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "order", {}));
     const std::string plain = FlipSavedBytes(ReadAll(dir.Path() + "order.KVW"));
     std::vector<std::string> lines;
-    for (size_t p = 0, e; (e = plain.find("\r\n", p)) != std::string::npos; p = e + 2) lines.push_back(plain.substr(p, e - p));
+    for (size_t p = 0, e; (e = plain.find("\r\n", p)) != std::string::npos; p = e + 2)
+        lines.push_back(plain.substr(p, e - p));
     ASSERT_EQ(lines.size(), 481u + 20u);
-    auto from = [&](size_t first, size_t n) { return std::vector<std::string>(lines.begin() + first, lines.begin() + first + n); };
+    auto from = [&](size_t first, size_t n) {
+        return std::vector<std::string>(lines.begin() + first, lines.begin() + first + n);
+    };
     // Grids: row 1, column 2 of each of the five is the second line of its block.
-    EXPECT_EQ(lines[1 + 1], "2");             // SectorGrid (1, 2)
-    EXPECT_EQ(lines[65 + 1], "-38");          // SpareGrid
-    EXPECT_EQ(lines[129 + 1], "-1");          // KnownGalaxy
-    EXPECT_EQ(lines[193 + 1], "210");         // Galaxy
-    EXPECT_EQ(lines[257 + 8], "1");           // CloakedPerQuadrant (row 2, column 1)
+    EXPECT_EQ(lines[1 + 1], "2");      // SectorGrid (1, 2)
+    EXPECT_EQ(lines[65 + 1], "-38");   // SpareGrid
+    EXPECT_EQ(lines[129 + 1], "-1");   // KnownGalaxy
+    EXPECT_EQ(lines[193 + 1], "210");  // Galaxy
+    EXPECT_EQ(lines[257 + 8], "1");    // CloakedPerQuadrant (row 2, column 1)
     // Items 6 to 16.
-    EXPECT_EQ(from(321, 15), (std::vector<std::string>{
-                                 "7,2,-2,1,4,5,-1,1,6.25",
-                                 "2,-1,17,20,2",
-                                 "1,-1,4,3",
-                                 "2", "3", "4", "1", "5",
-                                 "2400,1234,1,0,3.7,0.2,0,1.25,14321,15000,70,55,9,20,2,1,3,-32767,11",
-                                 "33,21,20,12.345678,40,12,3,5,13,14,3,7,2,-1,15,12,50000,35000,\"*RED*\"",
-                                 "6,10,5,6,-1,1,80.5,1,1,16,17,0,18,5,6,2,3,4",
-                                 "1200000,4,5000,2,-1,1",
-                                 "3,-1,1",
-                                 "0.5,4,4.7,2",
-                                 "-1,3,0,-1"}));
+    EXPECT_EQ(from(321, 15),
+              (std::vector<std::string>{"7,2,-2,1,4,5,-1,1,6.25", "2,-1,17,20,2", "1,-1,4,3", "2", "3", "4", "1", "5",
+                                        "2400,1234,1,0,3.7,0.2,0,1.25,14321,15000,70,55,9,20,2,1,3,-32767,11",
+                                        "33,21,20,12.345678,40,12,3,5,13,14,3,7,2,-1,15,12,50000,35000,\"*RED*\"",
+                                        "6,10,5,6,-1,1,80.5,1,1,16,17,0,18,5,6,2,3,4", "1200000,4,5000,2,-1,1",
+                                        "3,-1,1", "0.5,4,4.7,2", "-1,3,0,-1"}));
     // Item 17: each table walks its first index in the outer loop.
     EXPECT_EQ(from(336, 8), (std::vector<std::string>{"0", "7", "14", "21", "1", "2", "3", "4"}));
-    EXPECT_EQ(lines[336 + 16 + 4], "1");                  // StarbaseSectors (1, 0)
-    EXPECT_EQ(lines[336 + 28 + 10], "1");                 // ZarvoniShips (2, 1)
-    EXPECT_EQ(lines[336 + 28 + 20], std::to_string(3 - 20));  // ZarvoniShips (3, 1)
-    EXPECT_EQ(lines[336 + 68 + 5], "3");                  // CloakedShips (2, 1)
+    EXPECT_EQ(lines[336 + 16 + 4], "1");                                      // StarbaseSectors (1, 0)
+    EXPECT_EQ(lines[336 + 28 + 10], "1");                                     // ZarvoniShips (2, 1)
+    EXPECT_EQ(lines[336 + 28 + 20], std::to_string(3 - 20));                  // ZarvoniShips (3, 1)
+    EXPECT_EQ(lines[336 + 68 + 5], "3");                                      // CloakedShips (2, 1)
     EXPECT_EQ(from(414, 4), (std::vector<std::string>{"3", "4", "5", "6"}));  // MorvShip
     // Item 18: slot, then its button's number.
     EXPECT_EQ(from(418, 10), (std::vector<std::string>{"1", "3", "0", "0", "2", "12", "0", "0", "3", "7"}));
@@ -121,10 +118,10 @@ TEST(SaveGame, ItemsStandInTheirPlaces) {
     EXPECT_EQ(lines[436], "-1");                                         // ZarvoniEnergy 0
     EXPECT_EQ(from(447, 6), (std::vector<std::string>{"-1", "4", "5", "6", "7", "40000"}));
     EXPECT_EQ(from(453, 4), (std::vector<std::string>{"0", "-1", "0", "1"}));
-    EXPECT_EQ(lines[457], "1000");                                       // ColorTable 1
-    EXPECT_EQ(from(464, 2), (std::vector<std::string>{"-1", "0"}));      // ZarvoniFlags 1, 2
-    EXPECT_EQ(lines[474], "50");                                         // CloakedEnergy 1
-    EXPECT_EQ(lines[479], "\"Kapit\xE4n \"\"Ace\"\", Esq.\"");  // quotes inside a text doubled
+    EXPECT_EQ(lines[457], "1000");                                   // ColorTable 1
+    EXPECT_EQ(from(464, 2), (std::vector<std::string>{"-1", "0"}));  // ZarvoniFlags 1, 2
+    EXPECT_EQ(lines[474], "50");                                     // CloakedEnergy 1
+    EXPECT_EQ(lines[479], "\"Kapit\xE4n \"\"Ace\"\", Esq.\"");       // quotes inside a text doubled
     EXPECT_EQ(lines[480].substr(0, 9), "\"Sys 1-1 ");
     EXPECT_EQ(lines[500], "#FALSE#");
 }
@@ -228,7 +225,9 @@ public:
         return !Fails("rename", to) && DiskSaveFiles().Rename(from, to);
     }
     bool Remove(const std::string& path) override { return DiskSaveFiles().Remove(path); }
-    bool SyncFolder(const std::string& folder) override { return failing_ != "sync" && DiskSaveFiles().SyncFolder(folder); }
+    bool SyncFolder(const std::string& folder) override {
+        return failing_ != "sync" && DiskSaveFiles().SyncFolder(folder);
+    }
 
 private:
     bool Fails(const std::string& op, const std::string& path) const {
@@ -239,7 +238,8 @@ private:
 };
 
 bool LeftoversOf(const std::string& base) {
-    return std::filesystem::exists(base + ".KVW" + kSavingSuffix) || std::filesystem::exists(base + ".LOG" + kSavingSuffix);
+    return std::filesystem::exists(base + ".KVW" + kSavingSuffix) ||
+           std::filesystem::exists(base + ".LOG" + kSavingSuffix);
 }
 
 TEST(SaveGame, AFailedSaveKeepsThePreviousFilesWhole) {
@@ -249,7 +249,7 @@ TEST(SaveGame, AFailedSaveKeepsThePreviousFilesWhole) {
         bool gameReplaced;     // only a failure after the first rename cannot keep the old game
     };
     const Case cases[] = {
-        {"write KVW", "KVW", false}, {"read", "KVW", false},       {"write LOG", "LOG", false},
+        {"write KVW", "KVW", false},  {"read", "KVW", false},      {"write LOG", "LOG", false},
         {"rename KVW", "KVW", false}, {"rename LOG", "LOG", true}, {"sync", "KVW", true},
     };
     for (const Case& c : cases) {
@@ -408,8 +408,8 @@ std::string StoreFixture(const ScratchFolder& dir, const std::string& fixture) {
 TEST(LoadGame, OlderVersionsFollowTheirRules) {
     struct Case {
         const char* fixture;
-        int condition;          // from the text before 1.2, from the index from 1.2
-        const char* notes1;     // notes at the end of a star-system line before 1.2
+        int condition;       // from the text before 1.2, from the index from 1.2
+        const char* notes1;  // notes at the end of a star-system line before 1.2
         bool scoreEligible;
         Integer missionType;    // items 7 and 8 from 1.1
         Integer retrofitSlot5;  // item 18 from 1.2
@@ -463,13 +463,12 @@ TEST(LoadGame, OlderVersionsFollowTheirRules) {
 
 TEST(LoadGame, HeaderVersionsCompareExactly) {
     ScratchFolder dir;
-    const std::string plain = FlipSavedBytes(
-        [&] {
-            SaveGame_ a(dir);
-            savetest::FillKnownState(a.tg.game.st);
-            EXPECT_TRUE(SaveGame(a.tg.game, dir.Path() + "base", {}));
-            return ReadAll(dir.Path() + "base.KVW");
-        }());
+    const std::string plain = FlipSavedBytes([&] {
+        SaveGame_ a(dir);
+        savetest::FillKnownState(a.tg.game.st);
+        EXPECT_TRUE(SaveGame(a.tg.game, dir.Path() + "base", {}));
+        return ReadAll(dir.Path() + "base.KVW");
+    }());
     const std::string items = plain.substr(plain.find("\r\n"));
     struct Case {
         const char* header;
@@ -478,10 +477,10 @@ TEST(LoadGame, HeaderVersionsCompareExactly) {
     };
     const Case cases[] = {
         {"*WINV13* Jane Doe", true, "Jane Doe"},
-        {"*WINV130* Jane Doe", true, "Jane Doe"},   // 1.30
-        {"*WINV14* Jane Doe", false, ""},           // newer: refused
-        {"*WINV131* Jane Doe", false, ""},          // 1.31
-        {"*WINV2* x", false, ""},                   // 0.2: an older layout than 1.0
+        {"*WINV130* Jane Doe", true, "Jane Doe"},  // 1.30
+        {"*WINV14* Jane Doe", false, ""},          // newer: refused
+        {"*WINV131* Jane Doe", false, ""},         // 1.31
+        {"*WINV2* x", false, ""},                  // 0.2: an older layout than 1.0
         {"*WINV1X* Jane", false, ""},
         {"*WINV* Jane", false, ""},
     };

@@ -119,16 +119,15 @@ TEST(OptionSettings, GeneralKeepsNoWindowsOrReportsAndNamedNoConfigByName) {
 
 TEST(OptionSettings, CommandBarValues) {
     const std::pair<const char*, int> cases[] = {
-        {"5", 6},  {"7", 12}, {"11", 12}, {"20", 12}, {"Long", 12}, {"Tall", 3}, {"", 3},  {"1", 1},
-        {"4", 4},  {"6", 6},  {"2.5", 2}, {"3.5", 4}, {"0", 12},    {"-4", 12},  {"Window", 12},
-        {"Not Used", 12},
+        {"5", 6}, {"7", 12}, {"11", 12}, {"20", 12}, {"Long", 12}, {"Tall", 3}, {"", 3},        {"1", 1},
+        {"4", 4}, {"6", 6},  {"2.5", 2}, {"3.5", 4}, {"0", 12},    {"-4", 12},  {"Window", 12}, {"Not Used", 12},
     };
     for (const auto& [text, columns] : cases) EXPECT_EQ(CommandBarValue(text), columns) << '"' << text << '"';
 
     OptionsGame s;
-    for (const auto& [text, tall, lng, custom] : {std::tuple{"Tall", true, false, false},
-                                                  std::tuple{"Long", false, true, false},
-                                                  std::tuple{"5", false, false, true}}) {
+    for (const auto& [text, tall, lng, custom] :
+         {std::tuple{"Tall", true, false, false}, std::tuple{"Long", false, true, false},
+          std::tuple{"5", false, false, true}}) {
         s.settings.SaveSetting(kConfigsApp, "General", "Sound", "True");
         s.settings.SaveSetting(kConfigsApp, "General", "CommandBar", text);
         LoadSettings(s.game, "General", false);
@@ -232,7 +231,8 @@ TEST(OptionSettings, ANewConfigurationIsImportedAndStoredOnce) {
     // "General" never reads window positions or "Reports".
     OptionsGame g(dir);
     g.game.options.Window[3] = {45, 45, 0, 0};
-    WriteAll(dir.Config() + "kestrava.ini", "[General]\r\nSound=True\r\nWindow3X=200\r\nConfigByName=True\r\nReports=G\r\n");
+    WriteAll(dir.Config() + "kestrava.ini",
+             "[General]\r\nSound=True\r\nWindow3X=200\r\nConfigByName=True\r\nReports=G\r\n");
     g.game.options.chkGeneral = 0;
     LoadSettings(g.game, "General", true);
     EXPECT_EQ(g.game.options.Window[3], (WindowGeometry{45, 45, 0, 0}));

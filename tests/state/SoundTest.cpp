@@ -11,7 +11,7 @@ TEST(PlaySound, PlaysOnlyWithSoundOnADeviceAndAFile) {
     const std::string dir = tg.game.st.SoundsPath;
     PlaySound(tg.game, "red.wav");
     PlaySound(tg.game, "SHIELDDN.WAV", 16);  // the flags go through unchanged
-    PlaySound(tg.game, "MISSING.WAV");        // no file: nothing, and nothing reported
+    PlaySound(tg.game, "MISSING.WAV");       // no file: nothing, and nothing reported
     PlaySound(tg.game, "");
     tg.game.st.SoundOn = kFalse;
     PlaySound(tg.game, "RED.WAV");

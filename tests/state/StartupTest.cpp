@@ -20,8 +20,8 @@ const StartupTurnSteps kTurn{ReturnFromMenu, RefreshAll};
 struct StartGame : test::TestGame {
     explicit StartGame(Random& r) : TestGame(r) {
         scratch.Write("program/aliens.txt", "Vrask\r\nOolan\r\n");
-        for (const char* f : {"SOUNDS/SPACE.WAV", "SOUNDS/VERSION.WAV", "PICTURES/INTRO.png",
-                              "PICTURES/PLANET03.png", "PICTURES/planet14.jpg"})
+        for (const char* f : {"SOUNDS/SPACE.WAV", "SOUNDS/VERSION.WAV", "PICTURES/INTRO.png", "PICTURES/PLANET03.png",
+                              "PICTURES/planet14.jpg"})
             scratch.Write(std::string("program/") + f, "x");
         host.modal[Form::frmMenu] = [] { return kCancel; };
     }
@@ -39,14 +39,35 @@ TEST(Main, RunsTheStartInOrderAndOpensTheMenu) {
     StartGame t(rng);
     const std::string program = t.scratch.Program();
     Main(t.game, "", kTurn);
-    EXPECT_TRUE(t.InOrder({"centermouse", "bgpicture:" + program + "PICTURES/INTRO.png", "bgcolor:0",
-                           "show:frmBackground", "front:frmBackground", "sound:" + program + "SOUNDS/SPACE.WAV",
-                           "hide:frmInfo", "sound:" + program + "SOUNDS/VERSION.WAV", "hidebg", "bgcolor:8421376",
-                           "show:frmSRS", "show:frmOutput", "show:frmStatus", "show:frmGalaxy", "show:frmBars",
-                           "show:frmInfo", "show:frmCOM", "refresh:Background", "note:<KVMAIN0080>",
-                           "planet:1:", "planet:3:" + program + "PICTURES/PLANET03.png",
-                           "planet:14:" + program + "PICTURES/planet14.jpg", "hidenote", "show:frmMinimize",
-                           "show:frmCommands", "modal:frmMenu", "pointer:11", "restoreforms", "pointer:0"}));
+    EXPECT_TRUE(t.InOrder({"centermouse",
+                           "bgpicture:" + program + "PICTURES/INTRO.png",
+                           "bgcolor:0",
+                           "show:frmBackground",
+                           "front:frmBackground",
+                           "sound:" + program + "SOUNDS/SPACE.WAV",
+                           "hide:frmInfo",
+                           "sound:" + program + "SOUNDS/VERSION.WAV",
+                           "hidebg",
+                           "bgcolor:8421376",
+                           "show:frmSRS",
+                           "show:frmOutput",
+                           "show:frmStatus",
+                           "show:frmGalaxy",
+                           "show:frmBars",
+                           "show:frmInfo",
+                           "show:frmCOM",
+                           "refresh:Background",
+                           "note:<KVMAIN0080>",
+                           "planet:1:",
+                           "planet:3:" + program + "PICTURES/PLANET03.png",
+                           "planet:14:" + program + "PICTURES/planet14.jpg",
+                           "hidenote",
+                           "show:frmMinimize",
+                           "show:frmCommands",
+                           "modal:frmMenu",
+                           "pointer:11",
+                           "restoreforms",
+                           "pointer:0"}));
     EXPECT_EQ(t.host.Events("planet:").size(), 14u);
     EXPECT_EQ(t.st.SpeedFactor, 1.0f);
     EXPECT_EQ(t.st.UpgradesOn, 1);
@@ -98,8 +119,8 @@ TEST(Main, LoadsTheSavedGameOnTheCommandLineAndShowsItsReports) {
     EXPECT_EQ(t.st.GameFileName, t.scratch.Saves() + "My Voyage.KVW");
     EXPECT_EQ(t.st.GameRunning, kTrue);
     EXPECT_FALSE(t.host.Saw("modal:frmMenu"));
-    EXPECT_TRUE(t.InOrder({"show:frmCommands", "show:frmGeneralReport", "show:frmZarvoniReport",
-                           "show:frmBaseReport", "show:frmDamageReport"}));
+    EXPECT_TRUE(t.InOrder({"show:frmCommands", "show:frmGeneralReport", "show:frmZarvoniReport", "show:frmBaseReport",
+                           "show:frmDamageReport"}));
     EXPECT_EQ(t.host.output, (std::vector<std::string>{"Captain's log", "<KVMAIN0074>"}));
 }
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "platform/Codepage.h"
-#include "support/SaveTestSupport.h"
 #include "state/SavedGame.h"
 #include "state/TempSaves.h"
+#include "support/SaveTestSupport.h"
 #include "support/TestGame.h"
 
 namespace kv {
@@ -80,10 +80,8 @@ TEST(TempSaves, CountsBeyondAnySaveAreRefusedAsBroken) {
         TempSaveResult result;
     };
     const Case cases[] = {
-        {"1000000", "1", TempSaveResult::Broken},
-        {"1", "1000000", TempSaveResult::Broken},
-        {"65536", "0", TempSaveResult::Broken},
-        {"1E+300", "0", TempSaveResult::Broken},
+        {"1000000", "1", TempSaveResult::Broken}, {"1", "1000000", TempSaveResult::Broken},
+        {"65536", "0", TempSaveResult::Broken},   {"1E+300", "0", TempSaveResult::Broken},
         {"1", "65535", TempSaveResult::Restored},  // a full message log
     };
     for (const Case& c : cases) {

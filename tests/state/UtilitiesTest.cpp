@@ -9,7 +9,8 @@ namespace {
 TEST(Utilities, StrToBoolIsExact) {
     EXPECT_EQ(StrToBool("True"), -1);
     EXPECT_EQ(StrToBool("False"), 0);
-    for (const char* other : {"TRUE", "true", "", "Not Used", "1", "False "}) EXPECT_EQ(StrToBool(other), kNotABool) << other;
+    for (const char* other : {"TRUE", "true", "", "Not Used", "1", "False "})
+        EXPECT_EQ(StrToBool(other), kNotABool) << other;
 }
 
 TEST(Utilities, ChoiceIndexFirstMatchWinsAndIsCaseSensitive) {

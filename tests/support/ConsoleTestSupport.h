@@ -85,9 +85,10 @@ struct ConsoleGame : TestGame {
     // Writes the descriptor "Test.ssd": every planet's messages are in it; `sections` holds
     // the planet sections ("[1]\r\nKey=Text\r\n...").
     void WriteDescriptor(const std::string& sections) {
-        scratch.Write("program/SSDescriptor/Test.ssd",
-                      "[General]\r\nPlanetPics=0000000000\r\nMessages=1111111111\r\n[Names]\r\nS=Testar Sun\r\n1=Alpha\r\n" +
-                          sections);
+        scratch.Write(
+            "program/SSDescriptor/Test.ssd",
+            "[General]\r\nPlanetPics=0000000000\r\nMessages=1111111111\r\n[Names]\r\nS=Testar Sun\r\n1=Alpha\r\n" +
+                sections);
     }
     void WriteMessageFile(const std::string& text) { scratch.Write("program/TEST.MSG", text); }
 

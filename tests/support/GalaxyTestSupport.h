@@ -72,7 +72,9 @@ public:
     void AddSystems(int count) {
         for (int i = 0; i < count; ++i) systems.push_back(Make("Star" + std::to_string(i + 1), i % 5 + 1));
     }
-    void AddDescriptor(const std::string& name, SolarSystemRecord rec) { descriptors.push_back({name, std::move(rec), false}); }
+    void AddDescriptor(const std::string& name, SolarSystemRecord rec) {
+        descriptors.push_back({name, std::move(rec), false});
+    }
 
     struct Descriptor {
         std::string name;

@@ -16,10 +16,10 @@ struct HostileGame : TurnGame {
     explicit HostileGame(Random& r) : TurnGame(r) {
         GameState& s = game.st;
         const std::string dir = s.SoundsPath;
-        for (const char* f : {"EXPLODE.WAV", "MVDESTROYED.WAV", "SBDESTRD.WAV", "MESSAGE.WAV", "ZMISS.WAV",
-                              "ZHIT.WAV", "ZMOVE.WAV", "ZDOCK.WAV", "ZENTER.WAV", "SBSHOOT.WAV", "ZSBSHOOT.WAV",
-                              "DISABLE.WAV", "CZMOVE.WAV", "WARNCLOK.WAV", "MVKILLSB.WAV", "MVMOVE.WAV",
-                              "MVSTRIKE.WAV", "MVSTRKSH.WAV", "SHIELDUP.WAV", "NOTRESP.WAV"})
+        for (const char* f : {"EXPLODE.WAV",  "MVDESTROYED.WAV", "SBDESTRD.WAV", "MESSAGE.WAV",  "ZMISS.WAV",
+                              "ZHIT.WAV",     "ZMOVE.WAV",       "ZDOCK.WAV",    "ZENTER.WAV",   "SBSHOOT.WAV",
+                              "ZSBSHOOT.WAV", "DISABLE.WAV",     "CZMOVE.WAV",   "WARNCLOK.WAV", "MVKILLSB.WAV",
+                              "MVMOVE.WAV",   "MVSTRIKE.WAV",    "MVSTRKSH.WAV", "SHIELDUP.WAV", "NOTRESP.WAV"})
             std::ofstream(dir + f) << "";
         s.ShieldFactor = 1.0f;
         s.SkillLevel = 4;

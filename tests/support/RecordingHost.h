@@ -20,12 +20,12 @@ namespace kv::test {
 class RecordingHost : public GameHost {
 public:
     // ---- Scripts and settable answers ----------------------------------------------------
-    std::deque<int> answers;                               // questions, in order
-    std::map<Form, std::function<int()>> modal;            // a modal window: acts, returns its result
-    std::deque<std::optional<std::string>> files, texts;   // file dialog, text input
-    std::deque<std::optional<long>> colours;               // colour dialog
-    std::set<Form> visible;                                // windows that count as shown
-    std::function<void(View)> onRefresh;                   // a test acting in the middle of a stage
+    std::deque<int> answers;                              // questions, in order
+    std::map<Form, std::function<int()>> modal;           // a modal window: acts, returns its result
+    std::deque<std::optional<std::string>> files, texts;  // file dialog, text input
+    std::deque<std::optional<long>> colours;              // colour dialog
+    std::set<Form> visible;                               // windows that count as shown
+    std::function<void(View)> onRefresh;                  // a test acting in the middle of a stage
     int errorAnswer = kIgnore;
     int soundDevices = 1;
     int cellPixels = 32;
@@ -39,7 +39,7 @@ public:
     // ---- What was asked ------------------------------------------------------------------
     std::vector<std::string> events;  // everything, in order
     std::vector<std::string> output, notices, questions, sounds, errors;
-    std::vector<long> styles;  // the style of each notice and question
+    std::vector<long> styles;                             // the style of each notice and question
     std::vector<std::string> inputTitles, inputDefaults;  // each text input's title and default
     std::vector<std::vector<std::string>> printed;
     double waited = 0;

@@ -16,9 +16,7 @@ struct TestGame {
     explicit TestGame(Random& r) : TestGame(r, GameFolders{}) {}
     // A game whose folders are given (a folder several games of a test share); empty folders
     // are the game's own scratch folders.
-    TestGame(Random& r, const GameFolders& folders) : rng(r), game(r, settings, host, Pick(folders)) {
-        UseKeyTexts();
-    }
+    TestGame(Random& r, const GameFolders& folders) : rng(r), game(r, settings, host, Pick(folders)) { UseKeyTexts(); }
     TestGame(const TestGame&) = delete;
     TestGame& operator=(const TestGame&) = delete;
 

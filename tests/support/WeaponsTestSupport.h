@@ -28,10 +28,10 @@ inline int Played(const RecordingHost& h, const std::string& file) {
 // entries need.
 struct WeaponsGame : TurnGame {
     explicit WeaponsGame(Random& r) : TurnGame(r) {
-        UseKeyTexts({{"KVCOM0042", "Computer: "}, {"KVCOM0043", " at"}, {"KVCOM0086", "Auto target:"},
-                     {"KVCOM0087", " Pwr:"}});
+        UseKeyTexts(
+            {{"KVCOM0042", "Computer: "}, {"KVCOM0043", " at"}, {"KVCOM0086", "Auto target:"}, {"KVCOM0087", " Pwr:"}});
         AddSounds(*this, {"PHASER.WAV", "MVHIT.WAV", "TORPEDO.WAV", "TORPEXPL.WAV", "SBHIT.WAV", "ZSBHIT.WAV",
-                              "DEFLECT.WAV", "DISABLE.WAV", "FLARE.WAV", "PROBE.WAV", "HYP.WAV"});
+                          "DEFLECT.WAV", "DISABLE.WAV", "FLARE.WAV", "PROBE.WAV", "HYP.WAV"});
         st.TechRiseThreshold = 1000;
         st.ConditionIndex = kYellow;
         st.YellowAlertSounded = kTrue;
@@ -86,8 +86,8 @@ struct WeaponsGame : TurnGame {
     }
     // A phaser entry as the phaser dialog writes it.
     static std::string Phaser(int row, int col, const std::string& label, long amount) {
-        return "Target: " + std::to_string(row) + "," + std::to_string(col) + " " + label + " Energy:" +
-               std::to_string(amount);
+        return "Target: " + std::to_string(row) + "," + std::to_string(col) + " " + label +
+               " Energy:" + std::to_string(amount);
     }
     // A torpedo entry as the torpedo dialog writes it (power 2 or more: a class-2 torpedo).
     static std::string Torpedo(int row, int col, int power = 1) {

@@ -44,10 +44,11 @@ std::vector<std::string> FoundationKeys() {
     numbered("KVMAIN", 77, 77);
     numbered("KVMAIN", 80, 80);
     numbered("KVGAME", 86, 89);
-    for (const char* k : {"Font", "SFont", "Loading", "Language", "Captain", "KV", "StrongEnemy", "Enemy",
-                          "Enemys", "Z", "Short", "Medium", "Long", "NA", "YES", "NO", "FOE", "FRIEND",
-                          "Kill", "Disable", "North", "East", "South", "West", "Credits", "CommandsSave",
-                          "ViewList", "BarInitials4b", "BarInitials5b", "Mvrpt4"})
+    for (const char* k : {"Font",          "SFont",  "Loading", "Language", "Captain",      "KV",       "StrongEnemy",
+                          "Enemy",         "Enemys", "Z",       "Short",    "Medium",       "Long",     "NA",
+                          "YES",           "NO",     "FOE",     "FRIEND",   "Kill",         "Disable",  "North",
+                          "East",          "South",  "West",    "Credits",  "CommandsSave", "ViewList", "BarInitials4b",
+                          "BarInitials5b", "Mvrpt4"})
         keys.push_back(k);
     for (int i = 1; i <= 5; ++i) {
         keys.push_back("UpgName" + std::to_string(i));
@@ -300,8 +301,7 @@ std::vector<KeyUse> ScanKeys(const std::string& code, const std::string& file) {
         // Without a choice the whole argument must be the literal; with one, its branches.
         for (size_t p = choice ? 1 : 0; p < parts.size(); ++p) {
             std::string key;
-            if (SingleLiteral(parts[p], key) && !key.empty())
-                uses.push_back({key, file + ":" + std::to_string(line)});
+            if (SingleLiteral(parts[p], key) && !key.empty()) uses.push_back({key, file + ":" + std::to_string(line)});
         }
         i = std::max(i, k);
     }
@@ -381,8 +381,8 @@ TEST(EnglishLanguageFile, DefinesEveryKeyTheSourceNames) {
     auto file = kv::LoadProfileFile(kEnglishFile);
     ASSERT_TRUE(file) << kEnglishFile;
     size_t count = 0;
-    const std::string list =
-        Unknown(uses, [&](const std::string& key) { return file->Get("Language", key).has_value(); }, count);
+    const std::string list = Unknown(
+        uses, [&](const std::string& key) { return file->Get("Language", key).has_value(); }, count);
     EXPECT_EQ(count, 0u) << kEnglishFile << " lacks " << count << " key(s) that the source names:" << list;
 }
 
@@ -398,8 +398,8 @@ TEST(LanguageKeyList, HoldsEveryKeyTheSourceNames) {
         if (!TrimBlanks(line).empty()) listed.insert(kv::LowerCase(TrimBlanks(line)));
     }
     size_t count = 0;
-    const std::string list =
-        Unknown(SourceKeyUses(), [&](const std::string& key) { return listed.count(kv::LowerCase(key)) > 0; }, count);
+    const std::string list = Unknown(
+        SourceKeyUses(), [&](const std::string& key) { return listed.count(kv::LowerCase(key)) > 0; }, count);
     EXPECT_EQ(count, 0u) << count << " key(s) that the source names are not in " << kKeyList
                          << " (misspelt, or missing from the list):" << list;
 }

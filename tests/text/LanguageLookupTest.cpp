@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <stdexcept>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -84,9 +84,11 @@ TEST_F(LanguageLookup, ReadsTextsByTheProfileRules) {
         "NotUsed=Not Used",
         "LowerNotUsed=not used",
         "QuotedNotUsed=\"Not Used\"",
-        "Framed=\xFF" "framed\xFF",
+        "Framed=\xFF"
+        "framed\xFF",
         "Two255=\xFF\xFF",
-        "Mid255=a\xFF" "b",
+        "Mid255=a\xFF"
+        "b",
         "Long=" + long300,
         "QuotedLong=\"" + long300 + "\"",
         "Accents=" + accents300,
@@ -155,7 +157,8 @@ TEST_F(LanguageLookup, MissingOrUnreadableFileGivesEmptyTextsAndOneWarning) {
         warnings_.clear();
         Record(name);
         auto lang = MakeLanguage();
-        for (const char* key : {"Captain", "KVMAIN0001", "Loading", "Captain"}) EXPECT_EQ(lang.GetLanguageText(key), "") << name;
+        for (const char* key : {"Captain", "KVMAIN0001", "Loading", "Captain"})
+            EXPECT_EQ(lang.GetLanguageText(key), "") << name;
         EXPECT_EQ(lang.GetLanguageTextWithProgress("Font"), "") << name;
         ASSERT_EQ(warnings_.size(), 1u) << name;
         EXPECT_NE(warnings_[0].find(folder_ + name), std::string::npos) << warnings_[0];
@@ -169,9 +172,9 @@ TEST_F(LanguageLookup, BindsThroughTheSettingsAndTheLanguageChanger) {
     Write("Other.lng", "[Language]\r\nCaptain=Chief\r\n");
     struct Case {
         const char* name;
-        bool current;          // "Current" recorded before the first lookup
-        bool fileForCurrent;   // a file name recorded for that language
-        bool changerRecords;   // the changer records "Test.lng"
+        bool current;         // "Current" recorded before the first lookup
+        bool fileForCurrent;  // a file name recorded for that language
+        bool changerRecords;  // the changer records "Test.lng"
         const char* text;
         std::vector<std::string> events;
     };
@@ -248,7 +251,8 @@ TEST_F(LanguageLookup, CacheParsesOnceAndFollowsChangesOnDisk) {
     auto lang = MakeLanguage();
 
     for (int round = 0; round < 3; ++round)
-        for (int i = 0; i < 100; ++i) ASSERT_EQ(lang.GetLanguageText("key" + std::to_string(i)), "Text " + std::to_string(i));
+        for (int i = 0; i < 100; ++i)
+            ASSERT_EQ(lang.GetLanguageText("key" + std::to_string(i)), "Text " + std::to_string(i));
     EXPECT_EQ(lang.GetLanguageText("Probe"), "AAAA");
     EXPECT_EQ(kv::ProfileParseCount(), 1u);
 

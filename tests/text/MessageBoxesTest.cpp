@@ -79,7 +79,7 @@ TEST(LayOutMessageDialog, SizesTheWindowAroundTextIconAndButtons) {
     EXPECT_EQ(g.innerHeight, 120 + 480 + 120 + 312 + 120);
     EXPECT_EQ(g.buttonTop, 720);
     ASSERT_EQ(g.buttonLeft.size(), 2u);
-    EXPECT_EQ(g.buttonLeft[1] - g.buttonLeft[0], 1152 + 120);  // left to right, 120 apart
+    EXPECT_EQ(g.buttonLeft[1] - g.buttonLeft[0], 1152 + 120);                   // left to right, 120 apart
     EXPECT_EQ(g.buttonLeft[0] + (g.buttonLeft[1] + 1152), g.innerWidth - 120);  // centred
 
     // A very long line: as wide as the line, no maximum.

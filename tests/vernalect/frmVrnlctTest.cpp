@@ -49,9 +49,10 @@ void Click(QWidget* w, Qt::MouseButton button) {
 
 TEST(Vernalect, ImportsTheRegistrationChoosesAFlagAndRecordsItWhereTheGameReadsIt) {
     Install in;
-    in.Languages("REGEDIT4\r\n\r\n[KestravaforWindows9x\\Language]\r\n\"US English\"=\"English.lng\"\r\n"
-                 "\"German\"=\"Deutsch.lng\"\r\n\"Klingon\"=\"Klingon.lng\"\r\n",
-                 {"English.lng", "Deutsch.lng"});
+    in.Languages(
+        "REGEDIT4\r\n\r\n[KestravaforWindows9x\\Language]\r\n\"US English\"=\"English.lng\"\r\n"
+        "\"German\"=\"Deutsch.lng\"\r\n\"Klingon\"=\"Klingon.lng\"\r\n",
+        {"English.lng", "Deutsch.lng"});
     vernalect::frmVrnlct w(in.program, in.settings);
     QStringList messages;
     w.notify = [&](const QString& m) { messages << m; };
@@ -159,8 +160,8 @@ TEST(Vernalect, RunsOnlyBesideAGameOfVersionOnePointTwoOrLater) {
         QString version;
         bool runs;
     };
-    const Case cases[] = {{"1.3.0.0", true}, {"1.2.0.5", true}, {"1.10.0.0", true}, {"2.0", true},
-                          {"1.1.9.9", false}, {"0.9", false},   {"garbage", false}};
+    const Case cases[] = {{"1.3.0.0", true},  {"1.2.0.5", true}, {"1.10.0.0", true}, {"2.0", true},
+                          {"1.1.9.9", false}, {"0.9", false},    {"garbage", false}};
     for (const Case& c : cases) {
         Install in(c.version);
         in.Languages("[KestravaforWindows9x\\Language]\r\n\"US English\"=\"English.lng\"\r\n", {"English.lng"});
@@ -191,8 +192,10 @@ TEST(Vernalect, UsesTheGamesSettingsFile) {
     EXPECT_EQ(vernalect::SettingsPath(), "/tmp/kv-config-test/kestrava/settings.ini");
     qputenv("XDG_CONFIG_HOME", "relative/ignored");
     EXPECT_EQ(vernalect::SettingsPath(), QString::fromLocal8Bit(qgetenv("HOME")) + "/.config/kestrava/settings.ini");
-    if (old.isNull()) qunsetenv("XDG_CONFIG_HOME");
-    else qputenv("XDG_CONFIG_HOME", old);
+    if (old.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", old);
 }
 
 }  // namespace

@@ -48,13 +48,10 @@ void AutoShields(Game& g) {
 
 void RaiseLowerShields(Game& g, int arrival) {
     GameState& s = g.st;
-    if (arrival != 0 &&
-        (s.TacticalQuadRow != s.ShipQuadrantRow || s.TacticalQuadCol != s.ShipQuadrantCol))
+    if (arrival != 0 && (s.TacticalQuadRow != s.ShipQuadrantRow || s.TacticalQuadCol != s.ShipQuadrantCol))
         s.ShieldRaisePending = kTrue;
 
-    if ((arrival == 0 && s.LibShieldFrequency == 1) || !s.ComAutoShields ||
-        s.LibShieldFrequency == 2)
-        return;
+    if ((arrival == 0 && s.LibShieldFrequency == 1) || !s.ComAutoShields || s.LibShieldFrequency == 2) return;
     if (s.Docked || s.ShieldsChanged) return;
     if (s.ComAutoShieldsColor != 0 || s.SystemDamage[8] > 0) {
         if (s.ShieldRaisePending) {

@@ -7,13 +7,13 @@
 
 namespace kv {
 
-void UpdateBars(Game& g);            // the status bars
-void UpdateCommandState(Game& g);    // the command buttons' colours by system damage
-void UpdateDamageReport(Game& g);    // the damage report
-void UpdateGeneralReport(Game& g);   // the general report (with the running score line)
-void UpdateBaseReport(Game& g);      // the starbase report
-void UpdateZarvoniReport(Game& g);   // the hostile-ship report
-void UpdateGalaxyRecord(Game& g);    // the galaxy chart from the player's chart
+void UpdateBars(Game& g);           // the status bars
+void UpdateCommandState(Game& g);   // the command buttons' colours by system damage
+void UpdateDamageReport(Game& g);   // the damage report
+void UpdateGeneralReport(Game& g);  // the general report (with the running score line)
+void UpdateBaseReport(Game& g);     // the starbase report
+void UpdateZarvoniReport(Game& g);  // the hostile-ship report
+void UpdateGalaxyRecord(Game& g);   // the galaxy chart from the player's chart
 // The status panel's updater, which also runs the capture check of the hostile starbase (that
 // in turn calls the updaters here), is engine/computer/StatusPanel.h.
 

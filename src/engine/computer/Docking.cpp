@@ -149,14 +149,10 @@ void FlyToBase(Game& g) {
     const Single towTime =
         static_cast<Single>(std::max(0.0, Int(-static_cast<double>(s.ShipEnergy) * 0.05 * 100 + 0.1) / 100));
     const std::string base = Str(s.QuadStarbase);
-    const std::string lines[8] = {g.Text("KVCOM0009"),
-                                  g.Text("KVCOM0010"),
-                                  g.Text("KVCOM0011") + base,
-                                  g.Text("KVCOM0012"),
-                                  g.Text("KVCOM0013"),
-                                  g.Text("KVCOM0014") + Str(towTime) + g.Text("KVCOM0015"),
-                                  g.Text("KVCOM0016"),
-                                  g.Text("KVCOM0017") + base + g.Text("KVCOM0018")};
+    const std::string lines[8] = {g.Text("KVCOM0009"),        g.Text("KVCOM0010"),
+                                  g.Text("KVCOM0011") + base, g.Text("KVCOM0012"),
+                                  g.Text("KVCOM0013"),        g.Text("KVCOM0014") + Str(towTime) + g.Text("KVCOM0015"),
+                                  g.Text("KVCOM0016"),        g.Text("KVCOM0017") + base + g.Text("KVCOM0018")};
     for (int i = 0; i < 8; ++i) {
         if (i == 2) PlaySound(g, "MESSAGE.WAV");
         PrintOutput(g, lines[i]);
@@ -248,7 +244,8 @@ void DockAtFriendlyBase(Game& g, bool justArrived) {
     UpdateCommandState(g);
     SetStatusItem(g, 3, kFalse);
     PrintOutput(g, g.Text("KVCOM0030"));
-    PrintOutput(g, g.Text("KVCOM0031") + Str(s.QuadStarbase) + g.Text("KVCOM0032") + Str(charged) + g.Text("KVCOM0033"));
+    PrintOutput(g,
+                g.Text("KVCOM0031") + Str(s.QuadStarbase) + g.Text("KVCOM0032") + Str(charged) + g.Text("KVCOM0033"));
     if (HostilesInQuadrant(s)) PrintOutput(g, g.Text("KVCOM0034"));
     Close(g);
 }

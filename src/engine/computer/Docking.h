@@ -13,10 +13,10 @@ namespace kv {
 //    flight, no tow and no offer.
 //  - A friendly base: refused while hostiles share the quadrant (two draws, KVCOM0004) or when
 //    it is below 5 % strength (KVCOM0005); unless the ship has just flown beside it
-//    (MovedFlag, which every docking past the first refusals clears), a short flight costs 10 + the distance in energy, a deficit
-//    covered by the shields (KVCOM0008) or else a tow by the base (KVCOM0009..0018) that costs
-//    time, never gives time back; after the hostiles' turn, a priced offer of upgrades paid in
-//    game time (KVCOM0021..0029); the closing lines KVCOM0030..0034.
+//    (MovedFlag, which every docking past the first refusals clears), a short flight costs 10 + the distance in energy,
+//    a deficit covered by the shields (KVCOM0008) or else a tow by the base (KVCOM0009..0018) that costs time, never
+//    gives time back; after the hostiles' turn, a priced offer of upgrades paid in game time (KVCOM0021..0029); the
+//    closing lines KVCOM0030..0034.
 // Every path past the refusals ends with HostileTurnFlag = 1 and RefreshAll, unless the game
 // ended or the base fell during the hostiles' turn.
 void DockAtStarbase(Game& g);

@@ -58,8 +58,8 @@ std::optional<TorpedoEntry> ReadTorpedoEntry(std::string_view entry) {
     return e;
 }
 
-std::string TorpedoEntryText(int power, const std::string& first, double distance, const std::string& second,
-                             int row, int col) {
+std::string TorpedoEntryText(int power, const std::string& first, double distance, const std::string& second, int row,
+                             int col) {
     std::string mark = power > 1 ? "*" + std::to_string(power) + "*" : "";
     return mark + first + Format(distance, "0.00") + second + std::to_string(row) + "," + std::to_string(col);
 }

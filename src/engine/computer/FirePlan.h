@@ -48,8 +48,8 @@ std::optional<TorpedoEntry> ReadTorpedoEntry(std::string_view entry);
 
 // Writes a torpedo entry: the class mark for a power of 2 or more (0 or 1: none), the first text,
 // the distance "0.00", the second text, row, "," and column.
-std::string TorpedoEntryText(int power, const std::string& first, double distance, const std::string& second,
-                             int row, int col);
+std::string TorpedoEntryText(int power, const std::string& first, double distance, const std::string& second, int row,
+                             int col);
 
 // The torpedo dialog's class switch: takes the class mark off an entry that has one, else puts
 // the mark of the given power in front.

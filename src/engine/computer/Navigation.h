@@ -20,8 +20,8 @@ void NavWarpChanged(NavDialogData& nav);
 
 // Where a course and a distance in sectors lead from the ship's position.
 struct NavDestination {
-    int dRow = 0, dCol = 0;    // the move in sectors (rows grow southwards)
-    bool inside = false;       // the destination lies inside the galaxy
+    int dRow = 0, dCol = 0;                                      // the move in sectors (rows grow southwards)
+    bool inside = false;                                         // the destination lies inside the galaxy
     int quadRow = 0, quadCol = 0, sectorRow = 0, sectorCol = 0;  // the destination when inside
 };
 NavDestination NavigationDestination(const GameState& s, Single course, Single distance);

@@ -57,7 +57,8 @@ void PhaserAutoTarget(Game& g) {
         // A ship already weaker than the disable mode leaves it gets nothing, never a negative
         // amount.
         amount = std::clamp(amount, 0.0, 2147483647.0);
-        s.PhaserPlan.push_back(PhaserEntryText(prefix, a.row, a.col, "Z" + slotText, middle, static_cast<long>(amount)));
+        s.PhaserPlan.push_back(
+            PhaserEntryText(prefix, a.row, a.col, "Z" + slotText, middle, static_cast<long>(amount)));
     }
     ParsePhaserTarget(g);
     g.host.SetMousePointer(Pointer::Default);

@@ -157,7 +157,8 @@ void TorpedoAutoTarget(Game& g) {
         for (int slot = 1; slot <= 10; ++slot) {
             if (s.ZarvoniEnergy[slot] <= 0) continue;
             ++k;
-            aims[static_cast<size_t>((pass - 1) * count + k)] = {slot, s.ZarvoniShips[2][slot], s.ZarvoniShips[1][slot]};
+            aims[static_cast<size_t>((pass - 1) * count + k)] = {slot, s.ZarvoniShips[2][slot],
+                                                                 s.ZarvoniShips[1][slot]};
         }
     }
     // The sensors cannot place the ships.

@@ -36,8 +36,10 @@ void Arrival(Game& g, int d, int nr, int nc, float r2) {
     // It enters at the edge of the quadrant that faces where it came from.
     const int dr = DirRow(d), dc = DirCol(d);
     auto pin = [dr, dc](int& r, int& c) {
-        if (dr != 0) r = dr < 0 ? 1 : 8;
-        else c = dc < 0 ? 1 : 8;
+        if (dr != 0)
+            r = dr < 0 ? 1 : 8;
+        else
+            c = dc < 0 ? 1 : 8;
     };
     int row = static_cast<int>(s.ZarvoniBase[3]), col = static_cast<int>(s.ZarvoniBase[4]);
     if (!FindFreeSector(g, row, col, pin)) {
@@ -201,8 +203,7 @@ void FriendlyStarbaseFire(Game& g) {
     ShowShot(g, br, bc, tr, tc, 0, "SBSHOOT.WAV", 0.8);
     std::string message = s.EnemyText + g.Text("KVBASIC0182") + Str(tr) + " ," + Str(tc) + g.Text("KVBASIC0183");
     static const char* const keys[4] = {"KVBASIC0184", "KVBASIC0185", "KVBASIC0186", "KVBASIC0187"};
-    if (ReportHitOnShip(g, target, message, keys) && s.MissionType != 3 && s.InitialZarvonis > 0)
-        --s.InitialZarvonis;
+    if (ReportHitOnShip(g, target, message, keys) && s.MissionType != 3 && s.InitialZarvonis > 0) --s.InitialZarvonis;
     AfterBaseShot(g, message);
 }
 
@@ -210,8 +211,8 @@ void FriendlyStarbaseFire(Game& g) {
 bool ZarvoniStarbaseFire(Game& g) {
     GameState& s = g.st;
     const int br = static_cast<int>(s.ZarvoniBase[3]), bc = static_cast<int>(s.ZarvoniBase[4]);
-    const bool crowded = s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol] >= 400 &&
-                         s.ZarvoniBase[5] >= 0.5 * s.ZarvoniBaseStrength;
+    const bool crowded =
+        s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol] >= 400 && s.ZarvoniBase[5] >= 0.5 * s.ZarvoniBaseStrength;
     if (s.ZarvoniBase[0] != 0 || crowded || !InGalaxy(br, bc)) return true;
     const bool hit = !(g.Rnd() - 0.1 > s.HitChance);
     const int dr = s.ShipSectorRow - br, dc = s.ShipSectorCol - bc;
@@ -269,8 +270,7 @@ void CapturedStarbaseFire(Game& g) {
 
 void ZarvoniBaseTraffic(Game& g) {
     GameState& s = g.st;
-    if (!IsShipQuadrant(s, s.ZarvoniBase[1], s.ZarvoniBase[2]) || !InGalaxy(s.ZarvoniBase[3], s.ZarvoniBase[4]))
-        return;
+    if (!IsShipQuadrant(s, s.ZarvoniBase[1], s.ZarvoniBase[2]) || !InGalaxy(s.ZarvoniBase[3], s.ZarvoniBase[4])) return;
     const int br = static_cast<int>(s.ZarvoniBase[1]), bc = static_cast<int>(s.ZarvoniBase[2]);
     int rounds = 0;
     for (int d = 1; d <= 8 && rounds < kMaxRounds; ++d, ++rounds) {
@@ -289,7 +289,8 @@ void ZarvoniBaseTraffic(Game& g) {
         }
         if (s.QuadZarvonis >= 9) r1 = r2 = r3 = 0.0f;
         if (s.ZarvoniBase[5] <= 0) r2 = 1.0f;
-        const double strength = s.ZarvoniBaseStrength != 0 ? static_cast<double>(s.ZarvoniBase[5]) / s.ZarvoniBaseStrength : 0;
+        const double strength =
+            s.ZarvoniBaseStrength != 0 ? static_cast<double>(s.ZarvoniBase[5]) / s.ZarvoniBaseStrength : 0;
         const double threshold = strength < 0.25 ? 0.3 : 0.6;
         if (r1 > threshold && s.Galaxy[nr][nc] > 99)
             Arrival(g, d, nr, nc, r2);

@@ -14,8 +14,8 @@ struct ScanBox {
 // The rectangle of quadrants LRSRange around the ship, kept inside the galaxy.
 ScanBox Box(const GameState& s) {
     const int L = s.LRSRange;
-    return {std::max(1, s.ShipQuadrantRow - L), std::min(8, s.ShipQuadrantRow + L),
-            std::max(1, s.ShipQuadrantCol - L), std::min(8, s.ShipQuadrantCol + L)};
+    return {std::max(1, s.ShipQuadrantRow - L), std::min(8, s.ShipQuadrantRow + L), std::max(1, s.ShipQuadrantCol - L),
+            std::min(8, s.ShipQuadrantCol + L)};
 }
 
 int LabelIndex(int row, int col) { return (row - 1) * 8 + (col - 1); }

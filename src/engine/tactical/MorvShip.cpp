@@ -43,8 +43,8 @@ void RemoteDestruction(Game& g, int qr, int qc) {
                g.Text("KVBASIC0204") + CStr(static_cast<long long>(n)) + ":" + nl + g.Text("KVBASIC0205") + nl +
                    g.Text("KVBASIC0206"),
                0);
-    PrintOutput(g, g.Text("KVBASIC0207") + CStr(static_cast<long long>(n)) + g.Text("KVBASIC0208") +
-                       s.StrongEnemyText + "!");
+    PrintOutput(
+        g, g.Text("KVBASIC0207") + CStr(static_cast<long long>(n)) + g.Text("KVBASIC0208") + s.StrongEnemyText + "!");
     s.Starbases[1][n] = 0;
     s.Starbases[2][n] = 0;
     s.Starbases[3][n] = -1000;
@@ -78,8 +78,10 @@ void Consume(Game& g, int r, int c, bool entering) {
     switch (s.SectorGrid[r][c]) {
         case kZarvoni:
             if (const int slot = FindEnemyShip(g, r, c)) {
-                if (entering) DestroyZarvoniShip(g, slot);
-                else TractorTow(g, slot, 0);
+                if (entering)
+                    DestroyZarvoniShip(g, slot);
+                else
+                    TractorTow(g, slot, 0);
             }
             break;
         case kCloaked:
@@ -95,8 +97,7 @@ void Consume(Game& g, int r, int c, bool entering) {
         case kZarvoniStarbase:
             if (IsShipQuadrant(s, s.ZarvoniBase[1], s.ZarvoniBase[2])) DestroyStarbase(g, 0);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -222,8 +223,10 @@ void Travel(Game& g, int qr, int qc) {
         const int steps = static_cast<int>(Int(g.RndExact() * 10 + 2));
         auto step = [&](Integer& quadrant, Integer& sector, int target) {
             int delta;
-            if (g.Rnd() > 0.66f) delta = Sgn(target - quadrant);
-            else delta = static_cast<int>(Int(g.RndExact() * 2.99 - 1));
+            if (g.Rnd() > 0.66f)
+                delta = Sgn(target - quadrant);
+            else
+                delta = static_cast<int>(Int(g.RndExact() * 2.99 - 1));
             quadrant = static_cast<Integer>(quadrant + delta);
             if (quadrant < 1) {
                 quadrant = 1;

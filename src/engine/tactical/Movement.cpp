@@ -70,8 +70,8 @@ void MorvFollows(GameState& s, const Position& old) {
 // One step of the back-off along the path from the old position towards the present one, on
 // one axis: `now`/`old` absolute values of this axis, `otherNow`/`otherOld` of the other axis,
 // and the sector values of both for the step inside one quadrant.
-int BackOffStep(bool otherQuadrantChanged, bool otherSectorChanged, int now, int old, int otherNow,
-                int otherOld, int sectorNow, int sectorOld, int otherSectorNow, int otherSectorOld) {
+int BackOffStep(bool otherQuadrantChanged, bool otherSectorChanged, int now, int old, int otherNow, int otherOld,
+                int sectorNow, int sectorOld, int otherSectorNow, int otherSectorOld) {
     if (otherQuadrantChanged && otherNow != otherOld)
         return Sgn(Int((now - old) / static_cast<double>(std::abs(otherNow - otherOld)) + 0.5));
     if (!otherQuadrantChanged && otherSectorChanged)

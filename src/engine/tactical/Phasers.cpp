@@ -60,8 +60,8 @@ struct Shot {
         Pause(g, 0.3);
 
         energy = PhaserDamage(s, row, col, energy, amount);
-        line += g.Text("KVBASIC0053") + s.EnemyText + g.Text("KVBASIC0054") + Position(row, col) +
-                g.Text("KVBASIC0055");
+        line +=
+            g.Text("KVBASIC0053") + s.EnemyText + g.Text("KVBASIC0054") + Position(row, col) + g.Text("KVBASIC0055");
         if (energy == 0) {
             line += g.Text("KVBASIC0056");
             RecordEnemyDestroyed(g, slot);
@@ -131,8 +131,8 @@ struct Shot {
         PlaySound(g, "PHASER.WAV");
         FlashPhaserBeam(g, kPhaserBeam, 0.9, 0.6);
         energy = PhaserDamage(s, row, col, energy, amount);
-        line += g.Text("KVBASIC0040") + s.EnemyText + g.Text("KVBASIC0041") + Position(row, col) +
-                g.Text("KVBASIC0042");
+        line +=
+            g.Text("KVBASIC0040") + s.EnemyText + g.Text("KVBASIC0041") + Position(row, col) + g.Text("KVBASIC0042");
         if (energy < 1) {
             line += g.Text("KVBASIC0043");
         } else if (energy < 20) {
@@ -208,7 +208,8 @@ struct Shot {
             const int tRow = g.Rnd() > a ? 1 : 0;
             const int tCol = g.Rnd() > a ? 1 : 0;
             const bool tAny = g.Rnd() > b;
-            const int sr = s.ZarvoniShips[1][static_cast<size_t>(e.slot)], sc = s.ZarvoniShips[2][static_cast<size_t>(e.slot)];
+            const int sr = s.ZarvoniShips[1][static_cast<size_t>(e.slot)],
+                      sc = s.ZarvoniShips[2][static_cast<size_t>(e.slot)];
             if ((std::abs(sr - row) <= tRow && std::abs(sc - col) <= tCol) || tAny) {
                 locked = e.slot;
                 row = sr;

@@ -47,9 +47,9 @@ void Blast(Game& g) {
     }
     if (s.MorvShip[1] == r && s.MorvShip[2] == c) {
         // The blast grows with the energy and the torpedoes on board.
-        const long long blast = 3LL * (static_cast<long long>(s.ShieldLevel) + s.ShipEnergy +
-                                       10000LL * s.TorpedoStockClass1 +
-                                       10000LL * s.TorpedoClass2Power * s.TorpedoStockClass2 + 100000);
+        const long long blast =
+            3LL * (static_cast<long long>(s.ShieldLevel) + s.ShipEnergy + 10000LL * s.TorpedoStockClass1 +
+                   10000LL * s.TorpedoClass2Power * s.TorpedoStockClass2 + 100000);
         const Single draw = g.Rnd();
         // A Morv ship with no strength left cannot withstand it.
         if (s.MorvStrength <= 0 || draw < static_cast<Single>(static_cast<double>(blast) / s.MorvStrength)) {

@@ -9,10 +9,8 @@ namespace {
 // The hostiles that make the Auto button worth offering: the standing hostile starbase of the
 // ship's quadrant, and every Zarvoni and cloaked ship of the quadrant with energy left.
 int HostilesPresent(const GameState& s) {
-    int count = s.ZarvoniBase[0] == 0 && s.ZarvoniBase[1] == s.ShipQuadrantRow &&
-                        s.ZarvoniBase[2] == s.ShipQuadrantCol
-                    ? 1
-                    : 0;
+    int count =
+        s.ZarvoniBase[0] == 0 && s.ZarvoniBase[1] == s.ShipQuadrantRow && s.ZarvoniBase[2] == s.ShipQuadrantCol ? 1 : 0;
     for (int i = 1; i <= 10; ++i)
         if (s.ZarvoniEnergy[i] > 0) ++count;
     for (int i = 1; i <= 5; ++i)
@@ -35,8 +33,7 @@ void SetShields(Game& g, int mode) {
     s.ShieldLevel = 0;
     s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) + old);
 
-    const bool autoAllowed =
-        mode != 1 && HostilesPresent(s) > 0 && s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0;
+    const bool autoAllowed = mode != 1 && HostilesPresent(s) > 0 && s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0;
     s.LibComputerState[0] = old;
     s.LibComputerState[1] = autoAllowed ? 0 : 1;
 

@@ -26,7 +26,8 @@ bool DangerNear(const GameState& s) {
 }
 
 bool MorvHere(const GameState& s) {
-    return s.MorvShip[1] == s.ShipQuadrantRow && s.MorvShip[2] == s.ShipQuadrantCol && Valid(s.MorvShip[3], s.MorvShip[4]);
+    return s.MorvShip[1] == s.ShipQuadrantRow && s.MorvShip[2] == s.ShipQuadrantCol &&
+           Valid(s.MorvShip[3], s.MorvShip[4]);
 }
 
 bool ZarvoniBaseHere(const GameState& s) {
@@ -64,15 +65,15 @@ void DrawObjects(Game& g, std::string& step, bool writeGrid) {
         // the way in redraws the scan) would put it over the player's ship.
         Integer& cell = s.SectorGrid[s.MorvShip[3]][s.MorvShip[4]];
         if (cell == kEmpty) cell = kMorv;
-        if (cell == kMorv && seen(s.MorvShip[3], s.MorvShip[4]))
-            DrawSector(g, s.MorvShip[3], s.MorvShip[4], kIconMorv);
+        if (cell == kMorv && seen(s.MorvShip[3], s.MorvShip[4])) DrawSector(g, s.MorvShip[3], s.MorvShip[4], kIconMorv);
     }
 
     step = "Stars";
     if (InGalaxy(qr, qc)) {
         for (int n = 1; n <= std::min<int>(s.QuadStars, 4); ++n) {
             const SolarSystemRecord& rec = s.StarSystem(qr, qc, n);
-            if (rec.SectorRow > 0) put(rec.SectorRow, rec.SectorCol, kStar, rec.SystemValue3 != 0 ? kIconStarVisited : kIconStar);
+            if (rec.SectorRow > 0)
+                put(rec.SectorRow, rec.SectorCol, kStar, rec.SystemValue3 != 0 ? kIconStarVisited : kIconStar);
         }
     }
 
@@ -139,7 +140,8 @@ void SRS(Game& g) {
         if (s.SystemDamage[2] > 0) {
             // Damaged sensors: the grid stays as it was; the cells beyond their reach go dark.
             for (int r = 1; r <= 8; ++r)
-                for (int c = 1; c <= 8; ++c) DrawSector(g, r, c, InSensorWindow(s, r, c) ? kIconEmpty : kIconOutOfRange);
+                for (int c = 1; c <= 8; ++c)
+                    DrawSector(g, r, c, InSensorWindow(s, r, c) ? kIconEmpty : kIconOutOfRange);
             DrawObjects(g, step, false);
         } else {
             for (auto& row : s.SectorGrid) row.fill(kEmpty);

@@ -32,7 +32,7 @@ struct Torpedo {
     int power = 1;
     int targetRow = 0, targetCol = 0;
     Single colStep = 0, rowStep = 0;
-    Single x = 0, y = 0;  // exact position: column, row
+    Single x = 0, y = 0;   // exact position: column, row
     int row = 0, col = 0;  // the rounded cell
     bool done = false;
     bool drawn = false;  // its picture stands in its cell
@@ -113,20 +113,14 @@ private:
                     return Outcome::Continue;
                 }
                 ShowStarbaseStatus(g_);
-                Flash(SectorMarker::ZarvoniShield, static_cast<int>(s.ZarvoniBase[3]), static_cast<int>(s.ZarvoniBase[4]),
-                      "ZSBHIT.WAV");
+                Flash(SectorMarker::ZarvoniShield, static_cast<int>(s.ZarvoniBase[3]),
+                      static_cast<int>(s.ZarvoniBase[4]), "ZSBHIT.WAV");
                 PrintOutput(g_, s.EnemyText + g_.Text("KVBASIC0067"));
                 return Outcome::Continue;
-            case kMorv:
-                return HitMorv(k);
-            case kZarvoni:
-                ShipHit(k, row, col, false, 0);
-                return Outcome::Continue;
-            case kCloaked:
-                ShipHit(k, row, col, true, 0);
-                return Outcome::Continue;
-            default:
-                return Outcome::Continue;  // a self-detonation in an empty cell
+            case kMorv: return HitMorv(k);
+            case kZarvoni: ShipHit(k, row, col, false, 0); return Outcome::Continue;
+            case kCloaked: ShipHit(k, row, col, true, 0); return Outcome::Continue;
+            default: return Outcome::Continue;  // a self-detonation in an empty cell
         }
     }
 
@@ -180,13 +174,15 @@ private:
     void ShipHit(int k, int row, int col, bool cloaked, Single F) {
         GameState& s = s_;
         const bool blast = F > 0;
-        const HitKeys& keys = blast ? (cloaked ? kBlastCloaked : kBlastZarvoni) : (cloaked ? kDirectCloaked : kDirectZarvoni);
+        const HitKeys& keys =
+            blast ? (cloaked ? kBlastCloaked : kBlastZarvoni) : (cloaked ? kDirectCloaked : kDirectZarvoni);
         const int slot = cloaked ? FindCloakedShip(g_, row, col) : FindEnemyShip(g_, row, col);
         if (slot < 1) {
             ClearUnrecordedCell(g_, row, col);
             return;
         }
-        Integer& energy = cloaked ? s.CloakedEnergy[static_cast<size_t>(slot)] : s.ZarvoniEnergy[static_cast<size_t>(slot)];
+        Integer& energy =
+            cloaked ? s.CloakedEnergy[static_cast<size_t>(slot)] : s.ZarvoniEnergy[static_cast<size_t>(slot)];
         std::string line = Key(keys.first) + s.EnemyText + Key(keys.after) + Position(row, col) + " ";
         auto scaled = [&](double damage) { return blast ? damage / F : damage * k; };
 

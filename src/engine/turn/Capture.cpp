@@ -41,9 +41,9 @@ void Capture(Game& g) {
 
     PlaySound(g, "MESSAGE.WAV");
     const int n = static_cast<int>(Int(g.Rnd() * 5.0)) + 1;
-    const std::string text = g.Text("KVGAME0111") + " " + CStr(static_cast<long long>(n)) + nl +
-                             g.Text("KVGAME0112") + nl + g.Text("KVGAME0113") + UpperCase(s.EnemyText) +
-                             g.Text("KVGAME0114") + nl + g.Text("KVGAME0115") + nl;
+    const std::string text = g.Text("KVGAME0111") + " " + CStr(static_cast<long long>(n)) + nl + g.Text("KVGAME0112") +
+                             nl + g.Text("KVGAME0113") + UpperCase(s.EnemyText) + g.Text("KVGAME0114") + nl +
+                             g.Text("KVGAME0115") + nl;
     MessageIfEnabled(g, 11, text);
 
     // The base's stores give the ship 3..7 more units of time.
@@ -87,10 +87,9 @@ void Lose(Game& g, bool shipHere) {
     const std::string& nl = s.NewLine;
     PlaySound(g, "LOSEZSB.WAV");
     s.ZarvoniBase[0] = 0;
-    const std::string text = g.Text("KVGAME0122") + s.EnemyText + g.Text("KVGAME0123") + nl +
-                             g.Text("KVGAME0124") + nl + g.Text("KVGAME0125") + nl + nl +
-                             g.Text("KVGAME0126") + s.EnemyText + g.Text("KVGAME0127") +
-                             s.EnemysText + "!";
+    const std::string text = g.Text("KVGAME0122") + s.EnemyText + g.Text("KVGAME0123") + nl + g.Text("KVGAME0124") +
+                             nl + g.Text("KVGAME0125") + nl + nl + g.Text("KVGAME0126") + s.EnemyText +
+                             g.Text("KVGAME0127") + s.EnemysText + "!";
     PrintOutput(g, text);
     MessageBox(g, -1, text, 0);
     UpdateGalaxyRecord(g);
@@ -128,8 +127,7 @@ void CaptureEnemyStarbase(Game& g) {
     // strength, or the ship standing by (docked counts more), outweighs them.
     const double r = static_cast<double>(strength) / s.ZarvoniBaseStrength;
     const int ships = code / 100;
-    const bool holds = 10 * r + 2 >= ships ||
-                       (shipHere && 200 * (s.Docked ? 1 : 0) + 2000 * r + 499 >= code);
+    const bool holds = 10 * r + 2 >= ships || (shipHere && 200 * (s.Docked ? 1 : 0) + 2000 * r + 499 >= code);
     if (!holds) Lose(g, shipHere);
 }
 

@@ -29,9 +29,9 @@ int HostilesInShipQuadrant(const GameState& s) {
 }  // namespace
 
 Long PaletteColor(int index) {
-    static constexpr Long kPalette[16] = {
-        0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-        0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    static constexpr Long kPalette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                          0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                          0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
     return index >= 0 && index <= 15 ? kPalette[index] : 0;
 }
 
@@ -50,15 +50,13 @@ void UpdateCondition(Game& g) {
     if (s.Docked) SetCondition(g, kDocked);
 
     const int r = s.ShipQuadrantRow, c = s.ShipQuadrantCol;
-    const bool hostileBaseHere = s.ZarvoniBase[1] == r && s.ZarvoniBase[2] == c &&
-                                 s.ZarvoniBase[0] == 0 && s.ZarvoniBase[5] >= 0;
+    const bool hostileBaseHere =
+        s.ZarvoniBase[1] == r && s.ZarvoniBase[2] == c && s.ZarvoniBase[0] == 0 && s.ZarvoniBase[5] >= 0;
     if (HostilesInShipQuadrant(s) > 0 || hostileBaseHere) SetCondition(g, kRed);
 
     int colour = 2;
     switch (s.ConditionIndex) {
-        case kDocked:
-            colour = 9;
-            break;
+        case kDocked: colour = 9; break;
         case kGreen:
             colour = 2;
             if (s.ShieldLevel > 0 && !s.ShieldsChanged) LowerShields(g);
@@ -122,13 +120,11 @@ void ShowStarbaseStatus(Game& g) {
         const int r = s.ShipQuadrantRow, c = s.ShipQuadrantCol;
         if (s.QuadStarbase > 0 && s.QuadStarbase <= 3) {
             const double full = s.MaxStarbaseStrength;
-            const long pct =
-                full != 0 ? CLng(static_cast<double>(s.Starbases[3][s.QuadStarbase]) / full * 100.0) : 0;
+            const long pct = full != 0 ? CLng(static_cast<double>(s.Starbases[3][s.QuadStarbase]) / full * 100.0) : 0;
             s.StarbaseLine = g.Text("KVGAME0033") + Str(pct) + "%";
         } else if (s.ZarvoniBase[1] == r && s.ZarvoniBase[2] == c) {
             const double full = s.ZarvoniBaseStrength;
-            const long pct =
-                full != 0 ? CLng(static_cast<double>(s.ZarvoniBase[5]) / full * 100.0) : 0;
+            const long pct = full != 0 ? CLng(static_cast<double>(s.ZarvoniBase[5]) / full * 100.0) : 0;
             s.StarbaseLine = g.Text("KVGAME0034") + Str(pct) + "%";
         } else {
             s.StarbaseLine = QuadrantSituationText(g);

@@ -43,8 +43,7 @@ void ReportMissionComplete(Game& g) {
         case 2: first = g.Text("KVGAME0037"); break;
         default: break;
     }
-    ShowReport(g, {first, g.Text("KVGAME0038") + s.CaptainName + " " + s.ConfigName + "!", "",
-                   g.Text("KVGAME0039")});
+    ShowReport(g, {first, g.Text("KVGAME0038") + s.CaptainName + " " + s.ConfigName + "!", "", g.Text("KVGAME0039")});
 }
 
 void ReportOutOfTime(Game& g) {

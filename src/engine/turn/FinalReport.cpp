@@ -88,9 +88,10 @@ void ShowFinalReport(Game& g) {
 
     // Rows 0..2: the mission's own figures.
     const std::string cloaked = " (" + Plain(s.CloakedKilled) + ")";
-    const std::string timeUsed = Format(static_cast<double>(s.TotalTime - s.TimeLeft), "0.00") + " / " + CStr(s.TotalTime);
-    const std::string destroyedOfCounted = Plain(static_cast<long long>(s.ZarvonisCounted) - s.ZarvonisLeft) + " / " +
-                                           Plain(s.ZarvonisCounted) + cloaked;
+    const std::string timeUsed =
+        Format(static_cast<double>(s.TotalTime - s.TimeLeft), "0.00") + " / " + CStr(s.TotalTime);
+    const std::string destroyedOfCounted =
+        Plain(static_cast<long long>(s.ZarvonisCounted) - s.ZarvonisLeft) + " / " + Plain(s.ZarvonisCounted) + cloaked;
     switch (s.MissionType) {
         case 0:
             setRow(0, Plain(static_cast<long long>(s.InitialZarvonis) - s.ZarvonisLeft) + " / " +

@@ -81,7 +81,8 @@ void OfferCaptainHighScore(Game& g, int, int score) {
     GameState& s = g.st;
     if (!QualifiesForCaptainList(s, score)) return;
     const std::string& nl = s.NewLine;
-    EnterHighScore(g, "captain", g.Text("KVGAME0069") + nl + nl + g.Text("KVGAME0139") + " " + RatingText(score), score);
+    EnterHighScore(g, "captain", g.Text("KVGAME0069") + nl + nl + g.Text("KVGAME0139") + " " + RatingText(score),
+                   score);
 }
 
 void OfferBadguyHighScore(Game& g, int, int gap) {

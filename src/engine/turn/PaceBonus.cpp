@@ -28,8 +28,7 @@ double TimeStatusValue(const GameState& s, double score) {
             reference = s.MissionGoal;
             break;
         }
-        default:
-            return score;
+        default: return score;
     }
 
     const Single rateLeft = static_cast<Single>(work) / timeLeft;

@@ -37,8 +37,7 @@ void AdvanceTechnologyClock(Game& g) {
             const std::string& nl = s.NewLine;
             MessageBox(g, 14,
                        g.Text("KVGAME0001") + nl + nl + g.Text("KVGAME0002") + nl + g.Text("KVGAME0003") + nl +
-                           g.Text("KVGAME0004") + Str(s.TechLevel) + g.Text("KVGAME0005") + nl +
-                           g.Text("KVGAME0006"),
+                           g.Text("KVGAME0004") + Str(s.TechLevel) + g.Text("KVGAME0005") + nl + g.Text("KVGAME0006"),
                        0);
         }
     }
@@ -74,8 +73,8 @@ void AdvanceUpgradesAndMorv(Game& g) {
     if (s.MorvCountdown == -1 && s.MorvCountdownStarted) {
         // The Morv ship regains 1.5 % of its strength per refresh, up to its cap.
         const long long cap = 1000000LL + 200000LL * s.MorvShipsDestroyed;
-        const long long regen = CLng(static_cast<double>(static_cast<long long>(s.MorvStrength) * 15000LL) /
-                                     static_cast<double>(cap));
+        const long long regen =
+            CLng(static_cast<double>(static_cast<long long>(s.MorvStrength) * 15000LL) / static_cast<double>(cap));
         s.MorvRegen = Clamp32(regen);
         long long strength = static_cast<long long>(s.MorvStrength) + s.MorvRegen;
         if (strength > cap) strength = cap;
@@ -131,8 +130,7 @@ void RefreshAll(Game& g) {
     run([&] { UpdateStatusPanel(g); });
     // The hostiles' turn: once the ship is in another quadrant than at their last turn, or a
     // move asked for it.
-    if (s.TacticalQuadRow != s.ShipQuadrantRow || s.TacticalQuadCol != s.ShipQuadrantCol ||
-        s.HostileTurnFlag == 1) {
+    if (s.TacticalQuadRow != s.ShipQuadrantRow || s.TacticalQuadCol != s.ShipQuadrantCol || s.HostileTurnFlag == 1) {
         s.HostileTurnFlag = 0;
         s.TacticalQuadRow = s.ShipQuadrantRow;
         s.TacticalQuadCol = s.ShipQuadrantCol;

@@ -23,7 +23,6 @@ struct Quad {
     int row = 0, col = 0;
 };
 
-
 // Runs a stretch of the set-up; an unexpected error is reported and the set-up goes on.
 template <typename F>
 void Guarded(Game& g, const std::string& label, F&& body) {

@@ -45,8 +45,8 @@ void DescribeUpgrade(Game& g, bool announce) {
     for (int slot = 1; slot <= 5; ++slot) {
         const Integer level = s.UpgradeTable[slot];
         if (level <= 1) continue;
-        entries.push_back(g.Text("KVGAME0129") + " " + CStr(static_cast<long long>(level)) + " " + s.UpgradeNames[slot - 1] +
-                          g.Text("KVGAME0130") + s.NewLine + "\t" +
+        entries.push_back(g.Text("KVGAME0129") + " " + CStr(static_cast<long long>(level)) + " " +
+                          s.UpgradeNames[slot - 1] + g.Text("KVGAME0130") + s.NewLine + "\t" +
                           g.Text("KVGAME0" + std::to_string(130 + slot)));
     }
     // With no upgrade above the standard level the list holds the one line that says so.
@@ -75,7 +75,8 @@ void AnnounceUpgrades(Game& g) {
         if (InGalaxy(row, col)) {
             s.KnownGalaxy[row][col] = s.Galaxy[row][col];
             PlaySound(g, "MESSAGE.WAV");
-            MessageIfEnabled(g, -1, g.Text("KVGAME0098") + " " + CStr(static_cast<long long>(k)) + g.Text("KVGAME0099"));
+            MessageIfEnabled(g, -1,
+                             g.Text("KVGAME0098") + " " + CStr(static_cast<long long>(k)) + g.Text("KVGAME0099"));
         }
     }
     const long row = s.ZarvoniBase[1], col = s.ZarvoniBase[2];

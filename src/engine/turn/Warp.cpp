@@ -23,8 +23,7 @@ std::string Trimmed(long v) { return CStr(static_cast<long long>(v)); }
 // One sector's step along the course from (fromRow, fromCol) towards (toRow, toCol), by the
 // game's course rule: the row step |sin a| upwards on courses 1..5, the column step |cos a|
 // westwards on courses 3..7.
-void CourseSteps(Game& g, int fromRow, int fromCol, int toRow, int toCol, double& rowStep,
-                 double& colStep) {
+void CourseSteps(Game& g, int fromRow, int fromCol, int toRow, int toCol, double& rowStep, double& colStep) {
     CourseAndDistance(g, fromCol, fromRow, toCol, toRow);
     const double a = g.st.CalcCourse;
     const double k = a / kPi * 4.0 + 1.0;
@@ -73,26 +72,23 @@ bool CheckWarp(Game& g) {
     std::string message;
     long style;
     if (calm) {
-        message = g.Text("KVGAME0018") + nl + g.Text("KVGAME0019") + nl + g.Text("KVGAME0020") + nl +
-                  g.Text("KVGAME0021");
+        message =
+            g.Text("KVGAME0018") + nl + g.Text("KVGAME0019") + nl + g.Text("KVGAME0020") + nl + g.Text("KVGAME0021");
         style = kAbortRetryIgnore;
     } else {
-        message = g.Text("KVGAME0012") + nl + g.Text("KVGAME0013") + s.EnemysText + g.Text("KVGAME0014") +
-                  nl + g.Text("KVGAME0015") + s.EnemyText + g.Text("KVGAME0016") + nl + nl +
-                  g.Text("KVGAME0017");
+        message = g.Text("KVGAME0012") + nl + g.Text("KVGAME0013") + s.EnemysText + g.Text("KVGAME0014") + nl +
+                  g.Text("KVGAME0015") + s.EnemyText + g.Text("KVGAME0016") + nl + nl + g.Text("KVGAME0017");
         style = kOKCancel;
     }
-    const std::string question = s.SystemNames[1] + g.Text("KVGAME0022") + nl + nl + g.Text("KVGAME0023") +
-                                 nl + g.Text("KVGAME0024") + message;
+    const std::string question =
+        s.SystemNames[1] + g.Text("KVGAME0022") + nl + nl + g.Text("KVGAME0023") + nl + g.Text("KVGAME0024") + message;
     switch (MessageQuery(g, -1, question, style)) {
         case kOK:
             // The blast ends the game; a countdown the player aborted leaves it running.
             SelfDestruct(g);
             if (!s.GameRunning) return true;
             break;
-        case kRetry:
-            WarpSequence(g);
-            break;
+        case kRetry: WarpSequence(g); break;
         case kAbort:
             ReportOutOfEnergy(g);
             EndGame(g);
@@ -173,8 +169,7 @@ void WarpSequence(Game& g) {
     // The tow icon enters the ship's quadrant on the line from the base and crosses the scan
     // towards the ship, at most ten cells.
     int entryRow = 0, entryCol = 0;
-    if (TowEntrySector(g, static_cast<int>(baseRow[chosen]), static_cast<int>(baseCol[chosen]), entryRow,
-                       entryCol)) {
+    if (TowEntrySector(g, static_cast<int>(baseRow[chosen]), static_cast<int>(baseCol[chosen]), entryRow, entryCol)) {
         double rowStep = 0, colStep = 0;
         CourseSteps(g, entryRow, entryCol, s.ShipSectorRow, s.ShipSectorCol, rowStep, colStep);
         double r = entryRow, c = entryCol;

@@ -1,6 +1,5 @@
 #include "platform/qt/QtSettingsStore.h"
 
-
 namespace kv {
 
 QtSettingsStore::QtSettingsStore(const QString& path)
@@ -17,10 +16,14 @@ QString StoredName(const QString& name) {
     QString out;
     for (qsizetype i = 0; i < lower.size(); ++i) {
         const QChar c = lower[i];
-        if (c == u'%') out += QStringLiteral("%25");
-        else if (c == u'/') out += QStringLiteral("%2F");
-        else if (c == u'.' && i == 0) out += QStringLiteral("%2E");
-        else out += c;
+        if (c == u'%')
+            out += QStringLiteral("%25");
+        else if (c == u'/')
+            out += QStringLiteral("%2F");
+        else if (c == u'.' && i == 0)
+            out += QStringLiteral("%2E");
+        else
+            out += c;
     }
     return out;
 }
@@ -50,15 +53,15 @@ QString QtSettingsStore::FindKey(const QString& group, const std::string& key) c
     return group + "/" + StoredName(QString::fromStdString(key));
 }
 
-std::string QtSettingsStore::GetSetting(const std::string& app, const std::string& section,
-                                        const std::string& key, const std::string& def) const {
+std::string QtSettingsStore::GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                                        const std::string& def) const {
     QString k = FindKey(Group(app, section), key);
     if (!settings_->contains(k)) return def;
     return settings_->value(k).toString().toStdString();
 }
 
-void QtSettingsStore::SaveSetting(const std::string& app, const std::string& section,
-                                  const std::string& key, const std::string& value) {
+void QtSettingsStore::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                                  const std::string& value) {
     QString group = Group(app, section);
     settings_->setValue(FindKey(group, key), QString::fromStdString(value));
     // Keep the key's own spelling and order for listing the section.
@@ -74,8 +77,7 @@ void QtSettingsStore::SaveSetting(const std::string& app, const std::string& sec
     }
 }
 
-void QtSettingsStore::DeleteSetting(const std::string& app, const std::string& section,
-                                    const std::string& key) {
+void QtSettingsStore::DeleteSetting(const std::string& app, const std::string& section, const std::string& key) {
     QString group = Group(app, section);
     if (key.empty()) {
         if (section.empty()) {
@@ -95,12 +97,14 @@ void QtSettingsStore::DeleteSetting(const std::string& app, const std::string& s
     QStringList keys = settings_->value(order).toStringList();
     QString spelled = QString::fromStdString(key);
     keys.removeIf([&](const QString& k) { return k.compare(spelled, Qt::CaseInsensitive) == 0; });
-    if (keys.isEmpty()) settings_->remove(order);
-    else settings_->setValue(order, keys);
+    if (keys.isEmpty())
+        settings_->remove(order);
+    else
+        settings_->setValue(order, keys);
 }
 
-std::vector<std::pair<std::string, std::string>> QtSettingsStore::GetAllSettings(
-    const std::string& app, const std::string& section) const {
+std::vector<std::pair<std::string, std::string>> QtSettingsStore::GetAllSettings(const std::string& app,
+                                                                                 const std::string& section) const {
     std::vector<std::pair<std::string, std::string>> out;
     QString group = Group(app, section);
     QStringList keys = settings_->value(group + "/.order").toStringList();

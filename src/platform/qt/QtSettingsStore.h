@@ -16,10 +16,9 @@ public:
                            const std::string& def = "") const override;
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
-    void DeleteSetting(const std::string& app, const std::string& section,
-                       const std::string& key = "") override;
-    std::vector<std::pair<std::string, std::string>> GetAllSettings(
-        const std::string& app, const std::string& section) const override;
+    void DeleteSetting(const std::string& app, const std::string& section, const std::string& key = "") override;
+    std::vector<std::pair<std::string, std::string>> GetAllSettings(const std::string& app,
+                                                                    const std::string& section) const override;
     bool Flush() override;
 
     QString FileName() const { return settings_->fileName(); }

@@ -19,7 +19,8 @@
 namespace kv {
 namespace {
 QColor ColourOf(long bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
 }
 }  // namespace
 
@@ -165,8 +166,8 @@ void frmOutput::mnuPrint_Click() {
         return;
     const QDateTime now = QDateTime::currentDateTime();
     const PrintedLog log = LayOutPrintedLog(lines, width, height, now.toString("MM-dd-yyyy").toStdString(),
-                                            now.toString("HH:mm:ss").toStdString(), "Kestrava",
-                                            g_.Text("OUTPUT0003"), g_.Text("OUTPUT0004"));
+                                            now.toString("HH:mm:ss").toStdString(), "Kestrava", g_.Text("OUTPUT0003"),
+                                            g_.Text("OUTPUT0004"));
     QPainter painter;
     bool ok = painter.begin(&printer);
     if (ok) {
@@ -186,7 +187,8 @@ void frmOutput::mnuPrint_Click() {
         }
         ok = painter.end() && ok;
     }
-    if (!ok || printer.printerState() == QPrinter::Error) MessageBox(g_, -1, g_.Text("OutPrintError"), kOKOnly | kCritical);
+    if (!ok || printer.printerState() == QPrinter::Error)
+        MessageBox(g_, -1, g_.Text("OutPrintError"), kOKOnly | kCritical);
 #endif
 }
 

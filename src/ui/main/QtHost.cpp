@@ -11,8 +11,8 @@
 #include <QImageReader>
 #include <QInputDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
@@ -348,8 +348,10 @@ void QtHost::FocusCommandBar() {
 void QtHost::RestoreFormsAfterMenu() {}
 
 void QtHost::EndProgram() {
-    if (onEndProgram) onEndProgram();
-    else std::exit(0);
+    if (onEndProgram)
+        onEndProgram();
+    else
+        std::exit(0);
 }
 
 // ---- Sound ---------------------------------------------------------------------------------------
@@ -471,10 +473,8 @@ void QtHost::DrawVersionText(const std::string& text, long color) {
         label->setAttribute(Qt::WA_TranslucentBackground);
     }
     label->setText(QString::fromStdString(text));
-    label->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3);")
-                             .arg(color & 0xFF)
-                             .arg((color >> 8) & 0xFF)
-                             .arg((color >> 16) & 0xFF));
+    label->setStyleSheet(
+        QStringLiteral("color: rgb(%1, %2, %3);").arg(color & 0xFF).arg((color >> 8) & 0xFF).arg((color >> 16) & 0xFF));
     // Placed as "v0.0" would stand: its right edge a margin in from the window's right, and
     // two fifteenths of the window's height above its bottom edge.
     const QFontMetrics fm(label->font());

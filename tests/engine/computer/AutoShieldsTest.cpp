@@ -119,8 +119,10 @@ TEST_F(AutoShieldsTest, NoHostilesOrBlindSensorsKeepTheLevel) {
     s.LibShieldLevel = 1;
     for (int variant = 0; variant < 2; ++variant) {
         SCOPED_TRACE(variant == 0 ? "no hostiles" : "short-range sensors damaged");
-        if (variant == 0) s.ZarvoniEnergy[3] = 0;
-        else s.SystemDamage[2] = 0.5f;
+        if (variant == 0)
+            s.ZarvoniEnergy[3] = 0;
+        else
+            s.SystemDamage[2] = 0.5f;
         s.ShieldLevel = 300;
         s.ShipEnergy = 4000;
         tg.host.events.clear();
@@ -144,7 +146,10 @@ TEST_F(AutoShieldsTest, EveryHostileKindCallsForShields) {
     const Case cases[] = {
         {"cloaked ship", [](GameState& st) { st.CloakedPerQuadrant[1][2] = 1; }},
         {"hostile starbase", [](GameState& st) { st.ZarvoniBase = {0, 2, 3, 1, 1, 100}; }},
-        {"Morv ship", [](GameState& st) { st.MorvShip = {0, 2, 3, 1, 1}; }},
+        {"Morv ship",
+         [](GameState& st) {
+             st.MorvShip = {0, 2, 3, 1, 1};
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

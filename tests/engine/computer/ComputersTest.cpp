@@ -14,8 +14,8 @@ namespace {
 // texts in place.
 struct ComputerGame : TurnGame {
     explicit ComputerGame(Random& r) : TurnGame(r) {
-        UseKeyTexts({{"KVCOM0042", "Computer:"}, {"KVCOM0043", " at"}, {"KVCOM0086", "Computer at:"},
-                     {"KVCOM0087", " Eng:"}});
+        UseKeyTexts(
+            {{"KVCOM0042", "Computer:"}, {"KVCOM0043", " at"}, {"KVCOM0086", "Computer at:"}, {"KVCOM0087", " Eng:"}});
         st.TorpedoStockClass1 = 20;
     }
     void Ship(int slot, int row, int col, int energy = 100) {
@@ -53,17 +53,20 @@ TEST(TorpedoComputerTest, AimedFireByMode) {
         {"one each", 0, 3, 20, false, 0, {"1,1", "1,2", "1,3"}},
         {"two each", 1, 3, 20, false, 0, {"1,1", "1,2", "1,3", "1,1", "1,2", "1,3"}},
         {"three ships share the tubes", 2, 3, 20, false, 0, {"1,1", "1,2", "1,3", "1,1", "1,2", "1,3", "1,1", "1,2"}},
-        {"five ships share the tubes", 2, 5, 20, false, 0,
-         {"1,1", "1,2", "1,3", "1,5", "1,6", "1,1", "1,2", "1,3"}},
+        {"five ships share the tubes", 2, 5, 20, false, 0, {"1,1", "1,2", "1,3", "1,5", "1,6", "1,1", "1,2", "1,3"}},
         {"the base shares as a ship", 2, 3, 20, true, 2, {"1,1", "1,2", "1,3", "1,1", "1,2", "1,3", "7,7", "7,7"}},
-        {"the base takes the places left", 0, 3, 20, true, 0,
-         {"1,1", "1,2", "1,3", "7,7", "7,7", "7,7", "7,7", "7,7"}},
+        {"the base takes the places left", 0, 3, 20, true, 0, {"1,1", "1,2", "1,3", "7,7", "7,7", "7,7", "7,7", "7,7"}},
         {"the base only", 0, 3, 20, true, 1, {"7,7", "7,7", "7,7", "7,7", "7,7", "7,7", "7,7", "7,7"}},
         {"five torpedoes left", 1, 3, 5, false, 0, {"1,1", "1,2", "1,3", "1,1", "1,2"}},
         {"five torpedoes left, the base after the ships", 0, 3, 5, true, 0, {"1,1", "1,2", "1,3", "7,7", "7,7"}},
         {"no torpedoes", 2, 3, 0, true, 0, {}},
         {"no ships, no base", 2, 0, 20, false, 0, {}},
-        {"no ships, the base shares the tubes alone", 2, 0, 20, true, 2,
+        {"no ships, the base shares the tubes alone",
+         2,
+         0,
+         20,
+         true,
+         2,
          {"7,7", "7,7", "7,7", "7,7", "7,7", "7,7", "7,7", "7,7"}},
     };
     const int cols[] = {0, 1, 2, 3, 5, 6};
@@ -121,7 +124,11 @@ TEST(TorpedoComputerTest, SpreadFansOverTheOpenBorder) {
         // Beside the west border: from south round to north through the east.
         {"even, west border", 4, 2, 1, {}, {"8,2", "8,4", "8,6", "7,8", "4,8", "2,8", "1,7", "1,5"}},
         // Random: ring points Int(29 x r + 4) from the east point round.
-        {"random, middle", 4, 4, 0, {0.0f, 0.1f, 0.2f, 0.5f, 0.7f, 0.9f, 0.99f, 0.3f},
+        {"random, middle",
+         4,
+         4,
+         0,
+         {0.0f, 0.1f, 0.2f, 0.5f, 0.7f, 0.9f, 0.99f, 0.3f},
          {"4,8", "2,8", "1,6", "4,1", "8,3", "6,8", "4,8", "1,3"}},
     };
     for (const auto& c : cases) {

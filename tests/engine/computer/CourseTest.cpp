@@ -15,8 +15,10 @@ struct CourseCase {
 
 TEST(CourseAndDistance, GivesTheGameCompassDirections) {
     const CourseCase cases[] = {
-        {"east", 4, 4, 7, 4, 0, 1, 3},          {"north", 4, 4, 4, 2, 90, 3, 2},
-        {"west", 4, 4, 1, 4, 180, 5, 3},        {"south", 4, 4, 4, 8, 270, 7, 4},
+        {"east", 4, 4, 7, 4, 0, 1, 3},
+        {"north", 4, 4, 4, 2, 90, 3, 2},
+        {"west", 4, 4, 1, 4, 180, 5, 3},
+        {"south", 4, 4, 4, 8, 270, 7, 4},
         {"north-east", 4, 4, 5, 3, 45, 2, std::sqrt(2.0f)},
         {"south-west", 4, 4, 3, 5, 225, 6, std::sqrt(2.0f)},
         {"south-east", 4, 4, 5, 5, 315, 8, std::sqrt(2.0f)},
@@ -115,9 +117,7 @@ TEST(EstimateShieldNeed, SumsTheThreatOfTheQuadrant) {
              s.Galaxy[2][3] = 300;
          },
          800},
-        {"a captured base adds nothing",
-         [](GameState& s) { s.ZarvoniBase = {-1, 2, 3, 4, 6, 1000}; },
-         100},
+        {"a captured base adds nothing", [](GameState& s) { s.ZarvoniBase = {-1, 2, 3, 4, 6, 1000}; }, 100},
         {"the Morv ship calls for full shields",
          [](GameState& s) {
              s.MorvShip = {0, 2, 3, 1, 1};

@@ -79,9 +79,9 @@ TEST_F(DockingTest, ADockingAfterAMoveRefillsRestocksRepairsAndChargesItsTime) {
     EXPECT_TRUE(Logged("<KVCOM0030>"));
     EXPECT_TRUE(Logged("<KVCOM0031> 1<KVCOM0032> 1.78<KVCOM0033>"));
     EXPECT_FALSE(Logged("<KVCOM0034>"));
-    EXPECT_TRUE(tg.host.questions.empty());  // nothing to offer: no question
+    EXPECT_TRUE(tg.host.questions.empty());                  // nothing to offer: no question
     EXPECT_TRUE(tg.host.Events("log:<KVCOM0009>").empty());  // no flight, no tow
-    EXPECT_EQ(s.HostileTurnFlag, 0);  // the close asked for a turn, the refresh gave it
+    EXPECT_EQ(s.HostileTurnFlag, 0);                         // the close asked for a turn, the refresh gave it
     EXPECT_EQ(tg.host.Events("refresh:RetrofitPanel").size(), 1u);
 }
 
@@ -161,7 +161,7 @@ TEST_F(DockingTest, TheFlightToTheBaseAndItsTow) {
         Long energy;
         Integer shields;
         Single engines, shieldDamage;
-        bool covered;       // KVCOM0008: the shields cover the deficit
+        bool covered;  // KVCOM0008: the shields cover the deficit
         bool tow;
         const char* towTime;
         Single timeCharged;  // before the docking's own time
@@ -260,8 +260,8 @@ TEST_F(DockingTest, ThePriceOfAnOfferFallsForManyLevels) {
     };
     // Slots 1-4 at level 1 of 5 (threshold 0.464), slot 5 at the limit; a price draw of 0.
     const Case cases[] = {
-        {{0.9f, 0.9f, 0.9f, 0.9f, 0.1f, 0.1f, 0.99f}, "2.00"},         // 4 levels: no discount
-        {{0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.1f, 0.1f, 0.99f}, "1.50"},   // 5: less 1
+        {{0.9f, 0.9f, 0.9f, 0.9f, 0.1f, 0.1f, 0.99f}, "2.00"},              // 4 levels: no discount
+        {{0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.1f, 0.1f, 0.99f}, "1.50"},        // 5: less 1
         {{0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.1f, 0.99f}, "1.50"},  // 7: less 2
     };
     for (const auto& c : cases) {

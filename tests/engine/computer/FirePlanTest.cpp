@@ -35,8 +35,8 @@ TEST(FirePlanTest, PhaserEntriesReadTheirFieldsFromTheColons) {
         EXPECT_EQ(e->kind, c.kind) << c.entry;
         EXPECT_EQ(e->amount, c.amount) << c.entry;
     }
-    for (const char* bad : {"", "no colon 3,4 Z1 55", "Target: 3,4 Z1 55", "Target: x,4 Z1 E:5", "Target: 9,4 Z1 E:5",
-                            "Target: 3"})
+    for (const char* bad :
+         {"", "no colon 3,4 Z1 55", "Target: 3,4 Z1 55", "Target: x,4 Z1 E:5", "Target: 9,4 Z1 E:5", "Target: 3"})
         EXPECT_FALSE(ReadPhaserEntry(bad)) << bad;
 }
 

@@ -88,7 +88,7 @@ TEST_F(NavigationTest, SplittingAMoveIntoQuadrantsAndSectors) {
     struct Case {
         int q, sec, d, quad, sector;
     };
-    const Case cases[] = {{3, 2, -4, 2, 6}, {4, 4, 8, 5, 4}, {4, 8, 1, 5, 1}, {4, 1, -1, 3, 8},
+    const Case cases[] = {{3, 2, -4, 2, 6}, {4, 4, 8, 5, 4},   {4, 8, 1, 5, 1}, {4, 1, -1, 3, 8},
                           {4, 4, -3, 4, 1}, {4, 4, -11, 3, 1}, {4, 5, 0, 4, 5}};
     for (const auto& c : cases) {
         int quad = 0, sector = 0;

@@ -56,7 +56,11 @@ TEST_F(QuadrantSituationTest, ShieldsTorpedoesSurpriseAndDamageWeighIn) {
         {"a quadrant not yet set up", [](GameState& st) { st.TorpedoStockClass1 = 1, st.TacticalQuadRow = 3; },
          "<KVCOM0047>"},
         // The Morv ship here: the shields called for are the full 2000; 2451 left.
-        {"the Morv ship", [](GameState& st) { st.MorvShip = {0, 4, 4, 1, 1}; }, "<KVCOM0047>"},
+        {"the Morv ship",
+         [](GameState& st) {
+             st.MorvShip = {0, 4, 4, 1, 1};
+         },
+         "<KVCOM0047>"},
         {"no Zarvoni ship", [](GameState& st) { st.Galaxy[4][4] = 99, st.ShipEnergy = -5000; }, "<KVCOM0045>"},
     };
     for (const auto& c : cases) {

@@ -18,7 +18,7 @@ void ThreeSystems(GameState& s) {
     }
     s.StarSystem(2, 3, 2).Planets[1].PlanetValue4 = 2 * 1024;
     s.StarSystem(2, 3, 2).Planets[2].PlanetValue4 = 16384 + 1024;  // not inhabited
-    s.StarSystem(2, 3, 2).SystemValue3 = 500;                       // visited
+    s.StarSystem(2, 3, 2).SystemValue3 = 500;                      // visited
 }
 
 TEST(AssimilateStarTest, TheSystemIsRemovedAndTheRestMoveDown) {
@@ -51,8 +51,9 @@ TEST(AssimilateStarTest, TheSystemIsRemovedAndTheRestMoveDown) {
         for (int n = 1; n <= 3; ++n) EXPECT_EQ(s.StarSystem(2, 3, n).Name.substr(0, 5), c.names[n - 1]);
         if (c.told) {
             ASSERT_EQ(hg.host.notices.size(), 1u);
-            EXPECT_EQ(hg.host.notices[0], "<KVBASIC0006>Star2 II:\r\n\r\n<KVBASIC0007>\r\n<KVBASIC0008>\r\n"
-                                          "<KVBASIC0009>MORV<KVBASIC0010>\r\n<KVBASIC0011>");
+            EXPECT_EQ(hg.host.notices[0],
+                      "<KVBASIC0006>Star2 II:\r\n\r\n<KVBASIC0007>\r\n<KVBASIC0008>\r\n"
+                      "<KVBASIC0009>MORV<KVBASIC0010>\r\n<KVBASIC0011>");
             EXPECT_EQ(s.KnownGalaxy[2][3], 212);
             EXPECT_EQ(hg.host.chart[(2 - 1) * 8 + 3 - 1], kChartRed);
         } else {

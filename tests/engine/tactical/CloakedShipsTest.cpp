@@ -19,7 +19,13 @@ TEST(CloakedShipsTest, MovesInsideTheQuadrantAndFlickers) {
     };
     const Case cases[] = {
         {"too weak to move", 19, false, 0, {0.9f, 0.9f, 0.5f}, 6, 6, {"draw:6,6:0"}},
-        {"a step, then a flicker", 100, false, 0, {0.3f, 0.0f, 0.99f, 0.0f, 0.9f}, 7, 5,
+        {"a step, then a flicker",
+         100,
+         false,
+         0,
+         {0.3f, 0.0f, 0.99f, 0.0f, 0.9f},
+         7,
+         5,
          {"draw:6,6:0", "draw:7,5:10", "draw:7,5:0"}},
         {"the debug switch shows it", 19, true, 0, {0.0f, 0.0f, 0.0f}, 6, 6, {"draw:6,6:10", "draw:6,6:0"}},
         {"unseen far from the ship with damaged sensors", 19, true, 1.0f, {0.0f, 0.0f, 0.9f}, 6, 7, {}},
@@ -46,8 +52,8 @@ TEST(CloakedShipsTest, ArrivalsTakeFreeSectorsThatTheirSlotsRecord) {
         SCOPED_TRACE(ships);
         // From (4, 5) to the player's (4, 4): the movers, then row and column (no pull to a
         // starbase, a random step, no following), then a free sector for each.
-        std::vector<float> draws{ships == 1 ? 0.6f : 0.9f, 0.5f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f,
-                                 0.0f, 0.99f};
+        std::vector<float> draws{
+            ships == 1 ? 0.6f : 0.9f, 0.5f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.99f};
         if (ships == 2) draws.insert(draws.end(), {0.99f, 0.0f});
         ScriptedRandom rng(draws);
         HostileGame hg(rng);

@@ -13,9 +13,9 @@ TEST(DamageSystemTest, SpreadsTheAmountAndPicksTheSystem) {
         const char* name;
         int amount, system;
         std::vector<std::pair<int, Single>> before;  // system damage set beforehand
-        std::vector<float> draws;                     // spread, then system draws
+        std::vector<float> draws;                    // spread, then system draws
         int result;
-        Single after;  // damage of the result system afterwards
+        Single after;      // damage of the result system afterwards
         std::string line;  // logged line
         bool notice;       // shown as a notice (slot 12)
     };
@@ -23,11 +23,32 @@ TEST(DamageSystemTest, SpreadsTheAmountAndPicksTheSystem) {
         {"the amount is at least 1 after the spread", 0, 3, {}, {0.5f, 0.0f}, 3, 0.01f, "SYS3<KVBASIC0005>", false},
         {"the lowest spread", 100, 0, {}, {0.0f, 0.5f}, 5, 0.75f, "SYS5<KVBASIC0005>", false},
         {"the highest spread", 100, 6, {}, {0.99f, 0.0f}, 6, 1.24f, "SYS6<KVBASIC0005>", false},
-        {"a system out of action gives way to the drawn one", 100, 5, {{5, 7.2f}}, {0.5f, 0.25f}, 3, 1.0f,
-         "SYS3<KVBASIC0005>", false},
-        {"draws again over systems out of action", 100, 0, {{1, 7.0f}, {5, 8.0f}}, {0.5f, 0.0f, 0.5f, 0.9f}, 8,
-         1.0f, "SYS8<KVBASIC0005>", false},
-        {"a system put out of action is a notice", 80, 4, {{4, 6.5f}}, {0.5f, 0.0f}, 4, 7.3f, "SYS4<KVBASIC0001>",
+        {"a system out of action gives way to the drawn one",
+         100,
+         5,
+         {{5, 7.2f}},
+         {0.5f, 0.25f},
+         3,
+         1.0f,
+         "SYS3<KVBASIC0005>",
+         false},
+        {"draws again over systems out of action",
+         100,
+         0,
+         {{1, 7.0f}, {5, 8.0f}},
+         {0.5f, 0.0f, 0.5f, 0.9f},
+         8,
+         1.0f,
+         "SYS8<KVBASIC0005>",
+         false},
+        {"a system put out of action is a notice",
+         80,
+         4,
+         {{4, 6.5f}},
+         {0.5f, 0.0f},
+         4,
+         7.3f,
+         "SYS4<KVBASIC0001>",
          true},
     };
     for (const auto& c : cases) {
@@ -121,7 +142,7 @@ TEST(ShieldHitTest, TheShieldsHoldOrTheOverflowDamagesSystems) {
         Single factor;
         std::vector<float> draws;  // per damage: amount, spread, system; per pass: the chance
         Integer after;
-        int damaged;                 // systems hit
+        int damaged;                   // systems hit
         std::vector<std::string> log;  // lines other than the damage reports
     };
     const Case cases[] = {
@@ -132,11 +153,22 @@ TEST(ShieldHitTest, TheShieldsHoldOrTheOverflowDamagesSystems) {
         {"a small excess without a further hit", 140, 0, 1.0f, {0.95f}, 0, 0, {"<KVBASIC0113>"}},
         {"a strong hit without a further hit says nothing", 190, 50, 1.0f, {0.95f}, 0, 0, {}},
         {"a small excess with a further hit", 140, 0, 1.0f, {0.5f, 0.5f, 0.5f, 0.0f}, 0, 1, {}},
-        {"an excess of 250 damages four times", 350, 100, 1.0f,
+        {"an excess of 250 damages four times",
+         350,
+         100,
+         1.0f,
          {0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.5f, 0.1f, 0.5f, 0.5f, 0.2f, 0.5f, 0.5f, 0.5f, 0.3f},
-         0, 4, {}},
-        {"the overflow counts in hit units", 400, 100, 0.5f,
-         {0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.5f, 0.1f, 0.6f}, 0, 2, {}},
+         0,
+         4,
+         {}},
+        {"the overflow counts in hit units",
+         400,
+         100,
+         0.5f,
+         {0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.5f, 0.1f, 0.6f},
+         0,
+         2,
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -150,8 +182,10 @@ TEST(ShieldHitTest, TheShieldsHoldOrTheOverflowDamagesSystems) {
         int damaged = 0;
         std::vector<std::string> log;
         for (const auto& line : hg.host.output) {
-            if (line.find("<KVBASIC0005>") != std::string::npos) ++damaged;
-            else log.push_back(line);
+            if (line.find("<KVBASIC0005>") != std::string::npos)
+                ++damaged;
+            else
+                log.push_back(line);
         }
         EXPECT_EQ(damaged, c.damaged);
         EXPECT_EQ(log, c.log);

@@ -163,9 +163,19 @@ TEST(DestroyTest, ZarvoniBaseBookkeepingAndTimeGivenBack) {
         std::vector<std::string> keys;  // lines 3 to 6 of the second notice
     };
     const Case cases[] = {
-        {"not captured", false, 0.0f, 10, 3.0f, {"Zarvoni<KVBASIC0163>"},
+        {"not captured",
+         false,
+         0.0f,
+         10,
+         3.0f,
+         {"Zarvoni<KVBASIC0163>"},
          {"<KVBASIC0171>", "<KVBASIC0172>ZARVONI<KVBASIC0173>", "<KVBASIC0174>", "<KVBASIC0175>"}},
-        {"captured", true, 0.99f, 7, 7.0f, {"Zarvoni<KVBASIC0163>", "<KVBASIC0164> 3 Zarvonis)"},
+        {"captured",
+         true,
+         0.99f,
+         7,
+         7.0f,
+         {"Zarvoni<KVBASIC0163>", "<KVBASIC0164> 3 Zarvonis)"},
          {"<KVBASIC0166>", "<KVBASIC0167>ZARVONI<KVBASIC0168>", "<KVBASIC0169>", "<KVBASIC0170>"}},
     };
     for (const auto& c : cases) {
@@ -242,7 +252,8 @@ TEST(DestroyTest, TheMorvTakesTheZarvoniBase) {
         EXPECT_EQ(hg.host.output[0], "Zarvoni<KVBASIC0014>");
         EXPECT_EQ(hg.host.output[1], "<KVBASIC0015> 2");
         EXPECT_EQ(hg.host.output[3], captured ? "<KVBASIC0016>" : "<KVBASIC0021>");
-        EXPECT_EQ(hg.host.output[4], captured ? "<KVBASIC0017>ZARVONI<KVBASIC0018>" : "<KVBASIC0022>ZARVONI<KVBASIC0023>");
+        EXPECT_EQ(hg.host.output[4],
+                  captured ? "<KVBASIC0017>ZARVONI<KVBASIC0018>" : "<KVBASIC0022>ZARVONI<KVBASIC0023>");
         EXPECT_EQ(hg.host.notices.size(), 1u);
     }
 }

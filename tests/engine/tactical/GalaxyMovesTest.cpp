@@ -10,7 +10,7 @@ TEST(GalaxyMovesTest, ZarvoniGroupsMoveToANeighbour) {
     struct Case {
         const char* name;
         Integer skill;
-        int from, fromCode;         // quadrant (from / 10, from % 10)
+        int from, fromCode;  // quadrant (from / 10, from % 10)
         int to, toCode;
         std::vector<float> draws;
         int fromAfter, toAfter;
@@ -21,8 +21,15 @@ TEST(GalaxyMovesTest, ZarvoniGroupsMoveToANeighbour) {
         {"three ships move on", 4, 22, 300, 32, 0, {0.99f, 0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.5f, 0.0f}, 0, 300},
         {"the lowest skill: nobody moves", 1, 22, 300, 32, 0, {}, 300, 0},
         {"no more than there are", 4, 22, 101, 32, 0, {0.99f, 0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.5f, 0.0f}, 1, 100},
-        {"a full quadrant takes no more", 4, 22, 100, 32, 801, {0.99f, 0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.5f, 0.0f},
-         100, 801},
+        {"a full quadrant takes no more",
+         4,
+         22,
+         100,
+         32,
+         801,
+         {0.99f, 0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.5f, 0.0f},
+         100,
+         801},
         {"nine ships and no more", 4, 22, 100, 32, 800, {0.99f, 0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.5f, 0.0f}, 0, 900},
         {"never into the player's quadrant", 4, 43, 200, 44, 0, {0.99f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.99f}, 200, 0},
         {"around the edge", 4, 11, 100, 88, 0, {0.99f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f}, 0, 100},
@@ -122,8 +129,10 @@ TEST(GalaxyMovesTest, AStarbaseUnderAttackMayDestroyAnAttacker) {
             EXPECT_TRUE(hg.host.notices.empty());
         } else {
             EXPECT_EQ(s.KnownGalaxy[2][6], c.after);
-            EXPECT_EQ(hg.host.notices, std::vector<std::string>{"<KVBASIC0215> 1<KVBASIC0216>\r\n<KVBASIC0217> 2 , 6 :\r\n"
-                                                                "<KVBASIC0218>\r\n" + c.last});
+            EXPECT_EQ(hg.host.notices,
+                      std::vector<std::string>{"<KVBASIC0215> 1<KVBASIC0216>\r\n<KVBASIC0217> 2 , 6 :\r\n"
+                                               "<KVBASIC0218>\r\n" +
+                                               c.last});
         }
     }
 }

@@ -19,9 +19,9 @@ TEST(HitShipTest, HitStrengthFallsWithDistanceAndEnergy) {
     };
     // The ship stands at sector (1, 1).
     const Case cases[] = {
-        {"distance 1", false, 1, 2, 100, 455},  {"distance 5", false, 4, 5, 100, 175},
-        {"distance 9", false, 8, 7, 100, 55},   {"distance 10", false, 8, 8, 100, 50},
-        {"half energy", false, 2, 2, 50, 227},  {"cloaked, distance 1", true, 2, 1, 100, 535},
+        {"distance 1", false, 1, 2, 100, 455},         {"distance 5", false, 4, 5, 100, 175},
+        {"distance 9", false, 8, 7, 100, 55},          {"distance 10", false, 8, 8, 100, 50},
+        {"half energy", false, 2, 2, 50, 227},         {"cloaked, distance 1", true, 2, 1, 100, 535},
         {"cloaked, distance 5", true, 5, 4, 100, 205}, {"weak cloaked", true, 2, 1, 10, 53},
     };
     for (const auto& c : cases) {
@@ -35,8 +35,10 @@ TEST(HitShipTest, HitStrengthFallsWithDistanceAndEnergy) {
         s.ShipSectorRow = s.ShipSectorCol = 1;
         s.SectorGrid[1][1] = kShip;
         s.ShieldLevel = 2000;
-        if (c.cloaked) hg.AddCloaked(c.row, c.col, c.energy);
-        else hg.AddZarvoni(c.row, c.col, c.energy);
+        if (c.cloaked)
+            hg.AddCloaked(c.row, c.col, c.energy);
+        else
+            hg.AddZarvoni(c.row, c.col, c.energy);
         HitShip(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.ShieldLevel, 2000 - c.hit);
@@ -108,8 +110,10 @@ TEST(HitShipTest, MissesNameThePositionOnlyWhenTheShooterShowsItself) {
         HostileGame hg(rng);
         hg.st.SystemDamage[2] = c.sensorDamage;
         hg.st.ShieldLevel = 500;
-        if (c.cloaked) hg.AddCloaked(3, 6, c.energy);
-        else hg.AddZarvoni(3, 6, c.energy);
+        if (c.cloaked)
+            hg.AddCloaked(3, 6, c.energy);
+        else
+            hg.AddZarvoni(3, 6, c.energy);
         HitShip(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(hg.host.output, std::vector<std::string>{c.line});
@@ -129,11 +133,23 @@ TEST(HitShipTest, ACloakedShipsHitIsPlacedByTheComputer) {
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {"range 1: off by one", 1, 0, 100, {0.0f, 0.0f, 0.0f, 0.99f},
+        {"range 1: off by one",
+         1,
+         0,
+         100,
+         {0.0f, 0.0f, 0.0f, 0.99f},
          {"** 347<KVBASIC0124><KVBASIC0129>", "\t<KVBASIC0130> 1 , 7"}},
-        {"range 2: off by a half, rounded to even", 2, 0, 100, {0.0f, 0.0f, 0.0f, 0.99f},
+        {"range 2: off by a half, rounded to even",
+         2,
+         0,
+         100,
+         {0.0f, 0.0f, 0.0f, 0.99f},
          {"** 347<KVBASIC0124><KVBASIC0129>", "\t<KVBASIC0130> 2 , 6"}},
-        {"range 3: exact", 3, 0, 100, {0.0f, 0.0f, 0.0f, 0.99f},
+        {"range 3: exact",
+         3,
+         0,
+         100,
+         {0.0f, 0.0f, 0.0f, 0.99f},
          {"** 347<KVBASIC0124><KVBASIC0129>", "\t<KVBASIC0130> 2 , 6"}},
         {"computer damaged", 1, 0.1f, 100, {0.0f, 0.0f}, {"** 347<KVBASIC0124><KVBASIC0131>"}},
         {"weak: its cloak fails", 1, 0, 19, {0.0f, 0.0f}, {"** 65<KVBASIC0124><KVBASIC0128> 2 , 6 **"}},
@@ -159,15 +175,14 @@ TEST(HitShipTest, ShotsAtStarbasesCostThemStrength) {
         const char* name;
         bool docked, captured;
         float targetDraw;
-        std::string line;   // the report of the shot
+        std::string line;  // the report of the shot
         Long friendlyAfter, capturedAfter;
     };
     // Skill 4: a hit h costs the base h x 2. The Zarvoni ship stands at (6, 6), the friendly base
     // at (7, 7) (distance 1: 455), the captured base at (6, 4) (distance 2: 370).
     const Case cases[] = {
         {"docked: always the base", true, false, 0.0f, "** 455<KVBASIC0116><KVBASIC0119> 1 **", 50000 - 910, 0},
-        {"undocked, an even chance", false, false, 0.6f, "** 455<KVBASIC0116><KVBASIC0119> 1 **", 50000 - 910,
-         0},
+        {"undocked, an even chance", false, false, 0.6f, "** 455<KVBASIC0116><KVBASIC0119> 1 **", 50000 - 910, 0},
         {"captured base, docked", true, true, 0.0f, "** 370<KVBASIC0116><KVBASIC0117>Zarvoni<KVBASIC0118>", 0,
          15000 - 740},
     };
@@ -176,8 +191,10 @@ TEST(HitShipTest, ShotsAtStarbasesCostThemStrength) {
         ScriptedRandom rng{c.targetDraw};
         HostileGame hg(rng);
         GameState& s = hg.st;
-        if (c.captured) hg.AddZarvoniBase(6, 4, 15000, true);
-        else hg.AddStarbase(1, 7, 7);
+        if (c.captured)
+            hg.AddZarvoniBase(6, 4, 15000, true);
+        else
+            hg.AddStarbase(1, 7, 7);
         s.Docked = c.docked ? 1 : 0;
         s.ShieldLevel = 800;
         hg.AddZarvoni(6, 6);
@@ -340,8 +357,9 @@ TEST(HitShipTest, ZarvoniShipsElsewhereAttackTheirStarbase) {
         const size_t notices = (c.warning ? 1 : 0) + (c.loss ? 1 : 0);
         EXPECT_EQ(hg.host.notices.size(), notices);
         if (c.warning) {
-            EXPECT_EQ(hg.host.notices[0], "<KVBASIC0135> 1<KVBASIC0136>\r\n<KVBASIC0137> 2 , 7 :\r\n<KVBASIC0138>\r\n"
-                                          "<KVBASIC0139> 2 , 7");
+            EXPECT_EQ(hg.host.notices[0],
+                      "<KVBASIC0135> 1<KVBASIC0136>\r\n<KVBASIC0137> 2 , 7 :\r\n<KVBASIC0138>\r\n"
+                      "<KVBASIC0139> 2 , 7");
         }
         if (c.loss) {
             EXPECT_EQ(hg.host.notices.back().rfind("<KVBASIC0140> 1<KVBASIC0141>\r\n<KVBASIC0142> 2 , 7 :", 0), 0u);

@@ -28,8 +28,8 @@ TEST(StarbaseFireTest, TheFriendlyStarbaseHitsTheNearestFitShip) {
         HostileGame hg(rng);
         GameState& s = hg.st;
         hg.AddStarbase(1, 6, 2, 40000);
-        hg.AddZarvoni(1, 8, 100);          // far
-        hg.AddZarvoni(6, 4, 10);           // nearer, but too weak to bother with
+        hg.AddZarvoni(1, 8, 100);  // far
+        hg.AddZarvoni(6, 4, 10);   // nearer, but too weak to bother with
         const int target = hg.AddZarvoni(6, 3, c.energy);
         s.InitialZarvonis = 20;
         const Integer left = s.ZarvonisLeft;
@@ -136,8 +136,9 @@ TEST(StarbaseFireTest, TheCapturedStarbaseFiresAtItsOldFleet) {
         EXPECT_EQ(s.ZarvoniBase[5], c.fires ? c.strength - 680 : c.strength);
         EXPECT_EQ(s.ZarvoniEnergy[1], c.fires ? -1000 : 100);
         if (c.fires) {
-            EXPECT_EQ(hg.host.output, (std::vector<std::string>{"<KVBASIC0196>Zarvoni<KVBASIC0197>",
-                                                                "Zarvoni<KVBASIC0198> 3 , 1<KVBASIC0199><KVBASIC0201>"}));
+            EXPECT_EQ(hg.host.output,
+                      (std::vector<std::string>{"<KVBASIC0196>Zarvoni<KVBASIC0197>",
+                                                "Zarvoni<KVBASIC0198> 3 , 1<KVBASIC0199><KVBASIC0201>"}));
         }
         EXPECT_EQ(s.ShieldLevel, 0);
     }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "support/GalaxyTestSupport.h"
 #include "engine/tactical/LongRangeScan.h"
+#include "support/GalaxyTestSupport.h"
 
 namespace kv::test {
 namespace {
@@ -41,8 +41,8 @@ TEST_P(GalaxyLRSShape, ChartsTheQuadrantsWithinReach) {
         for (int c = 0; c <= 8; ++c) {
             const int dr = r - p.shipRow, dc = c - p.shipCol;
             const bool inGalaxy = r >= 1 && c >= 1;
-            const bool expected = inGalaxy && std::abs(dr) <= p.range && std::abs(dc) <= p.range &&
-                                  dr * dr + dc * dc <= limit * limit;
+            const bool expected =
+                inGalaxy && std::abs(dr) <= p.range && std::abs(dc) <= p.range && dr * dr + dc * dc <= limit * limit;
             EXPECT_EQ(s.KnownGalaxy[r][c], expected ? s.Galaxy[r][c] : -1) << r << "," << c;
             if (expected) {
                 ++charted;
@@ -75,7 +75,7 @@ TEST(GalaxyLRS, WithinScanRangeCountsTheLimitDistance) {
     s.LRSRange = 1;                          // limit 1.5
     EXPECT_TRUE(WithinScanRange(s, 5, 5));   // sqrt 2
     EXPECT_FALSE(WithinScanRange(s, 6, 4));
-    s.LRSRange = 4;                          // limit 3
+    s.LRSRange = 4;  // limit 3
     EXPECT_TRUE(WithinScanRange(s, 7, 4));
     EXPECT_FALSE(WithinScanRange(s, 7, 5));  // sqrt 10
 }

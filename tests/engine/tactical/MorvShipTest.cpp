@@ -223,7 +223,8 @@ TEST(MorvShipTest, ArrivingItDestroysWhatStandsOnItsCellAndStepsAsideFromTheShip
         s.MorvShip = {0, 4, 3, 4, 6};
         EXPECT_TRUE(Turn(hg));
         EXPECT_EQ(rng.Remaining(), 0u);
-        EXPECT_EQ(s.MorvShip, (std::array<Integer, 5>{0, 4, 4, static_cast<Integer>(c.row), static_cast<Integer>(c.col)}));
+        EXPECT_EQ(s.MorvShip,
+                  (std::array<Integer, 5>{0, 4, 4, static_cast<Integer>(c.row), static_cast<Integer>(c.col)}));
         EXPECT_EQ(s.SectorGrid[c.row][c.col], kMorv);
         EXPECT_EQ(s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol], kShip);
         EXPECT_EQ(s.Galaxy[4][4], 0);

@@ -7,15 +7,14 @@
 
 #include "engine/computer/Navigation.h"
 #include "engine/tactical/Tactical.h"
-#include "engine/turn/Refresh.h"
 #include "engine/turn/Placement.h"
+#include "engine/turn/Refresh.h"
 #include "engine/turn/SolarSystems.h"
 #include "engine/turn/Upgrades.h"
 #include "platform/SettingsStore.h"
 #include "state/Game.h"
 #include "state/NullHost.h"
 #include "state/Numeric.h"
-#include "engine/turn/Upgrades.h"
 #include "state/Reset.h"
 #include "support/Scratch.h"
 

@@ -31,7 +31,8 @@ struct MoveScene {
     }
     // The order's own step: the ship leaves its cell, then moves.
     void Move(int qr, int qc, int sr, int sc) {
-        if (s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] == kShip) s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] = kEmpty;
+        if (s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] == kShip)
+            s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] = kEmpty;
         MoveShip(tg.game, qr, qc, sr, sc);
     }
     int Count(Integer code) const {
@@ -305,9 +306,9 @@ TEST_F(MovementTest, AMoveThatEndsWhereItStartedLeavesTheShipDocked) {
 
 TEST_F(MovementTest, TheMorvShipFollowsTheShipOutOfItsQuadrant) {
     struct Case {
-        int row, col;           // the Morv ship's sector in quadrant (4, 4)
-        int toQc, toSr, toSc;   // the ship's destination in row 4 of quadrants
-        int mQc, mSr, mSc;      // where the Morv ship ends
+        int row, col;          // the Morv ship's sector in quadrant (4, 4)
+        int toQc, toSr, toSc;  // the ship's destination in row 4 of quadrants
+        int mQc, mSr, mSc;     // where the Morv ship ends
     };
     const Case cases[] = {
         {6, 7, 5, 4, 1, 5, 3, 3},  // keeps one sector less of its distance; mirrored at the edge
@@ -381,8 +382,8 @@ TEST_F(MovementTest, ArrivalGreetingsAtStarbases) {
         m.s.ZarvoniBase = {-1, 4, 5, 1, 1, 6000};
         m.s.ZarvoniBaseStrength = 20000;
         m.Move(4, 5, 4, 4);
-        EXPECT_EQ(m.tg.host.notices, (std::vector<std::string>{"<KVBASIC0238>Zarvoni<KVBASIC0239>",
-                                                               "Zarvoni<KVBASIC0240>Captain Vell!"}));
+        EXPECT_EQ(m.tg.host.notices,
+                  (std::vector<std::string>{"<KVBASIC0238>Zarvoni<KVBASIC0239>", "Zarvoni<KVBASIC0240>Captain Vell!"}));
     }
 }
 

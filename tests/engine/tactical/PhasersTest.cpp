@@ -25,9 +25,9 @@ TEST(PhasersTest, EntriesBeyondTheEnergyAreRefusedButTheActionStillEnds) {
     tg.st.PhaserPlan = {WeaponsGame::Phaser(2, 2, "--", 101), WeaponsGame::Phaser(2, 3, "--", 0), "unreadable",
                         WeaponsGame::Phaser(2, 4, "--", 60)};
     FirePhasers(tg.game);
-    EXPECT_EQ(tg.host.output, (std::vector<std::string>{"<KVBASIC0029> 1 -> <KVBASIC0030>",
-                                                        "<KVBASIC0029> 2 -> <KVBASIC0030>",
-                                                        "<KVBASIC0029> 4 -> 60<KVBASIC0032>"}));
+    EXPECT_EQ(tg.host.output,
+              (std::vector<std::string>{"<KVBASIC0029> 1 -> <KVBASIC0030>", "<KVBASIC0029> 2 -> <KVBASIC0030>",
+                                        "<KVBASIC0029> 4 -> 60<KVBASIC0032>"}));
     EXPECT_EQ(tg.st.ShipEnergy, 40);
     EXPECT_FLOAT_EQ(tg.st.TimeLeft, 29.8f);
     EXPECT_FALSE(tg.host.Events("disable:frmCOM").empty());
@@ -116,10 +116,10 @@ TEST(PhasersTest, DamageFallsWithDistance) {
         EXPECT_EQ(tg.st.ShipEnergy, 3000 - c.amount) << c.what;
         EXPECT_EQ(rng.Remaining(), 0u) << c.what;
         EXPECT_EQ(EventsOf(tg.host, {"beam", "marker"}),
-                  (std::vector<std::string>{"beam:3:4,4>" + std::to_string(c.row) + "," + std::to_string(c.col),
-                                            "beams:3-3:on", "marker:ZarvoniShield:" + std::to_string(c.row) + "," +
-                                                                std::to_string(c.col),
-                                            "marker:ZarvoniShield:on", "marker:ZarvoniShield:off", "beams:3-3:off"}))
+                  (std::vector<std::string>{
+                      "beam:3:4,4>" + std::to_string(c.row) + "," + std::to_string(c.col), "beams:3-3:on",
+                      "marker:ZarvoniShield:" + std::to_string(c.row) + "," + std::to_string(c.col),
+                      "marker:ZarvoniShield:on", "marker:ZarvoniShield:off", "beams:3-3:off"}))
             << c.what;
     }
 }
@@ -174,10 +174,10 @@ TEST(PhasersTest, StarbasesAndCloakedShips) {
     EXPECT_EQ(tg.st.CloakedEnergy[1], 5);
     EXPECT_TRUE(tg.host.Saw("draw:2,4:9"));  // its cloak fails
     EXPECT_EQ(tg.host.output,
-              (std::vector<std::string>{"<KVBASIC0029> 1 -> <KVBASIC0036> 2<KVBASIC0037>",
-                                        "<KVBASIC0029> 2 -> Zarvoni<KVBASIC0038>",
-                                        "<KVBASIC0029> 3 -> <KVBASIC0040>Zarvoni<KVBASIC0041> 2 , 4<KVBASIC0042><KVBASIC0044>",
-                                        "Zarvoni<KVBASIC0045> 2 , 4", "<KVBASIC0029> 4 -> <KVBASIC0033>"}));
+              (std::vector<std::string>{
+                  "<KVBASIC0029> 1 -> <KVBASIC0036> 2<KVBASIC0037>", "<KVBASIC0029> 2 -> Zarvoni<KVBASIC0038>",
+                  "<KVBASIC0029> 3 -> <KVBASIC0040>Zarvoni<KVBASIC0041> 2 , 4<KVBASIC0042><KVBASIC0044>",
+                  "Zarvoni<KVBASIC0045> 2 , 4", "<KVBASIC0029> 4 -> <KVBASIC0033>"}));
     EXPECT_EQ(tg.st.ShipEnergy, 3000 - 100 - 1000 - 25);  // the shot at the own ship comes back
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "engine/tactical/SectorHit.h"
 #include "support/TacticalTestSupport.h"
 
@@ -63,7 +62,7 @@ TEST_F(SectorHitTest, WhatTheFlareDoesToItsNeighbour) {
         void (*setup)(GameState&);
         std::vector<float> draws;  // after the direction
         long (*strength)(const GameState&);
-        long expected;  // the strength or energy left (-1000 or 0 once destroyed)
+        long expected;       // the strength or energy left (-1000 or 0 once destroyed)
         bool flash = false;  // a destroyed ship's cell flashes
     };
     auto none = [](const GameState&) -> long { return 0; };

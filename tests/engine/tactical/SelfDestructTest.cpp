@@ -27,7 +27,8 @@ struct DestructGame : TurnGame {
         host.modal[Form::frmDES] = [this] {
             StartSelfDestructCountdown(game);
             int ticks = 0;
-            while (!SelfDestructCountdownTick(game) && ++ticks < 20) {}
+            while (!SelfDestructCountdownTick(game) && ++ticks < 20) {
+            }
             return kOK;
         };
     }

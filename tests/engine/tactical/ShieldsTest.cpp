@@ -100,22 +100,19 @@ TEST_F(ShieldsTest, TheAutoButtonIsOfferedOnlyAgainstHostilesWithSensorsAndCompu
         {"a cloaked ship", 0, [](GameState& st) { st.ZarvoniEnergy[2] = 0, st.CloakedEnergy[5] = 30; }, 0},
         {"sensors slightly damaged", 0, [](GameState& st) { st.SystemDamage[2] = 0.01f; }, 1},
         {"computer damaged", 0, [](GameState& st) { st.SystemDamage[8] = 3.0f; }, 1},
-        {"the hostile base here",
-         0,
+        {"the hostile base here", 0,
          [](GameState& st) {
              st.ZarvoniEnergy[2] = 0;
              st.ZarvoniBase[1] = st.ZarvoniBase[2] = 4;
          },
          0},
-        {"the hostile base elsewhere",
-         0,
+        {"the hostile base elsewhere", 0,
          [](GameState& st) {
              st.ZarvoniEnergy[2] = 0;
              st.ZarvoniBase[1] = 4, st.ZarvoniBase[2] = 5;
          },
          1},
-        {"the hostile base captured",
-         0,
+        {"the hostile base captured", 0,
          [](GameState& st) {
              st.ZarvoniEnergy[2] = 0;
              st.ZarvoniBase[0] = -1, st.ZarvoniBase[1] = st.ZarvoniBase[2] = 4;

@@ -14,10 +14,10 @@ TEST(StarFlareTest, TheFlareTravelsTowardsItsDirection) {
         const char* last;    // the last frame (size 12)
     };
     const Case cases[] = {
-        {1, 0, "flare:4,5:4.5,0:3", "flare:4,5:18,0:12"},    {9, 0, "flare:4,5:4.5,0:3", "flare:4,5:18,0:12"},
-        {3, 0, "flare:4,5:0,-4.5:3", "flare:4,5:0,-18:12"},  {7, 0, "flare:4,5:0,4.5:3", "flare:4,5:0,18:12"},
+        {1, 0, "flare:4,5:4.5,0:3", "flare:4,5:18,0:12"},        {9, 0, "flare:4,5:4.5,0:3", "flare:4,5:18,0:12"},
+        {3, 0, "flare:4,5:0,-4.5:3", "flare:4,5:0,-18:12"},      {7, 0, "flare:4,5:0,4.5:3", "flare:4,5:0,18:12"},
         {4, 0, "flare:4,5:-4.5,-4.5:3", "flare:4,5:-18,-18:12"}, {8, 0, "flare:4,5:4.5,4.5:3", "flare:4,5:18,18:12"},
-        {5, 1, "flare:4,5:-9,0:3", "flare:4,5:-36,0:12"},    // the large pictures: twice as far
+        {5, 1, "flare:4,5:-9,0:3", "flare:4,5:-36,0:12"},  // the large pictures: twice as far
     };
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "support/GalaxyTestSupport.h"
 #include "engine/tactical/Tactical.h"
+#include "support/GalaxyTestSupport.h"
 
 namespace kv::test {
 namespace {
@@ -26,14 +26,14 @@ void ExpectGrid(const GameState& s, std::vector<Expect> cells) {
 // ship's own cell, and every later object that lands on a taken sector is drawn again.
 TEST(GalaxyTactical, BuildsTheQuadrantInOrderOfPrecedence) {
     ScriptedRandom rng({
-        0.9f, At(1), At(1), 0.9f, At(8), At(8),  // InitZ: two ships, one weakening draw each
-        0.9f, At(3), At(3),                      // InitC: one cloaked ship
-        At(4), At(4),                            // InitS: the starbase's new sector (a star)
-        At(5), At(5),                            // Starbases: drawn again
-        At(5), At(5), At(1), At(1),              // ZStarbase: star, then the starbase, then free
-        At(6), At(6), At(8), At(8),              // QuadZ: ship 1 on the Zarvoni base, the Morv ship
-        At(3), At(3),                            // QuadZ: ship 2 on ship 1
-        At(8), At(1),                            // QuadC: on ship 2
+        0.9f,  At(1), At(1), 0.9f,  At(8), At(8),  // InitZ: two ships, one weakening draw each
+        0.9f,  At(3), At(3),                       // InitC: one cloaked ship
+        At(4), At(4),                              // InitS: the starbase's new sector (a star)
+        At(5), At(5),                              // Starbases: drawn again
+        At(5), At(5), At(1), At(1),                // ZStarbase: star, then the starbase, then free
+        At(6), At(6), At(8), At(8),                // QuadZ: ship 1 on the Zarvoni base, the Morv ship
+        At(3), At(3),                              // QuadZ: ship 2 on ship 1
+        At(8), At(1),                              // QuadC: on ship 2
     });
     GalaxyGame gg(rng);
     GameState& s = gg.game.st;
@@ -183,10 +183,10 @@ TEST(GalaxyTactical, ShipsStartWeakenedOnceTheZarvoniBaseIsGone) {
 TEST(GalaxyTactical, TheLargestDrawStaysInRange) {
     const float top = std::nextafter(1.0f, 0.0f);
     ScriptedRandom rng({
-        0.9f, top, top, top,     // InitZ: weakened, energy, sector (8, 8)
-        top, top, top, At(7),    // InitC: weakened, energy, sector (8, 7)
-        top, top,                // InitS: the starbase's sector (8, 8)
-        At(2), At(2),            // QuadZ: the Zarvoni ship on the starbase, drawn again
+        0.9f, top, top, top,   // InitZ: weakened, energy, sector (8, 8)
+        top, top, top, At(7),  // InitC: weakened, energy, sector (8, 7)
+        top, top,              // InitS: the starbase's sector (8, 8)
+        At(2), At(2),          // QuadZ: the Zarvoni ship on the starbase, drawn again
     });
     GalaxyGame gg(rng);
     GameState& s = gg.game.st;

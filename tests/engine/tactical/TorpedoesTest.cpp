@@ -133,8 +133,8 @@ TEST(TorpedoesTest, ATorpedoStopsAtTheFirstOccupiedSectorOnItsCourse) {
         const auto lines = tg.host.Events("log:<KVBASIC0074>");
         if (*c.hit) {
             ASSERT_EQ(lines.size(), 1u) << c.what;
-            EXPECT_EQ(lines[0], std::string("log:<KVBASIC0074>Zarvoni<KVBASIC0075>") + c.hit +
-                                    "<KVBASIC0076><KVBASIC0079>")
+            EXPECT_EQ(lines[0],
+                      std::string("log:<KVBASIC0074>Zarvoni<KVBASIC0075>") + c.hit + "<KVBASIC0076><KVBASIC0079>")
                 << c.what;
         } else {
             EXPECT_TRUE(lines.empty()) << c.what;
@@ -187,9 +187,8 @@ TEST(TorpedoesTest, TheBlastReachesByPower) {
     };
     // Impact at (5, 5) by self-detonation; F = 6 d / k.
     const Case cases[] = {
-        {2, 0, 1, true, 63},  {2, 1, 1, false, 0}, {2, 0, 2, false, 0},
-        {3, 1, 1, true, 61},  {3, 0, 2, false, 0}, {3, -1, 0, true, 44},
-        {4, 0, 2, true, 63},  {4, 1, 1, true, 48}, {4, 1, 2, false, 0}, {4, 2, 2, false, 0},
+        {2, 0, 1, true, 63},  {2, 1, 1, false, 0}, {2, 0, 2, false, 0}, {3, 1, 1, true, 61}, {3, 0, 2, false, 0},
+        {3, -1, 0, true, 44}, {4, 0, 2, true, 63}, {4, 1, 1, true, 48}, {4, 1, 2, false, 0}, {4, 2, 2, false, 0},
     };
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);

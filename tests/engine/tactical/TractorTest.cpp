@@ -54,9 +54,8 @@ TEST_F(TractorTest, TheMorvShipPullsAShipInStepByStep) {
     TractorTow(tg.game, 3, 0);
 
     // Two steps, (5, 3) and (5, 4), then the ship is beside the Morv ship and taken.
-    EXPECT_EQ(tg.host.Events("draw:"),
-              (std::vector<std::string>{"draw:5,2:0", "draw:5,3:2", "draw:5,3:0", "draw:5,4:2", "draw:5,4:0",
-                                        "draw:5,5:12"}));
+    EXPECT_EQ(tg.host.Events("draw:"), (std::vector<std::string>{"draw:5,2:0", "draw:5,3:2", "draw:5,3:0", "draw:5,4:2",
+                                                                 "draw:5,4:0", "draw:5,5:12"}));
     EXPECT_EQ(tg.host.output, std::vector<std::string>{"<KVBASIC0244>Morv<KVBASIC0245>Zarvoni<KVBASIC0246>"});
     EXPECT_EQ(SoundNames(tg.host), (std::vector<std::string>{"TRACTOR.WAV", "TRACTOR.WAV", "ZDOCK.WAV"}));
     ExpectGone(3);
@@ -95,14 +94,11 @@ TEST_F(TractorTest, StrengthAndReachOfThePullers) {
         Integer galaxyAfter;  // the quadrant's code: a ship with energy comes off it
     };
     const Case cases[] = {
-        {"the Morv ship never reaches 4 sectors",
-         [](TowScene& t) { t.MorvAt(5, 6, 1000000); }, 0, false,
+        {"the Morv ship never reaches 4 sectors", [](TowScene& t) { t.MorvAt(5, 6, 1000000); }, 0, false,
          [](const GameState& st) -> long { return st.MorvStrength; }, 1000000, 200},
-        {"a starbase pulls from 4 sectors with 600",
-         [](TowScene& t) { t.StarbaseAt(2, 5, 6, 600); }, 2, true,
+        {"a starbase pulls from 4 sectors with 600", [](TowScene& t) { t.StarbaseAt(2, 5, 6, 600); }, 2, true,
          [](const GameState& st) -> long { return st.Starbases[3][2]; }, 300, 100},
-        {"a starbase with 599 does not",
-         [](TowScene& t) { t.StarbaseAt(2, 5, 6, 599); }, 2, false,
+        {"a starbase with 599 does not", [](TowScene& t) { t.StarbaseAt(2, 5, 6, 599); }, 2, false,
          [](const GameState& st) -> long { return st.Starbases[3][2]; }, 599, 200},
         {"the Zarvoni starbase pulls a spent ship in",
          [](TowScene& t) {
@@ -172,8 +168,8 @@ TEST_F(TractorTest, DamagedSensorsOnlyShowTheStepsNearTheShip) {
     s.SystemDamage[2] = 1.0f;
     s.ShipSectorRow = 7, s.ShipSectorCol = 2;  // sees rows 5..8 of columns 1..4
     TractorTow(tg.game, 3, 0);
-    EXPECT_EQ(tg.host.Events("draw:"), (std::vector<std::string>{"draw:5,2:0", "draw:5,3:2", "draw:5,3:0",
-                                                                   "draw:5,4:2", "draw:5,4:0"}));
+    EXPECT_EQ(tg.host.Events("draw:"),
+              (std::vector<std::string>{"draw:5,2:0", "draw:5,3:2", "draw:5,3:0", "draw:5,4:2", "draw:5,4:0"}));
     ExpectGone(3);
 }
 

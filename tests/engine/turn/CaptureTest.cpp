@@ -83,10 +83,8 @@ TEST_F(CaptureTest, NothingWithoutAWeakStandingBaseOrAway) {
         bool shipHere;
     };
     const Case cases[] = {
-        {"no hostile base", {0, 0, 0, 0, 0, 0}, true},
-        {"destroyed base", {0, 0, 0, 0, 0, -1000}, true},
-        {"base at 30 percent", {0, 5, 6, 4, 4, 3000}, true},
-        {"base at exactly a quarter", {0, 5, 6, 4, 4, 2500}, true},
+        {"no hostile base", {0, 0, 0, 0, 0, 0}, true},       {"destroyed base", {0, 0, 0, 0, 0, -1000}, true},
+        {"base at 30 percent", {0, 5, 6, 4, 4, 3000}, true}, {"base at exactly a quarter", {0, 5, 6, 4, 4, 2500}, true},
         {"ship elsewhere", {0, 5, 6, 4, 4, 1000}, false},
     };
     for (const auto& c : cases) {
@@ -124,12 +122,9 @@ TEST_F(CaptureTest, CapturedBaseHoldsOrFalls) {
         bool lost;
     };
     const Case cases[] = {
-        {"away, three ships", false, 0, 312, false},
-        {"away, four ships", false, 0, 400, true},
-        {"in the quadrant, code 699", true, 0, 699, false},
-        {"in the quadrant, code 700", true, 0, 700, true},
-        {"docked, code 899", true, 1, 899, false},
-        {"docked, nine ships", true, 1, 900, true},
+        {"away, three ships", false, 0, 312, false},        {"away, four ships", false, 0, 400, true},
+        {"in the quadrant, code 699", true, 0, 699, false}, {"in the quadrant, code 700", true, 0, 700, true},
+        {"docked, code 899", true, 1, 899, false},          {"docked, nine ships", true, 1, 900, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

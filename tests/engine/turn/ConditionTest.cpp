@@ -99,8 +99,7 @@ TEST(ConditionTest, AlarmsSoundOncePerSpell) {
     update(3000, -1);   // green
     update(100, -1);    // yellow again
     update(3000, 100);  // a new red spell
-    EXPECT_EQ(SoundNames(tg.host),
-              (std::vector<std::string>{"RED.WAV", "YELLOW.WAV", "YELLOW.WAV", "RED.WAV"}));
+    EXPECT_EQ(SoundNames(tg.host), (std::vector<std::string>{"RED.WAV", "YELLOW.WAV", "YELLOW.WAV", "RED.WAV"}));
     EXPECT_NEAR(tg.host.waited, 0.5 + 0.7 + 0.7 + 0.5, 1e-6);
 }
 

@@ -41,24 +41,37 @@ TEST(FinalReportTest, TheExampleGameIsWonWithItsScoreAndRows) {
 
     const std::string gap(6, ' ');
     const std::vector<std::string> log{
-        "", "<KVGAME0067>", "",
+        "",
+        "<KVGAME0067>",
+        "",
         "Captain Ann",
         "<KVGAME0139>" + gap + "93.8%",
         "",
         "<KVGAME0137>  5<Short>",
-        "", "<KVGAME0138>", "",
+        "",
+        "<KVGAME0138>",
+        "",
         "<FinalLine0Mis0>" + gap + "20 / 20 (2)",
         "<FinalLine1Mis0>" + gap + "20",
         "<FinalLine2Mis0>" + gap + "30.00 / 40",
         "",
-        "<FinalLine3>" + gap + "0", "<FinalLine4>" + gap + "0", "<FinalLine5>" + gap + "0",
-        "<FinalLine6>" + gap + "0", "<FinalLine8>" + gap + "0",
+        "<FinalLine3>" + gap + "0",
+        "<FinalLine4>" + gap + "0",
+        "<FinalLine5>" + gap + "0",
+        "<FinalLine6>" + gap + "0",
+        "<FinalLine8>" + gap + "0",
         "",
-        "<FinalLine9>" + gap + "<NO>", "<FinalLine10>" + gap + "<NO>", "<FinalLine11>" + gap + "<FOE>",
+        "<FinalLine9>" + gap + "<NO>",
+        "<FinalLine10>" + gap + "<NO>",
+        "<FinalLine11>" + gap + "<FOE>",
         "",
-        "<FinalLine12>" + gap + "1200 / 5000", "<FinalLine13>" + gap + "7 / 10", "<FinalLine14>" + gap + "2",
+        "<FinalLine12>" + gap + "1200 / 5000",
+        "<FinalLine13>" + gap + "7 / 10",
+        "<FinalLine14>" + gap + "2",
         "",
-        "<FinalLine15>" + gap + "30", "<FinalLine16>" + gap + "0", "<FinalLine17>" + gap + "0",
+        "<FinalLine15>" + gap + "30",
+        "<FinalLine16>" + gap + "0",
+        "<FinalLine17>" + gap + "0",
         "<FinalLine18>" + gap + "0",
         "",
     };
@@ -105,14 +118,22 @@ TEST(FinalReportTest, MissionRowsFollowTheMissionType) {
         const char* verdict;  // "" none
     };
     const Case cases[] = {
-        {1, 0, {"<FinalLine0Mis1>", "<FinalLine1Mis1>", "<FinalLine2Mis1>"}, {"12 / 20 (1)", "9", "12.50 / 40"},
+        {1,
+         0,
+         {"<FinalLine0Mis1>", "<FinalLine1Mis1>", "<FinalLine2Mis1>"},
+         {"12 / 20 (1)", "9", "12.50 / 40"},
          "<KVGAME0068>"},
-        {2, 1, {"<FinalLine0Mis2>", "<FinalLine1Mis2>", "<FinalLine2Mis2>"}, {"2 / 4", "6", "12.50 / 40"},
+        {2,
+         1,
+         {"<FinalLine0Mis2>", "<FinalLine1Mis2>", "<FinalLine2Mis2>"},
+         {"2 / 4", "6", "12.50 / 40"},
          "<KVGAME0068>"},
-        {2, 0, {"<FinalLine0Mis2b>", "<FinalLine1Mis2b>", "<FinalLine2Mis2b>"}, {"6 / 4", "2", "12.50 / 40"},
+        {2,
+         0,
+         {"<FinalLine0Mis2b>", "<FinalLine1Mis2b>", "<FinalLine2Mis2b>"},
+         {"6 / 4", "2", "12.50 / 40"},
          "<KVGAME0067>"},
-        {3, 0, {"<FinalLine0Mis3>", "<FinalLine1Mis3>", "<FinalLine2Mis3>"}, {"12 / 20 (1)", "6 / 30", "-27.50"},
-         ""},
+        {3, 0, {"<FinalLine0Mis3>", "<FinalLine1Mis3>", "<FinalLine2Mis3>"}, {"12 / 20 (1)", "6 / 30", "-27.50"}, ""},
     };
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);
@@ -230,7 +251,7 @@ TEST(FinalReportTest, TheMorvReportIsFilledOnlyWhenTheMorvCame) {
     s.MissionType = 3;        // never on the badguy list
     ShowFinalReport(tg.game);
     EXPECT_TRUE(s.FinalMorvReportEnabled);
-    const std::array<std::string, 12> tags{"<Mvrpt0>", "3", "<Mvrpt2>", "1", "<Mvrpt4>", "1",
+    const std::array<std::string, 12> tags{"<Mvrpt0>", "3",    "<Mvrpt2>", "1",    "<Mvrpt4>",  "1",
                                            "<Mvrpt6>", " 50%", "<Mvrpt8>", "<NO>", "<Mvrpt10>", "<KVGAME0085>"};
     EXPECT_EQ(s.MorvReportTag, tags);
     std::vector<std::string> pairs;

@@ -48,9 +48,8 @@ TEST(HighScoreOffersTest, TheEntryAsksNameAndCommentsAndHandsTheRecordOver) {
     OfferCaptainHighScore(tg.game, -1, 1234);
 
     EXPECT_EQ(SoundNames(tg.host), std::vector<std::string>{"CHEER.WAV"});
-    EXPECT_EQ(tg.host.Events("input:"),
-              (std::vector<std::string>{"input:<KVGAME0069>\r\n\r\n<KVGAME0139> 123.4%", "input:<KVGAME0071>",
-                                        "input:<KVGAME0071>"}));
+    EXPECT_EQ(tg.host.Events("input:"), (std::vector<std::string>{"input:<KVGAME0069>\r\n\r\n<KVGAME0139> 123.4%",
+                                                                  "input:<KVGAME0071>", "input:<KVGAME0071>"}));
     // The name box offers the configuration's name; the comment box its text, then the cleaned
     // answer until the player confirms one that needs no cleaning.
     EXPECT_EQ(tg.host.inputDefaults, (std::vector<std::string>{"Ann", "<KVGAME0072>", "Nice run"}));
@@ -114,12 +113,10 @@ TEST(HighScoreOffersTest, TheBadguyListAndItsMorvReportRows) {
         tg.st.DebugMode = c.debug;
         tg.host.texts = c.answers;
         OfferBadguyHighScore(tg.game, 0, 3);
-        const std::string code =
-            *c.code ? c.code : HighScoreCode("badguy", "Cy", HighScoreSerial(tg.st), c.destroyed);
+        const std::string code = *c.code ? c.code : HighScoreCode("badguy", "Cy", HighScoreSerial(tg.st), c.destroyed);
         EXPECT_EQ(tg.st.MorvReportTag[9], c.verdict) << c.what;
         EXPECT_EQ(tg.st.MorvReportTag[11], code) << c.what;
-        EXPECT_EQ(tg.host.output,
-                  (std::vector<std::string>{std::string("Posted   ") + c.verdict, "Code   " + code}))
+        EXPECT_EQ(tg.host.output, (std::vector<std::string>{std::string("Posted   ") + c.verdict, "Code   " + code}))
             << c.what;
         if (!*c.code) {
             EXPECT_EQ(tg.host.Events("input:")[0], "input:<KVGAME0069>\r\n\r\n<Mvrpt4> 1");

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "support/GalaxyTestSupport.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/QuadrantLookups.h"
 #include "state/Numeric.h"
+#include "support/GalaxyTestSupport.h"
 
 namespace kv::test {
 namespace {
@@ -17,15 +17,15 @@ float At(int v) { return (v - 1) / 8.0f + 0.01f; }
 // quadrant without ships away from the starbases, and a start sector off the star systems.
 TEST(GalaxyPlacement, SkillOneFromAScript) {
     ScriptedRandom rng({
-        At(2), At(2), 0.99f,              // group 1: quadrant (2, 2), 4 ships
-        At(2), At(2), At(7), At(7), 0.0f, // group 2: (2, 2) holds ships: (7, 7), 1 ship
-        At(2), At(2), 0.999f, At(3), At(3),         // starbase 1: 105% - 2000, capped
-        At(2), At(2), At(5), At(5), 0.0f, At(1), At(8),  // starbase 2: (2, 2) taken
-        At(5), At(6), 0.5f, At(8), At(8),           // starbase 3
-        At(2), At(3),                     // start: next to starbase 1, not counted
-        At(7), At(7),                     // start: one ship, refused
-        At(8), At(1),                     // start: accepted
-        At(4), At(4), At(4), At(5),       // start sector: (4, 4) holds a star system
+        At(2), At(2), 0.99f,                               // group 1: quadrant (2, 2), 4 ships
+        At(2), At(2), At(7),  At(7), 0.0f,                 // group 2: (2, 2) holds ships: (7, 7), 1 ship
+        At(2), At(2), 0.999f, At(3), At(3),                // starbase 1: 105% - 2000, capped
+        At(2), At(2), At(5),  At(5), 0.0f,  At(1), At(8),  // starbase 2: (2, 2) taken
+        At(5), At(6), 0.5f,   At(8), At(8),                // starbase 3
+        At(2), At(3),                                      // start: next to starbase 1, not counted
+        At(7), At(7),                                      // start: one ship, refused
+        At(8), At(1),                                      // start: accepted
+        At(4), At(4), At(4),  At(5),                       // start sector: (4, 4) holds a star system
     });
     GalaxyGame gg(rng);
     GameState& s = gg.game.st;
@@ -77,15 +77,14 @@ TEST(GalaxyPlacement, SkillOneFromAScript) {
 // cloaked ships by skill and game length.
 TEST(GalaxyPlacement, SkillThreeFromAScript) {
     ScriptedRandom rng({
-        At(3), At(3), 0.7f,                      // group 1: (3, 3), Int(0.7 * 5 + 1) = 4 ships
-        At(6), At(6), 0.25f,                     // group 2: (6, 6), 2 ships
-        At(1), At(1), 0.5f, At(1), At(1),        // starbases
-        At(1), At(8), 0.5f, At(1), At(1),
-        At(8), At(1), 0.5f, At(1), At(1),
-        At(1), At(1), At(3), At(3), At(2), At(2),  // Zarvoni base: (1, 1) has a starbase
-        At(6), At(6),                            // start quadrant: 2 ships = CInt(1.5)
-        At(6), At(6), At(6), At(6),              // two cloaked ships, both in (6, 6)
-        At(5), At(5),                            // start sector
+        At(3), At(3), 0.7f,                 // group 1: (3, 3), Int(0.7 * 5 + 1) = 4 ships
+        At(6), At(6), 0.25f,                // group 2: (6, 6), 2 ships
+        At(1), At(1), 0.5f,  At(1), At(1),  // starbases
+        At(1), At(8), 0.5f,  At(1), At(1), At(8), At(1), 0.5f,
+        At(1), At(1), At(1), At(1), At(3), At(3), At(2), At(2),  // Zarvoni base: (1, 1) has a starbase
+        At(6), At(6),                                            // start quadrant: 2 ships = CInt(1.5)
+        At(6), At(6), At(6), At(6),                              // two cloaked ships, both in (6, 6)
+        At(5), At(5),                                            // start sector
     });
     GalaxyGame gg(rng);
     GameState& s = gg.game.st;
@@ -152,14 +151,20 @@ TEST(GalaxyPlacement, TheLargestDrawStaysInRange) {
           At(1), At(1), top, top, top,        // starbase 1 in (1, 1), sector (8, 8)
           top, top, At(4), At(5),             // start: (8, 8) has ships, (4, 5) has none
           top, top},                          // start sector (8, 8)
-         4, 50000, 4, 5},
+         4,
+         50000,
+         4,
+         5},
         {2,
          {top, top, top, At(4), At(4), 0.0f,  // groups: (8, 8) with 5 ships, (4, 4) with 1
           At(1), At(1), top, top, top,        // strength 105% - 2 x 2000
           top, top, At(4), At(4),             // start: one ship, as CInt(2 / 2) asks
           At(2), At(2),                       // one cloaked ship
           top, top},
-         5, 48500, 4, 4},
+         5,
+         48500,
+         4,
+         4},
     };
     for (const Case& c : cases) {
         ScriptedRandom rng(c.script);
@@ -199,13 +204,13 @@ TEST(GalaxyPlacement, CloakedShipsByLengthAndSkillAtMostFiveAQuadrant) {
         int drawn;                 // cloaked ships drawn
     };
     const Case cases[] = {
-        {4, 3, 0.2f, -1.0f, 6},   // Int(0.2 x 6 + 1) = 2 ships = CInt(4 / 2); 4 x 3 / 2 = 6
-        {12, 1, 0.5f, 0.99f, 20}, // 6 ships = CInt(12 / 2); Int(0.99 x 4.99) + 16 = 20; 2 x 20 / 2
+        {4, 3, 0.2f, -1.0f, 6},    // Int(0.2 x 6 + 1) = 2 ships = CInt(4 / 2); 4 x 3 / 2 = 6
+        {12, 1, 0.5f, 0.99f, 20},  // 6 ships = CInt(12 / 2); Int(0.99 x 4.99) + 16 = 20; 2 x 20 / 2
     };
     for (const Case& c : cases) {
-        ScriptedRandom rng({At(1), At(1), c.groupDraw,  // the group in (1, 1)
-                            At(8), At(8), At(1), At(1), // Zarvoni starbase in (8, 8)
-                            At(1), At(1)});             // start quadrant (1, 1)
+        ScriptedRandom rng({At(1), At(1), c.groupDraw,   // the group in (1, 1)
+                            At(8), At(8), At(1), At(1),  // Zarvoni starbase in (8, 8)
+                            At(1), At(1)});              // start quadrant (1, 1)
         if (c.perDraw >= 0) rng.Push(c.perDraw);
         rng.Push(static_cast<size_t>(2 * c.drawn), At(3));  // every cloaked ship into (3, 3)
         rng.Push(At(4));

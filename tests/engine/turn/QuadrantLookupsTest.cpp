@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/GalaxyTestSupport.h"
 #include "engine/turn/QuadrantLookups.h"
+#include "support/GalaxyTestSupport.h"
 
 namespace kv::test {
 namespace {
@@ -49,12 +49,11 @@ TEST(GalaxyLookups, CountEnemiesFollowsTheMissionType) {
     // The galaxy holds 3 + 5 ships, 1 at the Zarvoni base = 9, and 2 + 3 = 5 systems; the
     // quadrant with code -1 is skipped.
     const std::vector<Case> cases = {
-        {1, 0, 8, 8, 8, 0, 9, 9, 9, 0, 7},    // an arrival raises the total and the number left
-        {3, 0, 9, 9, 9, 0, 9, 9, 9, 0, 5},    // unchanged; goal follows the systems
-        {1, 0, 12, 6, 12, 0, 15, 9, 15, 0, 7},
-        {0, 0, 8, 4, 8, 8, 9, 4, 8, 9, 7},    // ZarvonisLeft is not touched
-        {2, 0, 9, 4, 9, 3, 9, 4, 9, 9, 5},    // equal: only the last count moves
-        {2, 1, 9, 4, 9, 3, 9, 4, 9, 9, 7},    // the goal counts visited systems: kept
+        {1, 0, 8, 8, 8, 0, 9, 9, 9, 0, 7},  // an arrival raises the total and the number left
+        {3, 0, 9, 9, 9, 0, 9, 9, 9, 0, 5},  // unchanged; goal follows the systems
+        {1, 0, 12, 6, 12, 0, 15, 9, 15, 0, 7}, {0, 0, 8, 4, 8, 8, 9, 4, 8, 9, 7},  // ZarvonisLeft is not touched
+        {2, 0, 9, 4, 9, 3, 9, 4, 9, 9, 5},                                         // equal: only the last count moves
+        {2, 1, 9, 4, 9, 3, 9, 4, 9, 9, 7},  // the goal counts visited systems: kept
     };
     for (const Case& c : cases) {
         ConstantRandom rng(0.5f);
@@ -146,9 +145,8 @@ TEST(GalaxyLookups, CheckMissionCompleteByMissionType) {
         bool won;
     };
     const std::vector<Case> cases = {
-        {0, 0, 5, 0, 0, 0, true},  {0, 1, 5, 9, 9, 0, false}, {1, -2, 5, 0, 0, 0, true},
-        {2, 0, 5, 4, 9, 0, false}, {2, 9, 5, 5, 0, 0, true},  {2, 9, 5, 9, 4, 1, false},
-        {2, 9, 5, 0, 5, 1, true},  {3, 0, 0, 9, 9, 0, false},
+        {0, 0, 5, 0, 0, 0, true}, {0, 1, 5, 9, 9, 0, false}, {1, -2, 5, 0, 0, 0, true}, {2, 0, 5, 4, 9, 0, false},
+        {2, 9, 5, 5, 0, 0, true}, {2, 9, 5, 9, 4, 1, false}, {2, 9, 5, 0, 5, 1, true},  {3, 0, 0, 9, 9, 0, false},
     };
     for (const Case& c : cases) {
         ConstantRandom rng(0.5f);

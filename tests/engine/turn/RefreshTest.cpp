@@ -19,12 +19,27 @@ void Calm(GameState& s) {
     s.ShieldsChanged = kTrue;
 }
 
-const std::set<std::string> kStageMarkers = {
-    "refresh:UpgradeIndicators", "refresh:MorvTimer", "front:frmBars", "front:frmInfo", "pointer:11",
-    "refresh:Condition", "refresh:ShortRangeScan", "refresh:CommandState", "refresh:GalaxyChart",
-    "refresh:GeneralReport", "refresh:BaseReport", "refresh:ZarvoniReport",
-    "refresh:DamageReport", "refresh:Bars", "refresh:StatusPanel", "pointer:0", "enable:frmCommands",
-    "refresh:StarbaseLine", "timer:frmSSControl_tmrMessage:off", "show:frmCommands", "refresh:RetrofitPanel"};
+const std::set<std::string> kStageMarkers = {"refresh:UpgradeIndicators",
+                                             "refresh:MorvTimer",
+                                             "front:frmBars",
+                                             "front:frmInfo",
+                                             "pointer:11",
+                                             "refresh:Condition",
+                                             "refresh:ShortRangeScan",
+                                             "refresh:CommandState",
+                                             "refresh:GalaxyChart",
+                                             "refresh:GeneralReport",
+                                             "refresh:BaseReport",
+                                             "refresh:ZarvoniReport",
+                                             "refresh:DamageReport",
+                                             "refresh:Bars",
+                                             "refresh:StatusPanel",
+                                             "pointer:0",
+                                             "enable:frmCommands",
+                                             "refresh:StarbaseLine",
+                                             "timer:frmSSControl_tmrMessage:off",
+                                             "show:frmCommands",
+                                             "refresh:RetrofitPanel"};
 
 std::vector<std::string> Stages(const std::vector<std::string>& events) {
     std::vector<std::string> out;
@@ -52,9 +67,8 @@ TEST(RefreshTest, StagesRunInOrder) {
                   // The scan of a new quadrant runs the hostiles' turn, which clears
                   // ShieldsChanged; the automatic shields then act.
                   "refresh:Condition", "refresh:ShortRangeScan", "refresh:Bars", "refresh:CommandState",
-                  "refresh:GalaxyChart", "refresh:GeneralReport", "refresh:BaseReport",
-                  "refresh:ZarvoniReport", "refresh:DamageReport", "refresh:Bars",
-                  "refresh:StatusPanel", "pointer:0", "enable:frmCommands",
+                  "refresh:GalaxyChart", "refresh:GeneralReport", "refresh:BaseReport", "refresh:ZarvoniReport",
+                  "refresh:DamageReport", "refresh:Bars", "refresh:StatusPanel", "pointer:0", "enable:frmCommands",
                   "refresh:StarbaseLine", "pointer:0", "timer:frmSSControl_tmrMessage:off", "show:frmCommands",
                   "refresh:RetrofitPanel"}));
     EXPECT_TRUE(tg.host.errors.empty());
@@ -101,36 +115,50 @@ TEST(RefreshTest, AnEndingSkipsTheLaterStages) {
     };
     const Case cases[] = {
         {"time used up", [](GameState& s, RecordingHost&) { s.TimeLeft = 0; }, true},
-        {"time used up in mission type 3", [](GameState& s, RecordingHost&) {
+        {"time used up in mission type 3",
+         [](GameState& s, RecordingHost&) {
              s.TimeLeft = 0;
              s.MissionType = 3;
-         }, false},
-        {"time given back", [](GameState& s, RecordingHost&) {
+         },
+         false},
+        {"time given back",
+         [](GameState& s, RecordingHost&) {
              s.TimeLeft = -1;
              s.TimeOffset = 2;
-         }, false},
-        {"negative energy that the shields cover", [](GameState& s, RecordingHost&) {
+         },
+         false},
+        {"negative energy that the shields cover",
+         [](GameState& s, RecordingHost&) {
              s.ShipEnergy = -100;
              s.ShieldLevel = 100;
-         }, false},
-        {"negative energy beyond the shields", [](GameState& s, RecordingHost&) {
+         },
+         false},
+        {"negative energy beyond the shields",
+         [](GameState& s, RecordingHost&) {
              s.ShipEnergy = -100;
              s.ShieldLevel = 99;
-         }, true},
-        {"negative energy with damaged shields", [](GameState& s, RecordingHost&) {
+         },
+         true},
+        {"negative energy with damaged shields",
+         [](GameState& s, RecordingHost&) {
              s.ShipEnergy = -100;
              s.ShieldLevel = 1000;
              s.SystemDamage[6] = 0.1f;
-         }, true},
+         },
+         true},
         {"mission complete", [](GameState& s, RecordingHost&) { s.ZarvonisLeft = 0; }, true},
-        {"warp given up", [](GameState& s, RecordingHost& h) {
+        {"warp given up",
+         [](GameState& s, RecordingHost& h) {
              s.SystemDamage[1] = 8.0f;
              h.answers = {kAbort};
-         }, true},
-        {"warp question ignored", [](GameState& s, RecordingHost& h) {
+         },
+         true},
+        {"warp question ignored",
+         [](GameState& s, RecordingHost& h) {
              s.SystemDamage[1] = 8.0f;
              h.answers = {kIgnore};
-         }, false},
+         },
+         false},
     };
     for (const auto& c : cases) {
         ScriptedRandom rng{0.0f};
@@ -239,9 +267,9 @@ TEST(RefreshTest, TechnologyRisesWhenTheCountPassesTheThreshold) {
     EXPECT_EQ(s.TechTurnCounter, 8);
     RefreshAll(tg.game);
     EXPECT_EQ(s.TechLevel, 2);
-    EXPECT_EQ(tg.host.notices, (std::vector<std::string>{
-                                   "<KVGAME0001>\r\n\r\n<KVGAME0002>\r\n<KVGAME0003>\r\n<KVGAME0004> "
-                                   "2<KVGAME0005>\r\n<KVGAME0006>"}));
+    EXPECT_EQ(tg.host.notices,
+              (std::vector<std::string>{"<KVGAME0001>\r\n\r\n<KVGAME0002>\r\n<KVGAME0003>\r\n<KVGAME0004> "
+                                        "2<KVGAME0005>\r\n<KVGAME0006>"}));
     EXPECT_EQ(s.TechRiseThreshold, 19);  // Int(2 x 7 + 2 x 2.5)
     EXPECT_EQ(s.TechTurnCounter, 1);
     EXPECT_EQ(rng.Remaining(), 0u);
@@ -326,7 +354,9 @@ TEST(RefreshTest, MorvShipRegeneratesUpToItsCap) {
         Long expected;
     };
     const Case cases[] = {
-        {500000, 0, 507500}, {999000, 0, 1000000}, {1000000, 1, 1012500},
+        {500000, 0, 507500},
+        {999000, 0, 1000000},
+        {1000000, 1, 1012500},
         {100, 0, 102},  // 1.5 rounds to 2
         {300, 0, 304},  // 4.5 rounds half to even
         {2000000000, 3, 1600000},

@@ -121,8 +121,7 @@ TEST_F(RetrofitTest, RepairOfADestroyedSystem) {
         Retrofit(game);
         EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_FLOAT_EQ(s.SystemDamage[3], c.repaired ? 0.0f : 8.0f);
-        EXPECT_EQ(host.notices, c.repaired ? std::vector<std::string>{"<KVGAME0032>LRS"}
-                                           : std::vector<std::string>{});
+        EXPECT_EQ(host.notices, c.repaired ? std::vector<std::string>{"<KVGAME0032>LRS"} : std::vector<std::string>{});
         EXPECT_EQ(s.RetrofitButtonTag[4], c.tagAfter);
         EXPECT_EQ(s.RetrofitSlots[5], c.repaired ? 0 : 1);
         EXPECT_FLOAT_EQ(s.SystemDamage[1], c.hit ? 1.0f : 0.0f);

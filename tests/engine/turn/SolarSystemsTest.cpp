@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "support/GalaxyTestSupport.h"
 #include "engine/turn/SolarSystems.h"
+#include "support/GalaxyTestSupport.h"
 
 namespace kv::test {
 namespace {
@@ -90,14 +90,14 @@ TEST(GalaxySolarSystems, DrawsInTheirOrderFromAScript) {
     rng.Push(257, 0.5f);  // equal keys: the quadrants stay in row order
     rng.Push(0.0f);       // (-10 + 100) x 1 / 2 = 45 systems
     for (float r : {0.0f, 0.25f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.99f, 0.25f})
-        rng.Push(r);      // 1, 2, then 4 each over ten quadrants, then 2: 45
-    rng.Push(257, 0.5f);  // the systems stay in row order too
-    for (float r : {top, at(3), at(3),                        // (1, 1) of 1: record 1 takes A
-                    top, at(2), at(2),                        // (1, 2) of 2: record 2 takes B
-                    top, at(5), at(5),                        // record 2 again: a new sector only
-                    0.0f, at(5), at(5), at(6), at(7),         // record 1, on B's sector, then C
-                    top, at(8), at(8),                        // (1, 3) of 4: record 4 takes D
-                    0.0f, at(1), at(1)})                      // the list has run out
+        rng.Push(r);                                   // 1, 2, then 4 each over ten quadrants, then 2: 45
+    rng.Push(257, 0.5f);                               // the systems stay in row order too
+    for (float r : {top,  at(3), at(3),                // (1, 1) of 1: record 1 takes A
+                    top,  at(2), at(2),                // (1, 2) of 2: record 2 takes B
+                    top,  at(5), at(5),                // record 2 again: a new sector only
+                    0.0f, at(5), at(5), at(6), at(7),  // record 1, on B's sector, then C
+                    top,  at(8), at(8),                // (1, 3) of 4: record 4 takes D
+                    0.0f, at(1), at(1)})               // the list has run out
         rng.Push(r);
     GalaxyGame gg(rng);
     GameState& s = gg.game.st;

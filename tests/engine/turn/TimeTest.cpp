@@ -13,15 +13,13 @@ struct RepairCase {
 
 TEST(TimeTest, RepairsKeepDamageToHundredths) {
     const RepairCase cases[] = {
-        {0.3f, 0.5f, 0.0f, true},    // repaired past zero: back in service
-        {0.2f, 0.2f, 0.0f, true},    // exactly repaired
-        {7.5f, 0.5f, 7.5f, false},   // out of action: time does not repair it
-        {7.0f, 3.0f, 7.0f, false},
-        {1.234f, 0.0f, 1.23f, false},  // a charge of 0 still rounds to hundredths
-        {1.23f, 0.0f, 1.23f, false},   // a float just below 1.23 keeps its last digit
-        {2.0f, 0.2f, 1.8f, false},
-        {6.99f, 0.2f, 6.79f, false},
-        {0.0f, 0.2f, 0.0f, false},   // working: stays 0, no message
+        {0.3f, 0.5f, 0.0f, true},                                   // repaired past zero: back in service
+        {0.2f, 0.2f, 0.0f, true},                                   // exactly repaired
+        {7.5f, 0.5f, 7.5f, false},                                  // out of action: time does not repair it
+        {7.0f, 3.0f, 7.0f, false},   {1.234f, 0.0f, 1.23f, false},  // a charge of 0 still rounds to hundredths
+        {1.23f, 0.0f, 1.23f, false},                                // a float just below 1.23 keeps its last digit
+        {2.0f, 0.2f, 1.8f, false},   {6.99f, 0.2f, 6.79f, false},
+        {0.0f, 0.2f, 0.0f, false},  // working: stays 0, no message
     };
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);
@@ -66,11 +64,11 @@ TEST(TimeTest, StarbasesRecoverOnlyWithoutZarvoniShips) {
         Long expected;
     };
     const Case cases[] = {
-        {10000, 10, 0.2f, 10400},    // 2 x 0.2 x 50000 / 50
-        {10000, 110, 0.2f, 10000},   // a Zarvoni ship in its quadrant
-        {-1000, 10, 5.0f, -1000},    // destroyed: never recovers
-        {49900, 10, 0.2f, 50000},    // capped at full strength
-        {0, 10, 25.0f, 50000},       // empty to full in RepairRate / 2 units
+        {10000, 10, 0.2f, 10400},   // 2 x 0.2 x 50000 / 50
+        {10000, 110, 0.2f, 10000},  // a Zarvoni ship in its quadrant
+        {-1000, 10, 5.0f, -1000},   // destroyed: never recovers
+        {49900, 10, 0.2f, 50000},   // capped at full strength
+        {0, 10, 25.0f, 50000},      // empty to full in RepairRate / 2 units
         {10000, 10, 0.0f, 10000},
     };
     for (const auto& c : cases) {
@@ -113,12 +111,12 @@ TEST(TimeTest, CloakedShipsDrainUntilTheyShowThemselves) {
         bool shows;
     };
     const Case cases[] = {
-        {24, 0.2f, 20, false},  // 1 a round; stops at 20 without showing
-        {26, 1.0f, 16, true},   // 21, then 16: shows in the second round
-        {60, 0.2f, 39, false},  // 21 rounds of 1
-        {20, 5.0f, 20, false},  // at 20 it is not drained
-        {100, 0.0f, 100, false},  // one round with no effect
-        {-1, 1.0f, -1, false},  // an empty slot
+        {24, 0.2f, 20, false},       // 1 a round; stops at 20 without showing
+        {26, 1.0f, 16, true},        // 21, then 16: shows in the second round
+        {60, 0.2f, 39, false},       // 21 rounds of 1
+        {20, 5.0f, 20, false},       // at 20 it is not drained
+        {100, 0.0f, 100, false},     // one round with no effect
+        {-1, 1.0f, -1, false},       // an empty slot
         {100, 1e30f, -32768, true},  // an outsized charge still drains and shows the ship
     };
     for (const auto& c : cases) {

@@ -170,11 +170,11 @@ TEST_F(UpgradesTest, DescribeListsTheUpgradesAboveStandard) {
     DescribeUpgrade(tg.game, true);
     const std::string e2 = "<KVGAME0129> 3 Shields<KVGAME0130>";
     const std::string e5 = "<KVGAME0129> 2 Sensors<KVGAME0130>";
-    EXPECT_EQ(tg.host.output, (std::vector<std::string>{"<KVGAME0154>", "", e2, "\t<KVGAME0132>", e5,
-                                                        "\t<KVGAME0135>", ""}));
+    EXPECT_EQ(tg.host.output,
+              (std::vector<std::string>{"<KVGAME0154>", "", e2, "\t<KVGAME0132>", e5, "\t<KVGAME0135>", ""}));
     ASSERT_EQ(tg.host.notices.size(), 1u);
-    EXPECT_EQ(tg.host.notices[0], "<KVGAME0154>\r\n\r\n    " + e2 + "\r\n\t<KVGAME0132>\r\n    " + e5 +
-                                      "\r\n\t<KVGAME0135>");
+    EXPECT_EQ(tg.host.notices[0],
+              "<KVGAME0154>\r\n\r\n    " + e2 + "\r\n\t<KVGAME0132>\r\n    " + e5 + "\r\n\t<KVGAME0135>");
 
     // From the general report: the box only.
     tg.host.output.clear();

@@ -9,8 +9,7 @@ namespace {
 
 // Ship at quadrant (4, 4), sector (4, 4): absolute (36, 36). Friendly starbase 1 at quadrant
 // (4, 5), sector (5, 1): absolute (37, 41), sqrt(26) = 5.1 sectors away, 5 tow steps.
-void PlaceBase(GameState& s, int base, int qr, int qc, int sr, int sc, Long strength = 30000,
-               bool charted = true) {
+void PlaceBase(GameState& s, int base, int qr, int qc, int sr, int sc, Long strength = 30000, bool charted = true) {
     s.Starbases[1][base] = qr;
     s.Starbases[2][base] = qc;
     s.Starbases[3][base] = strength;
@@ -59,7 +58,8 @@ TEST(WarpTest, HostilesInTheQuadrantOfferOnlySelfDestruct) {
         tg.host.answers = {kOK, kYes};
         tg.host.modal[Form::frmDES] = [&] {
             StartSelfDestructCountdown(tg.game);
-            while (!SelfDestructCountdownTick(tg.game)) {}
+            while (!SelfDestructCountdownTick(tg.game)) {
+            }
             return kOK;
         };
         // What the blast has left when the ship is lost (the end of the game then blanks the
@@ -112,12 +112,11 @@ TEST(WarpTest, TowChargesTimeAndEnergyPerSector) {
         tg.host.answers = {kRetry};
         EXPECT_FALSE(CheckWarp(tg.game));
         EXPECT_EQ(s.ShipEnergy, c.expected) << c.energy;
-        EXPECT_EQ(s.TimeLeft, 29.0f);  // 5 x 0.2
+        EXPECT_EQ(s.TimeLeft, 29.0f);        // 5 x 0.2
         EXPECT_EQ(s.SystemDamage[4], 0.5f);  // time repairs as it passes
         EXPECT_EQ(s.SystemDamage[1], 6.0f);
         EXPECT_EQ(tg.host.output.front(), "<KVGAME0025>");
-        EXPECT_EQ(tg.host.notices.front(),
-                  "<KVGAME0026>\r\n<KVGAME0027>4,4.\r\n<KVGAME0028>");
+        EXPECT_EQ(tg.host.notices.front(), "<KVGAME0026>\r\n<KVGAME0027>4,4.\r\n<KVGAME0028>");
         EXPECT_EQ(EventsStarting(tg.host.events, "focus:").size(), 1u);
     }
 }
@@ -167,50 +166,66 @@ TEST(WarpTest, ChoosesTheNearestBaseThatStillStands) {
         const char* notice;    // the notice after the opening one
     };
     const Case cases[] = {
-        {"nearest of two", [](GameState& s) {
+        {"nearest of two",
+         [](GameState& s) {
              PlaceBase(s, 1, 4, 6, 4, 4);  // 16 sectors east
              PlaceBase(s, 2, 4, 5, 4, 4);  // 8 sectors east
-         }, "tow:4,7", nullptr},
-        {"a tie goes to the lower number", [](GameState& s) {
+         },
+         "tow:4,7", nullptr},
+        {"a tie goes to the lower number",
+         [](GameState& s) {
              PlaceBase(s, 2, 4, 5, 4, 4);  // 8 east
              PlaceBase(s, 3, 4, 3, 4, 4);  // 8 west
-         }, "tow:4,7", nullptr},
-        {"an uncharted base is no candidate", [](GameState& s) {
+         },
+         "tow:4,7", nullptr},
+        {"an uncharted base is no candidate",
+         [](GameState& s) {
              PlaceBase(s, 1, 4, 5, 4, 4, 30000, false);
              PlaceBase(s, 2, 4, 3, 4, 4);
-         }, "tow:4,2", nullptr},
-        {"unless its call is on record", [](GameState& s) {
+         },
+         "tow:4,2", nullptr},
+        {"unless its call is on record",
+         [](GameState& s) {
              PlaceBase(s, 1, 4, 5, 4, 4, 30000, false);
              s.Starbases[0][1] = kTrue;
-         }, "tow:4,7", nullptr},
-        {"the captured hostile starbase once found", [](GameState& s) {
+         },
+         "tow:4,7", nullptr},
+        {"the captured hostile starbase once found",
+         [](GameState& s) {
              PlaceBase(s, 1, 4, 6, 4, 4);
              s.ZarvoniBase = {-1, 3, 4, 4, 4, 1000};
              s.ZarvoniBaseKnown = kTrue;
-         }, "tow:2,4", nullptr},
-        {"not while unknown", [](GameState& s) {
+         },
+         "tow:2,4", nullptr},
+        {"not while unknown",
+         [](GameState& s) {
              PlaceBase(s, 1, 4, 6, 4, 4);
              s.ZarvoniBase = {-1, 3, 4, 4, 4, 1000};
-         }, "tow:4,7", nullptr},
-        {"every base destroyed, none captured", [](GameState& s) {
-             PlaceBase(s, 1, 4, 5, 4, 4, -1000);
-         }, "", "<KVGAME0029>"},
-        {"a destroyed base does not tow", [](GameState& s) {
+         },
+         "tow:4,7", nullptr},
+        {"every base destroyed, none captured", [](GameState& s) { PlaceBase(s, 1, 4, 5, 4, 4, -1000); }, "",
+         "<KVGAME0029>"},
+        {"a destroyed base does not tow",
+         [](GameState& s) {
              PlaceBase(s, 1, 4, 5, 4, 4, -1000);
              s.ZarvoniBase = {-1, 3, 4, 4, 4, -1000};
              s.ZarvoniBaseKnown = kTrue;
              s.ShipEnergy = 4000000;  // however much energy is left
-         }, "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
-        {"a base outside the galaxy does not tow", [](GameState& s) {
+         },
+         "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
+        {"a base outside the galaxy does not tow",
+         [](GameState& s) {
              s.Starbases[3][2] = 30000;  // strength but no quadrant
-         }, "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
-        {"only uncharted bases: out of reach", [](GameState& s) {
-             PlaceBase(s, 1, 4, 5, 4, 4, 30000, false);
-         }, "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
-        {"too little energy", [](GameState& s) {
+         },
+         "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
+        {"only uncharted bases: out of reach", [](GameState& s) { PlaceBase(s, 1, 4, 5, 4, 4, 30000, false); }, "",
+         "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
+        {"too little energy",
+         [](GameState& s) {
              PlaceBase(s, 1, 4, 6, 4, 4);
              s.ShipEnergy = 559;  // 15.97 sectors' worth
-         }, "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
+         },
+         "", "<KVGAME0030>\r\n\r\n<KVGAME0031>"},
     };
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);

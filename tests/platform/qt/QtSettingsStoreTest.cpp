@@ -40,8 +40,8 @@ TEST(QtSettingsStore, RoundTripsValuesSectionsAndListingAcrossReopen) {
 TEST(QtSettingsStore, KeepsNamesWithCharactersSpecialToQSettingsApart) {
     QTemporaryDir dir;
     const QString path = dir.filePath("settings.ini");
-    const std::string keys[] = {"a/b", "a//b", "a\\b", "a", ".order", ".lead", "x=y", "semi;colon",
-                                "#hash", " spaced ", "%2F", "100%", "", "Mixed Case"};
+    const std::string keys[] = {"a/b",        "a//b",  "a\\b",     "a",   ".order", ".lead", "x=y",
+                                "semi;colon", "#hash", " spaced ", "%2F", "100%",   "",      "Mixed Case"};
     {
         QtSettingsStore s(path);
         for (const auto& k : keys) s.SaveSetting("App", "Notes", k, "v:" + k);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "platform/SettingsStore.h"
 #include "scores/ScriptedServer.h"
@@ -16,10 +16,16 @@ using test::ScriptedServer;
 
 struct WindowGame {
     WindowGame() : game(rng, settings, host) {
-        game.lang.UseTexts({{"KVMAIN0005", "Error: "}, {"Captain", "Captain"},
-                            {"KVGAME0073", "Your score qualifies for the "}, {"KVGAME0074", " high-score list."},
-                            {"KVGAME0076", "Name: "}, {"KVGAME0077", "Serial: "}, {"KVGAME0078", "Code: "},
-                            {"KVGAME0079", "Comments: "}, {"CommandsSave", "Save"}, {"ViewList", "View list"}});
+        game.lang.UseTexts({{"KVMAIN0005", "Error: "},
+                            {"Captain", "Captain"},
+                            {"KVGAME0073", "Your score qualifies for the "},
+                            {"KVGAME0074", " high-score list."},
+                            {"KVGAME0076", "Name: "},
+                            {"KVGAME0077", "Serial: "},
+                            {"KVGAME0078", "Code: "},
+                            {"KVGAME0079", "Comments: "},
+                            {"CommandsSave", "Save"},
+                            {"ViewList", "View list"}});
     }
     SeededRandom rng{1};
     MemorySettingsStore settings;

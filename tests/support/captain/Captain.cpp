@@ -205,7 +205,8 @@ private:
         std::ostringstream out;
         out << "quadrant " << s_.ShipQuadrantRow << "," << s_.ShipQuadrantCol << " sector " << s_.ShipSectorRow << ","
             << s_.ShipSectorCol << " code "
-            << (InGalaxy(s_.ShipQuadrantRow, s_.ShipQuadrantCol) ? s_.Galaxy[s_.ShipQuadrantRow][s_.ShipQuadrantCol] : -1)
+            << (InGalaxy(s_.ShipQuadrantRow, s_.ShipQuadrantCol) ? s_.Galaxy[s_.ShipQuadrantRow][s_.ShipQuadrantCol]
+                                                                 : -1)
             << (s_.Docked ? " docked" : "") << ", energy " << s_.ShipEnergy << " shields " << s_.ShieldLevel
             << ", time " << s_.TimeLeft << "+" << s_.TimeOffset << ", Zarvoni left " << s_.ZarvonisLeft << " counted "
             << s_.ZarvonisCounted << " flagged " << s_.FlaggedZarvonis;
@@ -430,8 +431,9 @@ private:
             if (s_.KnownGalaxy[qr][qc] < 0) continue;  // not charted: the captain does not know it
             if (qr == s_.ShipQuadrantRow && qc == s_.ShipQuadrantCol && !s_.QuadrantChanged) {
                 // Beside the base: the move offers docking.
-                return NavigateTo("beside the starbase", static_cast<int>(qr * 8 + s_.StarbaseSectors[1][n]),
-                                  static_cast<int>(qc * 8 + s_.StarbaseSectors[2][n] + (s_.StarbaseSectors[2][n] > 1 ? -1 : 1)));
+                return NavigateTo(
+                    "beside the starbase", static_cast<int>(qr * 8 + s_.StarbaseSectors[1][n]),
+                    static_cast<int>(qc * 8 + s_.StarbaseSectors[2][n] + (s_.StarbaseSectors[2][n] > 1 ? -1 : 1)));
             }
             return NavigateTo("to a starbase", static_cast<int>(qr * 8 + Between(1, 8)),
                               static_cast<int>(qc * 8 + Between(1, 8)));
@@ -611,7 +613,8 @@ private:
                 for (int n = Between(1, room); n > 0; --n) {
                     const Target t = Chance(0.08) ? TargetAt(Between(1, 8), Between(1, 8)) : OneOf(targets);
                     std::string entry = TorpedoEntryText(1, first, Distance(t.row, t.col), second, t.row, t.col);
-                    if (s_.TorpedoStockClass2 > 0 && Chance(0.3)) entry = SwitchTorpedoClass(entry, s_.TorpedoClass2Power);
+                    if (s_.TorpedoStockClass2 > 0 && Chance(0.3))
+                        entry = SwitchTorpedoClass(entry, s_.TorpedoClass2Power);
                     s_.TorpedoPlan.push_back(entry);
                 }
                 std::sort(s_.TorpedoPlan.begin(), s_.TorpedoPlan.end());  // the list keeps text order
@@ -691,9 +694,9 @@ private:
         const long long ceiling = std::min<long long>(s_.MaxShields, static_cast<long long>(s_.ShipEnergy) - 100);
         long long level;
         switch (raiseShields_ && Chance(0.8) ? 0 : Between(0, 4)) {
-            case 0: level = ceiling; break;                          // Max
+            case 0: level = ceiling; break;                                 // Max
             case 1: level = CInt(static_cast<double>(ceiling) / 2); break;  // Half
-            case 2: level = 0; break;                                // Drop
+            case 2: level = 0; break;                                       // Drop
             case 3:
                 if (s_.LibComputerState[1] == 0) {  // Auto, while offered
                     AutoShields(g_);

@@ -76,8 +76,8 @@ RunSummary PlayGames(uint32_t first, uint32_t count, unsigned threads, double st
                 if (!w->busy) continue;
                 const double stalled = std::chrono::duration<double>(Clock::now() - w->since).count();
                 if (stalled < stallSeconds) continue;
-                std::fprintf(stderr, "seed %u: action %ld (%s) has run for %.0f s and never ends\n", w->seed,
-                             w->action, w->what.c_str(), stalled);
+                std::fprintf(stderr, "seed %u: action %ld (%s) has run for %.0f s and never ends\n", w->seed, w->action,
+                             w->what.c_str(), stalled);
                 std::fflush(stderr);
                 std::abort();
             }
@@ -105,8 +105,8 @@ std::string SummaryText(const RunSummary& run, bool withKinds) {
     char line[256];
     std::snprintf(line, sizeof line,
                   "%ld games (seeds %u..%lu), %lld actions in %.1f s on %u threads: %.1f games/s, %.0f actions/s\n",
-                  run.games, run.first, static_cast<unsigned long>(run.first) + run.games - 1, run.actions,
-                  run.seconds, run.threads, run.seconds > 0 ? run.games / run.seconds : 0.0,
+                  run.games, run.first, static_cast<unsigned long>(run.first) + run.games - 1, run.actions, run.seconds,
+                  run.threads, run.seconds > 0 ? run.games / run.seconds : 0.0,
                   run.seconds > 0 ? run.actions / run.seconds : 0.0);
     out << line << "endings:\n";
     for (int e = 0; e < kEndingCount; ++e) {

@@ -99,8 +99,8 @@ void StartNewGame(Game& g, const GameSetup& setup) {
     switch (s.MissionType) {
         case 1:
             if (s.InitialZarvonis != 0)
-                s.TotalTime = static_cast<Single>(s.ZarvonisCounted * static_cast<double>(s.TotalTime) /
-                                                  s.InitialZarvonis);
+                s.TotalTime =
+                    static_cast<Single>(s.ZarvonisCounted * static_cast<double>(s.TotalTime) / s.InitialZarvonis);
             s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
             s.TimeLeft = s.TotalTime;
             break;

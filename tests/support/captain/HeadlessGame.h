@@ -68,7 +68,7 @@ public:
     std::function<int(const std::string& prompt, long style)> onQuestion;
     std::function<int(Form form)> onModal;
     std::function<void(const std::string& line)> onLine;  // every message-log line, when set
-    std::function<void()> onFinalReport;  // the final report comes up (before the displays are reset)
+    std::function<void()> onFinalReport;                  // the final report comes up (before the displays are reset)
 
     CaptainHost();
 

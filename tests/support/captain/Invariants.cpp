@@ -27,9 +27,7 @@ int CountCells(const GameState& s, Integer code) {
     return n;
 }
 
-bool InQuadrant(const GameState& s, long row, long col) {
-    return row == s.ShipQuadrantRow && col == s.ShipQuadrantCol;
-}
+bool InQuadrant(const GameState& s, long row, long col) { return row == s.ShipQuadrantRow && col == s.ShipQuadrantCol; }
 
 // The friendly starbase n still stands.
 bool StarbaseStands(const GameState& s, int n) { return s.Starbases[3][n] >= 0; }
@@ -40,7 +38,8 @@ void GalaxyCodes(const GameState& s, Rules& r) {
             const int code = s.Galaxy[row][col];
             r.Check(code >= 0, "quadrant ", row, ",", col, " code ", code, " is negative");
             if (code < 0) continue;
-            r.Check(s.KnownGalaxy[row][col] >= -1, "quadrant ", row, ",", col, " chart entry ", s.KnownGalaxy[row][col]);
+            r.Check(s.KnownGalaxy[row][col] >= -1, "quadrant ", row, ",", col, " chart entry ",
+                    s.KnownGalaxy[row][col]);
 
             // Star systems: records 1..count in use. A record past the count is left out (an
             // assimilated system's place keeps a stale copy that nothing reads).
@@ -68,10 +67,10 @@ void GalaxyCodes(const GameState& s, Rules& r) {
         const long row = s.Starbases[1][n], col = s.Starbases[2][n];
         r.Check(InGalaxy(row, col), "standing starbase ", n, " outside the galaxy");
         if (!InGalaxy(row, col)) continue;
-        r.Check((s.Galaxy[row][col] / 10) % 10 == n, "standing starbase ", n, " missing from the code of quadrant ", row,
-                ",", col, " (", s.Galaxy[row][col], ")");
-        r.Check(s.Starbases[3][n] <= s.MaxStarbaseStrength, "starbase ", n, " strength ", s.Starbases[3][n],
-                " above ", s.MaxStarbaseStrength);
+        r.Check((s.Galaxy[row][col] / 10) % 10 == n, "standing starbase ", n, " missing from the code of quadrant ",
+                row, ",", col, " (", s.Galaxy[row][col], ")");
+        r.Check(s.Starbases[3][n] <= s.MaxStarbaseStrength, "starbase ", n, " strength ", s.Starbases[3][n], " above ",
+                s.MaxStarbaseStrength);
     }
     for (int row = 0; row < 8; ++row)
         for (int col = 0; col < 8; ++col)
@@ -111,8 +110,7 @@ void CurrentQuadrant(const GameState& s, Rules& r) {
         r.Check(s.ZarvoniEnergy[i] != -1000 && s.ZarvoniEnergy[i] != -1, "Zarvoni slot ", i, " placed with energy ",
                 s.ZarvoniEnergy[i]);
     }
-    r.Check(CountCells(s, kZarvoni) == placed, CountCells(s, kZarvoni), " Zarvoni cells for ", placed,
-            " placed ships");
+    r.Check(CountCells(s, kZarvoni) == placed, CountCells(s, kZarvoni), " Zarvoni cells for ", placed, " placed ships");
     const int inCode = code / 100;
     r.Check(inCode == uncounted || (inCode > 10 && uncounted == 10), "code ", code, " counts ", inCode,
             " Zarvoni ships, the quadrant holds ", uncounted, " not yet counted");
@@ -154,7 +152,8 @@ void CurrentQuadrant(const GameState& s, Rules& r) {
             " Zarvoni starbase cells");
     if (zbaseHere) {
         const bool underShip = s.ZarvoniBase[3] == s.ShipSectorRow && s.ZarvoniBase[4] == s.ShipSectorCol;
-        const Integer cell = InGalaxy(s.ZarvoniBase[3], s.ZarvoniBase[4]) ? s.SectorGrid[s.ZarvoniBase[3]][s.ZarvoniBase[4]] : -1;
+        const Integer cell =
+            InGalaxy(s.ZarvoniBase[3], s.ZarvoniBase[4]) ? s.SectorGrid[s.ZarvoniBase[3]][s.ZarvoniBase[4]] : -1;
         r.Check(cell == kZarvoniStarbase || (underShip && cell == kShip), "the Zarvoni starbase's sector ",
                 s.ZarvoniBase[3], ",", s.ZarvoniBase[4], " holds ", cell);
     }
@@ -185,21 +184,36 @@ void Counters(const GameState& s, Rules& r, bool ended = false) {
         long value;
     };
     const Count counts[] = {
-        {"ZarvonisLeft", s.ZarvonisLeft},       {"ZarvonisCounted", s.ZarvonisCounted},
-        {"InitialZarvonis", s.InitialZarvonis}, {"FlaggedZarvonis", s.FlaggedZarvonis},
-        {"CloakedKilled", s.CloakedKilled},     {"DockCount", s.DockCount},
-        {"StarbasesLost", s.StarbasesLost},     {"StatCounterF", s.StatCounterF},
-        {"StatCounterG", s.StatCounterG},       {"StatCounterH", s.StatCounterH},
-        {"ScoreCounterA", s.ScoreCounterA},     {"ScoreCounterB", s.ScoreCounterB},
-        {"ScoreCounterC", s.ScoreCounterC},     {"ScoreCounterD", s.ScoreCounterD},
-        {"ScoreCounterE", s.ScoreCounterE},     {"GoalProgress", s.GoalProgress},
-        {"GoalSystemsDone", s.GoalSystemsDone}, {"MissionGoal", s.MissionGoal},
-        {"SystemsCount", s.SystemsCount},       {"ZarvoniBaseShips", s.ZarvoniBaseShips},
-        {"MorvStarsTaken", s.MorvStarsTaken},   {"MorvBasesTaken", s.MorvBasesTaken},
-        {"MorvShipsDestroyed", s.MorvShipsDestroyed}, {"MorvStrength", s.MorvStrength},
-        {"Probes", s.Probes},                   {"TorpedoStockClass1", s.TorpedoStockClass1},
-        {"TorpedoStockClass2", s.TorpedoStockClass2}, {"ShieldLevel", s.ShieldLevel},
-        {"MaxEnergy", s.MaxEnergy},             {"RetrofitSlots(1)", s.RetrofitSlots[1]},
+        {"ZarvonisLeft", s.ZarvonisLeft},
+        {"ZarvonisCounted", s.ZarvonisCounted},
+        {"InitialZarvonis", s.InitialZarvonis},
+        {"FlaggedZarvonis", s.FlaggedZarvonis},
+        {"CloakedKilled", s.CloakedKilled},
+        {"DockCount", s.DockCount},
+        {"StarbasesLost", s.StarbasesLost},
+        {"StatCounterF", s.StatCounterF},
+        {"StatCounterG", s.StatCounterG},
+        {"StatCounterH", s.StatCounterH},
+        {"ScoreCounterA", s.ScoreCounterA},
+        {"ScoreCounterB", s.ScoreCounterB},
+        {"ScoreCounterC", s.ScoreCounterC},
+        {"ScoreCounterD", s.ScoreCounterD},
+        {"ScoreCounterE", s.ScoreCounterE},
+        {"GoalProgress", s.GoalProgress},
+        {"GoalSystemsDone", s.GoalSystemsDone},
+        {"MissionGoal", s.MissionGoal},
+        {"SystemsCount", s.SystemsCount},
+        {"ZarvoniBaseShips", s.ZarvoniBaseShips},
+        {"MorvStarsTaken", s.MorvStarsTaken},
+        {"MorvBasesTaken", s.MorvBasesTaken},
+        {"MorvShipsDestroyed", s.MorvShipsDestroyed},
+        {"MorvStrength", s.MorvStrength},
+        {"Probes", s.Probes},
+        {"TorpedoStockClass1", s.TorpedoStockClass1},
+        {"TorpedoStockClass2", s.TorpedoStockClass2},
+        {"ShieldLevel", s.ShieldLevel},
+        {"MaxEnergy", s.MaxEnergy},
+        {"RetrofitSlots(1)", s.RetrofitSlots[1]},
     };
     for (const auto& c : counts) {
         // A ship lost to a hit that overflowed its shields leaves the overflow in the shields

@@ -12,7 +12,7 @@ namespace kv::test {
 // What an action may change of the time left, taken before the action.
 struct TimeMark {
     Single timeLeft = 0, timeOffset = 0;
-    bool zarvoniBaseStanding = false;  // destroying it gives time back
+    bool zarvoniBaseStanding = false;    // destroying it gives time back
     Integer captures = 0, treaties = 0;  // capturing it, and a treaty, give time back too
 };
 TimeMark MarkTime(const GameState& s);

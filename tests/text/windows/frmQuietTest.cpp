@@ -113,7 +113,8 @@ TEST(frmQuiet, LettersPressOnlyTheButtonsShown) {
     EXPECT_EQ(captions, (std::vector<std::string>{"OK", "[MSGBOX0001]"}));
     EXPECT_FALSE(q.picIcon->isVisible());
     // Abort/Retry/Ignore by letters.
-    for (const auto& [letter, code] : std::vector<std::pair<QString, int>>{{"a", kAbort}, {"R", kRetry}, {"i", kIgnore}})
+    for (const auto& [letter, code] :
+         std::vector<std::pair<QString, int>>{{"a", kAbort}, {"R", kRetry}, {"i", kIgnore}})
         EXPECT_EQ(AskAndAct(q, "Error", kAbortRetryIgnore, [&] { Key(q, 0, letter); }), code);
 }
 
@@ -131,8 +132,8 @@ TEST(frmQuiet, SizesItselfAroundItsTextAndCentresOnTheScreen) {
         q.Button(kOK)->click();
     });
     EXPECT_EQ(shortSize.width(), (1152 + 120 + 120) / 15);  // at least the button row
-    EXPECT_GT(longSize.width(), 1000);                       // no maximum width
-    EXPECT_EQ(tabs, 0);                                      // a question's tab is one blank
+    EXPECT_GT(longSize.width(), 1000);                      // no maximum width
+    EXPECT_EQ(tabs, 0);                                     // a question's tab is one blank
 }
 
 }  // namespace
