@@ -16,6 +16,11 @@ int32_t CLng(double x);
 // Clamps a wide value into 16 bits (for sums that the tables keep as Integer).
 int16_t Clamp16(long long v);
 int32_t Clamp32(long long v);
+// Takes `by` off a count that never goes below 0 (ships left, counted ships).
+inline void TakeFromCount(int16_t& count, long long by) {
+    const long long left = static_cast<long long>(count) - by;
+    count = Clamp16(left > 0 ? left : 0);
+}
 
 // The number at the start of the text: blanks, tabs and line feeds are skipped anywhere,
 // then an optional sign, digits, one decimal point and an exponent ("E" or "D"); "&H" and "&O"

@@ -98,16 +98,14 @@ void LoseZarvoniBase(Game& g, bool byMorv) {
         PrintOutput(g, s.EnemyText + g.Text("KVBASIC0014"));
         if (captured) {
             Increment(s.MorvBasesTaken);
-            s.ZarvonisLeft =
-                Clamp16(std::max<long long>(0, static_cast<long long>(s.ZarvonisLeft) - s.ZarvoniBaseShips));
+            TakeFromCount(s.ZarvonisLeft, s.ZarvoniBaseShips);
         }
     } else {
         std::vector<std::string> lines{s.EnemyText + g.Text("KVBASIC0163")};
         if (captured) {
             // The ships docked at a captured base are lost with it.
             lines.push_back(g.Text("KVBASIC0164") + Str(s.ZarvoniBaseShips) + " " + s.EnemysText + ")");
-            s.ZarvonisLeft =
-                Clamp16(std::max<long long>(0, static_cast<long long>(s.ZarvonisLeft) - s.ZarvoniBaseShips));
+            TakeFromCount(s.ZarvonisLeft, s.ZarvoniBaseShips);
         }
         for (const auto& line : lines) PrintOutput(g, line);
         PrintOutput(g, "");

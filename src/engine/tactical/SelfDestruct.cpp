@@ -1,6 +1,5 @@
 #include "engine/tactical/SelfDestruct.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "engine/tactical/Damage.h"
@@ -18,24 +17,20 @@ int SecondsShown(const GameState& s) {
     return CInt(Val(t.size() >= 2 ? t.substr(t.size() - 2) : t));
 }
 
-// Takes `by` off a count; a count never goes below 0 (a quadrant may hold ships that the
-// count of the mission no longer includes).
-void Reduce(Integer& count, long long by) { count = Clamp16(std::max(0LL, static_cast<long long>(count) - by)); }
-
 // Everything the blast takes with it in the ship's quadrant (R, C).
 void Blast(Game& g) {
     GameState& s = g.st;
     const int r = s.ShipQuadrantRow, c = s.ShipQuadrantCol;
-    if (InGalaxy(r, c)) Reduce(s.ZarvonisLeft, static_cast<long long>(Int(s.Galaxy[r][c] / 100.0)));
+    if (InGalaxy(r, c)) TakeFromCount(s.ZarvonisLeft, static_cast<long long>(Int(s.Galaxy[r][c] / 100.0)));
     int flagged = 0;
     for (int k = 1; k <= 10; ++k) flagged += std::abs(s.ZarvoniFlags[k]);
-    Reduce(s.FlaggedZarvonis, flagged);
+    TakeFromCount(s.FlaggedZarvonis, flagged);
 
     if (s.ZarvoniBase[1] == r && s.ZarvoniBase[2] == c) {
         s.ZarvoniBaseDestroyed = 1;
         s.ZarvoniBase[5] = -1000;
         for (int i = 1; i <= 4; ++i) s.ZarvoniBase[i] = 0;
-        Reduce(s.ZarvonisLeft, s.ZarvoniBaseShips);
+        TakeFromCount(s.ZarvonisLeft, s.ZarvoniBaseShips);
     }
     for (int b = 1; b <= 3; ++b) {
         if (s.Starbases[3][b] >= 0 && s.Starbases[1][b] == r && s.Starbases[2][b] == c) {
