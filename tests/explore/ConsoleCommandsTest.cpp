@@ -11,14 +11,11 @@ namespace {
 
 struct CommandGame : ConsoleGame {
     explicit CommandGame(Random& r) : ConsoleGame(r) {}
-    // In orbit round planet n, taken directly (no draws, no time).
+    // In orbit round planet n, named and selected.
     void InOrbit(int n = 1) {
-        ConsoleState& c = Console();
-        c.CurrentSystem = System();
-        c.SSPlanetCount = System().PlanetCount;
-        c.SSSystemName = "Testar";
-        c.OrbitPlanet = static_cast<Integer>(n);
-        c.SelectTag = std::to_string(n);
+        ConsoleGame::InOrbit(n);
+        Console().SSSystemName = "Testar";
+        Console().SelectTag = std::to_string(n);
     }
     // The number dialog answers with `number` and keeps what it was shown.
     void AnswerNumber(const std::string& number) {

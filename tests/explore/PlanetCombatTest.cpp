@@ -10,12 +10,7 @@ namespace kv::test {
 namespace {
 
 struct CombatGame : ConsoleGame {
-    explicit CombatGame(Random& r) : ConsoleGame(r) {
-        ConsoleState& c = Console();
-        c.CurrentSystem = System();
-        c.SSPlanetCount = System().PlanetCount;
-        c.OrbitPlanet = 1;
-    }
+    explicit CombatGame(Random& r) : ConsoleGame(r) { InOrbit(); }
     PlanetEntry& Planet() { return Console().CurrentSystem.Planets[0]; }
 };
 

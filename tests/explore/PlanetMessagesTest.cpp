@@ -13,11 +13,8 @@ namespace {
 struct MessageGame : ConsoleGame {
     explicit MessageGame(Random& r) : ConsoleGame(r) {}
     void InOrbit(int n = 1) {
-        ConsoleState& c = Console();
-        c.CurrentSystem = System();
-        c.SSPlanetCount = System().PlanetCount;
-        c.SSSystemName = "Testar";
-        c.OrbitPlanet = static_cast<Integer>(n);
+        ConsoleGame::InOrbit(n);
+        Console().SSSystemName = "Testar";
     }
 };
 

@@ -10,12 +10,6 @@ namespace {
 
 struct ResponseGame : ConsoleGame {
     explicit ResponseGame(Random& r) : ConsoleGame(r) {}
-    void InOrbit() {
-        ConsoleState& c = Console();
-        c.CurrentSystem = System();
-        c.SSPlanetCount = System().PlanetCount;
-        c.OrbitPlanet = 1;
-    }
     // Offers one response text in the situation `pending` and sets it up.
     void Offer(const std::string& pending, const std::string& response) {
         ConsoleState& c = Console();

@@ -81,6 +81,14 @@ struct ConsoleGame : TestGame {
 
     SolarSystemRecord& System() { return st.StarSystem(4, 4, 1); }
     ConsoleState& Console() { return game.console; }
+    // In orbit round planet n of the test system, the console's copy taken directly (no draws,
+    // no time).
+    void InOrbit(int n = 1) {
+        ConsoleState& c = Console();
+        c.CurrentSystem = System();
+        c.SSPlanetCount = System().PlanetCount;
+        c.OrbitPlanet = static_cast<Integer>(n);
+    }
 
     // Writes the descriptor "Test.ssd": every planet's messages are in it; `sections` holds
     // the planet sections ("[1]\r\nKey=Text\r\n...").
