@@ -34,8 +34,12 @@ TEST_F(DisplayLooksTest, CommandColoursFollowTheDamageOfEachSystem) {
         s.SystemDamage = {};
         s.SystemDamage[static_cast<size_t>(c.system)] = c.damage;
         UpdateCommandState(tg.game);
-        if (c.strong != CommandButton::cmdGame) EXPECT_EQ(look[c.strong], (ButtonLook{12, true}));
-        if (c.ordinary != CommandButton::cmdGame) EXPECT_EQ(look[c.ordinary], (ButtonLook{4, true}));
+        if (c.strong != CommandButton::cmdGame) {
+            EXPECT_EQ(look[c.strong], (ButtonLook{12, true}));
+        }
+        if (c.ordinary != CommandButton::cmdGame) {
+            EXPECT_EQ(look[c.ordinary], (ButtonLook{4, true}));
+        }
         EXPECT_EQ(look[CommandButton::cmdGame], ButtonLook{});
         EXPECT_EQ(look[CommandButton::cmdHYP], ButtonLook{});
     }

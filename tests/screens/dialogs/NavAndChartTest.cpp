@@ -92,7 +92,9 @@ TEST_F(NavAndChartTest, ChartClicksPickOrExplain) {
     s.QuadrantPickMode = 0;
     tg.game.SetTimer(Timer::frmCOM_tmrTC, true);
     tg.host.events.clear();
+    tg.host.answers = {kNo};  // the calculator offers the course to the picked quadrant
     ChartClick(tg.game, 10);
+    EXPECT_EQ(tg.host.questions.size(), 1u);
     EXPECT_TRUE(tg.host.notices.empty());
     EXPECT_TRUE(tg.host.Saw("refresh:TargetCalculator"));
 

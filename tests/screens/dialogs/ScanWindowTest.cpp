@@ -30,7 +30,8 @@ TEST(ScanLayout, DisplayOptionsScaleTheCellsAndAddTheMargins) {
         bool coords;
         long shield, morvShield;
     };
-    const Case cases[] = {{0, 1, false, 345, 435}, {1, 2, false, 690, 870}, {2, 1, true, 345, 435}, {3, 2, true, 690, 870}};
+    const Case cases[] = {
+        {0, 1, false, 345, 435}, {1, 2, false, 690, 870}, {2, 1, true, 345, 435}, {3, 2, true, 690, 870}};
     for (const Case& c : cases) {
         ScanLayoutInput in;
         in.drawOption = c.option;
@@ -139,7 +140,7 @@ TEST_F(ScanWindowTest, HoverShowsBesideTheCellUntilItsTimerOrAnotherCell) {
     ScanMouseMove(tg.game, cell, kIconZarvoni, 0, Metrics(cell));
     EXPECT_EQ(s.ScanHover.Text, "1 - 50%");
     // Another cell with nothing to name: the label goes, and no stale text comes back.
-    for (int icon : {kIconEmpty, 13, kNotAStripCell}) {
+    for (int icon : {static_cast<int>(kIconEmpty), 13, kNotAStripCell}) {
         ScanMouseMove(tg.game, cell, kIconZarvoni, 0, Metrics(cell));
         ScanMouseMove(tg.game, Cell(3, 3), icon, 0, Metrics(Cell(3, 3)));
         EXPECT_FALSE(s.ScanHover.Visible) << icon;
@@ -153,10 +154,10 @@ TEST(ScanHover, LabelPlacementKeepsInsideTheWindow) {
     };
     // Label 600 x 200 in a window of 2700 x 2900.
     const Case cases[] = {
-        {{180, 240, 255, 255}, 435, 495},     // bottom-right of the cell
-        {{2280, 240, 255, 255}, 1680, 495},   // too far right: left of the cell
-        {{180, 2340, 255, 255}, 435, 2140},   // too low: above the cell
-        {{300, 240, 255, 2000}, 555, 40},     // a tall cell: above it
+        {{180, 240, 255, 255}, 435, 495},    // bottom-right of the cell
+        {{2280, 240, 255, 255}, 1680, 495},  // too far right: left of the cell
+        {{180, 2340, 255, 255}, 435, 2140},  // too low: above the cell
+        {{300, 240, 255, 2000}, 555, 40},    // a tall cell: above it
     };
     for (const Case& c : cases) {
         double left = 0, top = 0;
@@ -191,10 +192,12 @@ TEST_F(ScanWindowTest, ClicksWhileTheAutomaticCalculatorRuns) {
     ScanClick(tg.game, 7, kIconEmpty);
     EXPECT_EQ(s.ComTargetText, "S07");
     EXPECT_FALSE(s.SectorFrames[7].Visible);  // flashed, then hidden
-    EXPECT_DOUBLE_EQ(tg.host.waited, 0.2);
+    EXPECT_NEAR(tg.host.waited, 0.2, 1e-6);
     EXPECT_TRUE(tg.host.Saw("refresh:ShortRangeScan"));
     tg.host.events.clear();
+    tg.host.answers = {kNo};  // the calculator offers the course to the picked sector
     ScanDoubleClick(tg.game, 12);
+    EXPECT_EQ(tg.host.questions.size(), 1u);
     EXPECT_TRUE(tg.host.Saw("refresh:TargetCalculator"));
     EXPECT_TRUE(s.ComTargetText.empty());  // taken by the calculator
 }

@@ -28,18 +28,20 @@ TEST_F(CommandBarTest, KeysMapToTheirCommands) {
         CommandButton button;
     };
     const Case cases[] = {
-        {'1', KeyAction::Command, CommandButton::cmdNAV}, {'2', KeyAction::Command, CommandButton::cmdSRS},
-        {'3', KeyAction::Command, CommandButton::cmdLRS}, {'4', KeyAction::Command, CommandButton::cmdPHA},
-        {'5', KeyAction::Command, CommandButton::cmdTOR}, {'6', KeyAction::Command, CommandButton::cmdSHE},
-        {'7', KeyAction::Command, CommandButton::cmdDAM}, {'8', KeyAction::Command, CommandButton::cmdCOM},
-        {'9', KeyAction::Command, CommandButton::cmdPRO}, {27, KeyAction::Quit, CommandButton::cmdGame},
+        {'1', KeyAction::Command, CommandButton::cmdNAV},   {'2', KeyAction::Command, CommandButton::cmdSRS},
+        {'3', KeyAction::Command, CommandButton::cmdLRS},   {'4', KeyAction::Command, CommandButton::cmdPHA},
+        {'5', KeyAction::Command, CommandButton::cmdTOR},   {'6', KeyAction::Command, CommandButton::cmdSHE},
+        {'7', KeyAction::Command, CommandButton::cmdDAM},   {'8', KeyAction::Command, CommandButton::cmdCOM},
+        {'9', KeyAction::Command, CommandButton::cmdPRO},   {27, KeyAction::Quit, CommandButton::cmdGame},
         {'g', KeyAction::GameMenu, CommandButton::cmdGame}, {'G', KeyAction::None, CommandButton::cmdGame},
-        {'0', KeyAction::None, CommandButton::cmdGame},   {'h', KeyAction::None, CommandButton::cmdGame},
+        {'0', KeyAction::None, CommandButton::cmdGame},     {'h', KeyAction::None, CommandButton::cmdGame},
     };
     for (const Case& c : cases) {
         const CommandKey k = CommandForKey(c.key);
         EXPECT_EQ(k.action, c.action) << c.key;
-        if (c.action == KeyAction::Command) EXPECT_EQ(k.button, c.button) << c.key;
+        if (c.action == KeyAction::Command) {
+            EXPECT_EQ(k.button, c.button) << c.key;
+        }
     }
 }
 
@@ -158,9 +160,19 @@ TEST_F(CommandBarTest, DamageControlRepairsItselfOrRefuses) {
     };
     const Case cases[] = {
         {"No changes nothing", kNo, 0.9f, 1000, 1000, 2.5f, {}},
-        {"a repair costs damage x 100", kYes, 0.9f, 1000, 750, 0.0f,
+        {"a repair costs damage x 100",
+         kYes,
+         0.9f,
+         1000,
+         750,
+         0.0f,
          {"<COMMANDS0005>", "<COMMANDS0006>", "<COMMANDS0010>"}},
-        {"too little energy", kYes, 0.9f, 250, 250, 2.5f,
+        {"too little energy",
+         kYes,
+         0.9f,
+         250,
+         250,
+         2.5f,
          {"<COMMANDS0005>", "<COMMANDS0007>\r\n<COMMANDS0008> 250<COMMANDS0009>"}},
     };
     for (const Case& c : cases) {
@@ -239,8 +251,8 @@ TEST(CommandBarLayout, GridsForEachColumnCount) {
     struct Case {
         int asked, columns, rows;
     };
-    const Case cases[] = {{12, 12, 1}, {3, 3, 4}, {1, 1, 12}, {5, 6, 2}, {7, 12, 1}, {11, 12, 1}, {13, 12, 1},
-                          {100, 12, 1}, {0, 1, 12}};
+    const Case cases[] = {{12, 12, 1}, {3, 3, 4},   {1, 1, 12},   {5, 6, 2}, {7, 12, 1},
+                          {11, 12, 1}, {13, 12, 1}, {100, 12, 1}, {0, 1, 12}};
     for (const Case& c : cases) {
         const CommandBarGeometry geo = ArrangeCommandBar(c.asked, 1200, 450, 15, 90, 400);
         EXPECT_EQ(geo.columns, c.columns) << c.asked;
