@@ -12,6 +12,7 @@
 #include "state/BadWords.h"
 #include "state/CommandLine.h"
 #include "state/Configs.h"
+#include "state/FileDialog.h"
 #include "state/ConsoleState.h"
 #include "state/GameState.h"
 #include "state/NumberDialog.h"
@@ -63,6 +64,7 @@ struct Game {
     // Window data of the exploration console and of the number-entry dialog.
     ConsoleState console;
     NumberDialogData numberDialog;
+    FileDialogData fileDialog;
 
     // The command line the program was started with, and what it asks for ("/DEBUG" for the
     // main menu, "/BADPLANETS" and "/CACHE1" for the exploration console ...).

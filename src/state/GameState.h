@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "state/PlaySurface.h"
+
 namespace kv {
 
 using Integer = int16_t;  // 16-bit signed
@@ -194,6 +196,9 @@ struct GameState {
     Flag InSolarSystem = 0;
     Flag NewGamePending = 0;
     Flag ErrorReported = 0;
+    // True (-1) while the damage report lets the player pick the system repaired first, 0 not;
+    // a pick leaves the system's number + 1. Set by the command bar's activation and DAM.
+    Integer RepairPriority = 0;
 
     // ---- Star systems ----------------------------------------------------------------------
     // Up to four per quadrant; reached through StarSystem(row, col, n), all numbered from 1.
@@ -331,6 +336,14 @@ struct GameState {
     Integer LastTurnPassedWarp = 0;
     // The navigation dialog (not saved).
     NavDialogData NavDialog;
+    // What the command buttons and the galaxy chart show (the updaters fill them; not saved).
+    CommandStateLook CommandLook;
+    GalaxyChartLook Chart;
+    // The short-range scan's selection frames (cell 0..63) and its hover label.
+    std::array<SectorFrame, 64> SectorFrames{};
+    ScanHoverLabel ScanHover;
+    SectorInfoBox SectorInfo;
+    QuadrantPicker QuadSelect;
 
     // ---- Window data kept with the game ---------------------------------------------------
     // Fill and border colours of the general report's upgrade indicators 1..5 (24-bit RGB;

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "state/FileDialog.h"
+
 namespace kv {
 
 Form FormTable(int index) {
@@ -29,6 +31,21 @@ void ReturnToMainWindows(Game& g, int) {
 void QuitGame(Game& g, bool force) {
     if (!force && g.st.GameRunning && MessageQuery(g, -1, g.Text("KVMAIN0020"), kYesNo | kQuestion) == kNo) return;
     g.host.EndProgram();
+}
+
+void QuitOfferingSave(Game& g, const char* questionKey) {
+    const GameState& s = g.st;
+    if (!(s.GameRunning && s.GameChanged)) {
+        QuitGame(g);
+        return;
+    }
+    const int answer = MessageQuery(g, -1, g.Text(questionKey), kYesNoCancel | kQuestion);
+    if (answer == kYes) {
+        if (!SaveGameThroughDialog(g)) return;
+        QuitGame(g, true);
+    } else if (answer == kNo) {
+        QuitGame(g, true);
+    }
 }
 
 }  // namespace kv

@@ -26,4 +26,11 @@ void ReturnToMainWindows(Game& g, int shift);
 // player is asked first, and a No changes nothing.
 void QuitGame(Game& g, bool force = false);
 
+// The quit of the game's own close buttons: a changed running game asks the question of
+// `questionKey` (Yes, No, Cancel). Yes asks for a name and saves, then ends the program; a
+// cancelled file dialog or a failed save returns to the game, so nothing unsaved is thrown away
+// without a No. No ends the program at once; Cancel returns to the game. Otherwise QuitGame
+// asks its own question while a game runs.
+void QuitOfferingSave(Game& g, const char* questionKey);
+
 }  // namespace kv

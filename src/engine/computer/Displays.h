@@ -1,6 +1,8 @@
 #pragma once
 // The ship's computer's display updaters: each brings one display up to date with the game
-// state. Until the displays are built they only ask the host to redraw the named display.
+// state. The command-state colours and the galaxy chart are computed into the game
+// (GameState::CommandLook, GameState::Chart) before the display is asked to redraw; the others
+// only ask the host to redraw the named display until their data is computed too.
 #include <string>
 
 #include "state/Game.h"
@@ -8,12 +10,30 @@
 namespace kv {
 
 void UpdateBars(Game& g);           // the status bars
-void UpdateCommandState(Game& g);   // the command buttons' colours by system damage
+// The command buttons' colours and enabled states by the damage of the systems they need:
+// damaged red (light red for the strong ones), out of action (7.0 or more) also disabled; the
+// computer panel's buttons and boxes, its calculator and phaser-mode panels and the bars'
+// minimum-shield line likewise; the computer panel is hidden once the computer is out of action.
+void UpdateCommandState(Game& g);
 void UpdateDamageReport(Game& g);   // the damage report
 void UpdateGeneralReport(Game& g);  // the general report (with the running score line)
 void UpdateBaseReport(Game& g);     // the starbase report
 void UpdateZarvoniReport(Game& g);  // the hostile-ship report
-void UpdateGalaxyRecord(Game& g);   // the galaxy chart from the player's chart
+// The galaxy chart from the player's chart: every scanned quadrant's code, the ship's quadrant
+// (copied from the galaxy and bordered), the Zarvoni starbase's mark, and the colours of the
+// selected tab (1 bases, 2 hostiles, 3 star systems, 4 none), dimmed by 8 on a label of the
+// last scan; the debug switch colours quadrants with cloaked ships.
+void UpdateGalaxyRecord(Game& g);
+// Sets a chart label's background (kChartCleared, kChartScanned or a palette colour) and shows it.
+void SetChartQuadrantColor(Game& g, int index, long color);
+// The chart's blink: the label of every standing friendly starbase that calls for help turns
+// between light red and red (the target calculator's entry for that base with it, when that
+// window is showing). True when a label changed.
+bool ChartBlinkTick(Game& g);
+
+// Summaries of two systems' damage: 7.0 when either is out of action, else 0.1 when either is
+// damaged, else 0.
+Single CombinedDamage(Single first, Single second);
 // The status panel's updater, which also runs the capture check of the hostile starbase (that
 // in turn calls the updaters here), is engine/computer/StatusPanel.h.
 

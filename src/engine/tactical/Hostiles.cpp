@@ -320,9 +320,9 @@ void Movem(Game& g) {
 
     // The galaxy chart loses its highlights.
     run([&] {
-        for (int i = 0; i < 64; ++i) g.host.SetChartQuadrantColor(i, kChartCleared);
+        for (int i = 0; i < 64; ++i) SetChartQuadrantColor(g, i, kChartCleared);
         g.host.Refresh(View::Background);
-        for (int i = 0; i < 64; ++i) g.host.SetChartQuadrantColor(i, kChartCleared);
+        for (int i = 0; i < 64; ++i) SetChartQuadrantColor(g, i, kChartCleared);
     });
 
     step = "Move1";

@@ -37,7 +37,7 @@ void MarkScanRange(Game& g) {
     for (int r = b.rowLo; r <= b.rowHi; ++r) {
         for (int c = b.colLo; c <= b.colHi; ++c) {
             const int i = LabelIndex(r, c);
-            if (WithinScanRange(g.st, r, c) && i >= 0 && i <= 63) g.host.SetChartQuadrantColor(i, kChartScanned);
+            if (WithinScanRange(g.st, r, c) && i >= 0 && i <= 63) SetChartQuadrantColor(g, i, kChartScanned);
         }
     }
 }
@@ -53,7 +53,7 @@ void LRS(Game& g) {
             if (!WithinScanRange(s, r, c)) continue;
             s.KnownGalaxy[r][c] = s.Galaxy[r][c];
             if (counts) ++s.StatCounterH;
-            if (s.MorvShip[1] == r && s.MorvShip[2] == c) g.host.SetChartQuadrantColor(LabelIndex(r, c), kChartRed);
+            if (s.MorvShip[1] == r && s.MorvShip[2] == c) SetChartQuadrantColor(g, LabelIndex(r, c), kChartRed);
         }
     }
     UpdateGalaxyRecord(g);

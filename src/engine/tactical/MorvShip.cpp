@@ -10,6 +10,7 @@
 #include "engine/tactical/HostileCells.h"
 #include "engine/tactical/ShortRangeScan.h"
 #include "engine/tactical/Tractor.h"
+#include "engine/tactical/WeaponEffects.h"
 #include "engine/turn/QuadrantLookups.h"
 #include "engine/turn/Retrofit.h"
 #include "state/Numeric.h"
@@ -178,7 +179,7 @@ bool MoveInPlayersQuadrant(Game& g) {
     if (moved) {
         s.SectorGrid[r][c] = kEmpty;
         PlaySound(g, "MVMOVE.WAV");
-        g.host.AnimateMorvMove(r, c, nr, nc);
+        AnimateMorvMove(g, r, c, nr, nc);
     } else if (!s.MorvMoveFlag && BesideShip(s, r, c)) {
         if (!Strike(g)) return false;
         if (g.Rnd() > 0.25f && !Strike(g)) return false;

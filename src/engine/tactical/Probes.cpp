@@ -15,7 +15,7 @@ constexpr double kPi = 3.14159265358979;
 }  // namespace
 
 void MarkProbedQuadrant(Game& g, int row, int col) {
-    g.host.SetChartQuadrantColor((row - 1) * 8 + (col - 1), kChartScanned);
+    SetChartQuadrantColor(g, (row - 1) * 8 + (col - 1), kChartScanned);
 }
 
 void LaunchProbe(Game& g) {

@@ -112,6 +112,8 @@ void SRS(Game& g) {
     GameState& s = g.st;
     std::string step = "MakeTactical";
     auto run = [&](auto&& statement) { Guarded(g, kSource, step, statement); };
+    s.ScanHover.Visible = false;
+    s.ScanHover.TimerRunning = false;
 
     run([&] {
         if (s.QuadrantChanged) MakeTactical(g);
@@ -146,6 +148,7 @@ void SRS(Game& g) {
         } else {
             for (auto& row : s.SectorGrid) row.fill(kEmpty);
             g.host.ResetSRSCells();
+            s.SectorFrames = {};
             if (Valid(s.ShipSectorRow, s.ShipSectorCol)) s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] = kShip;
             DrawObjects(g, step, true);
         }

@@ -42,8 +42,9 @@ bool InSensorWindow(const GameState& s, int row, int col);
 //  - The hostiles' turn (HitShip) when the ship is in another quadrant than at their last turn
 //    or HostileTurnFlag asks for one, and never while they act (-32767); then, unless
 //    LibComputerState[3] is -32767, the automatic shields' step.
-// The window, asked to redraw the scan as a whole, hides its hover label and puts the ship's
-// shield outline on the ship's sector.
+// The scan hides the hover label first, and the full view clears every selection frame. The
+// window, asked to redraw the scan as a whole, puts the ship's shield outline on the ship's
+// sector.
 // Unexpected errors are reported ("KVBASIC : SRS" and the step) and the scan goes on.
 void SRS(Game& g);
 

@@ -1,6 +1,9 @@
 #include "engine/tactical/WeaponEffects.h"
 
+#include <cstdlib>
+
 #include "engine/computer/AutoShields.h"
+#include "engine/tactical/ShortRangeScan.h"
 #include "engine/turn/Refresh.h"
 #include "engine/turn/Time.h"
 #include "state/Numeric.h"
@@ -11,6 +14,15 @@ void HideSRSOverlays(Game& g) {
     g.SetTimer(Timer::frmSRS_tmrMorvTractor, false);
     g.host.ShowBeamLines(6, 9, false);
     g.host.Refresh(View::ShortRangeScan);
+}
+
+void AnimateMorvMove(Game& g, int fromRow, int fromCol, int toRow, int toCol) {
+    const GameState& s = g.st;
+    if (86400 - g.host.TimeOfDay() < 6.0) g.host.RunModal(Form::frmEgg);
+    const bool seen = s.SystemDamage[2] <= 0 ||
+                      (std::abs(fromRow - s.ShipSectorRow) < 3 && std::abs(fromCol - s.ShipSectorCol) < 3);
+    if (seen) DrawSector(g, fromRow, fromCol, kIconEmpty);
+    g.host.AnimateMorvMove(fromRow, fromCol, toRow, toCol);
 }
 
 void PlaceSectorMarker(Game& g, SectorMarker marker, int row, int col) { g.host.PlaceMarker(marker, row, col); }

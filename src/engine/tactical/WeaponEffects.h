@@ -27,6 +27,11 @@ void ShowPhaserAtStar(Game& g, int col, int row);
 // every 0.02 s to half a cell times the power, then 0.3 s.
 void ShowTorpedoBlast(Game& g, int row, int col, int power);
 
+// The Morv ship's glide from one sector to a neighbouring one: in the last six seconds before
+// midnight the hidden-picture window first; the old cell drawn empty unless damaged sensors do
+// not reach it; then the scan glides the sprite and returns once it has arrived.
+void AnimateMorvMove(Game& g, int fromRow, int fromCol, int toRow, int toCol);
+
 // ---- Shared steps of the weapons ---------------------------------------------------------------
 
 // A sector whose grid code names a ship or base that no table records: the code is cleared and

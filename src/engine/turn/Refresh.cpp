@@ -222,7 +222,7 @@ void ResetDisplays(Game& g) {
     GameState& s = g.st;
     ResetSRSCells(g);
     g.host.ClearChartHighlights();
-    for (int i = 0; i < 64; ++i) g.host.SetChartQuadrantColor(i, kChartCleared);
+    for (int i = 0; i < 64; ++i) SetChartQuadrantColor(g, i, kChartCleared);
     for (int lamp = 1; lamp <= 6; ++lamp) SetStatusItem(g, lamp, 0);
     for (int i = 1; i <= 8; ++i) s.SystemDamage[i] = 0;
     UpdateCommandState(g);
