@@ -16,6 +16,26 @@ void RemoveSelected(std::vector<std::string>& plan, FirePlanDialogData& d) {
     SelectAll(d, plan.size(), false);
 }
 
+void ToggleSelectAll(Game& g, FirePlanDialogData& d, size_t n, const char* deselectKey, const char* selectKey) {
+    const bool all = d.SelectAllTag == "0";
+    d.SelectAllTag = all ? "1" : "0";
+    d.SelectAllCaption = g.Text(all ? deselectKey : selectKey);
+    SelectAll(d, n, all);
+}
+
+void InfoOnSelected(Game& g, const std::vector<std::string>& plan, const FirePlanDialogData& d,
+                    const std::function<std::optional<std::pair<int, int>>(const std::string&)>& where,
+                    const std::string& prefix, int first) {
+    // The messages may let the plan change under them: the plan and selection as clicked count.
+    const std::vector<std::string> entries = plan;
+    const FirePlanDialogData selection = d;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!IsSelected(selection, i)) continue;
+        if (const auto at = where(entries[i]))
+            MessageBox(g, -1, SectorInfoText(g, at->first, at->second, prefix, first));
+    }
+}
+
 std::string SectorInfoText(Game& g, int row, int col, const std::string& prefix, int first) {
     GameState& s = g.st;
     auto T = [&](int offset) {

@@ -1,7 +1,10 @@
 #pragma once
 // What the phaser and torpedo dialogs share: the selection beside a plan, and the Info text on
 // a sector of the current quadrant.
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "state/Game.h"
@@ -14,6 +17,17 @@ bool IsSelected(const FirePlanDialogData& d, size_t i);
 void SelectAll(FirePlanDialogData& d, size_t n, bool selected);
 // Takes the selected entries out of a plan (last to first); none stays selected.
 void RemoveSelected(std::vector<std::string>& plan, FirePlanDialogData& d);
+
+// The select button: the next click selects every entry of a plan of n entries (its tag "0")
+// or none ("1"); its caption then names what the click after does (`selectKey` or
+// `deselectKey`, as texts).
+void ToggleSelectAll(Game& g, FirePlanDialogData& d, size_t n, const char* deselectKey, const char* selectKey);
+
+// Info: the Info message (below) on the sector of each selected entry whose position `where`
+// reads, one after the other.
+void InfoOnSelected(Game& g, const std::vector<std::string>& plan, const FirePlanDialogData& d,
+                    const std::function<std::optional<std::pair<int, int>>(const std::string&)>& where,
+                    const std::string& prefix, int first);
 
 // The Info message on sector (row, col): what stands there, its position and the course to it
 // from the ship, then the hostile ship's energy, the Zarvoni starbase's strength (percent of

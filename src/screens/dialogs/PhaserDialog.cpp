@@ -177,12 +177,7 @@ void PhaserClearAll(Game& g) {
 }
 
 void PhaserSelectAll(Game& g) {
-    GameState& s = g.st;
-    FirePlanDialogData& d = s.PhaserDialog;
-    const bool all = d.SelectAllTag == "0";
-    d.SelectAllTag = all ? "1" : "0";
-    d.SelectAllCaption = g.Text(all ? "PHA0029" : "PHA0030");
-    SelectAll(d, s.PhaserPlan.size(), all);
+    ToggleSelectAll(g, g.st.PhaserDialog, g.st.PhaserPlan.size(), "PHA0029", "PHA0030");
     PhaserSelectionChanged(g);
 }
 
@@ -220,12 +215,13 @@ void PhaserOther(Game& g) {
 }
 
 void PhaserInfo(Game& g) {
-    GameState& s = g.st;
-    const std::vector<std::string> plan = s.PhaserPlan;
-    for (size_t i = 0; i < plan.size(); ++i) {
-        if (!IsSelected(s.PhaserDialog, i)) continue;
-        if (const auto e = ReadPhaserEntry(plan[i])) MessageBox(g, -1, SectorInfoText(g, e->row, e->col, "PHA", 6));
-    }
+    InfoOnSelected(
+        g, g.st.PhaserPlan, g.st.PhaserDialog,
+        [](const std::string& entry) -> std::optional<std::pair<int, int>> {
+            if (const auto e = ReadPhaserEntry(entry)) return std::pair{e->row, e->col};
+            return std::nullopt;
+        },
+        "PHA", 6);
 }
 
 void PhaserAutoTargetClick(Game& g) {

@@ -41,6 +41,11 @@ void ShieldTextChanged(Game& g, const std::string& text) {
     d.DragLineTop = static_cast<int>(h - ((h - 4) * share + 2));
 }
 
+void ShieldBarDragOver(Game& g, int state) {
+    if (state == 0) g.st.ShieldDialog.DragOver = true;
+    if (state == 1) g.st.ShieldDialog.DragOver = false;
+}
+
 void ShieldBarDropped(Game& g, int y) {
     GameState& s = g.st;
     ShieldDialogData& d = s.ShieldDialog;

@@ -16,6 +16,10 @@ void ShieldDialogActivate(Game& g);
 // otherwise the bar's fill and the drag line follow the level.
 void ShieldTextChanged(Game& g, const std::string& text);
 
+// Something dragged over the bar: state 0 entering (the bar takes the button-shadow colour),
+// 1 leaving (back to the button face).
+void ShieldBarDragOver(Game& g, int state);
+
 // The drag line dropped at height y of the bar (its own units, 0 at the top): the level the
 // height stands for goes into the box (then checked as typed).
 void ShieldBarDropped(Game& g, int y);

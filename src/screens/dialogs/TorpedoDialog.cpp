@@ -171,22 +171,18 @@ void TorpedoClearAll(Game& g) {
 }
 
 void TorpedoSelectAll(Game& g) {
-    GameState& s = g.st;
-    FirePlanDialogData& d = s.TorpedoDialog;
-    const bool all = d.SelectAllTag == "0";
-    d.SelectAllTag = all ? "1" : "0";
-    d.SelectAllCaption = g.Text(all ? "TOR0024" : "TOR0025");
-    SelectAll(d, s.TorpedoPlan.size(), all);
+    ToggleSelectAll(g, g.st.TorpedoDialog, g.st.TorpedoPlan.size(), "TOR0024", "TOR0025");
     Shown(g);
 }
 
 void TorpedoInfo(Game& g) {
-    GameState& s = g.st;
-    const std::vector<std::string> plan = s.TorpedoPlan;
-    for (size_t i = 0; i < plan.size(); ++i) {
-        if (!IsSelected(s.TorpedoDialog, i)) continue;
-        if (const auto e = ReadTorpedoEntry(plan[i])) MessageBox(g, -1, SectorInfoText(g, e->row, e->col, "TOR", 9));
-    }
+    InfoOnSelected(
+        g, g.st.TorpedoPlan, g.st.TorpedoDialog,
+        [](const std::string& entry) -> std::optional<std::pair<int, int>> {
+            if (const auto e = ReadTorpedoEntry(entry)) return std::pair{e->row, e->col};
+            return std::nullopt;
+        },
+        "TOR", 9);
 }
 
 void TorpedoAutoTargetClick(Game& g) {
