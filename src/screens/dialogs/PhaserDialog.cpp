@@ -19,6 +19,7 @@ namespace {
 constexpr long kStarbaseAmount = 1000;
 constexpr long kMorvAmount = 2000;
 constexpr long kOtherLimit = 2000;
+constexpr Integer kPhaserPick = -2;  // SectorPickMode while the scan picks for this dialog
 
 bool SensorsDamaged(const GameState& s) { return s.SystemDamage[2] > 0; }
 
@@ -93,7 +94,9 @@ void PhaserDialogActivate(Game& g, const SectorFrames& frames) {
         s.FirePlanMode = 0;
         return;
     }
-    if (s.SectorPickMode == 0) {
+    // Only a pick for this dialog is collected: the target calculator's (or the torpedo
+    // dialog's) marks are left to their own window.
+    if (s.SectorPickMode != kPhaserPick) {
         d.AutoTargetEnabled = s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0;
         d.SelectAllCaption = g.Text("PHA0036");
         d.SelectAllTag = "0";
@@ -159,7 +162,7 @@ void PhaserAdd(Game& g) {
     }
     if (g.UseQuietDialogs) s.FirePlanMode = 2;
     MessageBox(g, -1, g.Text("PHA0002") + Str(room) + g.Text("PHA0003"));
-    s.SectorPickMode = -2;
+    s.SectorPickMode = kPhaserPick;
     g.host.ShowForm(Form::frmSRS);
 }
 

@@ -28,11 +28,11 @@ std::optional<long> PhaserDisableAmount(long kill, double energy);
 // damaged, "--" 1 for anything else.
 std::string PhaserPickedEntry(Game& g, int row, int col);
 
-// Activation. After the dialog's own message (FirePlanMode 2) nothing but the reset. Opening
-// (no pick under way): the computer's button is offered with sensors and computer working,
-// nothing is selected. Back from picking: the marked cells (frames shown, in cell order) are
-// added while the plan has room (the first one beyond it is named, PHA0031..PHA0033, slot 10),
-// the scan is redrawn, and picking ends.
+// Activation. After the dialog's own message (FirePlanMode 2) nothing but the reset. Opening (no
+// pick of its own under way; another window's pick mode is left alone): the computer's button is
+// offered with sensors and computer working, nothing is selected. Back from picking: the marked
+// cells (frames shown, in cell order) are added while the plan has room (the first one beyond it is
+// named, PHA0031..PHA0033, slot 10), the scan is redrawn, and picking ends.
 void PhaserDialogActivate(Game& g, const SectorFrames& frames);
 
 // The selection changed: Kill for a selected hostile ship the sensors can see, Disable also

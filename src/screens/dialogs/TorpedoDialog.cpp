@@ -17,6 +17,7 @@ namespace {
 constexpr int kClassTwoColour = 14;  // yellow
 constexpr int kPickColour = 13;
 constexpr int kWidestFrame = 9;
+constexpr Integer kTorpedoPick = -3;  // SectorPickMode while the scan picks for this dialog
 
 bool ClassTwo(const std::string& entry) { return !entry.empty() && entry[0] == '*'; }
 
@@ -62,7 +63,10 @@ void TorpedoDialogActivate(Game& g, const SectorFrames& frames) {
         s.FirePlanMode = 0;
         return;
     }
-    if (s.SectorPickMode == 0) {
+    // Only a pick for this dialog is collected: the target calculator's (or the phaser
+    // dialog's) marks are left to their own window.
+    const bool returning = s.SectorPickMode == kTorpedoPick;
+    if (!returning) {
         d.AutoTargetEnabled = s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0;
         d.SelectAllCaption = g.Text("TOR0031");
         d.SelectAllTag = "0";
@@ -109,7 +113,7 @@ void TorpedoDialogActivate(Game& g, const SectorFrames& frames) {
         SortPlan(s);
         g.host.SetMousePointer(Pointer::Default);
     }
-    s.SectorPickMode = 0;
+    if (returning) s.SectorPickMode = 0;
     d.SwitchClassVisible = s.TorpedoStockClass2 >= 1;
     Shown(g);
 }
@@ -125,7 +129,7 @@ void TorpedoAdd(Game& g) {
     std::string text = g.Text("TOR0005") + g.Text("TOR0006") + nl + g.Text("TOR0007");
     if (s.TorpedoStockClass2 >= 1) text += nl + g.Text("TOR0008");
     MessageBox(g, -1, text);
-    s.SectorPickMode = -3;
+    s.SectorPickMode = kTorpedoPick;
     g.host.ShowForm(Form::frmSRS);
 }
 
@@ -144,7 +148,7 @@ SectorFrames TorpedoEdit(Game& g) {
     }
     s.TorpedoPlan.clear();
     Deselect(s);
-    s.SectorPickMode = -3;
+    s.SectorPickMode = kTorpedoPick;
     Shown(g);
     g.host.ShowForm(Form::frmSRS);
     return frames;

@@ -18,12 +18,12 @@ int TorpedoPlanRoom(const GameState& s);
 // The entry of a torpedo of class 2 (or 1) at sector (row, col).
 std::string TorpedoPickedEntry(Game& g, int row, int col, bool classTwo);
 
-// Activation. After the dialog's own message (FirePlanMode 1) nothing but the reset. Opening
-// (no pick under way): the computer's button is offered with sensors and computer working,
-// nothing is selected. Back from picking: the torpedoes the frames mark (in cell order) are
-// added while the plan has room (the first one beyond it is named, TOR0026..TOR0028), the scan is
-// redrawn and picking ends. Either way the class switch shows while class-2 torpedoes are on
-// board.
+// Activation. After the dialog's own message (FirePlanMode 1) nothing but the reset. Opening (no
+// pick of its own under way; another window's pick mode is left alone): the computer's button is
+// offered with sensors and computer working, nothing is selected. Back from picking: the torpedoes
+// the frames mark (in cell order) are added while the plan has room (the first one beyond it is
+// named, TOR0026..TOR0028), the scan is redrawn and picking ends. Either way the class switch shows
+// while class-2 torpedoes are on board.
 void TorpedoDialogActivate(Game& g, const SectorFrames& frames);
 
 // Add: with room, the picking instructions (TOR0005..TOR0007, TOR0008 too with class-2

@@ -130,6 +130,12 @@ TEST_F(PhaserDialogTest, OpeningShowsTheLastPlanUnselected) {
     PhaserDialogActivate(tg.game, {});
     EXPECT_EQ(s.FirePlanMode, 0);
     EXPECT_TRUE(s.PhaserDialog.Selected[0]);
+
+    // The target calculator's pick on the scan is not taken for targets.
+    s.SectorPickMode = -1;
+    PhaserDialogActivate(tg.game, DialogGame::Frames({{2, 2}}));
+    EXPECT_EQ(s.PhaserPlan.size(), 1u);
+    EXPECT_EQ(s.SectorPickMode, -1);
 }
 
 TEST_F(PhaserDialogTest, TheButtonsFollowWhatIsSelected) {
@@ -160,24 +166,26 @@ TEST_F(PhaserDialogTest, TheButtonsFollowWhatIsSelected) {
 
 TEST_F(PhaserDialogTest, OtherAmountsKeepTheLabelAndACancelKeepsTheEntry) {
     tg.Morv(6, 6, 500000);
-    Pick({{6, 6}, {1, 1}});
+    tg.Zarvoni(10, 2, 4, 40);
+    Pick({{6, 6}, {1, 1}, {2, 4}});
     SelectAll();
     s.ShipEnergy = 5000;
     std::vector<std::string> prompts;
-    std::deque<const char*> answers = {"99999", "750"};  // the first one cancelled
+    std::deque<const char*> answers = {"99999", "300", "750"};  // the first one cancelled
     tg.host.modal[Form::frmGetNumber] = [&] {
         prompts.push_back(tg.game.numberDialog.lblMessage);
-        EXPECT_EQ(tg.game.numberDialog.lblNumber, prompts.size() == 1 ? "1" : "2000");
         tg.game.numberDialog.lblNumber = answers.front();
         answers.pop_front();
         return kOK;
     };
     PhaserOther(tg.game);
     EXPECT_EQ(s.PhaserPlan[0], "Target at: 1,1 -- Power:1");
-    EXPECT_EQ(s.PhaserPlan[1], "Your shot: 6,6 MV Power:750");
-    EXPECT_EQ(prompts[1], "<PHA0023> 6,6 (MV)\r\n<PHA0024> 2000\r\n<PHA0025> 2000<PHA0026>");
-    EXPECT_EQ(s.PhaserPlanTotal, "751");
-    EXPECT_EQ(s.PhaserDialog.Selected, (std::vector<bool>{true, true}));
+    EXPECT_EQ(s.PhaserPlan[1], "Your shot: 2,4 Z10 Power:300");
+    EXPECT_EQ(ReadPhaserEntry(s.PhaserPlan[1])->slot, 10);
+    EXPECT_EQ(s.PhaserPlan[2], "Your shot: 6,6 MV Power:750");
+    EXPECT_EQ(prompts[2], "<PHA0023> 6,6 (MV)\r\n<PHA0024> 2000\r\n<PHA0025> 2000<PHA0026>");
+    EXPECT_EQ(s.PhaserPlanTotal, "1051");
+    EXPECT_EQ(s.PhaserDialog.Selected, (std::vector<bool>{true, true, true}));
 }
 
 TEST_F(PhaserDialogTest, AcceptKeepsThePlanForPreviousAndFires) {
