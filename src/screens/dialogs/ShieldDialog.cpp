@@ -31,9 +31,16 @@ void ShieldTextChanged(Game& g, const std::string& text) {
     GameState& s = g.st;
     ShieldDialogData& d = s.ShieldDialog;
     d.txtShields = text;
-    const double v = Val(text);
-    if (v > s.MaxShields) return ShieldTextChanged(g, CStr(static_cast<long long>(s.MaxShields)));
-    if (v < 0) return ShieldTextChanged(g, "0");
+    double v = Val(text);
+    // Out of range the box shows the nearest end, and the bar follows that.
+    if (v > s.MaxShields) {
+        v = s.MaxShields;
+        d.txtShields = CStr(static_cast<long long>(s.MaxShields));
+    }
+    if (v < 0) {
+        v = 0;
+        d.txtShields = "0";
+    }
     // No capacity at all: an empty bar, the line at the bottom.
     const double share = s.MaxShields > 0 ? v / s.MaxShields : 0.0;
     const int h = d.BarHeight;
