@@ -175,9 +175,14 @@ std::vector<Sound> Sounds() {
          {Tone(0, 0.45, 500, 1000, 0.45, Wave::Square), Tone(0.5, 0.45, 500, 1000, 0.45, Wave::Square),
           Tone(1.0, 0.45, 500, 1000, 0.45, Wave::Square)}},
         {"YELLOW.WAV", {Tone(0, 0.25, 660, 660, 0.4), Tone(0.3, 0.25, 523, 523, 0.4)}},
-        {"COUNTDN.WAV", {Tone(0, 0.15, 1000, 1000, 0.45, Wave::Square)}},
+        // The self-destruct countdown: a hard tick with a ringing beep, once a second.
+        {"COUNTDN.WAV",
+         {Burst(0, 0.03, 6000, 3000, 0.5), Decaying(Tone(0, 0.22, 1250, 1250, 0.45)),
+          Decaying(Tone(0, 0.22, 625, 625, 0.2, Wave::Square))}},
+        // The self-destruct armed: three rising klaxon whoops over a low throb.
         {"DESWARN.WAV",
-         {Tremolo(Tone(0, 1.5, 700, 700, 0.5, Wave::Saw), 6), Vibrato(Tone(0, 1.5, 350, 350, 0.2), 3, 0.2)}},
+         {Tone(0, 0.42, 320, 960, 0.45, Wave::Saw), Tone(0.5, 0.42, 320, 960, 0.45, Wave::Saw),
+          Tone(1.0, 0.42, 320, 960, 0.45, Wave::Saw), Tremolo(Tone(0, 1.45, 90, 90, 0.3, Wave::Square), 4)}},
         {"CHEER.WAV",
          {Tone(0, 0.18, 523, 523, 0.3), Tone(0.18, 0.18, 659, 659, 0.3), Tone(0.36, 0.18, 784, 784, 0.3),
           Decaying(Tone(0.54, 0.9, 1047, 1047, 0.35)), Slow(Burst(0, 1.4, 2500, 2000, 0.25), 0.3, 0.5)}},

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "state/CommandDialogs.h"
 #include "state/PlaySurface.h"
 
 namespace kv {
@@ -306,10 +307,26 @@ struct GameState {
     std::vector<std::string> PhaserPlan, PhaserPlanPrevious;
     std::vector<std::string> TorpedoPlan, TorpedoPlanPrevious;
     std::string PhaserPlanTotal = "0";
-    // The probe dialog's course box ("-32767" after Cancel) and the self-destruct countdown's
-    // time ("0:10" after an abort).
-    std::string ProbeCourseText = "1.0";
+    FirePlanDialogData PhaserDialog, TorpedoDialog;
+    // The probe dialog: its course controls work as the navigation dialog's (the warp ones are
+    // unused); CourseText is the course box ("-32767" after Cancel). Beside it the probes shown.
+    NavDialogData ProbeDialog;
+    std::string ProbesLeftCaption = "10";
+    // The self-destruct countdown's time ("0:10" after an abort).
     std::string SelfDestructTime = "0:10";
+    // The shield and energy-transfer dialogs, the library options' tabs, the star list.
+    ShieldDialogData ShieldDialog;
+    TransferDialogData TransferDialog;
+    LibOptionsDialogData LibOptionsDialog;
+    StarListData StarList;
+    // The target calculator's copy of the automatic calculator's state when the computer panel
+    // opened it (the panel's timer running, its tag).
+    bool SavedTCEnabled = false;
+    std::string SavedTCTarget;
+    // The retrofit panel: each cover's slide offset in pixels (0 closed, negative while moved
+    // out of view) and the blinking lamps' palette colour (10 or 2).
+    std::array<int, 5> RetrofitCoverTop{};
+    Integer RetrofitBlinkColour = 10;
     // The status lamps' captions 1..6 (entry 0 unused); "" shows the lamp's own caption.
     std::array<std::string, 7> LampCaption{};
 
@@ -363,6 +380,7 @@ struct GameState {
     bool FinalShipDestroyed = false, FinalMorvReportEnabled = false;
     Integer FinalOutcome = 0, FinalScore = 0;
     std::array<std::string, 12> MorvReportTag{};
+    MorvReportData MorvReport;
 };
 
 // A row or column of the galaxy or of a quadrant (1..8).

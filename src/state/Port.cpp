@@ -98,6 +98,7 @@ const char* Name(View value) {
         case View::TargetCalculator: return "TargetCalculator";
         case View::PhaserPlan: return "PhaserPlan";
         case View::TorpedoPlan: return "TorpedoPlan";
+        case View::ProbeDialog: return "ProbeDialog";
     }
     return "?";
 }
@@ -119,6 +120,7 @@ const char* Name(Timer value) {
         case Timer::frmTargetCalculator_tmrCheckSRS: return "frmTargetCalculator_tmrCheckSRS";
         case Timer::frmTargetCalculator_tmrCheckCOM: return "frmTargetCalculator_tmrCheckCOM";
         case Timer::frmFinalReport_tmrMenu: return "frmFinalReport_tmrMenu";
+        case Timer::frmMorvReport_tmrAnim: return "frmMorvReport_tmrAnim";
         case Timer::frmSSControl_tmrFlag: return "frmSSControl_tmrFlag";
     }
     return "?";

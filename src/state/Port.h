@@ -132,6 +132,7 @@ enum class View {
     TargetCalculator,  // the target calculator's target texts (its choice buttons cleared)
     PhaserPlan,        // the phaser dialog's plan and total
     TorpedoPlan,       // the torpedo dialog's plan
+    ProbeDialog,       // the probe dialog's course and probes left (ProbeDialog, ProbesLeftCaption)
 };
 
 // Window timers whose running the engine starts, stops or tests. Each window runs its own timer
@@ -152,6 +153,7 @@ enum class Timer {
     frmTargetCalculator_tmrCheckSRS,  // the target calculator waits for a sector pick
     frmTargetCalculator_tmrCheckCOM,  // the target calculator waits for a quadrant pick
     frmFinalReport_tmrMenu,           // the final report's return to the menu
+    frmMorvReport_tmrAnim,            // the Morv report types its text
     frmSSControl_tmrFlag,             // the exploration console's planet-flag display (debug mode)
 };
 inline constexpr int kTimerCount = static_cast<int>(Timer::frmSSControl_tmrFlag) + 1;

@@ -48,6 +48,7 @@ std::optional<TorpedoEntry> ReadTorpedoEntry(std::string_view entry) {
     e.row = entry[n - 3] - '0';
     e.col = entry[n - 1] - '0';
     if (entry[0] == '*') {
+        e.classTwo = true;
         // The power stands between the two marks.
         size_t i = 1;
         long power = 0;

@@ -38,7 +38,8 @@ std::string PhaserEntryText(const std::string& prefix, int row, int col, const s
                             const std::string& middle, long amount);
 
 struct TorpedoEntry {
-    int power = 1;  // 1 a class-1 torpedo; else the class-2 torpedo's power
+    bool classTwo = false;  // the entry begins with the class mark "*"
+    int power = 1;          // 1 a class-1 torpedo; else the power in the class mark
     int row = 0, col = 0;
 };
 

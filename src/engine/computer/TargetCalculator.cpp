@@ -27,9 +27,6 @@ bool ReadIndex(const std::string& text, std::size_t pos, int& index) {
     return index <= 63;
 }
 
-std::string CellText(int row, int col) { return std::to_string(row) + "," + std::to_string(col); }
-std::string IndexText(int index) { return CellText(index / 8 + 1, index % 8 + 1); }
-
 // A "row,col" text as the window shows it: the row is its first character, the column its last;
 // false unless both are 1..8.
 bool ReadCellText(const std::string& text, int& row, int& col) {
@@ -59,7 +56,7 @@ void ReadTargetText(Game& g) {
         s.TargetSectText = shipSect;
     } else if (text.front() == 'Q') {
         if (ReadIndex(text, 1, index)) {
-            s.TargetQuadText = IndexText(index);
+            s.TargetQuadText = CellIndexText(index);
             // The ship's own quadrant keeps the sector chosen before; one must be there.
             int r = 0, c = 0;
             if (!ReadCellText(s.TargetSectText, r, c)) s.TargetSectText = shipSect;
@@ -69,9 +66,9 @@ void ReadTargetText(Game& g) {
             s.TargetSectText = shipSect;
         }
     } else {
-        s.TargetSectText = ReadIndex(text, 1, index) ? IndexText(index) : shipSect;
+        s.TargetSectText = ReadIndex(text, 1, index) ? CellIndexText(index) : shipSect;
         if (text.size() > 3 && text[3] == 'Q' && ReadIndex(text, 4, index))
-            s.TargetQuadText = IndexText(index);
+            s.TargetQuadText = CellIndexText(index);
         else
             s.TargetQuadText = shipQuad;
     }
@@ -80,6 +77,9 @@ void ReadTargetText(Game& g) {
 }
 
 }  // namespace
+
+std::string CellText(int row, int col) { return std::to_string(row) + "," + std::to_string(col); }
+std::string CellIndexText(int index) { return CellText(index / 8 + 1, index % 8 + 1); }
 
 bool TargetCalculatorDisabled(const GameState& s) { return s.SystemDamage[1] >= 7.0f; }
 

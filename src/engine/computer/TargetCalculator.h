@@ -7,9 +7,15 @@
 // part "Q" and a two-digit index; an index is (row - 1) x 8 + (column - 1), 0..63. The window
 // shows the chosen quadrant and sector as "row,col" (st.TargetQuadText, st.TargetSectText) and
 // the ship's quadrant beside them (st.TargetShipQuadText).
+#include <string>
+
 #include "state/Game.h"
 
 namespace kv {
+
+// A position as the calculator shows it, "row,col"; and the position of a cell index 0..63.
+std::string CellText(int row, int col);
+std::string CellIndexText(int index);
 
 // Whether the computer panel's target-calculator button is disabled: the warp engines (ship
 // system 1) are out of action.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/computer/Displays.h"
+#include "engine/computer/Navigation.h"
 #include "engine/tactical/Hostiles.h"
 #include "engine/tactical/WeaponEffects.h"
 #include "state/Numeric.h"
@@ -27,10 +28,16 @@ void LaunchProbe(Game& g) {
     g.host.ShowForm(Form::frmGalaxy);
     UpdateGalaxyRecord(g);
 
-    // The dialog opens at course 1.0 and leaves the chosen course in its box.
-    s.ProbeCourseText = "1.0";
+    // The dialog opens at course 1.0 (set twice, so that its texts follow even when the bar
+    // stood there), showing the probes on board, and leaves the chosen course in its box.
+    NavDialogData& dialog = s.ProbeDialog;
+    dialog.CourseValue = 11;
+    NavCourseChanged(dialog);
+    dialog.CourseValue = 10;
+    NavCourseChanged(dialog);
+    s.ProbesLeftCaption = CStr(static_cast<long long>(s.Probes));
     g.host.RunModal(Form::frmPRO);
-    const Single course = static_cast<Single>(Val(s.ProbeCourseText));
+    const Single course = static_cast<Single>(Val(dialog.CourseText));
     if (!(course >= 1.0f && course <= 9.0f)) return;  // cancelled ("-32767"), or no course at all
 
     SetFormsEnabled(g, false);

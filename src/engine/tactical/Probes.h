@@ -5,7 +5,7 @@
 namespace kv {
 
 // The PRO command. With no probe left: KVBASIC0243 (slot 6). Otherwise shows the galaxy chart
-// and the probe dialog (frmPRO, modal) at course 1.0; the course comes back in ProbeCourseText
+// and the probe dialog (frmPRO, modal) at course 1.0; the course comes back in ProbeDialog.CourseText
 // ("-32767" after Cancel; anything outside 1.0..9.0 launches nothing). The hostiles fire first
 // (when the game ends there, nothing is charged); then a probe and 40 energy are spent, and the
 // probe flies a sector's length per step (at most 100 steps) until it leaves the galaxy,

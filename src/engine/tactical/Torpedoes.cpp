@@ -29,6 +29,7 @@ constexpr int kDrawTorpedo = 14;
 enum class Outcome { Continue, MorvDestroyed, GameOver };
 
 struct Torpedo {
+    bool classTwo = false;
     int power = 1;
     int targetRow = 0, targetCol = 0;
     Single colStep = 0, rowStep = 0;
@@ -321,10 +322,11 @@ void TorpedoVolley(Game& g) {
         if (static_cast<int>(torpedoes.size()) == kMaxTorpedoes) break;
         const auto e = ReadTorpedoEntry(entry);
         if (!e) continue;
-        int& stock = e->power == 1 ? class1 : class2;
+        int& stock = e->classTwo ? class2 : class1;
         if (stock < 1) continue;
         --stock;
         Torpedo t;
+        t.classTwo = e->classTwo;
         t.power = e->power;
         t.targetRow = e->row;
         t.targetCol = e->col;
@@ -340,7 +342,7 @@ void TorpedoVolley(Game& g) {
     }
 
     for (Torpedo& t : torpedoes) {
-        if (t.power == 1)
+        if (!t.classTwo)
             --s.TorpedoStockClass1;
         else
             --s.TorpedoStockClass2;

@@ -9,22 +9,6 @@
 namespace kv {
 namespace {
 
-// Opens or closes a kind's cover: the data first, then the panel shows it.
-void ShowSlot(Game& g, int kind, bool opening) {
-    g.st.RetrofitCoverOpen[kind - 1] = opening;
-    g.host.ShowRetrofitSlots(kind, opening);
-}
-
-// The engine-power boost: a twentieth of the capacity, never beyond what the capacity leaves
-// beside the shields.
-void BoostEnergy(Game& g) {
-    GameState& s = g.st;
-    s.ShipEnergy = CLng(s.MaxEnergy / 20.0 + s.ShipEnergy);
-    if (static_cast<long long>(s.ShieldLevel) + s.ShipEnergy > s.MaxEnergy)
-        s.ShipEnergy = Clamp32(static_cast<long long>(s.MaxEnergy) - s.ShieldLevel);
-    UpdateBars(g);
-}
-
 // One repair attempt on the chosen system: 15 % succeed (the use then ends this turn); of the
 // failures 40 % harm the ship instead. The draws are compared with the decimal thresholds at
 // full precision (a draw of 0.85f lies just above 0.85 and succeeds).
@@ -50,6 +34,20 @@ void AttemptRepair(Game& g, std::string& tag) {
 
 }  // namespace
 
+void ShowRetrofitSlot(Game& g, int kind, bool opening) {
+    g.st.RetrofitCoverOpen[kind - 1] = opening;
+    g.host.ShowRetrofitSlots(kind, opening);
+}
+
+void EnginePowerBoost(Game& g) {
+    GameState& s = g.st;
+    long long energy = CLng(s.MaxEnergy / 20.0 + s.ShipEnergy);
+    if (s.ShieldLevel + energy > s.MaxEnergy) energy = static_cast<long long>(s.MaxEnergy) - s.ShieldLevel;
+    // Shields above the capacity leave no room, but take nothing from the energy either.
+    s.ShipEnergy = Clamp32(energy < 0 ? 0 : energy);
+    UpdateBars(g);
+}
+
 void Retrofit(Game& g) {
     GameState& s = g.st;
     for (int kind = 1; kind <= 5; ++kind) {
@@ -57,7 +55,7 @@ void Retrofit(Game& g) {
         Integer& uses = s.RetrofitSlots[kind];
         if (!tag.empty()) {
             if (kind == 1) {
-                BoostEnergy(g);
+                EnginePowerBoost(g);
             } else if (kind == 5) {
                 AttemptRepair(g, tag);
                 if (!s.GameRunning) return;
@@ -71,11 +69,11 @@ void Retrofit(Game& g) {
             }
         }
         const bool open = s.RetrofitCoverOpen[kind - 1];
-        if (!open && uses > 0) ShowSlot(g, kind, true);
+        if (!open && uses > 0) ShowRetrofitSlot(g, kind, true);
         if (open && uses <= 0) {
             tag.clear();
             uses = 0;
-            ShowSlot(g, kind, false);
+            ShowRetrofitSlot(g, kind, false);
         }
     }
     g.host.Refresh(View::RetrofitPanel);

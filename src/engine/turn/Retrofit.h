@@ -21,6 +21,14 @@ namespace kv {
 // ends the game.
 void Retrofit(Game& g);
 
+// The engine-power boost, each turn the kind runs and when the player engages it: a twentieth
+// of MaxEnergy more energy, never beyond what the capacity leaves beside the shields and never
+// below 0; then the status bars.
+void EnginePowerBoost(Game& g);
+
+// Opens or closes a kind's cover (kind 1..5): the game data first, then the panel slides it.
+void ShowRetrofitSlot(Game& g, int kind, bool opening);
+
 // The count caption of a kind's button: the uses held when above 1, else "".
 std::string RetrofitCountCaption(const GameState& st, int kind);
 

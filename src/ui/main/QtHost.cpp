@@ -147,6 +147,7 @@ Form QtHost::FormShowing(View view) {
         case View::TargetCalculator: return Form::frmTargetCalculator;
         case View::PhaserPlan: return Form::frmPHA;
         case View::TorpedoPlan: return Form::frmTOR;
+        case View::ProbeDialog: return Form::frmPRO;
     }
     return Form::frmOutput;
 }

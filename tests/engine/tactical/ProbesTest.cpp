@@ -9,8 +9,8 @@ namespace {
 // The probe dialog answers with a course.
 void Course(WeaponsGame& tg, const char* course) {
     tg.host.modal[Form::frmPRO] = [&tg, course] {
-        EXPECT_EQ(tg.st.ProbeCourseText, "1.0");  // it opens at course 1.0
-        tg.st.ProbeCourseText = course;
+        EXPECT_EQ(tg.st.ProbeDialog.CourseText, "1.0");  // it opens at course 1.0
+        tg.st.ProbeDialog.CourseText = course;
         return kOK;
     };
 }

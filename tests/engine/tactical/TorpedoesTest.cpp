@@ -34,6 +34,19 @@ TEST(TorpedoesTest, OnlyTorpedoesOnBoardAreFiredAndEachCostsTen) {
     EXPECT_EQ(tg.host.output, (std::vector<std::string>{"<KVBASIC0062>"}));
 }
 
+TEST(TorpedoesTest, TheClassMarkAloneMakesAClassTwoTorpedo) {
+    ScriptedRandom rng;
+    WeaponsGame tg(rng);
+    tg.st.TorpedoStockClass1 = 2;
+    tg.st.TorpedoStockClass2 = 1;
+    // A mark naming power 1 is still a class-2 torpedo: it takes the class-2 one on board.
+    tg.st.TorpedoPlan = {"*1*Torpedo 1.00 at 1,4", WeaponsGame::Torpedo(1, 1), WeaponsGame::Torpedo(8, 8)};
+    FireTorpedo(tg.game);
+    EXPECT_EQ(Played(tg.host, "TORPEDO.WAV"), 3);
+    EXPECT_EQ(tg.st.TorpedoStockClass1, 0);
+    EXPECT_EQ(tg.st.TorpedoStockClass2, 0);
+}
+
 TEST(TorpedoesTest, TheHostilesFireFirstThenTheTorpedoesFly) {
     // The Zarvoni ship two sectors east aims at the ship (0.0) and hits (0.0), takes no step
     // (0.0, 0.0); then the torpedo finds it where it was: no deflection (0.5), 111 damage (0.5).

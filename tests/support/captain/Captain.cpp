@@ -722,7 +722,7 @@ private:
 
     // The probe dialog: the course, or the cancel marker.
     int ProbeDialog() {
-        s_.ProbeCourseText = probeCourse_;
+        s_.ProbeDialog.CourseText = probeCourse_;
         if (probeCourse_ == kCancelledCourse) return kCancel;
         PrintOutput(g_, "");
         PrintOutput(g_, g_.Text("PRO0001") + probeCourse_);
