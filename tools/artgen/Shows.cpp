@@ -288,11 +288,17 @@ QImage LostShipFrame(int frame) {
 
 // ---- The about window's emblem and the hidden picture ------------------------------------
 
+// A dark picture with a few stars, ready to draw on.
+QImage Starry(int w, int h, const QColor& sky, int stars, uint32_t seed) {
+    QImage img = Blank(w, h, sky);
+    StarField(img, stars, seed);
+    return img;
+}
+
 // 96 x 96: the ship in a ring. A small star sits at (14, 22), the spot a right-click opens
 // the hidden picture from.
 QImage AboutEmblem() {
-    QImage img = Blank(96, 96, QColor(8, 12, 28));
-    StarField(img, 40, 2160);
+    QImage img = Starry(96, 96, QColor(8, 12, 28), 40, 2160);
     QPainter p(&img);
     Smooth(p);
     p.setPen(QPen(kTrim, 3));
@@ -316,8 +322,7 @@ QImage AboutEmblem() {
 
 // 220 x 160: the ship's stowaway, a small round critter with big eyes, waving from a crate.
 QImage Stowaway() {
-    QImage img = Blank(220, 160, QColor(10, 14, 30));
-    StarField(img, 60, 2170);
+    QImage img = Starry(220, 160, QColor(10, 14, 30), 60, 2170);
     QPainter p(&img);
     Smooth(p);
     // The crate.
