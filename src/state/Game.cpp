@@ -77,7 +77,19 @@ void WaitForMessageClose(Game& g) { g.host.WaitForMessageClose(); }
 
 int ShowMessage(Game& g, bool show, const std::optional<std::string>& text) { return g.host.ShowNote(show, text); }
 
-void AddBackgroundLine(Game& g, const std::string& text) { g.host.AddBackgroundLine(text); }
+void AddBackgroundLine(Game& g, const std::string& text) {
+    BackgroundWindowData& bg = g.background;
+    if (text == "RESET") {
+        bg.BackgroundLineCount = 0;
+        bg.lblScroll.resize(1);
+    } else {
+        bg.lblScroll.resize(static_cast<size_t>(bg.BackgroundLineCount) + 1);
+        bg.lblScroll[static_cast<size_t>(bg.BackgroundLineCount)] = text;
+        ++bg.BackgroundLineCount;
+        bg.lblScroll.push_back(std::string());
+    }
+    g.host.AddBackgroundLine(text);
+}
 
 void DetectSound(Game& g) {
     g.st.WaveDevicePresent = static_cast<Flag>(std::clamp(g.host.SoundDeviceCount(), 0, 32767));

@@ -9,11 +9,13 @@
 #include <string>
 
 #include "platform/SettingsStore.h"
+#include "state/BackgroundWindow.h"
 #include "state/BadWords.h"
 #include "state/CommandLine.h"
 #include "state/Configs.h"
 #include "state/FileDialog.h"
 #include "state/ConsoleState.h"
+#include "state/CosmeticRandom.h"
 #include "state/GameState.h"
 #include "state/NumberDialog.h"
 #include "state/Options.h"
@@ -65,6 +67,13 @@ struct Game {
     ConsoleState console;
     NumberDialogData numberDialog;
     FileDialogData fileDialog;
+
+    // The background window's pending request, caption-show lines and show state.
+    BackgroundWindowData background;
+
+    // The generator of cosmetic drawing (star fields and the like): never the game's own, so
+    // that what a window draws does not change the game.
+    CosmeticRandom cosmetic;
 
     // The command line the program was started with, and what it asks for ("/DEBUG" for the
     // main menu, "/BADPLANETS" and "/CACHE1" for the exploration console ...).
@@ -130,6 +139,9 @@ void WaitForMessageClose(Game& g);
 // Shows the note window with a text (without one: the previous note), or hides it. Returns 0,
 // or the number of the failure that kept the note from showing (401 while a modal window is open).
 int ShowMessage(Game& g, bool show, const std::optional<std::string>& text = std::nullopt);
+// Adds a line to the background window's caption show (the next element of lblScroll, followed
+// by an empty one); "RESET" starts the lines again from element 0 and drops those of an earlier
+// show.
 void AddBackgroundLine(Game& g, const std::string& text);
 
 // ---- Sound and waiting -----------------------------------------------------------------------

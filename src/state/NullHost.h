@@ -51,7 +51,10 @@ public:
     bool IsFormVisible(Form) override { return false; }
     void ShowForm(Form) override {}
     void HideForm(Form) override {}
+    int ShowFormChecked(Form) override { return 0; }
     void BringToFront(Form) override {}
+    void HideByRegion(Form) override {}
+    void ShowByRegion(Form) override {}
     void SetFormEnabled(Form, bool) override {}
     Pointer MousePointer() override { return pointer_; }
     void SetMousePointer(Pointer p) override { pointer_ = p; }
@@ -76,8 +79,6 @@ public:
     bool LoadBackgroundPicture(const std::string&) override { return true; }
     void SetBackgroundColor(long) override {}
     void HideBackground() override {}
-    bool BackgroundActive() override { return false; }
-    void RefreshBackground() override {}
     void DrawVersionText(const std::string&, long) override {}
     void CachePlanetPicture(int, const std::string&) override {}
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "state/Background.h"
 #include "state/Game.h"
 #include "state/LegacyImport.h"
 #include "state/LibraryOptions.h"
@@ -212,8 +213,8 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
         if (o.optColor) g.host.SetBackgroundColor(o.lblColor);
         if (o.optNone) g.host.HideBackground();
     }
-    if (!pictureOk) g.host.Refresh(View::ReskinBackground);
-    if (g.host.BackgroundActive() && !o.optNone) g.host.Refresh(View::ApplyBackground);
+    if (!pictureOk) ReskinBackground(g);
+    if (BackgroundActive(g) && !o.optNone) ApplyBackground(g);
 
     ApplyClosingOptionSteps(g);
 }

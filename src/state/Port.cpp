@@ -72,8 +72,6 @@ const char* Name(View value) {
         case View::SrsIcons: return "SrsIcons";
         case View::SrsColors: return "SrsColors";
         case View::Background: return "Background";
-        case View::ReskinBackground: return "ReskinBackground";
-        case View::ApplyBackground: return "ApplyBackground";
         case View::UpgradeIndicators: return "UpgradeIndicators";
         case View::UpgradeInitials: return "UpgradeInitials";
         case View::MorvTimer: return "MorvTimer";
@@ -113,6 +111,7 @@ const char* Name(Timer value) {
         case Timer::frmCOM_tmrTC: return "frmCOM_tmrTC";
         case Timer::frmSSControl_tmrMessage: return "frmSSControl_tmrMessage";
         case Timer::frmBackground_tmrScroll: return "frmBackground_tmrScroll";
+        case Timer::frmBackground_tmrNoMorv: return "frmBackground_tmrNoMorv";
         case Timer::frmDES_tmrCount: return "frmDES_tmrCount";
         case Timer::frmShip_tmrAnimation: return "frmShip_tmrAnimation";
         case Timer::frmMenu_tmrBreak: return "frmMenu_tmrBreak";

@@ -95,16 +95,14 @@ inline constexpr int kFormTableSize = 32;  // indices 1..31 are used
 // it again; what to show stands in the game state (or in Game's option data).
 enum class View {
     // Option settings.
-    CommandBar,        // arrange the command bar with options.CommandBarColumns
-    WindowPositions,   // move windows 1..15 to options.Window
-    OutputFont,        // the message log's font and colours
-    OptionsWindow,     // refill the options window's controls from options
-    LibOptions,        // the library options' controls from the game's library options
-    SrsIcons,          // reload the short-range scan's pictures (SRSPicQual)
-    SrsColors,         // the short-range scan's colours and coordinates (SRSDrawOption)
-    Background,        // repaint the background window
-    ReskinBackground,  // the background window's own skin (no readable picture)
-    ApplyBackground,   // apply the background choice to the visible background window
+    CommandBar,       // arrange the command bar with options.CommandBarColumns
+    WindowPositions,  // move windows 1..15 to options.Window
+    OutputFont,       // the message log's font and colours
+    OptionsWindow,    // refill the options window's controls from options
+    LibOptions,       // the library options' controls from the game's library options
+    SrsIcons,         // reload the short-range scan's pictures (SRSPicQual)
+    SrsColors,        // the short-range scan's colours and coordinates (SRSDrawOption)
+    Background,       // repaint the background window
     // Game displays.
     UpgradeIndicators,  // UpgradeFillColor / UpgradeBorderColor
     UpgradeInitials,    // the upgrade labels' initials
@@ -145,7 +143,8 @@ enum class Timer {
     frmRetrofit_tmrBlink,             // a retrofit button blinks
     frmCOM_tmrTC,                     // the automatic target calculator runs
     frmSSControl_tmrMessage,          // the exploration console's message queue
-    frmBackground_tmrScroll,          // the background window's scrolling text
+    frmBackground_tmrScroll,          // the background window's grey caption show
+    frmBackground_tmrNoMorv,          // the background window's red caption show
     frmDES_tmrCount,                  // the self-destruct countdown
     frmShip_tmrAnimation,             // the ship-loss animation
     frmMenu_tmrBreak,                 // the main menu's break animation
@@ -289,8 +288,16 @@ public:
     // Shows a window modeless (which activates it and gives it the focus) or hides it.
     virtual void ShowForm(Form form) = 0;
     virtual void HideForm(Form form) = 0;
+    // Shows a window modeless as ShowForm does, unless a modal window is open, which a modeless
+    // window cannot be shown over: returns 0 when shown, 401 when refused (nothing changes).
+    virtual int ShowFormChecked(Form form) = 0;
     // Brings a window to the front of the window order.
     virtual void BringToFront(Form form) = 0;
+    // Window regions: HideByRegion gives a window a region that covers nothing of it, so it stays
+    // shown and active but nothing of it is drawn; ShowByRegion removes the region, so the whole
+    // window is drawn again. Neither shows nor hides the window.
+    virtual void HideByRegion(Form form) = 0;
+    virtual void ShowByRegion(Form form) = 0;
     // Enables or disables one window for input.
     virtual void SetFormEnabled(Form form, bool enabled) = 0;
     virtual Pointer MousePointer() = 0;
@@ -351,10 +358,6 @@ public:
     // The background window shows only the colour (no picture); or it is hidden, no picture.
     virtual void SetBackgroundColor(long color) = 0;
     virtual void HideBackground() = 0;
-    // True while the background window is visible or asked to hide ("HIDE" pending).
-    virtual bool BackgroundActive() = 0;
-    // Applies the background window's pending hide or show request.
-    virtual void RefreshBackground() = 0;
     // The version splash: prints the text in the given colour (0xBBGGRR) at the bottom right of
     // the background window, over what it printed before.
     virtual void DrawVersionText(const std::string& text, long color) = 0;

@@ -21,6 +21,15 @@ long SplashMargin(long w) {
     return 1500;
 }
 
+SplashPlace SplashTextPlace(int w, int h, int sampleW, int sampleH) {
+    // In twips the rule reads: width - sample - margin, and height - sample - 2 x (height in
+    // pixels); at 15 twips a pixel the second term is 2 x height / 15 pixels.
+    SplashPlace at;
+    at.x = w - sampleW - static_cast<int>(SplashMargin(w) / kTwipsPerPixel);
+    at.y = h - sampleH - 2 * h / kTwipsPerPixel;
+    return at;
+}
+
 void ShowVersionSplash(Game& g, Single version) {
     GameState& s = g.st;
     const Single speed = s.SpeedFactor;
@@ -64,6 +73,8 @@ void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn)
     g.switches = ParseCommandLine(commandLine);
     s.StarTarget = g.switches.StarTarget;
     s.SpeedFactor = g.switches.SpeedFactor;
+    // The game's generator is seeded by the program; the cosmetic one starts from the clock.
+    g.cosmetic.Randomize(g.host.TimeOfDay());
     LoadSettings(g, "General", false);
 
     const bool pictures = !g.switches.NoPictures;

@@ -29,4 +29,13 @@ void CachePlanetPictures(Game& g);
 // The margin (twips) the splash keeps from the right edge of a screen this many pixels wide.
 long SplashMargin(long widthPixels);
 
+// Where the splash prints its text on the background window (pixels): as "v0.0" would stand in
+// the window's font (`sampleWidth` x `sampleHeight`), its right edge the margin in from the
+// window's right edge, its bottom two fifteenths of the window's height above the bottom.
+struct SplashPlace {
+    int x = 0;
+    int y = 0;
+};
+SplashPlace SplashTextPlace(int windowWidth, int windowHeight, int sampleWidth, int sampleHeight);
+
 }  // namespace kv

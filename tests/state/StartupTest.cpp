@@ -106,6 +106,21 @@ TEST(ShowVersionSplash, FadesInOverTwentyOneStepsInTheSameTimeWhateverTheSpeed) 
     }
 }
 
+TEST(SplashTextPlace, KeepsTheScreensMarginRightAndTwoFifteenthsOfItsHeightBelow) {
+    struct Case {
+        int w, h, x, y;
+    } cases[] = {
+        {640, 480, 640 - 40, 480 - 20 - 64},          // no margin on a small screen
+        {1024, 768, 1024 - 40 - 60, 768 - 20 - 102},  // 900 twips
+        {1600, 1200, 1600 - 40 - 100, 1200 - 20 - 160},
+    };
+    for (const Case& c : cases) {
+        const SplashPlace at = SplashTextPlace(c.w, c.h, 40, 20);
+        EXPECT_EQ(at.x, c.x) << c.w;
+        EXPECT_EQ(at.y, c.y) << c.w;
+    }
+}
+
 TEST(Main, LoadsTheSavedGameOnTheCommandLineAndShowsItsReports) {
     ConstantRandom rng(0.5f);
     StartGame t(rng);

@@ -32,7 +32,7 @@ public:
     double timeOfDay = 43200;  // noon
     long screenWidth = 1024L * 15, screenHeight = 768L * 15;
     bool pictureReadable = true;
-    bool backgroundActive = false;
+    bool modalOpen = false;  // a modal window is open: a checked show is refused with 401
     bool printOk = true;
     int noteFailure = 0;  // what the note window answers when asked to show (401: a modal window is open)
 
@@ -193,7 +193,25 @@ public:
         visible.erase(form);
         Log(std::string("hide:") + Name(form));
     }
+    int ShowFormChecked(Form form) override {
+        if (modalOpen) {
+            Log(std::string("refused:") + Name(form));
+            return 401;
+        }
+        ShowForm(form);
+        return 0;
+    }
     void BringToFront(Form form) override { Log(std::string("front:") + Name(form)); }
+    // "regionhide:frmX" / "regionshow:frmX"; `regionHidden` holds the windows without a region.
+    void HideByRegion(Form form) override {
+        regionHidden.insert(form);
+        Log(std::string("regionhide:") + Name(form));
+    }
+    void ShowByRegion(Form form) override {
+        regionHidden.erase(form);
+        Log(std::string("regionshow:") + Name(form));
+    }
+    std::set<Form> regionHidden;
     void SetFormEnabled(Form form, bool enabled) override {
         Log(std::string(enabled ? "enable:" : "disable:") + Name(form));
     }
@@ -238,8 +256,6 @@ public:
     }
     void SetBackgroundColor(long color) override { Log("bgcolor:" + std::to_string(color)); }
     void HideBackground() override { Log("hidebg"); }
-    bool BackgroundActive() override { return backgroundActive; }
-    void RefreshBackground() override { Log("refreshbg"); }
     void DrawVersionText(const std::string& text, long color) override {
         Log("version:" + text + ":" + std::to_string(color));
     }

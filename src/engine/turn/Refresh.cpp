@@ -17,6 +17,7 @@
 #include "engine/turn/QuadrantLookups.h"
 #include "engine/turn/Retrofit.h"
 #include "engine/turn/Warp.h"
+#include "state/Background.h"
 #include "state/Numeric.h"
 
 namespace kv {
@@ -184,7 +185,7 @@ void RefreshAll(Game& g) {
 }
 
 void ReturnFromMenu(Game& g) {
-    g.host.RefreshBackground();
+    RefreshBackground(g);
     g.host.RestoreFormsAfterMenu();
     if (g.st.NewGamePending) {
         RefreshAll(g);

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
@@ -121,8 +122,6 @@ Form QtHost::FormShowing(View view) {
         case View::SrsIcons: return Form::frmSRS;
         case View::SrsColors: return Form::frmSRS;
         case View::Background: return Form::frmBackground;
-        case View::ReskinBackground: return Form::frmBackground;
-        case View::ApplyBackground: return Form::frmBackground;
         case View::UpgradeIndicators: return Form::frmGeneralReport;
         case View::UpgradeInitials: return Form::frmGeneralReport;
         case View::MorvTimer: return Form::frmInfo;
@@ -323,8 +322,26 @@ void QtHost::HideForm(Form form) {
     if (QWidget* w = FormWindow(form)) w->hide();
 }
 
+int QtHost::ShowFormChecked(Form form) {
+    QWidget* w = FormWindow(form);
+    QWidget* modal = QApplication::activeModalWidget();
+    if (w && modal && modal != w) return 401;
+    ShowForm(form);
+    return 0;
+}
+
 void QtHost::BringToFront(Form form) {
     if (QWidget* w = FormWindow(form)) w->raise();
+}
+
+// Qt takes an empty mask for no mask at all, so the hiding mask is a single pixel outside the
+// window: not empty, and covering nothing of it.
+void QtHost::HideByRegion(Form form) {
+    if (QWidget* w = FormWindow(form)) w->setMask(QRegion(-1, -1, 1, 1));
+}
+
+void QtHost::ShowByRegion(Form form) {
+    if (QWidget* w = FormWindow(form)) w->clearMask();
 }
 
 void QtHost::SetFormEnabled(Form form, bool enabled) {
@@ -461,8 +478,6 @@ bool QtHost::LoadBackgroundPicture(const std::string& path) {
 }
 void QtHost::SetBackgroundColor(long) {}
 void QtHost::HideBackground() {}
-bool QtHost::BackgroundActive() { return IsFormVisible(Form::frmBackground); }
-void QtHost::RefreshBackground() {}
 
 void QtHost::DrawVersionText(const std::string& text, long color) {
     QWidget* bg = FormWindow(Form::frmBackground);
@@ -476,14 +491,12 @@ void QtHost::DrawVersionText(const std::string& text, long color) {
     label->setText(QString::fromStdString(text));
     label->setStyleSheet(
         QStringLiteral("color: rgb(%1, %2, %3);").arg(color & 0xFF).arg((color >> 8) & 0xFF).arg((color >> 16) & 0xFF));
-    // Placed as "v0.0" would stand: its right edge a margin in from the window's right, and
-    // two fifteenths of the window's height above its bottom edge.
+    // Placed as "v0.0" would stand.
     const QFontMetrics fm(label->font());
     const QSize sample = fm.size(0, QStringLiteral("v0.0"));
-    const int x = bg->width() - sample.width() - static_cast<int>(SplashMargin(bg->width()) / 15);
-    const int y = bg->height() - sample.height() - 2 * bg->height() / 15;
+    const SplashPlace at = SplashTextPlace(bg->width(), bg->height(), sample.width(), sample.height());
     label->adjustSize();
-    label->move(x, y);
+    label->move(at.x, at.y);
     label->show();
     label->repaint();
 }

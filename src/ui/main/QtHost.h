@@ -119,7 +119,10 @@ public:
     bool IsFormVisible(Form form) override;
     void ShowForm(Form form) override;
     void HideForm(Form form) override;
+    int ShowFormChecked(Form form) override;
     void BringToFront(Form form) override;
+    void HideByRegion(Form form) override;
+    void ShowByRegion(Form form) override;
     void SetFormEnabled(Form form, bool enabled) override;
     Pointer MousePointer() override;
     void SetMousePointer(Pointer pointer) override;
@@ -145,8 +148,6 @@ public:
     bool LoadBackgroundPicture(const std::string& path) override;
     void SetBackgroundColor(long color) override;
     void HideBackground() override;
-    bool BackgroundActive() override;
-    void RefreshBackground() override;
     void DrawVersionText(const std::string& text, long color) override;
     void CachePlanetPicture(int index, const std::string& path) override;
 

@@ -426,8 +426,10 @@ TEST(RefreshTest, ReturnFromMenuGivesANewGameItsFirstRefresh) {
     ScriptedRandom rng{0.0f};
     TurnGame tg(rng);
     Calm(tg.game.st);
+    tg.game.background.Tag = BackgroundTag::Hide;  // the background still to be hidden properly
     ReturnFromMenu(tg.game);
-    EXPECT_EQ(tg.host.events, (std::vector<std::string>{"refreshbg", "restoreforms"}));
+    EXPECT_EQ(tg.host.events,
+              (std::vector<std::string>{"regionshow:frmBackground", "hide:frmBackground", "restoreforms"}));
     tg.game.st.NewGamePending = kTrue;
     ReturnFromMenu(tg.game);
     EXPECT_EQ(tg.game.st.NewGamePending, 0);
