@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "state/PlaySurface.h"
+
 namespace kv {
 
 using Integer = int16_t;
@@ -43,16 +45,6 @@ struct FirePlanDialogData {
     bool SwitchClassVisible = false;  // the torpedo dialog's class switch
 };
 
-// A selection frame of the short-range scan (rectSector), as the fire dialogs read and set them:
-// shown or not, its border width and its border colour (palette 0..15). In the torpedo plan a
-// frame of width w stands for w - 1 torpedoes, yellow (14) ones of class 2.
-struct SectorFrame {
-    bool Visible = false;
-    int BorderWidth = 1;
-    int BorderColour = 13;
-    bool operator==(const SectorFrame&) const = default;
-};
-using SectorFrames = std::array<SectorFrame, 64>;  // by cell index (row - 1) x 8 + column - 1
 
 // The Morv report's typing (frmMorvReport): each label's caption grows towards its tag
 // (GameState::MorvReportTag) one character a tick.

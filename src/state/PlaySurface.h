@@ -81,6 +81,8 @@ struct SectorFrame {
     long BorderColour = 13;  // palette colour
     bool operator==(const SectorFrame&) const = default;
 };
+// The 64 frames by cell index (row - 1) x 8 + column - 1.
+using SectorFrames = std::array<SectorFrame, 64>;
 
 // The short-range scan's hover label (lblName): its text and top-left corner (twips), the cell
 // it was last shown for, and whether its 3-second hiding timer (tmrHideLabel) runs.
