@@ -13,11 +13,13 @@
 #include "state/CommandLine.h"
 #include "state/Configs.h"
 #include "state/ConsoleState.h"
+#include "state/DisplayData.h"
 #include "state/GameState.h"
 #include "state/NumberDialog.h"
 #include "state/Options.h"
 #include "state/Port.h"
 #include "state/Random.h"
+#include "state/ScreenData.h"
 #include "state/StarSystemSource.h"
 #include "text/Language.h"
 
@@ -63,6 +65,11 @@ struct Game {
     // Window data of the exploration console and of the number-entry dialog.
     ConsoleState console;
     NumberDialogData numberDialog;
+
+    // What the status displays and reports show (computed by the display updaters), and the
+    // state of the menu, dialogs and panels whose handlers are core functions.
+    DisplayData displays;
+    ScreenData screens;
 
     // The command line the program was started with, and what it asks for ("/DEBUG" for the
     // main menu, "/BADPLANETS" and "/CACHE1" for the exploration console ...).
