@@ -233,6 +233,8 @@ void ReportSavedGameFileProblem(Game& g, const std::string& path) {
 
 std::string SavedGameFolder(const Game& g) { return g.folders.savedGames; }
 
+std::string SavedGameLoadPath(const Game& g, const std::string& name) { return GameFileToLoad(g, name); }
+
 std::string SaveTargetBase(const Game& g, const std::string& name) {
     size_t slash = name.find_last_of('/');
     std::string folder = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);

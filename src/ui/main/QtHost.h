@@ -149,6 +149,7 @@ public:
     void RefreshBackground() override;
     void DrawVersionText(const std::string& text, long color) override;
     void CachePlanetPicture(int index, const std::string& path) override;
+    void OpenDocument(const std::string& path) override;
 
 private:
     std::map<Form, QPointer<QWidget>> forms_;
