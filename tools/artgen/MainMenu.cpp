@@ -1,6 +1,7 @@
 // The main menu's two pictures for the break of the skill bar: the hand that pushes the bar
 // (MENUHAND, 48 x 40, pointing left, on a transparent ground) and the broken bar that takes
-// the bar's place (MENUBROKEN, 24 x 160: a vertical scroll bar snapped in the middle).
+// the bar's place (MENUBROKEN, 28 x 160: a vertical scroll bar 20 pixels wide, snapped in the
+// middle, its lower half knocked askew).
 #include <QPainterPath>
 
 #include "Art.h"
@@ -38,9 +39,10 @@ QImage Hand() {
 }
 
 QImage BrokenBar() {
-    QImage img = artgen::Blank(24, 160, Qt::transparent);
+    QImage img = artgen::Blank(28, 160, Qt::transparent);
     QPainter p(&img);
     artgen::Smooth(p);
+    p.translate(2, 0);  // room for the lower half's tilt
     const QColor face(192, 192, 192), light(250, 250, 250), shade(110, 110, 110), dark(40, 40, 40);
 
     auto arrowBox = [&](qreal top, bool up) {
@@ -65,32 +67,25 @@ QImage BrokenBar() {
         p.drawPolygon(tri);
     };
 
-    // The two halves of the trough, each ending in a jagged break, the lower one knocked askew.
-    auto half = [&](qreal top, qreal bottom, bool upper) {
-        QPainterPath path;
-        path.moveTo(2, top);
-        path.lineTo(22, top);
-        if (upper) {
-            path.lineTo(22, bottom - 4);
-            path.lineTo(17, bottom + 2);
-            path.lineTo(12, bottom - 3);
-            path.lineTo(7, bottom + 3);
-            path.lineTo(2, bottom - 2);
-        } else {
-            path.lineTo(22, bottom);
-            path.lineTo(2, bottom);
-        }
-        path.closeSubpath();
-        p.setPen(QPen(shade, 1));
-        p.setBrush(QColor(150, 150, 150));
-        p.drawPath(path);
-    };
+    // The upper half of the trough ends in a jagged break.
+    QPainterPath upper;
+    upper.moveTo(2, 20);
+    upper.lineTo(22, 20);
+    upper.lineTo(22, 68);
+    upper.lineTo(17, 74);
+    upper.lineTo(12, 69);
+    upper.lineTo(7, 75);
+    upper.lineTo(2, 70);
+    upper.closeSubpath();
+    p.setPen(QPen(shade, 1));
+    p.setBrush(QColor(150, 150, 150));
+    p.drawPath(upper);
 
-    half(20, 72, true);
+    // The lower half, tilted about its middle.
     p.save();
-    p.translate(12, 100);
-    p.rotate(9);
-    p.translate(-12, -100);
+    p.translate(12, 112);
+    p.rotate(5);
+    p.translate(-12, -112);
     QPainterPath lower;
     lower.moveTo(2, 84);
     lower.lineTo(7, 80);
@@ -100,8 +95,6 @@ QImage BrokenBar() {
     lower.lineTo(22, 140);
     lower.lineTo(2, 140);
     lower.closeSubpath();
-    p.setPen(QPen(shade, 1));
-    p.setBrush(QColor(150, 150, 150));
     p.drawPath(lower);
     arrowBox(140, false);
     p.restore();

@@ -32,8 +32,9 @@ void Briefing(Game& g) {
     std::vector<std::string> lines;
     switch (s.MissionType) {
         case 0:
+            // The count and the name stand apart, as in the other missions' lines.
             lines = {T("MENU0012") + who + T("MENU0013"),
-                     T("MENU0014") + Plain(s.InitialZarvonis) + foes + T("MENU0015")};
+                     T("MENU0014") + Plain(s.InitialZarvonis) + " " + foes + T("MENU0015")};
             break;
         case 1:
             lines = {T("MENU0016") + who + T("MENU0017"), T("MENU0018") + foes + T("MENU0019"),
