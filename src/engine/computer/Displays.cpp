@@ -26,6 +26,43 @@ std::string Percent(double strength, double full) {
     return CStr(static_cast<long long>(pct)) + "%";
 }
 
+// True when the player's chart holds the true code of the quadrant (one outside the tables
+// never matches).
+bool ChartMatches(const GameState& s, long qr, long qc) {
+    return qr >= 0 && qr <= 8 && qc >= 0 && qc <= 8 && s.KnownGalaxy[qr][qc] == s.Galaxy[qr][qc];
+}
+
+bool HostileShipsIn(const GameState& s, long qr, long qc) {
+    return qr >= 0 && qr <= 8 && qc >= 0 && qc <= 8 && s.Galaxy[qr][qc] > 99;
+}
+
+// The row of a base that has been seen: its quadrant, its strength and its state: `nearKey`
+// when hostiles threaten it (nullptr when not), else by strength, critical at or below the
+// share `critical` of its full strength.
+void ShowSeenBase(Game& g, BaseRow& row, long qr, long qc, double strength, double full, double critical,
+                  const char* nearKey) {
+    row.Quad = RowCommaCol(qr, qc);
+    row.Strength = Percent(strength, full);
+    const char* key = "KVCOM0059";
+    if (nearKey)
+        key = nearKey;
+    else if (strength == 0)
+        key = "KVCOM0056";
+    else if (strength <= critical * full)
+        key = "KVCOM0057";
+    else if (strength == full)
+        key = "KVCOM0058";
+    else if (strength <= 0.9 * full)
+        key = "KVCOM0060";
+    row.Status = g.Text(key);
+}
+
+// Shows only the unknown marker of a row.
+void ShowUnknown(BaseRow& row) {
+    row.DataVisible = false;
+    row.UnknownVisible = true;
+}
+
 // The row of the player's starbase b (1..3).
 void UpdatePlayerBase(Game& g, int b) {
     GameState& s = g.st;
@@ -34,35 +71,12 @@ void UpdatePlayerBase(Game& g, int b) {
     row.Enabled = strength >= 0 && qr >= 1;
     row.UnknownVisible = false;
     row.DataVisible = true;
-    // The chart's record of the base's quadrant against the true code; a quadrant outside the
-    // tables is never seen.
-    const bool inTables = qr >= 0 && qr <= 8 && qc >= 0 && qc <= 8;
-    const bool recordMatches = inTables && s.KnownGalaxy[qr][qc] == s.Galaxy[qr][qc];
-    if (!recordMatches && s.Starbases[0][b] != 1) {
-        row.DataVisible = false;
-        row.UnknownVisible = true;
-        return;
-    }
+    if (!ChartMatches(s, qr, qc) && s.Starbases[0][b] != 1) return ShowUnknown(row);
     s.Starbases[0][b] = 1;
     if (strength < 0) return;  // a destroyed base keeps what the row last said
-    row.Quad = RowCommaCol(qr, qc);
-    const double full = s.MaxStarbaseStrength;
-    row.Strength = Percent(strength, full);
-    const bool hostiles = inTables && s.Galaxy[qr][qc] > 99;
-    const char* key = "KVCOM0059";
-    if (hostiles && s.StarbaseFlags[b] != 0)
-        key = "KVCOM0055";
-    else if (hostiles)
-        key = "KVCOM0054";
-    else if (strength == 0)
-        key = "KVCOM0056";
-    else if (strength <= 0.1 * full)
-        key = "KVCOM0057";
-    else if (strength == full)
-        key = "KVCOM0058";
-    else if (strength <= 0.9 * full)
-        key = "KVCOM0060";
-    row.Status = g.Text(key);
+    const char* nearKey = nullptr;
+    if (HostileShipsIn(s, qr, qc)) nearKey = s.StarbaseFlags[b] != 0 ? "KVCOM0055" : "KVCOM0054";
+    ShowSeenBase(g, row, qr, qc, strength, s.MaxStarbaseStrength, 0.1, nearKey);
 }
 
 // Row 0: the Zarvoni starbase.
@@ -75,33 +89,13 @@ void UpdateHostileBase(Game& g) {
     row.Enabled = true;
     row.DataVisible = true;
     row.UnknownVisible = false;
-    const bool inTables = qr <= 8 && qc >= 0 && qc <= 8;
-    const bool recordMatches = inTables && s.KnownGalaxy[qr][qc] == s.Galaxy[qr][qc];
-    if (!recordMatches && !s.ZarvoniBaseKnown) {
-        row.DataVisible = false;
-        row.UnknownVisible = true;
-        return;
-    }
+    if (!ChartMatches(s, qr, qc) && !s.ZarvoniBaseKnown) return ShowUnknown(row);
     s.ZarvoniBaseKnown = kTrue;
     if (strength < 0) return;
-    row.Quad = RowCommaCol(qr, qc);
-    const double full = s.ZarvoniBaseStrength;
-    row.Strength = Percent(strength, full);
     const bool captured = s.ZarvoniBase[0] != 0;
     const bool shipThere = qr == s.ShipQuadrantRow && qc == s.ShipQuadrantCol;
-    const bool hostiles = inTables && s.Galaxy[qr][qc] > 99;
-    const char* key = "KVCOM0059";
-    if ((!captured && shipThere) || (captured && hostiles))
-        key = "KVCOM0054";
-    else if (strength == 0)
-        key = "KVCOM0056";
-    else if (strength <= 0.25 * full)
-        key = "KVCOM0057";
-    else if (strength == full)
-        key = "KVCOM0058";
-    else if (strength <= 0.9 * full)
-        key = "KVCOM0060";
-    row.Status = g.Text(key);
+    const bool threatened = (!captured && shipThere) || (captured && HostileShipsIn(s, qr, qc));
+    ShowSeenBase(g, row, qr, qc, strength, s.ZarvoniBaseStrength, 0.25, threatened ? "KVCOM0054" : nullptr);
 }
 
 }  // namespace

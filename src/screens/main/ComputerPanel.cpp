@@ -30,23 +30,23 @@ void ComGalacticRecordClick(Game& g) {
 
 void ComLibOptionsClick(Game& g) { g.host.ShowForm(Form::frmLibOptions); }
 
-void ComPhaserFireClick(Game& g, bool responding) {
+namespace {
+
+// A computer-aimed weapon: the computer fills the plan and the weapon fires it.
+void FireByComputer(Game& g, bool responding, void (*aim)(Game&), void (*fire)(Game&)) {
     if (!responding) {
         PlaySound(g, "NOTRESP.WAV");
         return;
     }
-    PhaserAutoTarget(g);
-    FirePhasers(g);
+    aim(g);
+    fire(g);
 }
 
-void ComTorpedoFireClick(Game& g, bool responding) {
-    if (!responding) {
-        PlaySound(g, "NOTRESP.WAV");
-        return;
-    }
-    TorpedoAutoTarget(g);
-    FireTorpedo(g);
-}
+}  // namespace
+
+void ComPhaserFireClick(Game& g, bool responding) { FireByComputer(g, responding, PhaserAutoTarget, FirePhasers); }
+
+void ComTorpedoFireClick(Game& g, bool responding) { FireByComputer(g, responding, TorpedoAutoTarget, FireTorpedo); }
 
 void ComTargetCalculatorClick(Game& g, bool responding, const std::function<void()>& saveCalculatorState) {
     GameState& s = g.st;

@@ -28,19 +28,25 @@ void DifficultyActivate(Game& g) {
     d.cboMissionType = s.MissionType;
 }
 
-void DifficultySkillChange(Game& g, int value) {
-    DifficultyData& d = Dialog(g);
-    d.vsbSkill.Value = static_cast<Integer>(value);
-    d.lblSkillLevel = Str(11 - value);
+void SkillBarChanged(Game& g, ScrollBarState& bar, std::string& label, int value) {
+    bar.Value = static_cast<Integer>(value);
+    label = Str(11 - value);
     g.st.SkillLevel = static_cast<Integer>(11 - value);
 }
 
-void DifficultyLengthChange(Game& g, int value) {
-    DifficultyData& d = Dialog(g);
-    d.vsbLength.Value = static_cast<Integer>(value);
-    const int length = d.vsbLength.Max + 1 - value;
-    d.lblGameLength = Str(length);
+void LengthBarChanged(Game& g, ScrollBarState& bar, std::string& label, int value) {
+    bar.Value = static_cast<Integer>(value);
+    const int length = bar.Max + 1 - value;
+    label = Str(length);
     g.st.GameLength = static_cast<Integer>(length);
+}
+
+void DifficultySkillChange(Game& g, int value) {
+    SkillBarChanged(g, Dialog(g).vsbSkill, Dialog(g).lblSkillLevel, value);
+}
+
+void DifficultyLengthChange(Game& g, int value) {
+    LengthBarChanged(g, Dialog(g).vsbLength, Dialog(g).lblGameLength, value);
 }
 
 void DifficultyMissionTypeChange(Game& g, int index) {

@@ -10,6 +10,12 @@
 
 namespace kv {
 
+// The inverted bars of both new-game panels (this dialog's and the main menu's): a skill bar at
+// `value` gives skill 11 - value, a length bar Max + 1 - value; the label shows the number as
+// Str writes it.
+void SkillBarChanged(Game& g, ScrollBarState& bar, std::string& label, int value);
+void LengthBarChanged(Game& g, ScrollBarState& bar, std::string& label, int value);
+
 // Each showing: the controls take the game's choices; above skill 10 the skill bar is hidden
 // (the skill stays).
 void DifficultyActivate(Game& g);

@@ -6,6 +6,7 @@
 #include "engine/turn/Morv.h"
 #include "platform/Files.h"
 #include "platform/Strings.h"
+#include "screens/main/DifficultyDialog.h"
 #include "screens/main/FileDialog.h"
 #include "screens/main/NewGame.h"
 #include "state/Numeric.h"
@@ -141,19 +142,9 @@ void MenuNameChange(Game& g, const std::string& text) {
     g.screens.Focus = "txtName";
 }
 
-void MenuSkillChange(Game& g, int value) {
-    Menu(g).vsbSkill.Value = static_cast<Integer>(value);
-    Menu(g).lblSkillLevel = Str(11 - value);
-    g.st.SkillLevel = static_cast<Integer>(11 - value);
-}
+void MenuSkillChange(Game& g, int value) { SkillBarChanged(g, Menu(g).vsbSkill, Menu(g).lblSkillLevel, value); }
 
-void MenuLengthChange(Game& g, int value) {
-    ScrollBarState& bar = Menu(g).vsbLength;
-    bar.Value = static_cast<Integer>(value);
-    const int length = bar.Max + 1 - value;
-    Menu(g).lblGameLength = Str(length);
-    g.st.GameLength = static_cast<Integer>(length);
-}
+void MenuLengthChange(Game& g, int value) { LengthBarChanged(g, Menu(g).vsbLength, Menu(g).lblGameLength, value); }
 
 void MenuMissionTypeChange(Game& g, int index) {
     Menu(g).cboMissionType = static_cast<Integer>(index);
@@ -330,43 +321,35 @@ void DebugBoxClick(Game& g, DebugBox box, int value) {
     GameState& s = g.st;
     MainMenuData& m = Menu(g);
     const bool on = value != 0;
-    const char* notice = nullptr;
-    switch (box) {
-        case DebugBox::CaptureAll:
-            m.chkCapAll = static_cast<Integer>(value);
-            s.CaptureAllFlag = on;
-            notice = "Capture All flag is now on.";
-            break;
-        case DebugBox::ShowCloak:
-            m.chkShowCloak = static_cast<Integer>(value);
-            s.ShowCloakFlag = on;
-            notice = "Show Cloak flag is now on.";
-            break;
-        case DebugBox::ShowStars:
-            m.chkShowStars = static_cast<Integer>(value);
-            s.ShowStarsFlag = on;
-            notice = "Show Stars flag is now on.";
-            break;
-        case DebugBox::UpgradeAll:
-            m.chkUpAll = static_cast<Integer>(value);
-            s.UpgradeAllFlag = on;
-            notice = "Upgrade All flag is now on.";
-            break;
-        case DebugBox::LengthIncrease: {
-            m.chkLengthInc = static_cast<Integer>(value);
-            const Integer top = static_cast<Integer>(6 * (on ? 1 : 0) + 3);
-            m.vsbLength.Max = g.screens.difficulty.vsbLength.Max = top;
-            if (s.GameRunning)
-                SetLengthBar(g, top);
-            else
-                SetLengthBar(g, m.vsbLength.Value);  // a value above the new top comes down to it
-            ScrollBarState& other = g.screens.difficulty.vsbLength;
-            other.Value = std::min(other.Value, top);
-            notice = "Length Increase flag is now on.";
-            break;
-        }
+    if (box == DebugBox::LengthIncrease) {
+        m.chkLengthInc = static_cast<Integer>(value);
+        const Integer top = static_cast<Integer>(on ? 9 : 3);
+        m.vsbLength.Max = g.screens.difficulty.vsbLength.Max = top;
+        // While a game runs the bar goes to its new top; else a value above it comes down.
+        SetLengthBar(g, s.GameRunning ? top : m.vsbLength.Value);
+        ScrollBarState& other = g.screens.difficulty.vsbLength;
+        other.Value = std::min(other.Value, top);
+        if (on) MessageBox(g, -1, "Length Increase flag is now on.");
+        return;
     }
-    if (on && notice) MessageBox(g, -1, notice);
+    struct Switch {
+        DebugBox box;
+        Integer MainMenuData::*control;
+        bool GameState::*flag;
+        const char* notice;
+    };
+    static const Switch kSwitches[] = {
+        {DebugBox::CaptureAll, &MainMenuData::chkCapAll, &GameState::CaptureAllFlag, "Capture All flag is now on."},
+        {DebugBox::ShowCloak, &MainMenuData::chkShowCloak, &GameState::ShowCloakFlag, "Show Cloak flag is now on."},
+        {DebugBox::ShowStars, &MainMenuData::chkShowStars, &GameState::ShowStarsFlag, "Show Stars flag is now on."},
+        {DebugBox::UpgradeAll, &MainMenuData::chkUpAll, &GameState::UpgradeAllFlag, "Upgrade All flag is now on."},
+    };
+    for (const Switch& sw : kSwitches) {
+        if (sw.box != box) continue;
+        m.*sw.control = static_cast<Integer>(value);
+        s.*sw.flag = on;
+        if (on) MessageBox(g, -1, sw.notice);
+    }
 }
 
 void UpgradeAllRightClick(Game& g) {

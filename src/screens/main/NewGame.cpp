@@ -55,6 +55,14 @@ void Briefing(Game& g) {
     for (const std::string& line : lines) PrintOutput(g, line);
 }
 
+// Mission type 3 has no goal; its time counts from 1.0 down without limit.
+void FreePlay(GameState& s) {
+    s.MissionGoal = 0;
+    s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
+    s.TotalTime = 1.0f;
+    s.TimeLeft = 0;
+}
+
 // The background's own look comes back after the briefing.
 void RestoreBackground(Game& g) {
     const OptionSettings& o = g.options;
@@ -95,12 +103,7 @@ void HighSkillBriefing(Game& g) {
             s.MissionGoal = s.SystemsCount;
             s.TimeLeft = s.TotalTime;
             break;
-        case 3:
-            s.MissionGoal = 0;
-            s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
-            s.TotalTime = 1.0f;
-            s.TimeLeft = 0;
-            break;
+        case 3: FreePlay(s); break;
         default: break;
     }
 
@@ -189,12 +192,7 @@ void AdjustMission(Game& g) {
             s.TimeLeft = s.TotalTime;
             break;
         }
-        case 3:
-            s.MissionGoal = 0;
-            s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
-            s.TotalTime = 1.0f;
-            s.TimeLeft = 0;
-            break;
+        case 3: FreePlay(s); break;
         default: break;
     }
 }

@@ -233,15 +233,7 @@ void OptionsInfoClick(Game& g) {
     std::string bytes;
     if (!ReadFileBytes(Dialog(g).cmdInfoTag, bytes)) return;
     std::string text;
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        size_t end = bytes.find('\n', pos);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        text += Cp1252ToUtf8(line) + g.st.NewLine;
-        pos = end + 1;
-    }
+    for (const std::string& line : Cp1252TextLines(bytes)) text += line + g.st.NewLine;
     MessageBox(g, -1, text, kOKOnly | kInformation);
 }
 
