@@ -48,20 +48,11 @@ std::string Stem(const std::string& path) {
     return dot != std::string::npos && (slash == std::string::npos || dot > slash) ? path.substr(0, dot) : path;
 }
 
-void RefuseName(Game& g) { MessageBox(g, -1, g.Text("FileBadName"), kOKOnly | kExclamation); }
-
 void RemoveFile(const std::string& path) {
     if (!path.empty()) std::remove(path.c_str());
 }
 
 }  // namespace
-
-bool SavedGameNameAllowed(const std::string& name) {
-    if (name.empty() || name.front() == '.') return false;
-    for (unsigned char c : name)
-        if (c < 32 || c == 127 || c == '/' || c == '\\' || c == '*' || c == '"') return false;
-    return true;
-}
 
 std::vector<SavedGameEntry> ListSavedGames(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
@@ -75,31 +66,6 @@ std::vector<SavedGameEntry> ListSavedGames(const std::string& folder, const std:
     std::vector<SavedGameEntry> out;
     for (const std::string& n : names) out.push_back({n, ModifiedText(folder + n)});
     return out;
-}
-
-void PrepareFileDialog(Game& g, FileDialogMode mode, const std::string& pattern) {
-    FileDialogData& d = g.screens.file;
-    d.Mode = mode;
-    d.ListColour = mode == FileDialogMode::Save ? 0 : 8;
-    d.cmdOKCaption = g.Text(mode == FileDialogMode::Save ? "KVMAIN0019" : "KVMAIN0018");
-    d.Pattern = pattern;
-    d.txtFile.clear();
-    d.cmdOKEnabled = false;
-}
-
-std::string SetFileDialogMode(Game& g, FileDialogMode mode, const std::string& pattern) {
-    PrepareFileDialog(g, mode, pattern);
-    const std::optional<std::string> chosen = g.host.ChooseFile(mode, pattern);
-    if (!chosen || chosen->empty()) return "";
-    std::string name = *chosen;
-    // A path the host hands back counts only when it lies directly in the saved-games folder.
-    const std::string folder = SavedGameFolder(g);
-    if (name.size() > folder.size() && name.compare(0, folder.size(), folder) == 0) name.erase(0, folder.size());
-    if (!SavedGameNameAllowed(name)) {
-        RefuseName(g);
-        return "";
-    }
-    return name;
 }
 
 void FileDialogActivate(Game& g) {
@@ -148,7 +114,7 @@ bool FileDialogOK(Game& g) {
         return false;
     }
     if (!SavedGameNameAllowed(name)) {
-        RefuseName(g);
+        RefuseSavedGameName(g);
         return false;
     }
     if (d.Mode == FileDialogMode::Load) {
@@ -174,7 +140,7 @@ void FileDialogDelete(Game& g) {
     const std::string name = d.txtFile;
     if (name.empty()) return;
     if (!SavedGameNameAllowed(name)) {
-        RefuseName(g);
+        RefuseSavedGameName(g);
         return;
     }
     constexpr long kStyle = kYesNo | kExclamation;

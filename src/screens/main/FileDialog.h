@@ -3,32 +3,15 @@
 // or types a name, to load or to save; the dialog can also delete a saved game and its log.
 // Its state is Game::screens.file; the window shows it and calls the handlers below.
 //
-// A name is always a plain file name in the saved-games folder: a name with a path separator,
-// a leading dot or a control character is refused, so nothing the dialog returns can reach
-// another folder.
+// The dialog is opened by SetFileDialogMode (state/FileDialogSetup.h); its names never leave the
+// saved-games folder.
 #include <string>
 #include <vector>
 
+#include "state/FileDialogSetup.h"
 #include "state/Game.h"
 
 namespace kv {
-
-inline constexpr const char* kSavedGamePattern = "*.KVW;*.KVA";
-
-// Sets the dialog up for a mode: the OK button's caption (KVMAIN0018 load, KVMAIN0019 save),
-// the list's colour (grey while loading, black while saving), the file pattern and an empty
-// name box.
-void PrepareFileDialog(Game& g, FileDialogMode mode, const std::string& pattern = kSavedGamePattern);
-
-// Opens the dialog for a mode and returns the name the player chose: a plain file name, as
-// listed (with its extension) or as typed; "" after Cancel. Whatever the host hands back goes
-// through the same check as the dialog's OK: a name that would leave the saved-games folder is
-// refused with a notice and "" is returned (a path inside the folder gives its file name).
-std::string SetFileDialogMode(Game& g, FileDialogMode mode, const std::string& pattern = kSavedGamePattern);
-
-// True when `name` is a plain file name the dialog accepts: not empty, no "/" or "\", no
-// leading ".", no control character, "*" or double quote.
-bool SavedGameNameAllowed(const std::string& name);
 
 // The saved games of a folder that match the pattern (";" separates patterns; letter case does
 // not count), sorted by name without regard to case, each with its modification date and time
