@@ -99,4 +99,18 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
+std::vector<std::string> Cp1252TextLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t end = bytes.find('\n', pos);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(Cp1252ToUtf8(line));
+        pos = end + 1;
+    }
+    return lines;
+}
+
 }  // namespace kv

@@ -45,7 +45,6 @@ struct FirePlanDialogData {
     bool SwitchClassVisible = false;  // the torpedo dialog's class switch
 };
 
-
 // The Morv report's typing (frmMorvReport): each label's caption grows towards its tag
 // (GameState::MorvReportTag) one character a tick.
 struct MorvReportData {

@@ -13,14 +13,15 @@
 #include "state/BadWords.h"
 #include "state/CommandLine.h"
 #include "state/Configs.h"
-#include "state/FileDialog.h"
 #include "state/ConsoleState.h"
 #include "state/CosmeticRandom.h"
+#include "state/DisplayData.h"
 #include "state/GameState.h"
 #include "state/NumberDialog.h"
 #include "state/Options.h"
 #include "state/Port.h"
 #include "state/Random.h"
+#include "state/ScreenData.h"
 #include "state/StarSystemSource.h"
 #include "text/Language.h"
 
@@ -66,7 +67,6 @@ struct Game {
     // Window data of the exploration console and of the number-entry dialog.
     ConsoleState console;
     NumberDialogData numberDialog;
-    FileDialogData fileDialog;
 
     // The background window's pending request, caption-show lines and show state.
     BackgroundWindowData background;
@@ -74,6 +74,11 @@ struct Game {
     // The generator of cosmetic drawing (star fields and the like): never the game's own, so
     // that what a window draws does not change the game.
     CosmeticRandom cosmetic;
+
+    // What the status displays and reports show (computed by the display updaters), and the
+    // state of the menu, dialogs and panels whose handlers are core functions.
+    DisplayData displays;
+    ScreenData screens;
 
     // The command line the program was started with, and what it asks for ("/DEBUG" for the
     // main menu, "/BADPLANETS" and "/CACHE1" for the exploration console ...).

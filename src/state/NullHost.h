@@ -81,6 +81,7 @@ public:
     void HideBackground() override {}
     void DrawVersionText(const std::string&, long) override {}
     void CachePlanetPicture(int, const std::string&) override {}
+    void OpenDocument(const std::string&) override {}
 
 private:
     Pointer pointer_ = Pointer::Default;

@@ -24,9 +24,10 @@ double SetupNumberDialog(Game& g, const std::string& prompt, const std::string& 
     d.Value = CInt(static_cast<double>(maximum - value) / factor);
     d.lblNumber = d.txtNumber = CStr(value);
     d.lblUnit = unit;
+    d.Cancelled = false;
     g.host.RunModal(Form::frmGetNumber);
     const double chosen = Val(d.lblNumber);
-    if (static_cast<Single>(chosen) <= maximum) return chosen;
+    if (!d.Cancelled && static_cast<Single>(chosen) <= maximum) return chosen;
     return static_cast<double>(minimum) - 1;
 }
 

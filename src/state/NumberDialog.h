@@ -22,10 +22,13 @@ struct NumberDialogData {
     // The number chosen: set from the proposed value, changed by the window; Cancel leaves a
     // number above the maximum in it.
     std::string lblNumber, txtNumber;
+    // Set by the dialog's Cancel: the entry counts as cancelled whatever lblNumber says.
+    bool Cancelled = false;
 };
 
 // Prepares frmGetNumber for a number between minimum and maximum, shows it modally and
-// returns the number chosen, or minimum - 1 when the player cancelled. `value` (the proposed
+// returns the number chosen, or minimum - 1 when the player cancelled (Cancelled, or a number
+// above the maximum left in lblNumber). `value` (the proposed
 // number) is written back clamped into the range; `factor` (the scroll step) is written back
 // doubled as often as needed for maximum / factor to fit a scroll bar (32767). A factor that is
 // not above 0 counts as 1.

@@ -198,6 +198,7 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
     ApplyCheckText(o.chkNotes, v[13]);
     if (!general) ApplyReportsText(o, v[16]);
     g.st.SRSPicQual = CInt(Val(v[14]));
+    o.optSRSPic = g.st.SRSPicQual;
     g.host.Refresh(View::SrsIcons);
     g.st.SRSDrawOption = CInt(Val(v[15]));
     o.chkLarge = (g.st.SRSDrawOption & 1) ? 1 : 0;

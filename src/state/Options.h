@@ -47,6 +47,7 @@ struct OptionSettings {
     Integer chkKeepTech = 0;
     Integer chkNotes = 0;                // keep the star-system notes per configuration
     Integer chkLarge = 0, chkCoord = 0;  // short-range scan: large pictures, coordinates
+    Integer optSRSPic = 0;               // the chosen picture quality 0..3 (4: none chosen)
     Integer chkGeneral = 1, chkZarvoni = 1, chkDamage = 1, chkStarbase = 1;  // report windows
     Integer chkNameConfig = 0;                                               // a configuration per player name
     std::string lblConfigName = "General";

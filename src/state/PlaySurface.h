@@ -63,7 +63,7 @@ struct ChartLabel {
     long ForeColor = 0;              // palette colour
     long BackColor = kChartCleared;  // kChartCleared, kChartScanned or a palette colour
     bool Visible = true;
-    bool Border = false;             // a fixed single border (the ship's quadrant, a pick)
+    bool Border = false;  // a fixed single border (the ship's quadrant, a pick)
     bool operator==(const ChartLabel&) const = default;
 };
 

@@ -364,6 +364,9 @@ public:
     // Keeps planet picture `index` (1..14) loaded for the exploration console ("" leaves the
     // slot empty).
     virtual void CachePlanetPicture(int index, const std::string& path) = 0;
+    // Opens a document (the help page, a message log) in the desktop's own viewer for its kind
+    // and returns at once; a "#name" after the path opens a page at that section.
+    virtual void OpenDocument(const std::string& path) = 0;
 };
 
 // Everything the engine asks of the windows.

@@ -37,20 +37,6 @@ std::string ExistingFile(const std::string& path) {
     return found.empty() ? path : found;
 }
 
-std::vector<std::string> TextLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        size_t end = bytes.find('\n', pos);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(Cp1252ToUtf8(line));
-        pos = end + 1;
-    }
-    return lines;
-}
-
 // The path a load opens for `name`: ".KVW" is added when the last four characters of the file
 // name hold no "." (a dot in a folder name is no extension), a name without a folder is looked
 // up in the saved-games folder, and the file is found without regard to case.
@@ -206,7 +192,7 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     const std::string logPath = ExistingFile(WithoutExtension(file) + ".LOG");
     std::string logBytes;
     if (ReadFileBytes(logPath, logBytes)) {
-        for (const std::string& line : TextLines(logBytes)) {
+        for (const std::string& line : Cp1252TextLines(logBytes)) {
             g.host.AppendOutputLine(line);
             if (logLines) logLines->push_back(line);
         }
@@ -232,6 +218,8 @@ void ReportSavedGameFileProblem(Game& g, const std::string& path) {
 }
 
 std::string SavedGameFolder(const Game& g) { return g.folders.savedGames; }
+
+std::string SavedGameLoadPath(const Game& g, const std::string& name) { return GameFileToLoad(g, name); }
 
 std::string SaveTargetBase(const Game& g, const std::string& name) {
     size_t slash = name.find_last_of('/');

@@ -40,6 +40,11 @@ std::string SavedGameFolder(const Game& g);
 // placed in SavedGameFolder(g). "" when no file name is left.
 std::string SaveTargetBase(const Game& g, const std::string& name);
 
+// The file a load of `name` opens: ".KVW" is added when the last four characters of the file
+// name hold no ".", a name without a folder is looked up in SavedGameFolder(g), and an existing
+// file is found without regard to case (as given when none exists).
+std::string SavedGameLoadPath(const Game& g, const std::string& name);
+
 // Saves the game and the message-log lines as name.KVW and name.LOG. Both new files are
 // written completely and flushed, and the new game file is read back and read as a load reads
 // it, before either replaces its old file; the folder is synced after the two renames. So a

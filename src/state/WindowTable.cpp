@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "state/FileDialog.h"
+#include "state/FileDialogSetup.h"
 
 namespace kv {
 
@@ -39,13 +39,7 @@ void QuitOfferingSave(Game& g, const char* questionKey) {
         QuitGame(g);
         return;
     }
-    const int answer = MessageQuery(g, -1, g.Text(questionKey), kYesNoCancel | kQuestion);
-    if (answer == kYes) {
-        if (!SaveGameThroughDialog(g)) return;
-        QuitGame(g, true);
-    } else if (answer == kNo) {
-        QuitGame(g, true);
-    }
+    if (SaveRunningGameFirst(g, questionKey)) QuitGame(g, true);
 }
 
 }  // namespace kv

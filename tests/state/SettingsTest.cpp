@@ -61,6 +61,7 @@ TEST(OptionSettings, RoundTripThroughTheStore) {
     OptionsGame a(dir);
     a.game.options = SomeOptions();
     a.game.st.SRSPicQual = 2;
+    a.game.options.optSRSPic = 2;
     a.game.st.SRSDrawOption = 1;
     SaveSettings(a.game, "Jane");
     EXPECT_EQ(a.Get("Jane", "Color"), " 3368601");

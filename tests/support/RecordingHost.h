@@ -262,6 +262,7 @@ public:
     void CachePlanetPicture(int index, const std::string& path) override {
         Log("planet:" + std::to_string(index) + ":" + path);
     }
+    void OpenDocument(const std::string& path) override { Log("open:" + path); }
 
 private:
     void Log(std::string e) { events.push_back(std::move(e)); }

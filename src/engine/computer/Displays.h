@@ -1,24 +1,35 @@
 #pragma once
-// The ship's computer's display updaters: each brings one display up to date with the game
-// state. The command-state colours and the galaxy chart are computed into the game
-// (GameState::CommandLook, GameState::Chart) before the display is asked to redraw; the others
-// only ask the host to redraw the named display until their data is computed too.
+// The ship's computer's display updaters: each computes what one display shows into the game's
+// display data (Game::displays, state/DisplayData.h) and asks the display to repaint. They may
+// run whether or not their window is shown.
 #include <string>
 
 #include "state/Game.h"
 
 namespace kv {
 
-void UpdateBars(Game& g);           // the status bars
+// The status bars: each gauge's colour, fill and caption and the marker lines, the
+// short-range scan's shield animation, and the energy and shield figures of the general
+// report. Does nothing before a game is set up (MaxEnergy 0).
+void UpdateBars(Game& g);
+// The damage report: a row per ship system, disabled when the system is out of action (7 or
+// more), raised when damaged, with its figure; while damage control is damaged the figures of
+// damaged systems read "???".
+void UpdateDamageReport(Game& g);
+// The general report: the current mission's frame and its figures, stocks, position, game
+// length, skill and the running rating; ends with UpdateBars.
+void UpdateGeneralReport(Game& g);
+// The starbase report: quadrant, strength and state of the Zarvoni starbase (row 0) and the
+// player's bases (rows 1..3), each shown once it has been seen; marks the bases seen.
+void UpdateBaseReport(Game& g);
+// The hostile-ship report: the first nine Zarvoni ships of the quadrant that stand, or only the
+// notice that the short-range sensors are damaged.
+void UpdateZarvoniReport(Game& g);
 // The command buttons' colours and enabled states by the damage of the systems they need:
 // damaged red (light red for the strong ones), out of action (7.0 or more) also disabled; the
 // computer panel's buttons and boxes, its calculator and phaser-mode panels and the bars'
 // minimum-shield line likewise; the computer panel is hidden once the computer is out of action.
 void UpdateCommandState(Game& g);
-void UpdateDamageReport(Game& g);   // the damage report
-void UpdateGeneralReport(Game& g);  // the general report (with the running score line)
-void UpdateBaseReport(Game& g);     // the starbase report
-void UpdateZarvoniReport(Game& g);  // the hostile-ship report
 // The galaxy chart from the player's chart: every scanned quadrant's code, the ship's quadrant
 // (copied from the galaxy and bordered), the Zarvoni starbase's mark, and the colours of the
 // selected tab (1 bases, 2 hostiles, 3 star systems, 4 none), dimmed by 8 on a label of the
@@ -36,6 +47,10 @@ bool ChartBlinkTick(Game& g);
 Single CombinedDamage(Single first, Single second);
 // The status panel's updater, which also runs the capture check of the hostile starbase (that
 // in turn calls the updaters here), is engine/computer/StatusPanel.h.
+
+// The star systems in the quadrants the player has charted (the units digits of the charted
+// KnownGalaxy codes).
+int KnownSystemCount(const GameState& st);
 
 // A one-line judgement of the fight in the ship's quadrant for the info window's starbase line:
 // the text of KVCOM0045 with no Zarvoni ship there, else one of KVCOM0046 (most comfortable) to

@@ -12,7 +12,7 @@
 #include "engine/tactical/ShortRangeScan.h"
 #include "engine/turn/Refresh.h"
 #include "engine/turn/Time.h"
-#include "state/FileDialog.h"
+#include "state/FileDialogSetup.h"
 #include "state/Numeric.h"
 #include "state/Options.h"
 #include "state/SavedGame.h"
@@ -110,8 +110,8 @@ void CommandDAM(Game& g) {
         const double cost = static_cast<double>(s.SystemDamage[7]) * 100;
         if (cost >= s.ShipEnergy) {
             MessageBox(g, 3,
-                       g.Text("COMMANDS0007") + s.NewLine + g.Text("COMMANDS0008") + Str(static_cast<long>(s.ShipEnergy)) +
-                           g.Text("COMMANDS0009"));
+                       g.Text("COMMANDS0007") + s.NewLine + g.Text("COMMANDS0008") +
+                           Str(static_cast<long>(s.ShipEnergy)) + g.Text("COMMANDS0009"));
             UpdateDamageReport(g);
             s.RepairPriority = kTrue;
             return;
@@ -144,15 +144,8 @@ void CommandHYP(Game& g) {
 
 void PopupLoad(Game& g) {
     GameState& s = g.st;
-    if (s.GameRunning && s.GameChanged) {
-        const int answer = MessageQuery(g, -1, g.Text("MENU0004"), kYesNoCancel | kQuestion);
-        if (answer == kYes) {
-            if (!SaveGameThroughDialog(g)) return;
-        } else if (answer != kNo) {
-            return;
-        }
-    }
-    const std::string name = SetFileDialogMode(g, 0);
+    if (s.GameRunning && s.GameChanged && !SaveRunningGameFirst(g, "MENU0004")) return;
+    const std::string name = SetFileDialogMode(g, FileDialogMode::Load);
     if (name.empty()) return;
     std::vector<std::string> log;
     LoadGame(g, name, &log);
@@ -200,8 +193,9 @@ void RunCommand(Game& g, CommandButton button) {
 
 CommandKey CommandForKey(int keyAscii) {
     static constexpr std::array<CommandButton, 9> kDigits{
-        CommandButton::cmdNAV, CommandButton::cmdSRS, CommandButton::cmdLRS, CommandButton::cmdPHA, CommandButton::cmdTOR,
-        CommandButton::cmdSHE, CommandButton::cmdDAM, CommandButton::cmdCOM, CommandButton::cmdPRO};
+        CommandButton::cmdNAV, CommandButton::cmdSRS, CommandButton::cmdLRS,
+        CommandButton::cmdPHA, CommandButton::cmdTOR, CommandButton::cmdSHE,
+        CommandButton::cmdDAM, CommandButton::cmdCOM, CommandButton::cmdPRO};
     if (keyAscii >= '1' && keyAscii <= '9') return {KeyAction::Command, kDigits[static_cast<size_t>(keyAscii - '1')]};
     if (keyAscii == 27) return {KeyAction::Quit};
     if (keyAscii == 'g') return {KeyAction::GameMenu};
@@ -257,9 +251,7 @@ void CommandBarActivate(Game& g) {
     s.RepairPriority = s.SystemDamage[7] <= 0 ? kTrue : kFalse;
 }
 
-void CommandBarClick(Game& g) {
-    MessageBox(g, -1, g.Text("COMMANDS0019") + g.st.NewLine + g.Text("COMMANDS0020"));
-}
+void CommandBarClick(Game& g) { MessageBox(g, -1, g.Text("COMMANDS0019") + g.st.NewLine + g.Text("COMMANDS0020")); }
 
 CommandBarGeometry ArrangeCommandBar(int columns, long cellWidth, long cellHeight, int pixel, long frameWidth,
                                      long frameHeight) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -505,6 +506,14 @@ void QtHost::CachePlanetPicture(int index, const std::string& path) {
     QPixmap pm;
     if (!path.empty()) pm.load(QString::fromStdString(path));
     planets_[index] = pm;
+}
+
+void QtHost::OpenDocument(const std::string& path) {
+    const QString text = QString::fromStdString(path);
+    const qsizetype hash = text.indexOf('#');
+    QUrl url = QUrl::fromLocalFile(hash < 0 ? text : text.left(hash));
+    if (hash >= 0) url.setFragment(text.mid(hash + 1));
+    QDesktopServices::openUrl(url);
 }
 
 QPixmap QtHost::PlanetPicture(int index) const {

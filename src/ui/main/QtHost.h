@@ -150,6 +150,7 @@ public:
     void HideBackground() override;
     void DrawVersionText(const std::string& text, long color) override;
     void CachePlanetPicture(int index, const std::string& path) override;
+    void OpenDocument(const std::string& path) override;
 
 private:
     std::map<Form, QPointer<QWidget>> forms_;

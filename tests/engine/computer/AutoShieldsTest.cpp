@@ -25,6 +25,7 @@ struct AutoShieldsTest : ::testing::Test {
         s.ShipSectorRow = s.ShipSectorCol = 4;
         s.ShieldFactor = 1.0f;
         s.MaxShields = 2000;
+        s.MaxEnergy = 5000;
         s.ShipEnergy = 5000;
         s.ZarvoniEnergy[3] = 100;
         s.ZarvoniShips[1][3] = 6;

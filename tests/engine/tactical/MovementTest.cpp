@@ -98,7 +98,8 @@ TEST_F(MovementTest, AcrossQuadrantBordersTheNewQuadrantIsSetUp) {
     EXPECT_EQ(s.HostileTurnFlag, 0);
     EXPECT_EQ(s.PrevQuadCol, 4);
     EXPECT_TRUE(Logged("<KVBASIC0229> 4 , 5<KVBASIC0230> 4 , 2"));
-    EXPECT_EQ(s.LampCaption[2], " ZARVONI<KVBASIC0226>");
+    // The arrival's caption of the hostile lamp, rewritten by the status panel at the refresh.
+    EXPECT_EQ(s.LampCaption[2], " ZARVONIS<KVCOM0076>");
     EXPECT_GT(s.ShieldLevel, 0);  // raised by the computer in the arrival's scan
     EXPECT_EQ(s.ConditionIndex, kRed);
 

@@ -65,10 +65,12 @@ TEST(RefreshTest, StagesRunInOrder) {
               (std::vector<std::string>{
                   "refresh:UpgradeIndicators", "refresh:MorvTimer", "front:frmBars", "front:frmInfo", "pointer:11",
                   // The scan of a new quadrant runs the hostiles' turn, which clears
-                  // ShieldsChanged; the automatic shields then act.
-                  "refresh:Condition", "refresh:ShortRangeScan", "refresh:Bars", "refresh:CommandState",
-                  "refresh:GalaxyChart", "refresh:GeneralReport", "refresh:BaseReport", "refresh:ZarvoniReport",
-                  "refresh:DamageReport", "refresh:Bars", "refresh:StatusPanel", "pointer:0", "enable:frmCommands",
+                  // ShieldsChanged; the automatic shields then act. The status bars repaint the
+                  // general report's energy figures, and the general report ends with the bars.
+                  "refresh:Condition", "refresh:ShortRangeScan", "refresh:GeneralReport", "refresh:Bars",
+                  "refresh:CommandState", "refresh:GalaxyChart", "refresh:GeneralReport", "refresh:GeneralReport",
+                  "refresh:Bars", "refresh:BaseReport", "refresh:ZarvoniReport", "refresh:DamageReport",
+                  "refresh:GeneralReport", "refresh:Bars", "refresh:StatusPanel", "pointer:0", "enable:frmCommands",
                   "refresh:StarbaseLine", "pointer:0", "timer:frmSSControl_tmrMessage:off", "show:frmCommands",
                   "refresh:RetrofitPanel"}));
     EXPECT_TRUE(tg.host.errors.empty());

@@ -52,8 +52,9 @@ TEST(TimeTest, TimeLeftIsChargedToHundredths) {
     PassTime(tg.game, 0.0f);
     EXPECT_EQ(tg.game.st.TimeLeft, 9.68f);
     EXPECT_EQ(tg.game.st.TimeOffset, 0.0f);
-    // The general report and the bars follow every charge.
-    EXPECT_EQ(EventsStarting(tg.host.events, "refresh:Bars").size(), 2u);
+    // The general report and the bars follow every charge (the general report ends with the
+    // bars, and the charge brings them up to date itself too).
+    EXPECT_EQ(EventsStarting(tg.host.events, "refresh:Bars").size(), 4u);
 }
 
 TEST(TimeTest, StarbasesRecoverOnlyWithoutZarvoniShips) {
@@ -158,7 +159,9 @@ TEST(TimeTest, NegativeChargeGivesTimeBackAndNothingElse) {
     EXPECT_EQ(s.SystemDamage[2], 1.5f);
     EXPECT_EQ(s.Starbases[3][1], 10000);
     EXPECT_EQ(s.CloakedEnergy[1], 30);
-    EXPECT_EQ(tg.host.events, (std::vector<std::string>{"refresh:GeneralReport"}));
+    // Only the general report, with the bars it ends with.
+    EXPECT_EQ(tg.host.events,
+              (std::vector<std::string>{"refresh:GeneralReport", "refresh:GeneralReport", "refresh:Bars"}));
 }
 
 TEST(TimeTest, PauseScalesBySpeedFactor) {

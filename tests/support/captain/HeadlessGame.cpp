@@ -14,6 +14,7 @@
 #include "engine/turn/Upgrades.h"
 #include "platform/Codepage.h"
 #include "platform/Profile.h"
+#include "screens/main/NewGame.h"
 #include "state/Numeric.h"
 #include "state/Reset.h"
 
@@ -86,41 +87,14 @@ void StartNewGame(Game& g, const GameSetup& setup) {
     s.GameLength = setup.length;
     s.UpgradesOn = ToFlag(setup.upgrades);
     s.KeepTech = ToFlag(setup.keepTech);
-    if (!s.KeepTech) s.TechLevel = 3;
-    if (!s.UpgradesOn) s.TechLevel = 1;
+    SettleTechLevel(g);
 
     ResetGameState(g);
     SetupSolarSystems(g);
     PlaceGalaxyObjects(g);
     s.GameRunning = kTrue;
     s.ScoreEligible = true;
-
-    // The mission's own numbers.
-    switch (s.MissionType) {
-        case 1:
-            if (s.InitialZarvonis != 0)
-                s.TotalTime =
-                    static_cast<Single>(s.ZarvonisCounted * static_cast<double>(s.TotalTime) / s.InitialZarvonis);
-            s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
-            s.TimeLeft = s.TotalTime;
-            break;
-        case 2: {
-            Integer goal = CInt(s.SpecialSystems * static_cast<double>(s.SkillLevel) / 10);
-            if (goal < 1) goal = 1;
-            s.MissionGoal = goal;
-            s.TotalTime = static_cast<Single>(Int(g.Rnd() * 8) + goal * 1.2 + Int(s.SkillLevel / 1.5));
-            s.GoalBySystems = 1;
-            s.TimeLeft = s.TotalTime;
-            break;
-        }
-        case 3:
-            s.MissionGoal = 0;
-            s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
-            s.TotalTime = 1.0f;
-            s.TimeLeft = 0;
-            break;
-        default: break;
-    }
+    AdjustMission(g);
     AnnounceUpgrades(g);
     // A start quadrant without hostiles: the shields start down, their energy in the ship.
     if (s.Galaxy[s.ShipQuadrantRow][s.ShipQuadrantCol] < 100) {

@@ -69,6 +69,8 @@ public:
     std::function<int(Form form)> onModal;
     std::function<void(const std::string& line)> onLine;  // every message-log line, when set
     std::function<void()> onFinalReport;                  // the final report comes up (before the displays are reset)
+    // The saved-game file dialog: the name the player picks (nothing: Cancel, as when unset).
+    std::function<std::optional<std::string>(FileDialogMode mode)> onChooseFile;
 
     CaptainHost();
 
@@ -100,6 +102,9 @@ public:
     int RunModal(Form form) override {
         watchdog.Tick();
         return onModal ? onModal(form) : NullHost::RunModal(form);
+    }
+    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern) override {
+        return onChooseFile ? onChooseFile(mode) : NullHost::ChooseFile(mode, pattern);
     }
     void Refresh(View) override { watchdog.Tick(); }
     void DrawSector(int, int, int) override { watchdog.Tick(); }

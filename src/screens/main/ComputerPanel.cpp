@@ -1,0 +1,110 @@
+#include "screens/main/ComputerPanel.h"
+
+#include "engine/computer/Displays.h"
+#include "engine/computer/Docking.h"
+#include "engine/computer/PhaserComputer.h"
+#include "engine/computer/TargetCalculator.h"
+#include "engine/computer/TorpedoComputer.h"
+#include "engine/tactical/LongRangeScan.h"
+#include "engine/tactical/Phasers.h"
+#include "engine/tactical/Torpedoes.h"
+#include "engine/turn/Refresh.h"
+#include "engine/turn/Time.h"
+#include "state/LibraryOptions.h"
+
+namespace kv {
+
+void ComDockClick(Game& g) {
+    DockAtStarbase(g);
+    if (g.st.GameRunning) RefreshAll(g);
+}
+
+void ComGalacticRecordClick(Game& g) {
+    if (g.host.IsFormVisible(Form::frmGalaxy)) {
+        g.host.HideForm(Form::frmGalaxy);
+        return;
+    }
+    g.host.ShowForm(Form::frmGalaxy);
+    UpdateGalaxyRecord(g);
+}
+
+void ComLibOptionsClick(Game& g) { g.host.ShowForm(Form::frmLibOptions); }
+
+namespace {
+
+// A computer-aimed weapon: the computer fills the plan and the weapon fires it.
+void FireByComputer(Game& g, bool responding, void (*aim)(Game&), void (*fire)(Game&)) {
+    if (!responding) {
+        PlaySound(g, "NOTRESP.WAV");
+        return;
+    }
+    aim(g);
+    fire(g);
+}
+
+}  // namespace
+
+void ComPhaserFireClick(Game& g, bool responding) { FireByComputer(g, responding, PhaserAutoTarget, FirePhasers); }
+
+void ComTorpedoFireClick(Game& g, bool responding) { FireByComputer(g, responding, TorpedoAutoTarget, FireTorpedo); }
+
+void ComTargetCalculatorClick(Game& g, bool responding, const std::function<void()>& saveCalculatorState) {
+    GameState& s = g.st;
+    // The switch is usable while the long-range sensors are not out of action.
+    const bool scanUsable = s.SystemDamage[3] < 7.0f;
+    if (!s.LRSDone && s.ComAutoLRS && scanUsable && s.SystemDamage[3] <= 0) {
+        PrintOutput(g, g.Text("COM0001"));
+        PassTime(g, 0.05f);
+        LRS(g);
+        UpdateGalaxyRecord(g);
+    }
+    if (g.host.IsFormVisible(Form::frmGalaxy)) g.host.BringToFront(Form::frmGalaxy);
+    if (!responding) MessageBox(g, 5, s.SystemNames[1] + g.Text("COM0002"));
+    TargetCalculator(g);
+    if (saveCalculatorState) saveCalculatorState();
+    g.host.ShowForm(Form::frmTargetCalculator);
+}
+
+void ComAutoScanClick(Game& g, int value) {
+    g.st.ComAutoLRS = ToFlag(value != 0);
+    g.host.Refresh(View::ComputerPanel);
+}
+
+void ComAutoShieldsClick(Game& g, int value) {
+    g.st.ComAutoShields = ToFlag(value != 0);
+    g.st.ComAutoShieldsBackup = g.st.ComAutoShields;
+    g.host.Refresh(View::ComputerPanel);
+}
+
+void ComPhaserModeClick(Game& g) {
+    GameState& s = g.st;
+    s.LibPhaKillOrDisable = s.LibPhaKillOrDisable == 1 ? 0 : 1;
+    s.ComPhaserModeCaption = g.Text(s.LibPhaKillOrDisable == 0 ? "Kill" : "Disable");
+    g.host.Refresh(View::LibOptions);
+    g.host.Refresh(View::ComputerPanel);
+}
+
+void ComCalculatorLampClick(Game& g) {
+    g.st.ComTCTag = g.TimerEnabled(Timer::frmCOM_tmrTC) ? "" : "Manual";
+    SetAutoTargetCalculator(g, true);
+}
+
+Long ComLampTick(Game& g) {
+    ComputerPanelData& c = g.screens.computer;
+    c.LampCounter = static_cast<Integer>((c.LampCounter + 4) & 255);
+    const int green = c.LampCounter < 129 ? c.LampCounter + 127 : 384 - c.LampCounter;
+    c.LampColour = static_cast<Long>(green) << 8;
+    return c.LampColour;
+}
+
+void ComBackgroundClick(Game& g) { MessageBox(g, -1, g.Text("COM0003") + g.st.NewLine + g.Text("COM0004")); }
+
+WindowPosition ComputerPanelPosition(long barLeft, long barTop, long barWidth, long barHeight, long width, long height,
+                                     long screenWidthPixels) {
+    WindowPosition p;
+    p.left = barLeft + barWidth / 2 - width / 2;
+    p.top = screenWidthPixels > 801 ? barTop + barHeight + 10 * 15 : barTop + barHeight - height;
+    return p;
+}
+
+}  // namespace kv

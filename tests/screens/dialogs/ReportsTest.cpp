@@ -1,0 +1,145 @@
+#include "screens/dialogs/Reports.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TurnTestSupport.h"
+
+namespace kv::test {
+namespace {
+
+// The damage report of a running game whose damage control takes the player's choice.
+struct DamageReportTest : ::testing::Test {
+    ConstantRandom rng{0.5f};
+    TurnGame tg{rng};
+    GameState& s = tg.st;
+    std::vector<RepairTransferRequest> asked;
+    std::string typed;  // what the player types into the transfer dialog
+    RepairTransferDialog dialog = [this](const RepairTransferRequest& r) {
+        asked.push_back(r);
+        return typed;
+    };
+    void SetUp() override {
+        s.ShipEnergy = 5000;
+        s.DamageReportMode = -1;
+    }
+};
+
+TEST_F(DamageReportTest, EnergyRepairsAUnitOfDamageForEveryHundred) {
+    s.SystemDamage[4] = 2.5f;
+    typed = "100";
+    DamageReportClick(tg.game, 3, dialog);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].maximum, 250);  // what a full repair needs
+    EXPECT_EQ(asked[0].energy, "5000");
+    EXPECT_EQ(asked[0].system, "SYS4");
+    EXPECT_FLOAT_EQ(s.SystemDamage[4], 1.5f);
+    EXPECT_EQ(s.ShipEnergy, 4900);
+    EXPECT_EQ(s.DamageReportMode, 4);
+    EXPECT_NEAR(tg.host.waited, 0.05, 1e-6);  // the row shows pressed for a moment
+
+    typed = "150";
+    DamageReportClick(tg.game, 3, dialog);
+    EXPECT_EQ(s.SystemDamage[4], 0.0f);
+    EXPECT_EQ(s.ShipEnergy, 4750);
+    EXPECT_EQ(tg.host.notices, (std::vector<std::string>{"SYS4<DREPORT0002>"}));
+    EXPECT_EQ(tg.game.displays.damage.Rows[3].Figure, "0");
+}
+
+TEST_F(DamageReportTest, TheDamageIsCutDownToHundredths) {
+    s.SystemDamage[5] = 2.35f;  // held as a little less
+    typed = "100";
+    DamageReportClick(tg.game, 4, dialog);
+    EXPECT_FLOAT_EQ(s.SystemDamage[5], 1.34f);
+}
+
+TEST_F(DamageReportTest, WithDamageControlDamagedTheWholeEnergyMayGo) {
+    s.SystemDamage[7] = 1.0f;
+    s.SystemDamage[2] = 0.25f;
+    typed = "50";
+    DamageReportClick(tg.game, 1, dialog);
+    EXPECT_EQ(asked[0].maximum, 5000);
+    EXPECT_EQ(s.SystemDamage[2], 0.0f);  // 0.25 - 0.5 counts as repaired
+    EXPECT_EQ(s.ShipEnergy, 4950);
+    // The short-range sensors' repair redraws the scan and sets the shields again.
+    EXPECT_TRUE(tg.host.Saw("refresh:ShortRangeScan"));
+}
+
+TEST_F(DamageReportTest, NothingHappensForAWorkingSystemACancelOrABlockedRow) {
+    typed = "100";
+    DamageReportClick(tg.game, 0, dialog);  // system 1 works
+    EXPECT_EQ(tg.host.notices, (std::vector<std::string>{"<DREPORT0001>"}));
+    EXPECT_TRUE(asked.empty());
+
+    s.SystemDamage[1] = 1.0f;
+    typed = "0";
+    DamageReportClick(tg.game, 0, dialog);
+    EXPECT_EQ(s.SystemDamage[1], 1.0f);
+    EXPECT_EQ(s.ShipEnergy, 5000);
+
+    // An amount beyond what the dialog offers is held to it.
+    typed = "900";
+    DamageReportClick(tg.game, 0, dialog);
+    EXPECT_EQ(s.ShipEnergy, 4900);
+    EXPECT_EQ(s.SystemDamage[1], 0.0f);
+
+    // While damage control is unavailable the rows do not respond.
+    s.DamageReportMode = 0;
+    s.SystemDamage[1] = 1.0f;
+    asked.clear();
+    DamageReportClick(tg.game, 0, dialog);
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST(ReportWindowsTest, Placement) {
+    const long w = 1024 * 15, h = 768 * 15;
+    // Damage report: beside the status window on a wide screen, else centred.
+    EXPECT_EQ(DamageReportPosition(w, h, 802, 0, 4700, 3000, 2000), (WindowPosition{4700, h - 2000}));
+    EXPECT_EQ(DamageReportPosition(12000, 9000, 801, 0, 4700, 3000, 2000), (WindowPosition{4500, 3500}));
+    // General report: beside the damage report; 801 pixels still centre it.
+    EXPECT_EQ(GeneralReportPosition(w, h, 802, 4700, 3000, 3500, 2500), (WindowPosition{7700, h - 2500}));
+    EXPECT_EQ(GeneralReportPosition(12000, 9000, 801, 4700, 3000, 3500, 2500), (WindowPosition{4250, 3250}));
+    // Starbase and hostile-ship reports: both centred on an 800 pixel screen.
+    const ReportPositions small = BaseAndZarvoniReportPositions(12000, 9000, 800, 4000, 1500, 4000, 3000);
+    EXPECT_EQ(small.bases, (WindowPosition{4000, 3750}));
+    EXPECT_EQ(small.hostiles, (WindowPosition{4000, 3000}));
+    const ReportPositions wide = BaseAndZarvoniReportPositions(w, h, 1024, 4000, 1500, 4200, 3000);
+    EXPECT_EQ(wide.hostiles, (WindowPosition{w - 4200, h / 2 - 2000}));
+    EXPECT_EQ(wide.bases, (WindowPosition{w - 4000, h / 2 - 2000 - 1500}));
+}
+
+TEST(ReportWindowsTest, UpgradeExplanations) {
+    ConstantRandom rng(0.5f);
+    TurnGame tg(rng);
+    GameState& s = tg.st;
+    s.UpgradeTable = {0, 2, 1, 1, 3, 2};
+    s.MaxEnergy = 10000;
+    s.ShieldFactor = 0.8f;
+    s.TorpedoClass2Power = 1;
+    s.MaxTorpedoesClass1 = 10;
+    s.MaxTorpedoesClass2 = 0;
+    s.LRSRange = 2;
+    EXPECT_EQ(UpgradeExplanation(tg.game, 1), "(2) <GREPORT0001> 10000<GREPORT0002>");
+    EXPECT_EQ(UpgradeExplanation(tg.game, 2), "(1) <GREPORT0003>80%<GREPORT0004>");
+    EXPECT_EQ(UpgradeExplanation(tg.game, 3), "(1) <GREPORT0008>");
+    EXPECT_EQ(UpgradeExplanation(tg.game, 4), "(3) <GREPORT0009> 10<GREPORT0010>");
+    EXPECT_EQ(UpgradeExplanation(tg.game, 5), "(2) <GREPORT0013> 2.");
+    s.TorpedoClass2Power = 3;
+    s.TorpedoStockClass2 = 2;
+    s.MaxTorpedoesClass2 = 4;
+    EXPECT_EQ(UpgradeExplanation(tg.game, 3), "(1) <GREPORT0005> 2<GREPORT0006>3<GREPORT0007>");
+    EXPECT_EQ(UpgradeExplanation(tg.game, 4), "(3) <GREPORT0009> 14<GREPORT0010>\r\n(4<GREPORT0011>3<GREPORT0012>)");
+    EXPECT_EQ(UpgradeExplanation(tg.game, 6), "");
+    UpgradeLabelClick(tg.game, 0);
+    EXPECT_TRUE(tg.host.notices.empty());
+}
+
+TEST(ReportWindowsTest, DamageReportRowsAreNamedOnLoad) {
+    ConstantRandom rng(0.5f);
+    TurnGame tg(rng);
+    DamageReportLoad(tg.game);
+    EXPECT_EQ(tg.game.displays.damage.Rows[0].Number, " 1");
+    EXPECT_EQ(tg.game.displays.damage.Rows[7].Name, "SYS8");
+}
+
+}  // namespace
+}  // namespace kv::test
