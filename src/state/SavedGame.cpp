@@ -95,6 +95,7 @@ void ApplyLoadedGame(Game& g, GameState loaded, const SavedGameVersion& version)
 // user-space file systems refuse it).
 bool Flushed(int result) { return result == 0 || errno == EINVAL || errno == EOPNOTSUPP; }
 
+// Each change also has the program look at the disk afresh (ForgetFileStamps).
 class DiskFiles final : public SaveFileSystem {
 public:
     bool WriteFlushed(const std::string& path, const std::string& bytes) override {
@@ -112,13 +113,20 @@ public:
         }
         if (ok && !Flushed(::fsync(fd))) ok = false;
         if (::close(fd) != 0) ok = false;
+        ForgetFileStamps();
         return ok;
     }
     bool Read(const std::string& path, std::string& bytes) override { return ReadFileBytes(path, bytes); }
     bool Rename(const std::string& from, const std::string& to) override {
-        return std::rename(from.c_str(), to.c_str()) == 0;
+        const bool renamed = std::rename(from.c_str(), to.c_str()) == 0;
+        ForgetFileStamps();
+        return renamed;
     }
-    bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+    bool Remove(const std::string& path) override {
+        const bool removed = ::unlink(path.c_str()) == 0 || errno == ENOENT;
+        ForgetFileStamps();
+        return removed;
+    }
     bool SyncFolder(const std::string& folder) override {
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) return false;

@@ -75,8 +75,10 @@ HeadlessGame::HeadlessGame(uint32_t seed, const std::string& dataFolder)
 
 HeadlessGame::~HeadlessGame() {
     if (scratch_.empty()) return;
+    // Most games leave their folders empty: three removals then, and no listing of them.
     std::error_code ec;
-    std::filesystem::remove_all(scratch_, ec);
+    for (const char* sub : {"config", "saves", ""}) std::filesystem::remove(scratch_ + sub, ec);
+    if (ec) std::filesystem::remove_all(scratch_, ec);
 }
 
 void StartNewGame(Game& g, const GameSetup& setup) {
