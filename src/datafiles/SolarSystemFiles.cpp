@@ -1,4 +1,4 @@
-#include "explore/SolarSystemFiles.h"
+#include "datafiles/SolarSystemFiles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <string_view>
 
-#include "explore/Verify.h"
+#include "datafiles/Verify.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"

@@ -1,4 +1,4 @@
-#include "explore/Verify.h"
+#include "datafiles/Verify.h"
 
 #include <cstdio>
 #include <fstream>
