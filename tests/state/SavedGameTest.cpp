@@ -270,7 +270,9 @@ TEST(SaveGame, AFailedSaveKeepsAWholePair) {
         EXPECT_EQ(ReadAll(base + ".KVW") == oldGame, !c.gameReplaced);
         // A log that could not be renamed in stays beside the new game, for the next load.
         const bool logBeside = std::string(c.failing) == "rename LOG";
-        if (std::string(c.failing) != "sync") EXPECT_EQ(ReadAll(base + ".LOG"), "old log\r\n");
+        if (std::string(c.failing) != "sync") {
+            EXPECT_EQ(ReadAll(base + ".LOG"), "old log\r\n");
+        }
         EXPECT_EQ(LeftoversOf(base), logBeside);
         EXPECT_TRUE(a.tg.game.st.GameChanged);
         ASSERT_EQ(a.tg.host.notices.size(), 1u);
