@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "explore/SolarSystemFiles.h"
-#include "explore/Verify.h"
+#include "datafiles/SolarSystemFiles.h"
+#include "datafiles/Verify.h"
 #include "platform/Files.h"
 #include "platform/Strings.h"
 

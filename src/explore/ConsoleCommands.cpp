@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "engine/computer/Displays.h"
 #include "engine/tactical/Shields.h"
 #include "engine/turn/Condition.h"
@@ -10,7 +11,6 @@
 #include "engine/turn/Time.h"
 #include "explore/Console.h"
 #include "explore/ConsoleText.h"
-#include "explore/SolarSystemFiles.h"
 #include "state/Notes.h"
 #include "state/Numeric.h"
 

@@ -6,12 +6,12 @@
 #include <cmath>
 #include <limits>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "engine/computer/Displays.h"
 #include "engine/tactical/Damage.h"
 #include "engine/turn/Time.h"
 #include "explore/Console.h"
 #include "explore/ConsoleText.h"
-#include "explore/SolarSystemFiles.h"
 #include "state/Numeric.h"
 
 namespace kv {

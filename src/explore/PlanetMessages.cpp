@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "engine/computer/Displays.h"
 #include "engine/tactical/ShipSystems.h"
 #include "engine/turn/Time.h"
 #include "engine/turn/Upgrades.h"
 #include "explore/Console.h"
 #include "explore/ConsoleText.h"
-#include "explore/SolarSystemFiles.h"
 #include "state/Numeric.h"
 
 namespace kv {

@@ -2,10 +2,10 @@
 // action buttons, the chosen response, and the map that grows one cell per room entered.
 #include <algorithm>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "engine/computer/Displays.h"
 #include "explore/Console.h"
 #include "explore/ConsoleText.h"
-#include "explore/SolarSystemFiles.h"
 #include "state/Numeric.h"
 
 namespace kv {

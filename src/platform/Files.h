@@ -1,6 +1,9 @@
 #pragma once
 // File-system helpers of the program: finding a file by pattern, the program folder and the
 // user's own folders.
+#include <sys/types.h>
+
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,10 +17,45 @@ bool WildcardMatch(const std::string& pattern, const std::string& name);
 // The first ordinary file (no folder, no hidden entry) of `folder` whose name matches
 // `pattern`, without regard to case, as folder + the name found; "" when none matches.
 // `folder` ends with "/". Names are tried in sorted order, so the result is repeatable.
+// Folders are listed once and their listings kept with their stamps (see StampOf): a lookup
+// makes no system call while the folder's stamp is trusted, then one stat tells whether the
+// folder has changed.
 std::string FindFile(const std::string& folder, const std::string& pattern);
 
-// Every ordinary file of `folder` matching `pattern`, sorted.
+// The ordinary file of `folder` named `name` without regard to case (no wildcards: "*" and "?"
+// stand for themselves), as folder + its name: the one spelled exactly so when there is one, else
+// the first in sorted order; "" when there is none. From the same listings as FindFile.
+std::string FindNamedFile(const std::string& folder, const std::string& name);
+
+// Every ordinary file of `folder` matching `pattern`, sorted (from the same listings).
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern);
+
+// What tells one state of a file or folder on disk from another: whether something is there
+// and what it is, its identity (a file replaced by a rename is another), size and modification
+// time.
+struct FileStamp {
+    bool exists = false;
+    bool regular = false;  // an ordinary file
+    bool folder = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec mtime{};
+    bool operator==(const FileStamp& o) const;
+};
+
+// The stamp of `path`: read from the disk (one stat) when it was never read or was read more
+// than a second ago, else the one read then. The program folder does not change while the game
+// runs, so looking its sounds, pictures and texts up costs no system call, yet a change on disk
+// is seen within a second.
+FileStamp StampOf(const std::string& path);
+
+// Forgets every stamp kept, so that the next look at a path reads its stamp afresh (and a folder
+// whose stamp changed is listed again): for a change the program has just made (WriteFileAtomic
+// and the saved games do it) and for tests that change files behind the program's back.
+void ForgetFileStamps();
+// How many times a folder was listed from the disk since the start (tests count with it).
+size_t FolderReadCount();
 
 // The folder of the running program, with a trailing "/".
 std::string ProgramFolder();

@@ -1,7 +1,5 @@
 #include "platform/Profile.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -9,6 +7,7 @@
 #include <sstream>
 
 #include "platform/Codepage.h"
+#include "platform/Files.h"
 #include "platform/Strings.h"
 
 namespace kv {
@@ -19,9 +18,7 @@ namespace {
 std::string FoldFileName(const std::string& cp1252) { return LowerCase(Cp1252ToUtf8(cp1252)); }
 
 struct CacheEntry {
-    off_t size = -1;
-    timespec mtime{};
-    ino_t inode = 0;
+    FileStamp stamp;
     std::shared_ptr<const ProfileFile> file;
 };
 
@@ -100,8 +97,8 @@ std::vector<std::pair<std::string, std::string>> ProfileFile::Entries(const std:
 }
 
 std::shared_ptr<const ProfileFile> LoadProfileFile(const std::string& path) {
-    struct stat st {};
-    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    const FileStamp stamp = path.empty() ? FileStamp{} : StampOf(path);
+    if (!stamp.regular) {
         std::lock_guard lock(gCacheMutex);
         gCache.erase(path);
         return nullptr;
@@ -109,9 +106,7 @@ std::shared_ptr<const ProfileFile> LoadProfileFile(const std::string& path) {
     {
         std::lock_guard lock(gCacheMutex);
         auto it = gCache.find(path);
-        if (it != gCache.end() && it->second.size == st.st_size && it->second.inode == st.st_ino &&
-            it->second.mtime.tv_sec == st.st_mtim.tv_sec && it->second.mtime.tv_nsec == st.st_mtim.tv_nsec)
-            return it->second.file;
+        if (it != gCache.end() && it->second.stamp == stamp) return it->second.file;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) return nullptr;
@@ -121,7 +116,7 @@ std::shared_ptr<const ProfileFile> LoadProfileFile(const std::string& path) {
     auto file = std::make_shared<const ProfileFile>(ProfileFile::Parse(ss.str()));
     std::lock_guard lock(gCacheMutex);
     ++gParseCount;
-    gCache[path] = CacheEntry{st.st_size, st.st_mtim, st.st_ino, file};
+    gCache[path] = CacheEntry{stamp, file};
     return file;
 }
 

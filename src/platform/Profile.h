@@ -10,8 +10,9 @@
 // asks for are UTF-8 text, and match the file's names letter for letter without regard to
 // case ("[Été]" answers "ÉTÉ").
 //
-// Parsed files are cached by path, size, modification time and inode, so repeated lookups do
-// not re-read the file, yet a file changed on disk is read afresh.
+// Parsed files are cached by path and stamp (identity, size and modification time, see
+// StampOf), so repeated lookups neither read the file again nor look at the disk at all while
+// its stamp is trusted, yet a file changed on disk is read afresh once its stamp is read again.
 #include <memory>
 #include <optional>
 #include <string>

@@ -1,5 +1,7 @@
 #include "platform/Strings.h"
 
+#include <algorithm>
+
 namespace kv {
 namespace {
 
@@ -60,6 +62,11 @@ std::string Trim(std::string_view text, std::string_view blanks) {
     const size_t b = text.find_first_not_of(blanks);
     if (b == std::string_view::npos) return "";
     return std::string(text.substr(b, text.find_last_not_of(blanks) - b + 1));
+}
+
+size_t CharCount(std::string_view utf8) {
+    return static_cast<size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace kv

@@ -22,5 +22,7 @@ inline constexpr std::string_view kBlanks = " ";
 inline constexpr std::string_view kBlanksAndTabs = " \t";
 inline constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 std::string Trim(std::string_view text, std::string_view blanks = kBlanks);
+// The characters of a UTF-8 text (continuation bytes are not counted).
+size_t CharCount(std::string_view utf8);
 
 }  // namespace kv

@@ -1,18 +1,10 @@
 #include "scores/HTML.h"
 
-#include <algorithm>
-
 #include "platform/Codepage.h"
 #include "platform/Strings.h"
 
 namespace kv {
 namespace {
-
-// Characters of a UTF-8 text (continuation bytes are not counted).
-size_t CharCount(std::string_view s) {
-    return static_cast<size_t>(
-        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
 
 constexpr std::string_view kSafe = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.-*_";
 constexpr std::string_view kUrlSafe = ":/?&@+";
@@ -38,36 +30,6 @@ std::string URLEncode(std::string_view text, bool spaceAsPlus, bool strict) {
         }
     }
     return out;
-}
-
-bool CensorText(BadWordList& list, std::string& text) {
-    if (!list.BadWordsLoaded()) list.LoadDefaultBadWords();
-    if (text.empty()) return false;
-    bool masked = false;
-    for (const std::string& word : list.BadWords()) {
-        const size_t p = UpperCase(text).find(word);
-        if (p == std::string::npos) continue;
-        text = text.substr(0, p) + std::string(CharCount(word), '*') + text.substr(p + word.size());
-        masked = true;
-    }
-    return masked;
-}
-
-bool CleanUserText(BadWordList& list, std::string& text, bool skipMarkup) {
-    bool changed = false;
-    if (!skipMarkup) {
-        for (size_t open; (open = text.find('<')) != std::string::npos; changed = true) {
-            const size_t close = text.find('>', open);
-            if (close != std::string::npos)
-                text.erase(open, close - open + 1);
-            else
-                text.replace(open, 1, "&lt;");
-        }
-        for (size_t close; (close = text.find('>')) != std::string::npos; changed = true)
-            text.replace(close, 1, "&gt;");
-    }
-    const bool censored = CensorText(list, text);
-    return !changed && !censored;
 }
 
 bool OpenURL(std::string url, const std::function<bool(const std::string&)>& openInBrowser) {

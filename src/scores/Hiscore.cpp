@@ -134,8 +134,10 @@ std::string HighScoreSubmitter::MailHighScore(const HighScoreRecord& record) {
         endpoints_.mailStepTimeout, true);
     step(SMTPMessage::SMTPQuit(), endpoints_.mailStepTimeout, false);
     sockets_.SocketClose(sock);
-    status = SMTPReplyCode(dataAnswer) / 100 == 2 ? kSuccess + "Email sent"
-                                                  : g_.Text("KVMAIN0005") + " Problem while sending email";
+    // Sent only when the answer to the message's end is a whole final reply line with a 2xx
+    // code: a "250" cut off by the time-out may stand for anything.
+    const bool accepted = SMTPReplyComplete(dataAnswer, true) && SMTPReplyCode(dataAnswer) / 100 == 2;
+    status = accepted ? kSuccess + "Email sent" : g_.Text("KVMAIN0005") + " Problem while sending email";
     sockets_.WinsockCleanup();
     return status;
 }

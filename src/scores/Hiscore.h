@@ -82,8 +82,10 @@ std::string HighScoreHTMLForm(const HighScoreRecord& record, const std::string& 
 
 class HighScoreSubmitter {
 public:
+    // `env` is the program's environment, where the desktop folder is looked up (none given:
+    // no folder is found).
     HighScoreSubmitter(Game& g, SubmitHSView& view, ScoreEndpoints endpoints = {},
-                       EnvironmentLookup env = SystemEnvironment);
+                       EnvironmentLookup env = EmptyEnvironment);
 
     // The socket layer (its resolver can be replaced).
     Winsock& Sockets() { return sockets_; }

@@ -1,6 +1,5 @@
 #include "scores/ShellDirs.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -150,10 +149,7 @@ bool ReadsAsNumber(const std::string& key, int& number) {
 
 }  // namespace
 
-std::string SystemEnvironment(const std::string& name) {
-    const char* v = std::getenv(name.c_str());
-    return v ? std::string(v) : std::string();
-}
+std::string EmptyEnvironment(const std::string&) { return {}; }
 
 const std::vector<SpecialFolder>& SpecialFolderTable() {
     static const std::vector<SpecialFolder> table = [] {

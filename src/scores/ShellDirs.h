@@ -7,11 +7,11 @@
 
 namespace kv {
 
-// Reads an environment variable ("" when unset). Tests pass their own, so no lookup ever
-// reaches the real home folder.
+// Reads an environment variable ("" when unset). The program passes in its own environment;
+// tests pass theirs, so no lookup ever reaches the real home folder.
 using EnvironmentLookup = std::function<std::string(const std::string& name)>;
-// The process's environment.
-std::string SystemEnvironment(const std::string& name);
+// An environment in which no variable is set.
+std::string EmptyEnvironment(const std::string& name);
 
 struct SpecialFolder {
     int number;
@@ -26,7 +26,7 @@ const std::vector<SpecialFolder>& SpecialFolderTable();
 // (case-sensitive) name of the table; the first matching row wins. "Desktop" is the XDG
 // desktop folder (or the home folder when there is none); the other rows give their XDG
 // folder where one exists, and "" where none does or the key is not in the table.
-std::string GetSpecialFolder(const std::string& key, const EnvironmentLookup& env = SystemEnvironment);
-std::string GetSpecialFolder(int number, const EnvironmentLookup& env = SystemEnvironment);
+std::string GetSpecialFolder(const std::string& key, const EnvironmentLookup& env);
+std::string GetSpecialFolder(int number, const EnvironmentLookup& env);
 
 }  // namespace kv

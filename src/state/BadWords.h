@@ -23,4 +23,14 @@ private:
     bool loaded_ = false;
 };
 
+// Masks the first occurrence of each listed word (without regard to ASCII case, inside other
+// words too) with as many "*" as the word has characters. Loads the built-in words on first
+// use. True when any word was masked.
+bool CensorText(BadWordList& list, std::string& text);
+
+// Cleans a comment in place: unless `skipMarkup` is set, removes every "<...>" stretch and
+// writes a "<" without a closing ">" as "&lt;" and a lone ">" as "&gt;"; then censors it.
+// True only when the text needed no change.
+bool CleanUserText(BadWordList& list, std::string& text, bool skipMarkup);
+
 }  // namespace kv

@@ -96,9 +96,9 @@ void DetectSound(Game& g) {
 }
 
 void PlaySound(Game& g, const std::string& file, int flags) {
-    const std::string path = file.empty() ? std::string() : FindFile(g.st.SoundsPath, file);
-    if (!g.st.SoundOn || g.st.WaveDevicePresent == 0 || path.empty()) return;
-    g.host.PlaySoundFile(path, flags);
+    if (!g.st.SoundOn || g.st.WaveDevicePresent == 0 || file.empty()) return;
+    const std::string path = FindFile(g.st.SoundsPath, file);
+    if (!path.empty()) g.host.PlaySoundFile(path, flags);
 }
 
 void Pause(Game& g, double seconds) {

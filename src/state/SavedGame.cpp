@@ -1,6 +1,7 @@
 #include "state/SavedGame.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -81,6 +82,7 @@ void ApplyLoadedGame(Game& g, GameState loaded, const SavedGameVersion& version)
 // user-space file systems refuse it).
 bool Flushed(int result) { return result == 0 || errno == EINVAL || errno == EOPNOTSUPP; }
 
+// Each change also has the program look at the disk afresh (ForgetFileStamps).
 class DiskFiles final : public SaveFileSystem {
 public:
     bool WriteFlushed(const std::string& path, const std::string& bytes) override {
@@ -98,13 +100,24 @@ public:
         }
         if (ok && !Flushed(::fsync(fd))) ok = false;
         if (::close(fd) != 0) ok = false;
+        ForgetFileStamps();
         return ok;
     }
     bool Read(const std::string& path, std::string& bytes) override { return ReadFileBytes(path, bytes); }
     bool Rename(const std::string& from, const std::string& to) override {
-        return std::rename(from.c_str(), to.c_str()) == 0;
+        const bool renamed = std::rename(from.c_str(), to.c_str()) == 0;
+        ForgetFileStamps();
+        return renamed;
     }
-    bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+    bool Remove(const std::string& path) override {
+        const bool removed = ::unlink(path.c_str()) == 0 || errno == ENOENT;
+        ForgetFileStamps();
+        return removed;
+    }
+    bool Exists(const std::string& path) override {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0;
+    }
     bool SyncFolder(const std::string& folder) override {
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) return false;
@@ -119,10 +132,21 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
-// Removes what a save of `base` that did not finish left: its new files, not yet in place.
-void RemoveLeftovers(SaveFileSystem& files, const std::string& base) {
-    files.Remove(base + ".LOG" + kSavingSuffix);
-    files.Remove(base + ".KVW" + kSavingSuffix);
+// Finishes or clears what a save of `base` that ended early left. A save writes and flushes
+// both new files before it replaces either old one, and replaces the game file first. So a new
+// log without a new game file beside it is whole and belongs to the game file in place: it is
+// moved into place. With both new files there nothing was replaced yet, and they go: the log
+// first, so that an end between the two removals never leaves a lone log that may be torn. A
+// lone new game file goes too.
+void FinishInterruptedSave(SaveFileSystem& files, const std::string& base) {
+    const std::string newGame = base + ".KVW" + kSavingSuffix, newLog = base + ".LOG" + kSavingSuffix;
+    const bool log = files.Exists(newLog), game = files.Exists(newGame);
+    if (log && !game) {
+        if (files.Rename(newLog, base + ".LOG")) files.SyncFolder(FolderOf(base));
+        return;
+    }
+    if (log) files.Remove(newLog);
+    if (game) files.Remove(newGame);
 }
 
 bool IsFolder(const std::string& path) {
@@ -137,12 +161,14 @@ std::string WriteSavedPair(SaveFileSystem& files, const std::string& base, const
                            const std::string& log) {
     const std::string game = base + ".KVW", logFile = base + ".LOG";
     const std::string newGame = game + kSavingSuffix, newLog = logFile + kSavingSuffix;
-    RemoveLeftovers(files, base);
+    FinishInterruptedSave(files, base);
     // A folder standing in a file's place would stop the second rename after the first.
     for (const std::string& target : {game, logFile})
         if (IsFolder(target)) return target;
+    // Until the game file is replaced a failure takes the new files away: the previous pair stands.
     auto failed = [&](const std::string& path) {
-        RemoveLeftovers(files, base);
+        files.Remove(newLog);
+        files.Remove(newGame);
         return path;
     };
     if (!files.WriteFlushed(newGame, stored)) return failed(game);
@@ -154,7 +180,9 @@ std::string WriteSavedPair(SaveFileSystem& files, const std::string& base, const
         return failed(game);
     if (!files.WriteFlushed(newLog, log)) return failed(logFile);
     if (!files.Rename(newGame, game)) return failed(game);
-    if (!files.Rename(newLog, logFile)) return failed(logFile);
+    // The new log now belongs with the game file in place: should it not go into place, it stays
+    // beside, and the next save or load of the name puts it there.
+    if (!files.Rename(newLog, logFile)) return logFile;
     if (!files.SyncFolder(FolderOf(base))) return game;
     return {};
 }
@@ -162,11 +190,11 @@ std::string WriteSavedPair(SaveFileSystem& files, const std::string& base, const
 enum class LoadOutcome { Loaded, Failed, Newer };
 
 LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& resetState,
-                         std::vector<std::string>* logLines) {
+                         std::vector<std::string>* logLines, SaveFileSystem& files) {
     const std::string file = GameFileToLoad(g, name);
-    RemoveLeftovers(DiskSaveFiles(), WithoutExtension(file));
+    FinishInterruptedSave(files, WithoutExtension(file));
     std::string bytes;
-    if (!ReadFileBytes(file, bytes) || bytes.empty()) {
+    if (!files.Read(file, bytes) || bytes.empty()) {
         ReportSavedGameFileProblem(g, file);
         return LoadOutcome::Failed;
     }
@@ -191,7 +219,7 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     if (logLines) logLines->clear();
     const std::string logPath = ExistingFile(WithoutExtension(file) + ".LOG");
     std::string logBytes;
-    if (ReadFileBytes(logPath, logBytes)) {
+    if (files.Read(logPath, logBytes)) {
         for (const std::string& line : Cp1252TextLines(logBytes)) {
             g.host.AppendOutputLine(line);
             if (logLines) logLines->push_back(line);
@@ -264,7 +292,7 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
     return saved;
 }
 
-bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines) {
+bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines, SaveFileSystem* files) {
     if (name.empty()) return false;
     g.host.ShowInfoProgress(g.Text("KVMAIN0072"), false);
     // The levels of a loaded game come from its file: the reset grants them as plain data,
@@ -274,7 +302,7 @@ bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLin
     const GameState resetState = g.st;
     LoadOutcome outcome = LoadOutcome::Failed;
     try {
-        outcome = LoadGameFile(g, name, resetState, logLines);
+        outcome = LoadGameFile(g, name, resetState, logLines, files ? *files : DiskSaveFiles());
     } catch (const std::exception&) {
         ReportError(g, kInternalError, kLoadSource, "<none>");
         outcome = LoadOutcome::Failed;

@@ -22,6 +22,8 @@ public:
     virtual bool Rename(const std::string& from, const std::string& to) = 0;
     // True when the file is gone (also when it never was there).
     virtual bool Remove(const std::string& path) = 0;
+    // True when a file stands at `path`.
+    virtual bool Exists(const std::string& path) = 0;
     // Makes the renames within the folder durable.
     virtual bool SyncFolder(const std::string& folder) = 0;
 };
@@ -47,10 +49,12 @@ std::string SavedGameLoadPath(const Game& g, const std::string& name);
 
 // Saves the game and the message-log lines as name.KVW and name.LOG. Both new files are
 // written completely and flushed, and the new game file is read back and read as a load reads
-// it, before either replaces its old file; the folder is synced after the two renames. So a
-// failure, or the program ending during a save, leaves the previous pair whole, unless it ends
-// between the two renames (then the new game file stands beside the previous log). What an
-// ended save left (its .tmp files) is removed by the next save or load of the name.
+// it, before either replaces its old file; the game file is replaced first, then the log, and
+// the folder is synced after the two renames. A save that failed or ended before the game file
+// was replaced leaves the previous pair whole; its .tmp files are removed by the next save or
+// load of the name. One that ended (or could not rename the log) after it leaves the new log
+// beside the new game file as name.LOG.tmp, and the next save or load of the name moves it
+// into place: a load never meets a game beside the log of another save.
 // The timed save ("TIMESAVE") leaves GameChanged as it is; any other successful save clears
 // it. A failure is reported to the player and leaves GameChanged unchanged. Returns true when
 // both files were written. `files` defaults to DiskSaveFiles().
@@ -63,8 +67,10 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
 // message, and a file of a newer version with the error sound only: the reset state stays,
 // GameFileName stays empty, no game is running and false is returned. On success the message
 // log is replaced by the lines of name.LOG (also returned through `logLines` when given).
-// What an ended save of the name left is removed first.
-bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines = nullptr);
+// What an ended save of the name left is finished or removed first (see SaveGame). `files`
+// defaults to DiskSaveFiles().
+bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines = nullptr,
+              SaveFileSystem* files = nullptr);
 
 // Tells the player (error sound and one notice) that a saved-game file could not be read or
 // written.

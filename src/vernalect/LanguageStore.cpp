@@ -30,14 +30,14 @@ QString StoredName(const QString& name) {
 
 }  // namespace
 
-QString SettingsPath() {
-    const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+QString SettingsPath(const QProcessEnvironment& env) {
+    const QString xdg = env.value(QStringLiteral("XDG_CONFIG_HOME"));
     QString base;
-    if (xdg.startsWith('/')) {
-        base = QString::fromLocal8Bit(xdg);
+    if (xdg.startsWith(u'/')) {
+        base = xdg;
     } else {
-        const QByteArray home = qgetenv("HOME");
-        base = (home.isEmpty() ? QStringLiteral("/tmp") : QString::fromLocal8Bit(home)) + "/.config";
+        const QString home = env.value(QStringLiteral("HOME"));
+        base = (home.isEmpty() ? QStringLiteral("/tmp") : home) + "/.config";
     }
     while (base.size() > 1 && base.endsWith(u'/')) base.chop(1);
     return base + "/kestrava/settings.ini";

@@ -2,6 +2,7 @@
 // The section "Language" of the game's settings file, read and written as the game keeps it:
 // an INI file in the user's configuration folder, group and key names in lower case, and the
 // keys' own spelling and order listed under ".order".
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -9,9 +10,9 @@
 
 namespace vernalect {
 
-// The game's settings file: XDG_CONFIG_HOME (when it is an absolute path), else HOME/.config,
-// + "/kestrava/settings.ini".
-QString SettingsPath();
+// The game's settings file in the environment `env`: XDG_CONFIG_HOME (when it is an absolute
+// path), else HOME/.config, + "/kestrava/settings.ini".
+QString SettingsPath(const QProcessEnvironment& env);
 
 class LanguageStore {
 public:

@@ -7,7 +7,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    vernalect::frmVrnlct window(QCoreApplication::applicationDirPath() + "/", vernalect::SettingsPath());
+    vernalect::frmVrnlct window(QCoreApplication::applicationDirPath() + "/",
+                                vernalect::SettingsPath(QProcessEnvironment::systemEnvironment()));
     if (!window.Form_Load()) return 0;
     window.show();
     window.Form_Activate();

@@ -2,8 +2,8 @@
 // strike, notes and leaving the system.
 #include <gtest/gtest.h>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "explore/Console.h"
-#include "explore/SolarSystemFiles.h"
 #include "support/ConsoleTestSupport.h"
 
 namespace kv::test {

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "explore/Console.h"
-#include "explore/SolarSystemFiles.h"
 #include "support/ConsoleTestSupport.h"
 
 namespace kv::test {

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <regex>
 
+#include "datafiles/SolarSystemFiles.h"
+#include "datafiles/Verify.h"
 #include "explore/Console.h"
-#include "explore/SolarSystemFiles.h"
-#include "explore/Verify.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "state/Numeric.h"

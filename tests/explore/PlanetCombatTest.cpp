@@ -2,8 +2,8 @@
 // state codes while it runs.
 #include <gtest/gtest.h>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "explore/Console.h"
-#include "explore/SolarSystemFiles.h"
 #include "support/ConsoleTestSupport.h"
 
 namespace kv::test {

@@ -2,8 +2,8 @@
 // condition codes, the runner (titles, placeholders, codes, effects) and the message timer.
 #include <gtest/gtest.h>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "explore/Console.h"
-#include "explore/SolarSystemFiles.h"
 #include "support/ConsoleTestSupport.h"
 
 namespace kv::test {

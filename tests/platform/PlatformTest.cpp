@@ -1,6 +1,9 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -24,6 +27,7 @@ struct TempDir {
     ~TempDir() { fs::remove_all(path); }
     void Write(const std::string& name, const std::string& bytes = "x") const {
         std::ofstream(path + name, std::ios::binary) << bytes;
+        ForgetFileStamps();
     }
     std::string path;
 };
@@ -58,6 +62,74 @@ TEST(FindFile, WildcardRules) {
     EXPECT_FALSE(WildcardMatch("PLANET??.*", "planet7.png"));
     EXPECT_TRUE(WildcardMatch("README.*", "readme"));
     EXPECT_TRUE(WildcardMatch("ÉTÉ?.SSD", "été2.ssd"));  // accented letters match without case too
+}
+
+// Sets a file's or folder's modification time (seconds since 1970), as an edit at that time would.
+void SetTime(const std::string& path, time_t seconds) {
+    const timespec times[2] = {{seconds, 0}, {seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    ForgetFileStamps();
+}
+
+TEST(FolderListings, AFolderIsListedOnceAndAgainOnlyWhenItChanges) {
+    TempDir d;
+    d.Write("PHASER.WAV");
+    SetTime(d.path, 1000000000);
+    const size_t reads = FolderReadCount();
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_EQ(FindFile(d.path, "phaser.wav"), d.path + "PHASER.WAV");
+        ASSERT_EQ(FindFile(d.path, "TORPEDO.WAV"), "");
+        ASSERT_EQ(ListFiles(d.path, "*.wav").size(), 1u);
+    }
+    EXPECT_EQ(FolderReadCount(), reads + 1);
+    // The stamp read again, unchanged: the listing stands.
+    ForgetFileStamps();
+    EXPECT_EQ(FindFile(d.path, "TORPEDO.WAV"), "");
+    EXPECT_EQ(FolderReadCount(), reads + 1);
+    // A file added (the folder's time moves): listed afresh once the stamp is read again.
+    d.Write("TORPEDO.WAV");
+    SetTime(d.path, 1000000100);
+    EXPECT_EQ(FindFile(d.path, "torpedo.wav"), d.path + "TORPEDO.WAV");
+    EXPECT_EQ(FolderReadCount(), reads + 2);
+    // A folder put in the place of the old one, with the same time: another folder, listed afresh.
+    fs::rename(d.path, d.path.substr(0, d.path.size() - 1) + ".old");
+    fs::create_directory(d.path);
+    d.Write("SHIELDS.WAV");
+    SetTime(d.path, 1000000100);
+    EXPECT_EQ(ListFiles(d.path, "*.WAV"), std::vector<std::string>{"SHIELDS.WAV"});
+    fs::remove_all(d.path.substr(0, d.path.size() - 1) + ".old");
+}
+
+TEST(FolderListings, AChangeWithinTheClockTickOfTheListingIsSeen) {
+    TempDir d;
+    const time_t now = std::time(nullptr);
+    d.Write("A.WAV");
+    SetTime(d.path, now);
+    EXPECT_EQ(FindFile(d.path, "B.WAV"), "");
+    // The file system's clock did not move on: the folder keeps its stamp, yet it changed.
+    d.Write("B.WAV");
+    SetTime(d.path, now);
+    EXPECT_EQ(FindFile(d.path, "B.WAV"), d.path + "B.WAV");
+}
+
+TEST(FolderListings, AMissingFolderFindsNothingUntilItIsMade) {
+    TempDir d;
+    const std::string sounds = d.path + "SOUNDS/";
+    EXPECT_EQ(FindFile(sounds, "ERROR.WAV"), "");
+    EXPECT_TRUE(ListFiles(sounds, "*").empty());
+    fs::create_directory(sounds);
+    d.Write("SOUNDS/ERROR.WAV");
+    EXPECT_EQ(FindFile(sounds, "ERROR.WAV"), sounds + "ERROR.WAV");
+}
+
+TEST(FindNamedFile, TakesTheNameAsItStandsWithoutRegardToCase) {
+    TempDir d;
+    for (const char* name : {"Deep.ssd", "DEEP.SSD", "deep.ssd", "Star?.ssd", "Stars.ssd"}) d.Write(name);
+    EXPECT_EQ(FindNamedFile(d.path, "deep.ssd"), d.path + "deep.ssd");  // the exact spelling first
+    EXPECT_EQ(FindNamedFile(d.path, "Deep.SSD"), d.path + "DEEP.SSD");  // else the first in order
+    EXPECT_EQ(FindNamedFile(d.path, "star?.SSD"), d.path + "Star?.ssd");
+    EXPECT_EQ(FindNamedFile(d.path, "Star*.ssd"), "");  // no wildcards
+    EXPECT_EQ(FindNamedFile(d.path, ""), "");
 }
 
 TEST(WriteFileAtomic, ReplacesWholeOrLeavesTheOldFile) {

@@ -207,6 +207,9 @@ TEST(Hiscore, TheMailDialogueSendsTheExactCommandsAndTheAnswerToTheDataDecides) 
         {"250 queued\r\n", true, true},
         {"554 refused\r\n", false, false},  // refused, although quit is answered with 221
         {"", false, false},                 // no answer to the message's end
+        {"250", false, false},              // cut off: no line end before the time-out
+        {"250 queued", true, false},
+        {"250-queued\r\n", false, false},  // a line with more to follow, and nothing follows
     };
     for (const Case& c : cases) {
         MailServer mail(c.dataAnswer, c.together);

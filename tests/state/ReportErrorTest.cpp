@@ -83,6 +83,7 @@ TEST(ReportError, RetryDuringAFailingSaveActsAsIgnore) {
         bool Read(const std::string&, std::string&) override { return false; }
         bool Rename(const std::string&, const std::string&) override { return false; }
         bool Remove(const std::string&) override { return true; }
+        bool Exists(const std::string&) override { return false; }
         bool SyncFolder(const std::string&) override { return true; }
     } failing;
     EXPECT_FALSE(SaveGame(tg.game, "Mine", {}, &failing));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "state/SavedGame.h"
 #include "state/ShipValues.h"
@@ -225,6 +226,7 @@ public:
         return !Fails("rename", to) && DiskSaveFiles().Rename(from, to);
     }
     bool Remove(const std::string& path) override { return DiskSaveFiles().Remove(path); }
+    bool Exists(const std::string& path) override { return DiskSaveFiles().Exists(path); }
     bool SyncFolder(const std::string& folder) override {
         return failing_ != "sync" && DiskSaveFiles().SyncFolder(folder);
     }
@@ -242,7 +244,7 @@ bool LeftoversOf(const std::string& base) {
            std::filesystem::exists(base + ".LOG" + kSavingSuffix);
 }
 
-TEST(SaveGame, AFailedSaveKeepsThePreviousFilesWhole) {
+TEST(SaveGame, AFailedSaveKeepsAWholePair) {
     struct Case {
         const char* failing;
         const char* reported;  // the file named to the player
@@ -266,13 +268,23 @@ TEST(SaveGame, AFailedSaveKeepsThePreviousFilesWhole) {
         FailingFiles files(c.failing);
         EXPECT_FALSE(SaveGame(a.tg.game, base, {"new log"}, &files));
         EXPECT_EQ(ReadAll(base + ".KVW") == oldGame, !c.gameReplaced);
+        // A log that could not be renamed in stays beside the new game, for the next load.
+        const bool logBeside = std::string(c.failing) == "rename LOG";
         if (std::string(c.failing) != "sync") {
             EXPECT_EQ(ReadAll(base + ".LOG"), "old log\r\n");
         }
-        EXPECT_FALSE(LeftoversOf(base));
+        EXPECT_EQ(LeftoversOf(base), logBeside);
         EXPECT_TRUE(a.tg.game.st.GameChanged);
         ASSERT_EQ(a.tg.host.notices.size(), 1u);
         EXPECT_EQ(a.tg.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + base + "." + c.reported);
+
+        // Whatever failed, a load gives a game and the log saved with it.
+        SaveGame_ b(dir);
+        std::vector<std::string> log;
+        ASSERT_TRUE(LoadGame(b.tg.game, base, &log));
+        EXPECT_EQ(b.tg.game.st.ShipEnergy, c.gameReplaced ? 1 : 14321);
+        EXPECT_EQ(log, std::vector<std::string>{c.gameReplaced ? "new log" : "old log"});
+        EXPECT_FALSE(LeftoversOf(base));
     }
 }
 
@@ -324,17 +336,24 @@ public:
     }
     bool Rename(const std::string& from, const std::string& to) override {
         if (Step("rename", from)) throw Killed{};
-        return DiskSaveFiles().Rename(from, to);
+        const bool renamed = DiskSaveFiles().Rename(from, to);
+        gameReplaced = gameReplaced || (renamed && to.size() > 4 && to.compare(to.size() - 4, 4, ".KVW") == 0);
+        return renamed;
     }
     bool Remove(const std::string& path) override {
         if (Step("remove", path)) throw Killed{};
         return DiskSaveFiles().Remove(path);
+    }
+    bool Exists(const std::string& path) override {
+        if (Step("exists", path)) throw Killed{};
+        return DiskSaveFiles().Exists(path);
     }
     bool SyncFolder(const std::string& folder) override {
         if (Step("sync", "")) throw Killed{};
         return DiskSaveFiles().SyncFolder(folder);
     }
     std::vector<std::string> ops;
+    bool gameReplaced = false;  // the save got as far as putting its game file in place
 
 private:
     bool Step(const std::string& op, const std::string& path) {
@@ -344,7 +363,7 @@ private:
     int killAt_;
 };
 
-TEST(SaveGame, ASaveKilledAtAnyStepLeavesAWholePairAndIsClearedNextTime) {
+TEST(SaveGame, ASaveKilledAfterAnyStepLeavesAWholePairForTheNextLoadOrSave) {
     ScratchFolder dir;
     const std::string base = dir.Path() + "durable";
     // The bytes of the old and the new game, and the steps of a save that runs through.
@@ -359,7 +378,7 @@ TEST(SaveGame, ASaveKilledAtAnyStepLeavesAWholePairAndIsClearedNextTime) {
         ASSERT_TRUE(SaveGame(a.tg.game, dir.Path() + "new", {"new"}, &whole));
         newGame = ReadAll(dir.Path() + "new.KVW");
     }
-    ASSERT_EQ(whole.ops, (std::vector<std::string>{"remove new.LOG.tmp", "remove new.KVW.tmp", "write new.KVW.tmp",
+    ASSERT_EQ(whole.ops, (std::vector<std::string>{"exists new.LOG.tmp", "exists new.KVW.tmp", "write new.KVW.tmp",
                                                    "read new.KVW.tmp", "write new.LOG.tmp", "rename new.KVW.tmp",
                                                    "rename new.LOG.tmp", "sync"}));
     const int renameGame = 5, renameLog = 6;
@@ -375,15 +394,20 @@ TEST(SaveGame, ASaveKilledAtAnyStepLeavesAWholePairAndIsClearedNextTime) {
             KilledFiles killed(k);
             EXPECT_THROW(SaveGame(b.tg.game, base, {"new"}, &killed), Killed);
 
-            // Old pair, new pair, or (killed between the renames) the new game beside the old log.
+            // On disk: the old pair, the new pair, or (killed between the renames) the new game
+            // with its new log still beside.
             EXPECT_EQ(ReadAll(base + ".KVW"), k > renameGame ? newGame : oldGame);
             EXPECT_EQ(ReadAll(base + ".LOG"), k > renameLog ? "new\r\n" : "old\r\n");
             EXPECT_EQ(LeftoversOf(base), k >= 2 && k <= renameLog);  // from the first write on
 
             SaveGame_ c(dir);
             if (thenLoad) {
-                EXPECT_TRUE(LoadGame(c.tg.game, base));
+                // The game and the log of one save, never a mix.
+                std::vector<std::string> log;
+                EXPECT_TRUE(LoadGame(c.tg.game, base, &log));
                 EXPECT_EQ(c.tg.game.st.ShipEnergy, k > renameGame ? 1 : 14321);
+                EXPECT_EQ(log, std::vector<std::string>{k > renameGame ? "new" : "old"});
+                EXPECT_EQ(ReadAll(base + ".LOG"), k > renameGame ? "new\r\n" : "old\r\n");
             } else {
                 savetest::FillKnownState(c.tg.game.st);
                 EXPECT_TRUE(SaveGame(c.tg.game, base, {"again"}));
@@ -392,6 +416,44 @@ TEST(SaveGame, ASaveKilledAtAnyStepLeavesAWholePairAndIsClearedNextTime) {
             EXPECT_FALSE(LeftoversOf(base));
             EXPECT_TRUE(c.tg.host.notices.empty());
         }
+    }
+}
+
+TEST(SaveGame, SavesAndLoadsKilledAtRandomNeverLeaveAMixedPair) {
+    ScratchFolder dir;
+    const std::string base = dir.Path() + "again";
+    // Game n is told apart by its energy and saved with the log line "game n".
+    auto save = [&](int n, SaveFileSystem* files) {
+        SaveGame_ a(dir);
+        savetest::FillKnownState(a.tg.game.st);
+        a.tg.game.st.ShipEnergy = 1000 + n;
+        return SaveGame(a.tg.game, base, {"game " + std::to_string(n)}, files);
+    };
+    ASSERT_TRUE(save(0, nullptr));
+    int inPlace = 0;  // the last game whose save put its game file in place
+    std::mt19937 pick(25);
+    auto killAt = [&](int last) { return std::uniform_int_distribution<int>(0, last)(pick); };
+    for (int n = 1; n <= 60; ++n) {
+        KilledFiles killed(killAt(11));  // past its last step a save runs through
+        try {
+            save(n, &killed);
+        } catch (const Killed&) {
+        }
+        if (killed.gameReplaced) inPlace = n;
+        if (n % 4 != 0) continue;  // several saves ended in a row, then a load, itself ended now and then
+        SCOPED_TRACE("after game " + std::to_string(n));
+        try {
+            SaveGame_ x(dir);
+            KilledFiles killedLoad(killAt(5));
+            LoadGame(x.tg.game, base, nullptr, &killedLoad);
+        } catch (const Killed&) {
+        }
+        SaveGame_ b(dir);
+        std::vector<std::string> log;
+        ASSERT_TRUE(LoadGame(b.tg.game, base, &log));
+        EXPECT_EQ(b.tg.game.st.ShipEnergy, 1000 + inPlace);
+        EXPECT_EQ(log, std::vector<std::string>{"game " + std::to_string(inPlace)});
+        EXPECT_FALSE(LeftoversOf(base));
     }
 }
 

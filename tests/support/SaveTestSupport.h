@@ -21,8 +21,10 @@ inline std::string ReadAll(const std::string& path) {
     return s;
 }
 
+// Writes a file behind the game's back, and has it look at the disk again.
 inline void WriteAll(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
+    ForgetFileStamps();
 }
 
 // Star systems of the known state: quadrant (r, r) holds r % 4 + 1 systems (20 in all).

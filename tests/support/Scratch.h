@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/Files.h"
 #include "state/Game.h"
 
 namespace kv::test {
@@ -37,18 +38,22 @@ public:
     std::string Saves() const { return Path() + "saves/"; }
     GameFolders Folders() const { return {Program(), Config(), Saves()}; }
 
-    // Writes bytes to a file of the folder (sub-folders are made) and returns its path.
+    // Writes bytes to a file of the folder (sub-folders are made) and returns its path. The game
+    // trusts what it saw of the disk for a second (StampOf): it is told to look again.
     std::string Write(const std::string& name, const std::string& bytes) const {
         const std::filesystem::path p = root_ / name;
         std::filesystem::create_directories(p.parent_path());
         std::ofstream out(p, std::ios::binary | std::ios::trunc);
         out << bytes;
+        out.close();
+        ForgetFileStamps();
         return p.string();
     }
     // Moves a file's modification time on by two seconds, as a later edit would (two writes
     // within one clock tick of the file system can carry the same time).
     static void Age(const std::string& path) {
         std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
+        ForgetFileStamps();
     }
 
 private:

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/SettingsStore.h"
 #include "text/Language.h"
@@ -36,9 +37,12 @@ protected:
         kv::ClearProfileCache();
     }
 
+    // Changes a file behind the lookup's back; it looks at the disk again at once.
     void Write(const std::string& name, const std::string& bytes) {
         std::ofstream out(folder_ + name, std::ios::binary | std::ios::trunc);
         out << bytes;
+        out.close();
+        kv::ForgetFileStamps();
     }
     // Records `file` as the current language's file, as the language changer does.
     void Record(const std::string& file) { Record(settings_, file); }
@@ -58,6 +62,7 @@ protected:
     static void SetModificationTime(const std::string& path, time_t seconds) {
         timespec times[2] = {{seconds, 0}, {seconds, 0}};
         ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        kv::ForgetFileStamps();
     }
 
     std::string folder_;

@@ -187,15 +187,13 @@ TEST(Vernalect, ReadsTheRegistrationFileLayout) {
 }
 
 TEST(Vernalect, UsesTheGamesSettingsFile) {
-    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", "/tmp/kv-config-test/");
-    EXPECT_EQ(vernalect::SettingsPath(), "/tmp/kv-config-test/kestrava/settings.ini");
-    qputenv("XDG_CONFIG_HOME", "relative/ignored");
-    EXPECT_EQ(vernalect::SettingsPath(), QString::fromLocal8Bit(qgetenv("HOME")) + "/.config/kestrava/settings.ini");
-    if (old.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", old);
+    QProcessEnvironment env;
+    env.insert("HOME", "/home/ann");
+    EXPECT_EQ(vernalect::SettingsPath(env), "/home/ann/.config/kestrava/settings.ini");
+    env.insert("XDG_CONFIG_HOME", "/tmp/kv-config-test/");
+    EXPECT_EQ(vernalect::SettingsPath(env), "/tmp/kv-config-test/kestrava/settings.ini");
+    env.insert("XDG_CONFIG_HOME", "relative/ignored");
+    EXPECT_EQ(vernalect::SettingsPath(env), "/home/ann/.config/kestrava/settings.ini");
 }
 
 }  // namespace

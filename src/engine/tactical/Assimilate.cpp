@@ -4,10 +4,10 @@
 #include <cctype>
 #include <string>
 
+#include "datafiles/SolarSystemFiles.h"
 #include "engine/computer/Displays.h"
 #include "engine/tactical/HostileCells.h"
 #include "engine/tactical/ShortRangeScan.h"
-#include "explore/SolarSystemFiles.h"
 #include "platform/Strings.h"
 #include "state/Numeric.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "engine/turn/Score.h"
-#include "scores/HTML.h"
+#include "state/BadWords.h"
 #include "state/Numeric.h"
 
 namespace kv {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "explore/SolarSystemFiles.h"
+#include "datafiles/SolarSystemFiles.h"
 #include "platform/Files.h"
 #include "state/Numeric.h"
 #include "state/Utilities.h"

@@ -21,7 +21,7 @@ class frmSubmitHS : public QDialog, public SubmitHSView {
 public:
     // `data` is the game's own (HighScoreState::dialog), read each time the window opens.
     frmSubmitHS(Game& g, const SubmitHSData& data, ScoreEndpoints endpoints = {},
-                EnvironmentLookup env = SystemEnvironment, QWidget* parent = nullptr);
+                EnvironmentLookup env = EmptyEnvironment, QWidget* parent = nullptr);
 
     // The window as it opens: the application title, the three submit buttons enabled, and the
     // texts of the game's data.

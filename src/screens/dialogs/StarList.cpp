@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/computer/TargetCalculator.h"
-#include "explore/SolarSystemFiles.h"
+#include "datafiles/SolarSystemFiles.h"
 #include "platform/Strings.h"
 #include "state/Numeric.h"
 

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "screens/MessageLog.h"
 #include "state/WindowTable.h"
-#include "text/MessageLog.h"
 
 #ifdef KESTRAVA_HAVE_PRINTSUPPORT
 #include <QPrintDialog>

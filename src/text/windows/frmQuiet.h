@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "text/MessageBoxes.h"
+#include "screens/MessageBoxes.h"
 
 namespace kv {
 

@@ -22,8 +22,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "screens/MessageBoxes.h"
 #include "state/Startup.h"
-#include "text/MessageBoxes.h"
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
 

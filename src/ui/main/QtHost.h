@@ -11,8 +11,8 @@
 #include <functional>
 #include <map>
 
+#include "screens/MessageLog.h"
 #include "state/Port.h"
-#include "text/MessageLog.h"
 
 namespace kv {
 

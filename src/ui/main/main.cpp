@@ -24,7 +24,12 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The only place the program reads its environment: the core is given what it needs.
     const kv::UserFolders user = kv::UserFoldersFrom([](const char* var) { return std::getenv(var); });
+    const kv::EnvironmentLookup environment = [](const std::string& var) {
+        const char* value = std::getenv(var.c_str());
+        return value ? std::string(value) : std::string();
+    };
     QDir().mkpath(QString::fromStdString(user.config));
     QDir().mkpath(QString::fromStdString(user.data));
     const std::string program = kv::ProgramFolder();
@@ -54,7 +59,7 @@ int main(int argc, char** argv) {
 
     // The high-score submission window, filled afresh for each qualifying record.
     kv::HighScoreState highScores;
-    kv::frmSubmitHS submitWindow(game, highScores.dialog);
+    kv::frmSubmitHS submitWindow(game, highScores.dialog, kv::ScoreEndpoints{}, environment);
     host.RegisterForm(kv::Form::frmSubmitHS, &submitWindow);
     host.onSubmitHighScore = [&](const std::string& name, const std::string& sn, const std::string& code,
                                  const std::string& comments, const std::string& kind) {

@@ -104,10 +104,12 @@ std::string SummaryText(const RunSummary& run, bool withKinds) {
     std::ostringstream out;
     char line[256];
     std::snprintf(line, sizeof line,
-                  "%ld games (seeds %u..%lu), %lld actions in %.1f s on %u threads: %.1f games/s, %.0f actions/s\n",
+                  "%ld games (seeds %u..%lu), %lld actions in %.1f s on %u threads: %.1f games/s, %.0f actions/s "
+                  "(%.0f per thread)\n",
                   run.games, run.first, static_cast<unsigned long>(run.first) + run.games - 1, run.actions, run.seconds,
                   run.threads, run.seconds > 0 ? run.games / run.seconds : 0.0,
-                  run.seconds > 0 ? run.actions / run.seconds : 0.0);
+                  run.seconds > 0 ? run.actions / run.seconds : 0.0,
+                  run.seconds > 0 && run.threads > 0 ? run.actions / run.seconds / run.threads : 0.0);
     out << line << "endings:\n";
     for (int e = 0; e < kEndingCount; ++e) {
         std::snprintf(line, sizeof line, "  %-18s %ld\n", EndingName(static_cast<Ending>(e)),

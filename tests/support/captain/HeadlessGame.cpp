@@ -1,6 +1,7 @@
 #include "support/captain/HeadlessGame.h"
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -76,8 +77,11 @@ HeadlessGame::HeadlessGame(uint32_t seed, const std::string& dataFolder)
 
 HeadlessGame::~HeadlessGame() {
     if (scratch_.empty()) return;
+    // Most games leave their folders empty: three removals then, and no listing of them.
+    bool removed = true;
+    for (const char* sub : {"config", "saves", ""}) removed = ::rmdir((scratch_ + sub).c_str()) == 0 && removed;
     std::error_code ec;
-    std::filesystem::remove_all(scratch_, ec);
+    if (!removed) std::filesystem::remove_all(scratch_, ec);
 }
 
 void StartNewGame(Game& g, const GameSetup& setup) {

@@ -1,4 +1,4 @@
-#include "text/MessageBoxes.h"
+#include "screens/MessageBoxes.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Verification marks: the checksum's reading of a line, stamping and verifying, the caches.
 #include <gtest/gtest.h>
 
-#include "explore/Verify.h"
+#include "datafiles/Verify.h"
 #include "platform/Files.h"
 #include "platform/Strings.h"
 #include "support/ExploreTestSupport.h"

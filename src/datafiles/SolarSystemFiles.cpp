@@ -1,4 +1,4 @@
-#include "explore/SolarSystemFiles.h"
+#include "datafiles/SolarSystemFiles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <string_view>
 
-#include "explore/Verify.h"
+#include "datafiles/Verify.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
@@ -23,13 +23,10 @@ namespace {
 
 constexpr const char* kProfileDefault = "Not Used";
 
-// A file of folder named `name`, found without regard to case; "" when there is none.
-std::string FindNamedFile(const std::string& folder, const std::string& name) {
-    if (folder.empty() || name.empty()) return "";
-    const std::string folded = LowerCase(name);
-    for (const std::string& file : ListFiles(folder, "*"))
-        if (LowerCase(file) == folded) return folder + file;
-    return "";
+// A file of folder named `name`, found without regard to case; "" when there is none (or no
+// folder is set).
+std::string NamedFileIn(const std::string& folder, const std::string& name) {
+    return folder.empty() ? std::string() : FindNamedFile(folder, name);
 }
 
 // Cuts a UTF-8 text to at most 20 bytes without splitting a character, then stores it as the
@@ -207,10 +204,7 @@ void ReadPlanetRow(SequentialInput& in, PlanetEntry* p, std::vector<DataNote>* n
 std::string DescriptorPath(Game& g, const std::string& descriptorName) {
     if (descriptorName.empty()) return "";
     const std::string file = descriptorName + kDescriptorExtension;
-    const std::string exact = g.st.SSDescriptorPath + file;
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(exact, ec)) return exact;
-    return FindNamedFile(g.st.SSDescriptorPath, file);
+    return NamedFileIn(g.st.SSDescriptorPath, file);
 }
 
 // The text of key in section of a profile file, cut at 254 characters and at the first NUL;
@@ -392,12 +386,12 @@ std::string PlanetMessageFilePath(Game& g) {
     const std::string name = Trim(g.Text("MessageFile"), kBlanksAndTabs);
     if (name.empty() || name.find('/') != std::string::npos) return "";
     // The program folder first; the language folder holds the shipped message files.
-    std::string path = FindNamedFile(g.st.AppPath, name);
+    std::string path = NamedFileIn(g.st.AppPath, name);
     if (path.empty()) {
         const std::string languages = !g.st.LanguagePath.empty() ? g.st.LanguagePath
                                       : g.st.AppPath.empty()     ? std::string()
                                                                  : g.st.AppPath + "LANGUAGE/";
-        path = FindNamedFile(languages, name);
+        path = NamedFileIn(languages, name);
     }
     return path;
 }
@@ -411,7 +405,7 @@ std::string GetPlanetMessageFileText(Game& g, const std::string& section, const 
 bool VerifyMessageFiles(Game& g, const std::string& descriptorName, int planet) {
     if (GetPlanetFlag(g, descriptorName, "Messages", planet) == 1)
         return VerifyDataFile(DescriptorPath(g, descriptorName));
-    const std::string list = FindNamedFile(g.st.AppPath, "SOLARSYS.TXT");
+    const std::string list = NamedFileIn(g.st.AppPath, "SOLARSYS.TXT");
     const std::string messages = PlanetMessageFilePath(g);
     if (list.empty() || messages.empty()) return false;
     const bool listGood = VerifyDataFile(list);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "screens/MessageBoxes.h"
 #include "support/TestGame.h"
-#include "text/MessageBoxes.h"
 
 namespace kv {
 namespace {

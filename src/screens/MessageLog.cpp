@@ -1,4 +1,4 @@
-#include "text/MessageLog.h"
+#include "screens/MessageLog.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "text/Relabel.h"
+#include "screens/Relabel.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <cctype>
 #include <filesystem>
 
-#include "explore/SolarSystemFiles.h"
-#include "explore/Verify.h"
+#include "datafiles/SolarSystemFiles.h"
+#include "datafiles/Verify.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "state/Random.h"

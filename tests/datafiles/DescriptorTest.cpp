@@ -2,8 +2,8 @@
 // a star-system record, the [General] flags, message texts, planet names and the flag word.
 #include <gtest/gtest.h>
 
-#include "explore/SolarSystemFiles.h"
-#include "explore/Verify.h"
+#include "datafiles/SolarSystemFiles.h"
+#include "datafiles/Verify.h"
 #include "state/Random.h"
 #include "support/ExploreTestSupport.h"
 #include "support/TestGame.h"

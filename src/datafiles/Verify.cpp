@@ -1,6 +1,4 @@
-#include "explore/Verify.h"
-
-#include <sys/stat.h>
+#include "datafiles/Verify.h"
 
 #include <cstdio>
 #include <fstream>
@@ -16,29 +14,12 @@ namespace {
 constexpr int64_t kLimit = 1073741824;  // 2^30: the checksum stays below it
 constexpr int64_t kLongMax = 2147483647;
 
-// What identifies one state of a file on disk: its length and modification time (and the
-// inode, so that a file replaced by a rename of the same length and time is judged again).
-struct FileStamp {
-    bool exists = false;
-    off_t size = 0;
-    timespec mtime{};
-    ino_t inode = 0;
-    bool operator==(const FileStamp& o) const {
-        return exists == o.exists && size == o.size && mtime.tv_sec == o.mtime.tv_sec &&
-               mtime.tv_nsec == o.mtime.tv_nsec && inode == o.inode;
-    }
-};
-
-FileStamp StampOf(const std::string& path) {
-    FileStamp s;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        s.exists = true;
-        s.size = st.st_size;
-        s.mtime = st.st_mtim;
-        s.inode = st.st_ino;
-    }
-    return s;
+// One state of a file on disk (its identity, length and modification time: a file replaced by
+// a rename of the same length and time is judged again); anything but an ordinary file counts
+// as none.
+FileStamp DataFileStamp(const std::string& path) {
+    const FileStamp s = StampOf(path);
+    return s.regular ? s : FileStamp{};
 }
 
 struct MarkLineCache {
@@ -156,7 +137,7 @@ bool FindMarkLine(const std::string& bytes, std::streamoff start, std::streamoff
 }
 
 std::string ReadMarkLocked(const std::string& path) {
-    const FileStamp stamp = StampOf(path);
+    const FileStamp stamp = DataFileStamp(path);
     if (!stamp.exists) return "";
     std::string bytes, mark;
     std::streamoff offset = 0;
@@ -179,11 +160,11 @@ int32_t ChecksumLocked(const std::string& path) {
 int CachedVerdictLocked(const std::string& path) {
     auto it = gVerdicts.find(path);
     if (it == gVerdicts.end()) return -1;
-    if (!(it->second.stamp == StampOf(path))) return -1;
+    if (!(it->second.stamp == DataFileStamp(path))) return -1;
     return it->second.good ? 1 : 0;
 }
 
-void StoreVerdictLocked(const std::string& path, bool good) { gVerdicts[path] = Verdict{good, StampOf(path)}; }
+void StoreVerdictLocked(const std::string& path, bool good) { gVerdicts[path] = Verdict{good, DataFileStamp(path)}; }
 
 }  // namespace
 

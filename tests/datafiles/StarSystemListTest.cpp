@@ -2,7 +2,7 @@
 // range and the end of the list.
 #include <gtest/gtest.h>
 
-#include "explore/SolarSystemFiles.h"
+#include "datafiles/SolarSystemFiles.h"
 #include "support/ExploreTestSupport.h"
 
 namespace kv {

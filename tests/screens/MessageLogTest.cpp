@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "screens/MessageLog.h"
 #include "support/SaveTestSupport.h"
 #include "support/TestGame.h"
-#include "text/MessageLog.h"
 
 namespace kv {
 namespace {

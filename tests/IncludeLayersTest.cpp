@@ -1,0 +1,139 @@
+// The source folders stack in layers, and every include points to the file's own layer or one
+// below it: a change that makes a lower layer reach up (the engine into exploration, the game
+// state into the windows) fails here, with each such include named.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+enum Layer {
+    kPlatform,   // the services of the system: files, processes, settings, code pages
+    kText,       // the language lookup
+    kState,      // the game state, start-up, saved games, settings, sound, messages
+    kDataFiles,  // the readers of the program folder's data files
+    kEngine,     // the turn, the tactical engine and the ship's computer
+    kExplore,    // exploration and scores, side by side
+    kScreens,    // what the windows show and what their handlers compute, without Qt
+    kWindows,    // the Qt windows and the Qt side of the platform
+    kVernalect,  // the language changer: a program of its own, sharing no code with the game
+};
+
+const char* LayerName(Layer layer) {
+    static const char* const names[] = {"platform",   "text",    "state",
+                                        "data files", "engine",  "exploration and scores",
+                                        "screens",    "windows", "language changer"};
+    return names[layer];
+}
+
+// The layer of a file by its path below src/; nullopt for a folder that has no layer yet.
+std::optional<Layer> LayerOf(const std::string& path) {
+    auto under = [&](const char* folder) { return path.rfind(folder, 0) == 0; };
+    if (under("vernalect/")) return kVernalect;
+    if (under("ui/") || under("platform/qt/") || path.find("/windows/") != std::string::npos) return kWindows;
+    if (under("screens/")) return kScreens;
+    if (under("explore/") || under("scores/")) return kExplore;
+    if (under("engine/")) return kEngine;
+    if (under("datafiles/")) return kDataFiles;
+    if (under("state/")) return kState;
+    if (under("text/")) return kText;
+    if (under("platform/")) return kPlatform;
+    return std::nullopt;
+}
+
+// Whether a file of layer `from` may include a file of layer `to`.
+bool MayInclude(Layer from, Layer to) {
+    if (from == kVernalect || to == kVernalect) return from == to;
+    return to <= from;
+}
+
+// The project files a source file includes ("..." includes found below src/), as paths below src/.
+std::vector<std::string> ProjectIncludes(const fs::path& src, const fs::path& file) {
+    std::vector<std::string> out;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        const size_t hash = line.find_first_not_of(" \t");
+        if (hash == std::string::npos || line.compare(hash, 1, "#") != 0) continue;
+        const size_t word = line.find_first_not_of(" \t", hash + 1);
+        if (word == std::string::npos || line.compare(word, 7, "include") != 0) continue;
+        const size_t open = line.find('"', word + 7);
+        const size_t close = open == std::string::npos ? open : line.find('"', open + 1);
+        if (close == std::string::npos) continue;
+        const std::string name = line.substr(open + 1, close - open - 1);
+        // Resolved as the compiler does: beside the file first, then from src/.
+        fs::path target = file.parent_path() / name;
+        if (!fs::is_regular_file(target)) target = src / name;
+        if (!fs::is_regular_file(target)) continue;  // a generated or system header
+        out.push_back(fs::relative(fs::weakly_canonical(target), fs::weakly_canonical(src)).generic_string());
+    }
+    return out;
+}
+
+TEST(IncludeLayers, FoldersHaveTheirLayers) {
+    const struct {
+        const char* path;
+        std::optional<Layer> layer;
+    } cases[] = {
+        {"platform/Files.h", kPlatform},
+        {"platform/qt/QtSettingsStore.h", kWindows},
+        {"text/Language.h", kText},
+        {"text/windows/frmOutput.h", kWindows},
+        {"state/Game.h", kState},
+        {"datafiles/SolarSystemFiles.h", kDataFiles},
+        {"engine/turn/Refresh.h", kEngine},
+        {"explore/Console.h", kExplore},
+        {"scores/Hiscore.h", kExplore},
+        {"scores/windows/frmSubmitHS.h", kWindows},
+        {"explore/windows/deep/frmSSControl.h", kWindows},
+        {"screens/SRSView.h", kScreens},
+        {"screens/charts/Chart.h", kScreens},
+        {"ui/main/QtHost.h", kWindows},
+        {"vernalect/frmVrnlct.h", kVernalect},
+        {"newfolder/Thing.h", std::nullopt},
+        {"platformer/Thing.h", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LayerOf(c.path), c.layer) << c.path;
+
+    EXPECT_TRUE(MayInclude(kEngine, kState));
+    EXPECT_TRUE(MayInclude(kExplore, kExplore));  // exploration and scores side by side
+    EXPECT_TRUE(MayInclude(kWindows, kScreens));
+    EXPECT_FALSE(MayInclude(kEngine, kExplore));
+    EXPECT_FALSE(MayInclude(kState, kDataFiles));  // the data files sit above the state
+    EXPECT_FALSE(MayInclude(kScreens, kWindows));
+    EXPECT_FALSE(MayInclude(kWindows, kVernalect));
+    EXPECT_FALSE(MayInclude(kVernalect, kPlatform));
+}
+
+TEST(IncludeLayers, EveryIncludePointsDown) {
+    const fs::path src = fs::path(KESTRAVA_SOURCE_DIR) / "src";
+    ASSERT_TRUE(fs::is_directory(src));
+    std::vector<std::string> problems;
+    size_t checked = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(src)) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+        const std::string path = fs::relative(entry.path(), src).generic_string();
+        const std::optional<Layer> from = LayerOf(path);
+        if (!from) {
+            problems.push_back(path + ": its folder has no layer (give it one in tests/IncludeLayersTest.cpp)");
+            continue;
+        }
+        for (const std::string& target : ProjectIncludes(src, entry.path())) {
+            ++checked;
+            const std::optional<Layer> to = LayerOf(target);
+            if (to && MayInclude(*from, *to)) continue;
+            problems.push_back(path + " (" + LayerName(*from) + ") includes " + target + " (" +
+                               (to ? LayerName(*to) : "no layer") + ")");
+        }
+    }
+    EXPECT_GT(checked, 500u);  // the includes were found at all
+    for (const std::string& p : problems) ADD_FAILURE() << p;
+}
+
+}  // namespace

@@ -1,0 +1,3 @@
+#include "support/ScratchHome.h"
+
+TEST(CoreTestEnvironment, HomeIsTheScratchHome) { kv::test::ExpectScratchHome(); }
