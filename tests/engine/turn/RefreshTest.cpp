@@ -379,6 +379,7 @@ TEST(RefreshTest, UnexpectedErrorIsReportedAndTheRefreshGoesOn) {
     ScriptedRandom rng;  // the threshold's draw fails
     TurnGame tg(rng);
     Calm(tg.game.st);
+    tg.host.ExpectErrors(1);
     RefreshAll(tg.game);
     ASSERT_EQ(tg.host.errors.size(), 1u);
     EXPECT_NE(tg.host.errors[0].find("KVGAME : RefreshAll"), std::string::npos);
