@@ -49,6 +49,7 @@ public:
     std::vector<std::string> output, notices, questions, sounds, errors;
     std::vector<long> styles;                             // the style of each notice and question
     std::vector<std::string> inputTitles, inputDefaults;  // each text input's title and default
+    std::vector<std::string> fileFolders;                 // the folder each file dialog opened in
     std::vector<std::vector<std::string>> printed;
     double waited = 0;
     Pointer pointer = Pointer::Default;
@@ -119,7 +120,9 @@ public:
         }
         return it->second();
     }
-    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern) override {
+    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern,
+                                          const std::string& folder) override {
+        fileFolders.push_back(folder);
         Log(std::string(mode == FileDialogMode::Save ? "savefile:" : "loadfile:") + pattern);
         return Next(files, "file dialog");
     }
@@ -198,6 +201,9 @@ public:
     }
 
     // ---- Forms ---------------------------------------------------------------------------
+    void Attach(Game&) override {}
+    void LoadForm(Form form) override { Log(std::string("load:") + Name(form)); }
+    void ApplyLanguage() override { Log("applylanguage"); }
     bool IsFormVisible(Form form) override { return visible.count(form) > 0; }
     void ShowForm(Form form) override {
         visible.insert(form);
@@ -217,7 +223,6 @@ public:
         Log("pointer:" + std::to_string(static_cast<int>(p)));
     }
     void FocusCommandBar() override { Log("focus:frmCommands"); }
-    void RestoreFormsAfterMenu() override { Log("restoreforms"); }
     void EndProgram() override { Log("endprogram"); }
 
     // ---- Sound, clock, printer -----------------------------------------------------------

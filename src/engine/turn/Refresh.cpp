@@ -18,6 +18,7 @@
 #include "engine/turn/Retrofit.h"
 #include "engine/turn/Warp.h"
 #include "state/Numeric.h"
+#include "state/WindowTable.h"
 
 namespace kv {
 namespace {
@@ -185,7 +186,7 @@ void RefreshAll(Game& g) {
 
 void ReturnFromMenu(Game& g) {
     g.host.RefreshBackground();
-    g.host.RestoreFormsAfterMenu();
+    RestoreFormsAfterMenu(g);
     if (g.st.NewGamePending) {
         RefreshAll(g);
         g.st.NewGamePending = kFalse;
