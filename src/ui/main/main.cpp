@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTime>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 
 #include "engine/turn/Refresh.h"
@@ -54,9 +55,12 @@ int main(int argc, char** argv) {
         // Start-up is the game's first action: the player's input waits for its end. A fault in
         // it (a window it needs that is not built) is reported, and the program goes on.
         kv::EngineAction action(game);
-        kv::Guarded(game, "KVMAIN : Main", "<none> ", [&] {
+        try {
             kv::Main(game, kv::JoinArguments(args), {kv::ReturnFromMenu, kv::RefreshAll});
-        });
+        } catch (const std::exception& e) {
+            qWarning("start-up: %s", e.what());
+            kv::ReportError(game, kv::ErrorNumber(e), "KVMAIN : Main", "<none> ");
+        }
     }
     return app.exec();
 }
