@@ -48,7 +48,7 @@ void OutputLines::Clear() {
     endResetModel();
 }
 
-frmOutput::frmOutput(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
+frmOutput::frmOutput(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
     setObjectName("frmOutput");
     setWindowTitle(QString::fromStdString(g.Text("OutCap")));
     auto* layout = new QVBoxLayout(this);
@@ -141,7 +141,7 @@ bool frmOutput::eventFilter(QObject* watched, QEvent* e) {
                 const int shift = (m->modifiers() & Qt::ShiftModifier ? 1 : 0) +
                                   (m->modifiers() & Qt::ControlModifier ? 2 : 0) +
                                   (m->modifiers() & Qt::AltModifier ? 4 : 0);
-                ReturnToMainWindows(g_, shift);
+                host_.Run(Form::frmOutput, [&] { ReturnToMainWindows(g_, shift); });
             }
             break;
         default: break;

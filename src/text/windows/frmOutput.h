@@ -62,6 +62,7 @@ protected:
 
 private:
     Game& g_;
+    QtHost& host_;
     bool scrollPending_ = false;
 };
 
