@@ -37,7 +37,7 @@ std::string LogFileText(const std::vector<std::string>& lines, const std::string
 }
 
 bool SaveMessageLog(Game& g, const std::vector<std::string>& lines, const std::string& dateTime) {
-    const std::optional<std::string> chosen = g.host.ChooseFile(FileDialogMode::Save, "*.LOG");
+    const std::optional<std::string> chosen = g.host.ChooseFile(FileDialogMode::Save, "*.LOG", g.folders.savedGames);
     if (!chosen || chosen->empty()) return false;
     const std::string path = LogFileName(*chosen);
     if (path.empty()) {

@@ -25,11 +25,11 @@ void PrepareFileDialog(Game& g, FileDialogMode mode, const std::string& pattern)
 
 std::string SetFileDialogMode(Game& g, FileDialogMode mode, const std::string& pattern) {
     PrepareFileDialog(g, mode, pattern);
-    const std::optional<std::string> chosen = g.host.ChooseFile(mode, pattern);
+    const std::string folder = SavedGameFolder(g);
+    const std::optional<std::string> chosen = g.host.ChooseFile(mode, pattern, folder);
     if (!chosen || chosen->empty()) return "";
     std::string name = *chosen;
     // A path the host hands back counts only when it lies directly in the saved-games folder.
-    const std::string folder = SavedGameFolder(g);
     if (name.size() > folder.size() && name.compare(0, folder.size(), folder) == 0) name.erase(0, folder.size());
     if (!SavedGameNameAllowed(name)) {
         RefuseSavedGameName(g);

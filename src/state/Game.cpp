@@ -20,6 +20,7 @@ Game::Game(Random& r, SettingsStore& s, GameHost& h, GameFolders f)
       host(h),
       lang(s, f.program.empty() ? std::string() : f.program + "LANGUAGE/"),
       folders(std::move(f)) {
+    host.Attach(*this);
     if (!folders.program.empty()) {
         st.AppPath = folders.program;
         st.SoundsPath = folders.program + "SOUNDS/";

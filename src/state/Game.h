@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/SettingsStore.h"
 #include "state/BackgroundWindow.h"
@@ -97,23 +98,31 @@ struct Game {
 
     // True while an engine action runs (see EngineAction).
     bool Busy() const { return actionDepth_ > 0; }
+    // True when an action may start now: none runs, or the innermost modal window that an
+    // action opened for the player (ModalLevel) waits for the player and none of its own
+    // handlers runs.
+    bool CanStartAction() const { return actionDepth_ == (modalBase_.empty() ? 0 : modalBase_.back()); }
 
 private:
     friend class EngineAction;
+    friend class ModalLevel;
     friend void ReportError(Game&, int, const std::string&, const std::string&);
     bool emergencySaveRunning_ = false;
     std::array<bool, kTimerCount> timers_{};
     int actionDepth_ = 0;
+    std::vector<int> modalBase_;  // the action depth at which each open modal window was opened
 };
 
 // An engine action under way. A window handler or timer that calls the engine holds one for
 // the call; while one is held no other can be taken, so a click or a tick that arrives while
 // the engine waits (a pause, a question) does nothing instead of entering the engine again.
+// The one exception is a modal window that the action opened for the player (ModalLevel): its
+// own handlers start actions of their own, one at a time, inside the one that opened it.
 //     EngineAction action(game);
 //     if (!action) return;
 class EngineAction {
 public:
-    explicit EngineAction(Game& g) : g_(g), entered_(g.actionDepth_ == 0) {
+    explicit EngineAction(Game& g) : g_(g), entered_(g.CanStartAction()) {
         if (entered_) ++g_.actionDepth_;
     }
     ~EngineAction() {
@@ -126,6 +135,20 @@ public:
 private:
     Game& g_;
     bool entered_;
+};
+
+// A modal window the engine opened for the player, open for the lifetime of this object: the
+// window's own handlers may start actions while the action that opened it waits for it to close.
+// The desktop host holds one around each window it runs through RunModal.
+class ModalLevel {
+public:
+    explicit ModalLevel(Game& g) : g_(g) { g_.modalBase_.push_back(g_.actionDepth_); }
+    ~ModalLevel() { g_.modalBase_.pop_back(); }
+    ModalLevel(const ModalLevel&) = delete;
+    ModalLevel& operator=(const ModalLevel&) = delete;
+
+private:
+    Game& g_;
 };
 
 // ---- Words to the player ---------------------------------------------------------------------

@@ -18,7 +18,9 @@ public:
     void WaitForMessageClose() override {}
     int ShowErrorReport(const std::string&) override { return kIgnore; }
     int RunModal(Form) override { return kCancel; }
-    std::optional<std::string> ChooseFile(FileDialogMode, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> ChooseFile(FileDialogMode, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     std::optional<std::string> InputText(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;
     }
@@ -48,6 +50,9 @@ public:
     void HyperspaceFlash(int) override {}
     void AnimateMorvMove(int, int, int, int) override {}
 
+    void Attach(Game&) override {}
+    void LoadForm(Form) override {}
+    void ApplyLanguage() override {}
     bool IsFormVisible(Form) override { return false; }
     void ShowForm(Form) override {}
     void HideForm(Form) override {}
@@ -59,7 +64,6 @@ public:
     Pointer MousePointer() override { return pointer_; }
     void SetMousePointer(Pointer p) override { pointer_ = p; }
     void FocusCommandBar() override {}
-    void RestoreFormsAfterMenu() override {}
     void EndProgram() override {}
 
     int SoundDeviceCount() override { return 0; }

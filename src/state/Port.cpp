@@ -58,6 +58,7 @@ const char* Name(Form value) {
         case Form::frmSubmitHS: return "frmSubmitHS";
         case Form::frmQuiet: return "frmQuiet";
         case Form::frmShowMessage: return "frmShowMessage";
+        case Form::frmLanguage: return "frmLanguage";
     }
     return "?";
 }
@@ -123,6 +124,30 @@ const char* Name(Timer value) {
         case Timer::frmSSControl_tmrFlag: return "frmSSControl_tmrFlag";
     }
     return "?";
+}
+
+Form TimerOwner(Timer timer) {
+    switch (timer) {
+        case Timer::frmSRS_tmrMorvTractor:
+        case Timer::frmSRS_tmrShield: return Form::frmSRS;
+        case Timer::frmGalaxy_tmrBlink: return Form::frmGalaxy;
+        case Timer::frmStatus_tmrBlink: return Form::frmStatus;
+        case Timer::frmRetrofit_tmrBlink: return Form::frmRetrofit;
+        case Timer::frmCOM_tmrTC: return Form::frmCOM;
+        case Timer::frmSSControl_tmrMessage:
+        case Timer::frmSSControl_tmrFlag: return Form::frmSSControl;
+        case Timer::frmBackground_tmrScroll:
+        case Timer::frmBackground_tmrNoMorv: return Form::frmBackground;
+        case Timer::frmDES_tmrCount: return Form::frmDES;
+        case Timer::frmShip_tmrAnimation: return Form::frmShip;
+        case Timer::frmMenu_tmrBreak:
+        case Timer::frmMenu_tmrSavedGame: return Form::frmMenu;
+        case Timer::frmTargetCalculator_tmrCheckSRS:
+        case Timer::frmTargetCalculator_tmrCheckCOM: return Form::frmTargetCalculator;
+        case Timer::frmFinalReport_tmrMenu: return Form::frmFinalReport;
+        case Timer::frmMorvReport_tmrAnim: return Form::frmMorvReport;
+    }
+    return Form::frmOutput;
 }
 
 const char* Name(SectorMarker value) {

@@ -13,6 +13,8 @@
 
 namespace kv {
 
+struct Game;
+
 // ---- Names -------------------------------------------------------------------------------------
 
 // Button codes of a question's answer.
@@ -88,6 +90,7 @@ enum class Form : int {
     frmSubmitHS,
     frmQuiet,
     frmShowMessage,
+    frmLanguage,
 };
 inline constexpr int kFormTableSize = 32;  // indices 1..31 are used
 
@@ -132,6 +135,8 @@ enum class View {
     TorpedoPlan,       // the torpedo dialog's plan
     ProbeDialog,       // the probe dialog's course and probes left (ProbeDialog, ProbesLeftCaption)
 };
+// One past the last display (a loop over every View runs up to it).
+inline constexpr int kViewCount = static_cast<int>(View::ProbeDialog) + 1;
 
 // Window timers whose running the engine starts, stops or tests. Each window runs its own timer
 // and calls the engine on each tick; the running state is kept by the game (Game::Timer).
@@ -156,6 +161,9 @@ enum class Timer {
     frmSSControl_tmrFlag,             // the exploration console's planet-flag display (debug mode)
 };
 inline constexpr int kTimerCount = static_cast<int>(Timer::frmSSControl_tmrFlag) + 1;
+
+// The window that runs a timer (the part of its name before "_tmr").
+Form TimerOwner(Timer timer);
 
 // The marker shapes put over a sector while it is hit: the shield outline of a Zarvoni ship,
 // cloaked ship or Zarvoni starbase (shpZshield); of a friendly starbase (shpMshield); of the
@@ -205,11 +213,14 @@ public:
     // Shows the run-time error report and returns the button chosen (kAbort, kRetry, kIgnore).
     virtual int ShowErrorReport(const std::string& text) = 0;
     // Shows a window modally and returns when the player closes it; the window reads and writes
-    // its data in the game state and gives back its own result code (kOK, kCancel, ...).
+    // its data in the game state and gives back its own result code (kOK, kCancel, ...). A form
+    // with no window, or with one that is not a dialog, is a fault of the program: the desktop
+    // host throws (the engine's guard reports it) instead of answering for the player.
     virtual int RunModal(Form form) = 0;
-    // The saved-game file dialog: the chosen path, or nothing when cancelled. `pattern` lists the
-    // file patterns shown ("*.KVW;*.KVA", "*.LOG").
-    virtual std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern) = 0;
+    // The saved-game file dialog, opened in `folder`: the chosen path, or nothing when
+    // cancelled. `pattern` lists the file patterns shown ("*.KVW;*.KVA", "*.LOG").
+    virtual std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern,
+                                                  const std::string& folder) = 0;
     // A line of text typed by the player, or nothing when cancelled.
     virtual std::optional<std::string> InputText(const std::string& prompt, const std::string& title,
                                                  const std::string& initial) = 0;
@@ -284,6 +295,13 @@ public:
 class Forms {
 public:
     virtual ~Forms() = default;
+    // The game this host serves; the game gives itself as it is built, before any other call.
+    virtual void Attach(Game& g) = 0;
+    // Creates a window without showing it (once: a window exists from then on to the end of the
+    // program). A window that is not built yet changes nothing.
+    virtual void LoadForm(Form form) = 0;
+    // Relabels every window from the current language file.
+    virtual void ApplyLanguage() = 0;
     virtual bool IsFormVisible(Form form) = 0;
     // Shows a window modeless (which activates it and gives it the focus) or hides it.
     virtual void ShowForm(Form form) = 0;
@@ -304,9 +322,6 @@ public:
     virtual void SetMousePointer(Pointer pointer) = 0;
     // Gives the focus to the first control of the command bar.
     virtual void FocusCommandBar() = 0;
-    // After the main menu: every game window except the menu gets the visibility saved in
-    // FormVisible; the report windows follow the options' report check boxes.
-    virtual void RestoreFormsAfterMenu() = 0;
     // Closes every window (each may keep its state as it closes) and ends the program at once.
     virtual void EndProgram() = 0;
 };

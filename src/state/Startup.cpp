@@ -75,6 +75,9 @@ void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn)
     s.SpeedFactor = g.switches.SpeedFactor;
     // The game's generator is seeded by the program; the cosmetic one starts from the clock.
     g.cosmetic.Randomize(g.host.TimeOfDay());
+    // The windows the settings fill are made first: the note window, the file dialog and the
+    // options window.
+    for (Form f : {Form::frmShowMessage, Form::frmFile, Form::frmOptions}) g.host.LoadForm(f);
     LoadSettings(g, "General", false);
 
     const bool pictures = !g.switches.NoPictures;
@@ -100,7 +103,10 @@ void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn)
     g.configNames.menuNames.clear();
     g.configNames.difficultyNames.clear();
 
+    g.host.ApplyLanguage();
     if (pictures) ShowVersionSplash(g, static_cast<Single>(Val(GetVersionString())));
+    InitFormTable(g);
+    g.host.HideForm(Form::frmLanguage);
     g.host.HideBackground();
     g.host.SetBackgroundColor(0x808000);
     LoadSettings(g, "General", true);
@@ -126,16 +132,7 @@ void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn)
         g.host.SetMousePointer(Pointer::Hourglass);
         if (turn.ReturnFromMenu) turn.ReturnFromMenu(g);
     } else {
-        const std::pair<Form, Integer> reports[] = {{Form::frmGeneralReport, g.options.chkGeneral},
-                                                    {Form::frmZarvoniReport, g.options.chkZarvoni},
-                                                    {Form::frmBaseReport, g.options.chkStarbase},
-                                                    {Form::frmDamageReport, g.options.chkDamage}};
-        for (const auto& [form, box] : reports) {
-            if (box)
-                g.host.ShowForm(form);
-            else
-                g.host.HideForm(form);
-        }
+        ShowReportWindows(g);
     }
     if (turn.RefreshAll) turn.RefreshAll(g);
     if (g.host.MousePointer() == Pointer::Hourglass) g.host.SetMousePointer(Pointer::Default);

@@ -10,6 +10,10 @@ namespace kv {
 // The window of a table index 1..31 (index 0 is never used).
 Form FormTable(int index);
 
+// Creates every window the host has, without showing it: the window table in its order, then
+// frmShip and frmStars, then the windows outside the table.
+void InitFormTable(Game& g);
+
 // Hides the windows 2..29, keeping in FormVisible whether each was shown, so that the step
 // that brings them back shows exactly those; frmOutput, frmFinalReport and frmBackground stay.
 void HideAllForms(Game& g);
@@ -17,6 +21,14 @@ void HideAllForms(Game& g);
 // Shows the game windows at start: frmSRS, frmOutput, frmStatus, frmGalaxy, frmBars, frmInfo,
 // frmCOM, in this order.
 void ShowGameWindows(Game& g);
+
+// The four report windows follow the options' report check boxes: frmGeneralReport,
+// frmZarvoniReport, frmBaseReport, frmDamageReport, in this order.
+void ShowReportWindows(Game& g);
+
+// After the main menu: every window of the table but the menu gets back the visibility kept in
+// FormVisible (from index 31 down to 1); then the report windows follow their check boxes.
+void RestoreFormsAfterMenu(Game& g);
 
 // The shared mouse-move step of the dialogs and reports: the computer panel goes when the
 // computer is damaged. `shift` is the event's key state (2 = Ctrl alone).

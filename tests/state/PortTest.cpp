@@ -67,6 +67,30 @@ TEST(Port, OnlyOneEngineActionRunsAtATime) {
     EXPECT_TRUE(next);
 }
 
+TEST(Port, AModalWindowOfAnActionRunsItsOwnHandlersOneAtATime) {
+    ConstantRandom rng(0.5f);
+    test::TestGame tg(rng);
+    EngineAction outer(tg.game);
+    {
+        ModalLevel window(tg.game);  // the action waits for the window it opened
+        EXPECT_TRUE(tg.game.CanStartAction());
+        {
+            EngineAction handler(tg.game);
+            EXPECT_TRUE(handler);
+            EXPECT_FALSE(tg.game.CanStartAction());  // a second click while it runs
+            EXPECT_FALSE(EngineAction(tg.game));
+            {
+                ModalLevel box(tg.game);  // the handler's own question, and so on down
+                EXPECT_TRUE(EngineAction(tg.game));
+            }
+            EXPECT_FALSE(tg.game.CanStartAction());
+        }
+        EXPECT_TRUE(tg.game.CanStartAction());
+    }
+    EXPECT_FALSE(tg.game.CanStartAction());  // closed: the opening action holds the game again
+    EXPECT_TRUE(tg.game.Busy());
+}
+
 TEST(Port, TimersAreKeptByTheGameAndTheHostHearsOfEachChange) {
     ConstantRandom rng(0.5f);
     test::TestGame tg(rng);

@@ -12,6 +12,7 @@ namespace {
 TEST(ReportError, BuildsTheReportFromLanguageTextsAndRaisesTheFlag) {
     ConstantRandom rng(0.5f);
     test::TestGame tg(rng);
+    tg.host.ExpectErrors(1);
     ReportError(tg.game, 6, "KVGAME : RefreshAll", "Upgrades");
     ASSERT_EQ(tg.host.errors.size(), 1u);
     const std::string& text = tg.host.errors[0];
@@ -28,7 +29,7 @@ TEST(ReportError, BuildsTheReportFromLanguageTextsAndRaisesTheFlag) {
 TEST(ReportError, AbortEndsTheProgramWithoutAskingToSave) {
     ConstantRandom rng(0.5f);
     test::TurnGame tg(rng);
-    tg.host.errorAnswer = kAbort;
+    tg.host.ExpectErrors(1, kAbort);
     ReportError(tg.game, 5, "KVBASIC:HitShip", "<none>");
     EXPECT_TRUE(tg.host.Saw("endprogram"));
     EXPECT_TRUE(tg.host.questions.empty());
@@ -38,7 +39,7 @@ TEST(ReportError, AbortEndsTheProgramWithoutAskingToSave) {
 TEST(ReportError, RetryDuringAGameSavesEmergncyAndGoesOnWhenThePlayerSaysYes) {
     ConstantRandom rng(0.5f);
     test::TurnGame tg(rng);
-    tg.host.errorAnswer = kRetry;
+    tg.host.ExpectErrors(1, kRetry);
     tg.host.output = {"first line", "second line"};
     tg.host.answers = {kYes};
     ReportError(tg.game, 9, "KVGAME : RefreshAll", "Update");
@@ -54,7 +55,7 @@ TEST(ReportError, RetryDuringAGameSavesEmergncyAndGoesOnWhenThePlayerSaysYes) {
 TEST(ReportError, RetryWithoutAGameSavesNothingAndNoEndsTheProgram) {
     ConstantRandom rng(0.5f);
     test::TestGame tg(rng);
-    tg.host.errorAnswer = kRetry;
+    tg.host.ExpectErrors(1, kRetry);
     tg.host.answers = {kNo};
     ReportError(tg.game, 53, "KVMAIN : LoadArrayConsts", "aliens.txt");
     EXPECT_EQ(tg.host.notices, (std::vector<std::string>{"<KVMAIN0016>"}));
@@ -66,7 +67,7 @@ TEST(ReportError, RetryWithoutAGameSavesNothingAndNoEndsTheProgram) {
 TEST(ReportError, RetryDuringAFailingSaveActsAsIgnore) {
     ConstantRandom rng(0.5f);
     test::TurnGame tg(rng);
-    tg.host.errorAnswer = kRetry;
+    tg.host.ExpectErrors(1, kRetry);
     // An error reported from inside a save: another save would only fail the same way.
     ReportError(tg.game, 61, "KVMAIN : SaveGame", "KVW");
     EXPECT_FALSE(std::filesystem::exists(tg.scratch.Saves() + "EMERGNCY.KVW"));
@@ -74,6 +75,7 @@ TEST(ReportError, RetryDuringAFailingSaveActsAsIgnore) {
     EXPECT_FALSE(tg.host.Saw("endprogram"));
 
     // A save that fails inside reports it once; its Retry starts no second save.
+    tg.host.ExpectErrors(1, kRetry);
     struct Failing : SaveFileSystem {
         int writes = 0;
         bool WriteFlushed(const std::string&, const std::string&) override {
@@ -96,7 +98,7 @@ TEST(ReportError, RetryDuringAFailingSaveActsAsIgnore) {
 TEST(ReportError, AFailedEmergencySaveIsNotAnnouncedAsSaved) {
     ConstantRandom rng(0.5f);
     test::TurnGame tg(rng);
-    tg.host.errorAnswer = kRetry;
+    tg.host.ExpectErrors(1, kRetry);
     tg.host.answers = {kYes};
     std::filesystem::remove_all(tg.scratch.Saves());
     savetest::WriteAll(tg.scratch.Path() + "saves", "a file where the folder should be");

@@ -262,6 +262,7 @@ TEST_F(LoadArrayConstsTest, LongAliensFileKeeps255AndMissingFileIsReported) {
     LoadArrayConsts(tg.game);
     EXPECT_EQ(tg.game.st.AlienNames[255], "Name255");
     std::filesystem::remove(dir + "aliens.txt");
+    tg.host.ExpectErrors(1);
     LoadArrayConsts(tg.game);
     EXPECT_EQ(tg.game.st.AlienNames[1], "");
     ASSERT_EQ(tg.host.errors.size(), 1u);

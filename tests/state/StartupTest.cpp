@@ -39,14 +39,24 @@ TEST(Main, RunsTheStartInOrderAndOpensTheMenu) {
     StartGame t(rng);
     const std::string program = t.scratch.Program();
     Main(t.game, "", kTurn);
-    EXPECT_TRUE(t.InOrder({"centermouse",
+    EXPECT_TRUE(t.InOrder({"load:frmShowMessage",
+                           "load:frmFile",
+                           "load:frmOptions",
+                           "centermouse",
                            "bgpicture:" + program + "PICTURES/INTRO.png",
                            "bgcolor:0",
                            "show:frmBackground",
                            "front:frmBackground",
                            "sound:" + program + "SOUNDS/SPACE.WAV",
                            "hide:frmInfo",
+                           "applylanguage",
                            "sound:" + program + "SOUNDS/VERSION.WAV",
+                           "load:frmOutput",
+                           "load:frmBackground",
+                           "load:frmShip",
+                           "load:frmStars",
+                           "load:frmLanguage",
+                           "hide:frmLanguage",
                            "hidebg",
                            "bgcolor:8421376",
                            "show:frmSRS",
@@ -66,8 +76,13 @@ TEST(Main, RunsTheStartInOrderAndOpensTheMenu) {
                            "show:frmCommands",
                            "modal:frmMenu",
                            "pointer:11",
-                           "restoreforms",
+                           "hide:frmBackground",  // the windows come back as the menu found them
+                           "hide:frmOutput",
                            "pointer:0"}));
+    EXPECT_FALSE(t.host.Saw("hide:frmMenu"));
+    // Every window is made, the three that the settings fill first.
+    for (int f = 1; f <= static_cast<int>(Form::frmLanguage); ++f)
+        EXPECT_TRUE(t.host.Saw(std::string("load:") + Name(static_cast<Form>(f)))) << f;
     EXPECT_EQ(t.host.Events("planet:").size(), 14u);
     EXPECT_EQ(t.st.SpeedFactor, 1.0f);
     EXPECT_EQ(t.st.UpgradesOn, 1);

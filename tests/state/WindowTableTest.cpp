@@ -40,6 +40,41 @@ TEST(ShowGameWindows, ShowsTheGameWindowsInTheirOrder) {
                                         "show:frmBars", "show:frmInfo", "show:frmCOM"}));
 }
 
+TEST(InitFormTable, MakesTheTableInItsOrderThenTheShipAndTheOtherWindows) {
+    ConstantRandom rng(0.5f);
+    test::TestGame tg(rng);
+    InitFormTable(tg.game);
+    const std::vector<std::string> loads = tg.host.Events("load:");
+    ASSERT_GE(loads.size(), 33u);
+    for (int i = 1; i <= 31; ++i) EXPECT_EQ(loads[i - 1], std::string("load:") + Name(FormTable(i)));
+    EXPECT_EQ(loads[31], "load:frmShip");
+    EXPECT_EQ(loads[32], "load:frmStars");
+    for (Form f : {Form::frmFile, Form::frmGetNumber, Form::frmQuiet, Form::frmShowMessage, Form::frmLanguage})
+        EXPECT_TRUE(tg.host.Saw(std::string("load:") + Name(f))) << Name(f);
+}
+
+TEST(RestoreFormsAfterMenu, BringsBackWhatWasOpenAndTheReportsTheOptionsAskFor) {
+    ConstantRandom rng(0.5f);
+    test::TestGame tg(rng);
+    GameState& s = tg.game.st;
+    tg.host.visible = {Form::frmMenu, Form::frmNAV, Form::frmGeneralReport};
+    s.FormVisible[static_cast<int>(Form::frmSRS)] = kTrue;
+    s.FormVisible[static_cast<int>(Form::frmOutput)] = kTrue;
+    s.FormVisible[static_cast<int>(Form::frmMenu)] = kFalse;  // the menu itself is left alone
+    s.FormVisible[static_cast<int>(Form::frmGeneralReport)] = kTrue;
+    // The check boxes have the last word on the reports.
+    tg.game.options.chkGeneral = tg.game.options.chkZarvoni = tg.game.options.chkStarbase = 0;
+    tg.game.options.chkDamage = 1;
+    RestoreFormsAfterMenu(tg.game);
+    EXPECT_EQ(tg.host.visible, (std::set<Form>{Form::frmMenu, Form::frmSRS, Form::frmOutput, Form::frmDamageReport}));
+    // From the top of the table down, then the reports in their order.
+    const std::vector<std::string> shown = tg.host.Events("show:");
+    EXPECT_EQ(shown, (std::vector<std::string>{"show:frmSRS", "show:frmGeneralReport", "show:frmOutput",
+                                               "show:frmDamageReport"}));
+    EXPECT_EQ(tg.host.events.front(), "hide:frmBackground");
+    EXPECT_FALSE(tg.host.Saw("hide:frmMenu"));
+}
+
 TEST(ReturnToMainWindows, HidesTheComputerPanelWhenTheComputerIsDamaged) {
     ConstantRandom rng(0.5f);
     test::TestGame tg(rng);

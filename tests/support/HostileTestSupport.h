@@ -12,6 +12,10 @@
 
 namespace kv::test {
 
+// The draws of the Zarvoni starbase's traffic round in the ship's quadrant (a quadrant with all
+// eight neighbours) in which no ship comes or goes: three a direction.
+inline std::vector<float> QuietTraffic() { return std::vector<float>(24, 0.0f); }
+
 struct HostileGame : TurnGame {
     explicit HostileGame(Random& r) : TurnGame(r) {
         GameState& s = game.st;

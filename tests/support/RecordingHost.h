@@ -1,7 +1,8 @@
 #pragma once
 // The one host of the tests: it records every request of the engine in one transcript
 // (`events`, one line per call, "kind:details"), answers queries from settable fields, and
-// fails the running test on a question, modal window or input it was not scripted to answer.
+// fails the running test on a question, modal window, input or error report it was not scripted
+// to answer.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -19,6 +20,10 @@ namespace kv::test {
 
 class RecordingHost : public GameHost {
 public:
+    ~RecordingHost() override {
+        EXPECT_TRUE(errorAnswers.empty()) << errorAnswers.size() << " expected error report(s) never came";
+    }
+
     // ---- Scripts and settable answers ----------------------------------------------------
     std::deque<int> answers;                              // questions, in order
     std::map<Form, std::function<int()>> modal;           // a modal window: acts, returns its result
@@ -26,7 +31,10 @@ public:
     std::deque<std::optional<long>> colours;              // colour dialog
     std::set<Form> visible;                               // windows that count as shown
     std::function<void(View)> onRefresh;                  // a test acting in the middle of a stage
-    int errorAnswer = kIgnore;
+    // Error reports the test expects, answered in order (kAbort, kRetry or kIgnore). An error
+    // report beyond them fails the test: an engine fault never passes unseen.
+    std::deque<int> errorAnswers;
+    void ExpectErrors(int count, int answer = kIgnore) { errorAnswers.insert(errorAnswers.end(), count, answer); }
     int soundDevices = 1;
     int cellPixels = 32;
     double timeOfDay = 43200;  // noon
@@ -41,6 +49,7 @@ public:
     std::vector<std::string> output, notices, questions, sounds, errors;
     std::vector<long> styles;                             // the style of each notice and question
     std::vector<std::string> inputTitles, inputDefaults;  // each text input's title and default
+    std::vector<std::string> fileFolders;                 // the folder each file dialog opened in
     std::vector<std::vector<std::string>> printed;
     double waited = 0;
     Pointer pointer = Pointer::Default;
@@ -94,7 +103,13 @@ public:
     int ShowErrorReport(const std::string& text) override {
         errors.push_back(text);
         Log("error:" + text);
-        return errorAnswer;
+        if (errorAnswers.empty()) {
+            ADD_FAILURE() << "unexpected error report:\n" << text;
+            return kIgnore;
+        }
+        const int a = errorAnswers.front();
+        errorAnswers.pop_front();
+        return a;
     }
     int RunModal(Form form) override {
         Log(std::string("modal:") + Name(form));
@@ -105,7 +120,9 @@ public:
         }
         return it->second();
     }
-    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern) override {
+    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern,
+                                          const std::string& folder) override {
+        fileFolders.push_back(folder);
         Log(std::string(mode == FileDialogMode::Save ? "savefile:" : "loadfile:") + pattern);
         return Next(files, "file dialog");
     }
@@ -184,6 +201,9 @@ public:
     }
 
     // ---- Forms ---------------------------------------------------------------------------
+    void Attach(Game&) override {}
+    void LoadForm(Form form) override { Log(std::string("load:") + Name(form)); }
+    void ApplyLanguage() override { Log("applylanguage"); }
     bool IsFormVisible(Form form) override { return visible.count(form) > 0; }
     void ShowForm(Form form) override {
         visible.insert(form);
@@ -221,7 +241,6 @@ public:
         Log("pointer:" + std::to_string(static_cast<int>(p)));
     }
     void FocusCommandBar() override { Log("focus:frmCommands"); }
-    void RestoreFormsAfterMenu() override { Log("restoreforms"); }
     void EndProgram() override { Log("endprogram"); }
 
     // ---- Sound, clock, printer -----------------------------------------------------------

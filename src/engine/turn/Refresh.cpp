@@ -19,6 +19,7 @@
 #include "engine/turn/Warp.h"
 #include "state/Background.h"
 #include "state/Numeric.h"
+#include "state/WindowTable.h"
 
 namespace kv {
 namespace {
@@ -186,7 +187,7 @@ void RefreshAll(Game& g) {
 
 void ReturnFromMenu(Game& g) {
     RefreshBackground(g);
-    g.host.RestoreFormsAfterMenu();
+    RestoreFormsAfterMenu(g);
     if (g.st.NewGamePending) {
         RefreshAll(g);
         g.st.NewGamePending = kFalse;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "state/Game.h"
+#include "ui/main/QtHost.h"
 
 namespace kv {
 namespace {
@@ -40,12 +41,12 @@ frmSubmitHS::frmSubmitHS(Game& g, const SubmitHSData& data, ScoreEndpoints endpo
         cmdSubmit[i] = new QPushButton(QString::fromLatin1(captions[i]), this);
         cmdSubmit[i]->setObjectName(QStringLiteral("cmdSubmit(%1)").arg(i));
         cmdSubmit[i]->setAutoDefault(false);
-        connect(cmdSubmit[i], &QPushButton::clicked, this, [this, i] { cmdSubmit_Click(i); });
+        connect(cmdSubmit[i], &QPushButton::clicked, this, [this, i] { run_([this, i] { cmdSubmit_Click(i); }); });
     }
     cmdView = new QPushButton(QStringLiteral("View List"), this);
     cmdView->setObjectName("cmdView");
     cmdView->setAutoDefault(false);
-    connect(cmdView, &QPushButton::clicked, this, [this] { cmdView_Click(); });
+    connect(cmdView, &QPushButton::clicked, this, [this] { run_([this] { cmdView_Click(); }); });
 
     lblType = MakeLabel(this, "lblType");
     lblType->setFont(QFont(QStringLiteral("Arial"), lblType->font().pointSize()));
@@ -80,6 +81,11 @@ frmSubmitHS::frmSubmitHS(Game& g, const SubmitHSData& data, ScoreEndpoints endpo
     layout->addLayout(buttons);
     layout->addWidget(lblStatus);
     Form_Load();
+}
+
+frmSubmitHS::frmSubmitHS(Game& g, QtHost& host)
+    : frmSubmitHS(g, host.HighScores().dialog, ScoreEndpoints{}, host.environment) {
+    run_ = [&host](const std::function<void()>& f) { host.Run(Form::frmSubmitHS, f); };
 }
 
 void frmSubmitHS::Form_Load() {

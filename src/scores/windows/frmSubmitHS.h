@@ -15,6 +15,7 @@
 namespace kv {
 
 struct Game;
+class QtHost;
 
 class frmSubmitHS : public QDialog, public SubmitHSView {
     Q_OBJECT
@@ -22,6 +23,8 @@ public:
     // `data` is the game's own (HighScoreState::dialog), read each time the window opens.
     frmSubmitHS(Game& g, const SubmitHSData& data, ScoreEndpoints endpoints = {},
                 EnvironmentLookup env = EmptyEnvironment, QWidget* parent = nullptr);
+    // The game's window: it shows what the host keeps for it (QtHost::HighScores).
+    frmSubmitHS(Game& g, QtHost& host);
 
     // The window as it opens: the application title, the three submit buttons enabled, and the
     // texts of the game's data.
@@ -63,6 +66,8 @@ protected:
 private:
     const SubmitHSData& data_;
     HighScoreSubmitter submitter_;
+    // How a button's handler runs: at once, or through the host's busy guard.
+    std::function<void(const std::function<void()>&)> run_ = [](const std::function<void()>& f) { f(); };
     QString listKind_;
 };
 

@@ -10,6 +10,8 @@
 
 #include "screens/MessageLog.h"
 #include "state/WindowTable.h"
+#include "screens/MessageLog.h"
+#include "ui/main/QtHost.h"
 
 #ifdef KESTRAVA_HAVE_PRINTSUPPORT
 #include <QPrintDialog>
@@ -47,7 +49,7 @@ void OutputLines::Clear() {
     endResetModel();
 }
 
-frmOutput::frmOutput(Game& g, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
+frmOutput::frmOutput(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
     setObjectName("frmOutput");
     setWindowTitle(QString::fromStdString(g.Text("OutCap")));
     auto* layout = new QVBoxLayout(this);
@@ -58,8 +60,8 @@ frmOutput::frmOutput(Game& g, QWidget* parent) : QWidget(parent, Qt::Window), g_
     mnuSave->setObjectName("mnuSave");
     mnuPrint = menuBar->addAction(QString::fromStdString(g.Text("OutPrint")));
     mnuPrint->setObjectName("mnuPrint");
-    connect(mnuSave, &QAction::triggered, this, &frmOutput::mnuSave_Click);
-    connect(mnuPrint, &QAction::triggered, this, &frmOutput::mnuPrint_Click);
+    connect(mnuSave, &QAction::triggered, this, host.Handler(Form::frmOutput, [this] { mnuSave_Click(); }));
+    connect(mnuPrint, &QAction::triggered, this, host.Handler(Form::frmOutput, [this] { mnuPrint_Click(); }));
     layout->setMenuBar(menuBar);
     lines = new OutputLines(this);
     lstOutput = new QListView(this);
@@ -81,6 +83,11 @@ frmOutput::frmOutput(Game& g, QWidget* parent) : QWidget(parent, Qt::Window), g_
     ApplyOutputFont();
     resize(480, 240);
     move(0, 0);
+
+    for (const std::string& line : host.OutputLog().ToVector()) AddLine(QString::fromStdString(line));
+    host.OnOutput(
+        this, [this](const QString& line) { AddLine(line); }, [this] { Clear(); });
+    host.OnView(View::OutputFont, this, [this] { ApplyOutputFont(); });
 }
 
 void frmOutput::SetLogCommandsVisible(bool visible) {
@@ -135,7 +142,7 @@ bool frmOutput::eventFilter(QObject* watched, QEvent* e) {
                 const int shift = (m->modifiers() & Qt::ShiftModifier ? 1 : 0) +
                                   (m->modifiers() & Qt::ControlModifier ? 2 : 0) +
                                   (m->modifiers() & Qt::AltModifier ? 4 : 0);
-                ReturnToMainWindows(g_, shift);
+                host_.Run(Form::frmOutput, [&] { ReturnToMainWindows(g_, shift); });
             }
             break;
         default: break;
@@ -144,16 +151,12 @@ bool frmOutput::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void frmOutput::mnuSave_Click() {
-    EngineAction action(g_);
-    if (!action) return;
     SaveMessageLog(g_, g_.host.OutputLines(),
                    QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toStdString());
 }
 
 void frmOutput::mnuPrint_Click() {
 #ifdef KESTRAVA_HAVE_PRINTSUPPORT
-    EngineAction action(g_);
-    if (!action) return;
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;

@@ -14,6 +14,8 @@
 
 namespace kv {
 
+class QtHost;
+
 // The log's lines as the list shows them.
 class OutputLines : public QAbstractListModel {
     Q_OBJECT
@@ -34,7 +36,8 @@ private:
 class frmOutput : public QWidget {
     Q_OBJECT
 public:
-    explicit frmOutput(Game& g, QWidget* parent = nullptr);
+    // Shows the lines the log holds already, then each line the game appends.
+    frmOutput(Game& g, QtHost& host, QWidget* parent = nullptr);
 
     // Adds a line at the end (the oldest goes past 65535) and scrolls it into view.
     void AddLine(const QString& line);
@@ -59,6 +62,7 @@ protected:
 
 private:
     Game& g_;
+    QtHost& host_;
     bool scrollPending_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "state/Game.h"
 #include "state/Port.h"
 
 namespace kv {
@@ -51,6 +52,8 @@ QPixmap MessageIconPicture(int icon) {
     }
     return pm;
 }
+
+frmQuiet::frmQuiet(Game& g, QWidget* parent) : frmQuiet([&g](const std::string& key) { return g.Text(key); }, parent) {}
 
 frmQuiet::frmQuiet(std::function<std::string(const std::string&)> text, QWidget* parent)
     : QDialog(parent), text_(std::move(text)) {

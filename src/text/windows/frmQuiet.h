@@ -14,11 +14,15 @@
 
 namespace kv {
 
+struct Game;
+
 class frmQuiet : public QDialog {
     Q_OBJECT
 public:
     // `text` looks a language key up (the captions of the buttons).
     explicit frmQuiet(std::function<std::string(const std::string&)> text, QWidget* parent = nullptr);
+    // The captions in the game's language.
+    explicit frmQuiet(Game& g, QWidget* parent = nullptr);
 
     // Builds the window for the text and style, shows it modally and returns the code of the
     // button pressed (closing the window through its frame answers as CloseAnswer says).

@@ -21,11 +21,14 @@
 #include <QUrl>
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "screens/MessageBoxes.h"
+#include "state/Game.h"
 #include "state/Startup.h"
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
+#include "ui/main/FormList.h"
 
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -89,6 +92,46 @@ int RunBox(const std::string& text, long style) {
     return ResultOf(clicked ? box.standardButton(clicked) : QMessageBox::NoButton, style);
 }
 
+// The player's input: what is dropped while the engine is busy.
+bool IsPlayerInput(const QEvent* e) {
+    switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu: return true;
+        // A window closed through its frame; the program's own close() calls pass.
+        case QEvent::Close: return e->spontaneous();
+        default: return false;
+    }
+}
+
+// The application's filter of the player's input (QtHost::TakesInput decides).
+class InputGate : public QObject {
+public:
+    explicit InputGate(const QtHost& host) : host_(host) {
+        if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~InputGate() override {
+        if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* e) override {
+        if (!IsPlayerInput(e) || host_.TakesInput(receiver)) return false;
+        if (e->type() == QEvent::Close) e->ignore();  // the window stays open
+        return true;
+    }
+
+private:
+    const QtHost& host_;
+};
+
 Qt::CursorShape ShapeOf(Pointer p) {
     switch (p) {
         case Pointer::Default: return Qt::ArrowCursor;
@@ -100,7 +143,24 @@ Qt::CursorShape ShapeOf(Pointer p) {
 
 }  // namespace
 
-// ---- Registration ------------------------------------------------------------------------------
+// ---- The windows -------------------------------------------------------------------------------
+
+QtHost::QtHost() : gate_(std::make_unique<InputGate>(*this)) {}
+
+QtHost::~QtHost() {
+    gate_.reset();
+    DestroyForms();
+}
+
+void QtHost::DestroyForms() {
+    views_.clear();
+    timers_.clear();
+    outputLine_ = {};
+    clearOutput_ = {};
+    scan_ = nullptr;
+    chart_ = nullptr;
+    while (!made_.empty()) made_.pop_back();  // the last made goes first
+}
 
 void QtHost::RegisterForm(Form form, QWidget* window) { forms_[form] = window; }
 
@@ -109,9 +169,128 @@ QWidget* QtHost::FormWindow(Form form) const {
     return it == forms_.end() ? nullptr : it->second.data();
 }
 
-void QtHost::OnView(View view, std::function<void()> show) { views_[view] = std::move(show); }
+QWidget* QtHost::Window(Form form) {
+    if (QWidget* w = FormWindow(form)) return w;
+    if (!game_) return nullptr;
+    for (const FormEntry& entry : FormList()) {
+        if (entry.form != form) continue;
+        // Registered before it is made, so that a request of its constructor finds it.
+        made_.emplace_back();
+        QWidget* w = entry.make(*game_, *this);
+        made_.back().reset(w);
+        forms_[form] = w;
+        return w;
+    }
+    return nullptr;
+}
 
-void QtHost::OnTimer(Timer timer, std::function<void(bool)> changed) { timers_[timer] = std::move(changed); }
+void QtHost::LoadForm(Form form) { Window(form); }
+
+// The relabelling run gives every window its captions from the language file; the windows
+// read their texts as they are made until it does.
+void QtHost::ApplyLanguage() {}
+
+void QtHost::OnView(View view, QObject* owner, std::function<void()> show) { views_[view] = {owner, std::move(show)}; }
+
+void QtHost::OnTimer(Timer timer, QObject* owner, std::function<void(bool)> changed) {
+    timers_[timer] = {owner, std::move(changed)};
+}
+
+QTimer* QtHost::AddTimer(Timer timer, QWidget* owner, int ms, std::function<void()> tick, Tick kind) {
+    auto* t = new QTimer(owner);
+    t->setInterval(ms);
+    QObject::connect(t, &QTimer::timeout, owner, [this, timer, tick = std::move(tick), kind] {
+        if (kind == Tick::Cosmetic)
+            tick();
+        else
+            Run(TimerOwner(timer), tick);
+    });
+    OnTimer(timer, owner, [t](bool enabled) {
+        if (enabled)
+            t->start();
+        else
+            t->stop();
+    });
+    if (game_ && game_->TimerEnabled(timer)) t->start();
+    return t;
+}
+
+void QtHost::OnOutput(QObject* owner, std::function<void(const QString&)> line, std::function<void()> clear) {
+    outputLine_ = {owner, std::move(line)};
+    clearOutput_ = {owner, std::move(clear)};
+}
+
+bool QtHost::HasView(View view) const {
+    auto it = views_.find(view);
+    return it != views_.end() && it->second.owner && it->second.call;
+}
+
+bool QtHost::HasTimer(Timer timer) const {
+    auto it = timers_.find(timer);
+    return it != timers_.end() && it->second.owner && it->second.call;
+}
+
+// ---- The busy guard ----------------------------------------------------------------------------
+
+bool QtHost::IsForm(const QWidget* w) const {
+    for (const auto& [form, window] : forms_)
+        if (window == w) return true;
+    return false;
+}
+
+bool QtHost::IsRunModal(const QWidget* w) const {
+    return std::find(running_.begin(), running_.end(), w) != running_.end();
+}
+
+QWidget* QtHost::OwnerOf(QWidget* w) const {
+    for (QWidget* p = w; p; p = p->parentWidget()) {
+        if (IsForm(p)) return p;
+        // A dialog open for the player that is no game window (a message box, the file dialog).
+        if (p->isWindow() && p->isModal() && p->isVisible()) return p;
+    }
+    return nullptr;
+}
+
+bool QtHost::TakesInput(QObject* receiver) const {
+    QWidget* w = nullptr;
+    for (QObject* o = receiver; o && !w; o = o->parent()) w = qobject_cast<QWidget*>(o);
+    QWidget* owner = w ? OwnerOf(w) : nullptr;
+    if (!owner || !game_) return true;
+    // The note window runs no engine code: a click on it only hides it.
+    if (owner == FormWindow(Form::frmShowMessage)) return true;
+    QWidget* modal = QApplication::activeModalWidget();
+    // The innermost modal window takes the player's answer, unless it is a window run through
+    // RunModal whose own handler is under way.
+    if (owner == modal) return !IsRunModal(owner) || game_->CanStartAction();
+    // With a modal window open, the game windows below it take nothing.
+    if (modal) return !IsForm(owner);
+    return !game_->Busy();
+}
+
+bool QtHost::CanRun(Form owner) const {
+    if (!game_ || !game_->CanStartAction()) return false;
+    QWidget* modal = QApplication::activeModalWidget();
+    return !modal || modal == FormWindow(owner);
+}
+
+bool QtHost::Run(Form owner, const std::function<void()>& handler) {
+    if (!CanRun(owner)) return false;
+    EngineAction action(*game_);
+    if (!action) return false;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        qWarning("%s: %s", Name(owner), e.what());
+        ReportError(*game_, ErrorNumber(e), Name(owner), "<none> ");
+    } catch (...) {
+        ReportError(*game_, 5, Name(owner), "<none> ");
+    }
+    return true;
+}
+
+std::function<void()> QtHost::Handler(Form owner, std::function<void()> handler) {
+    return [this, owner, handler = std::move(handler)] { Run(owner, handler); };
+}
 
 Form QtHost::FormShowing(View view) {
     switch (view) {
@@ -156,29 +335,37 @@ Form QtHost::FormShowing(View view) {
 
 void QtHost::AppendOutputLine(const std::string& line) {
     log_.Add(line);
-    if (onOutputLine) onOutputLine(QString::fromStdString(line));
+    if (outputLine_.owner && outputLine_.call) outputLine_.call(QString::fromStdString(line));
 }
 
 void QtHost::ClearOutputLog() {
     log_.Clear();
-    if (onClearOutput) onClearOutput();
+    if (clearOutput_.owner && clearOutput_.call) clearOutput_.call();
 }
 
 std::vector<std::string> QtHost::OutputLines() { return log_.ToVector(); }
 
 // In the game's own window a notice shows each tab as five blanks (a question's as one).
 void QtHost::ShowNotice(const std::string& text, long style, bool ownDialog) {
+    if (script_) return script_->Notice(text, style, ownDialog);
     std::string shown;
     for (char c : text) shown += c == '\t' && ownDialog ? std::string(5, ' ') : std::string(1, c);
-    AskQuestion(shown, style, ownDialog);
+    Ask(shown, style, ownDialog);
 }
 
 int QtHost::AskQuestion(const std::string& prompt, long style, bool ownDialog) {
-    if (auto* quiet = qobject_cast<frmQuiet*>(FormWindow(Form::frmQuiet)); quiet && ownDialog && !quiet->isVisible())
+    if (script_) return script_->Question(prompt, style, ownDialog);
+    return Ask(prompt, style, ownDialog);
+}
+
+int QtHost::Ask(const std::string& prompt, long style, bool ownDialog) {
+    if (auto* quiet = qobject_cast<frmQuiet*>(Window(Form::frmQuiet)); quiet && ownDialog && !quiet->isVisible())
         return quiet->Ask(QString::fromStdString(prompt), style);
     return RunBox(prompt, style);
 }
 
+// While it waits, the player's input reaches the game's message window only: it is the modal
+// window open, and the game windows below it take nothing (TakesInput).
 void QtHost::WaitForMessageClose() {
     QWidget* quiet = FormWindow(Form::frmQuiet);
     QEventLoop loop;
@@ -189,33 +376,51 @@ void QtHost::WaitForMessageClose() {
 }
 
 int QtHost::ShowNote(bool show, const std::optional<std::string>& text) {
-    auto* note = qobject_cast<frmShowMessage*>(FormWindow(Form::frmShowMessage));
+    auto* note = qobject_cast<frmShowMessage*>(Window(Form::frmShowMessage));
     return note ? note->ShowNote(show, text) : 0;
 }
 
 void QtHost::AddBackgroundLine(const std::string&) {}
 
 // Abort, Retry and Ignore with Retry as the default and no icon.
-int QtHost::ShowErrorReport(const std::string& text) { return RunBox(text, kAbortRetryIgnore | 256); }
-
-int QtHost::RunModal(Form form) {
-    auto* dialog = qobject_cast<QDialog*>(FormWindow(form));
-    if (!dialog) return kCancel;
-    return dialog->exec() == QDialog::Accepted ? kOK : kCancel;
+int QtHost::ShowErrorReport(const std::string& text) {
+    if (script_) return script_->ErrorReport(text);
+    return RunBox(text, kAbortRetryIgnore | 256);
 }
 
-std::optional<std::string> QtHost::ChooseFile(FileDialogMode mode, const std::string& pattern) {
+// The window's handlers run as actions of their own while it is open (ModalLevel); the window
+// ends with done(code): 0 (reject) counts as Cancel.
+int QtHost::RunModal(Form form) {
+    QWidget* window = Window(form);
+    if (!window) throw std::logic_error(std::string("no window is built for ") + Name(form));
+    auto* dialog = qobject_cast<QDialog*>(window);
+    if (!dialog) throw std::logic_error(std::string(Name(form)) + " is not a dialog");
+    if (IsRunModal(dialog)) throw std::logic_error(std::string(Name(form)) + " is open already");
+    // A window shown modeless before becomes modal only when it is shown again.
+    if (dialog->isVisible()) dialog->hide();
+    ModalLevel level(*game_);
+    running_.push_back(dialog);
+    if (script_) QTimer::singleShot(0, dialog, [this, form, dialog] { script_->Modal(form, *dialog); });
+    const int result = dialog->exec();
+    running_.pop_back();
+    return result == QDialog::Rejected ? kCancel : result;
+}
+
+std::optional<std::string> QtHost::ChooseFile(FileDialogMode mode, const std::string& pattern,
+                                              const std::string& folder) {
+    if (script_) return script_->File(mode, pattern, folder);
     QString filter = QString::fromStdString(pattern);
     filter.replace(';', ' ');
-    const QString name = mode == FileDialogMode::Save
-                             ? QFileDialog::getSaveFileName(nullptr, QString(), QString(), filter)
-                             : QFileDialog::getOpenFileName(nullptr, QString(), QString(), filter);
+    const QString dir = QString::fromStdString(folder);
+    const QString name = mode == FileDialogMode::Save ? QFileDialog::getSaveFileName(nullptr, QString(), dir, filter)
+                                                      : QFileDialog::getOpenFileName(nullptr, QString(), dir, filter);
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }
 
 std::optional<std::string> QtHost::InputText(const std::string& prompt, const std::string& title,
                                              const std::string& initial) {
+    if (script_) return script_->Text(prompt, title, initial);
     bool ok = false;
     const QString text = QInputDialog::getText(nullptr, QString::fromStdString(title), QString::fromStdString(prompt),
                                                QLineEdit::Normal, QString::fromStdString(initial), &ok);
@@ -224,6 +429,7 @@ std::optional<std::string> QtHost::InputText(const std::string& prompt, const st
 }
 
 std::optional<long> QtHost::ChooseColour(long initial) {
+    if (script_) return script_->Colour(initial);
     // Colours are 0xBBGGRR in the game's settings.
     const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
                        static_cast<int>((initial >> 16) & 0xFF));
@@ -234,14 +440,14 @@ std::optional<long> QtHost::ChooseColour(long initial) {
 
 void QtHost::SubmitHighScore(const std::string& name, const std::string& sn, const std::string& code,
                              const std::string& comments, const std::string& kind) {
-    if (onSubmitHighScore) onSubmitHighScore(name, sn, code, comments, kind);
+    ShowSubmitHighScore(*game_, highScores_, name, sn, code, comments, kind);
 }
 
 // ---- Views ---------------------------------------------------------------------------------------
 
 void QtHost::Refresh(View view) {
     auto it = views_.find(view);
-    if (it != views_.end() && it->second) it->second();
+    if (it != views_.end() && it->second.owner && it->second.call) it->second.call();
     if (QWidget* w = FormWindow(FormShowing(view))) w->update();
 }
 
@@ -312,7 +518,7 @@ bool QtHost::IsFormVisible(Form form) {
 }
 
 void QtHost::ShowForm(Form form) {
-    if (QWidget* w = FormWindow(form)) {
+    if (QWidget* w = Window(form)) {
         w->show();
         w->raise();
         w->activateWindow();
@@ -364,8 +570,6 @@ void QtHost::FocusCommandBar() {
     }
 }
 
-void QtHost::RestoreFormsAfterMenu() {}
-
 void QtHost::EndProgram() {
     if (onEndProgram)
         onEndProgram();
@@ -403,13 +607,14 @@ void QtHost::PlaySoundFile(const std::string& path, int flags) {
     effect->play();
     if (flags & 1) return;
     // Played to the end before the call returns (at most ten seconds).
+    // The player's input meanwhile is dropped by the busy guard (TakesInput).
     QElapsedTimer clock;
     clock.start();
     QEventLoop loop;
     while (clock.elapsed() < 10000 && effect->status() != QSoundEffect::Error &&
            (effect->status() != QSoundEffect::Ready || effect->isPlaying() || clock.elapsed() < 50)) {
         QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
     }
 #else
     (void)path;
@@ -420,21 +625,22 @@ void QtHost::PlaySoundFile(const std::string& path, int flags) {
 // ---- Clock ---------------------------------------------------------------------------------------
 
 void QtHost::Wait(double seconds) {
-    // Windows repaint and timers tick while the engine waits, but the player's clicks and keys
-    // wait until the action is over: nothing can start another action in the middle of this one.
+    // Windows repaint and timers tick while the engine waits; the player's clicks and keys meanwhile
+    // are dropped by the busy guard (TakesInput), and the engine ticks wait for their next turn
+    // (Run): nothing starts another action in the middle of this one, nor after it.
     QElapsedTimer clock;
     clock.start();
     const qint64 ms = static_cast<qint64>(seconds * 1000.0);
     QEventLoop loop;
     while (clock.elapsed() < ms) {
         QTimer::singleShot(static_cast<int>(std::min<qint64>(ms - clock.elapsed(), 20)), &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
     }
 }
 
 void QtHost::TimerChanged(Timer timer, bool enabled) {
     auto it = timers_.find(timer);
-    if (it != timers_.end() && it->second) it->second(enabled);
+    if (it != timers_.end() && it->second.owner && it->second.call) it->second.call(enabled);
 }
 
 double QtHost::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
@@ -442,6 +648,7 @@ double QtHost::TimeOfDay() { return QTime::currentTime().msecsSinceStartOfDay() 
 // ---- Printer -------------------------------------------------------------------------------------
 
 bool QtHost::PrintLines(const std::vector<std::string>& lines, const std::string& title) {
+    if (script_) return script_->Print(lines, title);
 #ifdef KESTRAVA_HAVE_PRINTSUPPORT
     QPrinter printer;
     printer.setDocName(QString::fromStdString(title));

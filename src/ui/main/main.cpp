@@ -1,24 +1,20 @@
-// Kestrava: sets up the program folders, the settings, the language and the windows, and
-// starts the game.
+// Kestrava: sets up the program folders, the settings and the language, and starts the game;
+// the host makes the windows as start-up asks for them.
 #include <QApplication>
 #include <QDir>
 #include <QTime>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 
 #include "engine/turn/Refresh.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "scores/Hiscore.h"
-#include "scores/windows/frmSubmitHS.h"
 #include "state/CommandLine.h"
 #include "state/Game.h"
 #include "state/Startup.h"
 #include "state/Utilities.h"
-#include "text/windows/frmOutput.h"
-#include "text/windows/frmQuiet.h"
-#include "text/windows/frmShowMessage.h"
 #include "ui/main/NoLanguage.h"
 #include "ui/main/QtHost.h"
 
@@ -39,6 +35,7 @@ int main(int argc, char** argv) {
 
     kv::QtSettingsStore settings(QString::fromStdString(user.config + "settings.ini"));
     kv::QtHost host;
+    host.environment = environment;
     kv::SeededRandom rng(static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     kv::Game game(rng, settings, host, folders);
     host.onEndProgram = [&] {
@@ -54,30 +51,22 @@ int main(int argc, char** argv) {
         settings.Flush();
         std::exit(0);
     });
-    // The language is bound before any window is built: every window reads its texts from it.
+    // The language is bound before any window is made: every window reads its texts from it.
     game.Text("Language");
-
-    // The high-score submission window, filled afresh for each qualifying record.
-    kv::HighScoreState highScores;
-    kv::frmSubmitHS submitWindow(game, highScores.dialog, kv::ScoreEndpoints{}, environment);
-    host.RegisterForm(kv::Form::frmSubmitHS, &submitWindow);
-    host.onSubmitHighScore = [&](const std::string& name, const std::string& sn, const std::string& code,
-                                 const std::string& comments, const std::string& kind) {
-        kv::ShowSubmitHighScore(game, highScores, name, sn, code, comments, kind);
-    };
-    kv::frmShowMessage note;
-    host.RegisterForm(kv::Form::frmShowMessage, &note);
-    kv::frmQuiet quiet([&](const std::string& key) { return game.Text(key); });
-    host.RegisterForm(kv::Form::frmQuiet, &quiet);
-    kv::frmOutput output(game);
-    host.RegisterForm(kv::Form::frmOutput, &output);
-    host.onOutputLine = [&](const QString& line) { output.AddLine(line); };
-    host.onClearOutput = [&] { output.Clear(); };
-    host.OnView(kv::View::OutputFont, [&] { output.ApplyOutputFont(); });
 
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     kv::PrintOutput(game, game.Text("Greeting") + " " + kv::GetVersionString());
-    kv::Main(game, kv::JoinArguments(args), {kv::ReturnFromMenu, kv::RefreshAll});
+    {
+        // Start-up is the game's first action: the player's input waits for its end. A fault in
+        // it (a window it needs that is not built) is reported, and the program goes on.
+        kv::EngineAction action(game);
+        try {
+            kv::Main(game, kv::JoinArguments(args), {kv::ReturnFromMenu, kv::RefreshAll});
+        } catch (const std::exception& e) {
+            qWarning("start-up: %s", e.what());
+            kv::ReportError(game, kv::ErrorNumber(e), "KVMAIN : Main", "<none> ");
+        }
+    }
     return app.exec();
 }

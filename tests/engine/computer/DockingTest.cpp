@@ -123,11 +123,15 @@ TEST_F(DockingTest, RefusalsChangeNothingOrCostAHostileTurn) {
              d.rng.Push(0.0f), d.rng.Push(0.0f);
          },
          "<KVCOM0005>", true},
+        // The hostiles' turn that the refusal costs: no traffic at the base, and the base, too weak
+        // to fire, draws its hit and power only.
         {"the Zarvoni base not captured",
          [](DockScene& d) {
              d.s.QuadStarbase = 0;
-             d.s.ZarvoniBase = {0, 4, 4, 2, 2, 20000};
+             d.s.ZarvoniBase = {0, 4, 4, 2, 2, 100};
              d.s.ComAutoShields = kFalse;  // the base calls for no automatic shields here
+             d.rng.Push(24, 0.0f);
+             d.rng.Push(2, 0.0f);
          },
          "<KVCOM0003>", true},
     };
@@ -302,7 +306,12 @@ TEST_F(DockingTest, DockingAtTheCapturedZarvoniStarbase) {
     s.ZarvoniBase = {-1, 4, 4, 2, 2, 500};  // drained: it gives what it has
     s.SectorGrid[2][2] = kZarvoniStarbase;
     s.MovedFlag = 1;
-    DockAtStarbase(tg.game);  // no draw
+    // The docking draws nothing; the hostiles' turns of its scan and of the closing refresh
+    // each draw a traffic round at the base with no traffic (24 draws); with no Zarvoni ship
+    // to aim at, the base does not fire.
+    rng.Push(48, 0.0f);
+    DockAtStarbase(tg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(s.Docked, 1);
     EXPECT_EQ(s.MovedFlag, 0);
     EXPECT_EQ(s.ShipSectorRow, 2);

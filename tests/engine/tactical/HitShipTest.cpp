@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "engine/tactical/Hostiles.h"
 #include "state/Numeric.h"
 #include "support/HostileTestSupport.h"
@@ -9,6 +11,64 @@ namespace {
 
 // Draws of one shot at the ship that hits: the target draw (not the starbase), the hit test.
 const std::vector<float> kHitDraws{0.0f, 0.0f};
+
+// The draws of the hostiles' shots that a test scripts, then 0.5 for each draw of the movement
+// turn that follows them (the movement's own tests script that).
+class ShotDraws : public Random {
+public:
+    ShotDraws(std::initializer_list<float> v) : scripted_(v) {}
+    explicit ShotDraws(std::vector<float> v) : scripted_(std::move(v)) {}
+    float Rnd() override {
+        if (used_ < scripted_.size()) return scripted_[used_++];
+        ++beyond_;
+        return 0.5f;
+    }
+    size_t Used() const { return used_; }
+    size_t Beyond() const { return beyond_; }
+    size_t Scripted() const { return scripted_.size(); }
+
+private:
+    std::vector<float> scripted_;
+    size_t used_ = 0, beyond_ = 0;
+};
+
+// What the shots left, seen as the movement turn begins (it first clears the galaxy chart and
+// repaints the background).
+struct AfterTheShots {
+    bool reached = false;
+    std::vector<std::string> output, events;
+    GameState st;
+};
+
+// The hostiles' turn: fails the test unless the shots used exactly the scripted draws.
+AfterTheShots HitShipShots(HostileGame& hg, ShotDraws& rng) {
+    AfterTheShots after;
+    size_t used = 0, beyond = 0;
+    const std::function<void(View)> previous = hg.host.onRefresh;
+    hg.host.onRefresh = [&](View v) {
+        if (previous) previous(v);
+        if (v != View::Background || after.reached) return;
+        after.reached = true;
+        used = rng.Used();
+        beyond = rng.Beyond();
+        after.output = hg.host.output;
+        after.events = hg.host.events;
+        after.st = hg.st;
+    };
+    HitShip(hg.game);
+    hg.host.onRefresh = previous;
+    EXPECT_TRUE(after.reached) << "the turn ended before the movement";
+    EXPECT_EQ(used, rng.Scripted());
+    EXPECT_EQ(beyond, 0u);
+    return after;
+}
+
+std::vector<std::string> Starting(const std::vector<std::string>& events, const std::string& prefix) {
+    std::vector<std::string> out;
+    for (const auto& e : events)
+        if (e.rfind(prefix, 0) == 0) out.push_back(e);
+    return out;
+}
 
 TEST(HitShipTest, HitStrengthFallsWithDistanceAndEnergy) {
     struct Case {
@@ -28,7 +88,7 @@ TEST(HitShipTest, HitStrengthFallsWithDistanceAndEnergy) {
         SCOPED_TRACE(c.name);
         std::vector<float> draws = kHitDraws;
         if (c.cloaked && c.energy >= 20) draws.insert(draws.end(), {0.5f, 0.5f});  // the computer's estimate
-        ScriptedRandom rng(draws);
+        ShotDraws rng(draws);
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.SectorGrid[4][4] = kEmpty;
@@ -39,18 +99,17 @@ TEST(HitShipTest, HitStrengthFallsWithDistanceAndEnergy) {
             hg.AddCloaked(c.row, c.col, c.energy);
         else
             hg.AddZarvoni(c.row, c.col, c.energy);
-        HitShip(hg.game);
-        EXPECT_EQ(rng.Remaining(), 0u);
-        EXPECT_EQ(s.ShieldLevel, 2000 - c.hit);
-        ASSERT_FALSE(hg.host.output.empty());
-        EXPECT_EQ(hg.host.output[0].rfind("**" + Str(c.hit) + (c.cloaked ? "<KVBASIC0124>" : "<KVBASIC0116>"), 0), 0u)
-            << hg.host.output[0];
-        EXPECT_EQ(hg.host.output.back(), "<KVBASIC0133>" + Str(s.ShieldLevel) + "<KVBASIC0134>");
+        const AfterTheShots after = HitShipShots(hg, rng);
+        EXPECT_EQ(after.st.ShieldLevel, 2000 - c.hit);
+        ASSERT_FALSE(after.output.empty());
+        EXPECT_EQ(after.output[0].rfind("**" + Str(c.hit) + (c.cloaked ? "<KVBASIC0124>" : "<KVBASIC0116>"), 0), 0u)
+            << after.output[0];
+        EXPECT_EQ(after.output.back(), "<KVBASIC0133>" + Str(after.st.ShieldLevel) + "<KVBASIC0134>");
     }
 }
 
 TEST(HitShipTest, AHitOnTheShipIsDrawnAndReported) {
-    ScriptedRandom rng(kHitDraws);
+    ShotDraws rng(kHitDraws);
     HostileGame hg(rng);
     hg.st.ShieldLevel = 1000;
     hg.AddZarvoni(2, 7);
@@ -59,14 +118,14 @@ TEST(HitShipTest, AHitOnTheShipIsDrawnAndReported) {
     hg.host.onRefresh = [&](View v) {
         if (v == View::Bars) during = hg.st.HostileTurnFlag;
     };
-    HitShip(hg.game);
+    const AfterTheShots after = HitShipShots(hg, rng);
     EXPECT_EQ(during, -32767);
-    EXPECT_EQ(hg.host.Events("beam:"), std::vector<std::string>{"beam:2:2,7>4,4"});
-    EXPECT_EQ(hg.host.Events("beams:"), (std::vector<std::string>{"beams:2-2:on", "beams:2-2:off"}));
+    EXPECT_EQ(Starting(after.events, "beam:"), std::vector<std::string>{"beam:2:2,7>4,4"});
+    EXPECT_EQ(Starting(after.events, "beams:"), (std::vector<std::string>{"beams:2-2:on", "beams:2-2:off"}));
     EXPECT_TRUE(hg.Played("ZHIT.WAV"));
     // Distance 4: ((10 - 4)^2 + 10) x 100 / 20.
-    EXPECT_EQ(hg.host.output[0], "** 230<KVBASIC0116><KVBASIC0120> 2 , 7 **");
-    EXPECT_EQ(hg.st.ShieldsChanged, 0);
+    EXPECT_EQ(after.output.at(0), "** 230<KVBASIC0116><KVBASIC0120> 2 , 7 **");
+    EXPECT_EQ(after.st.ShieldsChanged, 0);
 }
 
 TEST(HitShipTest, TheSpeedOfTheLastMoveSetsTheChanceToHit) {
@@ -106,7 +165,7 @@ TEST(HitShipTest, MissesNameThePositionOnlyWhenTheShooterShowsItself) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedRandom rng{0.0f, 0.95f};  // at the ship; a miss
+        ShotDraws rng{0.0f, 0.95f};  // at the ship; a miss
         HostileGame hg(rng);
         hg.st.SystemDamage[2] = c.sensorDamage;
         hg.st.ShieldLevel = 500;
@@ -114,12 +173,11 @@ TEST(HitShipTest, MissesNameThePositionOnlyWhenTheShooterShowsItself) {
             hg.AddCloaked(3, 6, c.energy);
         else
             hg.AddZarvoni(3, 6, c.energy);
-        HitShip(hg.game);
-        EXPECT_EQ(rng.Remaining(), 0u);
-        EXPECT_EQ(hg.host.output, std::vector<std::string>{c.line});
-        EXPECT_EQ(hg.st.ShieldLevel, 500);
+        const AfterTheShots after = HitShipShots(hg, rng);
+        EXPECT_EQ(after.output, std::vector<std::string>{c.line});
+        EXPECT_EQ(after.st.ShieldLevel, 500);
         EXPECT_TRUE(hg.Played("ZMISS.WAV"));
-        EXPECT_TRUE(hg.host.Events("beam:").empty());
+        EXPECT_TRUE(Starting(after.events, "beam:").empty());
     }
 }
 
@@ -156,17 +214,17 @@ TEST(HitShipTest, ACloakedShipsHitIsPlacedByTheComputer) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedRandom rng(std::vector<float>(c.draws));
+        ShotDraws rng(c.draws);
         HostileGame hg(rng);
         hg.st.LRSRange = c.range;
         hg.st.SystemDamage[8] = c.computerDamage;
         hg.st.ShieldLevel = 2000;
         hg.AddCloaked(2, 6, c.energy);  // distance 3 from the ship
-        HitShip(hg.game);
-        EXPECT_EQ(rng.Remaining(), 0u);
-        std::vector<std::string> lines(hg.host.output.begin(), hg.host.output.end() - 1);
+        const AfterTheShots after = HitShipShots(hg, rng);
+        ASSERT_FALSE(after.output.empty());
+        std::vector<std::string> lines(after.output.begin(), after.output.end() - 1);
         EXPECT_EQ(lines, c.lines);
-        EXPECT_EQ(hg.host.Events("beam:"), std::vector<std::string>{"beam:4:2,6>4,4"});
+        EXPECT_EQ(Starting(after.events, "beam:"), std::vector<std::string>{"beam:4:2,6>4,4"});
     }
 }
 
@@ -188,7 +246,7 @@ TEST(HitShipTest, ShotsAtStarbasesCostThemStrength) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedRandom rng{c.targetDraw};
+        ShotDraws rng{c.targetDraw};
         HostileGame hg(rng);
         GameState& s = hg.st;
         if (c.captured)
@@ -198,57 +256,53 @@ TEST(HitShipTest, ShotsAtStarbasesCostThemStrength) {
         s.Docked = c.docked ? 1 : 0;
         s.ShieldLevel = 800;
         hg.AddZarvoni(6, 6);
-        HitShip(hg.game);
-        EXPECT_EQ(rng.Remaining(), 0u);
-        EXPECT_EQ(hg.host.output, std::vector<std::string>{c.line});
-        EXPECT_EQ(s.ShieldLevel, 800);
+        const AfterTheShots after = HitShipShots(hg, rng);
+        EXPECT_EQ(after.output, std::vector<std::string>{c.line});
+        EXPECT_EQ(after.st.ShieldLevel, 800);
         if (c.captured) {
-            EXPECT_EQ(s.ZarvoniBase[5], c.capturedAfter);
+            EXPECT_EQ(after.st.ZarvoniBase[5], c.capturedAfter);
             EXPECT_TRUE(hg.host.Saw("marker:ZarvoniShield:6,4"));
         } else {
-            EXPECT_EQ(s.Starbases[3][1], c.friendlyAfter);
+            EXPECT_EQ(after.st.Starbases[3][1], c.friendlyAfter);
             EXPECT_TRUE(hg.host.Saw("marker:StarbaseShield:7,7"));
         }
     }
 }
 
 TEST(HitShipTest, AnUndockedShipIsTheOnlyTargetBesideTheCapturedBase) {
-    ScriptedRandom rng{0.99f, 0.0f};
+    ShotDraws rng{0.99f, 0.0f};
     HostileGame hg(rng);
     hg.AddZarvoniBase(6, 4, 15000, true);
     hg.st.ShieldLevel = 1000;
     hg.AddZarvoni(6, 6);
-    HitShip(hg.game);
-    EXPECT_EQ(rng.Remaining(), 0u);
-    EXPECT_EQ(hg.st.ZarvoniBase[5], 15000);
-    EXPECT_LT(hg.st.ShieldLevel, 1000);
+    const AfterTheShots after = HitShipShots(hg, rng);
+    EXPECT_EQ(after.st.ZarvoniBase[5], 15000);
+    EXPECT_LT(after.st.ShieldLevel, 1000);
 }
 
 TEST(HitShipTest, ABaseNotWorthHittingDrawsNoFire) {
     // Docked beside a captured base down to a tenth of its strength: the ship holds its fire.
-    ScriptedRandom rng{0.0f};
+    ShotDraws rng{0.0f};
     HostileGame hg(rng);
     hg.AddZarvoniBase(6, 4, 2000, true);
     hg.st.Docked = 1;
     hg.AddZarvoni(6, 6);
-    HitShip(hg.game);
-    EXPECT_EQ(rng.Remaining(), 0u);
-    EXPECT_TRUE(hg.host.output.empty());
-    EXPECT_EQ(hg.st.ZarvoniBase[5], 2000);
+    const AfterTheShots after = HitShipShots(hg, rng);
+    EXPECT_TRUE(after.output.empty());
+    EXPECT_EQ(after.st.ZarvoniBase[5], 2000);
 }
 
 TEST(HitShipTest, AStarbaseShotDownIsDestroyed) {
     // The first shot destroys the base; the ship is no longer docked, so the second ship fires
     // at it (and misses).
-    ScriptedRandom rng{0.0f, 0.0f, 0.95f};
+    ShotDraws rng{0.0f, 0.0f, 0.95f};
     HostileGame hg(rng);
     GameState& s = hg.st;
     hg.AddStarbase(2, 7, 7, 500);
     s.Docked = 1;
     hg.AddZarvoni(6, 6);
     hg.AddZarvoni(1, 1);
-    HitShip(hg.game);
-    EXPECT_EQ(rng.Remaining(), 0u);
+    HitShipShots(hg, rng);
     EXPECT_EQ(s.QuadStarbase, 0);
     EXPECT_EQ(s.Starbases[3][2], -1000);
     EXPECT_EQ(s.SectorGrid[7][7], kEmpty);
@@ -258,14 +312,12 @@ TEST(HitShipTest, AStarbaseShotDownIsDestroyed) {
 }
 
 TEST(HitShipTest, TwoShipsOrMoreGiveTheTotal) {
-    ScriptedRandom rng{0.0f, 0.0f, 0.0f, 0.0f};
+    ShotDraws rng{0.0f, 0.0f, 0.0f, 0.0f};
     HostileGame hg(rng);
     hg.st.ShieldLevel = 2000;
     hg.AddZarvoni(4, 5);  // 455
     hg.AddZarvoni(4, 8);  // distance 4: 230
-    HitShip(hg.game);
-    EXPECT_EQ(rng.Remaining(), 0u);
-    const auto& out = hg.host.output;
+    const std::vector<std::string> out = HitShipShots(hg, rng).output;
     ASSERT_EQ(out.size(), 4u);
     EXPECT_EQ(out[2], "<KVBASIC0132> 685");
     EXPECT_EQ(out[3], "<KVBASIC0133> 1315<KVBASIC0134>");

@@ -85,30 +85,40 @@ TEST(MovemTest, DamagedSensorsShowOnlyMovesNearTheShip) {
     EXPECT_EQ(hg.host.Events("draw:"), (std::vector<std::string>{"draw:2,2:0"}));
 }
 
+// The draws of a Zarvoni ship's step from (3, 3) to (2, 2) at skill 6, then of a round at the
+// base with no traffic.
+std::vector<float> StepBesideTheBase() {
+    std::vector<float> draws{0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+    for (float d : QuietTraffic()) draws.push_back(d);
+    return draws;
+}
+
 TEST(MovemTest, ShipsDockAtTheirStarbase) {
     struct Case {
         const char* name;
         int energy;
         Integer docked;
         Long strength;
-        bool captured;
         bool docks;
     };
     const Case cases[] = {
-        {"docks", 40, 0, 10000, false, true},
-        {"six ships docked already", 40, 6, 10000, false, false},
-        {"the base at a quarter of its strength", 40, 0, 5000, false, false},
-        {"a ship at full energy", 100, 0, 10000, false, false},
-        {"a captured base", 40, 0, 10000, true, false},
+        {"docks", 40, 0, 10000, true},
+        {"six ships docked already", 40, 6, 10000, false},
+        {"the base at a quarter of its strength", 40, 0, 5000, false},
+        {"a ship at full energy", 100, 0, 10000, false},
     };
+    // The base at (1, 1) fires at the ship at (4, 4) after the traffic round: a miss (0.99) that
+    // costs it 424 all the same.
+    const std::string miss = "<KVBASIC0190>Zarvoni<KVBASIC0191>";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        // Skill 6: one step from (3, 3) to (2, 2), next to the base at (1, 1).
-        ScriptedRandom rng{0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        std::vector<float> draws = StepBesideTheBase();
+        draws.insert(draws.end(), {0.99f, 0.0f});
+        ScriptedRandom rng(draws);
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.SkillLevel = 6;
-        hg.AddZarvoniBase(1, 1, c.strength, c.captured);
+        hg.AddZarvoniBase(1, 1, c.strength);
         s.ZarvoniBaseShips = c.docked;
         const int i = hg.AddZarvoni(3, 3, c.energy);
         const int other = hg.AddZarvoni(8, 1, 10);  // too weak to move
@@ -118,7 +128,7 @@ TEST(MovemTest, ShipsDockAtTheirStarbase) {
         if (c.docks) {
             EXPECT_EQ(s.SectorGrid[2][2], kEmpty);
             EXPECT_EQ(s.ZarvoniBaseShips, c.docked + 1);
-            EXPECT_EQ(s.ZarvoniBase[5], c.strength - 1200);
+            EXPECT_EQ(s.ZarvoniBase[5], c.strength - 1200 - 424);
             EXPECT_EQ(s.Galaxy[4][4], 100);
             EXPECT_EQ(s.QuadZarvonis, 1);
             // The table is compacted: the weak ship now holds the first slot.
@@ -126,22 +136,50 @@ TEST(MovemTest, ShipsDockAtTheirStarbase) {
             EXPECT_EQ(s.ZarvoniEnergy[1], 10);
             EXPECT_EQ(s.ZarvoniShips[1][2], 0);
             EXPECT_EQ(s.ZarvoniEnergy[2], -1000);
-            EXPECT_EQ(hg.host.output, std::vector<std::string>{"Zarvoni<KVBASIC0210>"});
+            EXPECT_EQ(hg.host.output, (std::vector<std::string>{"Zarvoni<KVBASIC0210>", miss}));
             EXPECT_TRUE(hg.Played("ZDOCK.WAV"));
         } else {
             EXPECT_EQ(s.SectorGrid[2][2], kZarvoni);
             EXPECT_EQ(s.ZarvoniShips[1][i], 2);
             EXPECT_EQ(s.ZarvoniShips[1][other], 8);
             EXPECT_EQ(s.ZarvoniBaseShips, c.docked);
-            EXPECT_EQ(s.ZarvoniBase[5], c.strength);
+            EXPECT_EQ(s.ZarvoniBase[5], c.strength - 424);
             EXPECT_EQ(s.Galaxy[4][4], 200);
-            EXPECT_TRUE(hg.host.output.empty());
+            EXPECT_EQ(hg.host.output, std::vector<std::string>{miss});
         }
     }
 }
 
+TEST(MovemTest, AShipBesideACapturedBaseDoesNotDockAndIsShotDown) {
+    // The captured base fires at the nearest Zarvoni ship, the one beside it: 136, five times
+    // that from its strength; the ship's 40 do not hold it, and it explodes (two draws).
+    std::vector<float> draws = StepBesideTheBase();
+    draws.insert(draws.end(), {0.0f, 0.0f, 0.0f});
+    ScriptedRandom rng(draws);
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    s.SkillLevel = 6;
+    hg.AddZarvoniBase(1, 1, 10000, true);
+    const int i = hg.AddZarvoni(3, 3, 40);
+    hg.AddZarvoni(8, 1, 10);
+    Movem(hg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.ZarvoniBaseShips, 0);
+    EXPECT_EQ(s.ZarvoniBase[5], 10000 - 5 * 136);
+    EXPECT_EQ(s.SectorGrid[2][2], kEmpty);
+    EXPECT_EQ(s.ZarvoniShips[1][i], 0);
+    EXPECT_EQ(s.Galaxy[4][4], 100);
+    ASSERT_FALSE(hg.host.output.empty());
+    EXPECT_EQ(hg.host.output[0], "<KVBASIC0196>Zarvoni<KVBASIC0197>");
+    EXPECT_FALSE(hg.Played("ZDOCK.WAV"));
+}
+
 TEST(MovemTest, DockingNeverDrivesTheBaseBelowNothing) {
-    ScriptedRandom rng{0.0f, 0.0f, 0.0f, 0.0f};
+    // Then no traffic, and a base with nothing left is too weak to fire (hit and power drawn).
+    std::vector<float> draws{0.0f, 0.0f, 0.0f, 0.0f};
+    for (float d : QuietTraffic()) draws.push_back(d);
+    draws.insert(draws.end(), {0.0f, 0.0f});
+    ScriptedRandom rng(draws);
     HostileGame hg(rng);
     GameState& s = hg.st;
     s.SkillLevel = 6;
@@ -149,8 +187,10 @@ TEST(MovemTest, DockingNeverDrivesTheBaseBelowNothing) {
     hg.AddZarvoniBase(1, 1, 30);
     hg.AddZarvoni(3, 3, 30);
     Movem(hg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(s.ZarvoniBaseShips, 1);
     EXPECT_EQ(s.ZarvoniBase[5], 0);
+    EXPECT_EQ(hg.host.output, std::vector<std::string>{"Zarvoni<KVBASIC0210>"});
 }
 
 TEST(MovemTest, TheTurnClearsTheChartAndTheHostileTurnRequest) {

@@ -33,6 +33,14 @@ struct CaptureTest : ::testing::Test {
         s.RepairRate = 50;
     }
     void ShipElsewhere() { s.ShipQuadrantRow = 1; }
+    // The draws of the hostiles' turn that a docked ship cast off by the lost base asks for: no
+    // traffic at the base (three draws in each of eight directions), then the base's shot at the
+    // ship (hit and power), which the shields take.
+    void HostileTurnAtTheBase() {
+        rng.Push(24, 0.0f);
+        rng.Push(2, 0.0f);
+        s.ShieldLevel = 5000;
+    }
 };
 
 TEST_F(CaptureTest, CaptureOfAnUndefendedWeakBase) {
@@ -134,7 +142,9 @@ TEST_F(CaptureTest, CapturedBaseHoldsOrFalls) {
         s.Docked = c.docked;
         s.HyperspaceFlag = 0;
         tg.host.notices.clear();
+        if (c.lost && c.docked) HostileTurnAtTheBase();
         CaptureEnemyStarbase(tg.game);
+        EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.ZarvoniBase[0], c.lost ? 0 : -1);
         EXPECT_EQ(tg.host.notices.size(), c.lost ? 1u : 0u);
         EXPECT_EQ(s.HyperspaceFlag, c.lost ? 1 : 0);
@@ -145,7 +155,9 @@ TEST_F(CaptureTest, LossCastsOffTheDockedShip) {
     s.ZarvoniBase[0] = -1;
     s.Galaxy[5][6] = 900;
     s.Docked = 1;
+    HostileTurnAtTheBase();
     CaptureEnemyStarbase(tg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(tg.host.notices.at(0),
               "<KVGAME0122>Zarvoni<KVGAME0123>\r\n<KVGAME0124>\r\n<KVGAME0125>\r\n\r\n<KVGAME0126>Zarvoni"
               "<KVGAME0127>Zarvonis!");
@@ -175,7 +187,9 @@ TEST_F(CaptureTest, LossCastsOffTheDockedShip) {
         if (c.blocked) s.SectorGrid[4][c.blocked] = kStar;
         s.ZarvoniBase[0] = -1;
         s.Docked = 1;
+        HostileTurnAtTheBase();
         CaptureEnemyStarbase(tg.game);
+        EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.ShipSectorCol, c.expected);
         EXPECT_EQ(s.SectorGrid[4][c.expected], kShip);
     }

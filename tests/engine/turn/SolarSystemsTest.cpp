@@ -203,6 +203,7 @@ TEST(GalaxySolarSystems, AMissingListIsReportedAndLeavesNoSystems) {
     src.AddSystems(100);
     src.canOpen = false;
 
+    gg.host.ExpectErrors(1);
     SetupSolarSystems(gg.game, src);
 
     ASSERT_EQ(gg.host.errors.size(), 1u);

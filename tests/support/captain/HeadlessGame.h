@@ -103,8 +103,9 @@ public:
         watchdog.Tick();
         return onModal ? onModal(form) : NullHost::RunModal(form);
     }
-    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern) override {
-        return onChooseFile ? onChooseFile(mode) : NullHost::ChooseFile(mode, pattern);
+    std::optional<std::string> ChooseFile(FileDialogMode mode, const std::string& pattern,
+                                          const std::string& folder) override {
+        return onChooseFile ? onChooseFile(mode) : NullHost::ChooseFile(mode, pattern, folder);
     }
     void Refresh(View) override { watchdog.Tick(); }
     void DrawSector(int, int, int) override { watchdog.Tick(); }

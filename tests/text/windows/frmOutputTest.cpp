@@ -4,9 +4,8 @@
 #include <QMouseEvent>
 
 #include "support/SaveTestSupport.h"
-#include "support/TestGame.h"
 #include "text/windows/frmOutput.h"
-#include "ui/main/QtHost.h"
+#include "ui/support/DesktopGame.h"
 
 namespace kv {
 namespace {
@@ -19,19 +18,15 @@ std::vector<std::string> Items(const frmOutput& w) {
 
 TEST(frmOutput, ShowsEveryLineOfTheLogSplitAtLineEnds) {
     ConstantRandom rng(0.5f);
-    MemorySettingsStore settings;
-    QtHost host;
-    Game g(rng, settings, host);
-    g.lang.UseTexts({{"OutCap", "Message Log"}});
-    frmOutput w(g);
-    host.RegisterForm(Form::frmOutput, &w);
-    host.onOutputLine = [&](const QString& line) { w.AddLine(line); };
-    host.onClearOutput = [&] { w.Clear(); };
-    PrintOutput(g, "Red alert!\r\n\r\nShields up.");
-    PrintOutput(g, "");
-    EXPECT_EQ(Items(w), (std::vector<std::string>{"Red alert!", "", "Shields up.", ""}));
-    EXPECT_EQ(host.OutputLines(), Items(w));
-    EXPECT_EQ(w.windowTitle(), "Message Log");
+    test::DesktopGame dg(rng, {{"OutCap", "Message Log"}}, false);
+    PrintOutput(dg.game, "Kestrava 1.3.0");  // before the window is made: it shows it too
+    dg.host.LoadForm(Form::frmOutput);
+    auto& w = *dg.Window<frmOutput>(Form::frmOutput);
+    PrintOutput(dg.game, "Red alert!\r\n\r\nShields up.");
+    PrintOutput(dg.game, "");
+    EXPECT_EQ(Items(w), (std::vector<std::string>{"Kestrava 1.3.0", "Red alert!", "", "Shields up.", ""}));
+    EXPECT_EQ(dg.host.OutputLines(), Items(w));
+    EXPECT_EQ(dg.Shown(Form::frmOutput, ""), "Message Log");
     EXPECT_FALSE(w.mnuSave->isVisible());  // offered only while the final report is open
     EXPECT_FALSE(w.menuBar->isVisibleTo(&w));
     w.SetLogCommandsVisible(true);
@@ -45,30 +40,29 @@ TEST(frmOutput, ShowsEveryLineOfTheLogSplitAtLineEnds) {
     EXPECT_FALSE(w.lstOutput->selectionModel()->hasSelection());
     w.hide();
 
-    host.ClearOutputLog();
+    dg.host.ClearOutputLog();
     EXPECT_TRUE(Items(w).empty());
-    EXPECT_TRUE(host.OutputLines().empty());
+    EXPECT_TRUE(dg.host.OutputLines().empty());
 }
 
 TEST(frmOutput, KeepsAtMost65535Lines) {
     ConstantRandom rng(0.5f);
-    test::TestGame tg(rng);
-    frmOutput w(tg.game);
+    test::DesktopGame dg(rng);
+    auto& w = *dg.Window<frmOutput>(Form::frmOutput);
     for (int i = 0; i < 65536; ++i) w.AddLine(QString::number(i));
     EXPECT_EQ(w.lines->rowCount(), 65535);
     EXPECT_EQ(w.lines->Lines().front(), "1");
     EXPECT_EQ(w.lstOutput->model()->index(65534, 0).data().toString(), "65535");
 }
 
-TEST(frmOutput, SaveWritesTheLogThroughTheSaveDialog) {
+TEST(frmOutput, SaveWritesTheLogThroughTheSaveDialogInTheSavedGamesFolder) {
     ConstantRandom rng(0.5f);
-    test::TestGame tg(rng);
-    frmOutput w(tg.game);
-    PrintOutput(tg.game, "Docked at starbase 2.\r\nRepairs complete.");
-    const std::string base = tg.scratch.Saves() + "voyage";
-    tg.host.files = {base};
-    w.mnuSave_Click();
-    EXPECT_EQ(tg.host.Events("savefile:"), (std::vector<std::string>{"savefile:*.LOG"}));
+    test::DesktopGame dg(rng);
+    PrintOutput(dg.game, "Docked at starbase 2.\r\nRepairs complete.");
+    const std::string base = dg.scratch.Saves() + "voyage";
+    dg.script.files = {base};
+    dg.Choose(Form::frmOutput, "mnuSave");
+    EXPECT_EQ(dg.script.fileFolders, std::vector<std::string>{dg.scratch.Saves()});
     const std::string text = savetest::ReadAll(base + ".LOG");
     const size_t firstLine = text.find("\r\n");
     ASSERT_NE(firstLine, std::string::npos);

@@ -1,0 +1,35 @@
+#pragma once
+// How the desktop host makes the game's windows: one line per window in FormList.cpp.
+#include <QWidget>
+#include <type_traits>
+#include <vector>
+
+#include "state/Port.h"
+
+namespace kv {
+
+class QtHost;
+
+using FormMaker = QWidget* (*)(Game& g, QtHost& host);
+
+struct FormEntry {
+    Form form;
+    FormMaker make;
+};
+
+// Makes a window with the constructor it has: (Game&, QtHost&) for a window that registers
+// displays, timers or handlers with the host, (Game&) or () for one that needs less.
+template <class W>
+QWidget* MakeForm(Game& g, QtHost& host) {
+    if constexpr (std::is_constructible_v<W, Game&, QtHost&>)
+        return new W(g, host);
+    else if constexpr (std::is_constructible_v<W, Game&>)
+        return new W(g);
+    else
+        return new W();
+}
+
+// Every window that is built, each under the form of its class's name.
+const std::vector<FormEntry>& FormList();
+
+}  // namespace kv
