@@ -253,7 +253,10 @@ std::string TakeWait(ConsoleState& c, std::string line) {
 void tmrMessage_Timer(Game& g) {
     ConsoleState& c = g.console;
     if (c.OrbitPlanet == 0) return;
-    // A message never runs under the responses dialog.
+    // A message never runs under an open notice or the responses dialog: the game's one
+    // message window is answered first. Leaving the orbit meanwhile ends the message.
+    WaitForMessageClose(g);
+    if (c.OrbitPlanet == 0) return;
     if (g.host.IsFormVisible(Form::frmRespond)) return;
     const std::string& section = c.MessageSection;
     if (c.MessageStep == 0) {

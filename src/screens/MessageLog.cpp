@@ -83,4 +83,12 @@ PrintedLog LayOutPrintedLog(const std::vector<std::string>& lines, int width, in
     return out;
 }
 
+std::optional<PrintedLog> PrepareLogPrint(Game& g, const std::vector<std::string>& lines, int width, int height,
+                                          const std::string& date, const std::string& time) {
+    const int pages = PrintedLogPages(lines.size(), height);
+    if (MessageQuery(g, -1, g.Text("OUTPUT0001") + std::to_string(pages) + g.Text("OUTPUT0002"), kYesNo) == kNo)
+        return std::nullopt;
+    return LayOutPrintedLog(lines, width, height, date, time, "Kestrava", g.Text("OUTPUT0003"), g.Text("OUTPUT0004"));
+}
+
 }  // namespace kv

@@ -3,6 +3,7 @@
 // 65535 of them. The log window shows it; saving writes it as a text file and printing lays it
 // out on pages of fixed-width characters.
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,5 +52,11 @@ PrintedLog LayOutPrintedLog(const std::vector<std::string>& lines, int width, in
 
 // Pages the log needs at `height` lines a page (at least one).
 int PrintedLogPages(size_t lineCount, int height);
+
+// The print command's question and pages: asks whether to print the log's pages (the question
+// names how many); the pages laid out under the game's title and page texts, or nothing when
+// the player answers No.
+std::optional<PrintedLog> PrepareLogPrint(Game& g, const std::vector<std::string>& lines, int width, int height,
+                                          const std::string& date, const std::string& time);
 
 }  // namespace kv

@@ -47,7 +47,7 @@ public:
     void PlaceMarker(SectorMarker, int, int) override {}
     void ShowMarker(SectorMarker, bool) override {}
     void ShowFlare(int, int, double, double, int) override {}
-    void HyperspaceFlash(int) override {}
+    void HyperspaceFlash(int, long) override {}
     void AnimateMorvMove(int, int, int, int) override {}
 
     void Attach(Game&) override {}

@@ -284,9 +284,9 @@ public:
     // The star flare: a spot of `size` pixels whose centre lies (dx, dy) pixels from the centre
     // of the star's sector; size 0 hides it.
     virtual void ShowFlare(int row, int col, double dx, double dy, int size) = 0;
-    // The hyperspace flash over the whole scan: frame 1..8 shows it in a fresh colour with every
-    // sector picture hidden; frame 0 ends it and shows the pictures again.
-    virtual void HyperspaceFlash(int frame) = 0;
+    // The hyperspace flash over the whole scan: frame 1..8 shows it in the colour given
+    // (0xBBGGRR) with every sector picture hidden; frame 0 ends it and shows the pictures again.
+    virtual void HyperspaceFlash(int frame, long colour) = 0;
     // The Morv ship glides from one sector cell to a neighbouring one; returns once it is there.
     virtual void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) = 0;
 };

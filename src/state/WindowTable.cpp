@@ -5,6 +5,8 @@
 
 #include "state/FileDialogSetup.h"
 
+#include "state/LibraryOptions.h"
+
 namespace kv {
 namespace {
 
@@ -59,7 +61,10 @@ void RestoreFormsAfterMenu(Game& g) {
     ShowReportWindows(g);
 }
 
-void ReturnToMainWindows(Game& g, int) {
+void ReturnToMainWindows(Game& g, int shift) {
+    // Moving the pointer over the game's windows switches the automatic target calculator off;
+    // Ctrl held alone keeps it running.
+    if (shift != 2) SetAutoTargetCalculator(g, false);
     if (g.host.IsFormVisible(Form::frmCOM) && g.st.SystemDamage[8] > 0.0f) g.host.HideForm(Form::frmCOM);
 }
 

@@ -237,6 +237,65 @@ TEST(ConsoleCommandsTest, HailOffersItsOwnResponsesBeforeTheDialog) {
     EXPECT_EQ(tg.host.notices.back(), "<SSCONTRL0025>");
 }
 
+TEST(ConsoleCommandsTest, IgnoreClosesTheMessageAndPlaysThePlanetsIgnoreMessage) {
+    ConstantRandom rng(0.0f);
+    CommandGame tg(rng);
+    tg.WriteDescriptor("[1]\r\nMessagesIgnoreBack=1\r\nMessageIgnoreBack1=Suit yourself.\r\n");
+    tg.InOrbit();
+    ConsoleState& c = tg.Console();
+    c.MessageSection = "Back";
+    c.PendingAction = "Hail";
+    c.Message = "Welcome back.";
+    c.pnlMessageVisible = c.cmdIgnoreVisible = true;
+    c.MessageStep = kNoMessageStep;
+    cmdIgnore_Click(tg.game);
+    EXPECT_EQ(c.Message, "");
+    EXPECT_FALSE(c.pnlMessageVisible || c.cmdIgnoreVisible);
+    EXPECT_EQ(c.MessageSection, "IgnoreBack");
+    EXPECT_EQ(c.PendingAction, "");
+    EXPECT_EQ(c.MessageStep, 0);
+    EXPECT_TRUE(tg.game.TimerEnabled(Timer::frmSSControl_tmrMessage));
+    tg.Tick();
+    EXPECT_EQ(c.Message, "Suit yourself.");
+}
+
+TEST(ConsoleCommandsTest, ShieldsAnswerOnlyWithoutAnyDamage) {
+    for (float damage : {0.0f, 0.1f, 7.5f}) {
+        SCOPED_TRACE(damage);
+        ConstantRandom rng(0.0f);
+        CommandGame tg(rng);
+        tg.InOrbit();
+        tg.st.SystemDamage[6] = damage;
+        tg.host.modal[Form::frmSHE] = [] { return kOK; };
+        cmdShields_Click(tg.game);
+        EXPECT_EQ(tg.host.Saw("modal:frmSHE"), damage == 0.0f);
+        EXPECT_EQ(tg.Sounds(), damage == 0.0f ? std::vector<std::string>{} : std::vector<std::string>{"NOTRESP.WAV"});
+    }
+}
+
+TEST(ConsoleCommandsTest, BeamFallsBackToTheBareMessageAndIsRefusedWithoutOne) {
+    ConstantRandom rng(0.0f);
+    CommandGame tg(rng);
+    // Planet 1 has only the bare beam message; planet 2 has none.
+    tg.WriteDescriptor("[1]\r\nMessagesBeam=1\r\nMessageBeam1=Sand everywhere.\r\n[2]\r\nInfo=Bare.\r\n");
+    tg.InOrbit();
+    ConsoleState& c = tg.Console();
+    c.MessageSection = "Back";
+    c.Enabled.cmdBeam = true;
+    cmdBeam_Click(tg.game);
+    EXPECT_EQ(c.MessageSection, "Beam");
+    EXPECT_EQ(c.Message, "Sand everywhere.");
+    EXPECT_TRUE(c.Enabled.cmdBeam);
+    EXPECT_TRUE(tg.host.notices.empty());
+
+    tg.InOrbit(2);
+    c.Message.clear();
+    cmdBeam_Click(tg.game);
+    EXPECT_EQ(tg.host.notices, std::vector<std::string>{"<SSCONTRL0001>"});
+    EXPECT_FALSE(c.Enabled.cmdBeam);
+    EXPECT_EQ(c.Message, "");
+}
+
 TEST(ConsoleCommandsTest, PhasersNeedTheSystemAndTheEnergy) {
     ConstantRandom rng(0.0f);
     CommandGame tg(rng);

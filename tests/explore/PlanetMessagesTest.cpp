@@ -265,5 +265,32 @@ TEST(PlanetMessagesTest, TimerWaitsForAnOrbitAFamilyAndTheResponsesDialog) {
     EXPECT_EQ(c.Message, "Hello.");
 }
 
+TEST(PlanetMessagesTest, TimerWaitsUntilTheGamesMessageWindowHasClosed) {
+    ConstantRandom rng(0.0f);
+    MessageGame tg(rng);
+    tg.WriteDescriptor("[1]\r\nMessages=1\r\nMessage1=Hello.\r\n");
+    ConsoleState& c = tg.Console();
+    tg.InOrbit();
+    c.MessageStep = 0;
+    // Out of orbit the tick neither waits nor plays.
+    c.OrbitPlanet = 0;
+    tg.Tick();
+    EXPECT_TRUE(tg.host.Events("waitmessage").empty());
+    c.OrbitPlanet = 1;
+    // The message plays only once the window has closed: nothing of it has run during the wait.
+    tg.host.onWaitMessage = [&] { EXPECT_EQ(c.Message, ""); };
+    tg.Tick();
+    EXPECT_EQ(tg.host.Events("waitmessage").size(), 1u);
+    EXPECT_EQ(c.Message, "Hello.");
+
+    // An orbit left while the window showed plays nothing.
+    EndMessage(tg.game);
+    c.MessageStep = 0;
+    tg.host.onWaitMessage = [&] { c.OrbitPlanet = 0; };
+    tg.Tick();
+    EXPECT_EQ(c.Message, "");
+    EXPECT_EQ(c.MessageStep, 0);
+}
+
 }  // namespace
 }  // namespace kv::test

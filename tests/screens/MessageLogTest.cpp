@@ -99,5 +99,21 @@ TEST(LayOutPrintedLog, PagesOfHeightLessEightLinesWithHeaderAndFooters) {
     EXPECT_EQ(PrintedLogPages(5, 12), 2);
 }
 
+TEST(PrepareLogPrint, AsksWithThePageCountAndNoPrintsNothing) {
+    ConstantRandom rng(0.5f);
+    test::TestGame tg(rng);
+    const std::vector<std::string> lines(9, "line");  // 4 lines a page at 12 lines high: 3 pages
+    tg.host.answers = {kNo, kYes};
+    EXPECT_FALSE(PrepareLogPrint(tg.game, lines, 60, 12, "12-10-2026", "00:51:00"));
+    EXPECT_EQ(tg.host.questions, std::vector<std::string>{"<OUTPUT0001>3<OUTPUT0002>"});
+    EXPECT_EQ(tg.host.styles.back(), kYesNo);
+
+    const auto log = PrepareLogPrint(tg.game, lines, 60, 12, "12-10-2026", "00:51:00");
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log->pageCount, 3);
+    ASSERT_EQ(log->pages.size(), 3u);
+    EXPECT_EQ(log->pages[2].back(), std::string(16, ' ') + "<OUTPUT0003>3<OUTPUT0004>3");
+}
+
 }  // namespace
 }  // namespace kv

@@ -4,6 +4,7 @@
 
 #include "engine/turn/Refresh.h"
 #include "platform/Codepage.h"
+#include "state/Options.h"
 #include "state/SavedGame.h"
 #include "state/Startup.h"
 #include "state/TempSaves.h"
@@ -152,6 +153,29 @@ TEST(Main, LoadsTheSavedGameOnTheCommandLineAndShowsItsReports) {
     EXPECT_TRUE(t.InOrder({"show:frmCommands", "show:frmGeneralReport", "show:frmZarvoniReport", "show:frmBaseReport",
                            "show:frmDamageReport"}));
     EXPECT_EQ(t.host.output, (std::vector<std::string>{"Captain's log", "<KVMAIN0074>"}));
+}
+
+TEST(Main, ALoadedGameTakesItsPlayersConfigurationWhenConfigurationsGoByName) {
+    for (bool byName : {true, false}) {
+        SCOPED_TRACE(byName);
+        ConstantRandom rng(0.5f);
+        StartGame t(rng);
+        {
+            StartGame source(rng);
+            savetest::FillKnownState(source.st);  // the game of "Jane Doe"
+            ASSERT_TRUE(SaveGame(source.game, t.scratch.Saves() + "Voyage", {}));
+        }
+        for (const auto& [config, quality] : {std::pair{"General", "1"}, std::pair{"Jane Doe", "2"}}) {
+            t.settings.SaveSetting(kConfigsApp, config, "Sound", "False");
+            t.settings.SaveSetting(kConfigsApp, config, "SRSPicQual", quality);
+        }
+        t.settings.SaveSetting(kConfigsApp, "General", "ConfigByName", byName ? "True" : "False");
+        t.host.modal.clear();
+        Main(t.game, "/nopic \"" + t.scratch.Saves() + "Voyage.KVW\"", kTurn);
+        ASSERT_EQ(t.st.GameRunning, kTrue);
+        EXPECT_EQ(t.game.options.lblConfigName, byName ? "Jane Doe" : "General");
+        EXPECT_EQ(t.st.SRSPicQual, byName ? 2 : 1);
+    }
 }
 
 TEST(Main, AFailedLoadOpensTheMenu) {

@@ -86,6 +86,24 @@ TEST(ReturnToMainWindows, HidesTheComputerPanelWhenTheComputerIsDamaged) {
     EXPECT_FALSE(tg.host.visible.count(Form::frmCOM));
 }
 
+TEST(ReturnToMainWindows, SwitchesTheAutomaticTargetCalculatorOffUnlessCtrlAloneIsHeld) {
+    struct Case {
+        int shift;
+        bool keepsRunning;
+    };
+    // 1 Shift, 2 Ctrl, 3 Ctrl and Shift, 4 Alt.
+    const Case cases[] = {{0, false}, {1, false}, {2, true}, {3, false}, {4, false}};
+    for (const auto& c : cases) {
+        ConstantRandom rng(0.5f);
+        test::TestGame tg(rng);
+        tg.game.SetTimer(Timer::frmCOM_tmrTC, true);
+        tg.st.ComTargetText = "S09";
+        ReturnToMainWindows(tg.game, c.shift);
+        EXPECT_EQ(tg.game.TimerEnabled(Timer::frmCOM_tmrTC), c.keepsRunning) << c.shift;
+        EXPECT_EQ(tg.st.ComTargetText, c.keepsRunning ? "S09" : "") << c.shift;
+    }
+}
+
 TEST(QuitGame, AsksOnlyDuringAGameWhenNotForced) {
     ConstantRandom rng(0.5f);
     test::TestGame tg(rng);

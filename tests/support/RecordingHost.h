@@ -35,6 +35,7 @@ public:
     // report beyond them fails the test: an engine fault never passes unseen.
     std::deque<int> errorAnswers;
     void ExpectErrors(int count, int answer = kIgnore) { errorAnswers.insert(errorAnswers.end(), count, answer); }
+    std::function<void()> onWaitMessage;                  // what happens while the game's message shows
     int soundDevices = 1;
     int cellPixels = 32;
     double timeOfDay = 43200;  // noon
@@ -47,6 +48,7 @@ public:
     // ---- What was asked ------------------------------------------------------------------
     std::vector<std::string> events;  // everything, in order
     std::vector<std::string> output, notices, questions, sounds, errors;
+    std::vector<int> soundFlags;                          // the flags of each sound played
     std::vector<long> styles;                             // the style of each notice and question
     std::vector<std::string> inputTitles, inputDefaults;  // each text input's title and default
     std::vector<std::string> fileFolders;                 // the folder each file dialog opened in
@@ -99,7 +101,10 @@ public:
         return show ? noteFailure : 0;
     }
     void AddBackgroundLine(const std::string& text) override { Log("background:" + text); }
-    void WaitForMessageClose() override { Log("waitmessage"); }
+    void WaitForMessageClose() override {
+        Log("waitmessage");
+        if (onWaitMessage) onWaitMessage();
+    }
     int ShowErrorReport(const std::string& text) override {
         errors.push_back(text);
         Log("error:" + text);
@@ -179,7 +184,7 @@ public:
     }
     void SetTractorBeamColours(bool morv) override { Log(morv ? "beamcolours:morv" : "beamcolours:own"); }
     // Weapon effects: "marker:Name:r,c", "marker:Name:on|off", "flare:r,c:dx,dy:size",
-    // "hyperflash:frame".
+    // "hyperflash:frame:colour" ("hyperflash:0" at the end).
     void PlaceMarker(SectorMarker marker, int row, int col) override {
         Log(std::string("marker:") + Name(marker) + ":" + Cell(row, col));
     }
@@ -191,7 +196,9 @@ public:
         std::snprintf(buf, sizeof buf, "%g,%g", dx, dy);
         Log("flare:" + Cell(row, col) + ":" + buf + ":" + std::to_string(size));
     }
-    void HyperspaceFlash(int frame) override { Log("hyperflash:" + std::to_string(frame)); }
+    void HyperspaceFlash(int frame, long colour) override {
+        Log("hyperflash:" + std::to_string(frame) + (frame > 0 ? ":" + std::to_string(colour) : std::string()));
+    }
     std::map<int, long> chart;
     int framed = -1;
 
@@ -245,8 +252,9 @@ public:
 
     // ---- Sound, clock, printer -----------------------------------------------------------
     int SoundDeviceCount() override { return soundDevices; }
-    void PlaySoundFile(const std::string& path, int) override {
+    void PlaySoundFile(const std::string& path, int flags) override {
         sounds.push_back(path);
+        soundFlags.push_back(flags);
         Log("sound:" + path);
     }
     void Wait(double seconds) override {

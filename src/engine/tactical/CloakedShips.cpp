@@ -126,8 +126,8 @@ void MoveCloakedShips(Game& g) {
 
 void MoveCloakedShipsFrom(Game& g, int qr, int qc) {
     GameState& s = g.st;
+    // Both draws are made in every quadrant, with ships to move or none.
     const int c0 = CloakedCount(s, qr, qc);
-    if (c0 <= 0) return;  // nobody to move
     int m = static_cast<int>(Int(g.RndExact() * (c0 + 0.999)));
     if (g.Rnd() < 0.25f) m = 0;
     if (m <= 0) return;

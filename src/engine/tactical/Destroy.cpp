@@ -166,7 +166,7 @@ void DestroyZarvoniShip(Game& g, int slot) {
     }
 }
 
-void DestroyCloakedShip(Game& g, int slot) {
+void DestroyCloakedShip(Game& g, int slot, bool byPlayer) {
     GameState& s = g.st;
     if (slot < 1 || slot > 5) return;
     const int r = s.CloakedShips[1][slot], c = s.CloakedShips[2][slot];
@@ -178,7 +178,7 @@ void DestroyCloakedShip(Game& g, int slot) {
     s.CloakedShips[2][slot] = 0;
     s.CloakedEnergy[slot] = -1000;
     Decrement(s.ZarvonisLeft);
-    Increment(s.CloakedKilled);
+    if (byPlayer) Increment(s.CloakedKilled);
 }
 
 void DestroyMorvShip(Game& g) {

@@ -10,9 +10,10 @@ namespace kv {
 // when it was disabled) only gives up its flag; otherwise the quadrant code and ZarvonisLeft
 // lose one ship. A free slot (no ship) is left alone. No message: the caller reports the kill.
 void DestroyZarvoniShip(Game& g, int slot);
-// Cloaked ship 1..5 of the current quadrant: ZarvonisLeft -1, CloakedKilled +1; a free slot is
-// left alone. No message.
-void DestroyCloakedShip(Game& g, int slot);
+// Cloaked ship 1..5 of the current quadrant: ZarvonisLeft -1, and CloakedKilled +1 when the
+// player destroyed it (`byPlayer`; not when the Morv ship did); a free slot is left alone. No
+// message.
+void DestroyCloakedShip(Game& g, int slot, bool byPlayer = true);
 // The Morv ship: its record and strength cleared, MorvShipsDestroyed +1, with a notice.
 void DestroyMorvShip(Game& g);
 // The friendly starbase of the current quadrant (QuadStarbase), with a notice; the ship docked

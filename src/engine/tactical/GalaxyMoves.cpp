@@ -36,13 +36,14 @@ void ZarvoniBaseAway(Game& g, int qr, int qc) {
 }
 
 // A starbase under attack may destroy one attacker; the player hears of it when the base had
-// called for help and the quadrant is charted.
+// called for help and the quadrant is charted. The chance is drawn even with no attackers, so
+// that the walk's draws do not depend on what the galaxy holds.
 void AttackCheck(Game& g, int qr, int qc) {
     GameState& s = g.st;
     Integer& code = s.Galaxy[qr][qc];
     const int n = QuadZarvoniCount(code);
-    if (n <= 0) return;  // nobody attacks
-    if (!(g.Rnd() < 0.3f)) return;
+    const bool hit = g.Rnd() < 0.3f;
+    if (!hit || n <= 0) return;
     code = static_cast<Integer>(code - 100);
     if (s.KnownGalaxy[qr][qc] <= 0) return;
     s.KnownGalaxy[qr][qc] = code;
@@ -86,15 +87,16 @@ int Destination(Game& g, int q, long baseQ) {
     return WrapQuadrant(d);
 }
 
-// Some of the quadrant's Zarvoni ships move to a neighbouring quadrant.
+// Some of the quadrant's Zarvoni ships move to a neighbouring quadrant. Above the lowest skill
+// every quadrant draws how many go (never more than it has), the player's own too, and
+// the player's quadrant keeps its ships.
 void MoveZarvoniGroup(Game& g, int qr, int qc) {
     GameState& s = g.st;
+    if (s.SkillLevel <= 1) return;
     Integer& code = s.Galaxy[qr][qc];
     const int n = code < 0 ? 0 : QuadZarvoniCount(code);
-    // At the lowest skill, and with no ships, nobody moves.
-    if (s.SkillLevel <= 1 || n <= 0 || IsShipQuadrant(s, qr, qc)) return;
     const int k = static_cast<int>(Int(g.RndExact() * (n + 4.99) - 4));
-    if (k <= 0) return;
+    if (k <= 0 || IsShipQuadrant(s, qr, qc)) return;
     code = static_cast<Integer>(code - 100 * k);
     const int dr = Destination(g, qr, s.ZarvoniBase[1]);
     const int dc = Destination(g, qc, s.ZarvoniBase[2]);

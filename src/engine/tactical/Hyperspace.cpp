@@ -44,12 +44,14 @@ void Hyperspace(Game& g) {
     ResetSRSCells(g);
     if (86400 - g.host.TimeOfDay() < 6) g.host.RunModal(Form::frmEgg);
     for (int frame = 1; frame <= 8; ++frame) {
-        g.host.HyperspaceFlash(frame);
+        // Each frame flashes in its own colour between red and yellow.
+        const long green = CInt(g.Rnd() * 255.0f);
+        g.host.HyperspaceFlash(frame, 255 + 256 * green);
         PlaySound(g, "HYP.WAV");
         // The flash keeps its own pace, whatever the game's speed.
         g.host.Wait(0.236);
     }
-    g.host.HyperspaceFlash(0);
+    g.host.HyperspaceFlash(0, 0);
 
     // A "/STAR:" target draws every jump to its quadrant.
     if (!s.StarTarget.empty() && InGalaxy(s.StarTargetRow, s.StarTargetCol)) {

@@ -72,8 +72,9 @@ bool Strike(Game& g) {
 }
 
 // What the Morv ship meets on a cell of the player's quadrant is taken or consumed: a Zarvoni
-// ship is pulled in, a cloaked ship destroyed, a star system consumed, a starbase swallowed.
-// `entering`: the Morv ship arrives from another quadrant and destroys a Zarvoni ship outright.
+// ship is pulled in, a cloaked ship destroyed (no tow holds a cloaked ship), a star system
+// consumed, a starbase swallowed. `entering`: the Morv ship arrives from another quadrant and
+// destroys a Zarvoni ship outright.
 void Consume(Game& g, int r, int c, bool entering) {
     GameState& s = g.st;
     switch (s.SectorGrid[r][c]) {
@@ -86,7 +87,8 @@ void Consume(Game& g, int r, int c, bool entering) {
             }
             break;
         case kCloaked:
-            if (const int slot = FindCloakedShip(g, r, c)) DestroyCloakedShip(g, slot);
+            // Gone, but no kill of the player's.
+            if (const int slot = FindCloakedShip(g, r, c)) DestroyCloakedShip(g, slot, false);
             break;
         case kStar:
             AssimilateStar(g, s.ShipQuadrantRow, s.ShipQuadrantCol, FindSolarSystem(g, r, c));

@@ -39,32 +39,40 @@ void PutBack(GameState& s) {
 
 // A Morv ship that shared the quadrant the ship left follows it: one sector less of its row and
 // column distance away (its full distance when it was adjacent or on the same sector), on the
-// side it came from, mirrored where that side leaves the quadrant.
+// side it came from, mirrored where that side leaves the quadrant. Following is its move of the
+// action: it neither moves nor strikes in the hostiles' turn that comes.
 void MorvFollows(GameState& s, const Position& old) {
     auto& m = s.MorvShip;
     if (m[1] != old.qr || m[2] != old.qc) return;
-    // Inside its quadrant it keeps its own cell: its turn closes in on the ship from there.
-    if (s.ShipQuadrantRow == old.qr && s.ShipQuadrantCol == old.qc) return;
-    // Its old cell belongs to the grid still in place.
-    if (InGrid(m[3]) && InGrid(m[4]) && s.SectorGrid[m[3]][m[4]] == kMorv) s.SectorGrid[m[3]][m[4]] = kEmpty;
-    m[1] = s.ShipQuadrantRow;
-    m[2] = s.ShipQuadrantCol;
-    int dr = std::max(std::abs(old.sr - m[3]) - 1, 0);
-    int dc = std::max(std::abs(old.sc - m[4]) - 1, 0);
+    const bool sameQuadrant = s.ShipQuadrantRow == old.qr && s.ShipQuadrantCol == old.qc;
+    const int oldRow = m[3], oldCol = m[4];
+    int qr = s.ShipQuadrantRow, qc = s.ShipQuadrantCol;
+    int dr = std::max(std::abs(old.sr - oldRow) - 1, 0);
+    int dc = std::max(std::abs(old.sc - oldCol) - 1, 0);
     if (dr == 0 && dc == 0) {
-        dr = std::abs(old.sr - m[3]);
-        dc = std::abs(old.sc - m[4]);
+        dr = std::abs(old.sr - oldRow);
+        dc = std::abs(old.sc - oldCol);
     }
     int row = s.ShipSectorRow - dr, col = s.ShipSectorCol - dc;
     if (row < 1) row += 2 * dr;
     if (col < 1) col += 2 * dc;
-    if (row > 8) m[1] = static_cast<Integer>(m[1] + 1), row -= 8;
-    if (col > 8) m[2] = static_cast<Integer>(m[2] + 1), col -= 8;
-    m[1] = std::min<Integer>(m[1], 8);
-    m[2] = std::min<Integer>(m[2], 8);
+    if (row > 8) ++qr, row -= 8;
+    if (col > 8) ++qc, col -= 8;
+    qr = std::min(qr, 8);
+    qc = std::min(qc, 8);
+    s.MorvMoveFlag = kTrue;
+    // Inside the quadrant whose grid stands it takes only a free cell (never a star or the
+    // ship); with none there it keeps its own.
+    const bool staysInGrid = sameQuadrant && qr == old.qr && qc == old.qc;
+    if (staysInGrid && !(InGrid(row) && InGrid(col) && s.SectorGrid[row][col] == kEmpty)) return;
+    // Its old cell belongs to the grid still in place.
+    if (InGrid(oldRow) && InGrid(oldCol) && s.SectorGrid[oldRow][oldCol] == kMorv)
+        s.SectorGrid[oldRow][oldCol] = kEmpty;
+    m[1] = static_cast<Integer>(qr);
+    m[2] = static_cast<Integer>(qc);
     m[3] = static_cast<Integer>(row);
     m[4] = static_cast<Integer>(col);
-    s.MorvMoveFlag = kTrue;
+    if (staysInGrid) s.SectorGrid[row][col] = kMorv;
 }
 
 // One step of the back-off along the path from the old position towards the present one, on

@@ -239,15 +239,16 @@ private:
                 const double d = std::sqrt(static_cast<double>((row - r) * (row - r) + (col - c) * (col - c)));
                 const Single F = static_cast<Single>(2 * d / k * 3);
                 if (F == 0 || d > k / 2.0 || !InGrid(r) || !InGrid(c)) continue;
-                if (r == s.ShipSectorRow && c == s.ShipSectorCol) {
-                    if (s.Docked) continue;
-                    PrintOutput(g_, g_.Text("KVBASIC0111"));
-                    ShieldHit(g_, CInt(HeavyHit() / F));
-                    Pause(g_, 0.1);
-                    if (!s.GameRunning) return Outcome::GameOver;
-                    continue;
-                }
+                // What the cell holds takes the blast: a docked ship stands on its starbase's
+                // sector, so the base is hit; a ship stopped on a star gets the star's flare.
                 switch (s.SectorGrid[r][c]) {
+                    case kShip:
+                        if (s.Docked) break;
+                        PrintOutput(g_, g_.Text("KVBASIC0111"));
+                        ShieldHit(g_, CInt(HeavyHit() / F));
+                        Pause(g_, 0.1);
+                        if (!s.GameRunning) return Outcome::GameOver;
+                        break;
                     case kStarbase: {
                         const int n = s.QuadStarbase;
                         if (n < 1 || n > 3) {

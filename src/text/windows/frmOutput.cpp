@@ -163,14 +163,12 @@ void frmOutput::mnuPrint_Click() {
     // The page measured in character cells: 12 across and 6 down to the inch.
     const QRectF page = printer.pageRect(QPrinter::Inch);
     const int width = static_cast<int>(page.width() * 12), height = static_cast<int>(page.height() * 6);
-    const std::vector<std::string> lines = g_.host.OutputLines();
-    const int pages = PrintedLogPages(lines.size(), height);
-    if (MessageQuery(g_, -1, g_.Text("OUTPUT0001") + std::to_string(pages) + g_.Text("OUTPUT0002"), kYesNo) == kNo)
-        return;
     const QDateTime now = QDateTime::currentDateTime();
-    const PrintedLog log = LayOutPrintedLog(lines, width, height, now.toString("MM-dd-yyyy").toStdString(),
-                                            now.toString("HH:mm:ss").toStdString(), "Kestrava", g_.Text("OUTPUT0003"),
-                                            g_.Text("OUTPUT0004"));
+    const std::optional<PrintedLog> prepared =
+        PrepareLogPrint(g_, g_.host.OutputLines(), width, height, now.toString("MM-dd-yyyy").toStdString(),
+                        now.toString("HH:mm:ss").toStdString());
+    if (!prepared) return;
+    const PrintedLog& log = *prepared;
     QPainter painter;
     bool ok = painter.begin(&printer);
     if (ok) {

@@ -33,7 +33,6 @@
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
 #include <QAudioDevice>
 #include <QMediaDevices>
-#include <QSoundEffect>
 #endif
 #ifdef KESTRAVA_HAVE_PRINTSUPPORT
 #include <QPrintDialog>
@@ -506,8 +505,8 @@ void QtHost::ShowMarker(SectorMarker marker, bool visible) {
 void QtHost::ShowFlare(int row, int col, double dx, double dy, int size) {
     if (scan_) scan_->ShowFlare(row, col, dx, dy, size);
 }
-void QtHost::HyperspaceFlash(int frame) {
-    if (scan_) scan_->HyperspaceFlash(frame);
+void QtHost::HyperspaceFlash(int frame, long colour) {
+    if (scan_) scan_->HyperspaceFlash(frame, colour);
 }
 
 // ---- Forms ---------------------------------------------------------------------------------------
@@ -587,40 +586,7 @@ int QtHost::SoundDeviceCount() {
 #endif
 }
 
-void QtHost::PlaySoundFile(const std::string& path, int flags) {
-#ifdef KESTRAVA_HAVE_MULTIMEDIA
-    // One player per sound file, loaded once; a new sound cuts off the one playing unless the
-    // caller asks to leave a playing sound alone (16), in which case the new one is dropped.
-    bool playing = false;
-    for (auto& [name, object] : sounds_)
-        if (auto* e = qobject_cast<QSoundEffect*>(object); e && e->isPlaying()) playing = true;
-    if (playing && (flags & 16)) return;
-    for (auto& [name, object] : sounds_)
-        if (auto* e = qobject_cast<QSoundEffect*>(object)) e->stop();
-    auto*& object = sounds_[path];
-    if (!object) {
-        auto* e = new QSoundEffect(qApp);
-        e->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-        object = e;
-    }
-    auto* effect = qobject_cast<QSoundEffect*>(object);
-    effect->play();
-    if (flags & 1) return;
-    // Played to the end before the call returns (at most ten seconds).
-    // The player's input meanwhile is dropped by the busy guard (TakesInput).
-    QElapsedTimer clock;
-    clock.start();
-    QEventLoop loop;
-    while (clock.elapsed() < 10000 && effect->status() != QSoundEffect::Error &&
-           (effect->status() != QSoundEffect::Ready || effect->isPlaying() || clock.elapsed() < 50)) {
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-#else
-    (void)path;
-    (void)flags;
-#endif
-}
+void QtHost::PlaySoundFile(const std::string& path, int flags) { sound_.Play(path, flags); }
 
 // ---- Clock ---------------------------------------------------------------------------------------
 

@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/SoundPlayer.h"
 #include "scores/Hiscore.h"
 #include "screens/MessageLog.h"
 #include "state/Port.h"
@@ -50,7 +51,7 @@ public:
     virtual void PlaceMarker(SectorMarker marker, int row, int col) = 0;
     virtual void ShowMarker(SectorMarker marker, bool visible) = 0;
     virtual void ShowFlare(int row, int col, double dx, double dy, int size) = 0;
-    virtual void HyperspaceFlash(int frame) = 0;
+    virtual void HyperspaceFlash(int frame, long colour) = 0;
     virtual void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) = 0;
 };
 
@@ -186,7 +187,7 @@ public:
     void PlaceMarker(SectorMarker marker, int row, int col) override;
     void ShowMarker(SectorMarker marker, bool visible) override;
     void ShowFlare(int row, int col, double dx, double dy, int size) override;
-    void HyperspaceFlash(int frame) override;
+    void HyperspaceFlash(int frame, long colour) override;
     void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) override;
 
     // ---- Forms ----------------------------------------------------------------------------
@@ -262,7 +263,7 @@ private:
     MessageLog log_;
     HighScoreState highScores_;
     std::map<int, QPixmap> planets_;
-    std::map<std::string, QObject*> sounds_;
+    SoundPlayer sound_;
 };
 
 }  // namespace kv

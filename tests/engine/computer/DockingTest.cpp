@@ -40,12 +40,19 @@ struct DockScene {
         s.StrongEnemyText = "Morv";
         s.ShieldsChanged = kTrue;
     }
-    // The draws of a friendly docking that offers nothing: the two refusal draws, the five
-    // offer thresholds and the price.
+    // The draws of a friendly docking that offers nothing: the two refusal draws, the hostiles'
+    // walk over the galaxy in their turn, the five offer thresholds and the price, and the walk
+    // of the hostiles' turn in the refresh that ends the action.
     void PushQuietDraws() {
         rng.Push(0.0f), rng.Push(0.0f);
+        PushWalk();
         rng.Push(5, 0.5f);
         rng.Push(0.5f);
+        PushWalk();
+    }
+    // The hostiles' walk over the galaxy, in which nothing moves.
+    void PushWalk() {
+        for (float d : QuietWalk(s)) rng.Push(d);
     }
     bool Logged(const std::string& line) const {
         return std::find(tg.host.output.begin(), tg.host.output.end(), line) != tg.host.output.end();
@@ -101,6 +108,7 @@ TEST_F(DockingTest, RefusalsChangeNothingOrCostAHostileTurn) {
          [](DockScene& d) {
              d.s.Galaxy[4][4] = 110;
              d.rng.Push(0.61f), d.rng.Push(0.0f);
+             d.PushWalk();
          },
          "<KVCOM0004>", true},
         {"hostiles and a weak base",
@@ -108,12 +116,14 @@ TEST_F(DockingTest, RefusalsChangeNothingOrCostAHostileTurn) {
              d.s.Galaxy[4][4] = 110;
              d.s.Starbases[3][1] = 14999;
              d.rng.Push(0.6f), d.rng.Push(0.41f);
+             d.PushWalk();
          },
          "<KVCOM0004>", true},
         {"a base below 5 %",
          [](DockScene& d) {
              d.s.Starbases[3][1] = 2499;
              d.rng.Push(0.9f), d.rng.Push(0.9f);
+             d.PushWalk();
          },
          "<KVCOM0005>", true},
         // (A base below 0 is destroyed by the hostiles' turn and no longer counts as here.)
@@ -121,6 +131,7 @@ TEST_F(DockingTest, RefusalsChangeNothingOrCostAHostileTurn) {
          [](DockScene& d) {
              d.s.Starbases[3][1] = 0;
              d.rng.Push(0.0f), d.rng.Push(0.0f);
+             d.PushWalk();
          },
          "<KVCOM0005>", true},
         // The hostiles' turn that the refusal costs: no traffic at the base, and the base, too weak
@@ -233,9 +244,11 @@ TEST_F(DockingTest, AnOfferOfUpgradesPaidInTime) {
     s.ShieldLevel = 0;
     s.ShipEnergy = 5000;
     rng.Push(0.0f), rng.Push(0.0f);
+    PushWalk();
     // Thresholds 1 / 5 x 0.67 + 0.33 = 0.464 (slots 1-4), 1.0 (slot 5).
     for (float v : {0.9f, 0.9f, 0.5f, 0.1f, 0.1f, 0.99f, 0.7f, 0.99f}) rng.Push(v);
     rng.Push(0.5f);  // price 0.5 x 5 + 2.5, less 1 for more than four levels
+    PushWalk();
     tg.host.answers = {kYes};
     DockAtStarbase(tg.game);
 
@@ -274,8 +287,10 @@ TEST_F(DockingTest, ThePriceOfAnOfferFallsForManyLevels) {
         d.s.TechLevel = 5;
         d.s.UpgradeTable = {0, 1, 1, 1, 1, 5};
         d.rng.Push(0.0f), d.rng.Push(0.0f);
+        d.PushWalk();
         for (float v : c.offers) d.rng.Push(v);
         d.rng.Push(0.0f);
+        d.PushWalk();
         d.tg.host.answers = {kNo};
         DockAtStarbase(d.tg.game);
         ASSERT_EQ(d.tg.host.questions.size(), 1u) << c.price;
@@ -288,6 +303,7 @@ TEST_F(DockingTest, ThePriceOfAnOfferFallsForManyLevels) {
 TEST_F(DockingTest, ABaseThatFallsDuringTheHostilesTurnEndsTheDockingSilently) {
     s.MovedFlag = 1;
     rng.Push(0.0f), rng.Push(0.0f);
+    PushWalk();
     int scans = 0;
     tg.host.onRefresh = [&](View v) {
         if (v == View::ShortRangeScan && ++scans == 2) s.Starbases[3][1] = -1000;
@@ -339,6 +355,7 @@ TEST_F(DockingTest, AMoveBesideTheBaseOffersDocking) {
         d.s.LibShieldFrequency = 2;
         d.s.ComAutoLRS = kFalse;
         d.tg.host.answers = {answer};
+        d.PushWalk();  // the hostiles' turn in the scan after the move
         if (answer == kYes) d.PushQuietDraws();
         d.s.SectorGrid[4][1] = kEmpty;
         MoveShip(d.tg.game, 4, 4, 3, 6);

@@ -53,12 +53,13 @@ TEST(CloakedShipsTest, ArrivalsTakeFreeSectorsThatTheirSlotsRecord) {
         // From (4, 5) to the player's (4, 4): the movers, then row and column (no pull to a
         // starbase, a random step, no following), then a free sector for each.
         std::vector<float> draws{
-            ships == 1 ? 0.6f : 0.9f, 0.5f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.99f};
+            0.0f, ships == 1 ? 0.6f : 0.9f, 0.5f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.99f};
         if (ships == 2) draws.insert(draws.end(), {0.99f, 0.0f});
-        ScriptedRandom rng(draws);
+        ScriptedRandom rng;
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.CloakedPerQuadrant[3][4] = static_cast<Integer>(ships);
+        for (float d : QuietWalk(s, {{45, draws}})) rng.Push(d);
         s.ComAutoShields = kFalse;  // the arrival raises no shields: the log shows the warning alone
         MoveAcrossGalaxy(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
@@ -86,14 +87,14 @@ TEST(CloakedShipsTest, AShipLeavesThePlayersQuadrantUnlessTooWeak) {
     };
     for (const Case c : {Case{"the strong one leaves", 0.3f, true}, Case{"the weak one stays", 0.7f, false}}) {
         SCOPED_TRACE(c.name);
-        // One of the two moves to (5, 4); there it may move on (two draws) once it has arrived.
-        std::vector<float> draws{0.5f, 0.5f, 0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, c.pick};
-        if (c.leaves) draws.insert(draws.end(), {0.0f, 0.5f});
-        ScriptedRandom rng(draws);
+        // One of the two moves to (5, 4) (where it moves no further later in the walk).
+        const std::vector<float> draws{0.0f, 0.5f, 0.5f, 0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.0f, 0.5f, 0.0f, c.pick};
+        ScriptedRandom rng;
         HostileGame hg(rng);
         GameState& s = hg.st;
         hg.AddCloaked(2, 2, 100);
         hg.AddCloaked(6, 6, 15);
+        for (float d : QuietWalk(s, {{44, draws}})) rng.Push(d);
         s.ComAutoShields = kFalse;  // no automatic shields: the log shows the departure alone
         MoveAcrossGalaxy(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
@@ -108,12 +109,14 @@ TEST(CloakedShipsTest, AShipLeavesThePlayersQuadrantUnlessTooWeak) {
 }
 
 TEST(CloakedShipsTest, NoQuadrantTakesMoreThanFive) {
-    std::vector<float> draws{0.6f, 0.5f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.99f, 0.0f, 0.0f, 0.5f};
-    ScriptedRandom rng(draws);
+    ScriptedRandom rng;
     HostileGame hg(rng);
     GameState& s = hg.st;
     s.CloakedPerQuadrant[3][4] = 1;
     s.CloakedPerQuadrant[3][5] = 5;
+    // The one ship of (4, 5) heads east, into the full (4, 6).
+    for (float d : QuietWalk(s, {{45, {0.0f, 0.6f, 0.5f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.99f, 0.0f}}}))
+        rng.Push(d);
     MoveAcrossGalaxy(hg.game);
     EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(s.CloakedPerQuadrant[3][4], 1);
@@ -121,11 +124,12 @@ TEST(CloakedShipsTest, NoQuadrantTakesMoreThanFive) {
 }
 
 TEST(CloakedShipsTest, LeavingTheRightEdgeComesInAtTheLeft) {
-    std::vector<float> draws{0.6f, 0.5f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.99f, 0.0f};
-    ScriptedRandom rng(draws);
+    ScriptedRandom rng;
     HostileGame hg(rng);
     GameState& s = hg.st;
     s.CloakedPerQuadrant[1][7] = 1;  // quadrant (2, 8)
+    for (float d : QuietWalk(s, {{28, {0.0f, 0.6f, 0.5f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.99f, 0.0f}}}))
+        rng.Push(d);
     // (2, 1) comes earlier in the walk; the ship arrives there after its turn has passed.
     MoveAcrossGalaxy(hg.game);
     EXPECT_EQ(rng.Remaining(), 0u);

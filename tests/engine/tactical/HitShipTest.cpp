@@ -136,8 +136,10 @@ TEST(HitShipTest, TheSpeedOfTheLastMoveSetsTheChanceToHit) {
     const Case cases[] = {{0.0f, 0.9f}, {0.5f, 0.5f}, {1.0f, 0.5f}, {1.01f, 0.2f}, {6.0f, 0.2f}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.warp);
-        ScriptedRandom none;
-        HostileGame hg(none);
+        ScriptedRandom walks;  // each turn's walk over the galaxy, where nothing moves
+        HostileGame hg(walks);
+        for (int turn = 0; turn < 2; ++turn)
+            for (float d : QuietWalk(hg.st)) walks.Push(d);
         hg.st.WarpFactor = c.warp;
         HitShip(hg.game);
         EXPECT_FLOAT_EQ(hg.st.HitChance, c.chance);
@@ -145,6 +147,7 @@ TEST(HitShipTest, TheSpeedOfTheLastMoveSetsTheChanceToHit) {
         // The next turn without a move: 0.9 again.
         HitShip(hg.game);
         EXPECT_FLOAT_EQ(hg.st.HitChance, 0.9f);
+        EXPECT_EQ(walks.Remaining(), 0u);
     }
 }
 
@@ -343,13 +346,10 @@ TEST(HitShipTest, AShotThatLosesTheShipEndsTheTurn) {
 }
 
 TEST(HitShipTest, AShipLostInTheMovementTurnEndsTheTurnBeforeTheAttacksElsewhere) {
-    // The movement turn: the starbase elsewhere misses its attackers; the Zarvoni starbase's
-    // traffic draws nothing in; then its shot (hit, strength 496) damages the hull past saving.
-    std::vector<float> draws{0.5f};
-    draws.insert(draws.end(), 24, 0.0f);
-    draws.insert(draws.end(), {0.0f, 0.0f, 0.5f, 0.5f});
-    draws.insert(draws.end(), 3, 0.0f);  // what an attack elsewhere would draw
-    ScriptedRandom rng(draws);
+    // The movement turn: the walk over the galaxy, where the starbase elsewhere misses its
+    // attackers; the Zarvoni starbase's traffic draws nothing in; then its shot (hit, strength
+    // 496) damages the hull past saving.
+    ScriptedRandom rng;
     HostileGame hg(rng);
     GameState& s = hg.st;
     for (int n = 1; n <= 8; ++n) s.SystemDamage[n] = 8.0f;
@@ -357,6 +357,11 @@ TEST(HitShipTest, AShipLostInTheMovementTurnEndsTheTurnBeforeTheAttacksElsewhere
     hg.AddZarvoniBase(2, 2, 20000);
     s.Galaxy[2][7] = 310;
     s.Starbases[3][1] = 1000;
+    for (float d : Draws({QuietWalk(s),
+                          std::vector<float>(24, 0.0f),
+                          {0.0f, 0.0f, 0.5f, 0.5f},
+                          std::vector<float>(3, 0.0f)}))  // the last: what an attack elsewhere would draw
+        rng.Push(d);
     HitShip(hg.game);
     EXPECT_EQ(rng.Remaining(), 3u);
     EXPECT_FALSE(s.GameRunning);
@@ -389,10 +394,9 @@ TEST(HitShipTest, ZarvoniShipsElsewhereAttackTheirStarbase) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        // First the movement turn: the base's guns miss its attackers.
-        std::vector<float> draws = c.draws;
-        if (c.code >= 100) draws.insert(draws.begin(), 0.5f);
-        ScriptedRandom rng(draws);
+        // First the movement turn, whose walk over the galaxy finds the base's guns missing
+        // its attackers.
+        ScriptedRandom rng;
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.Galaxy[2][7] = static_cast<Integer>(c.code);
@@ -400,6 +404,7 @@ TEST(HitShipTest, ZarvoniShipsElsewhereAttackTheirStarbase) {
         s.Starbases[2][1] = 7;
         s.Starbases[3][1] = c.strength;
         s.StarbaseFlags[1] = c.warned;
+        for (float d : Draws({QuietWalk(s), c.draws})) rng.Push(d);
         HitShip(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.Starbases[3][1], c.after);

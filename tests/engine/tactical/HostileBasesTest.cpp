@@ -14,6 +14,7 @@ TEST(StarbaseFireTest, TheFriendlyStarbaseHitsTheNearestFitShip) {
         Integer after;
         std::string outcome;
         bool down;  // disabled or destroyed
+        Integer mission = 1;
     };
     // The base at (6, 2); the target beside it at (6, 3) takes 151..170, one at distance 2 takes 91..110.
     const Case cases[] = {
@@ -21,12 +22,16 @@ TEST(StarbaseFireTest, TheFriendlyStarbaseHitsTheNearestFitShip) {
         {"the strongest hit", 170, 0.99f, 0, "<KVBASIC0184>", true},
         {"nearly disabled", 160, 0.0f, 9, "<KVBASIC0186>", false},
         {"fights on", 200, 0.0f, 49, "<KVBASIC0187>", false},
+        // In mission type 3 the ships to destroy stay as many as they were.
+        {"destroyed in mission type 3", 100, 0.0f, -1000, "<KVBASIC0185>", true, 3},
+        {"disabled in mission type 3", 170, 0.99f, 0, "<KVBASIC0184>", true, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedRandom rng{c.draw};
         HostileGame hg(rng);
         GameState& s = hg.st;
+        s.MissionType = c.mission;
         hg.AddStarbase(1, 6, 2, 40000);
         hg.AddZarvoni(1, 8, 100);  // far
         hg.AddZarvoni(6, 4, 10);   // nearer, but too weak to bother with
@@ -43,7 +48,7 @@ TEST(StarbaseFireTest, TheFriendlyStarbaseHitsTheNearestFitShip) {
         EXPECT_EQ(hg.host.output[1], "Zarvoni<KVBASIC0182> 6 , 3<KVBASIC0183>" + c.outcome);
         EXPECT_EQ(s.ZarvonisLeft, c.down ? left - 1 : left);
         EXPECT_EQ(s.Galaxy[4][4], c.down ? 210 : 310);
-        EXPECT_EQ(s.InitialZarvonis, c.down ? 19 : 20);
+        EXPECT_EQ(s.InitialZarvonis, c.down && c.mission != 3 ? 19 : 20);
         EXPECT_TRUE(hg.host.Saw("beam:0:6,2>6,3"));
         EXPECT_TRUE(hg.Played("SBSHOOT.WAV"));
     }
@@ -177,6 +182,47 @@ TEST(ZarvoniBaseTrafficTest, AnArrivalStaysToFightAtTheEdgeFacingItsQuadrant) {
     EXPECT_EQ(s.ZarvoniEnergy[1], 100);
     EXPECT_EQ(s.SectorGrid[1][8], kZarvoni);
     EXPECT_EQ(hg.host.output, std::vector<std::string>{"Zarvoni<KVBASIC0177> 1 , 8"});
+}
+
+TEST(ZarvoniBaseTrafficTest, AWeakBaseDrawsArrivalsAtTheLowerThreshold) {
+    // r1 = 0.45 clears 0.3 but not 0.6: only a base below a quarter of its strength takes the
+    // ship in (it stays to fight: r2 0.9, energy 0.5).
+    for (Long strength : {Long{4999}, Long{5000}}) {
+        SCOPED_TRACE(strength);
+        const bool weak = strength < 5000;
+        std::vector<float> draws{0.45f, 0.9f, 0.0f};
+        if (weak) draws.insert(draws.end(), {0.0f, 0.0f, 0.5f});
+        draws.insert(draws.end(), 21, 0.0f);
+        ScriptedRandom rng(draws);
+        HostileGame hg(rng);
+        GameState& s = hg.st;
+        hg.AddZarvoniBase(2, 6, strength);
+        s.Galaxy[4][5] = 100;
+        ZarvoniBaseTraffic(hg.game);
+        EXPECT_EQ(rng.Remaining(), 0u);
+        EXPECT_EQ(s.QuadZarvonis, weak ? 1 : 0);
+        EXPECT_EQ(s.Galaxy[4][5], weak ? 0 : 100);
+    }
+}
+
+TEST(ZarvoniBaseTrafficTest, ACapturedBaseKeepsEveryArrivalToFightAndLaunchesNone) {
+    // Draws that would send the ship to dock (r2 0.0) and launch one (r3 0.9) in every round.
+    std::vector<float> draws{0.9f, 0.0f, 0.9f, 0.0f, 0.0f, 0.5f};
+    for (int round = 2; round <= 8; ++round) draws.insert(draws.end(), {0.0f, 0.0f, 0.9f});
+    ScriptedRandom rng(draws);
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    hg.AddZarvoniBase(2, 6, 20000, true);
+    s.ZarvoniBaseShips = 2;
+    s.Galaxy[4][5] = 100;
+    ZarvoniBaseTraffic(hg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    EXPECT_EQ(s.QuadZarvonis, 1);
+    EXPECT_EQ(s.ZarvoniShips[1][1], 1);
+    EXPECT_EQ(s.ZarvoniShips[2][1], 8);
+    EXPECT_EQ(s.SectorGrid[1][8], kZarvoni);
+    EXPECT_EQ(s.ZarvoniBaseShips, 2);
+    EXPECT_EQ(s.ZarvoniBase[5], 20000);
 }
 
 TEST(ZarvoniBaseTrafficTest, AnArrivalFliesToTheBaseAndDocks) {

@@ -47,11 +47,12 @@ TEST(HostileCellsTest, AFreeStartNeedsNoDraw) {
 TEST(HostileCellsTest, ShipsDoNotHeadForAStarbaseThatIsGone) {
     // The captured Zarvoni starbase was destroyed: it has no quadrant any more, so the pull
     // towards it gives way to a random step.
-    ScriptedRandom rng{0.99f, 0.0f, 0.5f, 0.5f, 0.0f, 0.5f, 0.5f};
+    ScriptedRandom rng;
     HostileGame hg(rng);
     GameState& s = hg.st;
     s.ZarvoniBase = {-1, 0, 0, 0, 0, -1000};
     s.Galaxy[2][2] = 100;
+    for (float d : QuietWalk(s, {{22, {0.99f, 0.0f, 0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.0f, 0.0f}}})) rng.Push(d);
     MoveAcrossGalaxy(hg.game);
     EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(s.Galaxy[2][2], 100);  // the random steps were none

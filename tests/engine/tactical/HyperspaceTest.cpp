@@ -34,6 +34,13 @@ private:
     float rest_;
 };
 
+// The flash's eight colour draws, then the draws a test names.
+std::vector<float> AfterFlash(std::vector<float> v) {
+    std::vector<float> all(8, 0.5f);
+    all.insert(all.end(), v.begin(), v.end());
+    return all;
+}
+
 // Draw giving Int(r x 8 + 1) = n.
 float Coord(int n) { return (n - 1) / 8.0f + 0.01f; }
 // Draw giving Int(r x 4.999) = n hits.
@@ -63,9 +70,13 @@ TEST(HyperspaceTest, NoAtEitherQuestionChangesNothing) {
 }
 
 TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
-    // Quadrant (3, 5), with no hostiles to meet the ship there; its first system at (1, 2),
-    // another at (5, 5): the start is redrawn until free; no damage.
-    ScriptThenSeeded rng({Coord(3), Coord(5), Coord(5), Coord(5), Coord(2), Coord(7), Hits(0)});
+    // The flash's colours (RGB(255, CInt(R x 255), 0) in each frame); quadrant (3, 5), with no
+    // hostiles to meet the ship there; its first system at (1, 2), another at (5, 5): the start
+    // is redrawn until free; no damage.
+    const std::vector<float> flash{0.0f, 0.5f, 0.1f, 0.999f, 0.2f, 0.7f, 0.4f, 0.6f};
+    std::vector<float> draws = flash;
+    for (float d : {Coord(3), Coord(5), Coord(5), Coord(5), Coord(2), Coord(7), Hits(0)}) draws.push_back(d);
+    ScriptThenSeeded rng(draws);
     WeaponsGame tg(rng);
     tg.host.answers = {kYes, kYes};
     tg.st.StarSystemTable.resize(8 * 8 * 4);
@@ -75,7 +86,8 @@ TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
     tg.st.ComAutoLRS = kFalse;
     tg.st.Docked = 1;
     Hyperspace(tg.game);
-    EXPECT_EQ(rng.Used(), 7u);
+    // The flash, the jump and the hostiles' walk over the galaxy in the refresh.
+    EXPECT_EQ(rng.Used(), 15u + QuietWalk(tg.st).size());
     EXPECT_EQ(tg.st.ShipQuadrantRow, 3);
     EXPECT_EQ(tg.st.ShipQuadrantCol, 5);
     EXPECT_EQ(tg.st.ShipSectorRow, 2);
@@ -89,9 +101,12 @@ TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
     EXPECT_EQ(SystemsOut(tg.st), 0);
     for (int i = 1; i <= 8; ++i) EXPECT_EQ(tg.st.SystemDamage[i], 0.0f);
     EXPECT_TRUE(tg.host.Saw("log:<KVBASIC0152> 3 , 5"));
-    // The flash: eight frames, each with its sound, then the scan comes back.
+    // The flash: eight frames, each in its own colour and with its sound, then the scan comes
+    // back. Green halves round to even: 0.5 x 255 = 127.5 gives 128, 0.1 x 255 = 25.5 gives 26.
+    const int green[] = {0, 128, 26, 255, 51, 178, 102, 153};
     std::vector<std::string> frames;
-    for (int f = 1; f <= 8; ++f) frames.push_back("hyperflash:" + std::to_string(f));
+    for (int f = 1; f <= 8; ++f)
+        frames.push_back("hyperflash:" + std::to_string(f) + ":" + std::to_string(255 + 256 * green[f - 1]));
     frames.push_back("hyperflash:0");
     EXPECT_EQ(tg.host.Events("hyperflash:"), frames);
     EXPECT_EQ(Played(tg.host, "HYP.WAV"), 8);
@@ -101,7 +116,7 @@ TEST(HyperspaceTest, AJumpLandsOffTheStarSystemsAndCostsFiveEnergy) {
 
 TEST(HyperspaceTest, EveryJumpDamagesUpToFourSystems) {
     for (int hits : {0, 1, 4}) {
-        ScriptThenSeeded rng({Coord(2), Coord(2), Coord(1), Coord(1), Hits(hits)});
+        ScriptThenSeeded rng(AfterFlash({Coord(2), Coord(2), Coord(1), Coord(1), Hits(hits)}));
         WeaponsGame tg(rng);
         tg.host.answers = {kYes, kYes};
         tg.st.StarSystemTable.resize(8 * 8 * 4);
@@ -119,7 +134,7 @@ TEST(HyperspaceTest, EveryJumpDamagesUpToFourSystems) {
 TEST(HyperspaceTest, OutOfTheTractorBeamOnlyOneQuestionAndSystemsDestroyed) {
     for (float second : {0.5f, 0.51f}) {
         // The destroyed system's draw (3), the second destruction's test, its system's draw (6).
-        ScriptThenSeeded rng({Coord(2), Coord(2), Coord(1), Coord(1), Coord(3), second, Coord(6), Hits(0)});
+        ScriptThenSeeded rng(AfterFlash({Coord(2), Coord(2), Coord(1), Coord(1), Coord(3), second, Coord(6), Hits(0)}));
         WeaponsGame tg(rng);
         tg.host.answers = {kYes};
         tg.st.StarSystemTable.resize(8 * 8 * 4);
@@ -133,7 +148,7 @@ TEST(HyperspaceTest, OutOfTheTractorBeamOnlyOneQuestionAndSystemsDestroyed) {
 }
 
 TEST(HyperspaceTest, TheStarTargetDrawsEveryJump) {
-    ScriptThenSeeded rng({Coord(3), Coord(3), Hits(0)});
+    ScriptThenSeeded rng(AfterFlash({Coord(3), Coord(3), Hits(0)}));
     WeaponsGame tg(rng);
     tg.host.answers = {kYes, kYes};
     tg.st.StarSystemTable.resize(8 * 8 * 4);
@@ -161,7 +176,7 @@ TEST(HyperspaceTest, TheAutomaticScanRunsOnlyWithUndamagedSensorsAndTheRefreshAl
         {"option off", kFalse, 0, false},
     };
     for (const auto& c : cases) {
-        ScriptThenSeeded rng({Coord(2), Coord(7), Coord(1), Coord(1), Hits(0)});
+        ScriptThenSeeded rng(AfterFlash({Coord(2), Coord(7), Coord(1), Coord(1), Hits(0)}));
         WeaponsGame tg(rng);
         tg.host.answers = {kYes, kYes};
         tg.st.StarSystemTable.resize(8 * 8 * 4);
@@ -180,7 +195,7 @@ TEST(HyperspaceTest, TheAutomaticScanRunsOnlyWithUndamagedSensorsAndTheRefreshAl
 }
 
 TEST(HyperspaceTest, TheHiddenPictureJustBeforeMidnight) {
-    ScriptThenSeeded rng({Coord(2), Coord(2), Coord(1), Coord(1), Hits(0)});
+    ScriptThenSeeded rng(AfterFlash({Coord(2), Coord(2), Coord(1), Coord(1), Hits(0)}));
     WeaponsGame tg(rng);
     tg.host.answers = {kYes, kYes};
     tg.st.StarSystemTable.resize(8 * 8 * 4);
@@ -194,7 +209,7 @@ TEST(HyperspaceTest, AShipLostToTheHostilesItMeetsEndsTheJump) {
     // The jump lands at sector (5, 5) of quadrant (2, 2) without damage; the Zarvoni ship there
     // (drawn to (1, 1)) fires on arrival, and with every system already out of action its hit
     // loses the ship.
-    ScriptThenConstant rng({Coord(2), Coord(2), Coord(5), Coord(5), Hits(0)}, 0.1f);
+    ScriptThenConstant rng(AfterFlash({Coord(2), Coord(2), Coord(5), Coord(5), Hits(0)}), 0.1f);
     WeaponsGame tg(rng);
     tg.host.answers = {kYes, kYes};
     tg.st.StarSystemTable.resize(8 * 8 * 4);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "engine/tactical/MorvShip.h"
 #include "engine/turn/Morv.h"
 #include "support/HostileTestSupport.h"
@@ -47,12 +49,14 @@ TEST(MorvShipTest, BesideTheShipItStrikesInsteadOfMoving) {
         Flag moveFlag;
         bool retrofit;
         int destroyed;
+        Integer counterA = 0;  // the turns its tractor beam still rests
     };
     const Case cases[] = {
         {"one strike", {0.5f, 0.2f, 0.9f}, 0, false, 1},
         {"two strikes", {0.5f, 0.3f, 0.0f, 0.9f}, 0, false, 2},
         {"just placed: no strike", {0.9f}, -1, false, 0},
         {"turned aside by the shield-frequency retrofit", {0.2f, 0.9f}, 0, true, 0},
+        {"its beam resting: a strike but no tractor", {0.5f, 0.2f, 0.9f}, 0, false, 1, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -61,6 +65,7 @@ TEST(MorvShipTest, BesideTheShipItStrikesInsteadOfMoving) {
         GameState& s = hg.st;
         MorvHere(hg, 3, 5);
         s.MorvMoveFlag = c.moveFlag;
+        s.MorvCounterA = c.counterA;
         if (c.retrofit) s.RetrofitButtonTag[1] = "3";
         EXPECT_TRUE(Turn(hg));
         EXPECT_EQ(rng.Remaining(), 0u);
@@ -76,7 +81,7 @@ TEST(MorvShipTest, BesideTheShipItStrikesInsteadOfMoving) {
         if (c.retrofit) {
             EXPECT_EQ(hg.host.notices, std::vector<std::string>{"<KVBASIC0209>"});
         }
-        EXPECT_TRUE(hg.host.Saw("timer:frmSRS_tmrMorvTractor:on"));
+        EXPECT_EQ(hg.host.Saw("timer:frmSRS_tmrMorvTractor:on"), c.counterA == 0);
         EXPECT_TRUE(hg.host.Events("morvmove:").empty());
     }
 }
@@ -141,6 +146,7 @@ TEST(MorvShipTest, ItClosesInAndTakesWhatStandsInItsWay) {
             EXPECT_FALSE(hg.Played("MVSTRIKE.WAV"));  // not beside the ship: no strike either
         }
         EXPECT_EQ(s.ZarvonisLeft, c.met == kCloaked ? left - 1 : left);
+        EXPECT_EQ(s.CloakedKilled, 0);  // what the Morv ship destroys is no kill of the player's
         EXPECT_EQ(s.MorvBasesTaken, c.met == kStarbase ? 1 : 0);
         EXPECT_EQ(s.MorvStarsTaken, c.met == kStar ? 1 : 0);
         if (c.met == kZarvoni && c.moves) {
@@ -206,6 +212,7 @@ TEST(MorvShipTest, ArrivingItDestroysWhatStandsOnItsCellAndStepsAsideFromTheShip
     const Case cases[] = {
         {"free", kEmpty, {0.0f, 0.9f}, 4, 1},
         {"a Zarvoni ship", kZarvoni, {0.0f, 0.9f}, 4, 1},
+        {"a cloaked ship", kCloaked, {0.0f, 0.9f}, 4, 1},
         {"the player's ship", kShip, {0.0f, 0.0f, 0.9f}, 2, 1},
     };
     for (const auto& c : cases) {
@@ -219,6 +226,7 @@ TEST(MorvShipTest, ArrivingItDestroysWhatStandsOnItsCellAndStepsAsideFromTheShip
             s.SectorGrid[4][1] = kShip;
         }
         if (c.met == kZarvoni) hg.AddZarvoni(4, 1);
+        if (c.met == kCloaked) hg.AddCloaked(4, 1);
         const Integer left = s.ZarvonisLeft;
         s.MorvShip = {0, 4, 3, 4, 6};
         EXPECT_TRUE(Turn(hg));
@@ -228,7 +236,8 @@ TEST(MorvShipTest, ArrivingItDestroysWhatStandsOnItsCellAndStepsAsideFromTheShip
         EXPECT_EQ(s.SectorGrid[c.row][c.col], kMorv);
         EXPECT_EQ(s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol], kShip);
         EXPECT_EQ(s.Galaxy[4][4], 0);
-        EXPECT_EQ(s.ZarvonisLeft, c.met == kZarvoni ? left - 1 : left);
+        EXPECT_EQ(s.ZarvonisLeft, c.met == kZarvoni || c.met == kCloaked ? left - 1 : left);
+        EXPECT_EQ(s.CloakedKilled, 0);
     }
 }
 
@@ -313,6 +322,34 @@ TEST(MorvShipTest, FromFarItWandersTowardsThePlayerWithinTheGalaxy) {
     EXPECT_TRUE(Turn(hg));
     EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(s.MorvShip, (std::array<Integer, 5>{0, 2, 3, 1, 5}));
+}
+
+// With the Morv ship in the quadrant its beam pulls in the ships that still fight; a disabled
+// ship goes to the quadrant's starbase instead, and a destroyed one to nobody.
+TEST(MorvShipTest, PullInTakesFightingShipsToTheMorvShipAndDisabledOnesToTheStarbase) {
+    ScriptedRandom rng{0.6f, 0.6f, 0.6f, 0.4f};  // each ship's chance; the fourth is spared
+    HostileGame hg(rng);
+    GameState& s = hg.st;
+    MorvHere(hg, 1, 1);
+    hg.AddStarbase(1, 8, 8);
+    hg.AddZarvoni(2, 3);     // fighting
+    hg.AddZarvoni(7, 6, 0);  // disabled
+    hg.AddZarvoni(5, 5);     // destroyed below
+    s.ZarvoniEnergy[3] = -1000;
+    s.ZarvoniShips[1][3] = s.ZarvoniShips[2][3] = 0;
+    s.SectorGrid[5][5] = kEmpty;
+    hg.AddZarvoni(3, 6);  // fighting, but its draw spares it
+    TractorPullIn(hg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
+    std::set<std::string> pullers;
+    for (const auto& e : hg.host.Events("beam:10:")) pullers.insert(e.substr(8, e.find('>') - 8));
+    EXPECT_EQ(pullers, (std::set<std::string>{"1,1", "8,8"}));
+    EXPECT_EQ(s.ZarvoniShips[1][1], 0);  // both taken out of the quadrant
+    EXPECT_EQ(s.ZarvoniShips[1][2], 0);
+    EXPECT_EQ(s.ZarvoniEnergy[4], 100);
+    EXPECT_EQ(s.SectorGrid[3][6], kZarvoni);
+    EXPECT_TRUE(hg.host.Saw("log:<KVBASIC0244>Morv<KVBASIC0245>Zarvoni<KVBASIC0246>"));
+    EXPECT_TRUE(hg.host.Saw("log:<KVBASIC0247>Zarvoni<KVBASIC0248>"));
 }
 
 TEST(MorvShipTest, PullInByTheQuadrantsStarbase) {

@@ -27,11 +27,12 @@ TEST(MovemTest, StepsFollowEnergyAndSkill) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedRandom rng(std::vector<float>(c.draws));
+        ScriptedRandom rng;
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.SkillLevel = c.skill;
         const int i = hg.AddZarvoni(6, 6, c.energy);
+        for (float d : Draws({c.draws, QuietWalk(s)})) rng.Push(d);
         Movem(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.ZarvoniShips[1][i], c.row);
@@ -60,11 +61,12 @@ TEST(MovemTest, AnOccupiedCellGivesWayAlongTheRowThenTheColumn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedRandom rng{0.3f, 0.0f, 0.99f, 0.99f};
+        ScriptedRandom rng;
         HostileGame hg(rng);
         GameState& s = hg.st;
         for (auto [r, col] : c.taken) s.SectorGrid[r][col] = kStar;
         const int i = hg.AddZarvoni(6, 6);
+        for (float d : Draws({{0.3f, 0.0f, 0.99f, 0.99f}, QuietWalk(s)})) rng.Push(d);
         Movem(hg.game);
         EXPECT_EQ(s.ZarvoniShips[1][i], c.row);
         EXPECT_EQ(s.ZarvoniShips[2][i], c.col);
@@ -72,16 +74,19 @@ TEST(MovemTest, AnOccupiedCellGivesWayAlongTheRowThenTheColumn) {
         for (auto [r, col] : c.taken) EXPECT_EQ(s.SectorGrid[r][col], kStar);
         EXPECT_EQ(hg.Played("ZMOVE.WAV"), c.moved);
         EXPECT_EQ(hg.host.Events("draw:").empty(), !c.moved);
+        EXPECT_EQ(rng.Remaining(), 0u);
     }
 }
 
 TEST(MovemTest, DamagedSensorsShowOnlyMovesNearTheShip) {
-    ScriptedRandom rng{0.3f, 0.0f, 0.0f, 0.0f, 0.3f, 0.0f, 0.99f, 0.99f};
+    ScriptedRandom rng;
     HostileGame hg(rng);
     hg.st.SystemDamage[2] = 1.0f;
     hg.AddZarvoni(2, 2);  // to (1, 1): from near to far
     hg.AddZarvoni(7, 7);  // to (8, 8): far
+    for (float d : Draws({{0.3f, 0.0f, 0.0f, 0.0f, 0.3f, 0.0f, 0.99f, 0.99f}, QuietWalk(hg.st)})) rng.Push(d);
     Movem(hg.game);
+    EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(hg.host.Events("draw:"), (std::vector<std::string>{"draw:2,2:0"}));
 }
 
@@ -194,10 +199,12 @@ TEST(MovemTest, DockingNeverDrivesTheBaseBelowNothing) {
 }
 
 TEST(MovemTest, TheTurnClearsTheChartAndTheHostileTurnRequest) {
-    ScriptedRandom none;
-    HostileGame hg(none);
+    ScriptedRandom walk;  // nothing moves in the galaxy
+    HostileGame hg(walk);
+    for (float d : QuietWalk(hg.st)) walk.Push(d);
     hg.st.HostileTurnFlag = -32767;
     Movem(hg.game);
+    EXPECT_EQ(walk.Remaining(), 0u);
     EXPECT_EQ(hg.host.Events("chart:").size(), 128u);
     EXPECT_EQ(hg.host.chart[63], kChartCleared);
     EXPECT_TRUE(hg.host.Saw("refresh:Background"));

@@ -332,27 +332,55 @@ TEST_F(MovementTest, TheMorvShipFollowsTheShipOutOfItsQuadrant) {
     }
 }
 
-// Inside its quadrant the Morv ship does not jump after the ship (onto a star, here): it
-// stays on its own cell for its turn, which closes in on the ship.
-TEST_F(MovementTest, TheMorvShipDoesNotJumpAfterAMoveInsideItsQuadrant) {
-    s.Galaxy[4][4] = 1;
-    s.QuadStars = 1;
-    SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
-    rec.SetName("Vessa");
-    rec.SectorRow = 5, rec.SectorCol = 6;
-    s.SectorGrid[5][6] = kStar;
-    s.SectorGrid[4][4] = kEmpty;
-    s.ShipSectorRow = 6, s.ShipSectorCol = 5;
-    s.SectorGrid[6][5] = kShip;
-    s.MorvShip = {0, 4, 4, 3, 5};
-    s.SectorGrid[3][5] = kMorv;
-    s.MorvStrength = 1000000;
-    Move(4, 4, 7, 6);
-    EXPECT_EQ(s.MorvShip[1], 4);
-    EXPECT_EQ(s.MorvShip[2], 4);
-    EXPECT_EQ(Count(kMorv), 1);
-    EXPECT_EQ(s.SectorGrid[s.MorvShip[3]][s.MorvShip[4]], kMorv);
-    EXPECT_EQ(s.SectorGrid[5][6], kStar);
+// Inside its quadrant the Morv ship follows the ship too, onto a free cell only (never onto a
+// star), and that counts as its move: in the hostiles' turn of the action it neither moves nor
+// strikes.
+TEST_F(MovementTest, TheMorvShipFollowsInsideItsQuadrantAndThenHoldsStill) {
+    struct Case {
+        const char* what;
+        int row, col;  // the Morv ship's sector; the ship moves from (6, 5) to (7, 6)
+        bool star;     // a star on the cell the Morv ship would take, (5, 6)
+        int mSr, mSc;  // where the Morv ship ends the action
+    };
+    const Case cases[] = {
+        {"one sector less of its distance", 3, 5, false, 5, 6},
+        {"adjacent: its full distance, beside the ship", 5, 5, false, 6, 6},
+        {"a star in the way: it keeps its cell", 3, 5, true, 3, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MoveScene m;
+        GameState& st = m.s;
+        AddSounds(m.tg, {"MVMOVE.WAV", "MVSTRIKE.WAV"});
+        if (c.star) {
+            st.Galaxy[4][4] = 1;
+            st.QuadStars = 1;
+            SolarSystemRecord& rec = st.StarSystem(4, 4, 1);
+            rec.SetName("Vessa");
+            rec.SectorRow = 5, rec.SectorCol = 6;
+            st.SectorGrid[5][6] = kStar;
+        }
+        st.SectorGrid[4][4] = kEmpty;
+        st.ShipSectorRow = 6, st.ShipSectorCol = 5;
+        st.SectorGrid[6][5] = kShip;
+        st.MorvShip = {0, 4, 4, static_cast<Integer>(c.row), static_cast<Integer>(c.col)};
+        st.SectorGrid[c.row][c.col] = kMorv;
+        st.MorvStrength = 1000000;
+        m.Move(4, 4, 7, 6);
+        EXPECT_EQ(st.MorvShip[1], 4);
+        EXPECT_EQ(st.MorvShip[2], 4);
+        EXPECT_EQ(st.MorvShip[3], c.mSr);
+        EXPECT_EQ(st.MorvShip[4], c.mSc);
+        EXPECT_EQ(m.Count(kMorv), 1);
+        EXPECT_EQ(st.SectorGrid[c.mSr][c.mSc], kMorv);
+        if (c.star) {
+            EXPECT_EQ(st.SectorGrid[5][6], kStar);
+        }
+        EXPECT_EQ(st.MorvMoveFlag, 0);  // spent by its turn
+        const auto played = SoundNames(m.tg.host);
+        EXPECT_EQ(std::count(played.begin(), played.end(), "MVMOVE.WAV"), 0);
+        EXPECT_EQ(std::count(played.begin(), played.end(), "MVSTRIKE.WAV"), 0);
+    }
 }
 
 TEST_F(MovementTest, ArrivalGreetingsAtStarbases) {

@@ -24,6 +24,7 @@ TEST(PhasersTest, EntriesBeyondTheEnergyAreRefusedButTheActionStillEnds) {
     tg.st.ShipEnergy = 100;
     tg.st.PhaserPlan = {WeaponsGame::Phaser(2, 2, "--", 101), WeaponsGame::Phaser(2, 3, "--", 0), "unreadable",
                         WeaponsGame::Phaser(2, 4, "--", 60)};
+    for (float d : QuietWalk(tg.st)) rng.Push(d);  // the hostiles' turn before the shots
     FirePhasers(tg.game);
     EXPECT_EQ(tg.host.output,
               (std::vector<std::string>{"<KVBASIC0029> 1 -> <KVBASIC0030>", "<KVBASIC0029> 2 -> <KVBASIC0030>",
@@ -36,13 +37,15 @@ TEST(PhasersTest, EntriesBeyondTheEnergyAreRefusedButTheActionStillEnds) {
 
 TEST(PhasersTest, TheHostilesFireFirstThenThePlanIsFired) {
     // The Zarvoni ship two sectors east aims at the ship (0.0) and hits (0.0), then takes one
-    // step (0.3, no dash 0.0) a row south (0.9, 0.5); the phasers, planned at its old sector,
-    // track it there within a row's tolerance (0.6, 0.0, 0.0).
-    ScriptedRandom rng({0.0f, 0.0f, 0.3f, 0.0f, 0.9f, 0.5f, 0.6f, 0.0f, 0.0f});
+    // step (0.3, no dash 0.0) a row south (0.9, 0.5); after the walk over the galaxy the
+    // phasers, planned at its old sector, track it there within a row's tolerance (0.6, 0.0,
+    // 0.0).
+    ScriptedRandom rng;
     WeaponsGame tg(rng);
     tg.st.ShieldLevel = 1000;
     tg.st.ShieldFactor = 1.0f;
     tg.Zarvoni(1, 4, 6);
+    for (float d : Draws({{0.0f, 0.0f, 0.3f, 0.0f, 0.9f, 0.5f}, QuietWalk(tg.st), {0.6f, 0.0f, 0.0f}})) rng.Push(d);
     tg.st.PhaserPlan = {WeaponsGame::Phaser(4, 6, "Z1", 50)};
     FirePhasers(tg.game);
     // Its shot: Int((8 x 8 + 10) x 100 / 20) = 370 through the shields; then the phasers leave
@@ -179,6 +182,60 @@ TEST(PhasersTest, StarbasesAndCloakedShips) {
                   "<KVBASIC0029> 3 -> <KVBASIC0040>Zarvoni<KVBASIC0041> 2 , 4<KVBASIC0042><KVBASIC0044>",
                   "Zarvoni<KVBASIC0045> 2 , 4", "<KVBASIC0029> 4 -> <KVBASIC0033>"}));
     EXPECT_EQ(tg.st.ShipEnergy, 3000 - 100 - 1000 - 25);  // the shot at the own ship comes back
+}
+
+TEST(PhasersTest, AStarFlaresAndStarbasesAndCloakedShipsAreDestroyed) {
+    enum class Target { Star, ZarvoniBase, Starbase, Cloaked };
+    struct Case {
+        const char* what;
+        Target target;
+        int row, col;
+        const char* kind;
+        long amount;
+        const char* line;  // the entry's line
+    };
+    const Case cases[] = {
+        {"a star flares", Target::Star, 2, 4, "--", 50, "<KVBASIC0029> 1 -> <KVBASIC0035>"},
+        {"the Zarvoni starbase is destroyed", Target::ZarvoniBase, 6, 6, "ZB", 300,
+         "<KVBASIC0029> 1 -> Zarvoni<KVBASIC0039>"},
+        {"the friendly starbase is destroyed", Target::Starbase, 4, 6, "--", 100, "<KVBASIC0029> 1 -> "},
+        {"a cloaked ship is destroyed", Target::Cloaked, 2, 4, "--", 40,
+         "<KVBASIC0029> 1 -> <KVBASIC0040>Zarvoni<KVBASIC0041> 2 , 4<KVBASIC0042><KVBASIC0043>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConstantRandom rng(0.5f);
+        WeaponsGame tg(rng);
+        switch (c.target) {
+            case Target::Star:
+                tg.st.StarSystem(4, 4, 1).SectorRow = 2, tg.st.StarSystem(4, 4, 1).SectorCol = 4;
+                tg.st.SectorGrid[2][4] = kStar;
+                tg.st.Galaxy[4][4] = 1, tg.st.QuadStars = 1;
+                break;
+            case Target::ZarvoniBase: tg.ZarvoniBase(6, 6, 1000); break;  // 5 x 300 takes it
+            case Target::Starbase: tg.Starbase(2, 4, 6, 100); break;      // 4 x 100 / 2 takes it
+            case Target::Cloaked: tg.Cloaked(1, 2, 4, 30); break;         // two sectors off: 30 - 40
+        }
+        const Integer left = tg.st.ZarvonisLeft;
+        tg.st.PhaserPlan = {WeaponsGame::Phaser(c.row, c.col, c.kind, c.amount)};
+        PhaserVolley(tg.game);
+        EXPECT_TRUE(tg.host.Saw(std::string("log:") + c.line));
+        EXPECT_EQ(tg.st.ShipEnergy, 3000 - c.amount);
+        switch (c.target) {
+            case Target::Star: EXPECT_FALSE(tg.host.Events("flare:2,4:").empty()); break;
+            case Target::ZarvoniBase: EXPECT_NE(tg.st.ZarvoniBaseDestroyed, 0); break;
+            case Target::Starbase:
+                EXPECT_EQ(tg.st.Starbases[3][2], -1000);
+                EXPECT_EQ(tg.st.SectorGrid[4][6], kEmpty);
+                EXPECT_EQ(tg.st.ScoreCounterE, 0);  // only a hit it survives counts against the player
+                break;
+            case Target::Cloaked:
+                EXPECT_EQ(tg.st.CloakedEnergy[1], -1000);
+                EXPECT_EQ(tg.st.CloakedKilled, 1);
+                EXPECT_EQ(tg.st.ZarvonisLeft, left - 1);
+                break;
+        }
+    }
 }
 
 TEST(PhasersTest, ACellNamingAShipWithNoRecordIsCleared) {

@@ -110,7 +110,10 @@ TEST_F(ShortRangeScanTest, TheHostilesGetOneTurnWhenItIsDue) {
         SCOPED_TRACE(c.what);
         s.TacticalQuadRow = c.lastTurnRow;
         s.HostileTurnFlag = c.flag;
+        if (c.turn)
+            for (float d : QuietWalk(s)) rng.Push(d);  // the turn's walk over the galaxy
         SRS(tg.game);
+        EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.HostileTurnFlag, c.turn ? 0 : c.flag);
         EXPECT_EQ(s.TacticalQuadRow, c.turn ? 4 : c.lastTurnRow);
     }

@@ -7,6 +7,25 @@
 namespace kv::test {
 namespace {
 
+// The ship in the corner sector (1, 1), far from the blasts, with class-2 torpedoes that
+// detonate in their target sector.
+void SelfDetonatingFromTheCorner(WeaponsGame& tg) {
+    tg.st.ShipSectorRow = tg.st.ShipSectorCol = 1;
+    tg.st.SectorGrid[4][4] = kEmpty;
+    tg.st.SectorGrid[1][1] = kShip;
+    tg.st.TorpedoStockClass2 = 5;
+    tg.st.RetrofitButtonTag[3] = "2";
+}
+
+// Class-2 torpedoes on board and 2000 in shields that the player set (the end of the action
+// leaves them), taking hits at full strength.
+void ShieldsUpWithClass2(WeaponsGame& tg) {
+    tg.st.TorpedoStockClass2 = 5;
+    tg.st.ShieldLevel = 2000;
+    tg.st.ShieldsChanged = kTrue;
+    tg.st.ShieldFactor = 1.0f;
+}
+
 TEST(TorpedoesTest, AnEmptyPlanCostsNothing) {
     ScriptedRandom rng;
     WeaponsGame tg(rng);
@@ -25,6 +44,7 @@ TEST(TorpedoesTest, OnlyTorpedoesOnBoardAreFiredAndEachCostsTen) {
     // Three class-1 torpedoes for two on board, a class-2 one with none, an unreadable entry.
     tg.st.TorpedoPlan = {WeaponsGame::Torpedo(1, 4), WeaponsGame::Torpedo(2, 4, 2), "unreadable",
                          WeaponsGame::Torpedo(1, 1), WeaponsGame::Torpedo(8, 8)};
+    for (float d : QuietWalk(tg.st)) rng.Push(d);  // the hostiles' turn before the launch
     FireTorpedo(tg.game);
     EXPECT_EQ(Played(tg.host, "TORPEDO.WAV"), 2);
     EXPECT_EQ(tg.st.TorpedoStockClass1, 0);
@@ -49,12 +69,14 @@ TEST(TorpedoesTest, TheClassMarkAloneMakesAClassTwoTorpedo) {
 
 TEST(TorpedoesTest, TheHostilesFireFirstThenTheTorpedoesFly) {
     // The Zarvoni ship two sectors east aims at the ship (0.0) and hits (0.0), takes no step
-    // (0.0, 0.0); then the torpedo finds it where it was: no deflection (0.5), 111 damage (0.5).
-    ScriptedRandom rng({0.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f});
+    // (0.0, 0.0); after the walk over the galaxy the torpedo finds it where it was: no
+    // deflection (0.5), 111 damage (0.5).
+    ScriptedRandom rng;
     WeaponsGame tg(rng);
     tg.st.ShieldLevel = 1000;
     tg.st.ShieldFactor = 1.0f;
     tg.Zarvoni(1, 4, 6);
+    for (float d : Draws({{0.0f, 0.0f, 0.0f, 0.0f}, QuietWalk(tg.st), {0.5f, 0.5f}})) rng.Push(d);
     tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6)};
     FireTorpedo(tg.game);
     EXPECT_EQ(tg.host.output, (std::vector<std::string>{
@@ -192,6 +214,149 @@ TEST(TorpedoesTest, ADirectHitOnAShipByPowerAndDraw) {
     }
 }
 
+TEST(TorpedoesTest, ADirectHitOnACloakedShipByDraw) {
+    struct Case {
+        const char* what;
+        int energy;
+        float deflectDraw, damageDraw;
+        int expected;  // energy left (-1000 destroyed)
+        std::vector<std::string> lines;
+    };
+    const std::string at = "<KVBASIC0082>Zarvoni<KVBASIC0083> 4 , 7 ";
+    // As for a Zarvoni ship, but a cloaked ship at 0 is gone, and one left below 20 is seen.
+    const Case cases[] = {
+        {"deflected", 100, 0.29f, 0.0f, 94, {at + "<KVBASIC0089>"}},
+        {"its cloak fails", 100, 0.5f, 0.0f, 19, {at + "<KVBASIC0084><KVBASIC0085>", "Zarvoni<KVBASIC0086> 4 , 7"}},
+        {"exactly spent: gone", 81, 0.5f, 0.0f, -1000, {at + "<KVBASIC0084><KVBASIC0087>"}},
+        {"fights on", 110, 0.5f, 0.0f, 29, {at + "<KVBASIC0084><KVBASIC0088>"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedRandom rng({c.deflectDraw, c.damageDraw});
+        WeaponsGame tg(rng);
+        tg.Cloaked(1, 4, 7, c.energy);
+        const Integer left = tg.st.ZarvonisLeft;
+        // The energy the hit leaves (the time the action takes drains a cloaked ship further).
+        Integer atHit = -5;
+        tg.host.onRefresh = [&](View v) {
+            if (v == View::ZarvoniReport && atHit == -5) atHit = tg.st.CloakedEnergy[1];
+        };
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 7)};
+        TorpedoVolley(tg.game);
+        EXPECT_EQ(atHit, c.expected);
+        std::vector<std::string> lines;
+        for (const auto& line : tg.host.output)
+            if (line.find("4 , 7") != std::string::npos) lines.push_back(line);
+        EXPECT_EQ(lines, c.lines);
+        const bool gone = c.expected == -1000;
+        EXPECT_EQ(tg.st.CloakedKilled, gone ? 1 : 0);
+        EXPECT_EQ(tg.st.ZarvonisLeft, gone ? left - 1 : left);
+        EXPECT_EQ(tg.host.Saw("draw:4,7:9"), c.expected > 0 && c.expected < 20);
+        EXPECT_EQ(rng.Remaining(), 0u);
+    }
+}
+
+TEST(TorpedoesTest, ADirectHitOnAStarOrTheZarvoniStarbase) {
+    ConstantRandom rng(0.5f);
+    {
+        // The star flares (towards the west at 0.5) and may harm its neighbour.
+        WeaponsGame tg(rng);
+        tg.st.StarSystem(4, 4, 1).SectorRow = 4, tg.st.StarSystem(4, 4, 1).SectorCol = 6;
+        tg.st.SectorGrid[4][6] = kStar;
+        tg.st.Galaxy[4][4] = 1, tg.st.QuadStars = 1;
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6)};
+        TorpedoVolley(tg.game);
+        EXPECT_TRUE(tg.host.Saw("log:<KVBASIC0063>"));
+        EXPECT_FALSE(tg.host.Events("flare:4,6:").empty());
+        EXPECT_EQ(tg.st.SectorGrid[4][6], kStar);
+    }
+    for (Long strength : {Long{20000}, Long{2000}}) {
+        SCOPED_TRACE(strength);
+        WeaponsGame tg(rng);
+        tg.ZarvoniBase(4, 6, strength);
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6)};
+        TorpedoVolley(tg.game);
+        const bool destroyed = strength < 2250;
+        EXPECT_EQ(tg.host.Saw("log:Zarvoni<KVBASIC0067>"), !destroyed);
+        EXPECT_EQ(tg.st.ZarvoniBaseDestroyed != 0, destroyed);
+        if (!destroyed) {
+            EXPECT_EQ(tg.st.ZarvoniBase[5], 20000 - 2250);
+            EXPECT_EQ(Played(tg.host, "ZSBHIT.WAV"), 1);
+            EXPECT_TRUE(tg.host.Saw("marker:ZarvoniShield:4,6"));
+        }
+    }
+}
+
+TEST(TorpedoesTest, TheBlastByWhatStandsBesideTheImpact) {
+    struct Case {
+        const char* what;
+        Integer code;
+        int energy;  // of a ship, or a starbase's strength
+        float draw;  // every draw
+        std::vector<std::string> lines;
+        int after;  // the ship's energy or the base's strength after (-1000 destroyed)
+    };
+    // A self-detonating power-2 torpedo at (5, 5); the object at (5, 6) is hit at F = 3.
+    const std::string z = "<KVBASIC0096>Zarvoni<KVBASIC0097> 5 , 6 ", c = "<KVBASIC0103>Zarvoni<KVBASIC0104> 5 , 6 ";
+    const Case cases[] = {
+        {"a Zarvoni ship turns it aside", kZarvoni, 100, 0.1f, {z + "<KVBASIC0102>"}, 98},
+        {"a cloaked ship turns it aside", kCloaked, 100, 0.1f, {c + "<KVBASIC0110>"}, 98},
+        {"a cloaked ship is seen",
+         kCloaked,
+         40,
+         0.0f,
+         {c + "<KVBASIC0105><KVBASIC0106>", "Zarvoni<KVBASIC0107> 5 , 6"},
+         13},
+        {"a cloaked ship is gone", kCloaked, 20, 0.0f, {c + "<KVBASIC0105><KVBASIC0108>"}, -1000},
+        {"a cloaked ship fights on", kCloaked, 60, 0.0f, {c + "<KVBASIC0105><KVBASIC0109>"}, 33},
+        {"the Zarvoni starbase", kZarvoniStarbase, 20000, 0.5f, {"Zarvoni<KVBASIC0094>"}, 19250},
+        {"the friendly starbase",
+         kStarbase,
+         40000,
+         0.5f,
+         {"<KVBASIC0090> 2<KVBASIC0091>", "<KVBASIC0092>", "<KVBASIC0093>"},
+         39250},
+        {"a star flares", kStar, 0, 0.5f, {"<KVBASIC0095>"}, 0},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        ConstantRandom rng(k.draw);
+        WeaponsGame tg(rng);
+        SelfDetonatingFromTheCorner(tg);
+        switch (k.code) {
+            case kZarvoni: tg.Zarvoni(1, 5, 6, k.energy); break;
+            case kCloaked: tg.Cloaked(1, 5, 6, k.energy); break;
+            case kZarvoniStarbase: tg.ZarvoniBase(5, 6, k.energy); break;
+            case kStarbase: tg.Starbase(2, 5, 6, k.energy); break;
+            default:
+                tg.st.StarSystem(4, 4, 1).SectorRow = 5, tg.st.StarSystem(4, 4, 1).SectorCol = 6;
+                tg.st.SectorGrid[5][6] = kStar;
+                tg.st.Galaxy[4][4] = 1, tg.st.QuadStars = 1;
+                break;
+        }
+        Integer cloakedAtHit = -5;  // the time the action takes drains a cloaked ship further
+        tg.host.onRefresh = [&](View v) {
+            if (v == View::ZarvoniReport && cloakedAtHit == -5) cloakedAtHit = tg.st.CloakedEnergy[1];
+        };
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(5, 5, 2)};
+        TorpedoVolley(tg.game);
+        std::vector<std::string> lines;
+        for (const auto& line : tg.host.output)
+            if (line != "<KVBASIC0062>") lines.push_back(line);
+        EXPECT_EQ(lines, k.lines);
+        switch (k.code) {
+            case kZarvoni: EXPECT_EQ(tg.st.ZarvoniEnergy[1], k.after); break;
+            case kCloaked: EXPECT_EQ(cloakedAtHit, k.after); break;
+            case kZarvoniStarbase: EXPECT_EQ(tg.st.ZarvoniBase[5], k.after); break;
+            case kStarbase:
+                EXPECT_EQ(tg.st.Starbases[3][2], k.after);
+                EXPECT_EQ(tg.st.ScoreCounterE, 1);
+                break;
+            default: EXPECT_FALSE(tg.host.Events("flare:5,6:").empty()); break;
+        }
+    }
+}
+
 TEST(TorpedoesTest, TheBlastReachesByPower) {
     struct Case {
         int power, dr, dc;
@@ -206,11 +371,7 @@ TEST(TorpedoesTest, TheBlastReachesByPower) {
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);
         WeaponsGame tg(rng);
-        tg.st.ShipSectorRow = tg.st.ShipSectorCol = 1;
-        tg.st.SectorGrid[4][4] = kEmpty;
-        tg.st.SectorGrid[1][1] = kShip;
-        tg.st.TorpedoStockClass2 = 5;
-        tg.st.RetrofitButtonTag[3] = "2";  // self-detonating torpedoes
+        SelfDetonatingFromTheCorner(tg);
         tg.Zarvoni(1, 5 + c.dr, 5 + c.dc);
         tg.st.TorpedoPlan = {WeaponsGame::Torpedo(5, 5, c.power)};
         TorpedoVolley(tg.game);
@@ -224,13 +385,10 @@ TEST(TorpedoesTest, TheBlastReachesByPower) {
     }
 }
 
-TEST(TorpedoesTest, TheBlastSparesTheDockedShipAndHitsStarbases) {
+TEST(TorpedoesTest, TheBlastHitsStarbasesAndTheShipBeside) {
     ConstantRandom rng(0.5f);
     WeaponsGame tg(rng);
-    tg.st.TorpedoStockClass2 = 5;
-    tg.st.ShieldLevel = 2000;
-    tg.st.ShieldsChanged = kTrue;
-    tg.st.ShieldFactor = 1.0f;
+    ShieldsUpWithClass2(tg);
     tg.Starbase(1, 4, 6, 40000);
     // A power-2 torpedo into the starbase two sectors east: the direct hit takes 2250 x 2; the
     // blast reaches (4, 5), (3, 6), (5, 6) and (4, 7), not the ship.
@@ -249,17 +407,47 @@ TEST(TorpedoesTest, TheBlastSparesTheDockedShipAndHitsStarbases) {
     TorpedoVolley(near.game);
     EXPECT_TRUE(near.host.Saw("log:<KVBASIC0111>"));
     EXPECT_LT(near.st.ShieldLevel, 2000);
+}
 
-    WeaponsGame docked(rng);
-    docked.st.TorpedoStockClass2 = 5;
-    docked.st.ShieldLevel = 2000;
-    docked.st.ShieldsChanged = kTrue;
-    docked.st.Docked = 1;
-    docked.Zarvoni(1, 4, 5, 200);
-    docked.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 5, 2)};
-    TorpedoVolley(docked.game);
-    EXPECT_FALSE(docked.host.Saw("log:<KVBASIC0111>"));
-    EXPECT_EQ(docked.st.ShieldLevel, 2000);
+// The blast meets the ship's own sector by what the cell holds: a docked ship stands on its
+// starbase's sector, so the base takes the blast; a ship stopped on a star gets the star's flare.
+TEST(TorpedoesTest, TheBlastOnTheShipsSectorHitsWhatTheCellHolds) {
+    enum class Under { Nothing, DockedAtBase, Star };
+    struct Case {
+        const char* what;
+        Under under;
+        const char* line;  // the blast's line for the ship's sector
+    };
+    const Case cases[] = {
+        {"in open space", Under::Nothing, "log:<KVBASIC0111>"},
+        {"docked at its starbase", Under::DockedAtBase, "log:<KVBASIC0090> 1<KVBASIC0091>"},
+        {"stopped on a star", Under::Star, "log:<KVBASIC0095>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConstantRandom rng(0.5f);
+        WeaponsGame tg(rng);
+        ShieldsUpWithClass2(tg);
+        if (c.under == Under::DockedAtBase) {
+            tg.Starbase(1, 4, 4, 40000);
+            tg.st.Docked = 1;
+        } else if (c.under == Under::Star) {
+            tg.st.StarSystem(4, 4, 1).SectorRow = 4, tg.st.StarSystem(4, 4, 1).SectorCol = 4;
+            tg.st.SectorGrid[4][4] = kStar;
+            tg.st.Galaxy[4][4] = 1, tg.st.QuadStars = 1;
+        }
+        tg.Zarvoni(1, 4, 5, 200);  // a power-2 torpedo into the ship beside: F = 3 at the ship
+        const Long base = tg.st.Starbases[3][1];
+        tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 5, 2)};
+        TorpedoVolley(tg.game);
+        EXPECT_TRUE(tg.host.Saw(c.line));
+        EXPECT_EQ(tg.host.Saw("log:<KVBASIC0111>"), c.under == Under::Nothing);
+        EXPECT_EQ(tg.st.ShieldLevel < 2000, c.under == Under::Nothing);
+        // The base loses Int(0.5 x 1500 + 1500) / 3, and the player's record counts the shot.
+        EXPECT_EQ(tg.st.Starbases[3][1], c.under == Under::DockedAtBase ? 39250 : base);
+        EXPECT_EQ(tg.st.ScoreCounterE, c.under == Under::DockedAtBase ? 1 : 0);
+        EXPECT_EQ(!tg.host.Events("flare:").empty(), c.under == Under::Star);
+    }
 }
 
 TEST(TorpedoesTest, TheMorvShipDestroyedMidVolleyStopsTheFlightButTheActionEnds) {

@@ -57,7 +57,8 @@ TEST(RefreshTest, StagesRunInOrder) {
     TurnGame tg(rng);
     Calm(tg.game.st);
     tg.host.visible = {Form::frmCommands};
-    tg.game.st.ShipQuadrantRow = 5;  // the ship has entered another quadrant
+    tg.game.st.ShipQuadrantRow = 5;                     // the ship has entered another quadrant
+    for (float d : QuietWalk(tg.game.st)) rng.Push(d);  // the hostiles' walk over the galaxy
     tg.game.SetTimer(Timer::frmSSControl_tmrMessage, true);
     tg.host.events.clear();
     RefreshAll(tg.game);
@@ -84,6 +85,9 @@ TEST(RefreshTest, HostilesGetTheirTurnOnlyWhenItIsDue) {
     TurnGame tg(rng);
     GameState& s = tg.game.st;
     Calm(s);
+    // Each of the three turns walks the galaxy.
+    for (int turn = 0; turn < 3; ++turn)
+        for (float d : QuietWalk(s)) rng.Push(d);
     struct Action {
         const char* what;
         void (*act)(GameState&);
@@ -107,6 +111,7 @@ TEST(RefreshTest, HostilesGetTheirTurnOnlyWhenItIsDue) {
         EXPECT_EQ(Count(tg.host.events, "refresh:RetrofitPanel"), 1u) << a.what;
     }
     EXPECT_TRUE(tg.host.errors.empty());
+    EXPECT_EQ(rng.Remaining(), 0u);
 }
 
 TEST(RefreshTest, AnEndingSkipsTheLaterStages) {
@@ -212,6 +217,7 @@ TEST(RefreshTest, GameEndedDuringTheUpdateOrTheHostilesTurnStopsTheRefresh) {
         s.ComAutoShields = kTrue;
         s.LibShieldFrequency = 0;
         s.ShipQuadrantRow = 5;  // the hostiles owe a turn
+        for (float d : QuietWalk(s)) rng.Push(d);
         tg.host.visible = {Form::frmCommands};
         tg.host.onRefresh = [&](View what) {
             if (std::string(Name(what)) == c.endsOn) s.GameRunning = kFalse;
