@@ -141,6 +141,7 @@ TEST_F(DockingTest, RefusalsChangeNothingOrCostAHostileTurn) {
              d.s.QuadStarbase = 0;
              d.s.ZarvoniBase = {0, 4, 4, 2, 2, 100};
              d.s.ComAutoShields = kFalse;  // the base calls for no automatic shields here
+             d.PushWalk();
              d.rng.Push(24, 0.0f);
              d.rng.Push(2, 0.0f);
          },
@@ -323,9 +324,12 @@ TEST_F(DockingTest, DockingAtTheCapturedZarvoniStarbase) {
     s.SectorGrid[2][2] = kZarvoniStarbase;
     s.MovedFlag = 1;
     // The docking draws nothing; the hostiles' turns of its scan and of the closing refresh
-    // each draw a traffic round at the base with no traffic (24 draws); with no Zarvoni ship
-    // to aim at, the base does not fire.
-    rng.Push(48, 0.0f);
+    // each draw a walk over the galaxy in which nothing moves and a traffic round at the base
+    // with no traffic (24 draws); with no Zarvoni ship to aim at, the base does not fire.
+    for (int turn = 0; turn < 2; ++turn) {
+        PushWalk();
+        rng.Push(24, 0.0f);
+    }
     DockAtStarbase(tg.game);
     EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(s.Docked, 1);

@@ -90,12 +90,10 @@ TEST(MovemTest, DamagedSensorsShowOnlyMovesNearTheShip) {
     EXPECT_EQ(hg.host.Events("draw:"), (std::vector<std::string>{"draw:2,2:0"}));
 }
 
-// The draws of a Zarvoni ship's step from (3, 3) to (2, 2) at skill 6, then of a round at the
-// base with no traffic.
-std::vector<float> StepBesideTheBase() {
-    std::vector<float> draws{0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-    for (float d : QuietTraffic()) draws.push_back(d);
-    return draws;
+// The draws of a Zarvoni ship's step from (3, 3) to (2, 2) at skill 6, then of the walk over
+// the galaxy in which nothing moves and a round at the base with no traffic.
+std::vector<float> StepBesideTheBase(const GameState& s) {
+    return Draws({{0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f}, QuietWalk(s), QuietTraffic()});
 }
 
 TEST(MovemTest, ShipsDockAtTheirStarbase) {
@@ -117,9 +115,7 @@ TEST(MovemTest, ShipsDockAtTheirStarbase) {
     const std::string miss = "<KVBASIC0190>Zarvoni<KVBASIC0191>";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<float> draws = StepBesideTheBase();
-        draws.insert(draws.end(), {0.99f, 0.0f});
-        ScriptedRandom rng(draws);
+        ScriptedRandom rng;
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.SkillLevel = 6;
@@ -127,6 +123,7 @@ TEST(MovemTest, ShipsDockAtTheirStarbase) {
         s.ZarvoniBaseShips = c.docked;
         const int i = hg.AddZarvoni(3, 3, c.energy);
         const int other = hg.AddZarvoni(8, 1, 10);  // too weak to move
+        for (float d : Draws({StepBesideTheBase(s), {0.99f, 0.0f}})) rng.Push(d);
         Movem(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);
         EXPECT_EQ(s.SectorGrid[3][3], kEmpty);
@@ -158,15 +155,14 @@ TEST(MovemTest, ShipsDockAtTheirStarbase) {
 TEST(MovemTest, AShipBesideACapturedBaseDoesNotDockAndIsShotDown) {
     // The captured base fires at the nearest Zarvoni ship, the one beside it: 136, five times
     // that from its strength; the ship's 40 do not hold it, and it explodes (two draws).
-    std::vector<float> draws = StepBesideTheBase();
-    draws.insert(draws.end(), {0.0f, 0.0f, 0.0f});
-    ScriptedRandom rng(draws);
+    ScriptedRandom rng;
     HostileGame hg(rng);
     GameState& s = hg.st;
     s.SkillLevel = 6;
     hg.AddZarvoniBase(1, 1, 10000, true);
     const int i = hg.AddZarvoni(3, 3, 40);
     hg.AddZarvoni(8, 1, 10);
+    for (float d : Draws({StepBesideTheBase(s), {0.0f, 0.0f, 0.0f}})) rng.Push(d);
     Movem(hg.game);
     EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(s.ZarvoniBaseShips, 0);
@@ -180,17 +176,15 @@ TEST(MovemTest, AShipBesideACapturedBaseDoesNotDockAndIsShotDown) {
 }
 
 TEST(MovemTest, DockingNeverDrivesTheBaseBelowNothing) {
-    // Then no traffic, and a base with nothing left is too weak to fire (hit and power drawn).
-    std::vector<float> draws{0.0f, 0.0f, 0.0f, 0.0f};
-    for (float d : QuietTraffic()) draws.push_back(d);
-    draws.insert(draws.end(), {0.0f, 0.0f});
-    ScriptedRandom rng(draws);
+    // Then nothing moves in the galaxy, no traffic, and a base with nothing left is too weak to fire (hit and power drawn).
+    ScriptedRandom rng;
     HostileGame hg(rng);
     GameState& s = hg.st;
     s.SkillLevel = 6;
     s.ZarvoniBaseStrength = 100;
     hg.AddZarvoniBase(1, 1, 30);
     hg.AddZarvoni(3, 3, 30);
+    for (float d : Draws({{0.0f, 0.0f, 0.0f, 0.0f}, QuietWalk(s), QuietTraffic(), {0.0f, 0.0f}})) rng.Push(d);
     Movem(hg.game);
     EXPECT_EQ(rng.Remaining(), 0u);
     EXPECT_EQ(s.ZarvoniBaseShips, 1);

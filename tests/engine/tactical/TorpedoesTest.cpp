@@ -61,6 +61,7 @@ TEST(TorpedoesTest, TheClassMarkAloneMakesAClassTwoTorpedo) {
     tg.st.TorpedoStockClass2 = 1;
     // A mark naming power 1 is still a class-2 torpedo: it takes the class-2 one on board.
     tg.st.TorpedoPlan = {"*1*Torpedo 1.00 at 1,4", WeaponsGame::Torpedo(1, 1), WeaponsGame::Torpedo(8, 8)};
+    for (float d : QuietWalk(tg.st)) rng.Push(d);
     FireTorpedo(tg.game);
     EXPECT_EQ(Played(tg.host, "TORPEDO.WAV"), 3);
     EXPECT_EQ(tg.st.TorpedoStockClass1, 0);

@@ -4,6 +4,7 @@
 #include "engine/turn/Condition.h"
 #include "platform/Profile.h"
 #include "support/TestGame.h"
+#include "support/TurnTestSupport.h"
 
 namespace kv {
 namespace {
@@ -33,10 +34,11 @@ struct CaptureTest : ::testing::Test {
         s.RepairRate = 50;
     }
     void ShipElsewhere() { s.ShipQuadrantRow = 1; }
-    // The draws of the hostiles' turn that a docked ship cast off by the lost base asks for: no
-    // traffic at the base (three draws in each of eight directions), then the base's shot at the
-    // ship (hit and power), which the shields take.
+    // The draws of the hostiles' turn that a docked ship cast off by the lost base asks for: a
+    // walk over the galaxy in which nothing moves, no traffic at the base (three draws in each of
+    // eight directions), then the base's shot at the ship (hit and power), which the shields take.
     void HostileTurnAtTheBase() {
+        for (float d : test::QuietWalk(s)) rng.Push(d);
         rng.Push(24, 0.0f);
         rng.Push(2, 0.0f);
         s.ShieldLevel = 5000;
