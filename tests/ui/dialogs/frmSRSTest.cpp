@@ -53,20 +53,32 @@ TEST_F(ScanWindowTest, CellsShowWhatTheEngineDrawsAndTheTowAndTorpedoPassOver) {
 TEST_F(ScanWindowTest, AClickDescribesTheSectorInTheInformationBox) {
     SRS(dg.game);
     QString shown;
+    bool labelOver = false;
     dg.script.modal[Form::frmSRSInfo] = [&](QDialog&) {
         shown = dg.Shown(Form::frmSRSInfo, "lblMessage");
+        labelOver = Label()->isVisible();
         dg.Click(Form::frmSRSInfo, "cmdOK");
     };
+    // A star's label goes as its sector is clicked.
+    s.SectorGrid[1][1] = 3;
+    dg.host.DrawSector(1, 1, kIconStar);
+    Hover(Cell(1, 1));
+    ASSERT_EQ(Label()->text(), "<SRS0020>");
+    ClickCell(Cell(1, 1));
+    EXPECT_EQ(shown, "<SRS0010>");
+    EXPECT_FALSE(labelOver);
+    s.SectorGrid[1][1] = 0;
+    dg.host.DrawSector(1, 1, kIconEmpty);
     ClickCell(Cell(1, 1));
     EXPECT_EQ(shown, "<SRS0002>");
     ClickCell(Cell(4, 4));
     EXPECT_EQ(shown, "<SRS0003>");
-    EXPECT_EQ(dg.script.modals, (std::vector<std::string>{"frmSRSInfo", "frmSRSInfo"}));
+    EXPECT_EQ(dg.script.modals, (std::vector<std::string>{"frmSRSInfo", "frmSRSInfo", "frmSRSInfo"}));
 
     // While a pick is under way a click marks the cell and opens nothing.
     s.SectorPickMode = -2;
     ClickCell(Cell(2, 2));
-    EXPECT_EQ(dg.script.modals.size(), 2u);
+    EXPECT_EQ(dg.script.modals.size(), 3u);
     EXPECT_TRUE(s.SectorFrames[static_cast<size_t>(Cell(2, 2))].Visible);
 }
 
