@@ -98,7 +98,11 @@ void BM_MoveWithItsRedraw(benchmark::State& state) {
     std::error_code ec;
     std::filesystem::remove_all(scratch, ec);
 }
-BENCHMARK(BM_MoveWithItsRedraw)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveWithItsRedraw)
+    ->UseManualTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 #include "ui/dialogs/NavGauges.h"
 
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 #include "screens/dialogs/NavWindow.h"
 #include "screens/main/Panel.h"

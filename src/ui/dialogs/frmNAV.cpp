@@ -109,7 +109,9 @@ void frmNAV::cmdCancel_Click() { NavCancel(g_); }
 
 void frmNAV::cmdAuto_Click() { NavAuto(g_); }
 
-void frmNAV::reject() { host_.Run(Form::frmNAV, [this] { cmdCancel_Click(); }); }
+void frmNAV::reject() {
+    host_.Run(Form::frmNAV, [this] { cmdCancel_Click(); });
+}
 
 void frmNAV::Centre() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

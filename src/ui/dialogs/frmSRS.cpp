@@ -98,8 +98,8 @@ frmSRS::frmSRS(Game& g, QtHost& host, QWidget* parent)
     lblName = new QLabel(QStringLiteral("System Name"), this);
     lblName->setObjectName("lblName");
     lblName->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblName->setStyleSheet(
-        QStringLiteral("QLabel { background: rgb(255, 255, 200); color: black; border: 1px solid black; padding: 1px 3px; }"));
+    lblName->setStyleSheet(QStringLiteral(
+        "QLabel { background: rgb(255, 255, 200); color: black; border: 1px solid black; padding: 1px 3px; }"));
     lblName->hide();
 
     tmrHideLabel = new QTimer(this);
@@ -161,7 +161,8 @@ void frmSRS::ScaleIcons() {
     for (const QPixmap& p : Cut(strip_, kStripCells))
         icons_.push_back(p.scaled(cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     torpedoFrames_.clear();
-    const int frames = torpedoStrip_.isNull() ? 0 : std::max(1, torpedoStrip_.width() / std::max(1, torpedoStrip_.height()));
+    const int frames =
+        torpedoStrip_.isNull() ? 0 : std::max(1, torpedoStrip_.width() / std::max(1, torpedoStrip_.height()));
     for (const QPixmap& p : Cut(torpedoStrip_, frames))
         torpedoFrames_.push_back(p.scaled(cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
@@ -362,7 +363,8 @@ void frmSRS::AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) {
     while (!(glide.left == glide.toLeft && glide.top == glide.toTop)) {
         due += glide.stepTime * pace;
         const qint64 dueMs = static_cast<qint64>(due * 1000);
-        while (clock.elapsed() < dueMs) QThread::msleep(static_cast<unsigned long>(std::min<qint64>(dueMs - clock.elapsed(), 10)));
+        while (clock.elapsed() < dueMs)
+            QThread::msleep(static_cast<unsigned long>(std::min<qint64>(dueMs - clock.elapsed(), 10)));
         if (!GlideStep(glide)) break;
         spriteLeft_ = glide.left;
         spriteTop_ = glide.top;
@@ -395,10 +397,11 @@ void frmSRS::ShowScan() {
 }
 
 QColor frmSRS::BeamColour(int line) const {
-    if (line == 3) return QColor(255, 210, 60);                        // the ship's phasers
-    if (line >= 6 && line <= 9) return QColor(80, 255, 110);           // the Morv ship's tractor beam
-    if (line >= 10) return morvTractorColours_ ? QColor(80, 255, 110)  // a tow
-                                               : QColor(120, 180, 255);
+    if (line == 3) return QColor(255, 210, 60);               // the ship's phasers
+    if (line >= 6 && line <= 9) return QColor(80, 255, 110);  // the Morv ship's tractor beam
+    if (line >= 10)
+        return morvTractorColours_ ? QColor(80, 255, 110)  // a tow
+                                   : QColor(120, 180, 255);
     return QColor(255, 80, 70);  // the hostiles' fire
 }
 
@@ -415,7 +418,8 @@ void frmSRS::paintEvent(QPaintEvent*) {
             const QRect r = CellPixels(k);
             const int code = shown_[i];
             if (code == kTorpedoCode && !torpedoFrames_.empty())
-                p.drawPixmap(r.topLeft(), torpedoFrames_[static_cast<size_t>(torpedoFrame_[i]) % torpedoFrames_.size()]);
+                p.drawPixmap(r.topLeft(),
+                             torpedoFrames_[static_cast<size_t>(torpedoFrame_[i]) % torpedoFrames_.size()]);
             else if (code >= 0 && static_cast<size_t>(code) < icons_.size())
                 p.drawPixmap(r.topLeft(), icons_[static_cast<size_t>(code)]);
         }
@@ -481,7 +485,8 @@ void frmSRS::paintEvent(QPaintEvent*) {
     if (spriteVisible_ && static_cast<size_t>(kIconMorv) < icons_.size())
         p.drawPixmap(QPointF(spriteLeft_ / kPixel, spriteTop_ / kPixel), icons_[static_cast<size_t>(kIconMorv)]);
     // The hyperspace flash covers the whole window.
-    if (hyperFrame_ > 0) p.fillRect(QRectF(0, 0, layout_.coverWidth / kPixel, layout_.coverHeight / kPixel), BgrColour(hyperColour_));
+    if (hyperFrame_ > 0)
+        p.fillRect(QRectF(0, 0, layout_.coverWidth / kPixel, layout_.coverHeight / kPixel), BgrColour(hyperColour_));
 }
 
 // ---- Handlers ------------------------------------------------------------------------------------

@@ -15,9 +15,9 @@ namespace {
 constexpr int kCellWidth = 52, kCellHeight = 26;
 
 // The caption key of each button, by CommandButton.
-constexpr std::array<const char*, kCommandButtons> kCaptionKeys{
-    "CommandsGame", "Command1", "Command2", "Command3", "Command4", "Command5",
-    "Command6",     "Command7", "Command8", "Command9", "CommandHyp", "CommandDes"};
+constexpr std::array<const char*, kCommandButtons> kCaptionKeys{"CommandsGame", "Command1", "Command2",   "Command3",
+                                                                "Command4",     "Command5", "Command6",   "Command7",
+                                                                "Command8",     "Command9", "CommandHyp", "CommandDes"};
 
 int ShiftState(Qt::KeyboardModifiers m) {
     return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
@@ -54,7 +54,8 @@ frmCommands::frmCommands(Game& g, QtHost& host, QWidget* parent)
         if (b == CommandButton::cmdGame)
             connect(button, &QPushButton::clicked, this, [this] { cmdGame_Click(); });
         else
-            connect(button, &QPushButton::clicked, this, host.Handler(Form::frmCommands, [this, b] { CommandClick(b); }));
+            connect(button, &QPushButton::clicked, this,
+                    host.Handler(Form::frmCommands, [this, b] { CommandClick(b); }));
     }
     cmdScapeGoat->installEventFilter(this);
 
@@ -119,7 +120,8 @@ void frmCommands::ArrangeButtons() {
                 static_cast<int>(grid.top[static_cast<size_t>(i)] / kTwipsPerPixel));
         b->raise();
     }
-    setFixedSize(static_cast<int>(grid.outerWidth / kTwipsPerPixel), static_cast<int>(grid.outerHeight / kTwipsPerPixel));
+    setFixedSize(static_cast<int>(grid.outerWidth / kTwipsPerPixel),
+                 static_cast<int>(grid.outerHeight / kTwipsPerPixel));
 }
 
 void frmCommands::ShowCommandState() {

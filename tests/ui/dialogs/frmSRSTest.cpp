@@ -122,10 +122,10 @@ TEST_F(ScanWindowTest, EffectsShowAndGoAsTheEngineAsks) {
     dg.host.PlaceMarker(SectorMarker::ZarvoniShield, 6, 2);
     dg.host.ShowMarker(SectorMarker::ZarvoniShield, true);
     EXPECT_TRUE(scan->MarkerVisible(SectorMarker::ZarvoniShield));
-    EXPECT_LT(QLineF(scan->MarkerPixels(SectorMarker::ZarvoniShield).center(),
-                     QRectF(scan->CellPixels(Cell(6, 2))).center())
-                  .length(),
-              2.0);
+    EXPECT_LT(
+        QLineF(scan->MarkerPixels(SectorMarker::ZarvoniShield).center(), QRectF(scan->CellPixels(Cell(6, 2))).center())
+            .length(),
+        2.0);
     dg.host.PlaceMarker(SectorMarker::ZarvoniShield, 9, 2);
     EXPECT_FALSE(scan->MarkerVisible(SectorMarker::ZarvoniShield));
 

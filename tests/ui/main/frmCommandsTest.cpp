@@ -90,8 +90,8 @@ TEST_F(CommandBarWindow, ADamagedSystemsButtonTakesItsColourAndRefusesWithNoResp
         bool enabled;
     };
     const Case cases[] = {
-        {1, 0.5f, CommandButton::cmdNAV, 12, true},  {4, 2.0f, CommandButton::cmdPHA, 4, true},
-        {5, 7.0f, CommandButton::cmdTOR, 4, false},  {2, 3.0f, CommandButton::cmdSRS, 12, true},
+        {1, 0.5f, CommandButton::cmdNAV, 12, true}, {4, 2.0f, CommandButton::cmdPHA, 4, true},
+        {5, 7.0f, CommandButton::cmdTOR, 4, false}, {2, 3.0f, CommandButton::cmdSRS, 12, true},
         {8, 0.0f, CommandButton::cmdCOM, -1, true},
     };
     const QColor face = QPalette().color(QPalette::Button);
@@ -183,8 +183,7 @@ TEST_F(CommandBarWindow, TheButtonsFollowTheChosenGrid) {
         ApplyCommandBar(dg.game, c.columns);
         const QSize cell = bar->Button(CommandButton::cmdGame)->size();
         const int columns = 12 / c.rows;
-        EXPECT_EQ(bar->size(), QSize((cell.width() - 1) * columns + 1, (cell.height() - 1) * c.rows + 1))
-            << c.columns;
+        EXPECT_EQ(bar->size(), QSize((cell.width() - 1) * columns + 1, (cell.height() - 1) * c.rows + 1)) << c.columns;
         // The fourth button: the end of the first row, or the start of the second in "Tall".
         const QPoint lrs = bar->Button(CommandButton::cmdLRS)->pos();
         EXPECT_EQ(lrs, QPoint((3 % columns) * (cell.width() - 1), (3 / columns) * (cell.height() - 1))) << c.columns;
