@@ -252,6 +252,8 @@ void ScanMouseMove(Game& g, int cell, int icon, int button, const ScanHoverMetri
 void HideScanHoverLabel(Game& g) {
     g.st.ScanHover.Visible = false;
     g.st.ScanHover.TimerRunning = false;
+    // At once: a click's information box comes up without the label over the scan.
+    g.host.Refresh(View::ShortRangeScan);
 }
 
 int NextShieldStep(int step) { return step >= 7 || step < 1 ? 1 : step + 1; }

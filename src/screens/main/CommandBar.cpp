@@ -12,6 +12,7 @@
 #include "engine/tactical/ShortRangeScan.h"
 #include "engine/turn/Refresh.h"
 #include "engine/turn/Time.h"
+#include "screens/main/MainMenu.h"
 #include "state/FileDialogSetup.h"
 #include "state/Numeric.h"
 #include "state/Options.h"
@@ -236,7 +237,7 @@ void RunPopupItem(Game& g, PopupItem item) {
         case PopupItem::mnuSave: PopupSave(g); break;
         case PopupItem::mnuMenu: PopupMenu(g); break;
         case PopupItem::mnuOptions: g.host.ShowForm(Form::frmOptions); break;
-        case PopupItem::mnuHelp: break;
+        case PopupItem::mnuHelp: MenuHelp(g, 0); break;
         case PopupItem::mnuQuit: CommandBarQuit(g); break;
     }
 }

@@ -47,7 +47,7 @@ const char* Name(PopupItem item);
 //  - mnuMenu: the main menu, modally; when it closes without the final report showing, the
 //    return from the menu and the end-of-action refresh;
 //  - mnuOptions: shows the options window;
-//  - mnuHelp: nothing here (the window opens the help page);
+//  - mnuHelp: the help page at its start (as the main menu's help item);
 //  - mnuQuit: CommandBarQuit.
 void RunPopupItem(Game& g, PopupItem item);
 

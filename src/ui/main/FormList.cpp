@@ -8,6 +8,10 @@
 #include "text/windows/frmOutput.h"
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
+#include "ui/dialogs/frmNAV.h"
+#include "ui/dialogs/frmSRS.h"
+#include "ui/dialogs/frmSRSInfo.h"
+#include "ui/main/frmCommands.h"
 
 namespace kv {
 
@@ -19,6 +23,10 @@ const std::vector<FormEntry>& FormList() {
     static const std::vector<FormEntry> list = {
         // The window table.
         KV_FORM(frmOutput),
+        KV_FORM(frmCommands),
+        KV_FORM(frmSRS),
+        KV_FORM(frmNAV),
+        KV_FORM(frmSRSInfo),
         // Outside the table.
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),

@@ -586,7 +586,10 @@ int QtHost::SoundDeviceCount() {
 #endif
 }
 
-void QtHost::PlaySoundFile(const std::string& path, int flags) { sound_.Play(path, flags); }
+void QtHost::PlaySoundFile(const std::string& path, int flags) {
+    if (script_) return script_->Sound(path, flags);
+    sound_.Play(path, flags);
+}
 
 // ---- Clock ---------------------------------------------------------------------------------------
 

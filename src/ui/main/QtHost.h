@@ -81,6 +81,8 @@ public:
                                             const std::string& initial) = 0;
     virtual std::optional<long> Colour(long initial) = 0;
     virtual bool Print(const std::vector<std::string>& lines, const std::string& title) = 0;
+    // A sound the game plays (its full path and flags): heard by nobody, kept for the test.
+    virtual void Sound(const std::string& path, int flags) = 0;
 };
 
 // A timer tick that runs engine code goes through the busy guard; a cosmetic one (a blink, an

@@ -232,6 +232,14 @@ TEST_F(CommandBarTest, QuitWithNothingToSaveLeavesTheQuestionToQuitGame) {
     EXPECT_TRUE(tg.host.Saw("endprogram"));
 }
 
+TEST_F(CommandBarTest, TheHelpItemOpensOurHelpPageOrSaysItIsMissing) {
+    RunPopupItem(tg.game, PopupItem::mnuHelp);  // the test's program folder has no page
+    EXPECT_EQ(tg.host.notices, std::vector<std::string>{"<HelpMissing>"});
+    s.AppPath = std::string(KESTRAVA_DATA_DIR) + "/";
+    RunPopupItem(tg.game, PopupItem::mnuHelp);
+    EXPECT_EQ(tg.host.Events("open:"), std::vector<std::string>{"open:" + s.AppPath + "kestrava.html"});
+}
+
 TEST_F(CommandBarTest, ActivationDrainsCapturedShipsAndSetsTheRepairPick) {
     s.CaptureAllFlag = true;
     s.ZarvoniShips[1][2] = 3;

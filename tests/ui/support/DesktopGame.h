@@ -62,6 +62,7 @@ public:
     std::vector<long> styles;              // of each notice and question
     std::vector<std::string> fileFolders;  // the folder each file dialog opened in
     std::vector<std::vector<std::string>> printed;
+    std::vector<std::string> sounds;  // the file name of each sound played ("NOTRESP.WAV")
 
     void Notice(const std::string& text, long style, bool) override {
         notices.push_back(text);
@@ -111,6 +112,10 @@ public:
             return false;
         }
         return Pop(prints);
+    }
+    void Sound(const std::string& path, int) override {
+        const size_t slash = path.find_last_of("/\\");
+        sounds.push_back(slash == std::string::npos ? path : path.substr(slash + 1));
     }
 
 private:

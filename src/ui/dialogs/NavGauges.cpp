@@ -1,0 +1,71 @@
+#include "ui/dialogs/NavGauges.h"
+
+#include <qdrawutil.h>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "screens/dialogs/NavWindow.h"
+#include "screens/main/Panel.h"
+
+namespace kv {
+
+void CourseDial::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor(10, 14, 28));
+    if (!compass_.isNull()) p.drawPixmap(rect(), compass_);
+    const CourseArrow a = CourseArrowFor(tag_, width(), height());
+    p.setPen(QPen(QColor(255, 200, 40), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(a.x1, a.y1), QPointF(a.x2, a.y2));
+    p.drawLine(QPointF(a.x2, a.y2), QPointF(a.leftX, a.leftY));
+    p.drawLine(QPointF(a.x2, a.y2), QPointF(a.rightX, a.rightY));
+}
+
+void WarpPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetricsF fm(font());
+    const PanelDrawing d = DrawPanel(
+        tag_, width(), height(), kEdgeSunken, true,
+        [&fm](const std::string& t) { return fm.horizontalAdvance(QString::fromStdString(t)); }, fm.height());
+    p.fillRect(rect(), palette().color(QPalette::Base));
+    if (d.filled)
+        p.fillRect(QRectF(QPointF(d.fillLeft, d.fillTop), QPointF(d.fillRight, d.fillBottom)), QColor(40, 110, 220));
+    p.setPen(palette().color(QPalette::Text));
+    for (const PanelText& t : d.caption) p.drawText(QPointF(t.x, t.y + fm.ascent()), QString::fromStdString(t.text));
+    if (d.edge != kEdgeNone) qDrawWinPanel(&p, rect(), palette(), d.edge == kEdgeSunken);
+}
+
+void DistanceMap::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(192, 192, 192));
+    // The quadrants' borders, faint, so that a distance can be read in quadrants.
+    p.setPen(QColor(160, 160, 160));
+    for (int i = 1; i < 8; ++i) {
+        const double x = width() * i / 8.0, y = height() * i / 8.0;
+        p.drawLine(QPointF(x, 0), QPointF(x, height()));
+        p.drawLine(QPointF(0, y), QPointF(width(), y));
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(start_, end_);
+    p.setBrush(QColor(0, 90, 200));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(start_, 1.5, 1.5);
+}
+
+void DistanceMap::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        end_ = e->position();
+        update();
+    }
+}
+
+void DistanceMap::mouseMoveEvent(QMouseEvent* e) {
+    if (e->buttons() & Qt::LeftButton) {
+        end_ = e->position();
+        update();
+    }
+    if (onMouseMove) onMouseMove(e->modifiers());
+}
+
+}  // namespace kv

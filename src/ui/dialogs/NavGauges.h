@@ -1,0 +1,77 @@
+#pragma once
+// The navigation dialog's drawn controls: the course dial (a compass picture with the course
+// arrow), the warp gauge (a 3-D panel filled to the warp) and the distance map (the galaxy as
+// 64 x 64 sectors with a line from the ship's sector to the last point pressed).
+#include <QPixmap>
+#include <QPointF>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace kv {
+
+class CourseDial : public QWidget {
+    Q_OBJECT
+public:
+    explicit CourseDial(QWidget* parent = nullptr) : QWidget(parent) {}
+    // The course as a percentage of the full circle (the gauge's tag).
+    void SetTag(const std::string& tag) {
+        tag_ = tag;
+        update();
+    }
+    const std::string& Tag() const { return tag_; }
+    void SetPicture(const QPixmap& compass) {
+        compass_ = compass;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    std::string tag_ = "0";
+    QPixmap compass_;
+};
+
+class WarpPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit WarpPanel(QWidget* parent = nullptr) : QWidget(parent) {}
+    // The fill in percent (the panel's tag); the gauge prints it only when it ends in "%".
+    void SetTag(const std::string& tag) {
+        tag_ = tag;
+        update();
+    }
+    const std::string& Tag() const { return tag_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    std::string tag_ = "0";
+};
+
+class DistanceMap : public QWidget {
+    Q_OBJECT
+public:
+    explicit DistanceMap(QWidget* parent = nullptr) : QWidget(parent) {}
+    // lnDist: from the ship's sector to the last point pressed (the far end starts on the ship).
+    void SetLineStart(QPointF start) {
+        start_ = end_ = start;
+        update();
+    }
+    QPointF LineStart() const { return start_; }
+    QPointF LineEnd() const { return end_; }
+    // Told of the pointer moving over the map (for the dialogs' shared mouse-move step).
+    std::function<void(Qt::KeyboardModifiers)> onMouseMove;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    QPointF start_, end_;
+};
+
+}  // namespace kv

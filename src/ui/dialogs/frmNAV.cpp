@@ -1,0 +1,161 @@
+#include "ui/dialogs/frmNAV.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "engine/computer/Navigation.h"
+#include "platform/Files.h"
+#include "screens/dialogs/NavWindow.h"
+#include "state/WindowTable.h"
+#include "ui/main/QtHost.h"
+#include "ui_frmNAV.h"
+
+namespace kv {
+namespace {
+
+int ShiftState(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
+
+frmNAV::frmNAV(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), ui_(new Ui::frmNAV), g_(g), host_(host) {
+    ui_->setupUi(this);
+    cmdAccept = ui_->cmdAccept;
+    cmdCancel = ui_->cmdCancel;
+    cmdAuto = ui_->cmdAuto;
+    fraCourse = ui_->fraCourse;
+    fraWarpFactor = ui_->fraWarpFactor;
+    fraDist = ui_->fraDist;
+    txtCourse = ui_->txtCourse;
+    txtWarp = ui_->txtWarp;
+    hsbCourse = ui_->hsbCourse;
+    vsbWarp = ui_->vsbWarp;
+    gagCourse = ui_->gagCourse;
+    pnlWarp = ui_->pnlWarp;
+    pnlDist = ui_->pnlDist;
+
+    setWindowTitle(QString::fromStdString(g.Text("NavCap")));
+    fraCourse->setTitle(QString::fromStdString(g.Text("NavCrs")));
+    fraWarpFactor->setTitle(QString::fromStdString(g.Text("NavWarp")));
+    cmdAuto->setText(QString::fromStdString(g.Text("NavAuto")));
+    cmdAccept->setText(QString::fromStdString(g.Text("Accept")));
+    cmdCancel->setText(QString::fromStdString(g.Text("Cancel")));
+    setMouseTracking(true);
+
+    connect(cmdAccept, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdAccept_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdCancel_Click(); }));
+    connect(cmdAuto, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdAuto_Click(); }));
+    // The scroll bars while moved and once let go: their texts and gauges follow.
+    connect(hsbCourse, &QScrollBar::valueChanged, this, [this](int value) {
+        if (showing_) return;
+        host_.Run(Form::frmNAV, [&] {
+            g_.st.NavDialog.CourseValue = static_cast<Integer>(value);
+            NavCourseChanged(g_.st.NavDialog);
+        });
+        ShowData();
+    });
+    connect(vsbWarp, &QScrollBar::valueChanged, this, [this](int value) {
+        if (showing_) return;
+        host_.Run(Form::frmNAV, [&] {
+            g_.st.NavDialog.WarpValue = static_cast<Integer>(value);
+            NavWarpChanged(g_.st.NavDialog);
+        });
+        ShowData();
+    });
+    // What the player types is checked as it changes.
+    connect(txtCourse, &QLineEdit::textEdited, this, [this](const QString& text) {
+        host_.Run(Form::frmNAV, [&] {
+            g_.st.NavDialog.CourseText = text.toStdString();
+            NavCourseTextChanged(g_);
+        });
+        ShowData();
+    });
+    connect(txtWarp, &QLineEdit::textEdited, this, [this](const QString& text) {
+        host_.Run(Form::frmNAV, [&] {
+            g_.st.NavDialog.WarpText = text.toStdString();
+            NavWarpTextChanged(g_);
+        });
+        ShowData();
+    });
+    pnlDist->onMouseMove = [this](Qt::KeyboardModifiers m) { MouseMoved(m); };
+    Centre();
+}
+
+frmNAV::~frmNAV() = default;
+
+void frmNAV::ShowData() {
+    const NavDialogData& nav = g_.st.NavDialog;
+    showing_ = true;
+    hsbCourse->setRange(10, 90);
+    hsbCourse->setValue(nav.CourseValue);
+    vsbWarp->setRange(0, nav.WarpMax);
+    vsbWarp->setValue(nav.WarpValue);
+    const QString course = QString::fromStdString(nav.CourseText), warp = QString::fromStdString(nav.WarpText);
+    if (txtCourse->text() != course) txtCourse->setText(course);
+    if (txtWarp->text() != warp) txtWarp->setText(warp);
+    gagCourse->SetTag(nav.CourseTag);
+    pnlWarp->SetTag(nav.WarpTag);
+    showing_ = false;
+}
+
+void frmNAV::cmdAccept_Click() {
+    const std::string course = g_.st.NavDialog.CourseText, warp = g_.st.NavDialog.WarpText;
+    AcceptNavOrder(g_, course, warp);
+}
+
+void frmNAV::cmdCancel_Click() { NavCancel(g_); }
+
+void frmNAV::cmdAuto_Click() { NavAuto(g_); }
+
+void frmNAV::reject() {
+    host_.Run(Form::frmNAV, [this] { cmdCancel_Click(); });
+}
+
+void frmNAV::Centre() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+// Each opening: centred, the target calculator's button usable only with a working computer,
+// the distance map's line from the ship's sector, the controls as the order was prepared.
+void frmNAV::Form_Activate() {
+    Centre();
+    cmdAuto->setEnabled(NavAutoEnabled(g_.st));
+    double x = 0, y = 0;
+    NavMapLineStart(g_.st, pnlDist->width(), pnlDist->height(), x, y);
+    pnlDist->SetLineStart(QPointF(x, y));
+    if (gagCourse->property("picture").isNull()) {
+        const std::string compass = FindFile(g_.st.PicturesPath, "COMPASS.*");
+        if (!compass.empty()) {
+            gagCourse->SetPicture(QPixmap(QString::fromStdString(compass)));
+            gagCourse->setProperty("picture", QString::fromStdString(compass));
+        }
+    }
+    ShowData();
+}
+
+void frmNAV::showEvent(QShowEvent* e) {
+    Form_Activate();
+    QDialog::showEvent(e);
+}
+
+void frmNAV::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+    QDialog::changeEvent(e);
+}
+
+void frmNAV::mouseMoveEvent(QMouseEvent* e) {
+    MouseMoved(e->modifiers());
+    QDialog::mouseMoveEvent(e);
+}
+
+void frmNAV::MouseMoved(Qt::KeyboardModifiers modifiers) {
+    const int shift = ShiftState(modifiers);
+    host_.Run(Form::frmNAV, [&] { ReturnToMainWindows(g_, shift); });
+}
+
+}  // namespace kv

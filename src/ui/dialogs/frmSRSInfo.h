@@ -1,0 +1,40 @@
+#pragma once
+// The sector information box of the short-range scan: the picture of the sector in question,
+// its description (GameState::SectorInfo) and OK. The scan window fills the data and runs the
+// box modally.
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+
+#include "state/Game.h"
+
+namespace Ui {
+class frmSRSInfo;
+}
+
+namespace kv {
+
+class QtHost;
+
+class frmSRSInfo : public QDialog {
+    Q_OBJECT
+public:
+    frmSRSInfo(Game& g, QtHost& host, QWidget* parent = nullptr);
+    ~frmSRSInfo() override;
+
+    void cmdOK_Click();
+
+    QLabel* picSector;
+    QLabel* lblMessage;
+    QPushButton* cmdOK;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    std::unique_ptr<Ui::frmSRSInfo> ui_;
+    Game& g_;
+};
+
+}  // namespace kv

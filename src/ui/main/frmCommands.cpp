@@ -1,0 +1,209 @@
+#include "ui/main/frmCommands.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "state/WindowTable.h"
+#include "ui/main/QtColours.h"
+#include "ui/main/QtHost.h"
+
+namespace kv {
+namespace {
+
+// One button's cell in pixels; the grid overlaps neighbours by a pixel.
+constexpr int kCellWidth = 52, kCellHeight = 26;
+
+// The caption key of each button, by CommandButton.
+constexpr std::array<const char*, kCommandButtons> kCaptionKeys{"CommandsGame", "Command1", "Command2",   "Command3",
+                                                                "Command4",     "Command5", "Command6",   "Command7",
+                                                                "Command8",     "Command9", "CommandHyp", "CommandDes"};
+
+int ShiftState(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
+}
+
+// After these commands the focus moves on only while a game still runs: they may end it.
+bool MayEndTheGame(CommandButton b) {
+    return b == CommandButton::cmdPRO || b == CommandButton::cmdDES || b == CommandButton::cmdHYP;
+}
+
+}  // namespace
+
+frmCommands::frmCommands(Game& g, QtHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint),
+      g_(g),
+      host_(host) {
+    setObjectName("frmCommands");
+    setWindowTitle(QString::fromStdString(g.Text("CommandsCap")));
+
+    // Takes the keyboard focus after every command; never seen.
+    cmdScapeGoat = new QPushButton(this);
+    cmdScapeGoat->setObjectName("cmdScapeGoat");
+    cmdScapeGoat->setFixedSize(0, 0);
+
+    for (int i = 0; i < kCommandButtons; ++i) {
+        const auto b = static_cast<CommandButton>(i);
+        auto* button = new QPushButton(QString::fromStdString(g.Text(kCaptionKeys[static_cast<size_t>(i)])), this);
+        button->setObjectName(Name(b));
+        button->setFixedSize(kCellWidth, kCellHeight);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
+        buttons_[static_cast<size_t>(i)] = button;
+        if (b == CommandButton::cmdGame)
+            connect(button, &QPushButton::clicked, this, [this] { cmdGame_Click(); });
+        else
+            connect(button, &QPushButton::clicked, this,
+                    host.Handler(Form::frmCommands, [this, b] { CommandClick(b); }));
+    }
+    cmdScapeGoat->installEventFilter(this);
+
+    mnuPopup = new QMenu(this);
+    mnuPopup->setObjectName("mnuPopup");
+    auto item = [&](const char* name, const char* key, PopupItem popup) {
+        QAction* a = mnuPopup->addAction(QString::fromStdString(g.Text(key)));
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this,
+                host.Handler(Form::frmCommands, [this, popup] { RunPopupItem(g_, popup); }));
+        return a;
+    };
+    mnuLoad = item("mnuLoad", "CommandsLoad", PopupItem::mnuLoad);
+    mnuSave = item("mnuSave", "CommandsSave", PopupItem::mnuSave);
+    mnuSep1 = mnuPopup->addSeparator();
+    mnuSep1->setObjectName("mnuSep1");
+    mnuMenu = item("mnuMenu", "CommandsMenu", PopupItem::mnuMenu);
+    mnuOptions = item("mnuOptions", "CommandsOpt", PopupItem::mnuOptions);
+    mnuHelp = item("mnuHelp", "CommandsHelp", PopupItem::mnuHelp);
+    mnuSep2 = mnuPopup->addSeparator();
+    mnuSep2->setObjectName("mnuSep2");
+    mnuQuit = item("mnuQuit", "CommandsQuit", PopupItem::mnuQuit);
+    // The main menu and the options come with windows of their own: their items stay disabled
+    // while the program has no such window.
+    connect(mnuPopup, &QMenu::aboutToShow, this, [this] {
+        host_.LoadForm(Form::frmMenu);
+        host_.LoadForm(Form::frmOptions);
+        mnuMenu->setEnabled(host_.FormWindow(Form::frmMenu) != nullptr);
+        mnuOptions->setEnabled(host_.FormWindow(Form::frmOptions) != nullptr);
+    });
+    connect(mnuPopup, &QMenu::aboutToHide, this, [this] { FocusAway(); });
+
+    ArrangeButtons();
+    ShowCommandState();
+    PlaceWindow();
+    host.OnView(View::CommandBar, this, [this] { ArrangeButtons(); });
+    host.OnView(View::CommandState, this, [this] { ShowCommandState(); });
+}
+
+void frmCommands::FocusAway() { cmdScapeGoat->setFocus(); }
+
+void frmCommands::PlaceWindow() {
+    const QWidget* output = host_.FormWindow(Form::frmOutput);
+    move(output ? output->frameGeometry().width() : 0, 0);
+}
+
+void frmCommands::showEvent(QShowEvent* e) {
+    // The log's frame is known once the windows are on the screen.
+    if (!placed_) {
+        placed_ = true;
+        PlaceWindow();
+    }
+    QWidget::showEvent(e);
+}
+
+void frmCommands::ArrangeButtons() {
+    const CommandBarGeometry grid = kv::ArrangeCommandBar(g_.options.CommandBarColumns, kCellWidth * kTwipsPerPixel,
+                                                          kCellHeight * kTwipsPerPixel, kTwipsPerPixel, 0, 0);
+    for (int i = 0; i < kCommandButtons; ++i) {
+        QPushButton* b = buttons_[static_cast<size_t>(i)];
+        b->move(static_cast<int>(grid.left[static_cast<size_t>(i)] / kTwipsPerPixel),
+                static_cast<int>(grid.top[static_cast<size_t>(i)] / kTwipsPerPixel));
+        b->raise();
+    }
+    setFixedSize(static_cast<int>(grid.outerWidth / kTwipsPerPixel),
+                 static_cast<int>(grid.outerHeight / kTwipsPerPixel));
+}
+
+void frmCommands::ShowCommandState() {
+    const CommandStateLook& look = g_.st.CommandLook;
+    for (int i = 0; i < kCommandButtons; ++i) {
+        const ButtonLook& l = look.Commands[static_cast<size_t>(i)];
+        QPushButton* b = buttons_[static_cast<size_t>(i)];
+        b->setEnabled(l.Enabled);
+        if (l.BackColor == kButtonFace) {
+            b->setPalette(QPalette());
+        } else {
+            QPalette p = b->palette();
+            const QColor face = PaletteQColour(static_cast<int>(l.BackColor));
+            p.setColor(QPalette::Button, face);
+            p.setColor(QPalette::ButtonText, face.lightness() < 128 ? Qt::white : Qt::black);
+            b->setPalette(p);
+        }
+    }
+}
+
+void frmCommands::CommandClick(CommandButton b) {
+    RunCommand(g_, b);
+    if (!MayEndTheGame(b) || g_.st.GameRunning) FocusAway();
+}
+
+// The menu drops down just under the game button and goes on by itself: its items are handlers
+// of their own.
+void frmCommands::cmdGame_Click() {
+    const QPushButton* game = Button(CommandButton::cmdGame);
+    mnuPopup->popup(mapToGlobal(QPoint(game->x(), game->y() + game->height())));
+}
+
+void frmCommands::Form_KeyPress(int keyAscii) {
+    KeyAction action = KeyAction::None;
+    host_.Run(Form::frmCommands, [&] {
+        const CommandKey key = CommandForKey(keyAscii);
+        action = CommandBarKeyPress(g_, keyAscii);
+        if (action == KeyAction::Command && (!MayEndTheGame(key.button) || g_.st.GameRunning)) FocusAway();
+    });
+    if (action == KeyAction::GameMenu) cmdGame_Click();
+}
+
+int frmCommands::KeyAscii(const QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) return 27;
+    const QString text = e->text();
+    if (text.size() != 1) return 0;
+    const char16_t c = text.at(0).unicode();
+    return c < 128 && c >= 32 ? static_cast<int>(c) : 0;
+}
+
+// The bar sees a key before its buttons do.
+bool frmCommands::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int key = KeyAscii(static_cast<QKeyEvent*>(e));
+        if (key != 0) {
+            Form_KeyPress(key);
+            return true;
+        }
+    } else if (e->type() == QEvent::MouseMove && watched != cmdScapeGoat) {
+        const int shift = ShiftState(static_cast<QMouseEvent*>(e)->modifiers());
+        host_.Run(Form::frmCommands, [&] { ReturnToMainWindows(g_, shift); });
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void frmCommands::keyPressEvent(QKeyEvent* e) {
+    const int key = KeyAscii(e);
+    if (key != 0)
+        Form_KeyPress(key);
+    else
+        QWidget::keyPressEvent(e);
+}
+
+void frmCommands::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) host_.Run(Form::frmCommands, [this] { CommandBarClick(g_); });
+    QWidget::mousePressEvent(e);
+}
+
+void frmCommands::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        host_.Run(Form::frmCommands, [this] { CommandBarActivate(g_); });
+    QWidget::changeEvent(e);
+}
+
+}  // namespace kv

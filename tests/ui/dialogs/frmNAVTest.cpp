@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "engine/computer/Navigation.h"
+#include "ui/dialogs/frmNAV.h"
+#include "ui/support/PlaySurfaceGame.h"
+
+namespace kv {
+namespace {
+
+using test::PlaySurfaceGame;
+
+struct NavWindowTest : ::testing::Test {
+    SeededRandom rng{3};
+    PlaySurfaceGame dg{rng};
+    GameState& s = dg.st;
+    frmNAV* nav = dg.Window<frmNAV>(Form::frmNAV);
+
+    void Open(Single maxWarp = 8.0f) {
+        ASSERT_TRUE(dg.host.Run(Form::frmCommands, [&] { SetupNavDialog(dg.game, maxWarp); }));
+        ASSERT_TRUE(nav->isVisible());
+    }
+    void TypeOver(const char* control, const QString& text) {
+        dg.Control<QLineEdit>(Form::frmNAV, control)->selectAll();
+        dg.Keys(Form::frmNAV, control, text);
+    }
+};
+
+TEST_F(NavWindowTest, TheScrollBarsSetTheTextsAndGauges) {
+    Open();
+    nav->hsbCourse->setValue(30);
+    EXPECT_EQ(nav->txtCourse->text(), "3.0");
+    EXPECT_EQ(nav->gagCourse->Tag(), "25");
+    nav->vsbWarp->setValue(nav->vsbWarp->maximum() - 10);
+    EXPECT_EQ(nav->txtWarp->text(), "1.0");
+    EXPECT_EQ(nav->pnlWarp->Tag(), "12.5");
+    nav->grab();  // the dial and the gauge paint
+
+    // Damaged engines: the bar reaches warp 0.5 only.
+    nav->hide();
+    Open(0.5f);
+    EXPECT_EQ(nav->vsbWarp->maximum(), 5);
+    EXPECT_EQ(nav->txtWarp->text(), "0.0");
+    EXPECT_EQ(nav->txtCourse->text(), "1.0");
+}
+
+TEST_F(NavWindowTest, TypedValuesOutOfRangeAreRefusedAndReset) {
+    Open();
+    TypeOver("txtCourse", "9.5");
+    EXPECT_EQ(dg.script.notices, std::vector<std::string>{"<NAV0005>"});
+    EXPECT_EQ(nav->txtCourse->text(), "1.0");
+    EXPECT_EQ(nav->hsbCourse->value(), 10);
+
+    dg.script.notices.clear();
+    TypeOver("txtWarp", "9");
+    EXPECT_EQ(dg.script.notices, std::vector<std::string>{"<NAV0006>"});
+    EXPECT_EQ(nav->txtWarp->text(), "0.0");
+    EXPECT_EQ(nav->vsbWarp->value(), nav->vsbWarp->maximum());
+
+    // A course typed in range is taken as it stands, scroll bar unmoved.
+    dg.script.notices.clear();
+    TypeOver("txtCourse", "2.5");
+    EXPECT_TRUE(dg.script.notices.empty());
+    EXPECT_EQ(s.NavDialog.CourseText, "2.5");
+    EXPECT_EQ(nav->hsbCourse->value(), 10);
+}
+
+TEST_F(NavWindowTest, CancelAndEscapeLeaveTheCancelMarkAndHide) {
+    for (bool escape : {false, true}) {
+        Open();
+        if (escape)
+            dg.Key(Form::frmNAV, "cmdAccept", Qt::Key_Escape);
+        else
+            dg.Click(Form::frmNAV, "cmdCancel");
+        EXPECT_FALSE(nav->isVisible()) << escape;
+        EXPECT_EQ(s.NavDialog.CourseText, "-32767") << escape;
+        EXPECT_EQ(s.ShipEnergy, 3000) << escape;
+    }
+}
+
+TEST_F(NavWindowTest, ActivationDisablesAutoTargetWithTheComputerDamagedAndStartsTheMapAtTheShip) {
+    s.SystemDamage[8] = 0.5f;
+    Open();
+    EXPECT_FALSE(nav->cmdAuto->isEnabled());
+    nav->hide();
+    s.SystemDamage[8] = 0;
+    Open();
+    EXPECT_TRUE(nav->cmdAuto->isEnabled());
+    // Quadrant (4, 4), sector (4, 4): the 28th of 64 sectors both ways.
+    const QPointF start = nav->pnlDist->LineStart();
+    EXPECT_NEAR(start.x(), 27.5 * nav->pnlDist->width() / 64, 1e-9);
+    EXPECT_NEAR(start.y(), 27.5 * nav->pnlDist->height() / 64, 1e-9);
+}
+
+TEST_F(NavWindowTest, AnOrderBeyondTheGalaxyIsRefusedAfterItsCharge) {
+    s.ShipQuadrantCol = 8;
+    Open();
+    nav->vsbWarp->setValue(nav->vsbWarp->maximum() - 10);
+    dg.Click(Form::frmNAV, "cmdAccept");
+    EXPECT_EQ(dg.script.notices, std::vector<std::string>{"<NAV0004>"});
+    EXPECT_EQ(s.ShipQuadrantCol, 8);
+    EXPECT_EQ(s.ShipEnergy, 3000 - 18);
+    EXPECT_TRUE(dg.Window(Form::frmCommands)->isEnabled());
+}
+
+}  // namespace
+}  // namespace kv

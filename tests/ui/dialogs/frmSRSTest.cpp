@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+#include "engine/tactical/ShortRangeScan.h"
+#include "ui/dialogs/frmSRS.h"
+#include "ui/support/PlaySurfaceGame.h"
+
+namespace kv {
+namespace {
+
+using test::PlaySurfaceGame;
+
+struct ScanWindowTest : ::testing::Test {
+    SeededRandom rng{9};
+    PlaySurfaceGame dg{rng};
+    GameState& s = dg.st;
+    frmSRS* scan = dg.Window<frmSRS>(Form::frmSRS);
+
+    void SetUp() override { dg.host.ShowForm(Form::frmSRS); }
+    static int Cell(int row, int col) { return (row - 1) * 8 + col - 1; }
+    QWidget* CellWidget(int cell) { return dg.Control(Form::frmSRS, QStringLiteral("picSector(%1)").arg(cell)); }
+    void Hover(int cell) {
+        QWidget* w = CellWidget(cell);
+        const QPointF at = QRectF(w->rect()).center();
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    }
+    void ClickCell(int cell) { test::DesktopGame::ClickAt(CellWidget(cell), CellWidget(cell)->rect().center()); }
+    QLabel* Label() { return scan->lblName; }
+};
+
+TEST_F(ScanWindowTest, CellsShowWhatTheEngineDrawsAndTheTowAndTorpedoPassOver) {
+    dg.host.DrawSector(2, 3, kIconStar);
+    EXPECT_EQ(scan->CellIcon(Cell(2, 3)), kIconStar);
+    dg.host.DrawSector(1, 1, kIconStarbase);
+    dg.host.ShowTowIcon(1, 1);
+    EXPECT_EQ(scan->CellIcon(0), 13);
+    dg.host.ResetSectorPicture(1, 1);
+    EXPECT_EQ(scan->CellIcon(0), kIconStarbase);
+    dg.host.DrawSector(5, 5, 14);  // a torpedo in flight: no strip cell
+    EXPECT_EQ(scan->CellIcon(Cell(5, 5)), kNotAStripCell);
+    dg.host.DrawSector(5, 5, kIconEmpty);
+    EXPECT_EQ(scan->CellIcon(Cell(5, 5)), kIconEmpty);
+    dg.host.DrawSector(9, 1, kIconStar);  // outside the grid: nothing
+    dg.host.ResetSRSCells();
+    for (int k = 0; k < 64; ++k) EXPECT_EQ(scan->CellIcon(k), kIconEmpty) << k;
+    EXPECT_GT(dg.host.SectorCellPixels(), 0);
+}
+
+TEST_F(ScanWindowTest, AClickDescribesTheSectorInTheInformationBox) {
+    SRS(dg.game);
+    QString shown;
+    bool labelOver = false;
+    dg.script.modal[Form::frmSRSInfo] = [&](QDialog&) {
+        shown = dg.Shown(Form::frmSRSInfo, "lblMessage");
+        labelOver = Label()->isVisible();
+        dg.Click(Form::frmSRSInfo, "cmdOK");
+    };
+    // A star's label goes as its sector is clicked.
+    s.SectorGrid[1][1] = 3;
+    dg.host.DrawSector(1, 1, kIconStar);
+    Hover(Cell(1, 1));
+    ASSERT_EQ(Label()->text(), "<SRS0020>");
+    ClickCell(Cell(1, 1));
+    EXPECT_EQ(shown, "<SRS0010>");
+    EXPECT_FALSE(labelOver);
+    s.SectorGrid[1][1] = 0;
+    dg.host.DrawSector(1, 1, kIconEmpty);
+    ClickCell(Cell(1, 1));
+    EXPECT_EQ(shown, "<SRS0002>");
+    ClickCell(Cell(4, 4));
+    EXPECT_EQ(shown, "<SRS0003>");
+    EXPECT_EQ(dg.script.modals, (std::vector<std::string>{"frmSRSInfo", "frmSRSInfo", "frmSRSInfo"}));
+
+    // While a pick is under way a click marks the cell and opens nothing.
+    s.SectorPickMode = -2;
+    ClickCell(Cell(2, 2));
+    EXPECT_EQ(dg.script.modals.size(), 3u);
+    EXPECT_TRUE(s.SectorFrames[static_cast<size_t>(Cell(2, 2))].Visible);
+}
+
+TEST_F(ScanWindowTest, TheHoverLabelNamesAShipAndGoesOverACellThatShowsNoStripPicture) {
+    s.ZarvoniShips[1][3] = 2;
+    s.ZarvoniShips[2][3] = 6;
+    s.ZarvoniEnergy[3] = 85;
+    s.SectorGrid[2][6] = 2;
+    dg.host.DrawSector(2, 6, kIconZarvoni);
+    Hover(Cell(2, 6));
+    EXPECT_TRUE(Label()->isVisible());
+    EXPECT_EQ(Label()->text(), "3 - 85%");
+    EXPECT_TRUE(scan->tmrHideLabel->isActive());
+
+    // A torpedo's picture is none of the strip's: no label, and the other cell's label goes.
+    dg.host.DrawSector(2, 7, 14);
+    Hover(Cell(2, 7));
+    EXPECT_FALSE(Label()->isVisible());
+    EXPECT_FALSE(scan->tmrHideLabel->isActive());
+    ClickCell(Cell(2, 7));
+    EXPECT_TRUE(dg.script.modals.empty());
+
+    // Back on the ship's cell the label shows again, and its timer hides it.
+    Hover(Cell(2, 6));
+    EXPECT_TRUE(Label()->isVisible());
+    scan->tmrHideLabel_Timer();
+    EXPECT_FALSE(Label()->isVisible());
+}
+
+TEST_F(ScanWindowTest, EffectsShowAndGoAsTheEngineAsks) {
+    // A beam from the ship's sector towards a target, shown and hidden.
+    dg.host.AnimateSectorMove(4, 4, 1, 8, 3);
+    dg.host.ShowBeamLines(3, 3, true);
+    EXPECT_TRUE(scan->BeamVisible(3));
+    EXPECT_TRUE(QRectF(scan->CellPixels(Cell(4, 4))).adjusted(-2, -2, 2, 2).contains(scan->BeamPixels(3).p1()));
+    EXPECT_LT(QLineF(scan->BeamPixels(3).p2(), QRectF(scan->CellPixels(Cell(1, 8))).center()).length(), 4.0);
+    dg.host.ShowBeamLines(0, 14, false);
+    EXPECT_FALSE(scan->BeamVisible(3));
+
+    // A marker centred on its sector; a place off the grid hides it.
+    dg.host.PlaceMarker(SectorMarker::ZarvoniShield, 6, 2);
+    dg.host.ShowMarker(SectorMarker::ZarvoniShield, true);
+    EXPECT_TRUE(scan->MarkerVisible(SectorMarker::ZarvoniShield));
+    EXPECT_LT(
+        QLineF(scan->MarkerPixels(SectorMarker::ZarvoniShield).center(), QRectF(scan->CellPixels(Cell(6, 2))).center())
+            .length(),
+        2.0);
+    dg.host.PlaceMarker(SectorMarker::ZarvoniShield, 9, 2);
+    EXPECT_FALSE(scan->MarkerVisible(SectorMarker::ZarvoniShield));
+
+    // A blast hides its cell's picture until the flash ends.
+    dg.host.DrawFlashRing(3, 3, 5, 11);
+    EXPECT_TRUE(scan->CellHidden(Cell(3, 3)));
+    dg.host.EndFlash(3, 3);
+    EXPECT_FALSE(scan->CellHidden(Cell(3, 3)));
+
+    // The hyperspace flash hides every picture until its frame 0.
+    dg.host.HyperspaceFlash(4, 0x00A0FF);
+    EXPECT_EQ(scan->HyperspaceFrame(), 4);
+    EXPECT_TRUE(scan->CellHidden(0));
+    dg.host.HyperspaceFlash(0, 0);
+    EXPECT_FALSE(scan->CellHidden(0));
+    scan->grab();  // every overlay paints
+}
+
+TEST_F(ScanWindowTest, TheMorvShipsGlideEndsOnItsNewCellWithTheSpriteHidden) {
+    scan->glideSecondsPerCell = 0.02;
+    QElapsedTimer clock;
+    clock.start();
+    dg.host.AnimateMorvMove(2, 2, 3, 3);
+    EXPECT_FALSE(scan->SpriteVisible());
+    EXPECT_LT(clock.elapsed(), 2000);
+    dg.host.AnimateMorvMove(5, 5, 5, 5);  // no move at all: at once
+    EXPECT_FALSE(scan->SpriteVisible());
+}
+
+TEST_F(ScanWindowTest, TheDisplayOptionLaysTheGridOutAgainAndARunningGameIsScannedAtOnce) {
+    const QSize natural = scan->size();
+    const int cell = dg.host.SectorCellPixels();
+    s.SRSDrawOption = 3;  // double size with coordinates
+    dg.host.Refresh(View::SrsColors);
+    EXPECT_EQ(dg.host.SectorCellPixels(), 2 * cell);
+    EXPECT_EQ(scan->size(), QSize(2 * natural.width() + 12 - 2, 2 * natural.height() + 16 - 2));
+    EXPECT_TRUE(scan->Coordh[0]->isVisible());
+    EXPECT_TRUE(scan->Coordv[7]->isVisible());
+    // The scan ran again: the ship stands in its cell.
+    EXPECT_EQ(scan->CellIcon(Cell(4, 4)), kIconShip);
+
+    s.SRSDrawOption = 0;
+    dg.host.Refresh(View::SrsColors);
+    EXPECT_EQ(scan->size(), natural);
+    EXPECT_FALSE(scan->Coordh[0]->isVisible());
+}
+
+}  // namespace
+}  // namespace kv

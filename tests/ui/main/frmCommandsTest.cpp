@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "engine/computer/Displays.h"
+#include "engine/tactical/ShortRangeScan.h"
+#include "screens/Relabel.h"
+#include "state/Options.h"
+#include "ui/dialogs/frmSRS.h"
+#include "ui/main/QtColours.h"
+#include "ui/main/frmCommands.h"
+#include "ui/support/PlaySurfaceGame.h"
+
+namespace kv {
+namespace {
+
+using test::PlaySurfaceGame;
+
+struct CommandBarWindow : ::testing::Test {
+    SeededRandom rng{5};
+    PlaySurfaceGame dg{rng};
+    GameState& s = dg.st;
+    frmCommands* bar = dg.Window<frmCommands>(Form::frmCommands);
+
+    // A key typed on the command bar (on its game button, as the bar sees keys first).
+    void Type(const QString& text) { dg.Keys(Form::frmCommands, "cmdGame", text); }
+    bool Visible(Form form) { return dg.host.IsFormVisible(form); }
+};
+
+TEST_F(CommandBarWindow, KeyOneOpensNavigationAndItsOrderMovesTheShipIntoTheNextQuadrant) {
+    dg.host.ShowForm(Form::frmSRS);
+    Type("1");
+    ASSERT_TRUE(Visible(Form::frmNAV));
+    EXPECT_EQ(dg.Shown(Form::frmNAV, "txtCourse"), "1.0");
+    EXPECT_EQ(dg.Shown(Form::frmNAV, "txtWarp"), "0.0");
+
+    // Warp 1.0 on the inverted scroll bar (its top is the highest warp), course 1.0.
+    auto* warp = dg.Control<QScrollBar>(Form::frmNAV, "vsbWarp");
+    warp->setValue(warp->maximum() - 10);
+    EXPECT_EQ(dg.Shown(Form::frmNAV, "txtWarp"), "1.0");
+    dg.Click(Form::frmNAV, "cmdAccept");
+
+    EXPECT_FALSE(Visible(Form::frmNAV));
+    EXPECT_EQ(s.ShipQuadrantRow, 4);
+    EXPECT_EQ(s.ShipQuadrantCol, 5);
+    EXPECT_EQ(s.ShipSectorRow, 4);
+    EXPECT_EQ(s.ShipSectorCol, 4);
+    EXPECT_EQ(s.ShipEnergy, 3000 - 18);
+    EXPECT_FLOAT_EQ(s.TimeLeft, 30.0f - 0.32f);
+    auto* scan = dg.Window<frmSRS>(Form::frmSRS);
+    EXPECT_EQ(scan->CellIcon(3 * 8 + 3), kIconShip);
+    for (int cell = 0; cell < 64; ++cell) {
+        if (cell != 3 * 8 + 3) {
+            EXPECT_NE(scan->CellIcon(cell), kIconShip) << cell;
+        }
+    }
+    EXPECT_TRUE(dg.script.notices.empty());
+}
+
+TEST_F(CommandBarWindow, KeyThreeTwiceScansOnceAndThenSaysSo) {
+    Type("3");
+    Type("3");
+    EXPECT_EQ(dg.script.notices, std::vector<std::string>{"<COMMANDS0014>"});
+    EXPECT_FLOAT_EQ(s.TimeLeft, 30.0f - 0.05f);
+    EXPECT_EQ(s.LRSDone, kTrue);
+}
+
+TEST_F(CommandBarWindow, AKeyOnADisabledButtonPlaysTheErrorSoundAndLeavesTheScanAsItWas) {
+    s.SystemDamage[2] = 7.0f;
+    UpdateCommandState(dg.game);
+    EXPECT_FALSE(bar->Button(CommandButton::cmdSRS)->isEnabled());
+    for (bool shown : {false, true}) {
+        if (shown) dg.host.ShowForm(Form::frmSRS);
+        dg.script.sounds.clear();
+        Type("2");
+        EXPECT_EQ(dg.script.sounds, std::vector<std::string>{"ERROR.WAV"});
+        EXPECT_EQ(Visible(Form::frmSRS), shown);
+    }
+}
+
+TEST_F(CommandBarWindow, ADamagedSystemsButtonTakesItsColourAndRefusesWithNoResponse) {
+    struct Case {
+        int system;
+        float damage;
+        CommandButton button;
+        int colour;  // palette colour of the face; -1 the button face
+        bool enabled;
+    };
+    const Case cases[] = {
+        {1, 0.5f, CommandButton::cmdNAV, 12, true}, {4, 2.0f, CommandButton::cmdPHA, 4, true},
+        {5, 7.0f, CommandButton::cmdTOR, 4, false}, {2, 3.0f, CommandButton::cmdSRS, 12, true},
+        {8, 0.0f, CommandButton::cmdCOM, -1, true},
+    };
+    const QColor face = QPalette().color(QPalette::Button);
+    for (const Case& c : cases) {
+        s.SystemDamage = {};
+        s.SystemDamage[static_cast<size_t>(c.system)] = c.damage;
+        UpdateCommandState(dg.game);
+        QPushButton* b = bar->Button(c.button);
+        EXPECT_EQ(b->isEnabled(), c.enabled) << Name(c.button);
+        EXPECT_EQ(b->palette().color(QPalette::Button), c.colour < 0 ? face : PaletteQColour(c.colour))
+            << Name(c.button);
+    }
+
+    s.SystemDamage = {};
+    s.SystemDamage[4] = 2.0f;
+    UpdateCommandState(dg.game);
+    dg.Click(Form::frmCommands, "cmdPHA");
+    EXPECT_EQ(dg.script.sounds, std::vector<std::string>{"NOTRESP.WAV"});
+    EXPECT_TRUE(s.PhaserPlan.empty());
+    EXPECT_FALSE(Visible(Form::frmPHA));
+    // The focus never stays on a command button.
+    EXPECT_TRUE(bar->cmdScapeGoat->hasFocus() || !bar->isActiveWindow());
+}
+
+TEST_F(CommandBarWindow, CapitalGDoesNothingAndSmallGOpensTheGameMenu) {
+    Type("G");
+    EXPECT_FALSE(bar->mnuPopup->isVisible());
+    EXPECT_TRUE(dg.script.sounds.empty());
+    EXPECT_TRUE(dg.script.notices.empty());
+    Type("g");
+    EXPECT_TRUE(bar->mnuPopup->isVisible());
+    bar->mnuPopup->hide();
+}
+
+TEST_F(CommandBarWindow, TheMainMenuItemOpensTheMenuModallyAndReturnsFromItOnlyWhenItExists) {
+    // Without a main-menu window the item cannot be chosen.
+    bar->cmdGame_Click();
+    EXPECT_FALSE(bar->mnuMenu->isEnabled());
+    bar->mnuPopup->hide();
+
+    QDialog menu;
+    menu.setObjectName("frmMenu");
+    dg.host.RegisterForm(Form::frmMenu, &menu);
+    dg.script.modal[Form::frmMenu] = [](QDialog& d) { d.accept(); };
+    bar->cmdGame_Click();
+    ASSERT_TRUE(bar->mnuMenu->isEnabled());
+    s.NewGamePending = kFalse;
+    dg.Choose(Form::frmCommands, "mnuMenu");
+    bar->mnuPopup->hide();
+    EXPECT_EQ(dg.script.modals, std::vector<std::string>{"frmMenu"});
+    dg.host.RegisterForm(Form::frmMenu, nullptr);
+}
+
+TEST_F(CommandBarWindow, QuitWithYesThenACancelledFileDialogGoesBackToTheGame) {
+    bool ended = false;
+    dg.host.onEndProgram = [&] { ended = true; };
+    s.GameChanged = kTrue;
+    dg.script.answers = {kYes};
+    dg.script.files = {std::nullopt};
+    dg.Key(Form::frmCommands, "cmdGame", Qt::Key_Escape);
+    EXPECT_EQ(dg.script.questions, std::vector<std::string>{"<COMMANDS0017>"});
+    EXPECT_FALSE(ended);
+    EXPECT_EQ(s.GameRunning, kTrue);
+
+    dg.script.answers = {kNo};
+    dg.Choose(Form::frmCommands, "mnuQuit");
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(CommandBarWindow, SaveAndLoadGoThroughTheSavedGameFileDialog) {
+    dg.script.files = {std::string("FLIGHT")};
+    dg.Choose(Form::frmCommands, "mnuSave");
+    ASSERT_EQ(dg.script.fileFolders.size(), 1u);
+    const long saved = s.ShipEnergy;
+
+    s.ShipEnergy = 1234;
+    s.GameChanged = kFalse;
+    dg.script.files = {std::string("FLIGHT.KVW")};
+    dg.Choose(Form::frmCommands, "mnuLoad");
+    EXPECT_EQ(s.ShipEnergy, saved);
+    EXPECT_TRUE(dg.script.errors.empty());
+}
+
+TEST_F(CommandBarWindow, TheButtonsFollowTheChosenGrid) {
+    struct Case {
+        int columns, rows;
+    };
+    for (const Case c : {Case{12, 1}, Case{3, 4}, Case{1, 12}, Case{5, 2}}) {
+        ApplyCommandBar(dg.game, c.columns);
+        const QSize cell = bar->Button(CommandButton::cmdGame)->size();
+        const int columns = 12 / c.rows;
+        EXPECT_EQ(bar->size(), QSize((cell.width() - 1) * columns + 1, (cell.height() - 1) * c.rows + 1)) << c.columns;
+        // The fourth button: the end of the first row, or the start of the second in "Tall".
+        const QPoint lrs = bar->Button(CommandButton::cmdLRS)->pos();
+        EXPECT_EQ(lrs, QPoint((3 % columns) * (cell.width() - 1), (3 / columns) * (cell.height() - 1))) << c.columns;
+    }
+}
+
+// Every row of the relabelling table for these windows finds its control by its name.
+TEST(PlaySurfaceLabels, EveryRowOfTheseWindowsFindsItsControl) {
+    ConstantRandom rng(0.5f);
+    test::DesktopGame dg(rng);
+    const Form windows[] = {Form::frmCommands, Form::frmSRS, Form::frmNAV, Form::frmSRSInfo};
+    int rows = 0;
+    for (const RelabelRow& row : RelabelTable()) {
+        if (std::find(std::begin(windows), std::end(windows), row.window) == std::end(windows)) continue;
+        ++rows;
+        QWidget* w = dg.host.FormWindow(row.window);
+        ASSERT_NE(w, nullptr) << Name(row.window);
+        if (row.control.empty()) continue;
+        const QString name = QString::fromStdString(row.control);
+        EXPECT_TRUE(w->findChild<QWidget*>(name) || w->findChild<QAction*>(name))
+            << Name(row.window) << "." << row.control;
+    }
+    EXPECT_GE(rows, 20);
+}
+
+}  // namespace
+}  // namespace kv
