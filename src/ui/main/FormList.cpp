@@ -8,6 +8,9 @@
 #include "text/windows/frmOutput.h"
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
+#include "ui/dialogs/frmGalaxy.h"
+#include "ui/dialogs/frmInfo.h"
+#include "ui/dialogs/frmQuadSelect.h"
 
 namespace kv {
 
@@ -19,6 +22,9 @@ const std::vector<FormEntry>& FormList() {
     static const std::vector<FormEntry> list = {
         // The window table.
         KV_FORM(frmOutput),
+        KV_FORM(frmGalaxy),
+        KV_FORM(frmInfo),
+        KV_FORM(frmQuadSelect),
         // Outside the table.
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),

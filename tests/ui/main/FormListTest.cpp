@@ -15,25 +15,17 @@ namespace {
 const std::set<std::string> kNotBuiltYet = {
     // The play surface: command bar, short-range scan, navigation, galaxy chart, info window.
     "frmCommands",
-    "frmGalaxy",
     "frmSRS",
-    "frmInfo",
     "frmNAV",
-    "frmQuadSelect",
     "frmSRSInfo",
     "View::CommandBar",
     "View::SrsIcons",
     "View::SrsColors",
-    "View::MorvTimer",
-    "View::StarbaseLine",
     "View::ShortRangeScan",
-    "View::GalaxyChart",
     "View::CommandState",
     "Timer::frmSRS_tmrMorvTractor",
     "Timer::frmSRS_tmrShield",
-    "Timer::frmGalaxy_tmrBlink",
     "ScanSurface",
-    "ChartSurface",
 
     // The show windows: background, intro, about, shaped windows, lost ship, minimised state.
     "frmBackground",
