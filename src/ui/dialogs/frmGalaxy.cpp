@@ -36,6 +36,20 @@ QColor FromBgr(long bgr) {
 
 QColor PaletteColour(long index) { return FromBgr(PaletteColor(static_cast<int>(index))); }
 
+// A code's colour on its label: the palette's, with its bright colours a shade deeper, so that
+// light green, cyan and yellow still read on a light face.
+QColor TextColour(long index) {
+    switch (index) {
+        case 9: return QColor(40, 40, 255);
+        case 10: return QColor(0, 176, 0);
+        case 11: return QColor(0, 160, 184);
+        case 12: return QColor(235, 0, 0);
+        case 13: return QColor(210, 0, 210);
+        case 14: return QColor(184, 150, 0);
+        default: return PaletteColour(index);
+    }
+}
+
 QColor BackColour(long back) {
     if (back == kChartCleared) return kFace;
     if (back == kChartScanned) return kHighlight;
@@ -101,6 +115,9 @@ frmGalaxy::frmGalaxy(Game& g, QtHost& host, QWidget* parent)
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(true);
         label->setGeometry(static_cast<int>(left) / kTwips, static_cast<int>(top) / kTwips, kLabelWidth, kLabelHeight);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
         label->setMouseTracking(true);
         label->installEventFilter(this);
         lblQuad[static_cast<size_t>(k)] = label;
@@ -180,7 +197,7 @@ void frmGalaxy::ShowLabel(int index) {
     label->setText(QString::fromStdString(l.Caption));
     QPalette p = label->palette();
     p.setColor(QPalette::Window, BackColour(l.BackColor));
-    p.setColor(QPalette::WindowText, PaletteColour(l.ForeColor));
+    p.setColor(QPalette::WindowText, TextColour(l.ForeColor));
     label->setPalette(p);
     label->setFrameStyle(l.Border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
     label->setVisible(l.Visible);

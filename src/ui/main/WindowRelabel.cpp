@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMetaProperty>
+#include <QProgressBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
@@ -156,11 +157,18 @@ void WindowRelabel::ShowLoading(const std::string& loading, const std::string& l
     w->pgbLanguage->setValue(0);
     w->show();
     w->repaint();
+    shown_.start();
 }
 
+// The bar repaints itself at once as its value changes: at most once a frame (and at its end),
+// since a faster run of repaints shows the eye nothing more and costs the run most of its time.
 void WindowRelabel::SetProgress(int value) {
-    if (auto* w = qobject_cast<frmLanguage*>(host_.FormWindow(Form::frmLanguage)))
-        if (value <= w->pgbLanguage->maximum()) w->pgbLanguage->setValue(value);
+    auto* w = qobject_cast<frmLanguage*>(host_.FormWindow(Form::frmLanguage));
+    if (!w || value > w->pgbLanguage->maximum()) return;
+    if (value == w->pgbLanguage->maximum() || !shown_.isValid() || shown_.elapsed() >= kFrameMs) {
+        w->pgbLanguage->setValue(value);
+        shown_.start();
+    }
 }
 
 void WindowRelabel::ReplaceFonts(const std::string& font, const std::string& serifFont) {

@@ -9,6 +9,7 @@
 // QTabBar/QTabWidget::setTabText (tabs counted from 1); a list item QComboBox::setItemText
 // (items from 0); a tool tip setToolTip. A hidden text or a panel's Tag becomes the control's
 // dynamic property "Tag" (a QEvent::DynamicPropertyChange tells the control).
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -47,6 +48,9 @@ private:
     // The named objects of each window, looked up once per window in a run.
     std::map<Form, QHash<QString, QObject*>> names_;
     std::vector<std::string> faults_;
+    // Since the progress bar last showed its value.
+    QElapsedTimer shown_;
+    static constexpr int kFrameMs = 16;
 };
 
 }  // namespace kv
