@@ -26,12 +26,13 @@ constexpr int kBoardHeight = 300 / kTwips + 8 * kCellHeight + 4;
 // read on it as they do on a button.
 const QColor kBoard(14, 20, 38);
 const QColor kNumbers(170, 186, 214);
-const QColor kFace(198, 202, 210);      // a cleared label (the button face)
+const QColor kFace(198, 202, 210);       // a cleared label (the button face)
 const QColor kHighlight(250, 250, 252);  // a label of the last scan (the 3-D highlight)
 const QColor kTargetFrame(255, 200, 40);
 
 QColor FromBgr(long bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
 }
 
 QColor PaletteColour(long index) { return FromBgr(PaletteColor(static_cast<int>(index))); }
@@ -165,15 +166,19 @@ void frmGalaxy::Form_Load() {
     const int statusTop = status ? status->frameGeometry().top() : area.bottom() + 1 - 1200 / kTwips;
     const int height = frameGeometry().height();
     move(area.left(), statusTop - height);
+    loadPlace_ = pos();
 }
 
 void frmGalaxy::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     // Placed again once shown, when the desktop has given the window its frame and the status
-    // lamps stand where they belong.
+    // lamps stand where they belong; a window that was moved meanwhile (to the place the player
+    // kept for it) stays there.
     if (!placed_) {
         placed_ = true;
-        QTimer::singleShot(50, this, [this] { Form_Load(); });
+        QTimer::singleShot(50, this, [this] {
+            if (pos() == loadPlace_) Form_Load();
+        });
     }
 }
 
@@ -225,7 +230,8 @@ bool frmGalaxy::eventFilter(QObject* watched, QEvent* e) {
         case QEvent::MouseButtonRelease: {
             auto* m = static_cast<QMouseEvent*>(e);
             // A click: the left button let go over the label it was pressed on.
-            if (m->button() == Qt::LeftButton && lblQuad[static_cast<size_t>(index)]->rect().contains(m->position().toPoint()))
+            if (m->button() == Qt::LeftButton &&
+                lblQuad[static_cast<size_t>(index)]->rect().contains(m->position().toPoint()))
                 host_.Run(Form::frmGalaxy, [this, index] { lblQuad_Click(index); });
             return true;
         }

@@ -57,6 +57,7 @@ private:
     std::array<ChartLabel, 64> shown_{};
     std::array<bool, 64> painted_{};
     bool placed_ = false;
+    QPoint loadPlace_;  // where Form_Load put the window
 };
 
 }  // namespace kv

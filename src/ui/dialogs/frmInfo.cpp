@@ -1,11 +1,11 @@
 #include "ui/dialogs/frmInfo.h"
 
+#include <qdrawutil.h>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
-#include <qdrawutil.h>
 
 #include "screens/dialogs/InfoWindow.h"
 #include "screens/main/Panel.h"
@@ -28,8 +28,8 @@ protected:
         QPainter p(this);
         const QFontMetrics fm(font());
         const PanelDrawing d = DrawPanel(
-            "", width(), height(), kEdgeRaised, false, [&](const std::string& s) { return fm.horizontalAdvance(QString::fromStdString(s)); },
-            fm.height());
+            "", width(), height(), kEdgeRaised, false,
+            [&](const std::string& s) { return fm.horizontalAdvance(QString::fromStdString(s)); }, fm.height());
         p.fillRect(rect(), palette().button());
         if (d.edge != kEdgeNone) qDrawWinPanel(&p, rect(), palette(), d.edge == kEdgeSunken);
     }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTabBar>
 
 #include "engine/computer/Displays.h"
@@ -10,6 +12,7 @@
 #include "engine/turn/Refresh.h"
 #include "screens/dialogs/GalaxyChart.h"
 #include "state/Numeric.h"
+#include "ui/dialogs/frmGalaxy.h"
 #include "ui/support/DesktopGame.h"
 
 namespace kv {
@@ -121,6 +124,23 @@ TEST_F(ChartWindow, TheStarTargetFrameSurroundsItsQuadrant) {
     EXPECT_TRUE(frame->geometry().contains(label));
     EXPECT_EQ(frame->geometry(), label.adjusted(-2, -3, 2, 2));
     for (int k : {13, 15, 6, 22}) EXPECT_FALSE(frame->geometry().contains(Label(k)->geometry())) << k;
+}
+
+TEST_F(ChartWindow, StandsAtTheLeftEdgeDirectlyAboveTheStatusLamps) {
+    auto* chart = dg.Window<frmGalaxy>(Form::frmGalaxy);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    if (!dg.host.FormWindow(Form::frmStatus)) {
+        // Without the lamps' window: above where it stands, two rows of 600 twips at the bottom.
+        chart->Form_Load();
+        EXPECT_EQ(chart->frameGeometry().left(), screen.left());
+        EXPECT_EQ(chart->frameGeometry().bottom() + 1, screen.bottom() + 1 - 80);
+    }
+    QWidget status;
+    status.setGeometry(0, 300, 240, 80);
+    dg.host.RegisterForm(Form::frmStatus, &status);
+    chart->Form_Load();
+    EXPECT_EQ(chart->frameGeometry().left(), screen.left());
+    EXPECT_EQ(chart->frameGeometry().bottom() + 1, status.frameGeometry().top());
 }
 
 }  // namespace

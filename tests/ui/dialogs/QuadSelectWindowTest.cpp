@@ -11,7 +11,9 @@ struct QuadSelectWindow : ::testing::Test {
     ConstantRandom rng{0.5f};
     test::DesktopGame dg{rng};
     GameState& s = dg.st;
-    QRadioButton* Option(int i) { return dg.Control<QRadioButton>(Form::frmQuadSelect, QStringLiteral("optQS(%1)").arg(i)); }
+    QRadioButton* Option(int i) {
+        return dg.Control<QRadioButton>(Form::frmQuadSelect, QStringLiteral("optQS(%1)").arg(i));
+    }
     int Checked() {
         int n = 0;
         for (int i = 0; i < 64; ++i) n += Option(i)->isChecked();

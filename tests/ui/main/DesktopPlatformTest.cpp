@@ -21,7 +21,8 @@ TEST(DesktopPlatform, WaylandAsksForX11WhenTheDesktopOffersIt) {
         {"Wayland session named only", {{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":1"}}, "xcb;wayland"},
         {"Wayland without X11", {{"WAYLAND_DISPLAY", "wayland-0"}}, std::nullopt},
         {"empty variables count as unset", {{"WAYLAND_DISPLAY", ""}, {"DISPLAY", ":0"}}, std::nullopt},
-        {"the player's own choice", {{"WAYLAND_DISPLAY", "w"}, {"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "wayland"}},
+        {"the player's own choice",
+         {{"WAYLAND_DISPLAY", "w"}, {"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "wayland"}},
          std::nullopt},
         {"nothing at all", {}, std::nullopt},
     };
