@@ -12,6 +12,9 @@
 #include "ui/dialogs/frmSRS.h"
 #include "ui/dialogs/frmSRSInfo.h"
 #include "ui/main/frmCommands.h"
+#include "ui/dialogs/frmGalaxy.h"
+#include "ui/dialogs/frmInfo.h"
+#include "ui/dialogs/frmQuadSelect.h"
 
 namespace kv {
 
@@ -27,6 +30,9 @@ const std::vector<FormEntry>& FormList() {
         KV_FORM(frmSRS),
         KV_FORM(frmNAV),
         KV_FORM(frmSRSInfo),
+        KV_FORM(frmGalaxy),
+        KV_FORM(frmInfo),
+        KV_FORM(frmQuadSelect),
         // Outside the table.
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),

@@ -29,6 +29,7 @@
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
 #include "ui/main/FormList.h"
+#include "ui/main/WindowRelabel.h"
 
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -187,7 +188,11 @@ void QtHost::LoadForm(Form form) { Window(form); }
 
 // The relabelling run gives every window its captions from the language file; the windows
 // read their texts as they are made until it does.
-void QtHost::ApplyLanguage() {}
+void QtHost::ApplyLanguage() {
+    if (!game_) return;
+    WindowRelabel surface(*this);
+    kv::ApplyLanguage(*game_, surface);
+}
 
 void QtHost::OnView(View view, QObject* owner, std::function<void()> show) { views_[view] = {owner, std::move(show)}; }
 
@@ -479,9 +484,11 @@ void QtHost::ClearChartHighlights() {
     if (chart_) chart_->ClearChartHighlights();
 }
 void QtHost::ShowRetrofitSlots(int, bool) { Refresh(View::RetrofitPanel); }
-void QtHost::ShowInfoProgress(const std::string&, bool showWindow) {
+void QtHost::ShowInfoProgress(const std::string& text, bool showWindow) {
+    infoProgress_ = text;
     if (showWindow) ShowForm(Form::frmInfo);
     Refresh(View::StarbaseLine);
+    if (QWidget* w = FormWindow(Form::frmInfo)) w->repaint();
 }
 void QtHost::AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) {
     if (scan_) scan_->AnimateSectorMove(fromRow, fromCol, toRow, toCol, line);

@@ -146,6 +146,9 @@ public:
     HighScoreState& HighScores() { return highScores_; }
     // The program's environment, where the high-score window looks for the desktop folder.
     EnvironmentLookup environment = EmptyEnvironment;
+    // The progress text of a save or load that the info window shows in place of its starbase
+    // line ("" when none runs).
+    const std::string& InfoProgress() const { return infoProgress_; }
 
     // The window that shows a display.
     static Form FormShowing(View view);
@@ -266,6 +269,7 @@ private:
     HighScoreState highScores_;
     std::map<int, QPixmap> planets_;
     SoundPlayer sound_;
+    std::string infoProgress_;
 };
 
 }  // namespace kv

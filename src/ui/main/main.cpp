@@ -15,10 +15,14 @@
 #include "state/Game.h"
 #include "state/Startup.h"
 #include "state/Utilities.h"
+#include "ui/main/DesktopPlatform.h"
 #include "ui/main/NoLanguage.h"
 #include "ui/main/QtHost.h"
 
 int main(int argc, char** argv) {
+    // The windows stand where the game places them: on a Wayland desktop through its X11 server.
+    if (const auto platform = kv::PreferredPlatform([](const char* var) { return std::getenv(var); }))
+        qputenv("QT_QPA_PLATFORM", platform->c_str());
     QApplication app(argc, argv);
     // The only place the program reads its environment: the core is given what it needs.
     const kv::UserFolders user = kv::UserFoldersFrom([](const char* var) { return std::getenv(var); });

@@ -14,14 +14,6 @@ namespace {
 // something unserved that is not listed.
 const std::set<std::string> kNotBuiltYet = {
     // The play surface: command bar, short-range scan, navigation, galaxy chart, info window.
-    "frmGalaxy",
-    "frmInfo",
-    "frmQuadSelect",
-    "View::MorvTimer",
-    "View::StarbaseLine",
-    "View::GalaxyChart",
-    "Timer::frmGalaxy_tmrBlink",
-    "ChartSurface",
 
     // The show windows: background, intro, about, shaped windows, lost ship, minimised state.
     "frmBackground",

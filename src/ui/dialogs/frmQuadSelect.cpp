@@ -1,0 +1,76 @@
+#include "ui/dialogs/frmQuadSelect.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "screens/Placement.h"
+#include "screens/dialogs/Pickers.h"
+#include "ui/main/QtHost.h"
+#include "ui_frmQuadSelect.h"
+
+namespace kv {
+
+frmQuadSelect::frmQuadSelect(Game& g, QtHost& host, QWidget* parent)
+    : QDialog(parent), g_(g), host_(host), ui_(std::make_unique<Ui::frmQuadSelect>()) {
+    ui_->setupUi(this);
+    cmdKeepFocus = ui_->cmdKeepFocus;
+    for (int i = 0; i < 64; ++i) {
+        // The layout file names the array's elements as identifiers ("optQS_12_"); the window
+        // gives them their element names ("optQS(12)").
+        QRadioButton* option = findChild<QRadioButton*>(QStringLiteral("optQS_%1_").arg(i));
+        option->setObjectName(QStringLiteral("optQS(%1)").arg(i));
+        optQS[static_cast<size_t>(i)] = option;
+        connect(option, &QRadioButton::clicked, this, host.Handler(Form::frmQuadSelect, [this, i] { optQS_Click(i); }));
+    }
+    setFixedSize(sizeHint());
+    Form_Load();
+}
+
+frmQuadSelect::~frmQuadSelect() = default;
+
+void frmQuadSelect::Form_Load() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const WindowPosition at = CentredOnScreen(area.width(), area.height(), width(), height());
+    move(area.left() + static_cast<int>(at.left), area.top() + static_cast<int>(at.top));
+}
+
+void frmQuadSelect::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    Form_Activate();
+}
+
+// The opening is no action of the player's: it runs inside the opener's.
+void frmQuadSelect::Form_Activate() {
+    QuadSelectActivate(g_);
+    const QuadrantPicker& picker = g_.st.QuadSelect;
+    setWindowTitle(QString::fromStdString(picker.Caption));
+    ClearOptions();
+    for (int i = 0; i < 64; ++i) optQS[static_cast<size_t>(i)]->setEnabled(picker.Enabled[static_cast<size_t>(i)]);
+}
+
+void frmQuadSelect::ClearOptions() {
+    for (QRadioButton* option : optQS) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+}
+
+void frmQuadSelect::optQS_Click(int index) { QuadSelectClick(g_, index); }
+
+void frmQuadSelect::reject() {
+    host_.Run(Form::frmQuadSelect, [this] {
+        ClearOptions();
+        cmdKeepFocus->setFocus();
+        QuadSelectClose(g_);
+    });
+}
+
+void frmQuadSelect::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    reject();
+}
+
+}  // namespace kv
