@@ -8,6 +8,11 @@
 #include "text/windows/frmOutput.h"
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
+#include "ui/main/frmAbout.h"
+#include "ui/main/frmBackground.h"
+#include "ui/main/frmEgg.h"
+#include "ui/main/frmMinimize.h"
+#include "ui/main/frmShip.h"
 
 namespace kv {
 
@@ -19,7 +24,12 @@ const std::vector<FormEntry>& FormList() {
     static const std::vector<FormEntry> list = {
         // The window table.
         KV_FORM(frmOutput),
+        KV_FORM(frmBackground),
         // Outside the table.
+        KV_FORM(frmShip),
+        KV_FORM(frmMinimize),
+        KV_FORM(frmAbout),
+        KV_FORM(frmEgg),
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),
         KV_FORM(frmShowMessage),

@@ -35,17 +35,6 @@ const std::set<std::string> kNotBuiltYet = {
     "ScanSurface",
     "ChartSurface",
 
-    // The show windows: background, intro, about, shaped windows, lost ship, minimised state.
-    "frmBackground",
-    "frmShip",
-    "frmMinimize",
-    "frmAbout",
-    "frmEgg",
-    "View::Background",
-    "Timer::frmBackground_tmrScroll",
-    "Timer::frmBackground_tmrNoMorv",
-    "Timer::frmShip_tmrAnimation",
-
     // Main menu, file and options dialogs, computer panel, status displays and reports.
     "frmBaseReport",
     "frmDamageReport",
