@@ -83,9 +83,10 @@ void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn)
     const bool pictures = !g.switches.NoPictures;
     if (pictures) {
         CenterMouse(g);
+        // The colour first: a new colour takes the picture away.
+        g.host.SetBackgroundColor(0);
         const std::string intro = FindFile(s.PicturesPath, "INTRO.*");
         if (!intro.empty()) g.host.LoadBackgroundPicture(intro);
-        g.host.SetBackgroundColor(0);
         g.host.ShowForm(Form::frmBackground);
         g.host.BringToFront(Form::frmBackground);
         PlaySound(g, "SPACE.WAV");

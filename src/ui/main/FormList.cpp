@@ -15,6 +15,11 @@
 #include "ui/dialogs/frmGalaxy.h"
 #include "ui/dialogs/frmInfo.h"
 #include "ui/dialogs/frmQuadSelect.h"
+#include "ui/main/frmAbout.h"
+#include "ui/main/frmBackground.h"
+#include "ui/main/frmEgg.h"
+#include "ui/main/frmMinimize.h"
+#include "ui/main/frmShip.h"
 
 namespace kv {
 
@@ -33,7 +38,12 @@ const std::vector<FormEntry>& FormList() {
         KV_FORM(frmGalaxy),
         KV_FORM(frmInfo),
         KV_FORM(frmQuadSelect),
+        KV_FORM(frmBackground),
         // Outside the table.
+        KV_FORM(frmShip),
+        KV_FORM(frmMinimize),
+        KV_FORM(frmAbout),
+        KV_FORM(frmEgg),
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),
         KV_FORM(frmShowMessage),

@@ -11,10 +11,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegion>
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
@@ -25,11 +23,12 @@
 
 #include "screens/MessageBoxes.h"
 #include "state/Game.h"
-#include "state/Startup.h"
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
 #include "ui/main/FormList.h"
 #include "ui/main/WindowRelabel.h"
+#include "ui/main/FormSkin.h"
+#include "ui/main/frmBackground.h"
 
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -384,7 +383,9 @@ int QtHost::ShowNote(bool show, const std::optional<std::string>& text) {
     return note ? note->ShowNote(show, text) : 0;
 }
 
-void QtHost::AddBackgroundLine(const std::string&) {}
+void QtHost::AddBackgroundLine(const std::string& text) {
+    if (auto* bg = qobject_cast<frmBackground*>(FormWindow(Form::frmBackground))) bg->AddBackgroundLine(text);
+}
 
 // Abort, Retry and Ignore with Retry as the default and no icon.
 int QtHost::ShowErrorReport(const std::string& text) {
@@ -547,15 +548,10 @@ void QtHost::BringToFront(Form form) {
     if (QWidget* w = FormWindow(form)) w->raise();
 }
 
-// Qt takes an empty mask for no mask at all, so the hiding mask is a single pixel outside the
-// window: not empty, and covering nothing of it.
-void QtHost::HideByRegion(Form form) {
-    if (QWidget* w = FormWindow(form)) w->setMask(QRegion(-1, -1, 1, 1));
-}
+// A mask that covers nothing of the window (Qt takes an empty one for none at all: FormSkin).
+void QtHost::HideByRegion(Form form) { kv::HideByRegion(FormWindow(form)); }
 
-void QtHost::ShowByRegion(Form form) {
-    if (QWidget* w = FormWindow(form)) w->clearMask();
-}
+void QtHost::ShowByRegion(Form form) { kv::ShowByRegion(FormWindow(form)); }
 
 void QtHost::SetFormEnabled(Form form, bool enabled) {
     if (QWidget* w = FormWindow(form)) w->setEnabled(enabled);
@@ -657,32 +653,22 @@ void QtHost::CenterMouse() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) QCursor::setPos(screen, screen->geometry().bottomRight());
 }
 
+// The background window shows the picture, the colour and the version splash.
 bool QtHost::LoadBackgroundPicture(const std::string& path) {
+    if (auto* bg = qobject_cast<frmBackground*>(Window(Form::frmBackground))) return bg->LoadPicture(path);
     return QImageReader(QString::fromStdString(path)).canRead();
 }
-void QtHost::SetBackgroundColor(long) {}
-void QtHost::HideBackground() {}
+
+void QtHost::SetBackgroundColor(long color) {
+    if (auto* bg = qobject_cast<frmBackground*>(Window(Form::frmBackground))) bg->SetBackColour(color);
+}
+
+void QtHost::HideBackground() {
+    if (auto* bg = qobject_cast<frmBackground*>(FormWindow(Form::frmBackground))) bg->HideBackground();
+}
 
 void QtHost::DrawVersionText(const std::string& text, long color) {
-    QWidget* bg = FormWindow(Form::frmBackground);
-    if (!bg) return;
-    auto* label = bg->findChild<QLabel*>(QStringLiteral("lblVersion"));
-    if (!label) {
-        label = new QLabel(bg);
-        label->setObjectName(QStringLiteral("lblVersion"));
-        label->setAttribute(Qt::WA_TranslucentBackground);
-    }
-    label->setText(QString::fromStdString(text));
-    label->setStyleSheet(
-        QStringLiteral("color: rgb(%1, %2, %3);").arg(color & 0xFF).arg((color >> 8) & 0xFF).arg((color >> 16) & 0xFF));
-    // Placed as "v0.0" would stand.
-    const QFontMetrics fm(label->font());
-    const QSize sample = fm.size(0, QStringLiteral("v0.0"));
-    const SplashPlace at = SplashTextPlace(bg->width(), bg->height(), sample.width(), sample.height());
-    label->adjustSize();
-    label->move(at.x, at.y);
-    label->show();
-    label->repaint();
+    if (auto* bg = qobject_cast<frmBackground*>(FormWindow(Form::frmBackground))) bg->DrawVersionText(text, color);
 }
 
 void QtHost::CachePlanetPicture(int index, const std::string& path) {

@@ -15,17 +15,6 @@ namespace {
 const std::set<std::string> kNotBuiltYet = {
     // The play surface: command bar, short-range scan, navigation, galaxy chart, info window.
 
-    // The show windows: background, intro, about, shaped windows, lost ship, minimised state.
-    "frmBackground",
-    "frmShip",
-    "frmMinimize",
-    "frmAbout",
-    "frmEgg",
-    "View::Background",
-    "Timer::frmBackground_tmrScroll",
-    "Timer::frmBackground_tmrNoMorv",
-    "Timer::frmShip_tmrAnimation",
-
     // Main menu, file and options dialogs, computer panel, status displays and reports.
     "frmBaseReport",
     "frmDamageReport",

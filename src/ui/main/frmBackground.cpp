@@ -1,0 +1,244 @@
+#include "ui/main/frmBackground.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+#include <functional>
+
+#include "state/Startup.h"
+#include "state/WindowTable.h"
+#include "ui/main/QtHost.h"
+
+namespace kv {
+namespace {
+
+QColor FromBgr(long c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
+
+int ShiftOf(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
+}
+
+QStringList LinesOf(const std::string& caption, const std::string& newLine) {
+    return QString::fromStdString(caption).split(QString::fromStdString(newLine.empty() ? "\r\n" : newLine));
+}
+
+// A layer over the whole window that paints what the window printed; the player's mouse goes
+// through it to the window.
+class PrintLayer : public QWidget {
+public:
+    PrintLayer(QWidget* window, std::function<void(QPainter&)> paint) : QWidget(window), paint_(std::move(paint)) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        paint_(p);
+    }
+
+private:
+    std::function<void(QPainter&)> paint_;
+};
+
+}  // namespace
+
+frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), g_(g), host_(host) {
+    setObjectName("frmBackground");
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // It covers the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    setGeometry(area);
+
+    picBackground = new QLabel(this);
+    picBackground->setObjectName("picBackground");
+    picBackground->setScaledContents(true);
+    picBackground->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picBackground->hide();
+    surface_ = new PrintLayer(this, [this](QPainter& p) { PaintPrinted(p); });
+    surface_->raise();
+
+    // The lines' font, after the screen's width.
+    showFont_ = QFont(QStringLiteral("Arial"));
+    showFont_.setStyleHint(QFont::SansSerif);
+    showFont_.setBold(true);
+    showFont_.setPointSizeF(CaptionFontSize(area.width()));
+    versionFont_ = QFont(QStringLiteral("Arial"));
+    versionFont_.setStyleHint(QFont::SansSerif);
+    versionFont_.setBold(true);
+    versionFont_.setPointSize(16);
+
+    tmrScroll = host.AddTimer(Timer::frmBackground_tmrScroll, this, kCaptionTickMs, [this] { tmrScroll_Timer(); });
+    tmrNoMorv = host.AddTimer(Timer::frmBackground_tmrNoMorv, this, g.background.redInterval,
+                              [this] { tmrNoMorv_Timer(); });
+    host.OnView(View::Background, this, [this] {
+        picBackground->update();
+        surface_->update();
+    });
+}
+
+// ---- What the desktop asks ---------------------------------------------------------------------
+
+bool frmBackground::LoadPicture(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    reader.setAutoTransform(true);
+    const QImage img = reader.read();
+    picture_ = img.isNull() ? QPixmap() : QPixmap::fromImage(img);
+    picBackground->setPixmap(picture_);
+    picBackground->setVisible(!picture_.isNull() && !showing_);
+    update();
+    return !picture_.isNull();
+}
+
+void frmBackground::SetBackColour(long colour) {
+    backColour_ = FromBgr(colour);
+    picture_ = QPixmap();
+    picBackground->clear();
+    picBackground->hide();
+    // A new back colour clears what was printed on the window.
+    versionText_.clear();
+    update();
+    surface_->update();
+}
+
+void frmBackground::HideBackground() {
+    hide();
+    picture_ = QPixmap();
+    picBackground->clear();
+    picBackground->hide();
+    versionText_.clear();
+}
+
+void frmBackground::DrawVersionText(const std::string& text, long colour) {
+    versionText_ = text;
+    versionColour_ = FromBgr(colour);
+    surface_->update();
+}
+
+void frmBackground::AddBackgroundLine(const std::string& text) {
+    if (text == "RESET" && !showing_) ClearPrinted();
+}
+
+std::optional<QRect> frmBackground::VersionTextRect() const {
+    if (versionText_.empty()) return std::nullopt;
+    const QFontMetrics fm(versionFont_);
+    // Placed where "v0.0" would stand, whatever the version's own width.
+    const QSize sample = fm.size(0, QStringLiteral("v0.0"));
+    const SplashPlace at = SplashTextPlace(width(), height(), sample.width(), sample.height());
+    return QRect(QPoint(at.x, at.y), fm.size(0, QString::fromStdString(versionText_)));
+}
+
+// ---- The caption show ---------------------------------------------------------------------------
+
+CaptionGeometry frmBackground::Measure() const {
+    CaptionGeometry w;
+    w.width = width();
+    w.height = height();
+    const QFontMetrics fm(showFont_);
+    for (const std::string& caption : g_.background.lblScroll) {
+        CaptionLabelSize size;
+        const QStringList lines = LinesOf(caption, g_.st.NewLine);
+        for (const QString& line : lines) size.width = std::max(size.width, fm.horizontalAdvance(line));
+        size.height = static_cast<int>(lines.size()) * fm.height();
+        w.labels.push_back(size);
+    }
+    return w;
+}
+
+void frmBackground::Show(CaptionShowKind kind, QTimer* timer) {
+    const CaptionTick tick = CaptionShowTick(g_, kind, Measure());
+    if (tick.setUp) {
+        // The window is cleared to black; the picture stays hidden until the show is over.
+        ClearPrinted();
+        showing_ = true;
+        picBackground->hide();
+    }
+    if (tick.print) {
+        // A line printed at level 0 is erased.
+        if (tick.print->level == 0)
+            printed_.erase(tick.print->label);
+        else
+            printed_[tick.print->label] = *tick.print;
+    }
+    if (tick.ended) {
+        ClearPrinted();
+        showing_ = false;
+        picBackground->setVisible(!picture_.isNull());
+    }
+    timer->setInterval(tick.interval);
+    update();
+    surface_->update();
+}
+
+void frmBackground::tmrScroll_Timer() { Show(CaptionShowKind::Grey, tmrScroll); }
+
+void frmBackground::tmrNoMorv_Timer() { Show(CaptionShowKind::Red, tmrNoMorv); }
+
+void frmBackground::ClearPrinted() { printed_.clear(); }
+
+// ---- Drawing ------------------------------------------------------------------------------------
+
+void frmBackground::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), showing_ ? QColor(Qt::black) : backColour_);
+}
+
+void frmBackground::PaintPrinted(QPainter& p) const {
+    p.setFont(showFont_);
+    const QFontMetrics fm(showFont_);
+    for (const auto& [label, print] : printed_) {
+        p.setPen(FromBgr(print.colour));
+        int top = print.top;
+        for (const std::string& line : print.lines) {
+            p.drawText(print.left, top + fm.ascent(), QString::fromStdString(line));
+            top += fm.height();
+        }
+    }
+    if (const std::optional<QRect> at = VersionTextRect()) {
+        p.setFont(versionFont_);
+        p.setPen(versionColour_);
+        p.drawText(at->x(), at->y() + QFontMetrics(versionFont_).ascent(), QString::fromStdString(versionText_));
+    }
+}
+
+void frmBackground::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    picBackground->setGeometry(rect());
+    surface_->setGeometry(rect());
+}
+
+// ---- The player ---------------------------------------------------------------------------------
+
+void frmBackground::Form_Click() {
+    host_.Run(Form::frmBackground, [this] { RequestCaptionShowStop(g_); });
+}
+
+void frmBackground::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Form_Click();
+}
+
+void frmBackground::mouseMoveEvent(QMouseEvent* e) {
+    const int shift = ShiftOf(e->modifiers());
+    host_.Run(Form::frmBackground, [this, shift] { ReturnToMainWindows(g_, shift); });
+}
+
+void frmBackground::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) Form_Click();
+}
+
+// The window never closes through its frame: a show ends by itself or by a click.
+void frmBackground::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (e->spontaneous()) Form_Click();
+}
+
+}  // namespace kv

@@ -1,0 +1,87 @@
+#pragma once
+// The full-screen window behind the game windows: a colour or a picture between shows, the intro
+// picture and the version splash at start-up, and the stage of the caption show, whose lines
+// fade in and out on its black surface. The show's steps are the core's (CaptionShow); the
+// window measures the lines, draws what each tick prints and runs the two timers.
+#include <QDialog>
+#include <QFont>
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "screens/main/CaptionShow.h"
+
+namespace kv {
+
+class QtHost;
+
+class frmBackground : public QDialog {
+    Q_OBJECT
+public:
+    frmBackground(Game& g, QtHost& host, QWidget* parent = nullptr);
+
+    // ---- What the desktop asks of it (QtHost routes these here) ---------------------------
+    // Loads the picture, stretched over the window; false (and no picture) when the file is
+    // not a readable picture.
+    bool LoadPicture(const std::string& path);
+    // Only the colour (0xBBGGRR), no picture; what was printed on the window goes.
+    void SetBackColour(long colour);
+    // Hidden, without a picture or anything printed.
+    void HideBackground();
+    // The version splash: the text at the bottom right in the colour given, over what the
+    // window shows.
+    void DrawVersionText(const std::string& text, long colour);
+    // A line of the show was added; "RESET" drops whatever a show left printed.
+    void AddBackgroundLine(const std::string& text);
+
+    // ---- Handlers ---------------------------------------------------------------------------
+    void tmrScroll_Timer();
+    void tmrNoMorv_Timer();
+
+    // The lines' font: element 0 of lblScroll, 24 points on a screen 1024 pixels wide.
+    const QFont& ShowFont() const { return showFont_; }
+    // What the show has printed and not yet erased, by line.
+    const std::map<int, CaptionPrint>& Printed() const { return printed_; }
+    bool ShowRunning() const { return showing_; }
+    QColor BackColour() const { return backColour_; }
+    // The version text and where it stands (nothing before the splash).
+    std::optional<QRect> VersionTextRect() const;
+
+    QLabel* picBackground;
+    QTimer* tmrScroll;
+    QTimer* tmrNoMorv;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    // The window ends its shows itself: Escape asks the grey show to stop instead.
+    void reject() override {}
+
+private:
+    void Form_Click();
+    void Show(CaptionShowKind kind, QTimer* timer);
+    CaptionGeometry Measure() const;
+    void PaintPrinted(QPainter& p) const;
+    void ClearPrinted();
+
+    Game& g_;
+    QtHost& host_;
+    QWidget* surface_;  // the window's printed text, over the picture
+    QFont showFont_;
+    QFont versionFont_;
+    QColor backColour_{Qt::black};
+    QPixmap picture_;
+    bool showing_ = false;
+    std::map<int, CaptionPrint> printed_;
+    std::string versionText_;
+    QColor versionColour_;
+};
+
+}  // namespace kv
