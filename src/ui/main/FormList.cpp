@@ -8,6 +8,12 @@
 #include "text/windows/frmOutput.h"
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
+#include "ui/dialogs/frmFinalReport.h"
+#include "ui/main/frmDifficulty.h"
+#include "ui/main/frmFile.h"
+#include "ui/main/frmGetNumber.h"
+#include "ui/main/frmMenu.h"
+#include "ui/main/frmOptions.h"
 
 namespace kv {
 
@@ -19,7 +25,13 @@ const std::vector<FormEntry>& FormList() {
     static const std::vector<FormEntry> list = {
         // The window table.
         KV_FORM(frmOutput),
+        KV_FORM(frmOptions),
+        KV_FORM(frmDifficulty),
+        KV_FORM(frmMenu),
+        KV_FORM(frmFinalReport),
         // Outside the table.
+        KV_FORM(frmFile),
+        KV_FORM(frmGetNumber),
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),
         KV_FORM(frmShowMessage),
