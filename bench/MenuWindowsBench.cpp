@@ -18,6 +18,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <functional>
 #include <map>
 #include <memory>
@@ -198,6 +199,9 @@ void BM_WholeGameResidentMemory(benchmark::State& state) {
         }
         state.counters["rss_MB"] = static_cast<double>(ResidentKilobytes()) / 1024.0;
         state.counters["game_ended"] = g.st.GameRunning ? 0 : 1;
+        state.counters["saved_games"] =
+            static_cast<double>(std::distance(std::filesystem::directory_iterator(p.scratch + "saves"),
+                                              std::filesystem::directory_iterator()));
     }
 }
 BENCHMARK(BM_WholeGameResidentMemory)->Unit(benchmark::kMillisecond)->Iterations(1);

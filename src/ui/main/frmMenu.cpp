@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kTwips = 15;
 // The panel's width, and the debug panel's beside it.
-constexpr int kPanelWidth = 512, kDebugWidth = 140;
+constexpr int kPanelWidth = 560, kDebugWidth = 140;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect at) {
     auto* l = new QLabel(text, parent);
@@ -91,7 +91,7 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     txtName->setObjectName("txtName");
     txtName->setEditable(true);
     txtName->setInsertPolicy(QComboBox::NoInsert);
-    txtName->setGeometry(120, 10, 380, 26);
+    txtName->setGeometry(120, 10, 428, 26);
     txtPassWord = new QLineEdit(p);
     txtPassWord->setObjectName("txtPassWord");
     txtPassWord->setGeometry(120, 38, 140, 22);
@@ -115,7 +115,7 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     picHand->resize(48, 40);
     picHand->hide();
 
-    lblLength = MakeLabel(p, "lblLength", T("MenuLen"), {196, 48, 126, 20});
+    lblLength = MakeLabel(p, "lblLength", T("MenuLen"), {196, 48, 100, 20});
     vsbLength = new QScrollBar(Qt::Vertical, p);
     vsbLength->setObjectName("vsbLength");
     vsbLength->setGeometry(216, 72, 20, 90);
@@ -129,31 +129,31 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
         l->setStyleSheet(QStringLiteral("color: #806000;"));
     }
 
-    lblMissionType = MakeLabel(p, "lblMissionType", T("MenuMisType"), {330, 48, 170, 20});
+    lblMissionType = MakeLabel(p, "lblMissionType", T("MenuMisType"), {300, 48, 248, 20});
     cboMissionType = new QComboBox(p);
     cboMissionType->setObjectName("cboMissionType");
-    cboMissionType->setGeometry(330, 70, 170, 26);
+    cboMissionType->setGeometry(300, 70, 248, 26);
     for (int i = 0; i <= 3; ++i) cboMissionType->addItem(T("MenuMis" + std::to_string(i)));
     cboMissionType->view()->setMinimumWidth(cboMissionType->view()->sizeHintForColumn(0) + 24);
     chkUpgrades = new QCheckBox(T("MenuUpg"), p);
     chkUpgrades->setObjectName("chkUpgrades");
-    chkUpgrades->setGeometry(330, 104, 170, 22);
-    lblMaxUpCaption = MakeLabel(p, "lblMaxUpCaption", T("MenuTech"), {330, 136, 128, 20});
-    lblMaxUp = MakeLabel(p, "lblMaxUp", "3", {460, 136, 18, 20});
+    chkUpgrades->setGeometry(300, 104, 248, 22);
+    lblMaxUpCaption = MakeLabel(p, "lblMaxUpCaption", T("MenuTech"), {300, 136, 206, 20});
+    lblMaxUp = MakeLabel(p, "lblMaxUp", "3", {508, 136, 18, 20});
     lblMaxUp->setAlignment(Qt::AlignCenter);
     spnMaxUpUp = new QToolButton(p);
     spnMaxUpUp->setObjectName("spnMaxUpUp");
     spnMaxUpUp->setArrowType(Qt::UpArrow);
-    spnMaxUpUp->setGeometry(480, 130, 20, 16);
+    spnMaxUpUp->setGeometry(528, 130, 20, 16);
     spnMaxUpDown = new QToolButton(p);
     spnMaxUpDown->setObjectName("spnMaxUpDown");
     spnMaxUpDown->setArrowType(Qt::DownArrow);
-    spnMaxUpDown->setGeometry(480, 146, 20, 16);
+    spnMaxUpDown->setGeometry(528, 146, 20, 16);
 
     pnlTimedSave = new QFrame(p);
     pnlTimedSave->setObjectName("pnlTimedSave");
     pnlTimedSave->setFrameShape(QFrame::Box);
-    pnlTimedSave->setGeometry(330, 180, 1890 / kTwips + 4, 14);
+    pnlTimedSave->setGeometry(300, 180, 1890 / kTwips + 4, 14);
     pnlTimedSave->setCursor(Qt::PointingHandCursor);
     shpTime = new QFrame(pnlTimedSave);
     shpTime->setObjectName("shpTime");
@@ -163,7 +163,7 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
 
     cmdNewClose = new QPushButton(p);
     cmdNewClose->setObjectName("cmdNewClose");
-    cmdNewClose->setGeometry(330, 214, 170, 36);
+    cmdNewClose->setGeometry(348, 214, 200, 36);
     cmdNewClose->setDefault(true);
 
     // ---- The debug panel ----

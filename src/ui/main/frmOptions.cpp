@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "screens/main/OptionsDialog.h"
@@ -66,6 +67,9 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
     auto T = [&g](const std::string& key) { return Q(g.Text(key)); };
     auto* layout = new QVBoxLayout(this);
     TabStrip1 = Named(new QTabWidget(this), "TabStrip1");
+    // Every tab's caption in full: the dialog is as wide as its tabs.
+    TabStrip1->setUsesScrollButtons(false);
+    TabStrip1->tabBar()->setExpanding(false);
     layout->addWidget(TabStrip1);
     for (int i = 0; i < 6; ++i) {
         picTab[static_cast<size_t>(i)] = Named(new QWidget, Indexed("picTab", i));

@@ -3,7 +3,10 @@
 // across a restart), and the number-entry dialog.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QUrl>
 #include <algorithm>
 #include <filesystem>
@@ -301,6 +304,60 @@ TEST(frmOptions, OkKeepsTheOptionsAcrossARestart) {
     EXPECT_TRUE(w.optTall->isChecked());
     host.DestroyForms();
     host.SetScript(nullptr);
+}
+
+// The settings' window positions: the windows take them, and a window the player moves keeps its
+// new place in them.
+TEST(frmOptions, PlacesTheGameWindowsAndKeepsWhereThePlayerMovesThem) {
+    ConstantRandom rng(0.5f);
+    MenuGame mg(rng);
+    OptionSettings& o = mg.game.options;
+    o.Window[1] = {300 * kTwipsPerPixel, 200 * kTwipsPerPixel, 400 * kTwipsPerPixel, 150 * kTwipsPerPixel};
+    QWidget* log = mg.host.FormWindow(Form::frmOutput);
+    mg.host.Refresh(View::WindowPositions);
+    EXPECT_EQ(log->pos(), QPoint(300, 200));
+    EXPECT_EQ(log->size(), QSize(400, 150));
+    log->show();
+    log->move(120, 80);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(o.Window[1].Left, 120 * kTwipsPerPixel);
+    EXPECT_EQ(o.Window[1].Top, 80 * kTwipsPerPixel);
+    log->hide();
+}
+
+// ---- The new-game difficulty dialog -----------------------------------------------------------------
+
+TEST(frmDifficulty, WhileAGameRunsTheNextGameIsSetUpHereAndABlankNameIsRefused) {
+    ConstantRandom rng(0.5f);
+    MenuGame mg(rng);
+    GameState& s = mg.st;
+    s.GameRunning = kTrue;
+    s.GameChanged = kFalse;
+    s.ConfigName = "Ann";
+    s.SkillLevel = 4;
+    auto& d = *mg.Window<QDialog>(Form::frmDifficulty);
+    mg.script.modal[Form::frmDifficulty] = [&](QDialog&) {
+        auto* name = mg.Control<QLineEdit>(Form::frmDifficulty, "txtName");
+        EXPECT_EQ(name->text(), "Ann");
+        EXPECT_EQ(mg.Control<QScrollBar>(Form::frmDifficulty, "vsbSkill")->value(), 7);  // skill 4
+        name->selectAll();
+        mg.Keys(Form::frmDifficulty, "txtName", "   ");
+        mg.Click(Form::frmDifficulty, "cmdOK");
+        EXPECT_TRUE(d.isVisible());  // a name of blanks only
+        mg.Keys(Form::frmDifficulty, "txtName", "Bea");
+        mg.Control<QScrollBar>(Form::frmDifficulty, "vsbSkill")->setValue(9);
+        mg.Control<QComboBox>(Form::frmDifficulty, "cboMissionType")->setCurrentIndex(3);
+        mg.Click(Form::frmDifficulty, "cmdOK");
+        EXPECT_FALSE(d.isVisible());
+    };
+    mg.RunMenu([&] { mg.Choose(Form::frmMenu, "mnuGNew"); });
+    EXPECT_EQ(mg.script.notices.front(), "<DIFFCLTY0001>");
+    EXPECT_TRUE(s.GameRunning);
+    EXPECT_EQ(s.ConfigName, "Bea");
+    EXPECT_EQ(s.SkillLevel, 2);
+    EXPECT_EQ(s.MissionType, 3);
+    EXPECT_TRUE(s.NewGamePending);
+    EXPECT_FALSE(mg.Menu().isVisible());
 }
 
 // ---- The number-entry dialog -----------------------------------------------------------------------
