@@ -328,7 +328,7 @@ TEST(frmOptions, PlacesTheGameWindowsAndKeepsWhereThePlayerMovesThem) {
 // ---- The new-game difficulty dialog -----------------------------------------------------------------
 
 TEST(frmDifficulty, WhileAGameRunsTheNextGameIsSetUpHereAndABlankNameIsRefused) {
-    ConstantRandom rng(0.5f);
+    SeededRandom rng(2024);  // a new galaxy is built: its star systems need sectors of their own
     MenuGame mg(rng);
     GameState& s = mg.st;
     s.GameRunning = kTrue;
