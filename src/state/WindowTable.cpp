@@ -62,6 +62,14 @@ void RestoreFormsAfterMenu(Game& g) {
 }
 
 void ReturnToMainWindows(Game& g, int shift) {
+    // The short-range scan's hover label names what lies under the pointer only while the
+    // pointer is over the scan; the scan is drawn again only when the label was showing.
+    ScanHoverLabel& hover = g.st.ScanHover;
+    if (hover.Visible || hover.TimerRunning) {
+        hover.Visible = false;
+        hover.TimerRunning = false;
+        g.host.Refresh(View::ShortRangeScan);
+    }
     // Moving the pointer over the game's windows switches the automatic target calculator off;
     // Ctrl held alone keeps it running.
     if (shift != 2) SetAutoTargetCalculator(g, false);

@@ -30,7 +30,8 @@ void ShowReportWindows(Game& g);
 // FormVisible (from index 31 down to 1); then the report windows follow their check boxes.
 void RestoreFormsAfterMenu(Game& g);
 
-// The shared mouse-move step of the dialogs and reports: the automatic target calculator is
+// The shared mouse-move step of the dialogs and reports: the short-range scan's hover label
+// goes, the automatic target calculator is
 // switched off unless Ctrl alone is held (`shift` is the event's key state, 2 = Ctrl alone), and
 // the computer panel goes when the computer is damaged.
 void ReturnToMainWindows(Game& g, int shift);

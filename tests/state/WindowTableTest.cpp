@@ -104,6 +104,21 @@ TEST(ReturnToMainWindows, SwitchesTheAutomaticTargetCalculatorOffUnlessCtrlAlone
     }
 }
 
+TEST(ReturnToMainWindows, HidesTheScanHoverLabelAndRedrawsTheScanOnlyWhenItShowed) {
+    ConstantRandom rng(0.5f);
+    test::TestGame tg(rng);
+    ReturnToMainWindows(tg.game, 0);  // no label: the scan is not drawn again on every move
+    EXPECT_FALSE(tg.host.Saw("refresh:ShortRangeScan"));
+
+    tg.st.ScanHover.Visible = true;
+    tg.st.ScanHover.TimerRunning = true;
+    tg.st.ScanHover.Text = "Star";
+    ReturnToMainWindows(tg.game, 2);  // Ctrl alone keeps the calculator, not the label
+    EXPECT_FALSE(tg.st.ScanHover.Visible);
+    EXPECT_FALSE(tg.st.ScanHover.TimerRunning);
+    EXPECT_EQ(tg.host.Events("refresh:ShortRangeScan").size(), 1u);
+}
+
 TEST(QuitGame, AsksOnlyDuringAGameWhenNotForced) {
     ConstantRandom rng(0.5f);
     test::TestGame tg(rng);

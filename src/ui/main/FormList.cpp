@@ -20,6 +20,12 @@
 #include "ui/main/frmEgg.h"
 #include "ui/main/frmMinimize.h"
 #include "ui/main/frmShip.h"
+#include "ui/dialogs/frmFinalReport.h"
+#include "ui/main/frmDifficulty.h"
+#include "ui/main/frmFile.h"
+#include "ui/main/frmGetNumber.h"
+#include "ui/main/frmMenu.h"
+#include "ui/main/frmOptions.h"
 
 namespace kv {
 
@@ -44,6 +50,13 @@ const std::vector<FormEntry>& FormList() {
         KV_FORM(frmMinimize),
         KV_FORM(frmAbout),
         KV_FORM(frmEgg),
+        KV_FORM(frmOptions),
+        KV_FORM(frmDifficulty),
+        KV_FORM(frmMenu),
+        KV_FORM(frmFinalReport),
+        // Outside the table.
+        KV_FORM(frmFile),
+        KV_FORM(frmGetNumber),
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),
         KV_FORM(frmShowMessage),

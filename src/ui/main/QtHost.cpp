@@ -22,6 +22,7 @@
 #include <stdexcept>
 
 #include "screens/MessageBoxes.h"
+#include "state/FileDialogSetup.h"
 #include "state/Game.h"
 #include "text/windows/frmQuiet.h"
 #include "text/windows/frmShowMessage.h"
@@ -413,7 +414,15 @@ int QtHost::RunModal(Form form) {
 
 std::optional<std::string> QtHost::ChooseFile(FileDialogMode mode, const std::string& pattern,
                                               const std::string& folder) {
-    if (script_) return script_->File(mode, pattern, folder);
+    if (script_ && !script_->FileWindow()) return script_->File(mode, pattern, folder);
+    // The game's own file dialog, once it is built: a plain name of the folder, or nothing.
+    if (game_ && Window(Form::frmFile)) {
+        PrepareFileDialog(*game_, mode, pattern);
+        RunModal(Form::frmFile);
+        const std::string name = game_->screens.file.txtFile;
+        if (name.empty()) return std::nullopt;
+        return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+    }
     QString filter = QString::fromStdString(pattern);
     filter.replace(';', ' ');
     const QString dir = QString::fromStdString(folder);

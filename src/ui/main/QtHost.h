@@ -77,6 +77,9 @@ public:
     virtual void Modal(Form form, QDialog& window) = 0;
     virtual std::optional<std::string> File(FileDialogMode mode, const std::string& pattern,
                                             const std::string& folder) = 0;
+    // True when a file choice goes through the game's own file dialog (frmFile, acted on with
+    // Modal) instead of File.
+    virtual bool FileWindow() const { return false; }
     virtual std::optional<std::string> Text(const std::string& prompt, const std::string& title,
                                             const std::string& initial) = 0;
     virtual std::optional<long> Colour(long initial) = 0;

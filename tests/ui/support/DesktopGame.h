@@ -56,6 +56,9 @@ public:
     std::deque<std::optional<std::string>> files, texts;
     std::deque<std::optional<long>> colours;
     std::deque<bool> prints;  // whether each print goes through
+    // File choices go through the game's file dialog (script it with modal[Form::frmFile])
+    // instead of the answers in `files`.
+    bool fileWindow = false;
 
     // ---- What was asked ------------------------------------------------------------------
     std::vector<std::string> notices, questions, errors, modals;
@@ -101,6 +104,7 @@ public:
         fileFolders.push_back(folder);
         return Next(files, "file dialog " + pattern);
     }
+    bool FileWindow() const override { return fileWindow; }
     std::optional<std::string> Text(const std::string& prompt, const std::string&, const std::string&) override {
         return Next(texts, "text input " + prompt);
     }

@@ -1,0 +1,136 @@
+#include "ui/dialogs/frmFinalReport.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "screens/dialogs/FinalReportWindow.h"
+#include "text/windows/frmOutput.h"
+#include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
+
+namespace kv {
+namespace {
+
+QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
+
+}  // namespace
+
+frmFinalReport::frmFinalReport(Game& g, QtHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), g_(g), host_(host) {
+    setObjectName("frmFinalReport");
+    setWindowTitle(Q(g.Text("FinalCap")));
+    auto* v = new QVBoxLayout(this);
+    Title = new QLabel(this);
+    Title->setObjectName("Title");
+    Title->setAlignment(Qt::AlignCenter);
+    QFont big = Title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    Title->setFont(big);
+    lblName = new QLabel(this);
+    lblName->setObjectName("lblName");
+    lblName->setAlignment(Qt::AlignCenter);
+    v->addWidget(Title);
+    v->addWidget(lblName);
+
+    auto* rows = new QWidget(this);
+    auto* grid = new QGridLayout(rows);
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(2);
+    // Gaps between the groups of rows: the mission, the starbases, the hostile starbase, what is
+    // left on board, the exploration.
+    int at = 0;
+    for (int i = 0; i <= 18; ++i) {
+        if (i == 3 || i == 9 || i == 12 || i == 15) grid->setRowMinimumHeight(at++, 8);
+        Line[static_cast<size_t>(i)] = new QLabel(rows);
+        Line[static_cast<size_t>(i)]->setObjectName(Indexed("Line", i));
+        Num[static_cast<size_t>(i)] = new QLabel(rows);
+        Num[static_cast<size_t>(i)]->setObjectName(Indexed("Num", i));
+        Num[static_cast<size_t>(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(Line[static_cast<size_t>(i)], at, 0);
+        grid->addWidget(Num[static_cast<size_t>(i)], at, 1);
+        ++at;
+    }
+    grid->setColumnStretch(0, 1);
+    // The cover lies over the rows of what was left on board (12..14).
+    Cover = new QLabel(rows);
+    Cover->setObjectName("Cover");
+    Cover->setAlignment(Qt::AlignCenter);
+    Cover->setAutoFillBackground(true);
+    Cover->setStyleSheet(QStringLiteral("background: #400000; color: #ffd0d0; font-weight: bold;"));
+    grid->addWidget(Cover, 13, 0, 4, 2);
+    Cover->hide();
+    v->addWidget(rows);
+
+    auto* rating = new QHBoxLayout;
+    lblRating = new QLabel(this);
+    lblRating->setObjectName("lblRating");
+    Rating = new QLabel(this);
+    Rating->setObjectName("Rating");
+    QFont bold = Rating->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    lblRating->setFont(bold);
+    Rating->setFont(bold);
+    rating->addStretch(1);
+    rating->addWidget(lblRating);
+    rating->addWidget(Rating);
+    rating->addStretch(1);
+    v->addLayout(rating);
+
+    cmdMorvReport = new QPushButton(this);
+    cmdMorvReport->setObjectName("cmdMorvReport");
+    v->addWidget(cmdMorvReport, 0, Qt::AlignHCenter);
+    connect(cmdMorvReport, &QPushButton::clicked, this,
+            host.Handler(Form::frmFinalReport, [this] { FinalReportMorvReportClick(g_); }));
+
+    tmrMenu = host.AddTimer(Timer::frmFinalReport_tmrMenu, this, 500, [this] { FinalReportMenuTick(g_); });
+    FinalReportLoad(g_);
+    Show();
+}
+
+void frmFinalReport::Show() {
+    const GameState& s = g_.st;
+    Title->setText(Q(s.ShipPrefix));
+    Put(lblName, s.FinalName);
+    for (size_t i = 0; i < Line.size(); ++i) {
+        Put(Line[i], s.FinalLine[i]);
+        Put(Num[i], s.FinalNum[i]);
+    }
+    Put(lblRating, s.FinalRatingCaption);
+    Put(Rating, s.FinalRating);
+    Cover->setText(Q(g_.Text("FinalDes")));
+    Cover->setVisible(s.FinalShipDestroyed);
+    if (s.FinalShipDestroyed) Cover->raise();
+    QString caption = Q(g_.screens.finalReport.cmdMorvReportCaption);
+    cmdMorvReport->setText(caption);
+    cmdMorvReport->setEnabled(s.FinalMorvReportEnabled);
+    cmdMorvReport->setVisible(s.FinalMorvReportEnabled);
+    if (auto* log = qobject_cast<frmOutput*>(host_.FormWindow(Form::frmOutput)))
+        log->SetLogCommandsVisible(g_.screens.finalReport.LogMenuItemsVisible);
+}
+
+// Each showing: the figures ShowFinalReport filled, the log's Save and Print items.
+void frmFinalReport::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (e->spontaneous()) return;
+    FinalReportActivate(g_);
+    Show();
+    adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+}
+
+// The close box: the report hides (its timer then runs the end of the game); the program hides
+// it itself through the host, never by closing it.
+void frmFinalReport::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    host_.Run(Form::frmFinalReport, [this] { FinalReportCloseBox(g_); });
+    Show();
+}
+
+}  // namespace kv
