@@ -153,6 +153,7 @@ QtHost::~QtHost() {
 
 void QtHost::DestroyForms() {
     views_.clear();
+    followers_.clear();
     timers_.clear();
     outputLine_ = {};
     clearOutput_ = {};
@@ -190,6 +191,10 @@ void QtHost::LoadForm(Form form) { Window(form); }
 void QtHost::ApplyLanguage() {}
 
 void QtHost::OnView(View view, QObject* owner, std::function<void()> show) { views_[view] = {owner, std::move(show)}; }
+
+void QtHost::FollowView(View view, QObject* owner, std::function<void()> show) {
+    followers_.insert({view, {owner, std::move(show)}});
+}
 
 void QtHost::OnTimer(Timer timer, QObject* owner, std::function<void(bool)> changed) {
     timers_[timer] = {owner, std::move(changed)};
@@ -447,6 +452,9 @@ void QtHost::SubmitHighScore(const std::string& name, const std::string& sn, con
 void QtHost::Refresh(View view) {
     auto it = views_.find(view);
     if (it != views_.end() && it->second.owner && it->second.call) it->second.call();
+    auto [first, last] = followers_.equal_range(view);
+    for (auto f = first; f != last; ++f)
+        if (f->second.owner && f->second.call) f->second.call();
     if (QWidget* w = FormWindow(FormShowing(view))) w->update();
 }
 
