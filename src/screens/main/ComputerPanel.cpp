@@ -8,8 +8,8 @@
 #include "engine/tactical/LongRangeScan.h"
 #include "engine/tactical/Phasers.h"
 #include "engine/tactical/Torpedoes.h"
-#include "engine/turn/Refresh.h"
 #include "engine/turn/Condition.h"
+#include "engine/turn/Refresh.h"
 #include "engine/turn/Time.h"
 #include "state/LibraryOptions.h"
 

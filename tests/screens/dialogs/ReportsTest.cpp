@@ -178,7 +178,9 @@ TEST(ReportWindowsTest, DamageRowsByTheDamageOfTheirSystem) {
     tg.st.SystemDamage[7] = 1;  // damage control damaged: a damaged system's figure is unknown
     tg.st.SystemDamage[2] = 3;
     UpdateDamageReport(tg.game);
-    EXPECT_EQ(PaintDamageRow(tg.game, 1).figure, "???" "<KVCOM0068>");
+    EXPECT_EQ(PaintDamageRow(tg.game, 1).figure,
+              "???"
+              "<KVCOM0068>");
     EXPECT_EQ(PaintDamageRow(tg.game, 8), DamageRowLook{});
 }
 

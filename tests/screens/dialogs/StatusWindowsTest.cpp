@@ -116,7 +116,6 @@ TEST(StatusLampsTest, LampsAndWindowsTakeTheirPlaces) {
     EXPECT_EQ(StatusPosition(15360, 11520, 4700, 1300), (WindowPosition{0, 10220}));
 }
 
-
 // What a gauge paints follows UpdateBars: the fill's height and colour from the level, the
 // marker from the fraction, the minimum-shield line only while the command-state colours show it.
 TEST(PaintGaugeTest, TheGaugePaintsWhatTheBarsUpdateComputed) {

@@ -1,10 +1,10 @@
 #include "screens/dialogs/windows/StatusBox.h"
 
+#include <qdrawutil.h>
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 #include "screens/Relabel.h"
 

@@ -31,8 +31,7 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text, int x, 
 WindowPosition BaseReportAt(QtHost& host) { return Positions(host).bases; }
 WindowPosition ZarvoniReportAt(QtHost& host) { return Positions(host).hostiles; }
 
-frmBaseReport::frmBaseReport(Game& g, QtHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), g_(g), host_(host) {
+frmBaseReport::frmBaseReport(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
     setObjectName("frmBaseReport");
     setWindowTitle(QStringLiteral("Starbase Status"));
     setFixedSize(kBaseReportWidth, kBaseReportHeight);

@@ -87,9 +87,7 @@ void frmDamageReport::ShowReport() {
     }
 }
 
-void frmDamageReport::pnlSystem_Click(int index) {
-    DamageReportClick(g_, index, RepairThroughTransferDialog(g_));
-}
+void frmDamageReport::pnlSystem_Click(int index) { DamageReportClick(g_, index, RepairThroughTransferDialog(g_)); }
 
 // Closing only hides the report.
 void frmDamageReport::closeEvent(QCloseEvent* e) {

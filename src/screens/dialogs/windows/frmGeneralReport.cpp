@@ -129,8 +129,8 @@ frmGeneralReport::frmGeneralReport(Game& g, QtHost& host, QWidget* parent)
         lblUpgrade[i]->setFont(bold);
         lblUpgrade[i]->click = host.Handler(Form::frmGeneralReport, [this, i] { UpgradeLabelClick(g_, i); });
     }
-    lblNoUpgrades = Label(this, "lblNoUpgrades", QStringLiteral("No Upgrades"), 6, upgradesTop + 6, kWidth - 12,
-                          Qt::AlignCenter);
+    lblNoUpgrades =
+        Label(this, "lblNoUpgrades", QStringLiteral("No Upgrades"), 6, upgradesTop + 6, kWidth - 12, Qt::AlignCenter);
 
     ApplyOwnLabels(g, Form::frmGeneralReport, this);
     long sw = 0, sh = 0;

@@ -18,8 +18,8 @@ frmStatus::frmStatus(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Q
     for (int i = 1; i <= 6; ++i) {
         const LampRect r = LampGeometry(i);
         lamp[i] = new StatusBox(this, LampControlName(i));
-        lamp[i]->setGeometry(static_cast<int>(r.left / 15), static_cast<int>(r.top / 15), static_cast<int>(r.width / 15),
-                             static_cast<int>(r.height / 15));
+        lamp[i]->setGeometry(static_cast<int>(r.left / 15), static_cast<int>(r.top / 15),
+                             static_cast<int>(r.width / 15), static_cast<int>(r.height / 15));
         lamp[i]->setFont(f);
         lamp[i]->paint = [this, i](QPainter& p) { PaintLampBox(p, i); };
         lamp[i]->click = host.Handler(Form::frmStatus, [this, i] { LampClick(g_, i); });

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "screens/dialogs/TargetCalculatorDialog.h"
 #include "engine/turn/Condition.h"
+#include "screens/dialogs/TargetCalculatorDialog.h"
 #include "screens/main/ComputerPanel.h"
 #include "state/WindowTable.h"
 #include "ui/main/QtHost.h"
@@ -20,7 +20,8 @@ QString ButtonStyle(const ButtonLook& look) {
     if (look.BackColor == kButtonFace) return {};
     const QColor back = Bgr(PaletteColor(static_cast<int>(look.BackColor)));
     const QColor text = back.lightness() < 110 ? Qt::white : Qt::black;
-    return QStringLiteral("QPushButton { background: %1; } QPushButton:enabled { color: %2; }").arg(back.name(), text.name());
+    return QStringLiteral("QPushButton { background: %1; } QPushButton:enabled { color: %2; }")
+        .arg(back.name(), text.name());
 }
 }  // namespace
 
@@ -96,12 +97,11 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Win
                                  [this] { SaveTCState(g_); });
     });
     connect(chkLRS, &QCheckBox::clicked, this, host.Handler(Form::frmCOM, [this] {
-                if (isActiveWindow()) cmdScapeGoat->setFocus();
-                ComAutoScanClick(g_, chkLRS->isChecked() ? 1 : 0);
-            }));
-    connect(chkSHE, &QCheckBox::clicked, this, host.Handler(Form::frmCOM, [this] {
-                ComAutoShieldsClick(g_, chkSHE->isChecked() ? 1 : 0);
-            }));
+        if (isActiveWindow()) cmdScapeGoat->setFocus();
+        ComAutoScanClick(g_, chkLRS->isChecked() ? 1 : 0);
+    }));
+    connect(chkSHE, &QCheckBox::clicked, this,
+            host.Handler(Form::frmCOM, [this] { ComAutoShieldsClick(g_, chkSHE->isChecked() ? 1 : 0); }));
 
     ApplyOwnLabels(g, Form::frmCOM, this);
     long sw = 0, sh = 0;
@@ -130,9 +130,9 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Win
 
 void frmCOM::Connect(QPushButton* button, std::function<void()> handler) {
     connect(button, &QPushButton::clicked, this, host_.Handler(Form::frmCOM, [this, handler = std::move(handler)] {
-                cmdScapeGoat->setFocus();
-                handler();
-            }));
+        cmdScapeGoat->setFocus();
+        handler();
+    }));
 }
 
 void frmCOM::ShowPanel() {
@@ -145,8 +145,7 @@ void frmCOM::ShowPanel() {
         b->setEnabled(l->Enabled);
         b->setStyleSheet(ButtonStyle(*l));
     }
-    const std::pair<QCheckBox*, const ComSwitchLook*> boxes[] = {{chkSHE, &look.autoShields},
-                                                                 {chkLRS, &look.autoScan}};
+    const std::pair<QCheckBox*, const ComSwitchLook*> boxes[] = {{chkSHE, &look.autoShields}, {chkLRS, &look.autoScan}};
     for (const auto& [box, l] : boxes) {
         box->setChecked(l->checked);
         box->setEnabled(l->enabled);

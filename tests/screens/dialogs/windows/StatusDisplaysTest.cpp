@@ -115,14 +115,10 @@ TEST_F(StatusDisplaysTest, LampClicksOpenTheirReports) {
         const char* lamp;
         Form report;  // frmStatus: none
     };
-    const Case cases[] = {{"pnlAttackBase", Form::frmBaseReport},
-                          {"pnlZarvoni", Form::frmZarvoniReport},
-                          {"pnlDamage", Form::frmDamageReport},
-                          {"pnlDocked", Form::frmGeneralReport},
-                          {"pnlBaseCaptured", Form::frmStatus},
-                          {"pnlTimeLow", Form::frmStatus}};
-    const Form reports[] = {Form::frmBaseReport, Form::frmZarvoniReport, Form::frmDamageReport,
-                            Form::frmGeneralReport};
+    const Case cases[] = {{"pnlAttackBase", Form::frmBaseReport}, {"pnlZarvoni", Form::frmZarvoniReport},
+                          {"pnlDamage", Form::frmDamageReport},   {"pnlDocked", Form::frmGeneralReport},
+                          {"pnlBaseCaptured", Form::frmStatus},   {"pnlTimeLow", Form::frmStatus}};
+    const Form reports[] = {Form::frmBaseReport, Form::frmZarvoniReport, Form::frmDamageReport, Form::frmGeneralReport};
     for (const Case& c : cases) {
         for (Form r : reports) dg.host.HideForm(r);
         dg.Click(Form::frmStatus, c.lamp);
