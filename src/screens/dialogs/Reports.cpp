@@ -5,7 +5,10 @@
 #include "engine/computer/AutoShields.h"
 #include "engine/computer/Displays.h"
 #include "engine/tactical/ShortRangeScan.h"
+#include "engine/turn/Condition.h"
 #include "engine/turn/Upgrades.h"
+#include "screens/dialogs/TransferDialog.h"
+#include "screens/main/Panel.h"
 #include "state/Numeric.h"
 
 namespace kv {
@@ -17,6 +20,25 @@ void DamageReportLoad(Game& g) {
         row.Name = g.st.SystemNames[static_cast<size_t>(i + 1)];
     }
     g.host.Refresh(View::DamageReport);
+}
+
+DamageRowLook PaintDamageRow(const Game& g, int row) {
+    if (row < 0 || row > 7) return {};
+    const DamageRow& r = g.displays.damage.Rows[static_cast<size_t>(row)];
+    DamageRowLook look;
+    look.edge = r.Pressed ? kEdgeSunken : r.Raised ? kEdgeRaised : kEdgeNone;
+    look.singleBorder = look.edge == kEdgeNone;
+    look.enabled = r.Enabled;
+    look.number = r.Number;
+    look.name = r.Name;
+    look.figure = r.Figure;
+    return look;
+}
+
+RepairTransferDialog RepairThroughTransferDialog(Game& g) {
+    return [&g](const RepairTransferRequest& request) {
+        return CStr(static_cast<long long>(RunTransferDialog(g, request.maximum, g.st.DamageReportMode)));
+    };
 }
 
 WindowPosition DamageReportPosition(long screenWidth, long screenHeight, long screenWidthPixels, long statusLeft,
@@ -115,6 +137,22 @@ std::string UpgradeExplanation(Game& g, int index) {
         default: break;
     }
     return text;
+}
+
+UpgradeIndicatorLook PaintUpgradeIndicator(const GameState& s, int index) {
+    if (index < 1 || index > 5) return {};
+    const size_t i = static_cast<size_t>(index);
+    UpgradeIndicatorLook look;
+    look.caption = s.UpgradeInitials[i - 1];
+    look.fill = s.UpgradeFillColor[i] == -1 ? PaletteColor(7) : s.UpgradeFillColor[i];
+    look.border = s.UpgradeBorderColor[i];
+    const long r = look.fill & 0xFF, gr = (look.fill >> 8) & 0xFF, b = (look.fill >> 16) & 0xFF;
+    look.text = r * 299 + gr * 587 + b * 114 < 110000 ? 0xFFFFFF : 0;
+    return look;
+}
+
+ConditionLook PaintCondition(const GameState& s) {
+    return {s.ConditionCaption, PaletteColor(s.ConditionColour), PaletteColor(s.ConditionTextColour)};
 }
 
 void UpgradeLabelClick(Game& g, int index) {

@@ -20,6 +20,17 @@ void DamageReportLoad(Game& g);
 WindowPosition DamageReportPosition(long screenWidth, long screenHeight, long screenWidthPixels, long statusLeft,
                                     long statusWidth, long width, long height);
 
+// How row 0..7 is drawn: shown pressed (sunken) for its moment after a click, else raised for a
+// damaged system, else flat with a single border; greyed when the system is out of action.
+struct DamageRowLook {
+    int edge = 0;  // PanelEdge
+    bool singleBorder = false;
+    bool enabled = true;
+    std::string number, name, figure;
+    bool operator==(const DamageRowLook&) const = default;
+};
+DamageRowLook PaintDamageRow(const Game& g, int row);
+
 // What the energy-transfer dialog frmDAM is filled with for a repair: its scroll bar's
 // maximum, the energy on board as text and the system's name.
 struct RepairTransferRequest {
@@ -39,6 +50,9 @@ using RepairTransferDialog = std::function<std::string(const RepairTransferReque
 // for its sensors, the shields are set again for sensors, shields and computer). A working
 // system gets DREPORT0001; a cancelled or zero amount changes nothing.
 void DamageReportClick(Game& g, int row, const RepairTransferDialog& dialog);
+// The energy-transfer dialog as the damage report runs it: filled for the system chosen
+// (DamageReportMode), shown modally, its amount as text.
+RepairTransferDialog RepairThroughTransferDialog(Game& g);
 
 // ---- Starbase and hostile-ship reports ---------------------------------------------------------
 // On a screen narrower than 801 pixels both are centred; otherwise both stand at the right edge,
@@ -58,6 +72,22 @@ WindowPosition GeneralReportPosition(long screenWidth, long screenHeight, long s
 // The explanation of upgrade label 1..5: "(level) " and the upgrade's figures; "" for any other
 // label.
 std::string UpgradeExplanation(Game& g, int index);
+// What upgrade label 1..5 shows: its initials, its fill (the button face for -1), its border and
+// a text colour that reads on the fill (white on a dark one, else black); colours 0xBBGGRR.
+struct UpgradeIndicatorLook {
+    std::string caption;
+    Long fill = 0, border = 0, text = 0;
+    bool operator==(const UpgradeIndicatorLook&) const = default;
+};
+UpgradeIndicatorLook PaintUpgradeIndicator(const GameState& s, int index);
+// The condition box of the general report: its caption and its colours (0xBBGGRR).
+struct ConditionLook {
+    std::string caption;
+    Long back = 0, text = 0;
+    bool operator==(const ConditionLook&) const = default;
+};
+ConditionLook PaintCondition(const GameState& s);
+
 // A click on upgrade label 1..5: its explanation as a notice.
 void UpgradeLabelClick(Game& g, int index);
 // A click on the upgrades panel: the list of the upgrades above the standard level.

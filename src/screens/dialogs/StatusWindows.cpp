@@ -4,6 +4,7 @@
 
 #include "engine/computer/Displays.h"
 #include "engine/turn/Condition.h"
+#include "screens/main/Panel.h"
 #include "state/Numeric.h"
 
 namespace kv {
@@ -105,6 +106,26 @@ void BarClick(Game& g, int gauge) {
 
 WindowPosition BarsPosition(long screenWidth, long screenHeight, long width, long height) {
     return {screenWidth - width, screenHeight - height};
+}
+
+GaugeLook PaintGauge(const Game& g, int gauge, double width, double height) {
+    if (gauge < 0 || gauge > 4) return {};
+    const BarsDisplay& b = g.displays.bars;
+    const size_t i = static_cast<size_t>(gauge);
+    GaugeLook look;
+    look.fillColour = PaletteColor(b.BackColor[i]);
+    const PanelDrawing panel = DrawPanel(b.Tag[i], width, height, kEdgeSunken, true, {}, 0);
+    look.fillTop = height > width ? panel.fillTop : 0;
+    look.marker = b.Marker[i].visible && (gauge != 1 || g.st.CommandLook.MinShieldLine);
+    look.markerY = b.Marker[i].y * height;
+    look.caption = b.Caption[i];
+    return look;
+}
+
+LampLook PaintLamp(const GameState& s, int lamp, const std::string& ownCaption) {
+    if (lamp < 1 || lamp > 6) return {};
+    const size_t i = static_cast<size_t>(lamp);
+    return {s.LampBackColor[i], s.LampForeColor[i], s.LampCaption[i].empty() ? ownCaption : s.LampCaption[i]};
 }
 
 LampRect LampGeometry(int lamp) {

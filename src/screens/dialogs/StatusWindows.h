@@ -23,6 +23,21 @@ void BarClick(Game& g, int gauge);
 // The bars window stands in the bottom-right corner of the screen.
 WindowPosition BarsPosition(long screenWidth, long screenHeight, long width, long height);
 
+// What gauge 0..4 paints in a box `width` x `height` pixels, from what UpdateBars computed: the
+// fill in the gauge's colour (0xBBGGRR) from `fillTop` down to the bottom, the black marker
+// line across the gauge at `markerY` pixels from the top when `marker` is set (the
+// minimum-shield line also needs the command-state colours to show it), and the caption under
+// the gauge.
+struct GaugeLook {
+    Long fillColour = 0;
+    double fillTop = 0;
+    bool marker = false;
+    double markerY = 0;
+    std::string caption;
+    bool operator==(const GaugeLook&) const = default;
+};
+GaugeLook PaintGauge(const Game& g, int gauge, double width, double height);
+
 // ---- Status window ---------------------------------------------------------------------------
 // A lamp's rectangle in the window (twips): 1575 x 600, in three columns at 0, 1560 and 3120 and
 // two rows at 0 and 600.
@@ -40,6 +55,16 @@ void LampClick(Game& g, int lamp);
 // A tick of the blink timer (500 ms while on): the lamp named by the blink alternates from its
 // state when the blink began and, after 13 ticks, returns to it and the timer stops.
 void LampBlinkTick(Game& g);
+// What lamp 1..6 paints: its background and text colours (0xBBGGRR) as SetStatusItem left them,
+// and its caption: the one the game gave it (GameState::LampCaption), else `ownCaption`, the
+// lamp's own (its relabelled tag).
+struct LampLook {
+    Long back = 0, fore = 0;
+    std::string caption;
+    bool operator==(const LampLook&) const = default;
+};
+LampLook PaintLamp(const GameState& s, int lamp, const std::string& ownCaption);
+
 // The status window stands in the bottom-left corner of the screen.
 WindowPosition StatusPosition(long screenWidth, long screenHeight, long width, long height);
 

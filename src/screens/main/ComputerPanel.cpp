@@ -8,6 +8,7 @@
 #include "engine/tactical/LongRangeScan.h"
 #include "engine/tactical/Phasers.h"
 #include "engine/tactical/Torpedoes.h"
+#include "engine/turn/Condition.h"
 #include "engine/turn/Refresh.h"
 #include "engine/turn/Time.h"
 #include "state/LibraryOptions.h"
@@ -98,6 +99,28 @@ Long ComLampTick(Game& g) {
 }
 
 void ComBackgroundClick(Game& g) { MessageBox(g, -1, g.Text("COM0003") + g.st.NewLine + g.Text("COM0004")); }
+
+bool ComButtonIsOff(const ButtonLook& look) { return !look.Enabled || look.BackColor != kButtonFace; }
+
+ComputerPanelLook PaintComputerPanel(Game& g) {
+    const GameState& s = g.st;
+    const CommandStateLook& c = s.CommandLook;
+    ComputerPanelLook look;
+    look.targetCalculator = c.TargetCalculator;
+    look.dockAtStarbase = c.DockAtStarbase;
+    look.phaserFire = c.PhaserFire;
+    look.torpedoFire = c.TorpedoFire;
+    // Automatic shields: greyed and cleared while the library options switch automatic raising off.
+    const bool shieldsAllowed = s.ComAutoShieldsEnabled != 0;
+    look.autoShields = {shieldsAllowed && s.ComAutoShields != 0, shieldsAllowed && c.AutoShields.Enabled,
+                        PaletteColor(static_cast<int>(c.AutoShields.ForeColor))};
+    look.autoScan = {s.ComAutoLRS != 0, c.AutoLRS.Enabled, PaletteColor(static_cast<int>(c.AutoLRS.ForeColor))};
+    look.phaserMode = s.ComPhaserModeCaption;
+    look.phaserModeVisible = c.PhaserModePanel;
+    look.lampVisible = c.TargetCalculatorPanel;
+    look.lampColour = g.TimerEnabled(Timer::frmCOM_tmrTC) ? g.screens.computer.LampColour : kComLampResting;
+    return look;
+}
 
 WindowPosition ComputerPanelPosition(long barLeft, long barTop, long barWidth, long barHeight, long width, long height,
                                      long screenWidthPixels) {

@@ -45,6 +45,28 @@ Long ComLampTick(Game& g);
 // A click on the panel's background: a hint (COM0003, COM0004).
 void ComBackgroundClick(Game& g);
 
+// What the panel shows: its four damage-bound buttons (command-state colours), its two switches
+// (ticked, usable, text colour 0xBBGGRR), the phaser computer's mode caption and whether its
+// panel shows, and the calculator lamp: shown while the computer can aim, pulsing while the
+// automatic target calculator runs, dark green while it rests.
+struct ComSwitchLook {
+    bool checked = false, enabled = true;
+    Long foreColour = 0;
+    bool operator==(const ComSwitchLook&) const = default;
+};
+struct ComputerPanelLook {
+    ButtonLook targetCalculator, dockAtStarbase, phaserFire, torpedoFire;
+    ComSwitchLook autoShields, autoScan;  // chkSHE, chkLRS
+    std::string phaserMode;               // pnlPK
+    bool phaserModeVisible = true;        // pnlPKHolder
+    bool lampVisible = true;              // pnlTC
+    Long lampColour = 0;
+};
+inline constexpr Long kComLampResting = 0x004000;
+ComputerPanelLook PaintComputerPanel(Game& g);
+// True when a button of the panel does not respond: disabled, or coloured by damage.
+bool ComButtonIsOff(const ButtonLook& look);
+
 // Where the panel stands (twips): centred under the command bar; on a screen wider than 801
 // pixels it hangs 10 pixels below the bar, else its bottom lines up with the bar's bottom.
 WindowPosition ComputerPanelPosition(long barLeft, long barTop, long barWidth, long barHeight, long width, long height,

@@ -4,6 +4,13 @@
 #include "ui/main/FormList.h"
 
 #include "scores/windows/frmSubmitHS.h"
+#include "screens/dialogs/windows/frmBars.h"
+#include "screens/dialogs/windows/frmBaseReport.h"
+#include "screens/dialogs/windows/frmDamageReport.h"
+#include "screens/dialogs/windows/frmGeneralReport.h"
+#include "screens/dialogs/windows/frmStatus.h"
+#include "screens/dialogs/windows/frmZarvoniReport.h"
+#include "screens/main/windows/frmCOM.h"
 #include "text/windows/frmLanguage.h"
 #include "text/windows/frmOutput.h"
 #include "text/windows/frmQuiet.h"
@@ -45,6 +52,13 @@ const std::vector<FormEntry>& FormList() {
         KV_FORM(frmInfo),
         KV_FORM(frmQuadSelect),
         KV_FORM(frmBackground),
+        KV_FORM(frmBaseReport),
+        KV_FORM(frmDamageReport),
+        KV_FORM(frmCOM),
+        KV_FORM(frmZarvoniReport),
+        KV_FORM(frmGeneralReport),
+        KV_FORM(frmStatus),
+        KV_FORM(frmBars),
         // Outside the table.
         KV_FORM(frmShip),
         KV_FORM(frmMinimize),

@@ -154,6 +154,7 @@ QtHost::~QtHost() {
 
 void QtHost::DestroyForms() {
     views_.clear();
+    followers_.clear();
     timers_.clear();
     outputLine_ = {};
     clearOutput_ = {};
@@ -195,6 +196,10 @@ void QtHost::ApplyLanguage() {
 }
 
 void QtHost::OnView(View view, QObject* owner, std::function<void()> show) { views_[view] = {owner, std::move(show)}; }
+
+void QtHost::FollowView(View view, QObject* owner, std::function<void()> show) {
+    followers_.insert({view, {owner, std::move(show)}});
+}
 
 void QtHost::OnTimer(Timer timer, QObject* owner, std::function<void(bool)> changed) {
     timers_[timer] = {owner, std::move(changed)};
@@ -462,6 +467,9 @@ void QtHost::SubmitHighScore(const std::string& name, const std::string& sn, con
 void QtHost::Refresh(View view) {
     auto it = views_.find(view);
     if (it != views_.end() && it->second.owner && it->second.call) it->second.call();
+    auto [first, last] = followers_.equal_range(view);
+    for (auto f = first; f != last; ++f)
+        if (f->second.owner && f->second.call) f->second.call();
     if (QWidget* w = FormWindow(FormShowing(view))) w->update();
 }
 

@@ -110,6 +110,10 @@ public:
     // ---- What a window registers (in its constructor) ------------------------------------
     // `show` brings the display up to date on each refresh, for as long as `owner` lives.
     void OnView(View view, QObject* owner, std::function<void()> show);
+    // `show` also runs on each refresh of a display that another window serves, for a window
+    // that shows a part of it (the computer panel's buttons follow the command state); it does
+    // not count as serving the display.
+    void FollowView(View view, QObject* owner, std::function<void()> show);
     // The window's timer: a QTimer of `owner` every `ms` milliseconds that runs while the game
     // says it runs (Game::SetTimer); an engine tick goes through Run, so it is dropped while an
     // action runs.
@@ -261,6 +265,7 @@ private:
     std::vector<std::unique_ptr<QWidget>> made_;  // the windows the host made, in the order made
     std::vector<QDialog*> running_;               // the windows run through RunModal, innermost last
     std::map<View, Owned<std::function<void()>>> views_;
+    std::multimap<View, Owned<std::function<void()>>> followers_;
     std::map<Timer, Owned<std::function<void(bool)>>> timers_;
     Owned<std::function<void(const QString&)>> outputLine_;
     Owned<std::function<void()>> clearOutput_;

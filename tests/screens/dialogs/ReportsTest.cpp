@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/computer/Displays.h"
+#include "screens/main/Panel.h"
 #include "support/TurnTestSupport.h"
 
 namespace kv::test {
@@ -139,6 +141,67 @@ TEST(ReportWindowsTest, DamageReportRowsAreNamedOnLoad) {
     DamageReportLoad(tg.game);
     EXPECT_EQ(tg.game.displays.damage.Rows[0].Number, " 1");
     EXPECT_EQ(tg.game.displays.damage.Rows[7].Name, "SYS8");
+}
+
+// A row is drawn by the damage of its system: flat when working, raised when damaged, greyed
+// when out of action, sunken while it shows pressed; unknown figures while damage control is down.
+TEST(ReportWindowsTest, DamageRowsByTheDamageOfTheirSystem) {
+    struct Case {
+        Single damage;
+        int edge;
+        bool enabled;
+        const char* figure;
+    };
+    const Case cases[] = {
+        {0, kEdgeNone, true, "0"},
+        {2.5f, kEdgeRaised, true, "2.5<KVCOM0068>"},
+        {7.0f, kEdgeRaised, false, "7<KVCOM0068>"},
+    };
+    for (const Case& c : cases) {
+        ConstantRandom rng(0.5f);
+        TurnGame tg(rng);
+        DamageReportLoad(tg.game);
+        tg.st.SystemDamage[4] = c.damage;
+        UpdateDamageReport(tg.game);
+        const DamageRowLook look = PaintDamageRow(tg.game, 3);
+        EXPECT_EQ(look.edge, c.edge) << c.damage;
+        EXPECT_EQ(look.singleBorder, c.edge == kEdgeNone) << c.damage;
+        EXPECT_EQ(look.enabled, c.enabled) << c.damage;
+        EXPECT_EQ(look.figure, c.figure) << c.damage;
+        EXPECT_EQ(look.number, " 4");
+        EXPECT_EQ(look.name, "SYS4");
+    }
+    ConstantRandom rng(0.5f);
+    TurnGame tg(rng);
+    tg.game.displays.damage.Rows[2].Pressed = true;
+    EXPECT_EQ(PaintDamageRow(tg.game, 2).edge, kEdgeSunken);
+    tg.st.SystemDamage[7] = 1;  // damage control damaged: a damaged system's figure is unknown
+    tg.st.SystemDamage[2] = 3;
+    UpdateDamageReport(tg.game);
+    EXPECT_EQ(PaintDamageRow(tg.game, 1).figure,
+              "???"
+              "<KVCOM0068>");
+    EXPECT_EQ(PaintDamageRow(tg.game, 8), DamageRowLook{});
+}
+
+TEST(ReportWindowsTest, UpgradeIndicatorsAndConditionBox) {
+    ConstantRandom rng(0.5f);
+    TurnGame tg(rng);
+    GameState& s = tg.st;
+    s.UpgradeInitials = {"EN", "SH", "PT", "TB", "SN"};
+    s.UpgradeFillColor[1] = -1;        // standard level: the button face
+    s.UpgradeFillColor[2] = 0xFFFF00;  // cyan: black text
+    s.UpgradeFillColor[3] = 0xFF0000;  // blue: white text
+    s.UpgradeBorderColor[3] = 0x808080;
+    EXPECT_EQ(PaintUpgradeIndicator(s, 1), (UpgradeIndicatorLook{"EN", 0xC0C0C0, 0, 0}));
+    EXPECT_EQ(PaintUpgradeIndicator(s, 2), (UpgradeIndicatorLook{"SH", 0xFFFF00, 0, 0}));
+    EXPECT_EQ(PaintUpgradeIndicator(s, 3), (UpgradeIndicatorLook{"PT", 0xFF0000, 0x808080, 0xFFFFFF}));
+    EXPECT_EQ(PaintUpgradeIndicator(s, 0), UpgradeIndicatorLook{});
+
+    s.ConditionCaption = "RED";
+    s.ConditionColour = 4;
+    s.ConditionTextColour = 15;
+    EXPECT_EQ(PaintCondition(s), (ConditionLook{"RED", 0x000080, 0xFFFFFF}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/computer/Displays.h"
 #include "engine/turn/Condition.h"
 #include "support/TurnTestSupport.h"
 
@@ -113,6 +114,58 @@ TEST(StatusLampsTest, LampsAndWindowsTakeTheirPlaces) {
     EXPECT_STREQ(LampControlName(0), "");
     EXPECT_EQ(BarsPosition(15360, 11520, 3000, 2000), (WindowPosition{12360, 9520}));
     EXPECT_EQ(StatusPosition(15360, 11520, 4700, 1300), (WindowPosition{0, 10220}));
+}
+
+// What a gauge paints follows UpdateBars: the fill's height and colour from the level, the
+// marker from the fraction, the minimum-shield line only while the command-state colours show it.
+TEST(PaintGaugeTest, TheGaugePaintsWhatTheBarsUpdateComputed) {
+    struct Case {
+        Long energy;
+        Long colour;  // 0xBBGGRR
+        double fillTop;
+    };
+    const Case cases[] = {
+        {4000, 0x008000, 20},  // green, 80 percent of a box 100 high
+        {2500, 0x00FFFF, 50},  // yellow
+        {1500, 0x0000FF, 70},  // light red
+        {0, 0x000000, 100},    // empty
+    };
+    for (const Case& c : cases) {
+        ConstantRandom rng(0.5f);
+        TurnGame tg(rng);
+        tg.st.MaxEnergy = 5000;
+        tg.st.ShipEnergy = c.energy;
+        tg.st.ShieldLevel = 500;
+        UpdateBars(tg.game);
+        const GaugeLook look = PaintGauge(tg.game, 0, 20, 100);
+        EXPECT_EQ(look.fillColour, c.colour) << c.energy;
+        EXPECT_DOUBLE_EQ(look.fillTop, c.fillTop) << c.energy;
+        EXPECT_TRUE(look.marker);
+        // Energy and shields together against the maximum, from the top.
+        EXPECT_NEAR(look.markerY, (1 - (c.energy + 500) / 5000.0) * 100, 1e-3) << c.energy;
+        EXPECT_EQ(look.caption, "<BarInitials1>");
+    }
+
+    ConstantRandom rng(0.5f);
+    TurnGame tg(rng);
+    UpdateBars(tg.game);
+    EXPECT_FALSE(PaintGauge(tg.game, 0, 20, 100).marker);  // no shields up: no total line
+    EXPECT_TRUE(PaintGauge(tg.game, 1, 20, 100).marker);
+    tg.st.CommandLook.MinShieldLine = false;
+    EXPECT_FALSE(PaintGauge(tg.game, 1, 20, 100).marker);
+    EXPECT_EQ(PaintGauge(tg.game, 5, 20, 100), GaugeLook{});
+}
+
+TEST(PaintLampTest, ColoursFollowTheLampAndTheGameCaptionWinsOverTheLampsOwn) {
+    ConstantRandom rng(0.5f);
+    TurnGame tg(rng);
+    SetStatusItem(tg.game, 4, true);
+    SetStatusItem(tg.game, 3, false);
+    EXPECT_EQ(PaintLamp(tg.st, 4, "DOCKED"), (LampLook{0xC000, 0xFFFFFF, "DOCKED"}));
+    EXPECT_EQ(PaintLamp(tg.st, 3, "DAMAGE"), (LampLook{0x80, 0xC0C0C0, "DAMAGE"}));
+    tg.st.LampCaption[2] = " CLOAKED SHIPS";
+    EXPECT_EQ(PaintLamp(tg.st, 2, "HOSTILES").caption, " CLOAKED SHIPS");
+    EXPECT_EQ(PaintLamp(tg.st, 7, "X"), LampLook{});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "engine/computer/Displays.h"
 #include "support/TurnTestSupport.h"
 
 namespace kv::test {
@@ -102,6 +103,44 @@ TEST_F(ComputerPanelTest, SwitchesAndModes) {
     EXPECT_TRUE(tg.host.IsFormVisible(Form::frmGalaxy));
     ComGalacticRecordClick(g);
     EXPECT_FALSE(tg.host.IsFormVisible(Form::frmGalaxy));
+}
+
+// The panel shows the switches, the buttons' damage colours, the mode and the lamp as the game
+// holds them.
+TEST_F(ComputerPanelTest, WhatThePanelShows) {
+    UpdateCommandState(g);
+    ComputerPanelLook look = PaintComputerPanel(g);
+    EXPECT_TRUE(look.autoShields.checked);
+    EXPECT_TRUE(look.autoShields.enabled);
+    EXPECT_TRUE(look.autoScan.checked);
+    EXPECT_FALSE(ComButtonIsOff(look.phaserFire));
+    EXPECT_EQ(look.lampColour, kComLampResting);
+    EXPECT_TRUE(look.lampVisible);
+
+    // Damaged phasers colour their button; sensors out of action grey the scan switch; the
+    // computer out of action hides the lamp.
+    s.SystemDamage[4] = 1.5f;
+    s.SystemDamage[3] = 7.0f;
+    s.SystemDamage[1] = 7.5f;
+    UpdateCommandState(g);
+    look = PaintComputerPanel(g);
+    EXPECT_TRUE(ComButtonIsOff(look.phaserFire));
+    EXPECT_TRUE(look.phaserFire.Enabled);
+    EXPECT_FALSE(look.autoScan.enabled);
+    EXPECT_FALSE(look.lampVisible);
+
+    // Automatic raising switched off in the library options: the shields' switch greyed and clear.
+    s.ComAutoShieldsEnabled = kFalse;
+    look = PaintComputerPanel(g);
+    EXPECT_FALSE(look.autoShields.checked);
+    EXPECT_FALSE(look.autoShields.enabled);
+
+    // The running calculator pulses the lamp.
+    g.SetTimer(Timer::frmCOM_tmrTC, true);
+    const Long pulse = ComLampTick(g);
+    EXPECT_EQ(PaintComputerPanel(g).lampColour, pulse);
+    s.ComPhaserModeCaption = "Kill";
+    EXPECT_EQ(PaintComputerPanel(g).phaserMode, "Kill");
 }
 
 TEST(ComputerPanelPlacement, HangsBelowTheBarOnlyOnWideScreens) {

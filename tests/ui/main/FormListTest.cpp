@@ -16,26 +16,6 @@ const std::set<std::string> kNotBuiltYet = {
     // The play surface: command bar, short-range scan, navigation, galaxy chart, info window.
 
     // Main menu, file and options dialogs, computer panel, status displays and reports.
-    "frmBaseReport",
-    "frmDamageReport",
-    "frmCOM",
-    "frmZarvoniReport",
-    "frmGeneralReport",
-    "frmStatus",
-    "frmBars",
-    "View::UpgradeIndicators",
-    "View::UpgradeInitials",
-    "View::Condition",
-    "View::Lamps",
-    "View::Bars",
-    "View::GeneralReport",
-    "View::BaseReport",
-    "View::ZarvoniReport",
-    "View::DamageReport",
-    "View::StatusPanel",
-    "View::ComputerPanel",
-    "Timer::frmStatus_tmrBlink",
-    "Timer::frmCOM_tmrTC",
 
     // Every command's dialog.
     "frmTOR",

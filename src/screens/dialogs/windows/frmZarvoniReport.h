@@ -1,0 +1,30 @@
+#pragma once
+// The hostile-ship report: up to nine ships of the quadrant as UpdateZarvoniReport listed them,
+// or the notice that the short-range sensors are down.
+#include <QWidget>
+#include <array>
+
+#include "screens/dialogs/windows/StatusBox.h"
+
+namespace kv {
+
+class frmZarvoniReport : public QWidget {
+    Q_OBJECT
+public:
+    frmZarvoniReport(Game& g, QtHost& host, QWidget* parent = nullptr);
+    void ShowReport();
+
+    QLabel *lblSect, *lblStr, *lblSta, *lblSensorsDown;
+    std::array<StatusBox*, 9> pnlZarvoni{};
+    std::array<QLabel*, 9> lblNum{}, lblSector{}, lblStrength{}, lblStatus{};
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    Game& g_;
+    QtHost& host_;
+};
+
+}  // namespace kv

@@ -1,0 +1,176 @@
+#include "screens/main/windows/frmCOM.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "engine/turn/Condition.h"
+#include "screens/dialogs/TargetCalculatorDialog.h"
+#include "screens/main/ComputerPanel.h"
+#include "state/WindowTable.h"
+#include "ui/main/QtHost.h"
+
+namespace kv {
+namespace {
+constexpr int kWidth = 196, kMargin = 6, kStep = 28, kButtonHeight = 25;
+constexpr int kInner = kWidth - 2 * kMargin;
+constexpr int kHeight = kMargin + 7 * kStep + 50 + kMargin;
+
+// A button's face: the button colour, or the damage colour with a text that reads on it.
+QString ButtonStyle(const ButtonLook& look) {
+    if (look.BackColor == kButtonFace) return {};
+    const QColor back = Bgr(PaletteColor(static_cast<int>(look.BackColor)));
+    const QColor text = back.lightness() < 110 ? Qt::white : Qt::black;
+    return QStringLiteral("QPushButton { background: %1; } QPushButton:enabled { color: %2; }")
+        .arg(back.name(), text.name());
+}
+}  // namespace
+
+frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
+    setObjectName("frmCOM");
+    setWindowTitle(QStringLiteral("Library Computer"));
+    setFixedSize(kWidth, kHeight);
+
+    cmdScapeGoat = new QPushButton(this);
+    cmdScapeGoat->setObjectName("cmdScapeGoat");
+    cmdScapeGoat->setGeometry(0, 0, 0, 0);
+
+    auto button = [this](const char* name, const char* caption, int row, int left = 0) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(name);
+        b->setGeometry(kMargin + left, kMargin + row * kStep, kInner - left, kButtonHeight);
+        b->setMouseTracking(true);
+        b->installEventFilter(this);
+        return b;
+    };
+    pnlTC = new StatusBox(this, "pnlTC");
+    pnlTC->setGeometry(kMargin, kMargin, 24, kButtonHeight);
+    pnlTC->paint = [this](QPainter& p) {
+        const int w = pnlTC->width(), h = pnlTC->height();
+        p.fillRect(0, 0, w, h, Bgr(PaintComputerPanel(g_).lampColour));
+        PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeRaised, false), w, h, {}, {});
+    };
+    pnlTC->click = host.Handler(Form::frmCOM, [this] { ComCalculatorLampClick(g_); });
+    cmdTargetCalculator = button("cmdTargetCalculator", "Target Calculator", 0, 28);
+    cmdTorpedoFire = button("cmdTorpedoFire", "Fire Torpedos", 1);
+    cmdPhaserFire = button("cmdPhaserFire", "Fire Phasers", 2);
+    pnlPKHolder = new StatusBox(this, "pnlPKHolder");
+    pnlPKHolder->setGeometry(kMargin, kMargin + 3 * kStep, kInner, kButtonHeight);
+    pnlPKHolder->paint = [this](QPainter& p) {
+        const int w = pnlPKHolder->width(), h = pnlPKHolder->height();
+        PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
+    };
+    pnlPK = new StatusBox(pnlPKHolder, "pnlPK");
+    pnlPK->setGeometry(3, 3, kInner - 6, kButtonHeight - 6);
+    pnlPK->paint = [this](QPainter& p) {
+        const int w = pnlPK->width(), h = pnlPK->height();
+        PaintPanel(p, LayOutPanel(p, PaintComputerPanel(g_).phaserMode, w, h, kEdgeNone, false), w, h, {},
+                   palette().color(QPalette::WindowText));
+    };
+    pnlPK->click = host.Handler(Form::frmCOM, [this] { ComPhaserModeClick(g_); });
+    cmdDockAtStarbase = button("cmdDockAtStarbase", "Dock at Starbase", 4);
+    cmdGalaticRecord = button("cmdGalaticRecord", "Galatic Record", 5);
+    cmdLibOptions = button("cmdLibOptions", "Library Options", 6);
+
+    pnlOptions = new StatusBox(this, "pnlOptions");
+    pnlOptions->setGeometry(kMargin, kMargin + 7 * kStep, kInner, 48);
+    pnlOptions->paint = [this](QPainter& p) {
+        const int w = pnlOptions->width(), h = pnlOptions->height();
+        PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
+    };
+    chkSHEBackup = new QCheckBox(pnlOptions);
+    chkSHEBackup->setObjectName("chkSHEBackup");
+    chkSHEBackup->hide();
+    chkLRS = new QCheckBox(QStringLiteral("LRS"), pnlOptions);
+    chkLRS->setObjectName("chkLRS");
+    chkLRS->setGeometry(8, 4, kInner - 16, 20);
+    chkSHE = new QCheckBox(QStringLiteral("SHE"), pnlOptions);
+    chkSHE->setObjectName("chkSHE");
+    chkSHE->setGeometry(8, 24, kInner - 16, 20);
+
+    Connect(cmdDockAtStarbase, [this] { ComDockClick(g_); });
+    Connect(cmdGalaticRecord, [this] { ComGalacticRecordClick(g_); });
+    Connect(cmdLibOptions, [this] { ComLibOptionsClick(g_); });
+    Connect(cmdPhaserFire, [this] { ComPhaserFireClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).phaserFire)); });
+    Connect(cmdTorpedoFire, [this] { ComTorpedoFireClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).torpedoFire)); });
+    Connect(cmdTargetCalculator, [this] {
+        ComTargetCalculatorClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).targetCalculator),
+                                 [this] { SaveTCState(g_); });
+    });
+    connect(chkLRS, &QCheckBox::clicked, this, host.Handler(Form::frmCOM, [this] {
+        if (isActiveWindow()) cmdScapeGoat->setFocus();
+        ComAutoScanClick(g_, chkLRS->isChecked() ? 1 : 0);
+    }));
+    connect(chkSHE, &QCheckBox::clicked, this,
+            host.Handler(Form::frmCOM, [this] { ComAutoShieldsClick(g_, chkSHE->isChecked() ? 1 : 0); }));
+
+    ApplyOwnLabels(g, Form::frmCOM, this);
+    long sw = 0, sh = 0;
+    host.ScreenSizeTwips(sw, sh);
+    long barLeft = sw / 2, barTop = 0, barWidth = 0, barHeight = 0;
+    if (QWidget* bar = host.FormWindow(Form::frmCommands)) {
+        barLeft = bar->x() * 15L, barTop = bar->y() * 15L;
+        barWidth = bar->width() * 15L, barHeight = bar->height() * 15L;
+    }
+    const WindowPosition at =
+        ComputerPanelPosition(barLeft, barTop, barWidth, barHeight, kWidth * 15L, kHeight * 15L, sw / 15);
+    PlaceTwips(this, at.left, at.top);
+
+    host.OnView(View::ComputerPanel, this, [this] { ShowPanel(); });
+    host.FollowView(View::CommandState, this, [this] { ShowPanel(); });
+    host.FollowView(View::LibOptions, this, [this] { ShowPanel(); });
+    host.AddTimer(
+        Timer::frmCOM_tmrTC, this, 50,
+        [this] {
+            ComLampTick(g_);
+            pnlTC->update();
+        },
+        Tick::Cosmetic);
+    ShowPanel();
+}
+
+void frmCOM::Connect(QPushButton* button, std::function<void()> handler) {
+    connect(button, &QPushButton::clicked, this, host_.Handler(Form::frmCOM, [this, handler = std::move(handler)] {
+        cmdScapeGoat->setFocus();
+        handler();
+    }));
+}
+
+void frmCOM::ShowPanel() {
+    const ComputerPanelLook look = PaintComputerPanel(g_);
+    const std::pair<QPushButton*, const ButtonLook*> buttons[] = {{cmdTargetCalculator, &look.targetCalculator},
+                                                                  {cmdDockAtStarbase, &look.dockAtStarbase},
+                                                                  {cmdPhaserFire, &look.phaserFire},
+                                                                  {cmdTorpedoFire, &look.torpedoFire}};
+    for (const auto& [b, l] : buttons) {
+        b->setEnabled(l->Enabled);
+        b->setStyleSheet(ButtonStyle(*l));
+    }
+    const std::pair<QCheckBox*, const ComSwitchLook*> boxes[] = {{chkSHE, &look.autoShields}, {chkLRS, &look.autoScan}};
+    for (const auto& [box, l] : boxes) {
+        box->setChecked(l->checked);
+        box->setEnabled(l->enabled);
+        box->setStyleSheet(QStringLiteral("QCheckBox:enabled { color: %1; }").arg(Bgr(l->foreColour).name()));
+    }
+    chkSHEBackup->setChecked(g_.st.ComAutoShieldsBackup != 0);
+    pnlPKHolder->setVisible(look.phaserModeVisible);
+    pnlTC->setVisible(look.lampVisible);
+    pnlPK->update();
+    pnlTC->update();
+}
+
+// Moving over a button: back to the main windows (the automatic calculator stops unless Ctrl
+// alone is held).
+bool frmCOM::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseMove) {
+        const int shift = ShiftState(static_cast<QMouseEvent*>(e)->modifiers());
+        host_.Run(Form::frmCOM, [this, shift] { ReturnToMainWindows(g_, shift); });
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+// A click on the panel's background gives a hint.
+void frmCOM::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) host_.Run(Form::frmCOM, [this] { ComBackgroundClick(g_); });
+}
+
+}  // namespace kv
