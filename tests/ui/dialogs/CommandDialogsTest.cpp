@@ -5,8 +5,10 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabBar>
+#include <set>
 
 #include "engine/turn/Retrofit.h"
+#include "screens/Relabel.h"
 #include "screens/dialogs/TransferDialog.h"
 #include "ui/dialogs/frmDES.h"
 #include "ui/dialogs/frmMorvReport.h"
@@ -59,6 +61,23 @@ struct CommandDialogs : ::testing::Test {
         dg.Keys(f, box, text);
     }
 };
+
+// The relabelling run finds every control it names on these windows.
+TEST_F(CommandDialogs, EveryControlTheRelabellingNamesIsThere) {
+    const std::set<Form> ours = {Form::frmPRO, Form::frmSHE,     Form::frmDAM,   Form::frmDES,
+                                 Form::frmRetrofit, Form::frmMorvReport, Form::frmPHA,   Form::frmTOR,
+                                 Form::frmLibOptions, Form::frmTargetCalculator, Form::frmStars};
+    int rows = 0;
+    for (const RelabelRow& row : RelabelTable()) {
+        if (!ours.count(row.window) || row.control.empty()) continue;
+        ++rows;
+        QWidget* w = dg.host.FormWindow(row.window);
+        ASSERT_TRUE(w) << Name(row.window);
+        EXPECT_TRUE(w->findChild<QObject*>(QString::fromStdString(row.control)))
+            << Name(row.window) << "." << row.control;
+    }
+    EXPECT_GT(rows, 80);
+}
 
 TEST_F(CommandDialogs, PhaserPlanFromPicksWithKillDisableAndTotal) {
     Zarvoni(1, 4, 7, 100);
