@@ -2,9 +2,11 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include "state/Game.h"
+#include "state/WindowTable.h"
 #include "ui/main/QtHost.h"
 
 namespace kv {
@@ -76,6 +78,14 @@ void CommandDialog::changeEvent(QEvent* e) {
         Activate();
     else
         active_ = false;
+}
+
+void CommandDialog::mouseMoveEvent(QMouseEvent* e) {
+    QDialog::mouseMoveEvent(e);
+    if (!hasMouseTracking()) return;
+    // The key state as the game counts it: 2 is Ctrl alone.
+    const int shift = e->modifiers() == Qt::ControlModifier ? 2 : 0;
+    host.Run(form_, [this, shift] { ReturnToMainWindows(g, shift); });
 }
 
 void CommandDialog::reject() {

@@ -39,12 +39,17 @@ protected:
     // the engine shows the window), else as an action of its own.
     void RunNow(const std::function<void()>& code);
 
+    // The pointer moving over the window takes the player back to the game windows
+    // (ReturnToMainWindows).
+    void ForwardMouseMoves() { setMouseTracking(true); }
+
     QPushButton* MakeButton(const char* name, const QString& caption, QRect at);
     QLabel* MakeLabel(const char* name, const QString& caption, QRect at);
 
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void reject() override;
 
     Game& g;

@@ -43,6 +43,7 @@ frmDAM::frmDAM(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmDAM, "Da
     });
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { TransferAccept(g); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { TransferCancel(g); }));
+    ForwardMouseMoves();
     Centre();
 }
 

@@ -193,6 +193,7 @@ frmLibOptions::frmLibOptions(Game& game, QtHost& h) : CommandDialog(game, h, For
 
     host.OnView(View::LibOptions, this, [this] { Show(); });
     (void)s;
+    ForwardMouseMoves();
     Centre();
     Show();
 }

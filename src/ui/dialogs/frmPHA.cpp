@@ -53,6 +53,7 @@ frmPHA::frmPHA(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmPHA, "Ph
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { PhaserCancel(g); }));
 
     host.OnView(View::PhaserPlan, this, [this] { Show(); });
+    ForwardMouseMoves();
     Centre();
     Show();
 }

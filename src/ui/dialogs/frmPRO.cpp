@@ -49,6 +49,7 @@ frmPRO::frmPRO(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmPRO, "Pr
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { ProbeCancel(g); }));
 
     host.OnView(View::ProbeDialog, this, [this] { Show(); });
+    ForwardMouseMoves();
     Centre();
 }
 

@@ -82,6 +82,7 @@ frmSHE::frmSHE(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmSHE, "Sh
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { ShieldAccept(g); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { ShieldCancel(g); }));
 
+    ForwardMouseMoves();
     // Where the short-range scan's top-left corner stands when that window is centred.
     QSize scan(600, 560);
     if (QWidget* srs = host.FormWindow(Form::frmSRS)) scan = srs->size();

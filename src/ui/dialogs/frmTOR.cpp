@@ -44,6 +44,7 @@ frmTOR::frmTOR(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmTOR, "To
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { TorpedoCancel(g); }));
 
     host.OnView(View::TorpedoPlan, this, [this] { Show(); });
+    ForwardMouseMoves();
     Centre();
     Show();
 }

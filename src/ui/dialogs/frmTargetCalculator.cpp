@@ -130,6 +130,7 @@ frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
     host.OnView(View::TargetCalculator, this, [this] { Show(); });
     host.AddTimer(Timer::frmTargetCalculator_tmrCheckSRS, this, 100, [this] { tmrCheckSRS_Timer(); });
     host.AddTimer(Timer::frmTargetCalculator_tmrCheckCOM, this, 50, [this] { tmrCheckCOM_Timer(); });
+    ForwardMouseMoves();
     Centre();
     Show();
 }

@@ -114,6 +114,23 @@ TEST_F(CommandDialogs, PhaserPlanFromPicksWithKillDisableAndTotal) {
     EXPECT_EQ(s.PhaserPlan.size(), 3u);
 }
 
+// Moving the pointer over a dialog switches the automatic target calculator off; Ctrl alone
+// keeps it running.
+TEST_F(CommandDialogs, APointerMovingOverADialogEndsTheAutomaticCalculator) {
+    dg.host.ShowForm(Form::frmPHA);
+    QWidget* w = dg.Window(Form::frmPHA);
+    const auto move = [&](Qt::KeyboardModifiers mods) {
+        const QPointF at(4, 300);
+        QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, mods);
+        QApplication::sendEvent(w, &e);
+    };
+    dg.game.SetTimer(Timer::frmCOM_tmrTC, true);
+    move(Qt::ControlModifier);
+    EXPECT_TRUE(dg.game.TimerEnabled(Timer::frmCOM_tmrTC));
+    move(Qt::NoModifier);
+    EXPECT_FALSE(dg.game.TimerEnabled(Timer::frmCOM_tmrTC));
+}
+
 TEST_F(CommandDialogs, TorpedoPlanRefusedBeyondTheClassTwoStock) {
     s.TorpedoStockClass1 = 5, s.TorpedoStockClass2 = 2, s.TorpedoClass2Power = 3;
     Mark(6, 7, 4, 14);  // three class-2 torpedoes at 6,7
