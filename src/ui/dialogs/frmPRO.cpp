@@ -5,7 +5,7 @@
 #include "engine/computer/Navigation.h"
 #include "screens/dialogs/ProbeDialog.h"
 #include "state/Game.h"
-#include "ui/dialogs/CourseDial.h"
+#include "ui/dialogs/ProbeDial.h"
 #include "ui/main/QtHost.h"
 
 namespace kv {
@@ -17,7 +17,7 @@ frmPRO::frmPRO(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmPRO, "Pr
     fraCourse->setGeometry(10, 6, 280, 150);
     // The compass picture of the navigation dialog's dial.
     const QPixmap compass(QString::fromStdString(g.folders.program + "PICTURES/COMPASS.png"));
-    gagCourse = new CourseDial("gagCourse", compass, [this] { return g.st.ProbeDialog.CourseTag; }, fraCourse);
+    gagCourse = new ProbeDial("gagCourse", compass, [this] { return g.st.ProbeDialog.CourseTag; }, fraCourse);
     gagCourse->setGeometry(12, 24, 110, 110);
     txtCourse = new QLineEdit(fraCourse);
     txtCourse->setObjectName("txtCourse");

@@ -11,7 +11,7 @@
 
 namespace kv {
 
-class CourseDial;
+class ProbeDial;
 
 class frmPRO : public CommandDialog {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     QGroupBox* fraCourse;
     QScrollBar* hsbCourse;
     QLineEdit* txtCourse;
-    CourseDial* gagCourse;
+    ProbeDial* gagCourse;
     QLabel* lblProbesLeft;
     QLabel* lblProbes;
     QPushButton *cmdAccept, *cmdCancel;

@@ -46,7 +46,7 @@ frmRetrofit::frmRetrofit(Game& game, QtHost& h) : CommandDialog(game, h, Form::f
         shpButton[i] = new RetrofitLamp(slot);
         shpButton[i]->setObjectName(Element("shpButton", i));
         shpButton[i]->setGeometry(slot->rect());
-        lblClick[i] = new ClickLabel("", QString(), slot);
+        lblClick[i] = new PickLabel("", QString(), slot);
         lblClick[i]->setObjectName(Element("lblClick", i));
         lblClick[i]->setGeometry(slot->rect());
         lblClick[i]->setAlignment(Qt::AlignCenter);
@@ -63,7 +63,7 @@ frmRetrofit::frmRetrofit(Game& game, QtHost& h) : CommandDialog(game, h, Form::f
         lblButtonText[i]->setGeometry(x, kCoverHeight + 12, kSlotWidth, 44);
         lblButtonText[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         lblButtonText[i]->setWordWrap(true);
-        connect(lblClick[i], &ClickLabel::clicked, this, Handler([this, i] { lblClick_Click(i); }));
+        connect(lblClick[i], &PickLabel::clicked, this, Handler([this, i] { lblClick_Click(i); }));
     }
     host.OnView(View::RetrofitPanel, this, [this] { Show(); });
     host.AddTimer(Timer::frmRetrofit_tmrBlink, this, 500, [this] { RetrofitBlinkTick(g); }, Tick::Cosmetic);

@@ -8,11 +8,11 @@
 
 namespace kv {
 
-class CourseDial : public QWidget {
+class ProbeDial : public QWidget {
     Q_OBJECT
 public:
     // `tag` reads the course gauge's tag each time the dial is painted.
-    CourseDial(const char* name, const QPixmap& compass, std::function<std::string()> tag, QWidget* parent);
+    ProbeDial(const char* name, const QPixmap& compass, std::function<std::string()> tag, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,4 +1,4 @@
-#include "ui/dialogs/CourseDial.h"
+#include "ui/dialogs/ProbeDial.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -7,12 +7,12 @@
 
 namespace kv {
 
-CourseDial::CourseDial(const char* name, const QPixmap& compass, std::function<std::string()> tag, QWidget* parent)
+ProbeDial::ProbeDial(const char* name, const QPixmap& compass, std::function<std::string()> tag, QWidget* parent)
     : QWidget(parent), compass_(compass), tag_(std::move(tag)) {
     setObjectName(name);
 }
 
-void CourseDial::paintEvent(QPaintEvent*) {
+void ProbeDial::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     if (!compass_.isNull()) {

@@ -5,10 +5,10 @@
 
 namespace kv {
 
-class ClickLabel : public QLabel {
+class PickLabel : public QLabel {
     Q_OBJECT
 public:
-    ClickLabel(const char* name, const QString& text, QWidget* parent) : QLabel(text, parent) { setObjectName(name); }
+    PickLabel(const char* name, const QString& text, QWidget* parent) : QLabel(text, parent) { setObjectName(name); }
 
 signals:
     void clicked();
