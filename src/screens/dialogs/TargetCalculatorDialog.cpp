@@ -109,6 +109,17 @@ void TakePickedCell(Game& g, bool quadrant, std::optional<int> cell) {
     Shown(g);
 }
 
+void PickTargetCell(Game& g, bool quadrant) {
+    QuadrantPicker& picker = g.st.QuadSelect;
+    picker.Caption = g.Text(TargetPickerCaptionKey(quadrant));
+    const int ship = TargetPickerShipCell(g.st, quadrant);
+    const bool shipCell = ship >= 0 && ship <= 63;
+    if (shipCell) picker.Enabled[static_cast<size_t>(ship)] = false;
+    g.host.RunModal(Form::frmQuadSelect);
+    if (shipCell) picker.Enabled[static_cast<size_t>(ship)] = true;
+    TakePickedCell(g, quadrant, picker.Selected >= 0 ? std::optional<int>(picker.Selected) : std::nullopt);
+}
+
 void ChooseTargetBase(Game& g, int index) {
     GameState& s = g.st;
     if (index < 0 || index > 3) return;
@@ -224,6 +235,8 @@ std::optional<int> TakeChartPick(Game& g) {
     if (s.QuadrantPickMode < 1 || s.QuadrantPickMode > 64) return std::nullopt;
     const int i = s.QuadrantPickMode - 1;
     s.TargetQuadText = CellIndexText(i);
+    s.Chart.Labels[static_cast<size_t>(i)].Border = false;
+    g.host.Refresh(View::GalaxyChart);
     s.QuadrantPickMode = -1;
     ClearAll(s);
     Shown(g);

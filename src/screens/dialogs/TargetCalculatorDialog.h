@@ -36,6 +36,9 @@ void TargetCalculatorHelp(Game& g);
 const char* TargetPickerCaptionKey(bool quadrant);
 int TargetPickerShipCell(const GameState& s, bool quadrant);
 void TakePickedCell(Game& g, bool quadrant, std::optional<int> cell);
+// A click on the quadrant (or sector) text: the picker opened modally with its caption and the
+// ship's own cell disabled (enabled again afterwards), and its pick taken as above.
+void PickTargetCell(Game& g, bool quadrant);
 
 // The option buttons. A base (0 the Zarvoni starbase, 1..3 the player's) is refused while the
 // player does not know it (its quadrant not charted as it is and not otherwise known), when it
@@ -61,7 +64,7 @@ void ChooseBestNeighbour(Game& g, NeighbourScore score);
 
 // The pick timers: a quadrant picked on the galaxy chart (QuadrantPickMode 1..64) becomes the
 // target quadrant and the mode is armed again; returns the picked label's index, whose pick
-// mark the chart then drops. A sector picked on the short-range scan (SectorPickMode 1..64)
+// mark (its border) the chart drops. A sector picked on the short-range scan (SectorPickMode 1..64)
 // becomes the target sector, the mode is armed again and the scan redrawn. Both clear the
 // option buttons; nothing happens without a pick.
 std::optional<int> TakeChartPick(Game& g);

@@ -33,6 +33,17 @@
 #include "ui/main/frmGetNumber.h"
 #include "ui/main/frmMenu.h"
 #include "ui/main/frmOptions.h"
+#include "ui/dialogs/frmDAM.h"
+#include "ui/dialogs/frmDES.h"
+#include "ui/dialogs/frmLibOptions.h"
+#include "ui/dialogs/frmMorvReport.h"
+#include "ui/dialogs/frmPHA.h"
+#include "ui/dialogs/frmPRO.h"
+#include "ui/dialogs/frmRetrofit.h"
+#include "ui/dialogs/frmSHE.h"
+#include "ui/dialogs/frmStars.h"
+#include "ui/dialogs/frmTOR.h"
+#include "ui/dialogs/frmTargetCalculator.h"
 
 namespace kv {
 
@@ -71,6 +82,18 @@ const std::vector<FormEntry>& FormList() {
         // Outside the table.
         KV_FORM(frmFile),
         KV_FORM(frmGetNumber),
+        KV_FORM(frmTOR),
+        KV_FORM(frmPHA),
+        KV_FORM(frmSHE),
+        KV_FORM(frmRetrofit),
+        KV_FORM(frmDAM),
+        KV_FORM(frmDES),
+        KV_FORM(frmLibOptions),
+        KV_FORM(frmPRO),
+        KV_FORM(frmStars),
+        KV_FORM(frmTargetCalculator),
+        // Outside the table.
+        KV_FORM(frmMorvReport),
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),
         KV_FORM(frmShowMessage),

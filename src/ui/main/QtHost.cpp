@@ -22,6 +22,7 @@
 #include <stdexcept>
 
 #include "screens/MessageBoxes.h"
+#include "screens/dialogs/RetrofitPanel.h"
 #include "state/FileDialogSetup.h"
 #include "state/Game.h"
 #include "text/windows/frmQuiet.h"
@@ -501,7 +502,11 @@ void QtHost::FrameChartQuadrant(int index) {
 void QtHost::ClearChartHighlights() {
     if (chart_) chart_->ClearChartHighlights();
 }
-void QtHost::ShowRetrofitSlots(int, bool) { Refresh(View::RetrofitPanel); }
+// The retrofit panel slides the kind's cover as far as its covers are high.
+void QtHost::ShowRetrofitSlots(int kind, bool opening) {
+    QWidget* panel = Window(Form::frmRetrofit);
+    if (game_) SlideRetrofitCover(*game_, kind, opening, panel ? panel->property("coverHeight").toInt() : 0);
+}
 void QtHost::ShowInfoProgress(const std::string& text, bool showWindow) {
     infoProgress_ = text;
     if (showWindow) ShowForm(Form::frmInfo);

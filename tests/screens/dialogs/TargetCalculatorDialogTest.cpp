@@ -155,8 +155,10 @@ TEST_F(TargetCalculatorDialogTest, PicksFromThePickerTheChartAndTheScan) {
     TargetCalculatorActivate(tg.game);
     EXPECT_EQ(TakeChartPick(tg.game), std::nullopt);
     s.QuadrantPickMode = 17;
+    s.Chart.Labels[16].Border = true;  // the chart's pick mark
     EXPECT_EQ(TakeChartPick(tg.game), 16);
     EXPECT_EQ(s.TargetQuadText, "3,1");
+    EXPECT_FALSE(s.Chart.Labels[16].Border);
     EXPECT_EQ(s.QuadrantPickMode, -1);
     s.SectorPickMode = 1;
     TakeScanPick(tg.game);
@@ -168,6 +170,39 @@ TEST_F(TargetCalculatorDialogTest, PicksFromThePickerTheChartAndTheScan) {
     EXPECT_EQ(s.QuadrantPickMode, 0);
     EXPECT_FALSE(tg.game.TimerEnabled(Timer::frmTargetCalculator_tmrCheckSRS));
     EXPECT_FALSE(tg.game.TimerEnabled(Timer::frmTargetCalculator_tmrCheckCOM));
+}
+
+TEST_F(TargetCalculatorDialogTest, ThePickerOffersEveryCellButTheShipsOwn) {
+    struct Case {
+        bool quadrant;
+        int pick;  // -1: closed without a pick
+        const char* quad;
+        const char* sect;
+    };
+    const Case cases[] = {
+        {true, 0, "1,1", "2,2"},
+        {false, 63, "7,7", "8,8"},
+        {true, -1, "7,7", "2,2"},
+        {false, -1, "7,7", "2,2"},
+    };
+    At(3, 5, 6, 2);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.quadrant ? "quadrant" : "sector");
+        s.TargetQuadText = "7,7", s.TargetSectText = "2,2";
+        const int ship = c.quadrant ? 20 : 41;
+        bool shipDisabled = false;
+        tg.host.modal[Form::frmQuadSelect] = [&] {
+            EXPECT_EQ(s.QuadSelect.Caption, c.quadrant ? "<TARGET0004>" : "<TARGET0005>");
+            shipDisabled = !s.QuadSelect.Enabled[static_cast<size_t>(ship)];
+            s.QuadSelect.Selected = c.pick;
+            return kOK;
+        };
+        PickTargetCell(tg.game, c.quadrant);
+        EXPECT_TRUE(shipDisabled);
+        EXPECT_TRUE(s.QuadSelect.Enabled[static_cast<size_t>(ship)]);
+        EXPECT_EQ(s.TargetQuadText, c.quad);
+        EXPECT_EQ(s.TargetSectText, c.sect);
+    }
 }
 
 TEST_F(TargetCalculatorDialogTest, TheAutomaticCalculatorComesBackAsThePanelHadIt) {

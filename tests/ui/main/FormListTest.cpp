@@ -17,30 +17,6 @@ const std::set<std::string> kNotBuiltYet = {
 
     // Main menu, file and options dialogs, computer panel, status displays and reports.
 
-    // Every command's dialog.
-    "frmTOR",
-    "frmPHA",
-    "frmSHE",
-    "frmRetrofit",
-    "frmDAM",
-    "frmDES",
-    "frmLibOptions",
-    "frmPRO",
-    "frmStars",
-    "frmTargetCalculator",
-    "frmMorvReport",
-    "View::LibOptions",
-    "View::RetrofitPanel",
-    "View::TargetCalculator",
-    "View::PhaserPlan",
-    "View::TorpedoPlan",
-    "Timer::frmRetrofit_tmrBlink",
-    "Timer::frmDES_tmrCount",
-    "Timer::frmTargetCalculator_tmrCheckSRS",
-    "Timer::frmTargetCalculator_tmrCheckCOM",
-    "Timer::frmMorvReport_tmrAnim",
-    "View::ProbeDialog",
-
     // The exploration console.
     "frmSSControl",
     "frmRespond",

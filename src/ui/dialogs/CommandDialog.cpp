@@ -1,0 +1,95 @@
+#include "ui/dialogs/CommandDialog.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "state/Game.h"
+#include "state/WindowTable.h"
+#include "ui/main/QtHost.h"
+
+namespace kv {
+
+CommandDialog::CommandDialog(Game& game, QtHost& h, Form form, const char* captionKey)
+    : g(game), host(h), form_(form) {
+    setObjectName(Name(form));
+    if (captionKey) setWindowTitle(T(captionKey));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+QString CommandDialog::T(const std::string& key) const { return QString::fromStdString(g.Text(key)); }
+
+std::function<void()> CommandDialog::Handler(std::function<void()> handler) {
+    return host.Handler(form_, std::move(handler));
+}
+
+void CommandDialog::RunNow(const std::function<void()>& code) {
+    if (g.Busy())
+        code();
+    else
+        host.Run(form_, code);
+}
+
+QPushButton* CommandDialog::MakeButton(const char* name, const QString& caption, QRect at) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setGeometry(at);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* CommandDialog::MakeLabel(const char* name, const QString& caption, QRect at) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(name);
+    l->setGeometry(at);
+    return l;
+}
+
+void CommandDialog::Centre() {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void CommandDialog::Activate() {
+    if (active_) return;
+    active_ = true;
+    RunNow([this] { Form_Activate(); });
+}
+
+void CommandDialog::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    Activate();
+}
+
+void CommandDialog::hideEvent(QHideEvent* e) {
+    active_ = false;
+    QDialog::hideEvent(e);
+}
+
+// Coming back to the window after another one (the short-range scan, a message) activates it
+// again; the activation that follows its showing counts once.
+void CommandDialog::changeEvent(QEvent* e) {
+    QDialog::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !isVisible()) return;
+    if (isActiveWindow())
+        Activate();
+    else
+        active_ = false;
+}
+
+void CommandDialog::mouseMoveEvent(QMouseEvent* e) {
+    QDialog::mouseMoveEvent(e);
+    if (!hasMouseTracking()) return;
+    // The key state as the game counts it: 2 is Ctrl alone.
+    const int shift = e->modifiers() == Qt::ControlModifier ? 2 : 0;
+    host.Run(form_, [this, shift] { ReturnToMainWindows(g, shift); });
+}
+
+void CommandDialog::reject() {
+    host.Run(form_, [this] { Cancel(); });
+}
+
+}  // namespace kv

@@ -1,0 +1,64 @@
+#pragma once
+// What the command dialogs share: a fixed dialog of the game that makes its controls by name,
+// reads its captions from the language file as it is made, runs every handler through the
+// host's busy guard, and has its activation (Form_Activate) run once each time it becomes the
+// active window. Its close box (and Escape) does what its Cancel or Close does (Cancel()).
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
+#include <functional>
+#include <string>
+
+#include "state/Port.h"
+
+namespace kv {
+
+struct Game;
+class QtHost;
+
+class CommandDialog : public QDialog {
+    Q_OBJECT
+public:
+    CommandDialog(Game& g, QtHost& host, Form form, const char* captionKey);
+
+    // The window's activation (Form_Activate): shown, or active again after another window.
+    virtual void Form_Activate() {}
+    // What the close box does.
+    virtual void Cancel() {}
+
+    // Centres the window on the screen.
+    void Centre();
+
+protected:
+    // The text of a language key.
+    QString T(const std::string& key) const;
+    // A handler of this window as a slot, through the busy guard.
+    std::function<void()> Handler(std::function<void()> handler);
+    // Runs engine code of the window now: as part of the action under way (the opener's, when
+    // the engine shows the window), else as an action of its own.
+    void RunNow(const std::function<void()>& code);
+
+    // The pointer moving over the window takes the player back to the game windows
+    // (ReturnToMainWindows).
+    void ForwardMouseMoves() { setMouseTracking(true); }
+
+    QPushButton* MakeButton(const char* name, const QString& caption, QRect at);
+    QLabel* MakeLabel(const char* name, const QString& caption, QRect at);
+
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void reject() override;
+
+    Game& g;
+    QtHost& host;
+    Form form_;
+
+private:
+    void Activate();
+    bool active_ = false;  // activated since it was shown or last lost the focus
+};
+
+}  // namespace kv

@@ -1,0 +1,25 @@
+#pragma once
+// The course dial: the compass picture with the arrow at the angle its tag gives (percent of a
+// full circle).
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace kv {
+
+class ProbeDial : public QWidget {
+    Q_OBJECT
+public:
+    // `tag` reads the course gauge's tag each time the dial is painted.
+    ProbeDial(const char* name, const QPixmap& compass, std::function<std::string()> tag, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPixmap compass_;
+    std::function<std::string()> tag_;
+};
+
+}  // namespace kv

@@ -1,0 +1,28 @@
+#pragma once
+// The energy-transfer dialog: how much energy goes into the repair of one system. Its opener
+// fills the game data, shows it modally and reads the amount when it closes ("0" after Cancel).
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "ui/dialogs/CommandDialog.h"
+
+namespace kv {
+
+class frmDAM : public CommandDialog {
+    Q_OBJECT
+public:
+    frmDAM(Game& g, QtHost& host);
+
+    void Form_Activate() override;
+    void Cancel() override;
+    void Show();
+
+    QScrollBar* vsbPower;
+    QLineEdit* txtPower;
+    QLabel *lblEnergyTrans, *lblAvail, *lblEnergy, *lblSystem;
+    QPushButton *cmdAccept, *cmdCancel;
+};
+
+}  // namespace kv

@@ -1,0 +1,25 @@
+#pragma once
+// The self-destruct countdown: ten seconds in large red digits with a grey shadow, counted down
+// by its timer. SelfDestruct opens it modally and reads the time when it closes ("0:10": the
+// countdown was aborted). A click on the time (or the close box) offers to abort.
+#include "ui/dialogs/PickLabel.h"
+#include "ui/dialogs/CommandDialog.h"
+
+namespace kv {
+
+class frmDES : public CommandDialog {
+    Q_OBJECT
+public:
+    frmDES(Game& g, QtHost& host);
+
+    void Form_Activate() override;
+    void Cancel() override { lblTime_Click(); }
+    void tmrCount_Timer();
+    void lblTime_Click();
+    void Show();
+
+    PickLabel* lblTime;
+    QLabel* lblTime2;
+};
+
+}  // namespace kv

@@ -1,0 +1,61 @@
+#pragma once
+// The library options dialog: the ship's computer's standing orders for shields, phasers and
+// torpedoes, on three tabbed pages. Its controls show and edit the game's library options; OK
+// and Apply save them under the current configuration (never "General"), Cancel and the close
+// box bring back the saved ones.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QToolButton>
+#include <array>
+
+#include "ui/dialogs/CommandDialog.h"
+
+namespace kv {
+
+class frmLibOptions : public CommandDialog {
+    Q_OBJECT
+public:
+    frmLibOptions(Game& g, QtHost& host);
+
+    void Form_Activate() override;
+    void Cancel() override;
+    void Show();
+
+    QTabBar* TabStrip1;
+    std::array<QWidget*, 3> picTab{};
+    QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame7;
+    std::array<QRadioButton*, 4> optShLevel{};  // 1..3
+    std::array<QRadioButton*, 3> optShFrequency{};
+    QScrollBar* vsbReserve;
+    QLabel* lblShReserve;
+    std::array<QRadioButton*, 2> optPK{};
+    QCheckBox* chkPZSB;
+    QScrollBar* hsbPZSBPerTurn;
+    QLabel* lblPZSBPerTurn;
+    std::array<QRadioButton*, 3> optTZ{};
+    QCheckBox* chkTS;
+    std::array<QRadioButton*, 2> optTS{};
+    QLabel* lblSit;
+    QLabel* lblTSpresent;
+    QWidget* spnTS;
+    QLabel* picNumZ;
+    QCheckBox* chkTZSB;
+    std::array<QRadioButton*, 3> optTZSB{};
+    QCheckBox* chkTZSBdisabled;
+    QLabel* lblWarning;
+    QPushButton *cmdOK, *cmdCancel, *cmdApply;
+
+private:
+    QRadioButton* Option(QWidget* parent, const char* name, int index, const char* key, QRect at);
+    QCheckBox* Check(QWidget* parent, const char* name, const char* key, QRect at);
+    // Runs an edit of the options and shows the result.
+    void Edit(std::function<void()> edit);
+    QPixmap digits_;
+};
+
+}  // namespace kv

@@ -1,0 +1,34 @@
+#pragma once
+// The phaser dialog: the phaser fire plan (up to eight targets with the energy for each), its
+// total, and the buttons that edit, aim and fire it. Opened modeless by the command bar; its
+// activation collects the sectors picked on the short-range scan.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/dialogs/CommandDialog.h"
+
+namespace kv {
+
+class frmPHA : public CommandDialog {
+    Q_OBJECT
+public:
+    frmPHA(Game& g, QtHost& host);
+
+    void Form_Activate() override;
+    void Cancel() override;
+    // Shows the plan, its selection, the total and the buttons from the game data.
+    void Show();
+
+    QListWidget* lstFire;
+    QListWidget* lstPrevious;
+    QLabel* lblTotal;
+    QLabel* Total;
+    QPushButton *cmdAdd, *cmdRemove, *cmdClearAll, *cmdSelectAll, *cmdInfo, *cmdPrevious;
+    QPushButton *cmdKill, *cmdDisable, *cmdOther, *cmdAutoTarget, *cmdAccept, *cmdCancel;
+
+private:
+    void lstFire_Click();
+};
+
+}  // namespace kv

@@ -1,0 +1,56 @@
+#pragma once
+// The retrofit panel: five slide buttons, one per retrofit kind. A button hides behind a cover
+// that slides up out of view while the kind is offered; its lamp shows light red while off and
+// blinks green while engaged. A click on a button engages the retrofit or switches it off.
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+#include "ui/dialogs/PickLabel.h"
+#include "ui/dialogs/CommandDialog.h"
+
+namespace kv {
+
+// A lamp (shpButton): a rounded box in a palette colour.
+class RetrofitLamp : public QWidget {
+    Q_OBJECT
+public:
+    explicit RetrofitLamp(QWidget* parent) : QWidget(parent) {}
+    void SetColour(int palette);
+    int Colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int colour_ = 12;
+};
+
+// A cover (pnlSlide): a raised panel.
+class RetrofitCover : public QWidget {
+    Q_OBJECT
+public:
+    explicit RetrofitCover(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+class frmRetrofit : public CommandDialog {
+    Q_OBJECT
+public:
+    frmRetrofit(Game& g, QtHost& host);
+
+    // The height of a cover: a slide moves it that far and a step more.
+    static constexpr int kCoverHeight = 60;
+
+    void lblClick_Click(int index);
+    void Show();
+
+    std::array<RetrofitCover*, 5> pnlSlide{};
+    std::array<RetrofitLamp*, 5> shpButton{};
+    std::array<PickLabel*, 5> lblClick{};
+    std::array<QLabel*, 5> lblButtonText{};
+};
+
+}  // namespace kv

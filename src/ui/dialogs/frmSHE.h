@@ -1,0 +1,53 @@
+#pragma once
+// The shield dialog: the level typed, dragged on the bar or chosen by one of four buttons.
+// Opened modally by SetShields; Accept and Cancel set the level and take its energy.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/dialogs/CommandDialog.h"
+
+namespace kv {
+
+class frmSHE;
+
+// The shield bar: a gauge of the level with the drag line, which the player drags to a height.
+class ShieldBar : public QWidget {
+    Q_OBJECT
+public:
+    ShieldBar(frmSHE& owner, QWidget* parent);
+    QLabel* lblDragLine;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    frmSHE& owner_;
+    bool dragging_ = false;
+};
+
+class frmSHE : public CommandDialog {
+    Q_OBJECT
+public:
+    frmSHE(Game& g, QtHost& host);
+
+    void Form_Activate() override;
+    void Cancel() override;
+    void Show();
+
+    // The drag line picked up, and dropped at height y of the bar.
+    void pnlShieldBar_DragOver(int state);
+    void pnlShieldBar_DragDrop(int y);
+
+    QLineEdit* txtShields;
+    ShieldBar* pnlShieldBar;
+    QLabel* lblDragLine;
+    QPushButton *cmdMax, *cmdHalf, *cmdDrop, *cmdAuto, *cmdAccept, *cmdCancel;
+
+    Game& game() { return g; }
+};
+
+}  // namespace kv

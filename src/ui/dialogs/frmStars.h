@@ -1,0 +1,34 @@
+#pragma once
+// The star list: the star systems visited, one line each, sorted by name or by location. Info
+// tells about the selected system; Accept (or a double click) makes it the target calculator's
+// target. Opened modally by the target calculator; with nothing to list it does not stay open.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/dialogs/CommandDialog.h"
+
+namespace kv {
+
+class frmStars : public CommandDialog {
+    Q_OBJECT
+public:
+    frmStars(Game& g, QtHost& host);
+
+    // Fills the list before the window opens; a list with nothing to show never opens.
+    int exec() override;
+    void Form_Activate() override;
+    void Cancel() override;
+    void Show();
+
+    QListWidget* lstStars;
+    QLabel *Label1, *Label2, *Label3, *Label4;
+    QRadioButton *optAlph, *optLoc;
+    QPushButton *cmdInfo, *cmdAccept, *cmdCancel;
+
+private:
+    bool filled_ = false;  // the list was filled for this opening
+};
+
+}  // namespace kv

@@ -1,0 +1,43 @@
+#pragma once
+// The target calculator: the target quadrant and sector, with the ways of choosing them (the
+// picker, picks on the galaxy chart and the short-range scan, a base, a neighbouring quadrant,
+// the previous quadrant, the star list and the automatic choices). Modeless; Accept hands the
+// target to the computer, Cancel (and the close box) puts back what the computer panel held.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+#include "ui/dialogs/PickLabel.h"
+#include "ui/dialogs/CommandDialog.h"
+
+namespace kv {
+
+class frmTargetCalculator : public CommandDialog {
+    Q_OBJECT
+public:
+    frmTargetCalculator(Game& g, QtHost& host);
+
+    void Form_Activate() override;
+    void Cancel() override;
+    void tmrCheckCOM_Timer();
+    void tmrCheckSRS_Timer();
+    void Show();
+
+    QWidget *pnlQuad, *pnlSect;
+    PickLabel *lblQuad, *lblSect;
+    QLabel *Label1, *Label4, *lblQuadrant;
+    QGroupBox *fraBase, *fraLRS, *fraOther;
+    std::array<QRadioButton*, 4> optBase{};
+    std::array<QRadioButton*, 8> optLRS{};
+    QRadioButton* optPrev;
+    QPushButton *cmdNearestBase, *cmdZarvonis, *cmdStars, *cmdSafety, *cmdStarCharts, *cmdClosestSector;
+    QPushButton *cmdHelp, *cmdAccept, *cmdCancel;
+
+private:
+    // Runs a handler that changes the target and shows the result.
+    std::function<void()> Choice(std::function<void()> choose);
+};
+
+}  // namespace kv
