@@ -3,6 +3,8 @@
 // Keep the lines in the order of the Form enum.
 #include "ui/main/FormList.h"
 
+#include "explore/windows/frmRespond.h"
+#include "explore/windows/frmSSControl.h"
 #include "scores/windows/frmSubmitHS.h"
 #include "text/windows/frmLanguage.h"
 #include "text/windows/frmOutput.h"
@@ -19,7 +21,9 @@ const std::vector<FormEntry>& FormList() {
     static const std::vector<FormEntry> list = {
         // The window table.
         KV_FORM(frmOutput),
+        KV_FORM(frmSSControl),
         // Outside the table.
+        KV_FORM(frmRespond),
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),
         KV_FORM(frmShowMessage),

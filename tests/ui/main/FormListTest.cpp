@@ -102,16 +102,6 @@ const std::set<std::string> kNotBuiltYet = {
     "Timer::frmTargetCalculator_tmrCheckCOM",
     "Timer::frmMorvReport_tmrAnim",
     "View::ProbeDialog",
-
-    // The exploration console.
-    "frmSSControl",
-    "frmRespond",
-    "View::SSConsole",
-    "View::SSSystemView",
-    "View::SSPlanetView",
-    "View::SSSpectrum",
-    "Timer::frmSSControl_tmrMessage",
-    "Timer::frmSSControl_tmrFlag",
 };
 
 TEST(FormList, EveryWindowDisplayAndTimerIsServedOrListedAsNotBuiltYet) {
