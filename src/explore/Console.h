@@ -36,6 +36,9 @@ int NamedBit(char c);
 
 // ---- Visit, selection and information panel -----------------------------------------------
 
+// The console's first load (Form_Load): the close-ups are shaded unless the command line holds
+// "/BADPLANETS" in any letter case.
+void ConsoleFormLoad(Game& g);
 // The console's activation (Form_Activate): the first one after the engine set EnteringSystem
 // starts the visit (InitSS); a system without planets is reported and left at once, or, with
 // message 9 switched off, stays open on the star. Then the message timer runs.

@@ -10,6 +10,7 @@
 #include "engine/turn/Time.h"
 #include "explore/Console.h"
 #include "explore/ConsoleText.h"
+#include "state/CommandLine.h"
 #include "state/Numeric.h"
 
 namespace kv {
@@ -68,6 +69,19 @@ SolarSystemRecord* VisitedSystem(Game& g) {
 }
 
 // ---- The visit ---------------------------------------------------------------------------------
+
+void ConsoleFormLoad(Game& g) {
+    ConsoleState& c = g.console;
+    c.lblM0Title.clear();
+    c.lblM1Title.clear();
+    c.lblM2Title.clear();
+    c.lblM0Text.clear();
+    c.lblM1Text.clear();
+    c.lblM2Text.clear();
+    c.lblLib.clear();
+    c.lblName.clear();
+    c.BadPlanets = ToFlag(!HasSwitch(g.commandLine, "/BADPLANETS"));
+}
 
 void ActivateConsole(Game& g) {
     GameState& s = g.st;

@@ -26,7 +26,7 @@ inline constexpr Integer kNoMessageStep = -1;
 enum DoorState : Long { kDoorWall = 0, kDoorOpen = 1, kDoorClosed = 2, kDoorLocked = 3 };
 
 // The system picture and the star picture in it.
-inline constexpr Long kSystemPictureSize = 4800;
+inline constexpr Long kSystemPictureSize = 6000;
 inline constexpr Long kStarPictureSize = 960;
 inline constexpr Long kStarPictureLeft = (kSystemPictureSize - kStarPictureSize) / 2;
 inline constexpr Long kStarPictureTop = (kSystemPictureSize - kStarPictureSize) / 2;
@@ -96,6 +96,7 @@ struct ConsoleState {
     std::vector<std::string> ResponseCodes{std::string()};  // responses 1..count (0 unused)
     Integer ChosenAction = -1;                              // action button of the chosen response, -1 none
     Flag MapMode = kFalse;                                  // the room map is showing
+    Flag BadPlanets = kTrue;                                // shade the close-ups ("/BADPLANETS" clears it)
     Flag MapActionOffered = kFalse;
     Integer RoomX = -1, RoomY = -1;
 

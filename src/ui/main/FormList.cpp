@@ -3,6 +3,8 @@
 // Keep the lines in the order of the Form enum.
 #include "ui/main/FormList.h"
 
+#include "explore/windows/frmRespond.h"
+#include "explore/windows/frmSSControl.h"
 #include "scores/windows/frmSubmitHS.h"
 #include "screens/dialogs/windows/frmBars.h"
 #include "screens/dialogs/windows/frmBaseReport.h"
@@ -94,6 +96,9 @@ const std::vector<FormEntry>& FormList() {
         KV_FORM(frmTargetCalculator),
         // Outside the table.
         KV_FORM(frmMorvReport),
+        KV_FORM(frmSSControl),
+        // Outside the table.
+        KV_FORM(frmRespond),
         KV_FORM(frmSubmitHS),
         KV_FORM(frmQuiet),
         KV_FORM(frmShowMessage),

@@ -17,15 +17,6 @@ const std::set<std::string> kNotBuiltYet = {
 
     // Main menu, file and options dialogs, computer panel, status displays and reports.
 
-    // The exploration console.
-    "frmSSControl",
-    "frmRespond",
-    "View::SSConsole",
-    "View::SSSystemView",
-    "View::SSPlanetView",
-    "View::SSSpectrum",
-    "Timer::frmSSControl_tmrMessage",
-    "Timer::frmSSControl_tmrFlag",
 };
 
 TEST(FormList, EveryWindowDisplayAndTimerIsServedOrListedAsNotBuiltYet) {

@@ -1,0 +1,155 @@
+#pragma once
+// frmSSControl: the exploration console. The engine opens it modally for a whole visit to a star
+// system; it shows the console's state (Game::console) and hands every click to the console's
+// procedures (explore/Console.h). What it draws itself: the system seen from above (DrawSystem),
+// the planet close-up (DrawPlanets) or the star's spectrum (DrawSpectral) in picDraw, a planet's
+// clip (LoadAVI) and the room map with its Room cells.
+#include <QCursor>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "explore/AviClip.h"
+#include "explore/ConsoleDrawing.h"
+
+namespace kv {
+
+struct Game;
+class QtHost;
+class Room;
+
+// A picture box that shows an image of its own (picDraw, the system view's star, the map).
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr) : QWidget(parent) {}
+    QImage image;
+    // Called to paint over the image (the system view draws its orbits here).
+    std::function<void(QPainter&)> paintOver;
+
+signals:
+    void MouseDown(int button, int shift, int x, int y);
+    void MouseMove(int button, int shift, int x, int y);
+    void Clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class frmSSControl : public QDialog {
+    Q_OBJECT
+public:
+    frmSSControl(Game& g, QtHost& host);
+
+    // ---- Window events -----------------------------------------------------------------------
+    void Form_Load();
+    void Form_Activate();
+
+    // ---- Displays (registered with the host) ---------------------------------------------------
+    void ShowConsole();  // View::SSConsole
+    void DrawSystem();   // View::SSSystemView
+    void DrawPlanets();  // View::SSPlanetView
+    void DrawSpectral(); // View::SSSpectrum
+    // Plays the clip of planet `planet` of the system in AVI: true when it is showing.
+    bool LoadAVI(const SolarSystemRecord& rec, int planet);
+
+    // ---- What tests read -----------------------------------------------------------------------
+    int planetDraws = 0;          // close-ups made (clip, strip cell or sphere)
+    SphereCut lastSphere;         // the last generated sphere's disc and cut
+    bool lastSphereShaded = false;
+    // The system view as drawn, in its own pixels.
+    QImage SystemPicture();
+    QImage DrawPicture() const { return picDraw->image; }
+    const std::optional<AviClip>& Clip() const { return clip_; }
+
+    // ---- Controls ------------------------------------------------------------------------------
+    PictureBox* picSolarSystem;
+    QLabel* picStar;
+    QLabel* shpSelect;
+    QLabel* lblName;
+    std::array<QLabel*, 3> lblPlanet{};  // elements 0 and 2
+    PictureBox* picDraw;
+    QLabel* lblScanning;
+    QLabel* AVI;
+    QLabel *lblM0Title, *lblM0Text, *lblM1Title, *lblM1Text, *lblM2Title, *lblM2Text, *lblLib;
+    QLabel *pnlM0Title, *pnlM0Text;  // their captions are plblM0Title, plblM0Text
+    QLabel *plblM0Title, *plblM0Text;
+    QLabel* shpNoHS;
+    QLabel* pnlOrbiting;
+    QLabel* lblCommands;
+    QPushButton *cmdEnterOrbit, *cmdLeaveOrbit, *cmdHail, *cmdBeam, *cmdEnergy, *cmdPhaser, *cmdPhoton, *cmdShields,
+        *cmdExit;
+    QLabel* lblSystemNotes;
+    QPlainTextEdit* txtNotes;
+    QPushButton *cmdRecord, *cmdReset;
+    QFrame* pnlMessage;
+    QLabel* lblMessage;
+    QLabel* Message;
+    QPushButton *cmdRespond, *cmdIgnore;
+    QFrame* pnlBack;
+    PictureBox* picMap;
+    QLabel* picYouAreHere;
+    QLabel* picNorthUp;
+    std::vector<Room*> Rooms;
+    std::vector<QToolButton*> rcmdAction;
+    std::vector<QLabel*> lblAct;
+    QFrame* pnlFlags;
+    std::array<QFrame*, 8> shpFlag{};
+    QTimer* tmrMessage;
+    QTimer* tmrFlag;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void Build();
+    QPushButton* Command(const char* name, const char* key, int y, void (*handler)(Game&));
+    void ShowNotes();
+    void ShowMapControls();
+    void ShowActions();
+    void SetFlagColours();
+    void CloseClip();
+    void NextClipFrame();
+    void PaintSystem(QPainter& p);
+    void MapMouseDown(int button, QPoint globalPos);
+    void MapMouseMove(QPoint globalPos);
+    QPixmap ActionIcon(int icon) const;
+    QImage TextureFor(int planetClass, int planet);
+    void LoadPictures();
+
+    Game& g_;
+    QtHost& host_;
+    QImage stars_, actions_, strip_;
+    QString stripTag_;
+    QImage texture0_;
+    int texture0Class_ = 0;
+    QString aviTag_;
+    std::optional<AviClip> clip_;
+    size_t clipFrame_ = 0;
+    QTimer* clipTimer_;
+    bool mapGrab_ = false;
+    QPoint grabFrom_;
+    QPoint mapFrom_;
+    bool away_ = false;                     // the other windows are hidden while minimised
+    std::vector<QPointer<QWidget>> hidden_;  // the windows hidden then
+    bool showingNotes_ = false;
+    QCursor grab_, ungrab_;
+};
+
+}  // namespace kv
