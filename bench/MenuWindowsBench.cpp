@@ -181,15 +181,15 @@ void BM_WholeGameResidentMemory(benchmark::State& state) {
         p.host.Run(Form::frmCommands, [&] { RunCommand(g, CommandButton::cmdLRS); });
         p.FileName("bench");
         p.Menu([&] {
-            p.Choose(Form::frmMenu, "mnuGSave");
+            p.Choose(Form::frmMenu, "mnuGSave(130)");
             p.Press(Form::frmMenu, "cmdNewClose");
         });
         p.FileName("bench.KVW");
         p.Menu([&] {
-            p.Choose(Form::frmMenu, "mnuGLoad");
+            p.Choose(Form::frmMenu, "mnuGLoad(120)");
             p.Press(Form::frmMenu, "cmdNewClose");
         });
-        p.Menu([&] { p.Choose(Form::frmMenu, "mnuGEndMission"); });
+        p.Menu([&] { p.Choose(Form::frmMenu, "mnuGEndMission(140)"); });
         // The player closes the final report; its timer returns to the menu.
         if (QWidget* report = p.host.FormWindow(Form::frmFinalReport)) report->close();
         p.player.modal[Form::frmMenu] = [](QDialog& menu) { menu.hide(); };

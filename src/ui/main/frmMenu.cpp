@@ -49,25 +49,25 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     menuBar->setObjectName("menuBar");
     layout->setMenuBar(menuBar);
     mnuGame = menuBar->addMenu(T("MGame"));
-    mnuGame->setObjectName("mnuGame");
+    mnuGame->setObjectName("mnuGame(100)");
     auto item = [this](QMenu* menu, const char* name, const QString& caption, std::function<void()> body) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, [this, body] { Do(body); });
         return a;
     };
-    mnuGNew = item(mnuGame, "mnuGNew", T("MGNew"), [this] { NewGame(g_); });
-    mnuGResume = item(mnuGame, "mnuGResume", T("MGResume"), [] {});
+    mnuGNew = item(mnuGame, "mnuGNew(110)", T("MGNew"), [this] { NewGame(g_); });
+    mnuGResume = item(mnuGame, "mnuGResume(115)", T("MGResume"), [] {});
     mnuGame->addSeparator();
-    mnuGLoad = item(mnuGame, "mnuGLoad", T("MGLoad"), [this] { MenuLoadGame(g_); });
-    mnuGSave = item(mnuGame, "mnuGSave", T("MGSave"), [this] { MenuSaveGame(g_); });
+    mnuGLoad = item(mnuGame, "mnuGLoad(120)", T("MGLoad"), [this] { MenuLoadGame(g_); });
+    mnuGSave = item(mnuGame, "mnuGSave(130)", T("MGSave"), [this] { MenuSaveGame(g_); });
     mnuGame->addSeparator();
-    mnuGEndMission = item(mnuGame, "mnuGEndMission", T("MGEnd"), [this] { MenuEndMission(g_); });
-    mnuGOptions = item(mnuGame, "mnuGOptions", T("MGOpt"), [this] { MenuOptions(g_); });
+    mnuGEndMission = item(mnuGame, "mnuGEndMission(140)", T("MGEnd"), [this] { MenuEndMission(g_); });
+    mnuGOptions = item(mnuGame, "mnuGOptions(150)", T("MGOpt"), [this] { MenuOptions(g_); });
     mnuGame->addSeparator();
-    mnuGExit = item(mnuGame, "mnuGExit", T("MGExit"), [this] { MenuExit(g_); });
+    mnuGExit = item(mnuGame, "mnuGExit(190)", T("MGExit"), [this] { MenuExit(g_); });
     mnuHelp = menuBar->addMenu(T("MHelp"));
-    mnuHelp->setObjectName("mnuHelp");
+    mnuHelp->setObjectName("mnuHelp(999)");
     mnuHKVHelp = item(mnuHelp, "mnuHKVHelp", T("MHKV"), [this] { MenuHelp(g_, 0); });
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "mnuHHelpType(" + std::to_string(i) + ")";
@@ -75,7 +75,7 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
             item(mnuHelp, name.c_str(), T("MHType" + std::to_string(i)), [this, i] { MenuHelp(g_, i); });
     }
     mnuHelp->addSeparator();
-    mnuHAbout = item(mnuHelp, "mnuHAbout", T("MHAbout"), [this] { MenuAbout(g_); });
+    mnuHAbout = item(mnuHelp, "mnuHAbout(997)", T("MHAbout"), [this] { MenuAbout(g_); });
 
     // ---- The new-game panel ----
     auto* body = new QWidget(this);

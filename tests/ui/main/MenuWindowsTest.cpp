@@ -180,7 +180,7 @@ TEST(frmMenu, YesToSavingThenCancelInTheFileDialogGoesBackToTheGame) {
         const char* item;
         const char* question;
     };
-    for (const Case& c : {Case{"mnuGLoad", "<MENU0004>"}, Case{"mnuGNew", "<MENU0009>"}}) {
+    for (const Case& c : {Case{"mnuGLoad(120)", "<MENU0004>"}, Case{"mnuGNew(110)", "<MENU0009>"}}) {
         ConstantRandom rng(0.5f);
         MenuGame mg(rng);
         GameState& s = mg.st;
@@ -236,7 +236,7 @@ TEST(frmOptions, ApplyCarriesTheBoxesAtOnceAndCancelGoesBackToTheOpening) {
         EXPECT_FALSE(w.isVisible());
     };
     mg.RunMenu([&] {
-        mg.Choose(Form::frmMenu, "mnuGOptions");
+        mg.Choose(Form::frmMenu, "mnuGOptions(150)");
         mg.Menu().hide();
     });
     EXPECT_EQ(o.chkSuppress, 0);
@@ -350,7 +350,7 @@ TEST(frmDifficulty, WhileAGameRunsTheNextGameIsSetUpHereAndABlankNameIsRefused) 
         mg.Click(Form::frmDifficulty, "cmdOK");
         EXPECT_FALSE(d.isVisible());
     };
-    mg.RunMenu([&] { mg.Choose(Form::frmMenu, "mnuGNew"); });
+    mg.RunMenu([&] { mg.Choose(Form::frmMenu, "mnuGNew(110)"); });
     EXPECT_EQ(mg.script.notices.front(), "<DIFFCLTY0001>");
     EXPECT_TRUE(s.GameRunning);
     EXPECT_EQ(s.ConfigName, "Bea");

@@ -58,7 +58,7 @@ TEST(WholeGameThroughTheWindows, NewGameMovesScanSaveLoadAndEndShowTheScore) {
     // Save through the menu's Save item and the file dialog.
     mg.OnFileDialog([&](frmFile&) { mg.TypeFileAndOK("voyage"); });
     mg.RunMenu([&] {
-        mg.Choose(Form::frmMenu, "mnuGSave");
+        mg.Choose(Form::frmMenu, "mnuGSave(130)");
         mg.Click(Form::frmMenu, "cmdNewClose");  // back to the game
     });
     ASSERT_TRUE(std::filesystem::exists(mg.scratch.Saves() + "voyage.KVW"));
@@ -76,7 +76,7 @@ TEST(WholeGameThroughTheWindows, NewGameMovesScanSaveLoadAndEndShowTheScore) {
         mg.Click(Form::frmFile, "cmdOK");
     });
     mg.RunMenu([&] {
-        mg.Choose(Form::frmMenu, "mnuGLoad");
+        mg.Choose(Form::frmMenu, "mnuGLoad(120)");
         mg.Click(Form::frmMenu, "cmdNewClose");
     });
     ASSERT_TRUE(s.GameRunning);
@@ -88,7 +88,7 @@ TEST(WholeGameThroughTheWindows, NewGameMovesScanSaveLoadAndEndShowTheScore) {
     ASSERT_TRUE(running.has_value());
     const Integer expected = RateMission(s).rating + *running;
     mg.script.modal[Form::frmSubmitHS] = [](QDialog& w) { w.reject(); };  // a high-score offer
-    mg.RunMenu([&] { mg.Choose(Form::frmMenu, "mnuGEndMission"); });
+    mg.RunMenu([&] { mg.Choose(Form::frmMenu, "mnuGEndMission(140)"); });
     EXPECT_FALSE(menu.isVisible());
     auto& report = *mg.Window<frmFinalReport>(Form::frmFinalReport);
     ASSERT_TRUE(report.isVisible());

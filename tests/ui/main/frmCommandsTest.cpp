@@ -126,12 +126,8 @@ TEST_F(CommandBarWindow, CapitalGDoesNothingAndSmallGOpensTheGameMenu) {
     bar->mnuPopup->hide();
 }
 
-TEST_F(CommandBarWindow, TheMainMenuItemOpensTheMenuModallyAndReturnsFromItOnlyWhenItExists) {
-    // Without a main-menu window the item cannot be chosen.
-    bar->cmdGame_Click();
-    EXPECT_FALSE(bar->mnuMenu->isEnabled());
-    bar->mnuPopup->hide();
-
+TEST_F(CommandBarWindow, TheMainMenuItemOpensTheMenuModally) {
+    // A stand-in for the main menu that the player closes at once.
     QDialog menu;
     menu.setObjectName("frmMenu");
     dg.host.RegisterForm(Form::frmMenu, &menu);
