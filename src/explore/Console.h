@@ -36,6 +36,8 @@ int NamedBit(char c);
 
 // ---- Visit, selection and information panel -----------------------------------------------
 
+// Empties the message panel's titles and texts, the library line and the name.
+void ClearConsoleTexts(ConsoleState& c);
 // The console's first load (Form_Load): the close-ups are shaded unless the command line holds
 // "/BADPLANETS" in any letter case.
 void ConsoleFormLoad(Game& g);

@@ -175,14 +175,7 @@ void cmdExit_Click(Game& g) {
     });
     Guarded(g, kSource, "Move", [&] { LeaveStar(g); });
     Guarded(g, kSource, "Close", [&] {
-        c.lblM0Title.clear();
-        c.lblM1Title.clear();
-        c.lblM2Title.clear();
-        c.lblM0Text.clear();
-        c.lblM1Text.clear();
-        c.lblM2Text.clear();
-        c.lblLib.clear();
-        c.lblName.clear();
+        ClearConsoleTexts(c);
         c.Visiting = false;
         g.SetTimer(Timer::frmSSControl_tmrMessage, false);
         g.SetTimer(Timer::frmSSControl_tmrFlag, false);

@@ -70,8 +70,7 @@ SolarSystemRecord* VisitedSystem(Game& g) {
 
 // ---- The visit ---------------------------------------------------------------------------------
 
-void ConsoleFormLoad(Game& g) {
-    ConsoleState& c = g.console;
+void ClearConsoleTexts(ConsoleState& c) {
     c.lblM0Title.clear();
     c.lblM1Title.clear();
     c.lblM2Title.clear();
@@ -80,6 +79,11 @@ void ConsoleFormLoad(Game& g) {
     c.lblM2Text.clear();
     c.lblLib.clear();
     c.lblName.clear();
+}
+
+void ConsoleFormLoad(Game& g) {
+    ConsoleState& c = g.console;
+    ClearConsoleTexts(c);
     c.BadPlanets = ToFlag(!HasSwitch(g.commandLine, "/BADPLANETS"));
 }
 
