@@ -1,11 +1,12 @@
 // A short game played through the windows offscreen: a new game from the main menu's panel,
 // moves and a long-range scan, a save and a load through the menu and the file dialog, the end
 // of the mission from the menu, and the final report with the score of that state. The moves and
-// the scan go through the procedures the command bar and the navigation dialog call (their
-// windows are built elsewhere).
+// the scan are the command bar's keys and the navigation dialog's controls.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <filesystem>
+#include <utility>
 
 #include "engine/computer/Navigation.h"
 #include "engine/turn/Refresh.h"
@@ -44,16 +45,24 @@ TEST(WholeGameThroughTheWindows, NewGameMovesScanSaveLoadAndEndShowTheScore) {
         RefreshAll(g);
     });
 
-    // Two short moves (the navigation dialog's Accept) and the long-range scan's button.
+    // Two short moves through the command bar's key "1" and the navigation dialog, then the
+    // long-range scan's key "3".
     for (const char* course : {"1.0", "5.0"}) {
-        act([&] {
-            SetupNavDialog(g, 8.0f);
-            AcceptNavOrder(g, course, "0.25");
-        });
+        mg.Keys(Form::frmCommands, "cmdGame", "1");
+        ASSERT_TRUE(mg.host.IsFormVisible(Form::frmNAV));
+        for (auto [box, text] : {std::pair{"txtCourse", course}, std::pair{"txtWarp", "0.3"}}) {
+            mg.Control<QLineEdit>(Form::frmNAV, box)->selectAll();
+            mg.Keys(Form::frmNAV, box, QString::fromLatin1(text));
+        }
+        const Single before = s.TimeLeft;
+        mg.Click(Form::frmNAV, "cmdAccept");
+        EXPECT_FALSE(mg.host.IsFormVisible(Form::frmNAV));
         ASSERT_TRUE(s.GameRunning);
+        EXPECT_LT(s.TimeLeft, before);
     }
-    act([&] { RunCommand(g, CommandButton::cmdLRS); });
+    mg.Keys(Form::frmCommands, "cmdGame", "3");
     ASSERT_TRUE(s.GameRunning);
+    EXPECT_TRUE(s.LRSDone);
 
     // Save through the menu's Save item and the file dialog.
     mg.OnFileDialog([&](frmFile&) { mg.TypeFileAndOK("voyage"); });
