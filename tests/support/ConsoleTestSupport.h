@@ -7,6 +7,7 @@
 #include <string>
 
 #include "explore/Console.h"
+#include "support/PlanetEntries.h"
 #include "support/TestGame.h"
 
 namespace kv::test {
@@ -70,13 +71,7 @@ struct ConsoleGame : TestGame {
     }
 
     static PlanetEntry Planet(Integer orbit, Integer size, Integer moons, Long state, Integer cls) {
-        PlanetEntry p;
-        p.PlanetValue1 = orbit;
-        p.PlanetValue2 = size;
-        p.PlanetValue3 = moons;
-        p.PlanetValue4 = state;
-        p.PlanetValue5 = cls;
-        return p;
+        return MakePlanet(orbit, size, moons, state, cls);
     }
 
     SolarSystemRecord& System() { return st.StarSystem(4, 4, 1); }

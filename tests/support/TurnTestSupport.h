@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/RunningGame.h"
 #include "support/TestGame.h"
 
 namespace kv::test {
@@ -23,28 +24,8 @@ inline std::vector<std::string> EventsStarting(const std::vector<std::string>& e
 // as its key ("<KEY>") and the sounds of the alarms available.
 struct TurnGame : TestGame {
     explicit TurnGame(Random& r) : TestGame(r) {
-        GameState& s = game.st;
-        s.NewLine = "\r\n";
-        s.GameRunning = kTrue;
-        s.ShipQuadrantRow = s.ShipQuadrantCol = 4;
-        s.ShipSectorRow = s.ShipSectorCol = 4;
-        s.TacticalQuadRow = s.TacticalQuadCol = 4;
-        s.MaxEnergy = 5000;
-        s.ShipEnergy = 3000;
-        s.MaxShields = 2000;
-        s.TotalTime = s.TimeLeft = 30;
-        s.RepairRate = 50;
-        s.MaxStarbaseStrength = 50000;
-        s.TechLevel = 3;
-        for (int j = 0; j <= 3; ++j) s.Starbases[3][j] = -1000;
-        s.ZarvoniBase[5] = -1000;
-        for (int i = 0; i <= 10; ++i) s.ZarvoniEnergy[i] = -1;
-        for (int i = 0; i <= 5; ++i) s.CloakedEnergy[i] = -1;
-        for (int i = 0; i <= 3; ++i) s.ConditionNames[i] = "COND" + std::to_string(i);
-        for (int i = 1; i <= 8; ++i) s.SystemNames[i] = "SYS" + std::to_string(i);
-        s.EnemyText = "Zarvoni";
-        s.EnemysText = "Zarvonis";
-        for (auto& row : s.KnownGalaxy) row.fill(-1);
+        SetUpRunningGame(game.st);
+        for (int i = 0; i <= 3; ++i) game.st.ConditionNames[i] = "COND" + std::to_string(i);
         UseSounds();
     }
     // Empty sound files of the alarms in the scratch program folder.

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "explore/ConsoleDrawing.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 
@@ -20,8 +21,7 @@ QColor ConsoleColour(Long colour) {
             default: return pal.color(QPalette::Window);
         }
     }
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+    return ColourOf(colour);
 }
 
 namespace {
@@ -37,14 +37,6 @@ int ButtonOf(const QMouseEvent* e) {
     if (e->buttons() & Qt::RightButton || e->button() == Qt::RightButton) b |= 2;
     if (e->buttons() & Qt::MiddleButton || e->button() == Qt::MiddleButton) b |= 4;
     return b;
-}
-
-int ShiftOf(const QMouseEvent* e) {
-    int s = 0;
-    if (e->modifiers() & Qt::ShiftModifier) s |= 1;
-    if (e->modifiers() & Qt::ControlModifier) s |= 2;
-    if (e->modifiers() & Qt::AltModifier) s |= 4;
-    return s;
 }
 
 }  // namespace
@@ -121,15 +113,15 @@ void Room::resizeEvent(QResizeEvent* event) {
 }
 
 void Room::mousePressEvent(QMouseEvent* e) {
-    emit MouseDown(ButtonOf(e), ShiftOf(e), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseDown(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
 }
 
 void Room::mouseMoveEvent(QMouseEvent* e) {
-    emit MouseMove(ButtonOf(e), ShiftOf(e), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseMove(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
 }
 
 void Room::mouseReleaseEvent(QMouseEvent* e) {
-    emit MouseUp(ButtonOf(e), ShiftOf(e), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseUp(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
     if (rect().contains(e->position().toPoint())) emit Click();
 }
 

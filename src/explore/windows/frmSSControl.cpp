@@ -16,6 +16,7 @@
 #include "state/Game.h"
 #include "state/Numeric.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 namespace {
@@ -32,7 +33,6 @@ constexpr int kActionStep = 36;
 // The spectrum strip: 300 twips high, centred in picDraw.
 constexpr int kSpectrumHeight = 300 / kTwipsPerPixel;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 int Px(Long twips) { return static_cast<int>(twips / kTwipsPerPixel); }
 
@@ -85,10 +85,6 @@ int ButtonOf(const QMouseEvent* e) {
     const Qt::MouseButtons b = e->buttons() | e->button();
     return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
 }
-int ShiftOf(const QMouseEvent* e) {
-    return (e->modifiers() & Qt::ShiftModifier ? 1 : 0) | (e->modifiers() & Qt::ControlModifier ? 2 : 0) |
-           (e->modifiers() & Qt::AltModifier ? 4 : 0);
-}
 
 }  // namespace
 
@@ -101,10 +97,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (paintOver) paintOver(p);
 }
 void PictureBox::mousePressEvent(QMouseEvent* e) {
-    emit MouseDown(ButtonOf(e), ShiftOf(e), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseDown(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
 }
 void PictureBox::mouseMoveEvent(QMouseEvent* e) {
-    emit MouseMove(ButtonOf(e), ShiftOf(e), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseMove(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
 }
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
     if (rect().contains(e->position().toPoint())) emit Clicked();

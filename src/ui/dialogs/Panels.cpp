@@ -5,13 +5,11 @@
 
 #include "engine/turn/Condition.h"
 #include "screens/main/Panel.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 
-QColor Palette(int index) {
-    const long c = PaletteColor(index);
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
-}
+QColor Palette(int index) { return ColourOf(PaletteColor(index)); }
 
 void PaintPanel(QWidget* w, int edge, const QColor& face, bool gauge, const std::string& tag, const QColor& fill) {
     QPainter p(w);

@@ -27,14 +27,14 @@ frmDES::frmDES(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmDES, nul
     lblTime2->setFont(digits);
     lblTime2->setAlignment(Qt::AlignCenter);
     lblTime2->setStyleSheet(QStringLiteral("color: #606060;"));
-    lblTime = new PickLabel("lblTime", QStringLiteral("0:10"), this);
+    lblTime = new ClickLabel(this, QStringLiteral("lblTime"), QStringLiteral("0:10"));
     lblTime->setGeometry(10, 10, 240, 100);
     lblTime->setFont(digits);
     lblTime->setAlignment(Qt::AlignCenter);
     lblTime->setStyleSheet(QStringLiteral("color: #FF0000;"));
     lblTime->setCursor(Qt::PointingHandCursor);
 
-    connect(lblTime, &PickLabel::clicked, this, Handler([this] { lblTime_Click(); }));
+    lblTime->click = Handler([this] { lblTime_Click(); });
     host.AddTimer(Timer::frmDES_tmrCount, this, 1000, [this] { tmrCount_Timer(); });
 
     // At the top edge of the screen, centred across it.

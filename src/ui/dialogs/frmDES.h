@@ -2,7 +2,7 @@
 // The self-destruct countdown: ten seconds in large red digits with a grey shadow, counted down
 // by its timer. SelfDestruct opens it modally and reads the time when it closes ("0:10": the
 // countdown was aborted). A click on the time (or the close box) offers to abort.
-#include "ui/dialogs/PickLabel.h"
+#include "ui/main/ClickLabel.h"
 #include "ui/dialogs/CommandDialog.h"
 
 namespace kv {
@@ -18,7 +18,7 @@ public:
     void lblTime_Click();
     void Show();
 
-    PickLabel* lblTime;
+    ClickLabel* lblTime;
     QLabel* lblTime2;
 };
 

@@ -16,8 +16,6 @@
 namespace kv {
 namespace {
 
-QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
-
 }  // namespace
 
 frmFinalReport::frmFinalReport(Game& g, QtHost& host, QWidget* parent)
@@ -48,9 +46,9 @@ frmFinalReport::frmFinalReport(Game& g, QtHost& host, QWidget* parent)
     for (int i = 0; i <= 18; ++i) {
         if (i == 3 || i == 9 || i == 12 || i == 15) grid->setRowMinimumHeight(at++, 8);
         Line[static_cast<size_t>(i)] = new QLabel(rows);
-        Line[static_cast<size_t>(i)]->setObjectName(Indexed("Line", i));
+        Line[static_cast<size_t>(i)]->setObjectName(ElementName("Line", i));
         Num[static_cast<size_t>(i)] = new QLabel(rows);
-        Num[static_cast<size_t>(i)]->setObjectName(Indexed("Num", i));
+        Num[static_cast<size_t>(i)]->setObjectName(ElementName("Num", i));
         Num[static_cast<size_t>(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(Line[static_cast<size_t>(i)], at, 0);
         grid->addWidget(Num[static_cast<size_t>(i)], at, 1);

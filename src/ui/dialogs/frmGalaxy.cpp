@@ -10,6 +10,7 @@
 #include "engine/computer/Displays.h"
 #include "engine/turn/Condition.h"
 #include "screens/dialogs/GalaxyChart.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 namespace {
@@ -30,12 +31,7 @@ const QColor kFace(198, 202, 210);       // a cleared label (the button face)
 const QColor kHighlight(250, 250, 252);  // a label of the last scan (the 3-D highlight)
 const QColor kTargetFrame(255, 200, 40);
 
-QColor FromBgr(long bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-QColor PaletteColour(long index) { return FromBgr(PaletteColor(static_cast<int>(index))); }
+QColor PaletteColour(long index) { return ColourOf(PaletteColor(static_cast<int>(index))); }
 
 // A code's colour on its label: the palette's, with its bright colours a shade deeper, so that
 // light green, cyan and yellow still read on a light face.
@@ -62,12 +58,6 @@ int ButtonOf(Qt::MouseButtons buttons) {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
            (buttons & Qt::MiddleButton ? 4 : 0);
 }
-
-int ShiftOf(Qt::KeyboardModifiers mods) {
-    return (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) | (mods & Qt::AltModifier ? 4 : 0);
-}
-
-QString Element(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
 }  // namespace
 
@@ -98,12 +88,12 @@ frmGalaxy::frmGalaxy(Game& g, QtHost& host, QWidget* parent)
         double left = 0, top = 0;
         ChartLabelPlace(i, left, top);
         lblCol[static_cast<size_t>(i)] = new QLabel(QString::number(i + 1), board_);
-        lblCol[static_cast<size_t>(i)]->setObjectName(Element("lblCol", i));
+        lblCol[static_cast<size_t>(i)]->setObjectName(ElementName("lblCol", i));
         lblCol[static_cast<size_t>(i)]->setAlignment(Qt::AlignCenter);
         lblCol[static_cast<size_t>(i)]->setGeometry(static_cast<int>(left) / kTwips, 0, kLabelWidth, 300 / kTwips);
         ChartLabelPlace(i * 8, left, top);
         lblRow[static_cast<size_t>(i)] = new QLabel(QString::number(i + 1), board_);
-        lblRow[static_cast<size_t>(i)]->setObjectName(Element("lblRow", i));
+        lblRow[static_cast<size_t>(i)]->setObjectName(ElementName("lblRow", i));
         lblRow[static_cast<size_t>(i)]->setAlignment(Qt::AlignCenter);
         lblRow[static_cast<size_t>(i)]->setGeometry(0, static_cast<int>(top) / kTwips, 300 / kTwips, kLabelHeight);
     }
@@ -112,7 +102,7 @@ frmGalaxy::frmGalaxy(Game& g, QtHost& host, QWidget* parent)
         double left = 0, top = 0;
         ChartLabelPlace(k, left, top);
         auto* label = new QLabel(board_);
-        label->setObjectName(Element("lblQuad", k));
+        label->setObjectName(ElementName("lblQuad", k));
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(true);
         label->setGeometry(static_cast<int>(left) / kTwips, static_cast<int>(top) / kTwips, kLabelWidth, kLabelHeight);

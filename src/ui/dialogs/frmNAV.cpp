@@ -10,13 +10,10 @@
 #include "state/WindowTable.h"
 #include "ui/main/QtHost.h"
 #include "ui_frmNAV.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 namespace {
-
-int ShiftState(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
-}
 
 }  // namespace
 
@@ -154,7 +151,7 @@ void frmNAV::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void frmNAV::MouseMoved(Qt::KeyboardModifiers modifiers) {
-    const int shift = ShiftState(modifiers);
+    const int shift = ShiftOf(modifiers);
     host_.Run(Form::frmNAV, [&] { ReturnToMainWindows(g_, shift); });
 }
 

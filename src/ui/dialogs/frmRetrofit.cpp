@@ -8,13 +8,12 @@
 #include "state/Game.h"
 #include "ui/dialogs/Panels.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 namespace {
 
 constexpr int kSlotWidth = 112;
-
-QString Element(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
 }  // namespace
 
@@ -44,10 +43,9 @@ frmRetrofit::frmRetrofit(Game& game, QtHost& h) : CommandDialog(game, h, Form::f
         auto* slot = new QWidget(this);
         slot->setGeometry(x + 4, 8, kSlotWidth - 8, kCoverHeight);
         shpButton[i] = new RetrofitLamp(slot);
-        shpButton[i]->setObjectName(Element("shpButton", i));
+        shpButton[i]->setObjectName(ElementName("shpButton", i));
         shpButton[i]->setGeometry(slot->rect());
-        lblClick[i] = new PickLabel("", QString(), slot);
-        lblClick[i]->setObjectName(Element("lblClick", i));
+        lblClick[i] = new ClickLabel(slot, ElementName("lblClick", i));
         lblClick[i]->setGeometry(slot->rect());
         lblClick[i]->setAlignment(Qt::AlignCenter);
         QFont big = lblClick[i]->font();
@@ -56,14 +54,14 @@ frmRetrofit::frmRetrofit(Game& game, QtHost& h) : CommandDialog(game, h, Form::f
         lblClick[i]->setFont(big);
         lblClick[i]->setCursor(Qt::PointingHandCursor);
         pnlSlide[i] = new RetrofitCover(slot);
-        pnlSlide[i]->setObjectName(Element("pnlSlide", i));
+        pnlSlide[i]->setObjectName(ElementName("pnlSlide", i));
         pnlSlide[i]->setGeometry(0, 0, slot->width(), kCoverHeight);
         lblButtonText[i] = new QLabel(T("RetName" + std::to_string(i)), this);
-        lblButtonText[i]->setObjectName(Element("lblButtonText", i));
+        lblButtonText[i]->setObjectName(ElementName("lblButtonText", i));
         lblButtonText[i]->setGeometry(x, kCoverHeight + 12, kSlotWidth, 44);
         lblButtonText[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         lblButtonText[i]->setWordWrap(true);
-        connect(lblClick[i], &PickLabel::clicked, this, Handler([this, i] { lblClick_Click(i); }));
+        lblClick[i]->click = Handler([this, i] { lblClick_Click(i); });
     }
     host.OnView(View::RetrofitPanel, this, [this] { Show(); });
     host.AddTimer(Timer::frmRetrofit_tmrBlink, this, 500, [this] { RetrofitBlinkTick(g); }, Tick::Cosmetic);

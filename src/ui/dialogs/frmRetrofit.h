@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/dialogs/PickLabel.h"
+#include "ui/main/ClickLabel.h"
 #include "ui/dialogs/CommandDialog.h"
 
 namespace kv {
@@ -49,7 +49,7 @@ public:
 
     std::array<RetrofitCover*, 5> pnlSlide{};
     std::array<RetrofitLamp*, 5> shpButton{};
-    std::array<PickLabel*, 5> lblClick{};
+    std::array<ClickLabel*, 5> lblClick{};
     std::array<QLabel*, 5> lblButtonText{};
 };
 

@@ -11,6 +11,7 @@
 
 #include "engine/tactical/ShortRangeScan.h"
 #include "ui/main/QtColours.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 namespace {
@@ -22,10 +23,6 @@ constexpr double kDesignCell = 255.0;  // the cell the marker sizes were set for
 
 int MouseButtons(Qt::MouseButtons b) {
     return (b & Qt::LeftButton ? 1 : 0) + (b & Qt::RightButton ? 2 : 0) + (b & Qt::MiddleButton ? 4 : 0);
-}
-
-int ShiftState(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
 }
 
 std::vector<QPixmap> Cut(const QPixmap& strip, int cells) {
@@ -48,7 +45,7 @@ ScanCell::ScanCell(frmSRS& window, int index) : QWidget(&window), window_(window
 
 void ScanCell::mousePressEvent(QMouseEvent* e) {
     afterDoubleClick_ = false;
-    window_.picSector_MouseDown(index_, MouseButtons(e->button()), ShiftState(e->modifiers()));
+    window_.picSector_MouseDown(index_, MouseButtons(e->button()), ShiftOf(e->modifiers()));
 }
 
 void ScanCell::mouseReleaseEvent(QMouseEvent* e) {
@@ -448,7 +445,7 @@ void frmSRS::paintEvent(QPaintEvent*) {
         const double side = layout_.shieldSize * static_cast<double>(layout_.cellWidth) / (kDesignCell * layout_.scale);
         const int row = shieldCell_ / 8 + 1, col = shieldCell_ % 8 + 1;
         if (const auto place = kv::CentreOnSector(layout_.frames, side, side, row, col)) {
-            p.setPen(QPen(BgrColour(ShieldRingColour(s, shieldStep_)), 2));
+            p.setPen(QPen(ColourOf(ShieldRingColour(s, shieldStep_)), 2));
             p.drawEllipse(Pixels(*place));
         }
     }
@@ -486,7 +483,7 @@ void frmSRS::paintEvent(QPaintEvent*) {
         p.drawPixmap(QPointF(spriteLeft_ / kPixel, spriteTop_ / kPixel), icons_[static_cast<size_t>(kIconMorv)]);
     // The hyperspace flash covers the whole window.
     if (hyperFrame_ > 0)
-        p.fillRect(QRectF(0, 0, layout_.coverWidth / kPixel, layout_.coverHeight / kPixel), BgrColour(hyperColour_));
+        p.fillRect(QRectF(0, 0, layout_.coverWidth / kPixel, layout_.coverHeight / kPixel), ColourOf(hyperColour_));
 }
 
 // ---- Handlers ------------------------------------------------------------------------------------

@@ -45,7 +45,7 @@ frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
     const auto targetPanel = [&](const char* panel, const char* label, int x) {
         auto* p = new TargetPanel(panel, this);
         p->setGeometry(x, 34, 90, 44);
-        auto* l = new PickLabel(label, QString(), p);
+        auto* l = new ClickLabel(p, QString::fromLatin1(label));
         l->setGeometry(p->rect().adjusted(3, 3, -3, -3));
         l->setAlignment(Qt::AlignCenter);
         l->setFont(big);
@@ -112,8 +112,8 @@ frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
     cmdCancel = MakeButton("cmdCancel", T("Cancel"), {414, 352, 104, 28});
     cmdAccept->setDefault(true);
 
-    connect(lblQuad, &PickLabel::clicked, this, Choice([this] { PickTargetCell(g, true); }));
-    connect(lblSect, &PickLabel::clicked, this, Choice([this] { PickTargetCell(g, false); }));
+    lblQuad->click = Choice([this] { PickTargetCell(g, true); });
+    lblSect->click = Choice([this] { PickTargetCell(g, false); });
     connect(optPrev, &QRadioButton::clicked, this, Choice([this] { ChooseTargetPrevious(g); }));
     connect(cmdNearestBase, &QPushButton::clicked, this, Choice([this] { ChooseNearestBase(g); }));
     connect(cmdZarvonis, &QPushButton::clicked, this,

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <array>
 
-#include "ui/dialogs/PickLabel.h"
+#include "ui/main/ClickLabel.h"
 #include "ui/dialogs/CommandDialog.h"
 
 namespace kv {
@@ -26,7 +26,7 @@ public:
     void Show();
 
     QWidget *pnlQuad, *pnlSect;
-    PickLabel *lblQuad, *lblSect;
+    ClickLabel *lblQuad, *lblSect;
     QLabel *Label1, *Label4, *lblQuadrant;
     QGroupBox *fraBase, *fraLRS, *fraOther;
     std::array<QRadioButton*, 4> optBase{};

@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "screens/main/FormSkin.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 namespace {
@@ -28,8 +29,7 @@ QColor ToQColor(long colour, const QPalette& palette) {
             default: return palette.color(QPalette::Dark);  // 0x10, the button shadow
         }
     }
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+    return ColourOf(colour);
 }
 
 // What is painted on a window along its controls' shapes: a transparent layer over the whole

@@ -31,6 +31,7 @@
 #include "ui/main/WindowRelabel.h"
 #include "ui/main/FormSkin.h"
 #include "ui/main/frmBackground.h"
+#include "ui/main/WindowBits.h"
 
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -451,8 +452,7 @@ std::optional<std::string> QtHost::InputText(const std::string& prompt, const st
 std::optional<long> QtHost::ChooseColour(long initial) {
     if (script_) return script_->Colour(initial);
     // Colours are 0xBBGGRR in the game's settings.
-    const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
-                       static_cast<int>((initial >> 16) & 0xFF));
+    const QColor start = ColourOf(initial);
     const QColor c = QColorDialog::getColor(start);
     if (!c.isValid()) return std::nullopt;
     return static_cast<long>(c.red()) | (static_cast<long>(c.green()) << 8) | (static_cast<long>(c.blue()) << 16);

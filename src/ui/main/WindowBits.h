@@ -20,6 +20,11 @@ inline QColor ColourOf(long bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+// The name of element i of a control array: "name(i)".
+inline QString ElementName(const char* name, int i) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
+}
+
 // The key state of a mouse event: 1 Shift, 2 Ctrl, 4 Alt, added together.
 inline int ShiftOf(Qt::KeyboardModifiers mods) {
     return (mods & Qt::ShiftModifier ? 1 : 0) + (mods & Qt::ControlModifier ? 2 : 0) + (mods & Qt::AltModifier ? 4 : 0);

@@ -13,17 +13,10 @@
 #include "state/Startup.h"
 #include "state/WindowTable.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 namespace {
-
-QColor FromBgr(long c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
-}
-
-int ShiftOf(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
-}
 
 QStringList LinesOf(const std::string& caption, const std::string& newLine) {
     return QString::fromStdString(caption).split(QString::fromStdString(newLine.empty() ? "\r\n" : newLine));
@@ -100,7 +93,7 @@ bool frmBackground::LoadPicture(const std::string& path) {
 }
 
 void frmBackground::SetBackColour(long colour) {
-    backColour_ = FromBgr(colour);
+    backColour_ = ColourOf(colour);
     picture_ = QPixmap();
     picBackground->clear();
     picBackground->hide();
@@ -120,7 +113,7 @@ void frmBackground::HideBackground() {
 
 void frmBackground::DrawVersionText(const std::string& text, long colour) {
     versionText_ = text;
-    versionColour_ = FromBgr(colour);
+    versionColour_ = ColourOf(colour);
     surface_->update();
 }
 
@@ -196,7 +189,7 @@ void frmBackground::PaintPrinted(QPainter& p) const {
     p.setFont(showFont_);
     const QFontMetrics fm(showFont_);
     for (const auto& [label, print] : printed_) {
-        p.setPen(FromBgr(print.colour));
+        p.setPen(ColourOf(print.colour));
         int top = print.top;
         for (const std::string& line : print.lines) {
             p.drawText(print.left, top + fm.ascent(), QString::fromStdString(line));

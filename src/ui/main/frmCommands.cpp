@@ -7,6 +7,7 @@
 #include "state/WindowTable.h"
 #include "ui/main/QtColours.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
 
 namespace kv {
 namespace {
@@ -18,10 +19,6 @@ constexpr int kCellWidth = 52, kCellHeight = 26;
 constexpr std::array<const char*, kCommandButtons> kCaptionKeys{"CommandsGame", "Command1", "Command2",   "Command3",
                                                                 "Command4",     "Command5", "Command6",   "Command7",
                                                                 "Command8",     "Command9", "CommandHyp", "CommandDes"};
-
-int ShiftState(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
-}
 
 // After these commands the focus moves on only while a game still runs: they may end it.
 bool MayEndTheGame(CommandButton b) {
@@ -181,7 +178,7 @@ bool frmCommands::eventFilter(QObject* watched, QEvent* e) {
             return true;
         }
     } else if (e->type() == QEvent::MouseMove && watched != cmdScapeGoat) {
-        const int shift = ShiftState(static_cast<QMouseEvent*>(e)->modifiers());
+        const int shift = ShiftOf(static_cast<QMouseEvent*>(e)->modifiers());
         host_.Run(Form::frmCommands, [&] { ReturnToMainWindows(g_, shift); });
     }
     return QWidget::eventFilter(watched, e);

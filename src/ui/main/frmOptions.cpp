@@ -26,8 +26,6 @@ W* Named(W* w, const QString& name) {
     return w;
 }
 
-QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
-
 // A colour swatch: a framed label painted in the colour.
 QLabel* Swatch(QWidget* parent, const char* name) {
     auto* l = Named(new QLabel(parent), name);
@@ -72,7 +70,7 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
     TabStrip1->tabBar()->setExpanding(false);
     layout->addWidget(TabStrip1);
     for (int i = 0; i < 6; ++i) {
-        picTab[static_cast<size_t>(i)] = Named(new QWidget, Indexed("picTab", i));
+        picTab[static_cast<size_t>(i)] = Named(new QWidget, ElementName("picTab", i));
         picTab[static_cast<size_t>(i)]->setMouseTracking(true);
         TabStrip1->addTab(picTab[static_cast<size_t>(i)], T("OptTab" + std::to_string(i + 1)));
     }
@@ -104,7 +102,7 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
         auto* pq = new QVBoxLayout(fraPicQual);
         for (int i = 0; i < 4; ++i) {
             optSRSPic[static_cast<size_t>(i)] =
-                Named(new QRadioButton(T("OptSRSPic" + std::to_string(i)), fraPicQual), Indexed("optSRSPic", i));
+                Named(new QRadioButton(T("OptSRSPic" + std::to_string(i)), fraPicQual), ElementName("optSRSPic", i));
             pq->addWidget(optSRSPic[static_cast<size_t>(i)]);
         }
         fraDispOpt = Named(new QGroupBox(T("OptSRSDO"), page), "fraDispOpt");
@@ -243,7 +241,7 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
         auto* page = picTab[5];
         auto* f = new QGridLayout(page);
         for (int i = 0; i < 17; ++i) {
-            auto* c = Named(new QCheckBox(T("OptMsg" + std::to_string(i)), page), Indexed("chkMessage", i));
+            auto* c = Named(new QCheckBox(T("OptMsg" + std::to_string(i)), page), ElementName("chkMessage", i));
             chkMessage[static_cast<size_t>(i)] = c;
             f->addWidget(c, i % 9, i / 9);
         }

@@ -15,6 +15,7 @@
 #include "explore/windows/frmRespond.h"
 #include "explore/windows/frmSSControl.h"
 #include "state/Numeric.h"
+#include "support/PlanetEntries.h"
 #include "ui/support/DesktopGame.h"
 
 namespace kv {
@@ -52,13 +53,7 @@ struct ConsoleDesk {
     }
 
     static PlanetEntry Planet(Integer orbit, Integer size, Integer moons, Long state, Integer cls) {
-        PlanetEntry p;
-        p.PlanetValue1 = orbit;
-        p.PlanetValue2 = size;
-        p.PlanetValue3 = moons;
-        p.PlanetValue4 = state;
-        p.PlanetValue5 = cls;
-        return p;
+        return test::MakePlanet(orbit, size, moons, state, cls);
     }
 
     // The console, made now, opened on the visit as the engine opens it.

@@ -10,19 +10,6 @@
 
 namespace kv {
 
-QColor Bgr(long bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-int ShiftState(Qt::KeyboardModifiers mods) {
-    int shift = 0;
-    if (mods & Qt::ShiftModifier) shift |= 1;
-    if (mods & Qt::ControlModifier) shift |= 2;
-    if (mods & Qt::AltModifier) shift |= 4;
-    return shift;
-}
-
 StatusBox::StatusBox(QWidget* parent, const QString& name) : QWidget(parent) {
     setObjectName(name);
     setMouseTracking(true);
@@ -39,20 +26,8 @@ void StatusBox::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void StatusBox::mouseMoveEvent(QMouseEvent* e) {
-    if (hover) hover(ShiftState(e->modifiers()));
+    if (hover) hover(ShiftOf(e->modifiers()));
     QWidget::mouseMoveEvent(e);
-}
-
-ClickLabel::ClickLabel(QWidget* parent, const QString& name, const QString& text) : QLabel(text, parent) {
-    setObjectName(name);
-    setTextFormat(Qt::PlainText);
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && click)
-        click();
-    else
-        QLabel::mouseReleaseEvent(e);
 }
 
 PanelDrawing LayOutPanel(QPainter& p, const std::string& tag, int w, int h, int edge, bool gauge) {

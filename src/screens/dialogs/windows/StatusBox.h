@@ -9,15 +9,14 @@
 
 #include "screens/main/Panel.h"
 #include "state/Game.h"
+#include "ui/main/ClickLabel.h"
+#include "ui/main/WindowBits.h"
 
 class QPainter;
 
 namespace kv {
 
 class QtHost;
-
-// A colour of the game (0xBBGGRR) as Qt takes it.
-QColor Bgr(long bgr);
 
 // A picture box: `paint` draws it; a left click runs `click`; a mouse move runs `move` with the
 // Ctrl/Shift state as the game counts it (1 Shift, 2 Ctrl, 4 Alt).
@@ -34,20 +33,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 };
-
-// A label that answers a left click.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    ClickLabel(QWidget* parent, const QString& name, const QString& text = {});
-    std::function<void()> click;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
-};
-
-// The key state of a mouse event as the game counts it.
-int ShiftState(Qt::KeyboardModifiers mods);
 
 // Draws a panel as DrawPanel laid it out in `w` x `h` pixels at the origin: the gauge's fill in
 // `fill`, the caption in `text`, the edge.

@@ -54,8 +54,8 @@ void frmBars::ShowBars() {
 void frmBars::PaintBar(QPainter& p, int index) {
     const int w = pnlBar[index]->width(), h = pnlBar[index]->height();
     const GaugeLook look = PaintGauge(g_, index, w, h);
-    p.fillRect(0, 0, w, h, Bgr(0xC0C0C0));
-    p.fillRect(QRectF(0, look.fillTop, w, h - look.fillTop), Bgr(look.fillColour));
+    p.fillRect(0, 0, w, h, ColourOf(0xC0C0C0));
+    p.fillRect(QRectF(0, look.fillTop, w, h - look.fillTop), ColourOf(look.fillColour));
     if (look.marker) {
         p.setPen(QPen(Qt::black, 1));
         p.drawLine(QPointF(0, look.markerY), QPointF(w, look.markerY));

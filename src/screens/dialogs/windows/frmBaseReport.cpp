@@ -84,7 +84,7 @@ void frmBaseReport::closeEvent(QCloseEvent* e) {
 }
 
 void frmBaseReport::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftState(e->modifiers());
+    const int shift = ShiftOf(e->modifiers());
     host_.Run(Form::frmBaseReport, [this, shift] { ReturnToMainWindows(g_, shift); });
     QWidget::mouseMoveEvent(e);
 }

@@ -96,7 +96,7 @@ void frmDamageReport::closeEvent(QCloseEvent* e) {
 }
 
 void frmDamageReport::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftState(e->modifiers());
+    const int shift = ShiftOf(e->modifiers());
     host_.Run(Form::frmDamageReport, [this, shift] { ReturnToMainWindows(g_, shift); });
     QWidget::mouseMoveEvent(e);
 }

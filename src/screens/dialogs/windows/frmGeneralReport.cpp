@@ -26,8 +26,7 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text, int x, 
     l->setGeometry(x, y, w, kLine - 2);
     return l;
 }
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString Colour(long bgr) { return Bgr(bgr).name(); }
+QString Colour(long bgr) { return ColourOf(bgr).name(); }
 }  // namespace
 
 frmGeneralReport::frmGeneralReport(Game& g, QtHost& host, QWidget* parent)
@@ -72,7 +71,7 @@ frmGeneralReport::frmGeneralReport(Game& g, QtHost& host, QWidget* parent)
     shpCond = new StatusBox(this, "shpCond");
     shpCond->setGeometry(6, condTop, kWidth - 12, kLine + 6);
     shpCond->paint = [this](QPainter& p) {
-        p.fillRect(shpCond->rect(), Bgr(PaintCondition(g_.st).back));
+        p.fillRect(shpCond->rect(), ColourOf(PaintCondition(g_.st).back));
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(shpCond->rect().adjusted(0, 0, -1, -1));
     };
@@ -201,7 +200,7 @@ void frmGeneralReport::closeEvent(QCloseEvent* e) {
 }
 
 void frmGeneralReport::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftState(e->modifiers());
+    const int shift = ShiftOf(e->modifiers());
     host_.Run(Form::frmGeneralReport, [this, shift] { ReturnToMainWindows(g_, shift); });
     QWidget::mouseMoveEvent(e);
 }

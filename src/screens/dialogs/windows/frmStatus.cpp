@@ -46,8 +46,8 @@ void frmStatus::PaintLampBox(QPainter& p, int index) {
     StatusBox* box = lamp[index];
     const LampLook look = PaintLamp(g_.st, index, box->property("Tag").toString().toStdString());
     const int w = box->width(), h = box->height();
-    p.fillRect(0, 0, w, h, Bgr(look.back));
-    PaintPanel(p, LayOutPanel(p, look.caption, w, h, kEdgeRaised, false), w, h, {}, Bgr(look.fore));
+    p.fillRect(0, 0, w, h, ColourOf(look.back));
+    PaintPanel(p, LayOutPanel(p, look.caption, w, h, kEdgeRaised, false), w, h, {}, ColourOf(look.fore));
 }
 
 }  // namespace kv

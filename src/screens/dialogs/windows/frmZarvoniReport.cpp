@@ -81,7 +81,7 @@ void frmZarvoniReport::closeEvent(QCloseEvent* e) {
 }
 
 void frmZarvoniReport::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftState(e->modifiers());
+    const int shift = ShiftOf(e->modifiers());
     host_.Run(Form::frmZarvoniReport, [this, shift] { ReturnToMainWindows(g_, shift); });
     QWidget::mouseMoveEvent(e);
 }

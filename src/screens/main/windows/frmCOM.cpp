@@ -18,7 +18,7 @@ constexpr int kHeight = kMargin + 7 * kStep + 50 + kMargin;
 // A button's face: the button colour, or the damage colour with a text that reads on it.
 QString ButtonStyle(const ButtonLook& look) {
     if (look.BackColor == kButtonFace) return {};
-    const QColor back = Bgr(PaletteColor(static_cast<int>(look.BackColor)));
+    const QColor back = ColourOf(PaletteColor(static_cast<int>(look.BackColor)));
     const QColor text = back.lightness() < 110 ? Qt::white : Qt::black;
     return QStringLiteral("QPushButton { background: %1; } QPushButton:enabled { color: %2; }")
         .arg(back.name(), text.name());
@@ -46,7 +46,7 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Win
     pnlTC->setGeometry(kMargin, kMargin, 24, kButtonHeight);
     pnlTC->paint = [this](QPainter& p) {
         const int w = pnlTC->width(), h = pnlTC->height();
-        p.fillRect(0, 0, w, h, Bgr(PaintComputerPanel(g_).lampColour));
+        p.fillRect(0, 0, w, h, ColourOf(PaintComputerPanel(g_).lampColour));
         PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeRaised, false), w, h, {}, {});
     };
     pnlTC->click = host.Handler(Form::frmCOM, [this] { ComCalculatorLampClick(g_); });
@@ -149,7 +149,7 @@ void frmCOM::ShowPanel() {
     for (const auto& [box, l] : boxes) {
         box->setChecked(l->checked);
         box->setEnabled(l->enabled);
-        box->setStyleSheet(QStringLiteral("QCheckBox:enabled { color: %1; }").arg(Bgr(l->foreColour).name()));
+        box->setStyleSheet(QStringLiteral("QCheckBox:enabled { color: %1; }").arg(ColourOf(l->foreColour).name()));
     }
     chkSHEBackup->setChecked(g_.st.ComAutoShieldsBackup != 0);
     pnlPKHolder->setVisible(look.phaserModeVisible);
@@ -162,7 +162,7 @@ void frmCOM::ShowPanel() {
 // alone is held).
 bool frmCOM::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::MouseMove) {
-        const int shift = ShiftState(static_cast<QMouseEvent*>(e)->modifiers());
+        const int shift = ShiftOf(static_cast<QMouseEvent*>(e)->modifiers());
         host_.Run(Form::frmCOM, [this, shift] { ReturnToMainWindows(g_, shift); });
     }
     return QWidget::eventFilter(watched, e);
