@@ -82,7 +82,7 @@ frmOutput::frmOutput(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Q
     SetLogCommandsVisible(false);
     ApplyOutputFont();
     resize(480, 240);
-    move(0, 0);
+    host.PlaceBy(Form::frmOutput, this, [this] { move(DesktopArea().topLeft()); });
 
     for (const std::string& line : host.OutputLog().ToVector()) AddLine(QString::fromStdString(line));
     host.OnOutput(

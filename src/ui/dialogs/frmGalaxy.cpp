@@ -142,34 +142,19 @@ frmGalaxy::frmGalaxy(Game& g, QtHost& host, QWidget* parent)
     host.AddTimer(Timer::frmGalaxy_tmrBlink, this, 500, [this] { tmrBlink_Timer(); });
     host.SetChartSurface(this);
     ShowChart();
-    Form_Load();
+    host.PlaceBy(Form::frmGalaxy, this, [this] { Form_Load(); });
 }
 
 frmGalaxy::~frmGalaxy() { host_.SetChartSurface(nullptr); }
 
 void frmGalaxy::Form_Load() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const QRect area = DesktopArea();
     // Directly above the status lamps: their window when it is made, else where it stands (the
     // bottom of the screen, two rows of 600 twips).
     const QWidget* status = host_.FormWindow(Form::frmStatus);
     const int statusTop = status ? status->frameGeometry().top() : area.bottom() + 1 - 1200 / kTwips;
     const int height = frameGeometry().height();
     move(area.left(), statusTop - height);
-    loadPlace_ = pos();
-}
-
-void frmGalaxy::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    // Placed again once shown, when the desktop has given the window its frame and the status
-    // lamps stand where they belong; a window that was moved meanwhile (to the place the player
-    // kept for it) stays there.
-    if (!placed_) {
-        placed_ = true;
-        QTimer::singleShot(50, this, [this] {
-            if (pos() == loadPlace_) Form_Load();
-        });
-    }
 }
 
 void frmGalaxy::closeEvent(QCloseEvent* e) { e->ignore(); }

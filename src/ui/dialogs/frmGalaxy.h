@@ -44,7 +44,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -56,8 +55,6 @@ private:
     QWidget* board_;
     std::array<ChartLabel, 64> shown_{};
     std::array<bool, 64> painted_{};
-    bool placed_ = false;
-    QPoint loadPlace_;  // where Form_Load put the window
 };
 
 }  // namespace kv

@@ -126,15 +126,26 @@ frmInfo::frmInfo(Game& g, QtHost& host, QWidget* parent)
     host.OnView(View::StarbaseLine, this, [this] { ShowLines(); });
     host.OnView(View::MorvTimer, this, [this] { ShowLines(); });
     ShowLines();
-    Form_Load();
+    host.PlaceBy(Form::frmInfo, this, [this] { Form_Load(); });
 }
 
+// The top-right corner of the desktop; just below the command bar when a long bar reaches into
+// that corner.
 void frmInfo::Form_Load() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const QRect area = DesktopArea();
     double left = 0, top = 0;
-    PlaceInfoWindow(area.width() * kTwips, width() * kTwips, left, top);
-    move(area.left() + static_cast<int>(left) / kTwips, area.top() + static_cast<int>(top) / kTwips);
+    PlaceInfoWindow(area.width() * kTwips, OuterBox(this).width * kTwips, left, top);
+    const WindowBox own = OuterBox(this);
+    std::vector<WindowBox> places{
+        {area.left() + static_cast<long>(left) / kTwips, area.top() + static_cast<long>(top) / kTwips, own.width,
+         own.height}};
+    std::vector<WindowBox> others;
+    if (const QWidget* bar = host_.FormWindow(Form::frmCommands)) {
+        others.push_back(OuterBox(bar));
+        places.push_back({places[0].left, OuterBox(bar).Bottom(), own.width, own.height});
+    }
+    const WindowBox at = LeastCoveringPlace(places, others, {area.x(), area.y(), area.width(), area.height()});
+    move(static_cast<int>(at.left), static_cast<int>(at.top));
 }
 
 void frmInfo::ShowLines() {

@@ -128,7 +128,7 @@ frmSRS::frmSRS(Game& g, QtHost& host, QWidget* parent)
     own_.fill(kIconEmpty);
     LoadSrsIcons();
     LayOut();
-    PlaceWindow();
+    host.PlaceBy(Form::frmSRS, this, [this] { PlaceWindow(); });
 
     host.OnView(View::SrsIcons, this, [this] { LoadSrsIcons(); });
     host.OnView(View::SrsColors, this, [this] { ApplySrsColors(); });
@@ -198,29 +198,29 @@ void frmSRS::ApplySrsColors() {
     if (g_.st.GameRunning) SRS(g_);
 }
 
-// Right of the message log; at the top of a small screen, else below the info window (below the
-// command bar while the program has no info window).
+// Right of the message log; at the top of a small screen, else below the info window. Where the
+// command bar or the info window stands in that place (a long bar reaches over the scan's top),
+// the scan goes just below the one that is in the way.
 void frmSRS::PlaceWindow() {
     const QWidget* output = host_.FormWindow(Form::frmOutput);
     host_.LoadForm(Form::frmInfo);
     const QWidget* info = host_.FormWindow(Form::frmInfo);
     const QWidget* bar = host_.FormWindow(Form::frmCommands);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const long screenWidth = screen ? screen->geometry().width() : 1024;
-    const double infoHeight = info ? info->frameGeometry().height() : bar ? bar->frameGeometry().bottom() + 1 : 0;
+    const QRect area = DesktopArea();
+    const double infoHeight = info ? OuterBox(info).height : bar ? OuterBox(bar).Bottom() : 0;
     double left = 0, top = 0;
-    PlaceScanWindow(screenWidth, output ? output->frameGeometry().left() : 0,
-                    output ? output->frameGeometry().width() : 0, infoHeight, left, top);
-    move(qRound(left), qRound(top));
-}
-
-void frmSRS::showEvent(QShowEvent* e) {
-    // The frames of the windows around it are known once they are on the screen.
-    if (!placed_) {
-        placed_ = true;
-        PlaceWindow();
+    PlaceScanWindow(area.x() + area.width(), output ? OuterBox(output).left : 0,
+                    output ? OuterBox(output).width : 0, infoHeight, left, top);
+    const WindowBox own = OuterBox(this);
+    std::vector<WindowBox> places{{qRound(left), qRound(top), own.width, own.height}}, others;
+    for (const QWidget* w : {bar, info}) {
+        if (!w) continue;
+        places.push_back({qRound(left), OuterBox(w).Bottom(), own.width, own.height});
+        others.push_back(OuterBox(w));
     }
-    QWidget::showEvent(e);
+    if (output && output->isVisible()) others.push_back(OuterBox(output));
+    const WindowBox at = LeastCoveringPlace(places, others, {area.x(), area.y(), area.width(), area.height()});
+    move(static_cast<int>(at.left), static_cast<int>(at.top));
 }
 
 QRectF frmSRS::Pixels(const TwipRect& r) const {

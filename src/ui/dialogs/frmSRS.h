@@ -108,7 +108,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     struct Beam {
@@ -153,7 +152,6 @@ private:
     int shieldStep_ = 1;
     int shieldCell_ = -1;
     QTimer* tmrShield_;
-    bool placed_ = false;
 };
 
 }  // namespace kv

@@ -147,7 +147,11 @@ Qt::CursorShape ShapeOf(Pointer p) {
 
 // ---- The windows -------------------------------------------------------------------------------
 
-QtHost::QtHost() : gate_(std::make_unique<InputGate>(*this)) {}
+QtHost::QtHost() : gate_(std::make_unique<InputGate>(*this)), arranger_(std::make_unique<WindowArranger>()) {}
+
+void QtHost::PlaceBy(Form form, QWidget* window, std::function<void()> place) {
+    arranger_->Add(form, window, std::move(place));
+}
 
 QtHost::~QtHost() {
     gate_.reset();
@@ -663,12 +667,7 @@ bool QtHost::PrintLines(const std::vector<std::string>& lines, const std::string
 
 // ---- Desktop -------------------------------------------------------------------------------------
 
-void QtHost::ScreenSizeTwips(long& width, long& height) {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    width = static_cast<long>(area.width()) * 15;
-    height = static_cast<long>(area.height()) * 15;
-}
+void QtHost::ScreenSizeTwips(long& width, long& height) { DesktopSizeTwips(width, height); }
 
 // Moves the pointer out of the way: the bottom-right corner of the primary screen.
 void QtHost::CenterMouse() {

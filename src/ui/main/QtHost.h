@@ -30,6 +30,7 @@
 #include "scores/Hiscore.h"
 #include "screens/MessageLog.h"
 #include "state/Port.h"
+#include "ui/main/WindowArranger.h"
 
 namespace kv {
 
@@ -120,6 +121,12 @@ public:
     QTimer* AddTimer(Timer timer, QWidget* owner, int ms, std::function<void()> tick, Tick kind = Tick::Engine);
     // The low-level form of AddTimer: `changed` is told when the game switches the timer.
     void OnTimer(Timer timer, QObject* owner, std::function<void(bool enabled)> changed);
+    // The window's placement rule: run now, and again once the desktop has framed the windows
+    // (WindowArranger).
+    void PlaceBy(Form form, QWidget* window, std::function<void()> place);
+    // Places the windows again by their rules now (each is done by itself once new windows are framed).
+    void ArrangeWindows() { arranger_->ArrangeNow(); }
+    int WindowsArranged() const { return arranger_->Arranged(); }
     void SetScanSurface(ScanSurface* surface) { scan_ = surface; }
     void SetChartSurface(ChartSurface* surface) { chart_ = surface; }
     // Receives every line appended to the message log, and the log's clearing.
@@ -270,6 +277,7 @@ private:
     Owned<std::function<void(const QString&)>> outputLine_;
     Owned<std::function<void()>> clearOutput_;
     std::unique_ptr<QObject> gate_;  // the application's input filter
+    std::unique_ptr<WindowArranger> arranger_;
     ScanSurface* scan_ = nullptr;
     ChartSurface* chart_ = nullptr;
     Pointer pointer_ = Pointer::Default;

@@ -87,25 +87,18 @@ frmCommands::frmCommands(Game& g, QtHost& host, QWidget* parent)
 
     ArrangeButtons();
     ShowCommandState();
-    PlaceWindow();
+    host.PlaceBy(Form::frmCommands, this, [this] { PlaceWindow(); });
     host.OnView(View::CommandBar, this, [this] { ArrangeButtons(); });
     host.OnView(View::CommandState, this, [this] { ShowCommandState(); });
 }
 
 void frmCommands::FocusAway() { cmdScapeGoat->setFocus(); }
 
+// At the top of the desktop, right of the message log.
 void frmCommands::PlaceWindow() {
     const QWidget* output = host_.FormWindow(Form::frmOutput);
-    move(output ? output->frameGeometry().width() : 0, 0);
-}
-
-void frmCommands::showEvent(QShowEvent* e) {
-    // The log's frame is known once the windows are on the screen.
-    if (!placed_) {
-        placed_ = true;
-        PlaceWindow();
-    }
-    QWidget::showEvent(e);
+    const QRect area = DesktopArea();
+    move(output ? static_cast<int>(OuterBox(output).Right()) : area.left(), area.top());
 }
 
 void frmCommands::ArrangeButtons() {

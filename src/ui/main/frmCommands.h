@@ -49,7 +49,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void changeEvent(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     void FocusAway();
@@ -60,7 +59,6 @@ private:
     Game& g_;
     QtHost& host_;
     std::array<QPushButton*, kCommandButtons> buttons_{};
-    bool placed_ = false;
 };
 
 }  // namespace kv

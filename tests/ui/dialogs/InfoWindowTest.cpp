@@ -20,10 +20,22 @@ struct InfoWindow : ::testing::Test {
     }
 };
 
-TEST_F(InfoWindow, StandsAtTheTopRightCorner) {
+TEST_F(InfoWindow, StandsAtTheTopRightCornerOrBelowALongCommandBarThatReachesIt) {
     QWidget* w = dg.Window(Form::frmInfo);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QWidget* bar = dg.Window(Form::frmCommands);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A tall bar right of a narrow log leaves the corner free.
+    dg.Window(Form::frmOutput)->resize(100, 240);
+    dg.game.options.CommandBarColumns = 3;
+    dg.host.Refresh(View::CommandBar);
+    dg.host.ArrangeWindows();
+    ASSERT_LT(bar->frameGeometry().right(), w->x());
     EXPECT_EQ(w->pos(), QPoint(screen.right() + 1 - w->width(), screen.top()));
+    // A long one reaches into it: the info window stands just below the bar, at the right edge.
+    dg.game.options.CommandBarColumns = 12;
+    dg.host.Refresh(View::CommandBar);
+    dg.host.ArrangeWindows();
+    EXPECT_EQ(w->pos(), QPoint(screen.right() + 1 - w->width(), bar->frameGeometry().bottom() + 1));
 }
 
 TEST_F(InfoWindow, ShowsTheStarbaseLineOrTheProgressOfASave) {

@@ -80,6 +80,4 @@ void ApplyOwnLabels(Game& g, Form form, QWidget* window) {
     }
 }
 
-void PlaceTwips(QWidget* w, long left, long top) { w->move(static_cast<int>(left / 15), static_cast<int>(top / 15)); }
-
 }  // namespace kv

@@ -47,7 +47,4 @@ void ApplyOwnLabels(Game& g, Form form, QWidget* window);
 // A control's caption as the relabelling run would set it.
 void SetCaption(QWidget* control, const QString& text);
 
-// Window placement from twips.
-void PlaceTwips(QWidget* w, long left, long top);
-
 }  // namespace kv

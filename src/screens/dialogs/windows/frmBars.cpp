@@ -33,10 +33,12 @@ frmBars::frmBars(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::W
         lblBar[i]->setGeometry(left - 6, kBarTop + kBarHeight + 4, kBarWidth + 12, 20);
         lblBar[i]->click = host.Handler(Form::frmBars, [this, i] { pnlBar_Click(i); });
     }
-    long sw = 0, sh = 0;
-    host.ScreenSizeTwips(sw, sh);
-    const WindowPosition at = BarsPosition(sw, sh, kWidth * 15L, kHeight * 15L);
-    PlaceTwips(this, at.left, at.top);
+    host.PlaceBy(Form::frmBars, this, [this, h = &host] {
+        long sw = 0, sh = 0;
+        h->ScreenSizeTwips(sw, sh);
+        const WindowPosition at = BarsPosition(sw, sh, OuterWidthTwips(this), OuterHeightTwips(this));
+        PlaceTwips(this, at.left, at.top);
+    });
 
     host.OnView(View::Bars, this, [this] { ShowBars(); });
     // The minimum-shield line follows the command-state colours.

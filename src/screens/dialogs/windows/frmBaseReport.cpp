@@ -12,11 +12,19 @@ namespace kv {
 namespace {
 constexpr int kRowTop = 24, kRowStep = 26, kRowHeight = 24;
 
+// Each report's outer size: its frame counted once the desktop has framed it.
+void OuterSize(QtHost& host, Form form, long& width, long& height) {
+    if (const QWidget* w = host.FormWindow(form)) width = OuterWidthTwips(w), height = OuterHeightTwips(w);
+}
+
 ReportPositions Positions(QtHost& host) {
     long sw = 0, sh = 0;
     host.ScreenSizeTwips(sw, sh);
-    return BaseAndZarvoniReportPositions(sw, sh, sw / 15, kBaseReportWidth * 15L, kBaseReportHeight * 15L,
-                                         kZarvoniReportWidth * 15L, kZarvoniReportHeight * 15L);
+    long baseWidth = kBaseReportWidth * 15L, baseHeight = kBaseReportHeight * 15L;
+    long hostileWidth = kZarvoniReportWidth * 15L, hostileHeight = kZarvoniReportHeight * 15L;
+    OuterSize(host, Form::frmBaseReport, baseWidth, baseHeight);
+    OuterSize(host, Form::frmZarvoniReport, hostileWidth, hostileHeight);
+    return BaseAndZarvoniReportPositions(sw, sh, sw / 15, baseWidth, baseHeight, hostileWidth, hostileHeight);
 }
 
 QLabel* Label(QWidget* parent, const QString& name, const QString& text, int x, int w) {
@@ -59,8 +67,10 @@ frmBaseReport::frmBaseReport(Game& g, QtHost& host, QWidget* parent) : QWidget(p
         lblUnknown[i]->hide();
     }
     ApplyOwnLabels(g, Form::frmBaseReport, this);
-    const WindowPosition at = BaseReportAt(host);
-    PlaceTwips(this, at.left, at.top);
+    host.PlaceBy(Form::frmBaseReport, this, [this, h = &host] {
+        const WindowPosition at = BaseReportAt(*h);
+        PlaceTwips(this, at.left, at.top);
+    });
     host.OnView(View::BaseReport, this, [this] { ShowReport(); });
     ShowReport();
 }

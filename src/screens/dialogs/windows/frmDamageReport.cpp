@@ -23,10 +23,12 @@ WindowPosition DamageReportAt(QtHost& host) {
     long statusLeft = StatusPosition(sw, sh, kStatusWidthTwips, kStatusHeightTwips).left;
     long statusWidth = kStatusWidthTwips;
     if (QWidget* status = host.FormWindow(Form::frmStatus)) {
-        statusLeft = status->x() * 15L;
-        statusWidth = status->width() * 15L;
+        statusLeft = OuterBox(status).left * 15L;
+        statusWidth = OuterWidthTwips(status);
     }
-    return DamageReportPosition(sw, sh, sw / 15, statusLeft, statusWidth, kWidth * 15L, kHeight * 15L);
+    long width = kWidth * 15L, height = kHeight * 15L;
+    if (QWidget* own = host.FormWindow(Form::frmDamageReport)) width = OuterWidthTwips(own), height = OuterHeightTwips(own);
+    return DamageReportPosition(sw, sh, sw / 15, statusLeft, statusWidth, width, height);
 }
 
 frmDamageReport::frmDamageReport(Game& g, QtHost& host, QWidget* parent)
@@ -69,8 +71,10 @@ frmDamageReport::frmDamageReport(Game& g, QtHost& host, QWidget* parent)
     }
     ApplyOwnLabels(g, Form::frmDamageReport, this);
 
-    const WindowPosition at = DamageReportAt(host);
-    PlaceTwips(this, at.left, at.top);
+    host.PlaceBy(Form::frmDamageReport, this, [this, h = &host] {
+        const WindowPosition at = DamageReportAt(*h);
+        PlaceTwips(this, at.left, at.top);
+    });
 
     host.OnView(View::DamageReport, this, [this] { ShowReport(); });
     DamageReportLoad(g);

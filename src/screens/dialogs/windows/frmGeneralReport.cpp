@@ -132,17 +132,19 @@ frmGeneralReport::frmGeneralReport(Game& g, QtHost& host, QWidget* parent)
         Label(this, "lblNoUpgrades", QStringLiteral("No Upgrades"), 6, upgradesTop + 6, kWidth - 12, Qt::AlignCenter);
 
     ApplyOwnLabels(g, Form::frmGeneralReport, this);
-    long sw = 0, sh = 0;
-    host.ScreenSizeTwips(sw, sh);
-    const WindowPosition damage = DamageReportAt(host);
-    long damageLeft = damage.left, damageWidth = kDamageReportWidth * 15L;
-    if (QWidget* w = host.FormWindow(Form::frmDamageReport)) {
-        damageLeft = w->x() * 15L;
-        damageWidth = w->width() * 15L;
-    }
-    const WindowPosition at =
-        GeneralReportPosition(sw, sh, sw / 15, damageLeft, damageWidth, kWidth * 15L, kHeight * 15L);
-    PlaceTwips(this, at.left, at.top);
+    host.PlaceBy(Form::frmGeneralReport, this, [this, h = &host] {
+        long sw = 0, sh = 0;
+        h->ScreenSizeTwips(sw, sh);
+        const WindowPosition damage = DamageReportAt(*h);
+        long damageLeft = damage.left, damageWidth = kDamageReportWidth * 15L;
+        if (QWidget* w = h->FormWindow(Form::frmDamageReport)) {
+            damageLeft = OuterBox(w).left * 15L;
+            damageWidth = OuterWidthTwips(w);
+        }
+        const WindowPosition at = GeneralReportPosition(sw, sh, sw / 15, damageLeft, damageWidth,
+                                                        OuterWidthTwips(this), OuterHeightTwips(this));
+        PlaceTwips(this, at.left, at.top);
+    });
 
     for (View v : {View::GeneralReport, View::Condition, View::UpgradeIndicators, View::UpgradeInitials})
         host.OnView(v, this, [this] { ShowReport(); });

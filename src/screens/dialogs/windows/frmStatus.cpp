@@ -28,10 +28,12 @@ frmStatus::frmStatus(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Q
         };
     }
     ApplyOwnLabels(g, Form::frmStatus, this);
-    long sw = 0, sh = 0;
-    host.ScreenSizeTwips(sw, sh);
-    const WindowPosition at = StatusPosition(sw, sh, width() * 15L, height() * 15L);
-    PlaceTwips(this, at.left, at.top);
+    host.PlaceBy(Form::frmStatus, this, [this, h = &host] {
+        long sw = 0, sh = 0;
+        h->ScreenSizeTwips(sw, sh);
+        const WindowPosition at = StatusPosition(sw, sh, OuterWidthTwips(this), OuterHeightTwips(this));
+        PlaceTwips(this, at.left, at.top);
+    });
 
     host.OnView(View::StatusPanel, this, [this] { ShowLamps(); });
     host.OnView(View::Lamps, this, [this] { ShowLamps(); });

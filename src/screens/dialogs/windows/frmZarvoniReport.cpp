@@ -58,8 +58,10 @@ frmZarvoniReport::frmZarvoniReport(Game& g, QtHost& host, QWidget* parent)
     lblSensorsDown->setGeometry(6, kRowTop + 3 * kRowStep, rowWidth, 30);
     lblSensorsDown->hide();
     ApplyOwnLabels(g, Form::frmZarvoniReport, this);
-    const WindowPosition at = ZarvoniReportAt(host);
-    PlaceTwips(this, at.left, at.top);
+    host.PlaceBy(Form::frmZarvoniReport, this, [this, h = &host] {
+        const WindowPosition at = ZarvoniReportAt(*h);
+        PlaceTwips(this, at.left, at.top);
+    });
     host.OnView(View::ZarvoniReport, this, [this] { ShowReport(); });
 }
 

@@ -104,16 +104,7 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Win
             host.Handler(Form::frmCOM, [this] { ComAutoShieldsClick(g_, chkSHE->isChecked() ? 1 : 0); }));
 
     ApplyOwnLabels(g, Form::frmCOM, this);
-    long sw = 0, sh = 0;
-    host.ScreenSizeTwips(sw, sh);
-    long barLeft = sw / 2, barTop = 0, barWidth = 0, barHeight = 0;
-    if (QWidget* bar = host.FormWindow(Form::frmCommands)) {
-        barLeft = bar->x() * 15L, barTop = bar->y() * 15L;
-        barWidth = bar->width() * 15L, barHeight = bar->height() * 15L;
-    }
-    const WindowPosition at =
-        ComputerPanelPosition(barLeft, barTop, barWidth, barHeight, kWidth * 15L, kHeight * 15L, sw / 15);
-    PlaceTwips(this, at.left, at.top);
+    host.PlaceBy(Form::frmCOM, this, [this] { PlaceWindow(); });
 
     host.OnView(View::ComputerPanel, this, [this] { ShowPanel(); });
     host.FollowView(View::CommandState, this, [this] { ShowPanel(); });
@@ -126,6 +117,41 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Win
         },
         Tick::Cosmetic);
     ShowPanel();
+}
+
+// Under the middle of the command bar. Where the panel would cover the short-range scan (or
+// another game window) there, it stands right of the scan, below it, or below the message log:
+// the first place that covers nothing, else the one that covers least.
+void frmCOM::PlaceWindow() {
+    long sw = 0, sh = 0;
+    host_.ScreenSizeTwips(sw, sh);
+    long barLeft = sw / 2, barTop = 0, barWidth = 0, barHeight = 0;
+    if (const QWidget* bar = host_.FormWindow(Form::frmCommands)) {
+        const WindowBox b = OuterBox(bar);
+        barLeft = b.left * 15L, barTop = b.top * 15L, barWidth = b.width * 15L, barHeight = b.height * 15L;
+    }
+    const WindowBox own = OuterBox(this);
+    const WindowPosition at =
+        ComputerPanelPosition(barLeft, barTop, barWidth, barHeight, own.width * 15L, own.height * 15L, sw / 15);
+    std::vector<WindowBox> places{{at.left / 15, at.top / 15, own.width, own.height}}, others;
+    if (const QWidget* scan = host_.FormWindow(Form::frmSRS)) {
+        const WindowBox s = OuterBox(scan);
+        places.push_back({s.Right(), places[0].top, own.width, own.height});
+        places.push_back({s.left, s.Bottom(), own.width, own.height});
+        others.push_back(s);
+    }
+    if (const QWidget* log = host_.FormWindow(Form::frmOutput)) {
+        const WindowBox l = OuterBox(log);
+        places.push_back({l.left, l.Bottom(), own.width, own.height});
+    }
+    for (Form f : {Form::frmCommands, Form::frmInfo})
+        if (const QWidget* w = host_.FormWindow(f)) others.push_back(OuterBox(w));
+    for (Form f : {Form::frmOutput, Form::frmStatus, Form::frmGalaxy, Form::frmBars, Form::frmDamageReport,
+                   Form::frmGeneralReport, Form::frmZarvoniReport, Form::frmBaseReport})
+        if (const QWidget* w = host_.FormWindow(f); w && w->isVisible()) others.push_back(OuterBox(w));
+    const QRect area = DesktopArea();
+    const WindowBox place = LeastCoveringPlace(places, others, {area.x(), area.y(), area.width(), area.height()});
+    move(static_cast<int>(place.left), static_cast<int>(place.top));
 }
 
 void frmCOM::Connect(QPushButton* button, std::function<void()> handler) {

@@ -28,6 +28,7 @@ protected:
 private:
     // Each button's click gives the focus away first.
     void Connect(QPushButton* button, std::function<void()> handler);
+    void PlaceWindow();
     Game& g_;
     QtHost& host_;
 };

@@ -1,0 +1,65 @@
+#pragma once
+// The game windows that place themselves (against an edge of the desktop, or beside, above or
+// below another game window) are placed again once the desktop has framed them. A window's frame
+// is known only after it is shown, so a place worked out with the bare window's size leaves a
+// bottom window's title bar pushing its lower edge off the screen, and a window placed beside
+// another one short by that one's frame. A window moved since its rule last placed it (by the
+// player, or to the place the settings keep for it) stays where it is.
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "screens/Placement.h"
+#include "state/Port.h"
+
+namespace kv {
+
+// The desktop's area for the game's windows: the primary screen less the desktop's own panels.
+QRect DesktopArea();
+// The desktop area's right and bottom edges in twips: the size the windows' rules place against.
+void DesktopSizeTwips(long& width, long& height);
+// A window's outer box on the desktop, its frame included once the desktop has framed it.
+WindowBox OuterBox(const QWidget* w);
+inline long OuterWidthTwips(const QWidget* w) { return OuterBox(w).width * 15L; }
+inline long OuterHeightTwips(const QWidget* w) { return OuterBox(w).height * 15L; }
+// Moves a window so that its outer top-left corner stands at (left, top) twips.
+void PlaceTwips(QWidget* w, long left, long top);
+
+class WindowArranger : public QObject {
+public:
+    WindowArranger();
+    // Places `window` by its rule now, and again whenever the windows are arranged.
+    void Add(Form form, QWidget* window, std::function<void()> place);
+    // Runs the rule of every window still where its rule put it, windows placed against others
+    // after those others, and keeps each on the desktop. Done by itself each time windows shown
+    // for the first time have their frames.
+    void ArrangeNow();
+    // How many times the windows were arranged.
+    int Arranged() const { return arranged_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    struct Rule {
+        QPointer<QWidget> window;
+        std::function<void()> place;
+        QPoint placedAt;
+        bool shown = false;
+    };
+    void Place(Rule& rule);
+    void Settle();
+    bool Framed() const;
+
+    std::map<Form, Rule> rules_;
+    QTimer settle_;
+    int waited_ = 0;
+    int arranged_ = 0;
+};
+
+}  // namespace kv
