@@ -1,6 +1,7 @@
 #include "state/Numeric.h"
 
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -100,6 +101,8 @@ namespace {
 // no leading zero before the point, exponent as "E+20".
 std::string NumberText(double x, int digits) {
     if (x == 0) return "0";
+    // A whole number that fits the digits reads as its integer (what %G gives it), without printf.
+    if (std::fabs(x) < std::pow(10.0, digits) && x == std::trunc(x)) return std::to_string(static_cast<long long>(x));
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*G", digits, x);
     std::string s = buf;
@@ -162,7 +165,9 @@ struct DecimalDigits {
 // to the right (2 for a percentage), and rounds to `decimals` places.
 DecimalDigits RoundedDigits(double a, int shift, int decimals) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", a);  // "d.dddddddddddddde+XX"
+    // "d.dddddddddddddde+XX", correctly rounded (as printf's %.14e gives it, at a fraction of its cost).
+    const std::to_chars_result written = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     const char* e = std::strchr(buf, 'e');
     std::string digits(buf, 1);
     digits.append(buf + 2, static_cast<size_t>(e - (buf + 2)));
@@ -198,6 +203,14 @@ DecimalDigits RoundedDigits(double a, int shift, int decimals) {
 }  // namespace
 
 std::string Format(double value, std::string_view pattern) {
+    // The chart's codes: a whole number against a pattern of zeros only ("000") is the number
+    // padded with zeros, which needs none of the general work below.
+    if (!pattern.empty() && pattern.find_first_not_of('0') == std::string_view::npos && value >= 0 &&
+        value < 1e15 && value == std::trunc(value)) {
+        std::string digits = std::to_string(static_cast<long long>(value));
+        if (digits.size() < pattern.size()) digits.insert(0, pattern.size() - digits.size(), '0');
+        return digits;
+    }
     // Split the pattern into prefix literals, the numeric part and suffix literals.
     size_t first = pattern.find_first_of("0#.");
     if (first == std::string_view::npos) return std::string(pattern);

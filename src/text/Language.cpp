@@ -19,6 +19,8 @@ Language::Language(SettingsStore& settings, std::string languagePath)
 void Language::UseTexts(std::map<std::string, std::string> texts) {
     memory_ = true;
     texts_.clear();
+    looked_.clear();
+    readFile_.reset();
     for (auto& [k, v] : texts) texts_.emplace(LowerCase(k), std::move(v));
     filePath_ = "<memory>";
 }
@@ -51,24 +53,40 @@ void Language::Bind() {
 std::string Language::Lookup(const std::string& key) {
     if (filePath_.empty() && !bindFailed_) Bind();
     if (filePath_.empty()) return "";
-    std::string raw;
     if (memory_) {
+        if (auto seen = looked_.find(key); seen != looked_.end()) return seen->second;
         auto it = texts_.find(LowerCase(key));
-        if (it == texts_.end()) return echo_ ? "<" + key + ">" : std::string();
-        raw = it->second.substr(0, kProfileTextLimit);
-    } else {
-        auto file = LoadProfileFile(filePath_);
-        if (!file && !warned_) {
+        std::string shown = it != texts_.end()  ? Shown(it->second.substr(0, kProfileTextLimit))
+                            : echo_ ? "<" + key + ">"
+                                    : std::string();
+        looked_.emplace(key, shown);
+        return shown;
+    }
+    auto file = LoadProfileFile(filePath_);
+    if (!file) {
+        if (!warned_) {
             warned_ = true;
             if (warn_) warn_("kestrava: cannot read the language file " + filePath_ + "; texts will be blank");
         }
-        std::optional<std::string> text = file ? file->Get("Language", key) : std::nullopt;
-        raw = text ? text->substr(0, kProfileTextLimit) : std::string("Not Used");
+        return "";
     }
-    raw.resize(std::min(raw.size(), raw.find('\0')));  // the text ends at a null character
+    if (file != readFile_) {
+        readFile_ = file;
+        looked_.clear();
+    }
+    if (auto seen = looked_.find(key); seen != looked_.end()) return seen->second;
+    std::optional<std::string> text = file->Get("Language", key);
+    std::string shown = Cp1252ToUtf8(Shown(text ? text->substr(0, kProfileTextLimit) : std::string("Not Used")));
+    looked_.emplace(key, shown);
+    return shown;
+}
+
+// A text as the game shows it: up to a null character, "Not Used" as nothing, code 255 as a blank.
+std::string Language::Shown(std::string raw) {
+    raw.resize(std::min(raw.size(), raw.find('\0')));
     if (raw == "Not Used") return "";
     std::replace(raw.begin(), raw.end(), '\xFF', ' ');
-    return memory_ ? raw : Cp1252ToUtf8(raw);
+    return raw;
 }
 
 std::string Language::GetLanguageText(const std::string& key) { return Lookup(key); }

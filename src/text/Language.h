@@ -6,13 +6,17 @@
 // no changer given (anywhere but the program) such a lookup throws std::logic_error.
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "platform/SettingsStore.h"
 
 namespace kv {
 
 inline constexpr const char* kAppName = "KestravaforWindows9x";
+
+class ProfileFile;
 
 class Language {
 public:
@@ -40,11 +44,15 @@ public:
     // Uses the given texts in place of a file (tests). Keys match without regard to case.
     void UseTexts(std::map<std::string, std::string> texts);
     // In memory mode, a key with no text reads as "<key>" (tests see which key was used).
-    void SetEchoMissing(bool echo) { echo_ = echo; }
+    void SetEchoMissing(bool echo) {
+        echo_ = echo;
+        looked_.clear();
+    }
 
 private:
     void Bind();
     std::string Lookup(const std::string& key);
+    static std::string Shown(std::string raw);
 
     SettingsStore& settings_;
     std::string languagePath_;
@@ -54,6 +62,10 @@ private:
     bool memory_ = false;
     bool echo_ = false;
     std::map<std::string, std::string> texts_;  // folded key -> text (memory mode)
+    // The texts already looked up: in the given texts, or in the language file as it was read
+    // last (a file changed on the disk is read again, and these are forgotten).
+    std::shared_ptr<const ProfileFile> readFile_;
+    std::unordered_map<std::string, std::string> looked_;
     std::function<void()> launchChanger_;
     std::function<void()> endProgram_;
     std::function<void()> progressStep_;

@@ -59,6 +59,12 @@ TEST(Numeric, StrPutsABlankBeforeNonNegativeNumbers) {
     EXPECT_EQ(Str(123456.0), " 123456");
     EXPECT_EQ(CStr(0.5f), "0.5");
     EXPECT_EQ(CStr(12LL), "12");
+    // Whole numbers up to the digits shown, and the first past them.
+    EXPECT_EQ(CStr(9999999.0f), "9999999");
+    EXPECT_EQ(CStr(1e7f), "1E+07");
+    EXPECT_EQ(Str(-42.0), "-42");
+    EXPECT_EQ(CStr(999999999999999.0), "999999999999999");
+    EXPECT_EQ(CStr(1e15), "1E+15");
 }
 
 TEST(Numeric, FormatAppliesDigitPatterns) {
@@ -90,6 +96,13 @@ TEST(Numeric, FormatAppliesDigitPatterns) {
         {-0.5, "0", "-1"},
         {0.999, "#.##", "1"},
         {0.004, "0.00%", "0.40%"},
+        // The chart's three-digit codes.
+        {0, "000", "000"},
+        {7, "000", "007"},
+        {310, "000", "310"},
+        {1234, "000", "1234"},
+        {-3, "000", "-003"},
+        {2.5, "000", "003"},
     };
     for (const auto& c : cases) EXPECT_EQ(Format(c.v, c.pattern), c.text) << c.v << " " << c.pattern;
 }
