@@ -25,14 +25,11 @@ std::vector<bool> ShownSelection(const QListWidget* list) {
     return selected;
 }
 
-QListWidget* MakePlanList(QWidget* parent, const char* name, bool multiSelect) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
+void SetUpPlanList(QListWidget* list, bool multiSelect) {
     list->setSelectionMode(multiSelect ? QAbstractItemView::MultiSelection : QAbstractItemView::NoSelection);
     QFont f(QStringLiteral("Monospace"));
     f.setStyleHint(QFont::TypeWriter);
     list->setFont(f);
-    return list;
 }
 
 }  // namespace kv

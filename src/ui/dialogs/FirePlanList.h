@@ -14,7 +14,7 @@ void ShowPlan(QListWidget* list, const std::vector<std::string>& entries, const 
 // The selection the list shows, entry by entry.
 std::vector<bool> ShownSelection(const QListWidget* list);
 
-// A plan list of the dialog `parent` with the control name `name`.
-QListWidget* MakePlanList(QWidget* parent, const char* name, bool multiSelect);
+// Makes `list` a plan list: fixed-pitch entries, several selectable or none.
+void SetUpPlanList(QListWidget* list, bool multiSelect);
 
 }  // namespace kv

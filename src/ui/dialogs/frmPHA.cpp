@@ -2,41 +2,48 @@
 
 #include "screens/dialogs/PhaserDialog.h"
 #include "state/Game.h"
+#include "ui/dialogs/ControlMoves.h"
 #include "ui/dialogs/FirePlanList.h"
 #include "ui/main/QtHost.h"
+#include "ui_frmPHA.h"
 
 namespace kv {
 
-frmPHA::frmPHA(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmPHA, "PhaCap") {
-    setFixedSize(520, 318);
-    lstFire = MakePlanList(this, "lstFire", true);
-    lstFire->setGeometry(10, 10, 360, 166);
-    lstPrevious = MakePlanList(this, "lstPrevious", false);
-    lstPrevious->hide();  // the last plan fired, kept for Previous
+frmPHA::frmPHA(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmPHA, "PhaCap"), ui_(new Ui::frmPHA) {
+    ui_->setupUi(this);
+    lstFire = ui_->lstFire;
+    lstPrevious = ui_->lstPrevious;  // the last plan fired, kept for Previous
+    lblTotal = ui_->lblTotal;
+    Total = ui_->Total;
+    cmdAdd = ui_->cmdAdd;
+    cmdRemove = ui_->cmdRemove;
+    cmdClearAll = ui_->cmdClearAll;
+    cmdSelectAll = ui_->cmdSelectAll;
+    cmdInfo = ui_->cmdInfo;
+    cmdPrevious = ui_->cmdPrevious;
+    cmdKill = ui_->cmdKill;
+    cmdDisable = ui_->cmdDisable;
+    cmdOther = ui_->cmdOther;
+    cmdAutoTarget = ui_->cmdAutoTarget;
+    cmdAccept = ui_->cmdAccept;
+    cmdCancel = ui_->cmdCancel;
+    SetUpPlanList(lstFire, true);
+    SetUpPlanList(lstPrevious, false);
 
-    const int x = 380, w = 130, bh = 28;
-    cmdAdd = MakeButton("cmdAdd", T("PhaAdd"), {x, 10, w, bh});
-    cmdRemove = MakeButton("cmdRemove", T("PhaRem"), {x, 42, w, bh});
-    cmdClearAll = MakeButton("cmdClearAll", T("PhaClear"), {x, 74, w, bh});
-    cmdSelectAll = MakeButton("cmdSelectAll", T("PhaSelect"), {x, 106, w, bh});
-    cmdInfo = MakeButton("cmdInfo", T("PhaInfo"), {x, 138, w, bh});
-    cmdPrevious = MakeButton("cmdPrevious", QStringLiteral("Previous"), {x, 170, w, bh});
-
-    cmdKill = MakeButton("cmdKill", T("PhaKill"), {10, 186, 116, bh});
-    cmdDisable = MakeButton("cmdDisable", T("PhaDis"), {132, 186, 116, bh});
-    cmdOther = MakeButton("cmdOther", T("PhaOther"), {254, 186, 116, bh});
-
-    lblTotal = MakeLabel("lblTotal", T("PhaTotal"), {10, 226, 80, 24});
-    Total = MakeLabel("Total", QStringLiteral("0"), {92, 226, 120, 24});
-    QFont bold = Total->font();
-    bold.setBold(true);
-    Total->setFont(bold);
-    Total->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-
-    cmdAutoTarget = MakeButton("cmdAutoTarget", T("PhaAuto"), {x, 222, w, bh});
-    cmdAccept = MakeButton("cmdAccept", T("Accept"), {x - 136, 276, w, bh});
-    cmdCancel = MakeButton("cmdCancel", T("Cancel"), {x, 276, w, bh});
-    cmdAccept->setDefault(true);
+    setWindowTitle(T("PhaCap"));
+    cmdAdd->setText(T("PhaAdd"));
+    cmdRemove->setText(T("PhaRem"));
+    cmdClearAll->setText(T("PhaClear"));
+    cmdSelectAll->setText(T("PhaSelect"));
+    cmdInfo->setText(T("PhaInfo"));
+    cmdKill->setText(T("PhaKill"));
+    cmdDisable->setText(T("PhaDis"));
+    cmdOther->setText(T("PhaOther"));
+    lblTotal->setText(T("PhaTotal"));
+    cmdAutoTarget->setText(T("PhaAuto"));
+    cmdAccept->setText(T("Accept"));
+    cmdCancel->setText(T("Cancel"));
 
     connect(lstFire, &QListWidget::itemSelectionChanged, this, Handler([this] { lstFire_Click(); }));
     connect(cmdAdd, &QPushButton::clicked, this, Handler([this] { PhaserAdd(g); }));
@@ -54,9 +61,13 @@ frmPHA::frmPHA(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmPHA, "Ph
 
     host.OnView(View::PhaserPlan, this, [this] { Show(); });
     ForwardMouseMoves();
+    ForwardControlMoves(lstFire, g, host, form_);
+    adjustSize();
     Centre();
     Show();
 }
+
+frmPHA::~frmPHA() = default;
 
 void frmPHA::Form_Activate() {
     PhaserDialogActivate(g, g.st.SectorFrames);

@@ -5,8 +5,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <memory>
 
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmPHA;
+}
 
 namespace kv {
 
@@ -14,6 +19,7 @@ class frmPHA : public CommandDialog {
     Q_OBJECT
 public:
     frmPHA(Game& g, QtHost& host);
+    ~frmPHA() override;
 
     void Form_Activate() override;
     void Cancel() override;
@@ -28,6 +34,7 @@ public:
     QPushButton *cmdKill, *cmdDisable, *cmdOther, *cmdAutoTarget, *cmdAccept, *cmdCancel;
 
 private:
+    std::unique_ptr<Ui::frmPHA> ui_;
     void lstFire_Click();
 };
 

@@ -6,6 +6,7 @@
 #include "screens/dialogs/StarList.h"
 #include "state/Game.h"
 #include "ui/main/QtHost.h"
+#include "ui_frmStars.h"
 
 namespace kv {
 namespace {
@@ -22,31 +23,42 @@ int NextStop(int chars) {
 
 }  // namespace
 
-frmStars::frmStars(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmStars, "StarCap") {
-    setFixedSize(600, 360);
+frmStars::frmStars(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmStars, "StarCap"), ui_(new Ui::frmStars) {
+    ui_->setupUi(this);
+    lstStars = ui_->lstStars;
+    Label1 = ui_->Label1;
+    Label2 = ui_->Label2;
+    Label3 = ui_->Label3;
+    Label4 = ui_->Label4;
+    optAlph = ui_->optAlph;
+    optLoc = ui_->optLoc;
+    cmdInfo = ui_->cmdInfo;
+    cmdAccept = ui_->cmdAccept;
+    cmdCancel = ui_->cmdCancel;
+
     QFont mono(QStringLiteral("Monospace"));
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPixelSize(13);
-    lstStars = new QListWidget(this);
-    lstStars->setObjectName("lstStars");
-    lstStars->setGeometry(10, 30, 580, 240);
     lstStars->setFont(mono);
-    // The headings stand over the columns: the tab stops of the lines.
+    // The headings stand over the columns: the tab stops of the lines, from where the list's
+    // text begins.
     const int cw = lstStars->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    Label1 = MakeLabel("Label1", T("StarSys"), {14, 8, kStops[0] * cw, 20});
-    Label2 = MakeLabel("Label2", T("StarQ"), {14 + kStops[0] * cw, 8, (kStops[1] - kStops[0]) * cw, 20});
-    Label3 = MakeLabel("Label3", T("StarS"), {14 + kStops[1] * cw, 8, (kStops[2] - kStops[1]) * cw, 20});
-    Label4 = MakeLabel("Label4", T("StarLV"), {14 + kStops[2] * cw, 8, 110, 20});
-    optAlph = new QRadioButton(T("StarSortA"), this);
-    optAlph->setObjectName("optAlph");
-    optAlph->setGeometry(12, 280, 200, 24);
-    optLoc = new QRadioButton(T("StarSortL"), this);
-    optLoc->setObjectName("optLoc");
-    optLoc->setGeometry(12, 306, 200, 24);
-    cmdInfo = MakeButton("cmdInfo", T("StarInfo"), {380, 282, 100, 28});
-    cmdAccept = MakeButton("cmdAccept", T("Accept"), {380, 320, 100, 28});
-    cmdCancel = MakeButton("cmdCancel", T("Cancel"), {490, 320, 100, 28});
-    cmdAccept->setDefault(true);
+    ui_->headings->setContentsMargins(lstStars->frameWidth() + 2, 0, 0, 0);
+    Label1->setFixedWidth(kStops[0] * cw);
+    Label2->setFixedWidth((kStops[1] - kStops[0]) * cw);
+    Label3->setFixedWidth((kStops[2] - kStops[1]) * cw);
+
+    setWindowTitle(T("StarCap"));
+    Label1->setText(T("StarSys"));
+    Label2->setText(T("StarQ"));
+    Label3->setText(T("StarS"));
+    Label4->setText(T("StarLV"));
+    optAlph->setText(T("StarSortA"));
+    optLoc->setText(T("StarSortL"));
+    cmdInfo->setText(T("StarInfo"));
+    cmdAccept->setText(T("Accept"));
+    cmdCancel->setText(T("Cancel"));
 
     connect(optAlph, &QRadioButton::clicked, this, Handler([this] { SortStarList(g, true), Show(); }));
     connect(optLoc, &QRadioButton::clicked, this, Handler([this] { SortStarList(g, false), Show(); }));
@@ -55,8 +67,11 @@ frmStars::frmStars(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmStar
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { StarListAccept(g, lstStars->currentRow()); }));
     connect(cmdInfo, &QPushButton::clicked, this, Handler([this] { StarListInfo(g, lstStars->currentRow()); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
+    adjustSize();
     Centre();
 }
+
+frmStars::~frmStars() = default;
 
 int frmStars::exec() {
     bool listed = false;

@@ -5,9 +5,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <memory>
 #include <QRadioButton>
 
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmStars;
+}
 
 namespace kv {
 
@@ -15,6 +20,7 @@ class frmStars : public CommandDialog {
     Q_OBJECT
 public:
     frmStars(Game& g, QtHost& host);
+    ~frmStars() override;
 
     // Fills the list before the window opens; a list with nothing to show never opens.
     int exec() override;
@@ -28,6 +34,7 @@ public:
     QPushButton *cmdInfo, *cmdAccept, *cmdCancel;
 
 private:
+    std::unique_ptr<Ui::frmStars> ui_;
     bool filled_ = false;  // the list was filled for this opening
 };
 

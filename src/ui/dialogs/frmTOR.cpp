@@ -2,32 +2,47 @@
 
 #include "screens/dialogs/TorpedoDialog.h"
 #include "state/Game.h"
+#include "ui/dialogs/ControlMoves.h"
 #include "ui/dialogs/FirePlanList.h"
 #include "ui/main/QtHost.h"
+#include "ui_frmTOR.h"
 
 namespace kv {
 
-frmTOR::frmTOR(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmTOR, "TorCap") {
-    setFixedSize(520, 300);
-    lstFire = MakePlanList(this, "lstFire", true);
-    lstFire->setGeometry(10, 10, 360, 200);
-    lstPrevious = MakePlanList(this, "lstPrevious", false);
-    lstPrevious->hide();  // the last plan fired, kept for Previous
+frmTOR::frmTOR(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmTOR, "TorCap"), ui_(new Ui::frmTOR) {
+    ui_->setupUi(this);
+    lstFire = ui_->lstFire;
+    lstPrevious = ui_->lstPrevious;  // the last plan fired, kept for Previous
+    cmdAdd = ui_->cmdAdd;
+    cmdEdit = ui_->cmdEdit;
+    cmdRemove = ui_->cmdRemove;
+    cmdClearAll = ui_->cmdClearAll;
+    cmdSelectAll = ui_->cmdSelectAll;
+    cmdSwitchClass = ui_->cmdSwitchClass;
+    cmdInfo = ui_->cmdInfo;
+    cmdAutoTarget = ui_->cmdAutoTarget;
+    cmdPrevious = ui_->cmdPrevious;
+    cmdAccept = ui_->cmdAccept;
+    cmdCancel = ui_->cmdCancel;
+    SetUpPlanList(lstFire, true);
+    SetUpPlanList(lstPrevious, false);
+    // Auto Target keeps its place while Switch Class is hidden.
+    QSizePolicy keep = cmdSwitchClass->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    cmdSwitchClass->setSizePolicy(keep);
 
-    const int x = 380, w = 130, bh = 28;
-    cmdAdd = MakeButton("cmdAdd", T("TorAdd"), {x, 10, w, bh});
-    cmdEdit = MakeButton("cmdEdit", T("TorEdit"), {x, 42, w, bh});
-    cmdRemove = MakeButton("cmdRemove", T("TorRem"), {x, 74, w, bh});
-    cmdClearAll = MakeButton("cmdClearAll", T("TorClr"), {x, 106, w, bh});
-    cmdSelectAll = MakeButton("cmdSelectAll", T("TOR0031"), {x, 138, w, bh});
-    cmdInfo = MakeButton("cmdInfo", T("TorInfo"), {x, 170, w, bh});
-    cmdPrevious = MakeButton("cmdPrevious", QStringLiteral("Previous"), {x, 202, w, bh});
-
-    cmdSwitchClass = MakeButton("cmdSwitchClass", T("TorSwitch"), {10, 218, 176, bh});
-    cmdAutoTarget = MakeButton("cmdAutoTarget", T("TorAuto"), {194, 218, 176, bh});
-    cmdAccept = MakeButton("cmdAccept", T("Accept"), {x - 136, 260, w, bh});
-    cmdCancel = MakeButton("cmdCancel", T("Cancel"), {x, 260, w, bh});
-    cmdAccept->setDefault(true);
+    setWindowTitle(T("TorCap"));
+    cmdAdd->setText(T("TorAdd"));
+    cmdEdit->setText(T("TorEdit"));
+    cmdRemove->setText(T("TorRem"));
+    cmdClearAll->setText(T("TorClr"));
+    cmdSelectAll->setText(T("TOR0031"));
+    cmdInfo->setText(T("TorInfo"));
+    cmdSwitchClass->setText(T("TorSwitch"));
+    cmdAutoTarget->setText(T("TorAuto"));
+    cmdAccept->setText(T("Accept"));
+    cmdCancel->setText(T("Cancel"));
 
     connect(lstFire, &QListWidget::itemSelectionChanged, this,
             Handler([this] { g.st.TorpedoDialog.Selected = ShownSelection(lstFire); }));
@@ -45,9 +60,13 @@ frmTOR::frmTOR(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmTOR, "To
 
     host.OnView(View::TorpedoPlan, this, [this] { Show(); });
     ForwardMouseMoves();
+    ForwardControlMoves(lstFire, g, host, form_);
+    adjustSize();
     Centre();
     Show();
 }
+
+frmTOR::~frmTOR() = default;
 
 void frmTOR::Form_Activate() {
     TorpedoDialogActivate(g, g.st.SectorFrames);

@@ -4,8 +4,13 @@
 // collects the torpedoes marked on the short-range scan.
 #include <QListWidget>
 #include <QPushButton>
+#include <memory>
 
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmTOR;
+}
 
 namespace kv {
 
@@ -13,6 +18,7 @@ class frmTOR : public CommandDialog {
     Q_OBJECT
 public:
     frmTOR(Game& g, QtHost& host);
+    ~frmTOR() override;
 
     void Form_Activate() override;
     void Cancel() override;
@@ -24,6 +30,7 @@ public:
     QPushButton *cmdInfo, *cmdAutoTarget, *cmdPrevious, *cmdAccept, *cmdCancel;
 
 private:
+    std::unique_ptr<Ui::frmTOR> ui_;
     void cmdEdit_Click();
 };
 

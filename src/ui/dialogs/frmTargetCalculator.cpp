@@ -1,32 +1,20 @@
 #include "ui/dialogs/frmTargetCalculator.h"
 
 #include <QSignalBlocker>
-#include <tuple>
 #include <utility>
 
 #include "engine/computer/TargetCalculator.h"
 #include "screens/dialogs/TargetCalculatorDialog.h"
 #include "screens/main/Panel.h"
 #include "state/Game.h"
+#include "ui/dialogs/ControlMoves.h"
 #include "ui/dialogs/Panels.h"
+#include "ui/dialogs/TargetPanel.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
+#include "ui_frmTargetCalculator.h"
 
 namespace kv {
-namespace {
-
-// A raised panel that holds one target text.
-class TargetPanel : public QWidget {
-public:
-    TargetPanel(const char* name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
-
-protected:
-    void paintEvent(QPaintEvent*) override { PaintPanel(this, kEdgeRaised, palette().color(QPalette::Button)); }
-};
-
-// The neighbours' places around the ship's quadrant: (row, column) of a 3 x 3 grid.
-constexpr int kGrid[8][2] = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 2}, {2, 0}, {2, 1}, {2, 2}};
-
-}  // namespace
 
 std::function<void()> frmTargetCalculator::Choice(std::function<void()> choose) {
     return [this, choose = std::move(choose)] {
@@ -36,82 +24,65 @@ std::function<void()> frmTargetCalculator::Choice(std::function<void()> choose) 
 }
 
 frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
-    : CommandDialog(game, h, Form::frmTargetCalculator, "TCCap") {
-    setFixedSize(530, 392);
-    Label1 = MakeLabel("Label1", T("TCTarget"), {12, 8, 300, 22});
-    QFont big = Label1->font();
+    : CommandDialog(game, h, Form::frmTargetCalculator, "TCCap"), ui_(new Ui::frmTargetCalculator) {
+    ui_->setupUi(this);
+    pnlQuad = ui_->pnlQuad;
+    pnlSect = ui_->pnlSect;
+    lblQuad = ui_->pnlQuad->Text();
+    lblSect = ui_->pnlSect->Text();
+    lblQuad->setObjectName("lblQuad");
+    lblSect->setObjectName("lblSect");
+    Label1 = ui_->Label1;
+    Label4 = ui_->Label4;
+    lblQuadrant = ui_->lblQuadrant;
+    fraBase = ui_->fraBase;
+    fraLRS = ui_->fraLRS;
+    fraOther = ui_->fraOther;
+    optBase = {ui_->optBase_0, ui_->optBase_1, ui_->optBase_2, ui_->optBase_3};
+    optLRS = {ui_->optLRS_0, ui_->optLRS_1, ui_->optLRS_2, ui_->optLRS_3,
+              ui_->optLRS_4, ui_->optLRS_5, ui_->optLRS_6, ui_->optLRS_7};
+    for (size_t i = 0; i < optBase.size(); ++i) optBase[i]->setObjectName(ElementName("optBase", static_cast<int>(i)));
+    for (size_t k = 0; k < optLRS.size(); ++k) optLRS[k]->setObjectName(ElementName("optLRS", static_cast<int>(k)));
+    optPrev = ui_->optPrev;
+    cmdNearestBase = ui_->cmdNearestBase;
+    cmdZarvonis = ui_->cmdZarvonis;
+    cmdStars = ui_->cmdStars;
+    cmdSafety = ui_->cmdSafety;
+    cmdStarCharts = ui_->cmdStarCharts;
+    cmdClosestSector = ui_->cmdClosestSector;
+    cmdHelp = ui_->cmdHelp;
+    cmdAccept = ui_->cmdAccept;
+    cmdCancel = ui_->cmdCancel;
+
+    QFont big = lblQuad->font();
     big.setPixelSize(22);
     big.setBold(true);
-    const auto targetPanel = [&](const char* panel, const char* label, int x) {
-        auto* p = new TargetPanel(panel, this);
-        p->setGeometry(x, 34, 90, 44);
-        auto* l = new ClickLabel(p, QString::fromLatin1(label));
-        l->setGeometry(p->rect().adjusted(3, 3, -3, -3));
-        l->setAlignment(Qt::AlignCenter);
-        l->setFont(big);
-        l->setCursor(Qt::PointingHandCursor);
-        return std::pair{p, l};
-    };
-    std::tie(pnlQuad, lblQuad) = targetPanel("pnlQuad", "lblQuad", 12);
-    std::tie(pnlSect, lblSect) = targetPanel("pnlSect", "lblSect", 112);
-    cmdClosestSector = MakeButton("cmdClosestSector", T("TCClosest"), {212, 42, 140, 28});
-    Label4 = MakeLabel("Label4", QStringLiteral("Ship:"), {370, 34, 60, 22});
-    lblQuadrant = MakeLabel("lblQuadrant", QString(), {370, 56, 140, 22});
+    lblQuad->setFont(big);
+    lblSect->setFont(big);
 
-    fraBase = new QGroupBox(T("TCSB"), this);
-    fraBase->setObjectName("fraBase");
-    fraBase->setGeometry(12, 90, 210, 176);
-    const QString bases[4] = {QString(), QStringLiteral("Starbase 1"), QStringLiteral("Starbase 2"),
-                              QStringLiteral("Starbase 3")};
-    for (int i = 0; i < 4; ++i) {
-        optBase[i] = new QRadioButton(bases[i], fraBase);
-        optBase[i]->setObjectName(QStringLiteral("optBase(%1)").arg(i));
-        optBase[i]->setGeometry(12, 24 + 26 * i, 186, 24);
-        optBase[i]->setAutoExclusive(false);
-        connect(optBase[i], &QRadioButton::clicked, this, Choice([this, i] { ChooseTargetBase(g, i); }));
-    }
-    cmdNearestBase = MakeButton("cmdNearestBase", T("TCClosest"), {12, 136, 186, 28});
-    cmdNearestBase->setParent(fraBase);
-    cmdNearestBase->show();
+    // The base options and the ship's label keep their design captions.
+    setWindowTitle(T("TCCap"));
+    Label1->setText(T("TCTarget"));
+    cmdClosestSector->setText(T("TCClosest"));
+    fraBase->setTitle(T("TCSB"));
+    cmdNearestBase->setText(T("TCClosest"));
+    fraLRS->setTitle(T("TCLRS"));
+    cmdZarvonis->setText(T("Enemys"));
+    cmdStars->setText(T("TCStars"));
+    cmdSafety->setText(T("TCSafety"));
+    fraOther->setTitle(T("TCOther"));
+    optPrev->setText(T("TCPrev"));
+    cmdStarCharts->setText(T("TCStarList"));
+    cmdHelp->setText(T("TCHelp"));
+    cmdAccept->setText(T("Accept"));
+    cmdCancel->setText(T("Cancel"));
 
-    fraLRS = new QGroupBox(T("TCLRS"), this);
-    fraLRS->setObjectName("fraLRS");
-    fraLRS->setGeometry(232, 90, 286, 176);
-    for (int k = 0; k < 8; ++k) {
-        optLRS[k] = new QRadioButton(fraLRS);
-        optLRS[k]->setObjectName(QStringLiteral("optLRS(%1)").arg(k));
-        optLRS[k]->setGeometry(16 + kGrid[k][1] * 34, 36 + kGrid[k][0] * 40, 24, 24);
-        optLRS[k]->setAutoExclusive(false);
-        connect(optLRS[k], &QRadioButton::clicked, this, Choice([this, k] { ChooseTargetNeighbour(g, k); }));
-    }
-    // The ship stands in the middle of its neighbours.
-    auto* ship = new QLabel(QStringLiteral("\u25C6"), fraLRS);
-    ship->setGeometry(16 + 34, 36 + 40, 24, 24);
-    ship->setAlignment(Qt::AlignCenter);
-    cmdZarvonis = MakeButton("cmdZarvonis", T("Enemys"), {130, 28, 142, 28});
-    cmdStars = MakeButton("cmdStars", T("TCStars"), {130, 76, 142, 28});
-    cmdSafety = MakeButton("cmdSafety", T("TCSafety"), {130, 124, 142, 28});
-    for (QPushButton* b : {cmdZarvonis, cmdStars, cmdSafety}) {
-        b->setParent(fraLRS);
-        b->show();
-    }
-
-    fraOther = new QGroupBox(T("TCOther"), this);
-    fraOther->setObjectName("fraOther");
-    fraOther->setGeometry(12, 274, 506, 64);
-    optPrev = new QRadioButton(T("TCPrev"), fraOther);
-    optPrev->setObjectName("optPrev");
-    optPrev->setGeometry(12, 28, 240, 24);
-    optPrev->setAutoExclusive(false);
-    cmdStarCharts = MakeButton("cmdStarCharts", T("TCStarList"), {330, 24, 164, 28});
-    cmdStarCharts->setParent(fraOther);
-    cmdStarCharts->show();
-
-    cmdHelp = MakeButton("cmdHelp", T("TCHelp"), {12, 352, 100, 28});
-    cmdAccept = MakeButton("cmdAccept", T("Accept"), {302, 352, 104, 28});
-    cmdCancel = MakeButton("cmdCancel", T("Cancel"), {414, 352, 104, 28});
-    cmdAccept->setDefault(true);
-
+    for (int i = 0; i < 4; ++i)
+        connect(optBase[static_cast<size_t>(i)], &QRadioButton::clicked, this,
+                Choice([this, i] { ChooseTargetBase(g, i); }));
+    for (int k = 0; k < 8; ++k)
+        connect(optLRS[static_cast<size_t>(k)], &QRadioButton::clicked, this,
+                Choice([this, k] { ChooseTargetNeighbour(g, k); }));
     lblQuad->click = Choice([this] { PickTargetCell(g, true); });
     lblSect->click = Choice([this] { PickTargetCell(g, false); });
     connect(optPrev, &QRadioButton::clicked, this, Choice([this] { ChooseTargetPrevious(g); }));
@@ -131,9 +102,13 @@ frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
     host.AddTimer(Timer::frmTargetCalculator_tmrCheckSRS, this, 100, [this] { tmrCheckSRS_Timer(); });
     host.AddTimer(Timer::frmTargetCalculator_tmrCheckCOM, this, 50, [this] { tmrCheckCOM_Timer(); });
     ForwardMouseMoves();
+    ForwardControlMoves(cmdAccept, g, host, form_);
+    adjustSize();
     Centre();
     Show();
 }
+
+frmTargetCalculator::~frmTargetCalculator() = default;
 
 void frmTargetCalculator::Form_Activate() {
     TargetCalculatorActivate(g);
@@ -151,7 +126,6 @@ void frmTargetCalculator::Show() {
     lblQuad->setText(QString::fromStdString(s.TargetQuadText));
     lblSect->setText(QString::fromStdString(s.TargetSectText));
     lblQuadrant->setText(QString::fromStdString(s.TargetShipQuadText));
-    optBase[0]->setText(QString::fromStdString(s.EnemyText) + QStringLiteral(" starbase"));
     for (size_t i = 0; i < optBase.size(); ++i) {
         const QSignalBlocker block(optBase[i]);
         optBase[i]->setChecked(s.TargetOptBase[i]);

@@ -6,11 +6,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <memory>
 #include <QRadioButton>
 #include <array>
 
-#include "ui/main/ClickLabel.h"
 #include "ui/dialogs/CommandDialog.h"
+#include "ui/main/ClickLabel.h"
+
+namespace Ui {
+class frmTargetCalculator;
+}
 
 namespace kv {
 
@@ -18,6 +23,7 @@ class frmTargetCalculator : public CommandDialog {
     Q_OBJECT
 public:
     frmTargetCalculator(Game& g, QtHost& host);
+    ~frmTargetCalculator() override;
 
     void Form_Activate() override;
     void Cancel() override;
@@ -36,6 +42,7 @@ public:
     QPushButton *cmdHelp, *cmdAccept, *cmdCancel;
 
 private:
+    std::unique_ptr<Ui::frmTargetCalculator> ui_;
     // Runs a handler that changes the target and shows the result.
     std::function<void()> Choice(std::function<void()> choose);
 };
