@@ -5,7 +5,10 @@
 
 #include "screens/dialogs/LibOptionsDialog.h"
 #include "state/Game.h"
+#include "ui/dialogs/FormLayout.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
+#include "ui_frmLibOptions.h"
 
 namespace kv {
 namespace {
@@ -17,28 +20,77 @@ void SetChecked(QAbstractButton* b, bool on) {
     b->setChecked(on);
 }
 
-QLabel* Caption(QWidget* parent, const QString& text, QRect at) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(at);
-    return l;
-}
-
 }  // namespace
 
-QRadioButton* frmLibOptions::Option(QWidget* parent, const char* name, int index, const char* key, QRect at) {
-    auto* b = new QRadioButton(T(std::string(key) + std::to_string(index)), parent);
-    b->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
-    b->setGeometry(at);
-    // The game data say which one is set, also none.
-    b->setAutoExclusive(false);
-    return b;
-}
+frmLibOptions::~frmLibOptions() = default;
 
-QCheckBox* frmLibOptions::Check(QWidget* parent, const char* name, const char* key, QRect at) {
-    auto* b = new QCheckBox(T(key), parent);
-    b->setObjectName(name);
-    b->setGeometry(at);
-    return b;
+void frmLibOptions::TakeControls() {
+    TabStrip1 = ui_->TabStrip1;
+    for (int i = 0; i < 3; ++i) {
+        picTab[i] = TakeElement<QWidget>(this, "picTab", i);
+        KeepPlaceWhenHidden(picTab[i]);
+    }
+    Frame1 = ui_->Frame1;
+    Frame2 = ui_->Frame2;
+    Frame3 = ui_->Frame3;
+    Frame4 = ui_->Frame4;
+    Frame7 = ui_->Frame7;
+    for (int i = 1; i <= 3; ++i) optShLevel[i] = TakeElement<QRadioButton>(this, "optShLevel", i);
+    for (int i = 0; i <= 2; ++i) {
+        optShFrequency[i] = TakeElement<QRadioButton>(this, "optShFrequency", i);
+        optTZ[i] = TakeElement<QRadioButton>(this, "optTZ", i);
+        optTZSB[i] = TakeElement<QRadioButton>(this, "optTZSB", i);
+    }
+    for (int i = 0; i <= 1; ++i) {
+        optPK[i] = TakeElement<QRadioButton>(this, "optPK", i);
+        optTS[i] = TakeElement<QRadioButton>(this, "optTS", i);
+    }
+    vsbReserve = ui_->vsbReserve;
+    lblShReserve = ui_->lblShReserve;
+    chkPZSB = ui_->chkPZSB;
+    hsbPZSBPerTurn = ui_->hsbPZSBPerTurn;
+    lblPZSBPerTurn = ui_->lblPZSBPerTurn;
+    chkTS = ui_->chkTS;
+    lblSit = ui_->lblSit;
+    lblTSpresent = ui_->lblTSpresent;
+    lblTSpresent->hide();  // the count; its digit shows in picNumZ
+    picNumZ = ui_->picNumZ;
+    spnTS = ui_->spnTS;
+    chkTZSB = ui_->chkTZSB;
+    chkTZSBdisabled = ui_->chkTZSBdisabled;
+    lblWarning = ui_->lblWarning;
+    KeepPlaceWhenHidden(lblWarning);
+    cmdOK = ui_->cmdOK;
+    cmdCancel = ui_->cmdCancel;
+    cmdApply = ui_->cmdApply;
+
+    TabStrip1->addTab(T("LCOShTitle"));
+    TabStrip1->addTab(T("LCOTorTitle"));
+    TabStrip1->addTab(T("LCOPhaTitle"));
+    Frame1->setTitle(T("LCOShDef"));
+    Frame2->setTitle(T("LCOShFreq"));
+    Frame3->setTitle(T("LCOShReserve"));
+    Frame4->setTitle(T("LCOPhaDef"));
+    Frame7->setTitle(T("LCOTorDef"));
+    for (int i = 1; i <= 3; ++i) optShLevel[i]->setText(T("LCOShDef" + std::to_string(i - 1)));
+    for (int i = 0; i <= 2; ++i) {
+        optShFrequency[i]->setText(T("LCOShFreq" + std::to_string(i)));
+        optTZ[i]->setText(T("LCOTorDef" + std::to_string(i)));
+        optTZSB[i]->setText(T("LCOTorZSB" + std::to_string(i)));
+    }
+    for (int i = 0; i <= 1; ++i) {
+        optPK[i]->setText(T("LCOPhaDef" + std::to_string(i)));
+        optTS[i]->setText(T("LCOTorSp" + std::to_string(i)));
+    }
+    chkPZSB->setText(T("LCOPhaZSB"));
+    chkTS->setText(T("LCOTorSp"));
+    chkTZSB->setText(T("LCOTorZSB"));
+    chkTZSBdisabled->setText(T("LCOTorZSBDis"));
+    lblSit->setText(T("LCOTorSit"));
+    lblWarning->setText(T("LCOWarning"));
+    cmdOK->setText(T("OK"));
+    cmdCancel->setText(T("Cancel"));
+    cmdApply->setText(T("Apply"));
 }
 
 void frmLibOptions::Edit(std::function<void()> edit) {
@@ -46,113 +98,11 @@ void frmLibOptions::Edit(std::function<void()> edit) {
     Show();
 }
 
-frmLibOptions::frmLibOptions(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmLibOptions, "LCOCap") {
-    GameState& s = g.st;
-    setFixedSize(460, 404);
+frmLibOptions::frmLibOptions(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmLibOptions, "LCOCap"), ui_(std::make_unique<Ui::frmLibOptions>()) {
+    ui_->setupUi(this);
+    TakeControls();
     digits_.load(QString::fromStdString(g.folders.program + "PICTURES/NUMZ.png"));
-
-    TabStrip1 = new QTabBar(this);
-    TabStrip1->setObjectName("TabStrip1");
-    TabStrip1->setGeometry(10, 8, 440, 30);
-    TabStrip1->addTab(T("LCOShTitle"));
-    TabStrip1->addTab(T("LCOTorTitle"));
-    TabStrip1->addTab(T("LCOPhaTitle"));
-    for (int i = 0; i < 3; ++i) {
-        auto* page = new QFrame(this);
-        page->setObjectName(QStringLiteral("picTab(%1)").arg(i));
-        page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-        page->setGeometry(10, 38, 440, 276);
-        picTab[i] = page;
-    }
-
-    // Shields.
-    QWidget* p = picTab[0];
-    Frame1 = new QGroupBox(T("LCOShDef"), p);
-    Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(10, 8, 220, 118);
-    for (int i = 1; i <= 3; ++i) optShLevel[i] = Option(Frame1, "optShLevel", i, "LCOShDef", {10, 2 + 28 * i, 200, 24});
-    optShLevel[1]->setText(T("LCOShDef0"));
-    optShLevel[2]->setText(T("LCOShDef1"));
-    optShLevel[3]->setText(T("LCOShDef2"));
-    Frame3 = new QGroupBox(T("LCOShReserve"), p);
-    Frame3->setObjectName("Frame3");
-    Frame3->setGeometry(240, 8, 190, 118);
-    vsbReserve = new QScrollBar(Qt::Vertical, Frame3);
-    vsbReserve->setObjectName("vsbReserve");
-    vsbReserve->setGeometry(14, 26, 20, 82);
-    vsbReserve->setRange(0, 1000);
-    vsbReserve->setSingleStep(10);
-    vsbReserve->setPageStep(100);
-    Caption(Frame3, QStringLiteral("0"), {40, 24, 50, 18});
-    Caption(Frame3, QStringLiteral("1000"), {40, 90, 50, 18});
-    lblShReserve = Caption(Frame3, QString(), {96, 54, 80, 24});
-    lblShReserve->setObjectName("lblShReserve");
-    lblShReserve->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblShReserve->setAlignment(Qt::AlignCenter);
-    Frame2 = new QGroupBox(T("LCOShFreq"), p);
-    Frame2->setObjectName("Frame2");
-    Frame2->setGeometry(10, 134, 420, 118);
-    for (int i = 0; i <= 2; ++i)
-        optShFrequency[i] = Option(Frame2, "optShFrequency", i, "LCOShFreq", {10, 30 + 28 * i, 400, 24});
-
-    // Phasers.
-    p = picTab[1];
-    Frame4 = new QGroupBox(T("LCOPhaDef"), p);
-    Frame4->setObjectName("Frame4");
-    Frame4->setGeometry(10, 8, 220, 90);
-    for (int i = 0; i <= 1; ++i) optPK[i] = Option(Frame4, "optPK", i, "LCOPhaDef", {10, 30 + 28 * i, 200, 24});
-    chkPZSB = Check(p, "chkPZSB", "LCOPhaZSB", {10, 112, 420, 24});
-    hsbPZSBPerTurn = new QScrollBar(Qt::Horizontal, p);
-    hsbPZSBPerTurn->setObjectName("hsbPZSBPerTurn");
-    hsbPZSBPerTurn->setGeometry(30, 150, 300, 20);
-    hsbPZSBPerTurn->setRange(0, 2000);
-    hsbPZSBPerTurn->setSingleStep(10);
-    hsbPZSBPerTurn->setPageStep(100);
-    Caption(p, QStringLiteral("0"), {30, 174, 40, 18});
-    Caption(p, QStringLiteral("2000"), {296, 174, 40, 18});
-    lblPZSBPerTurn = Caption(p, QString(), {346, 148, 70, 24});
-    lblPZSBPerTurn->setObjectName("lblPZSBPerTurn");
-    lblPZSBPerTurn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblPZSBPerTurn->setAlignment(Qt::AlignCenter);
-
-    // Torpedoes.
-    p = picTab[2];
-    Frame7 = new QGroupBox(T("LCOTorDef"), p);
-    Frame7->setObjectName("Frame7");
-    Frame7->setGeometry(10, 8, 190, 118);
-    for (int i = 0; i <= 2; ++i) optTZ[i] = Option(Frame7, "optTZ", i, "LCOTorDef", {10, 30 + 28 * i, 170, 24});
-    chkTS = Check(p, "chkTS", "LCOTorSp", {212, 10, 218, 24});
-    for (int i = 0; i <= 1; ++i) optTS[i] = Option(p, "optTS", i, "LCOTorSp", {232, 36 + 24 * i, 190, 22});
-    lblSit = Caption(p, T("LCOTorSit"), {212, 86, 150, 48});
-    lblSit->setWordWrap(true);
-    lblSit->setObjectName("lblSit");
-    lblTSpresent = Caption(p, QString(), {0, 0, 0, 0});
-    lblTSpresent->setObjectName("lblTSpresent");
-    lblTSpresent->hide();  // the count; its digit shows in picNumZ
-    picNumZ = Caption(p, QString(), {370, 94, kDigitWidth, kDigitHeight});
-    picNumZ->setObjectName("picNumZ");
-    spnTS = new QWidget(p);
-    spnTS->setObjectName("spnTS");
-    spnTS->setGeometry(398, 94, 20, kDigitHeight);
-    auto* up = new QToolButton(spnTS);
-    up->setObjectName("spnTS_Up");
-    up->setArrowType(Qt::UpArrow);
-    up->setGeometry(0, 0, 20, kDigitHeight / 2);
-    auto* down = new QToolButton(spnTS);
-    down->setObjectName("spnTS_Down");
-    down->setArrowType(Qt::DownArrow);
-    down->setGeometry(0, kDigitHeight / 2, 20, kDigitHeight / 2);
-    chkTZSB = Check(p, "chkTZSB", "LCOTorZSB", {10, 140, 420, 24});
-    for (int i = 0; i <= 2; ++i) optTZSB[i] = Option(p, "optTZSB", i, "LCOTorZSB", {30, 166 + 24 * i, 400, 22});
-    chkTZSBdisabled = Check(p, "chkTZSBdisabled", "LCOTorZSBDis", {10, 242, 420, 24});
-
-    lblWarning = MakeLabel("lblWarning", T("LCOWarning"), {10, 320, 440, 36});
-    lblWarning->setWordWrap(true);
-    lblWarning->setStyleSheet(QStringLiteral("color: #C00000;"));
-    cmdOK = MakeButton("cmdOK", T("OK"), {110, 364, 106, 28});
-    cmdCancel = MakeButton("cmdCancel", T("Cancel"), {226, 364, 106, 28});
-    cmdApply = MakeButton("cmdApply", T("Apply"), {342, 364, 106, 28});
-    cmdOK->setDefault(true);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, [this](int i) {
         g.st.LibOptionsDialog.Tab = i + 1;
@@ -185,17 +135,17 @@ frmLibOptions::frmLibOptions(Game& game, QtHost& h) : CommandDialog(game, h, For
             [this](int v) { Edit([this, v] { ShieldReserveChanged(g, v); }); });
     connect(hsbPZSBPerTurn, &QScrollBar::valueChanged, this,
             [this](int v) { Edit([this, v] { StarbaseEnergyChanged(g, v); }); });
-    connect(up, &QToolButton::clicked, this, Handler([this] { SpreadCountUp(g); }));
-    connect(down, &QToolButton::clicked, this, Handler([this] { SpreadCountDown(g); }));
+    connect(ui_->spnTS_Up, &QToolButton::clicked, this, Handler([this] { SpreadCountUp(g); }));
+    connect(ui_->spnTS_Down, &QToolButton::clicked, this, Handler([this] { SpreadCountDown(g); }));
     connect(cmdOK, &QPushButton::clicked, this, Handler([this] { LibOptionsOK(g); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
     connect(cmdApply, &QPushButton::clicked, this, Handler([this] { LibOptionsApply(g); }));
 
     host.OnView(View::LibOptions, this, [this] { Show(); });
-    (void)s;
     ForwardMouseMoves();
-    Centre();
     Show();
+    adjustSize();
+    Centre();
 }
 
 void frmLibOptions::Form_Activate() {

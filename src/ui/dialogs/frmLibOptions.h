@@ -12,8 +12,13 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <array>
+#include <memory>
 
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmLibOptions;
+}
 
 namespace kv {
 
@@ -21,6 +26,7 @@ class frmLibOptions : public CommandDialog {
     Q_OBJECT
 public:
     frmLibOptions(Game& g, QtHost& host);
+    ~frmLibOptions() override;
 
     void Form_Activate() override;
     void Cancel() override;
@@ -51,10 +57,11 @@ public:
     QPushButton *cmdOK, *cmdCancel, *cmdApply;
 
 private:
-    QRadioButton* Option(QWidget* parent, const char* name, int index, const char* key, QRect at);
-    QCheckBox* Check(QWidget* parent, const char* name, const char* key, QRect at);
+    // Takes the layout's controls and gives them their captions from the language file.
+    void TakeControls();
     // Runs an edit of the options and shows the result.
     void Edit(std::function<void()> edit);
+    std::unique_ptr<Ui::frmLibOptions> ui_;
     QPixmap digits_;
 };
 

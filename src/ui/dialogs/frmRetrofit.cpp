@@ -6,16 +6,13 @@
 #include "screens/dialogs/RetrofitPanel.h"
 #include "screens/main/Panel.h"
 #include "state/Game.h"
+#include "ui/dialogs/FormLayout.h"
 #include "ui/dialogs/Panels.h"
 #include "ui/main/QtHost.h"
 #include "ui/main/WindowBits.h"
+#include "ui_frmRetrofit.h"
 
 namespace kv {
-namespace {
-
-constexpr int kSlotWidth = 112;
-
-}  // namespace
 
 void RetrofitLamp::SetColour(int palette) {
     if (palette == colour_) return;
@@ -33,41 +30,34 @@ void RetrofitLamp::paintEvent(QPaintEvent*) {
 
 void RetrofitCover::paintEvent(QPaintEvent*) { PaintPanel(this, kEdgeRaised, palette().color(QPalette::Button)); }
 
-frmRetrofit::frmRetrofit(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmRetrofit, "RetCap") {
+frmRetrofit::frmRetrofit(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmRetrofit, "RetCap"), ui_(std::make_unique<Ui::frmRetrofit>()) {
+    ui_->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
-    setFixedSize(5 * kSlotWidth + 16, kCoverHeight + 66);
     setProperty("coverHeight", kCoverHeight);
     for (int i = 0; i < 5; ++i) {
-        const int x = 8 + i * kSlotWidth;
-        // The slot clips its cover as it slides up out of view.
-        auto* slot = new QWidget(this);
-        slot->setGeometry(x + 4, 8, kSlotWidth - 8, kCoverHeight);
-        shpButton[i] = new RetrofitLamp(slot);
-        shpButton[i]->setObjectName(ElementName("shpButton", i));
-        shpButton[i]->setGeometry(slot->rect());
-        lblClick[i] = new ClickLabel(slot, ElementName("lblClick", i));
-        lblClick[i]->setGeometry(slot->rect());
-        lblClick[i]->setAlignment(Qt::AlignCenter);
-        QFont big = lblClick[i]->font();
-        big.setPixelSize(22);
-        big.setBold(true);
-        lblClick[i]->setFont(big);
-        lblClick[i]->setCursor(Qt::PointingHandCursor);
+        shpButton[i] = TakeElement<RetrofitLamp>(this, "shpButton", i);
+        // The layout file makes the counts RetrofitCount labels (ClickLabel has no meta-object
+        // of its own to look it up by).
+        lblClick[i] = static_cast<RetrofitCount*>(TakeElement<QLabel>(this, "lblClick", i));
+        lblButtonText[i] = TakeElement<QLabel>(this, "lblButtonText", i);
+        lblButtonText[i]->setText(T("RetName" + std::to_string(i)));
+        lblClick[i]->click = Handler([this, i] { lblClick_Click(i); });
+        // The cover lies over the lamp; the slot clips it as it slides up out of view.
+        QWidget* slot = shpButton[i]->parentWidget();
+        slot->setFixedHeight(kCoverHeight);
         pnlSlide[i] = new RetrofitCover(slot);
         pnlSlide[i]->setObjectName(ElementName("pnlSlide", i));
-        pnlSlide[i]->setGeometry(0, 0, slot->width(), kCoverHeight);
-        lblButtonText[i] = new QLabel(T("RetName" + std::to_string(i)), this);
-        lblButtonText[i]->setObjectName(ElementName("lblButtonText", i));
-        lblButtonText[i]->setGeometry(x, kCoverHeight + 12, kSlotWidth, 44);
-        lblButtonText[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        lblButtonText[i]->setWordWrap(true);
-        lblClick[i]->click = Handler([this, i] { lblClick_Click(i); });
+        pnlSlide[i]->setGeometry(0, 0, slot->maximumWidth(), kCoverHeight);
     }
     host.OnView(View::RetrofitPanel, this, [this] { Show(); });
     host.AddTimer(Timer::frmRetrofit_tmrBlink, this, 500, [this] { RetrofitBlinkTick(g); }, Tick::Cosmetic);
-    Centre();
     Show();
+    adjustSize();
+    Centre();
 }
+
+frmRetrofit::~frmRetrofit() = default;
 
 void frmRetrofit::lblClick_Click(int index) { RetrofitButtonClick(g, index); }
 

@@ -5,9 +5,14 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "ui/main/ClickLabel.h"
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmRetrofit;
+}
 
 namespace kv {
 
@@ -26,6 +31,12 @@ private:
     int colour_ = 12;
 };
 
+// A button's count (lblClick): a label over the lamp that takes the click.
+class RetrofitCount : public ClickLabel {
+public:
+    explicit RetrofitCount(QWidget* parent) : ClickLabel(parent, QString()) {}
+};
+
 // A cover (pnlSlide): a raised panel.
 class RetrofitCover : public QWidget {
     Q_OBJECT
@@ -40,6 +51,7 @@ class frmRetrofit : public CommandDialog {
     Q_OBJECT
 public:
     frmRetrofit(Game& g, QtHost& host);
+    ~frmRetrofit() override;
 
     // The height of a cover: a slide moves it that far and a step more.
     static constexpr int kCoverHeight = 60;
@@ -51,6 +63,9 @@ public:
     std::array<RetrofitLamp*, 5> shpButton{};
     std::array<ClickLabel*, 5> lblClick{};
     std::array<QLabel*, 5> lblButtonText{};
+
+private:
+    std::unique_ptr<Ui::frmRetrofit> ui_;
 };
 
 }  // namespace kv

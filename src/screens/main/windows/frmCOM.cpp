@@ -7,13 +7,12 @@
 #include "screens/dialogs/TargetCalculatorDialog.h"
 #include "screens/main/ComputerPanel.h"
 #include "state/WindowTable.h"
+#include "ui/dialogs/FormLayout.h"
 #include "ui/main/QtHost.h"
+#include "ui_frmCOM.h"
 
 namespace kv {
 namespace {
-constexpr int kWidth = 196, kMargin = 6, kStep = 28, kButtonHeight = 25;
-constexpr int kInner = kWidth - 2 * kMargin;
-constexpr int kHeight = kMargin + 7 * kStep + 50 + kMargin;
 
 // A button's face: the button colour, or the damage colour with a text that reads on it.
 QString ButtonStyle(const ButtonLook& look) {
@@ -23,69 +22,53 @@ QString ButtonStyle(const ButtonLook& look) {
     return QStringLiteral("QPushButton { background: %1; } QPushButton:enabled { color: %2; }")
         .arg(back.name(), text.name());
 }
+
 }  // namespace
 
-frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
-    setObjectName("frmCOM");
-    setWindowTitle(QStringLiteral("Library Computer"));
-    setFixedSize(kWidth, kHeight);
-
-    cmdScapeGoat = new QPushButton(this);
-    cmdScapeGoat->setObjectName("cmdScapeGoat");
-    cmdScapeGoat->setGeometry(0, 0, 0, 0);
-
-    auto button = [this](const char* name, const char* caption, int row, int left = 0) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(name);
-        b->setGeometry(kMargin + left, kMargin + row * kStep, kInner - left, kButtonHeight);
-        b->setMouseTracking(true);
+frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui_(std::make_unique<Ui::frmCOM>()), g_(g), host_(host) {
+    ui_->setupUi(this);
+    cmdScapeGoat = ui_->cmdScapeGoat;
+    cmdTargetCalculator = ui_->cmdTargetCalculator;
+    cmdTorpedoFire = ui_->cmdTorpedoFire;
+    cmdPhaserFire = ui_->cmdPhaserFire;
+    cmdDockAtStarbase = ui_->cmdDockAtStarbase;
+    cmdGalaticRecord = ui_->cmdGalaticRecord;
+    cmdLibOptions = ui_->cmdLibOptions;
+    pnlTC = ui_->pnlTC;
+    pnlPKHolder = ui_->pnlPKHolder;
+    pnlPK = ui_->pnlPK;
+    pnlOptions = ui_->pnlOptions;
+    chkSHEBackup = ui_->chkSHEBackup;
+    chkLRS = ui_->chkLRS;
+    chkSHE = ui_->chkSHE;
+    chkSHEBackup->hide();
+    KeepPlaceWhenHidden(pnlTC);
+    KeepPlaceWhenHidden(pnlPKHolder);
+    for (QPushButton* b : {cmdTargetCalculator, cmdTorpedoFire, cmdPhaserFire, cmdDockAtStarbase, cmdGalaticRecord,
+                           cmdLibOptions})
         b->installEventFilter(this);
-        return b;
-    };
-    pnlTC = new StatusBox(this, "pnlTC");
-    pnlTC->setGeometry(kMargin, kMargin, 24, kButtonHeight);
+
     pnlTC->paint = [this](QPainter& p) {
         const int w = pnlTC->width(), h = pnlTC->height();
         p.fillRect(0, 0, w, h, ColourOf(PaintComputerPanel(g_).lampColour));
         PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeRaised, false), w, h, {}, {});
     };
     pnlTC->click = host.Handler(Form::frmCOM, [this] { ComCalculatorLampClick(g_); });
-    cmdTargetCalculator = button("cmdTargetCalculator", "Target Calculator", 0, 28);
-    cmdTorpedoFire = button("cmdTorpedoFire", "Fire Torpedos", 1);
-    cmdPhaserFire = button("cmdPhaserFire", "Fire Phasers", 2);
-    pnlPKHolder = new StatusBox(this, "pnlPKHolder");
-    pnlPKHolder->setGeometry(kMargin, kMargin + 3 * kStep, kInner, kButtonHeight);
     pnlPKHolder->paint = [this](QPainter& p) {
         const int w = pnlPKHolder->width(), h = pnlPKHolder->height();
         PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
     };
-    pnlPK = new StatusBox(pnlPKHolder, "pnlPK");
-    pnlPK->setGeometry(3, 3, kInner - 6, kButtonHeight - 6);
     pnlPK->paint = [this](QPainter& p) {
         const int w = pnlPK->width(), h = pnlPK->height();
         PaintPanel(p, LayOutPanel(p, PaintComputerPanel(g_).phaserMode, w, h, kEdgeNone, false), w, h, {},
                    palette().color(QPalette::WindowText));
     };
     pnlPK->click = host.Handler(Form::frmCOM, [this] { ComPhaserModeClick(g_); });
-    cmdDockAtStarbase = button("cmdDockAtStarbase", "Dock at Starbase", 4);
-    cmdGalaticRecord = button("cmdGalaticRecord", "Galatic Record", 5);
-    cmdLibOptions = button("cmdLibOptions", "Library Options", 6);
-
-    pnlOptions = new StatusBox(this, "pnlOptions");
-    pnlOptions->setGeometry(kMargin, kMargin + 7 * kStep, kInner, 48);
     pnlOptions->paint = [this](QPainter& p) {
         const int w = pnlOptions->width(), h = pnlOptions->height();
         PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
     };
-    chkSHEBackup = new QCheckBox(pnlOptions);
-    chkSHEBackup->setObjectName("chkSHEBackup");
-    chkSHEBackup->hide();
-    chkLRS = new QCheckBox(QStringLiteral("LRS"), pnlOptions);
-    chkLRS->setObjectName("chkLRS");
-    chkLRS->setGeometry(8, 4, kInner - 16, 20);
-    chkSHE = new QCheckBox(QStringLiteral("SHE"), pnlOptions);
-    chkSHE->setObjectName("chkSHE");
-    chkSHE->setGeometry(8, 24, kInner - 16, 20);
 
     Connect(cmdDockAtStarbase, [this] { ComDockClick(g_); });
     Connect(cmdGalaticRecord, [this] { ComGalacticRecordClick(g_); });
@@ -104,6 +87,7 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Win
             host.Handler(Form::frmCOM, [this] { ComAutoShieldsClick(g_, chkSHE->isChecked() ? 1 : 0); }));
 
     ApplyOwnLabels(g, Form::frmCOM, this);
+    adjustSize();
     host.PlaceBy(Form::frmCOM, this, [this] { PlaceWindow(); });
 
     host.OnView(View::ComputerPanel, this, [this] { ShowPanel(); });
@@ -118,6 +102,8 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Win
         Tick::Cosmetic);
     ShowPanel();
 }
+
+frmCOM::~frmCOM() = default;
 
 // Under the middle of the command bar. Where the panel would cover the short-range scan (or
 // another game window) there, it stands right of the scan, below it, or below the message log:

@@ -5,15 +5,28 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QWidget>
+#include <memory>
 
 #include "screens/dialogs/windows/StatusBox.h"
 
+namespace Ui {
+class frmCOM;
+}
+
 namespace kv {
+
+// A painted box of the panel (the calculator's lamp, the phaser mode and the boxes around it)
+// as the layout file places and names it; the panel gives it its painting and its click.
+class ComputerPanelBox : public StatusBox {
+public:
+    explicit ComputerPanelBox(QWidget* parent) : StatusBox(parent, QString()) {}
+};
 
 class frmCOM : public QWidget {
     Q_OBJECT
 public:
     frmCOM(Game& g, QtHost& host, QWidget* parent = nullptr);
+    ~frmCOM() override;
     void ShowPanel();
 
     StatusBox *pnlPKHolder, *pnlPK, *pnlTC, *pnlOptions;
@@ -29,6 +42,7 @@ private:
     // Each button's click gives the focus away first.
     void Connect(QPushButton* button, std::function<void()> handler);
     void PlaceWindow();
+    std::unique_ptr<Ui::frmCOM> ui_;
     Game& g_;
     QtHost& host_;
 };
