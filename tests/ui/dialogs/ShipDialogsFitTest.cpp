@@ -19,7 +19,7 @@ namespace {
 // report's focus holder) has nothing to show.
 void ExpectCaptionsFit(QWidget* window) {
     ASSERT_TRUE(window);
-    window->layout()->activate();
+    if (QLayout* layout = window->layout()) layout->activate();
     for (QWidget* c : window->findChildren<QWidget*>()) {
         if (c->isHidden() || c->objectName() == "lblDragLine") continue;
         QSize need;
