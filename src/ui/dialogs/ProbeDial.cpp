@@ -7,9 +7,12 @@
 
 namespace kv {
 
-ProbeDial::ProbeDial(const char* name, const QPixmap& compass, std::function<std::string()> tag, QWidget* parent)
-    : QWidget(parent), compass_(compass), tag_(std::move(tag)) {
-    setObjectName(name);
+ProbeDial::ProbeDial(QWidget* parent) : QWidget(parent) {}
+
+void ProbeDial::Setup(const QPixmap& compass, std::function<std::string()> tag) {
+    compass_ = compass;
+    tag_ = std::move(tag);
+    update();
 }
 
 void ProbeDial::paintEvent(QPaintEvent*) {
@@ -21,6 +24,7 @@ void ProbeDial::paintEvent(QPaintEvent*) {
         p.setPen(QPen(palette().color(QPalette::Dark), 2));
         p.drawEllipse(rect().adjusted(2, 2, -2, -2));
     }
+    if (!tag_) return;
     const CourseArrow a = CourseArrowFor(tag_(), width(), height());
     p.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(a.x1, a.y1), QPointF(a.x2, a.y2));

@@ -11,8 +11,11 @@ namespace kv {
 class ProbeDial : public QWidget {
     Q_OBJECT
 public:
-    // `tag` reads the course gauge's tag each time the dial is painted.
-    ProbeDial(const char* name, const QPixmap& compass, std::function<std::string()> tag, QWidget* parent);
+    explicit ProbeDial(QWidget* parent = nullptr);
+
+    // The compass picture, and `tag`, which reads the course gauge's tag each time the dial is
+    // painted.
+    void Setup(const QPixmap& compass, std::function<std::string()> tag);
 
 protected:
     void paintEvent(QPaintEvent*) override;

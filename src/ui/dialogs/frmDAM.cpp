@@ -1,33 +1,35 @@
 #include "ui/dialogs/frmDAM.h"
 
+#include <QLayout>
 #include <QSignalBlocker>
 
 #include "screens/dialogs/TransferDialog.h"
 #include "state/Game.h"
 #include "ui/main/QtHost.h"
+#include "ui_frmDAM.h"
 
 namespace kv {
 
-frmDAM::frmDAM(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmDAM, "DamCap") {
-    setFixedSize(330, 196);
-    lblEnergyTrans = MakeLabel("lblEnergyTrans", T("DamTrans"), {12, 10, 250, 24});
-    lblSystem = MakeLabel("lblSystem", QString(), {12, 36, 250, 24});
-    QFont bold = lblSystem->font();
-    bold.setBold(true);
-    lblSystem->setFont(bold);
-    lblAvail = MakeLabel("lblAvail", T("DamEnergy"), {12, 70, 150, 24});
-    lblEnergy = MakeLabel("lblEnergy", QString(), {166, 70, 96, 24});
-    txtPower = new QLineEdit(QStringLiteral("0"), this);
-    txtPower->setObjectName("txtPower");
-    txtPower->setGeometry(12, 104, 120, 26);
-    txtPower->setAlignment(Qt::AlignRight);
+frmDAM::frmDAM(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmDAM, "DamCap"), ui_(std::make_unique<Ui::frmDAM>()) {
+    ui_->setupUi(this);
+    lblEnergyTrans = ui_->lblEnergyTrans;
+    lblSystem = ui_->lblSystem;
+    lblAvail = ui_->lblAvail;
+    lblEnergy = ui_->lblEnergy;
+    txtPower = ui_->txtPower;
     // The top of the bar is the largest amount: amount = Max - Value.
-    vsbPower = new QScrollBar(Qt::Vertical, this);
-    vsbPower->setObjectName("vsbPower");
-    vsbPower->setGeometry(290, 10, 24, 130);
-    cmdAccept = MakeButton("cmdAccept", T("Accept"), {12, 154, 120, 28});
-    cmdCancel = MakeButton("cmdCancel", T("Cancel"), {142, 154, 120, 28});
-    cmdAccept->setDefault(true);
+    vsbPower = ui_->vsbPower;
+    cmdAccept = ui_->cmdAccept;
+    cmdCancel = ui_->cmdCancel;
+
+    setWindowTitle(T("DamCap"));
+    lblEnergyTrans->setText(T("DamTrans"));
+    lblAvail->setText(T("DamEnergy"));
+    cmdAccept->setText(T("Accept"));
+    cmdCancel->setText(T("Cancel"));
+    lblSystem->clear();
+    lblEnergy->clear();
 
     connect(vsbPower, &QScrollBar::valueChanged, this, [this](int v) {
         host.Run(form_, [this, v] {
@@ -44,13 +46,18 @@ frmDAM::frmDAM(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmDAM, "Da
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { TransferAccept(g); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { TransferCancel(g); }));
     ForwardMouseMoves();
+    layout()->activate();
     Centre();
 }
 
+frmDAM::~frmDAM() = default;
+
 void frmDAM::Form_Activate() {
-    Centre();
     TransferDialogActivate(g);
     Show();
+    // Centred at the size this opening's texts give it.
+    layout()->activate();
+    Centre();
 }
 
 void frmDAM::Cancel() { TransferCancel(g); }

@@ -5,8 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <memory>
 
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmDAM;
+}
 
 namespace kv {
 
@@ -14,6 +19,7 @@ class frmDAM : public CommandDialog {
     Q_OBJECT
 public:
     frmDAM(Game& g, QtHost& host);
+    ~frmDAM() override;
 
     void Form_Activate() override;
     void Cancel() override;
@@ -23,6 +29,9 @@ public:
     QLineEdit* txtPower;
     QLabel *lblEnergyTrans, *lblAvail, *lblEnergy, *lblSystem;
     QPushButton *cmdAccept, *cmdCancel;
+
+private:
+    std::unique_ptr<Ui::frmDAM> ui_;
 };
 
 }  // namespace kv

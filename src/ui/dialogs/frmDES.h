@@ -2,8 +2,14 @@
 // The self-destruct countdown: ten seconds in large red digits with a grey shadow, counted down
 // by its timer. SelfDestruct opens it modally and reads the time when it closes ("0:10": the
 // countdown was aborted). A click on the time (or the close box) offers to abort.
+#include <memory>
+
 #include "ui/main/ClickLabel.h"
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmDES;
+}
 
 namespace kv {
 
@@ -11,6 +17,7 @@ class frmDES : public CommandDialog {
     Q_OBJECT
 public:
     frmDES(Game& g, QtHost& host);
+    ~frmDES() override;
 
     void Form_Activate() override;
     void Cancel() override { lblTime_Click(); }
@@ -20,6 +27,9 @@ public:
 
     ClickLabel* lblTime;
     QLabel* lblTime2;
+
+private:
+    std::unique_ptr<Ui::frmDES> ui_;
 };
 
 }  // namespace kv

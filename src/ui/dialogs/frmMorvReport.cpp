@@ -1,14 +1,23 @@
 #include "ui/dialogs/frmMorvReport.h"
 
+#include <QLayout>
+#include <algorithm>
+
 #include "screens/dialogs/MorvReport.h"
 #include "state/Game.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
+#include "ui_frmMorvReport.h"
 
 namespace kv {
 
-frmMorvReport::frmMorvReport(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmMorvReport, nullptr) {
+frmMorvReport::frmMorvReport(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmMorvReport, nullptr), ui_(std::make_unique<Ui::frmMorvReport>()) {
+    ui_->setupUi(this);
+    cmdClose = ui_->cmdClose;
+    cmdGoat = ui_->cmdGoat;
     setWindowTitle(QString::fromStdString(g.st.StrongEnemyText));
-    setFixedSize(480, 268);
+    cmdClose->setText(T("MvrptClose"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0, 0, 0));
@@ -18,24 +27,37 @@ frmMorvReport::frmMorvReport(Game& game, QtHost& h) : CommandDialog(game, h, For
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPixelSize(15);
     for (int i = 0; i < 12; ++i) {
-        const int row = i / 2;
-        const bool value = i % 2 == 1;
-        lblAnim[i] = MakeLabel("", QString(), {value ? 320 : 16, 14 + row * 32, value ? 144 : 300, 26});
-        lblAnim[i]->setObjectName(QStringLiteral("lblAnim(%1)").arg(i));
-        lblAnim[i]->setFont(mono);
-        if (value) lblAnim[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // The layout file names the labels as identifiers ("lblAnim_3"); they take their
+        // element names ("lblAnim(3)").
+        QLabel* label = findChild<QLabel*>(QStringLiteral("lblAnim_%1").arg(i));
+        label->setObjectName(ElementName("lblAnim", i));
+        label->setFont(mono);
+        lblAnim[static_cast<size_t>(i)] = label;
+        designWidth_[static_cast<size_t>(i)] = label->minimumWidth();
     }
-    cmdClose = MakeButton("cmdClose", T("MvrptClose"), {364, 226, 100, 28});
-    cmdGoat = MakeButton("cmdGoat", QString(), {2, 254, 13, 13});
-    cmdGoat->setFlat(true);
     connect(cmdClose, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
     connect(cmdGoat, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
     host.AddTimer(Timer::frmMorvReport_tmrAnim, this, 75, [this] { tmrAnim_Timer(); });
+    layout()->activate();
     Centre();
+}
+
+frmMorvReport::~frmMorvReport() = default;
+
+void frmMorvReport::FitTexts() {
+    const QSize before = size();
+    for (size_t i = 0; i < lblAnim.size(); ++i) {
+        QLabel* label = lblAnim[i];
+        const int text = label->fontMetrics().horizontalAdvance(QString::fromStdString(g.st.MorvReportTag[i]));
+        label->setMinimumWidth(std::max(designWidth_[i], text + 4));
+    }
+    layout()->activate();
+    if (size() != before) Centre();
 }
 
 void frmMorvReport::Form_Activate() {
     setWindowTitle(QString::fromStdString(g.st.StrongEnemyText));
+    FitTexts();
     MorvReportActivate(g);
     cmdGoat->setFocus();
     Show();

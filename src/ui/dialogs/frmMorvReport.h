@@ -5,8 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <array>
+#include <memory>
 
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmMorvReport;
+}
 
 namespace kv {
 
@@ -14,6 +19,7 @@ class frmMorvReport : public CommandDialog {
     Q_OBJECT
 public:
     frmMorvReport(Game& g, QtHost& host);
+    ~frmMorvReport() override;
 
     void Form_Activate() override;
     void Cancel() override;
@@ -23,6 +29,13 @@ public:
     std::array<QLabel*, 12> lblAnim{};
     QPushButton* cmdClose;
     QPushButton* cmdGoat;  // a tiny button that holds the focus
+
+private:
+    // Each label wide enough for the whole text it will type out.
+    void FitTexts();
+
+    std::unique_ptr<Ui::frmMorvReport> ui_;
+    std::array<int, 12> designWidth_{};  // each label's width in the layout file
 };
 
 }  // namespace kv

@@ -1,5 +1,6 @@
 #include "ui/dialogs/frmPRO.h"
 
+#include <QLayout>
 #include <QSignalBlocker>
 
 #include "engine/computer/Navigation.h"
@@ -7,32 +8,30 @@
 #include "state/Game.h"
 #include "ui/dialogs/ProbeDial.h"
 #include "ui/main/QtHost.h"
+#include "ui_frmPRO.h"
 
 namespace kv {
 
-frmPRO::frmPRO(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmPRO, "ProCap") {
-    setFixedSize(300, 236);
-    fraCourse = new QGroupBox(T("ProCourse"), this);
-    fraCourse->setObjectName("fraCourse");
-    fraCourse->setGeometry(10, 6, 280, 150);
+frmPRO::frmPRO(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmPRO, "ProCap"), ui_(std::make_unique<Ui::frmPRO>()) {
+    ui_->setupUi(this);
+    fraCourse = ui_->fraCourse;
+    gagCourse = ui_->gagCourse;
+    txtCourse = ui_->txtCourse;
+    hsbCourse = ui_->hsbCourse;
+    lblProbesLeft = ui_->lblProbesLeft;
+    lblProbes = ui_->lblProbes;
+    cmdAccept = ui_->cmdAccept;
+    cmdCancel = ui_->cmdCancel;
+
+    setWindowTitle(T("ProCap"));
+    fraCourse->setTitle(T("ProCourse"));
+    lblProbesLeft->setText(T("ProLeft"));
+    cmdAccept->setText(T("Accept"));
+    cmdCancel->setText(T("Cancel"));
     // The compass picture of the navigation dialog's dial.
     const QPixmap compass(QString::fromStdString(g.folders.program + "PICTURES/COMPASS.png"));
-    gagCourse = new ProbeDial("gagCourse", compass, [this] { return g.st.ProbeDialog.CourseTag; }, fraCourse);
-    gagCourse->setGeometry(12, 24, 110, 110);
-    txtCourse = new QLineEdit(fraCourse);
-    txtCourse->setObjectName("txtCourse");
-    txtCourse->setGeometry(140, 40, 80, 26);
-    txtCourse->setAlignment(Qt::AlignRight);
-    hsbCourse = new QScrollBar(Qt::Horizontal, fraCourse);
-    hsbCourse->setObjectName("hsbCourse");
-    hsbCourse->setGeometry(140, 84, 128, 20);
-    hsbCourse->setRange(10, 90);
-
-    lblProbesLeft = MakeLabel("lblProbesLeft", T("ProLeft"), {14, 164, 110, 24});
-    lblProbes = MakeLabel("lblProbes", QStringLiteral("10"), {126, 164, 60, 24});
-    cmdAccept = MakeButton("cmdAccept", T("Accept"), {10, 198, 136, 28});
-    cmdCancel = MakeButton("cmdCancel", T("Cancel"), {154, 198, 136, 28});
-    cmdAccept->setDefault(true);
+    gagCourse->Setup(compass, [this] { return g.st.ProbeDialog.CourseTag; });
 
     connect(hsbCourse, &QScrollBar::valueChanged, this, [this](int v) {
         host.Run(form_, [this, v] {
@@ -50,8 +49,11 @@ frmPRO::frmPRO(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmPRO, "Pr
 
     host.OnView(View::ProbeDialog, this, [this] { Show(); });
     ForwardMouseMoves();
+    layout()->activate();
     Centre();
 }
+
+frmPRO::~frmPRO() = default;
 
 void frmPRO::Form_Activate() {
     Centre();

@@ -6,8 +6,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <memory>
 
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmPRO;
+}
 
 namespace kv {
 
@@ -17,6 +22,7 @@ class frmPRO : public CommandDialog {
     Q_OBJECT
 public:
     frmPRO(Game& g, QtHost& host);
+    ~frmPRO() override;
 
     void Form_Activate() override;
     void Cancel() override;
@@ -29,6 +35,9 @@ public:
     QLabel* lblProbesLeft;
     QLabel* lblProbes;
     QPushButton *cmdAccept, *cmdCancel;
+
+private:
+    std::unique_ptr<Ui::frmPRO> ui_;
 };
 
 }  // namespace kv

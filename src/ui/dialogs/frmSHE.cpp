@@ -1,6 +1,7 @@
 #include "ui/dialogs/frmSHE.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -9,14 +10,11 @@
 #include "state/Game.h"
 #include "ui/dialogs/Panels.h"
 #include "ui/main/QtHost.h"
+#include "ui_frmSHE.h"
 
 namespace kv {
 
-namespace {
-constexpr int kBarWidth = 40, kBarHeight = 200;
-}
-
-ShieldBar::ShieldBar(frmSHE& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+ShieldBar::ShieldBar(QWidget* parent) : QWidget(parent) {
     setObjectName("pnlShieldBar");
     lblDragLine = new QLabel(QStringLiteral("------"), this);
     lblDragLine->setObjectName("lblDragLine");
@@ -26,15 +24,16 @@ ShieldBar::ShieldBar(frmSHE& owner, QWidget* parent) : QWidget(parent), owner_(o
 }
 
 void ShieldBar::paintEvent(QPaintEvent*) {
-    const ShieldDialogData& d = owner_.game().st.ShieldDialog;
+    if (!owner_) return;
+    const ShieldDialogData& d = owner_->game().st.ShieldDialog;
     const QColor face = palette().color(d.DragOver ? QPalette::Dark : QPalette::Button);
     PaintPanel(this, kEdgeSunken, face, true, d.BarTag, Palette(9));
 }
 
 void ShieldBar::mousePressEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton) return;
+    if (!owner_ || e->button() != Qt::LeftButton) return;
     dragging_ = true;
-    owner_.pnlShieldBar_DragOver(0);
+    owner_->pnlShieldBar_DragOver(0);
     lblDragLine->move(lblDragLine->x(), static_cast<int>(e->position().y()) - lblDragLine->height() / 2);
 }
 
@@ -46,32 +45,35 @@ void ShieldBar::mouseReleaseEvent(QMouseEvent* e) {
     if (!dragging_ || e->button() != Qt::LeftButton) return;
     dragging_ = false;
     if (rect().contains(e->position().toPoint()))
-        owner_.pnlShieldBar_DragDrop(static_cast<int>(e->position().y()));
+        owner_->pnlShieldBar_DragDrop(static_cast<int>(e->position().y()));
     else
-        owner_.pnlShieldBar_DragOver(1);
+        owner_->pnlShieldBar_DragOver(1);
 }
 
-frmSHE::frmSHE(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmSHE, "SheCap") {
-    setFixedSize(300, 240);
-    pnlShieldBar = new ShieldBar(*this, this);
-    pnlShieldBar->setGeometry(16, 16, kBarWidth, kBarHeight);
+frmSHE::frmSHE(Game& game, QtHost& h)
+    : CommandDialog(game, h, Form::frmSHE, "SheCap"), ui_(std::make_unique<Ui::frmSHE>()) {
+    ui_->setupUi(this);
+    pnlShieldBar = ui_->pnlShieldBar;
+    txtShields = ui_->txtShields;
+    cmdMax = ui_->cmdMax;
+    cmdHalf = ui_->cmdHalf;
+    cmdDrop = ui_->cmdDrop;
+    cmdAuto = ui_->cmdAuto;
+    cmdAccept = ui_->cmdAccept;
+    cmdCancel = ui_->cmdCancel;
+    pnlShieldBar->SetOwner(*this);
     lblDragLine = pnlShieldBar->lblDragLine;
-    lblDragLine->setGeometry(2, 0, kBarWidth - 4, 4);
-    g.st.ShieldDialog.BarHeight = kBarHeight;
+    // The bar keeps the fixed size its layout gives it; the level's drop height counts in it.
+    lblDragLine->setGeometry(2, 0, pnlShieldBar->maximumWidth() - 4, 4);
+    g.st.ShieldDialog.BarHeight = pnlShieldBar->maximumHeight();
 
-    txtShields = new QLineEdit(this);
-    txtShields->setObjectName("txtShields");
-    txtShields->setGeometry(72, 16, 80, 26);
-    txtShields->setAlignment(Qt::AlignRight);
-
-    const int x = 72, w = 212, hgt = 28;
-    cmdMax = MakeButton("cmdMax", T("SheMax"), {x, 52, w, hgt});
-    cmdHalf = MakeButton("cmdHalf", T("SheHalf"), {x, 84, w, hgt});
-    cmdDrop = MakeButton("cmdDrop", T("SheDrop"), {x, 116, w, hgt});
-    cmdAuto = MakeButton("cmdAuto", T("SheAuto"), {x, 148, w, hgt});
-    cmdAccept = MakeButton("cmdAccept", T("Accept"), {x, 196, 102, hgt});
-    cmdCancel = MakeButton("cmdCancel", T("Cancel"), {x + 110, 196, 102, hgt});
-    cmdAccept->setDefault(true);
+    setWindowTitle(T("SheCap"));
+    cmdMax->setText(T("SheMax"));
+    cmdHalf->setText(T("SheHalf"));
+    cmdDrop->setText(T("SheDrop"));
+    cmdAuto->setText(T("SheAuto"));
+    cmdAccept->setText(T("Accept"));
+    cmdCancel->setText(T("Cancel"));
 
     connect(txtShields, &QLineEdit::textEdited, this,
             [this](const QString& text) { host.Run(form_, [this, text] { ShieldTextChanged(g, text.toStdString()); }); Show(); });
@@ -83,6 +85,7 @@ frmSHE::frmSHE(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmSHE, "Sh
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { ShieldCancel(g); }));
 
     ForwardMouseMoves();
+    layout()->activate();
     // Where the short-range scan's top-left corner stands when that window is centred.
     QSize scan(600, 560);
     if (QWidget* srs = host.FormWindow(Form::frmSRS)) scan = srs->size();
@@ -91,6 +94,8 @@ frmSHE::frmSHE(Game& game, QtHost& h) : CommandDialog(game, h, Form::frmSHE, "Sh
         move(area.x() + (area.width() - scan.width()) / 2, area.y() + (area.height() - scan.height()) / 2);
     }
 }
+
+frmSHE::~frmSHE() = default;
 
 void frmSHE::Form_Activate() {
     ShieldDialogActivate(g);

@@ -4,18 +4,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
 
 #include "ui/dialogs/CommandDialog.h"
+
+namespace Ui {
+class frmSHE;
+}
 
 namespace kv {
 
 class frmSHE;
 
 // The shield bar: a gauge of the level with the drag line, which the player drags to a height.
+// It paints and reports to the dialog it is given (SetOwner).
 class ShieldBar : public QWidget {
     Q_OBJECT
 public:
-    ShieldBar(frmSHE& owner, QWidget* parent);
+    explicit ShieldBar(QWidget* parent = nullptr);
+    void SetOwner(frmSHE& owner) { owner_ = &owner; }
     QLabel* lblDragLine;
 
 protected:
@@ -25,7 +32,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    frmSHE& owner_;
+    frmSHE* owner_ = nullptr;
     bool dragging_ = false;
 };
 
@@ -33,6 +40,7 @@ class frmSHE : public CommandDialog {
     Q_OBJECT
 public:
     frmSHE(Game& g, QtHost& host);
+    ~frmSHE() override;
 
     void Form_Activate() override;
     void Cancel() override;
@@ -48,6 +56,9 @@ public:
     QPushButton *cmdMax, *cmdHalf, *cmdDrop, *cmdAuto, *cmdAccept, *cmdCancel;
 
     Game& game() { return g; }
+
+private:
+    std::unique_ptr<Ui::frmSHE> ui_;
 };
 
 }  // namespace kv

@@ -8,7 +8,7 @@ namespace kv {
 
 class ClickLabel : public QLabel {
 public:
-    ClickLabel(QWidget* parent, const QString& name, const QString& text = {}) : QLabel(text, parent) {
+    explicit ClickLabel(QWidget* parent = nullptr, const QString& name = {}, const QString& text = {}) : QLabel(text, parent) {
         setObjectName(name);
         setTextFormat(Qt::PlainText);
     }
