@@ -31,21 +31,6 @@ void CommandDialog::RunNow(const std::function<void()>& code) {
         host.Run(form_, code);
 }
 
-QPushButton* CommandDialog::MakeButton(const char* name, const QString& caption, QRect at) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setGeometry(at);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* CommandDialog::MakeLabel(const char* name, const QString& caption, QRect at) {
-    auto* l = new QLabel(caption, this);
-    l->setObjectName(name);
-    l->setGeometry(at);
-    return l;
-}
-
 void CommandDialog::Centre() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();

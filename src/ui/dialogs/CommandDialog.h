@@ -1,5 +1,5 @@
 #pragma once
-// What the command dialogs share: a fixed dialog of the game that makes its controls by name,
+// What the command dialogs share: a fixed dialog of the game (laid out in its Designer file) that
 // reads its captions from the language file as it is made, runs every handler through the
 // host's busy guard, and has its activation (Form_Activate) run once each time it becomes the
 // active window. Its close box (and Escape) does what its Cancel or Close does (Cancel()).
@@ -43,8 +43,6 @@ protected:
     // (ReturnToMainWindows).
     void ForwardMouseMoves() { setMouseTracking(true); }
 
-    QPushButton* MakeButton(const char* name, const QString& caption, QRect at);
-    QLabel* MakeLabel(const char* name, const QString& caption, QRect at);
 
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;

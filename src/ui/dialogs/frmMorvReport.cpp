@@ -5,6 +5,7 @@
 
 #include "screens/dialogs/MorvReport.h"
 #include "state/Game.h"
+#include "ui/dialogs/FormLayout.h"
 #include "ui/main/QtHost.h"
 #include "ui/main/WindowBits.h"
 #include "ui_frmMorvReport.h"
@@ -27,10 +28,7 @@ frmMorvReport::frmMorvReport(Game& game, QtHost& h)
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPixelSize(15);
     for (int i = 0; i < 12; ++i) {
-        // The layout file names the labels as identifiers ("lblAnim_3"); they take their
-        // element names ("lblAnim(3)").
-        QLabel* label = findChild<QLabel*>(QStringLiteral("lblAnim_%1").arg(i));
-        label->setObjectName(ElementName("lblAnim", i));
+        QLabel* label = TakeElement<QLabel>(this, "lblAnim", i);
         label->setFont(mono);
         lblAnim[static_cast<size_t>(i)] = label;
         designWidth_[static_cast<size_t>(i)] = label->minimumWidth();

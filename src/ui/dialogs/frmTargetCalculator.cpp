@@ -10,6 +10,7 @@
 #include "ui/dialogs/ControlMoves.h"
 #include "ui/dialogs/Panels.h"
 #include "ui/dialogs/TargetPanel.h"
+#include "ui/dialogs/FormLayout.h"
 #include "ui/main/QtHost.h"
 #include "ui/main/WindowBits.h"
 #include "ui_frmTargetCalculator.h"
@@ -38,11 +39,8 @@ frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
     fraBase = ui_->fraBase;
     fraLRS = ui_->fraLRS;
     fraOther = ui_->fraOther;
-    optBase = {ui_->optBase_0, ui_->optBase_1, ui_->optBase_2, ui_->optBase_3};
-    optLRS = {ui_->optLRS_0, ui_->optLRS_1, ui_->optLRS_2, ui_->optLRS_3,
-              ui_->optLRS_4, ui_->optLRS_5, ui_->optLRS_6, ui_->optLRS_7};
-    for (size_t i = 0; i < optBase.size(); ++i) optBase[i]->setObjectName(ElementName("optBase", static_cast<int>(i)));
-    for (size_t k = 0; k < optLRS.size(); ++k) optLRS[k]->setObjectName(ElementName("optLRS", static_cast<int>(k)));
+    for (size_t i = 0; i < optBase.size(); ++i) optBase[i] = TakeElement<QRadioButton>(this, "optBase", static_cast<int>(i));
+    for (size_t k = 0; k < optLRS.size(); ++k) optLRS[k] = TakeElement<QRadioButton>(this, "optLRS", static_cast<int>(k));
     optPrev = ui_->optPrev;
     cmdNearestBase = ui_->cmdNearestBase;
     cmdZarvonis = ui_->cmdZarvonis;
