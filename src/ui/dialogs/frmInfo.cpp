@@ -133,9 +133,9 @@ frmInfo::frmInfo(Game& g, QtHost& host, QWidget* parent)
 // that corner.
 void frmInfo::Form_Load() {
     const QRect area = DesktopArea();
-    double left = 0, top = 0;
-    PlaceInfoWindow(area.width() * kTwips, OuterBox(this).width * kTwips, left, top);
     const WindowBox own = OuterBox(this);
+    double left = 0, top = 0;
+    PlaceInfoWindow(area.width() * kTwips, own.width * kTwips, left, top);
     std::vector<WindowBox> places{
         {area.left() + static_cast<long>(left) / kTwips, area.top() + static_cast<long>(top) / kTwips, own.width,
          own.height}};
@@ -144,8 +144,7 @@ void frmInfo::Form_Load() {
         others.push_back(OuterBox(bar));
         places.push_back({places[0].left, OuterBox(bar).Bottom(), own.width, own.height});
     }
-    const WindowBox at = LeastCoveringPlace(places, others, {area.x(), area.y(), area.width(), area.height()});
-    move(static_cast<int>(at.left), static_cast<int>(at.top));
+    MoveTo(this, LeastCoveringPlace(places, others, DesktopBox()));
 }
 
 void frmInfo::ShowLines() {

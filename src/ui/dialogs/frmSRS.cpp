@@ -219,8 +219,7 @@ void frmSRS::PlaceWindow() {
         others.push_back(OuterBox(w));
     }
     if (output && output->isVisible()) others.push_back(OuterBox(output));
-    const WindowBox at = LeastCoveringPlace(places, others, {area.x(), area.y(), area.width(), area.height()});
-    move(static_cast<int>(at.left), static_cast<int>(at.top));
+    MoveTo(this, LeastCoveringPlace(places, others, DesktopBox()));
 }
 
 QRectF frmSRS::Pixels(const TwipRect& r) const {

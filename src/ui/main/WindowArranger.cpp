@@ -38,6 +38,11 @@ void DesktopSizeTwips(long& width, long& height) {
     height = static_cast<long>(area.y() + area.height()) * 15;
 }
 
+WindowBox DesktopBox() {
+    const QRect area = DesktopArea();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+
 WindowBox OuterBox(const QWidget* w) {
     const QRect r = w->frameGeometry();
     return {r.x(), r.y(), r.width(), r.height()};
@@ -60,9 +65,8 @@ void WindowArranger::Add(Form form, QWidget* window, std::function<void()> place
 void WindowArranger::Place(Rule& rule) {
     rule.place();
     const WindowBox box = OuterBox(rule.window);
-    const QRect area = DesktopArea();
-    const WindowBox kept = KeptOnScreen(box, {area.x(), area.y(), area.width(), area.height()});
-    if (kept.left != box.left || kept.top != box.top) rule.window->move(static_cast<int>(kept.left), static_cast<int>(kept.top));
+    const WindowBox kept = KeptOnScreen(box, DesktopBox());
+    if (kept != box) MoveTo(rule.window, kept);
     rule.placedAt = rule.window->pos();
 }
 

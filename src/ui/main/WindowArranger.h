@@ -23,8 +23,12 @@ namespace kv {
 QRect DesktopArea();
 // The desktop area's right and bottom edges in twips: the size the windows' rules place against.
 void DesktopSizeTwips(long& width, long& height);
+// The same area as a box.
+WindowBox DesktopBox();
 // A window's outer box on the desktop, its frame included once the desktop has framed it.
 WindowBox OuterBox(const QWidget* w);
+// Moves a window so that its outer top-left corner stands at the box's.
+inline void MoveTo(QWidget* w, const WindowBox& at) { w->move(static_cast<int>(at.left), static_cast<int>(at.top)); }
 inline long OuterWidthTwips(const QWidget* w) { return OuterBox(w).width * 15L; }
 inline long OuterHeightTwips(const QWidget* w) { return OuterBox(w).height * 15L; }
 // Moves a window so that its outer top-left corner stands at (left, top) twips.

@@ -39,7 +39,7 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text, int x, 
 WindowPosition BaseReportAt(QtHost& host) { return Positions(host).bases; }
 WindowPosition ZarvoniReportAt(QtHost& host) { return Positions(host).hostiles; }
 
-frmBaseReport::frmBaseReport(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
+frmBaseReport::frmBaseReport(Game& g, QtHost& host, QWidget* parent) : ReportWindow(g, host, Form::frmBaseReport, parent) {
     setObjectName("frmBaseReport");
     setWindowTitle(QStringLiteral("Starbase Status"));
     setFixedSize(kBaseReportWidth, kBaseReportHeight);
@@ -56,9 +56,7 @@ frmBaseReport::frmBaseReport(Game& g, QtHost& host, QWidget* parent) : QWidget(p
             PaintPanel(p, LayOutPanel(p, "", row->width(), row->height(), kEdgeRaised, false), row->width(),
                        row->height(), {}, {});
         };
-        row->hover = [this](int shift) {
-            host_.Run(Form::frmBaseReport, [this, shift] { ReturnToMainWindows(g_, shift); });
-        };
+        row->hover = [this](int shift) { ReturnToGame(shift); };
         lblNum[i] = Label(row, QStringLiteral("lblNum(%1)").arg(i), QString::number(i), 4, 20);
         lblQuad[i] = Label(row, QStringLiteral("lblQuad(%1)").arg(i), {}, 30, 80);
         lblStrength[i] = Label(row, QStringLiteral("lblStrength(%1)").arg(i), {}, 114, 74);
@@ -86,17 +84,6 @@ void frmBaseReport::ShowReport() {
         lblUnknown[i]->setVisible(row.UnknownVisible);
         pnlBase[i]->update();
     }
-}
-
-void frmBaseReport::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    hide();
-}
-
-void frmBaseReport::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftOf(e->modifiers());
-    host_.Run(Form::frmBaseReport, [this, shift] { ReturnToMainWindows(g_, shift); });
-    QWidget::mouseMoveEvent(e);
 }
 
 }  // namespace kv

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "screens/Placement.h"
+#include "screens/dialogs/windows/ReportWindow.h"
 #include "screens/dialogs/windows/StatusBox.h"
 
 namespace kv {
@@ -18,7 +19,7 @@ inline constexpr int kZarvoniReportWidth = 300, kZarvoniReportHeight = 9 * 24 + 
 WindowPosition BaseReportAt(QtHost& host);
 WindowPosition ZarvoniReportAt(QtHost& host);
 
-class frmBaseReport : public QWidget {
+class frmBaseReport : public ReportWindow {
     Q_OBJECT
 public:
     frmBaseReport(Game& g, QtHost& host, QWidget* parent = nullptr);
@@ -28,13 +29,7 @@ public:
     std::array<StatusBox*, 4> pnlBase{};
     std::array<QLabel*, 4> lblNum{}, lblQuad{}, lblStrength{}, lblStatus{}, lblUnknown{};
 
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
 
-private:
-    Game& g_;
-    QtHost& host_;
 };
 
 }  // namespace kv

@@ -32,7 +32,7 @@ WindowPosition DamageReportAt(QtHost& host) {
 }
 
 frmDamageReport::frmDamageReport(Game& g, QtHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), g_(g), host_(host) {
+    : ReportWindow(g, host, Form::frmDamageReport, parent) {
     setObjectName("frmDamageReport");
     setWindowTitle(QStringLiteral("Damage Report"));
     setFixedSize(kWidth, kHeight);
@@ -94,15 +94,4 @@ void frmDamageReport::ShowReport() {
 void frmDamageReport::pnlSystem_Click(int index) { DamageReportClick(g_, index, RepairThroughTransferDialog(g_)); }
 
 // Closing only hides the report.
-void frmDamageReport::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    hide();
-}
-
-void frmDamageReport::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftOf(e->modifiers());
-    host_.Run(Form::frmDamageReport, [this, shift] { ReturnToMainWindows(g_, shift); });
-    QWidget::mouseMoveEvent(e);
-}
-
 }  // namespace kv

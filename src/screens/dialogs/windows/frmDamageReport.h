@@ -5,6 +5,7 @@
 #include <array>
 
 #include "screens/Placement.h"
+#include "screens/dialogs/windows/ReportWindow.h"
 #include "screens/dialogs/windows/StatusBox.h"
 
 namespace kv {
@@ -14,7 +15,7 @@ inline constexpr int kDamageReportWidth = 312, kDamageReportHeight = 24 + 8 * 26
 // Where the report stands: beside the status window at the bottom of a wide screen.
 WindowPosition DamageReportAt(QtHost& host);
 
-class frmDamageReport : public QWidget {
+class frmDamageReport : public ReportWindow {
     Q_OBJECT
 public:
     frmDamageReport(Game& g, QtHost& host, QWidget* parent = nullptr);
@@ -27,13 +28,7 @@ public:
     std::array<StatusBox*, 8> pnlSystem{};
     std::array<ClickLabel*, 8> lblNumber{}, lblSystemName{}, lblSysDamage{};
 
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
 
-private:
-    Game& g_;
-    QtHost& host_;
 };
 
 }  // namespace kv

@@ -30,7 +30,7 @@ QString Colour(long bgr) { return ColourOf(bgr).name(); }
 }  // namespace
 
 frmGeneralReport::frmGeneralReport(Game& g, QtHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), g_(g), host_(host) {
+    : ReportWindow(g, host, Form::frmGeneralReport, parent) {
     setObjectName("frmGeneralReport");
     setWindowTitle(QStringLiteral("General Status Report"));
     setFixedSize(kWidth, kHeight);
@@ -194,17 +194,6 @@ void frmGeneralReport::ShowReport() {
         lblUpgrade[i]->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 2px solid %3")
                                          .arg(Colour(look.fill), Colour(look.text), Colour(look.border)));
     }
-}
-
-void frmGeneralReport::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    hide();
-}
-
-void frmGeneralReport::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftOf(e->modifiers());
-    host_.Run(Form::frmGeneralReport, [this, shift] { ReturnToMainWindows(g_, shift); });
-    QWidget::mouseMoveEvent(e);
 }
 
 }  // namespace kv

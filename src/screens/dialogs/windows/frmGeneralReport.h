@@ -7,11 +7,12 @@
 #include <array>
 
 #include "screens/Placement.h"
+#include "screens/dialogs/windows/ReportWindow.h"
 #include "screens/dialogs/windows/StatusBox.h"
 
 namespace kv {
 
-class frmGeneralReport : public QWidget {
+class frmGeneralReport : public ReportWindow {
     Q_OBJECT
 public:
     frmGeneralReport(Game& g, QtHost& host, QWidget* parent = nullptr);
@@ -31,13 +32,7 @@ public:
     std::array<ClickLabel*, 6> lblUpgrade{};  // 1..5
     QLabel* lblNoUpgrades;
 
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
 
-private:
-    Game& g_;
-    QtHost& host_;
 };
 
 }  // namespace kv

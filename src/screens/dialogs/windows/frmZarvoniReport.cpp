@@ -22,7 +22,7 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text, int x, 
 }  // namespace
 
 frmZarvoniReport::frmZarvoniReport(Game& g, QtHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), g_(g), host_(host) {
+    : ReportWindow(g, host, Form::frmZarvoniReport, parent) {
     setObjectName("frmZarvoniReport");
     setWindowTitle(QStringLiteral("Zarvoni Ships"));
     setFixedSize(kZarvoniReportWidth, kZarvoniReportHeight);
@@ -39,9 +39,7 @@ frmZarvoniReport::frmZarvoniReport(Game& g, QtHost& host, QWidget* parent)
             PaintPanel(p, LayOutPanel(p, "", row->width(), row->height(), kEdgeRaised, false), row->width(),
                        row->height(), {}, {});
         };
-        row->hover = [this](int shift) {
-            host_.Run(Form::frmZarvoniReport, [this, shift] { ReturnToMainWindows(g_, shift); });
-        };
+        row->hover = [this](int shift) { ReturnToGame(shift); };
         lblNum[i] = Label(row, QStringLiteral("lblNum(%1)").arg(i), QString::number(i + 1), 6, 20);
         lblSector[i] = Label(row, QStringLiteral("lblSector(%1)").arg(i), QStringLiteral("- , -"), 30, 70);
         lblStrength[i] = Label(row, QStringLiteral("lblStrength(%1)").arg(i), QStringLiteral("---%"), 104, 70);
@@ -75,17 +73,6 @@ void frmZarvoniReport::ShowReport() {
         lblStrength[i]->setText(QString::fromStdString(row.Strength));
         lblStatus[i]->setText(QString::fromStdString(row.Status));
     }
-}
-
-void frmZarvoniReport::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    hide();
-}
-
-void frmZarvoniReport::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftOf(e->modifiers());
-    host_.Run(Form::frmZarvoniReport, [this, shift] { ReturnToMainWindows(g_, shift); });
-    QWidget::mouseMoveEvent(e);
 }
 
 }  // namespace kv

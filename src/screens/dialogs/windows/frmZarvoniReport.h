@@ -4,11 +4,12 @@
 #include <QWidget>
 #include <array>
 
+#include "screens/dialogs/windows/ReportWindow.h"
 #include "screens/dialogs/windows/StatusBox.h"
 
 namespace kv {
 
-class frmZarvoniReport : public QWidget {
+class frmZarvoniReport : public ReportWindow {
     Q_OBJECT
 public:
     frmZarvoniReport(Game& g, QtHost& host, QWidget* parent = nullptr);
@@ -18,13 +19,7 @@ public:
     std::array<StatusBox*, 9> pnlZarvoni{};
     std::array<QLabel*, 9> lblNum{}, lblSector{}, lblStrength{}, lblStatus{};
 
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
 
-private:
-    Game& g_;
-    QtHost& host_;
 };
 
 }  // namespace kv

@@ -135,9 +135,7 @@ void frmCOM::PlaceWindow() {
     for (Form f : {Form::frmOutput, Form::frmStatus, Form::frmGalaxy, Form::frmBars, Form::frmDamageReport,
                    Form::frmGeneralReport, Form::frmZarvoniReport, Form::frmBaseReport})
         if (const QWidget* w = host_.FormWindow(f); w && w->isVisible()) others.push_back(OuterBox(w));
-    const QRect area = DesktopArea();
-    const WindowBox place = LeastCoveringPlace(places, others, {area.x(), area.y(), area.width(), area.height()});
-    move(static_cast<int>(place.left), static_cast<int>(place.top));
+    MoveTo(this, LeastCoveringPlace(places, others, DesktopBox()));
 }
 
 void frmCOM::Connect(QPushButton* button, std::function<void()> handler) {
