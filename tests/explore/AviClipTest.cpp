@@ -1,49 +1,19 @@
-// The planet clips' reader: uncompressed and RLE8 frames, and the files it refuses.
+// The planet clips' reader: uncompressed and RLE8 frames, the first video stream of a file, and
+// the files it refuses, damaged ones among them, within fixed bounds of memory and stack.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <string>
 #include <vector>
 
 #include "explore/AviClip.h"
+#include "support/AviClips.h"
 
 namespace kv {
 namespace {
 
-std::string U32(uint32_t v) {
-    std::string s(4, '\0');
-    for (int i = 0; i < 4; ++i) s[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    return s;
-}
-std::string U16(uint16_t v) { return U32(v).substr(0, 2); }
-std::string Chunk(const std::string& id, const std::string& data) {
-    std::string c = id + U32(static_cast<uint32_t>(data.size())) + data;
-    if (data.size() & 1) c += '\0';
-    return c;
-}
-std::string List(const std::string& kind, const std::string& body) { return Chunk("LIST", kind + body); }
-
-// A clip of `w` x `h` (negative: top row first) with a four-colour palette and the given frames.
-std::string Avi(int w, int h, int bits, uint32_t compression, const std::vector<std::string>& frames,
-                const std::string& fourcc = "vids") {
-    std::string avih = U32(100000) + std::string(12, '\0') + U32(static_cast<uint32_t>(frames.size())) +
-                       std::string(12, '\0') + U32(static_cast<uint32_t>(w)) + U32(static_cast<uint32_t>(h)) +
-                       std::string(16, '\0');
-    std::string strh = fourcc + std::string(52, '\0');
-    std::string strf = U32(40) + U32(static_cast<uint32_t>(w)) + U32(static_cast<uint32_t>(h)) + U16(1) +
-                       U16(static_cast<uint16_t>(bits)) + U32(compression) + U32(0) + U32(0) + U32(0) +
-                       U32(bits == 8 ? 4 : 0) + U32(0);
-    if (bits == 8) {
-        // black, red, green, blue (stored blue, green, red, 0)
-        strf += std::string("\0\0\0\0", 4) + std::string("\0\0\xff\0", 4) + std::string("\0\xff\0\0", 4) +
-                std::string("\xff\0\0\0", 4);
-    }
-    std::string movi;
-    for (const std::string& f : frames) movi += Chunk(compression == 1 ? "00dc" : "00db", f);
-    const std::string body = "AVI " + List("hdrl", Chunk("avih", avih) + List("strl", Chunk("strh", strh) +
-                                                                                     Chunk("strf", strf))) +
-                             Chunk("JUNK", "pad") + List("movi", movi) + Chunk("idx1", "");
-    return "RIFF" + U32(static_cast<uint32_t>(body.size())) + body;
-}
+using test::Avi;
+using test::AviU32;
 
 constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
 
@@ -79,12 +49,28 @@ TEST(AviClipTest, ReadsRle8FramesOverThePreviousFrame) {
     // The next frame changes one pixel and leaves the rest; a run past the row's end is cut.
     const std::string second = std::string("\x00\x02\x01\x00", 4) + std::string("\x07\x03", 2) +
                                std::string("\x00\x01", 2);
+    // An empty frame repeats the one before; the end of the last row may be marked, and a run
+    // after it draws nothing.
+    const std::string third = "";
+    const std::string fourth = std::string("\x00\x02\x00\x01", 4) + std::string("\x00\x00", 2) +
+                               std::string("\x03\x02", 2);
     std::string error;
-    auto clip = ReadAviClip(Avi(4, 2, 8, 1, {first, second}), &error);
+    auto clip = ReadAviClip(Avi(4, 2, 8, 1, {first, second, third, fourth}), &error);
     ASSERT_TRUE(clip) << error;
-    ASSERT_EQ(clip->frames.size(), 2u);
+    ASSERT_EQ(clip->frames.size(), 4u);
     EXPECT_EQ(clip->frames[0], (std::vector<uint32_t>{0, 0, 0, kRed, kRed, kRed, kGreen, kBlue}));
     EXPECT_EQ(clip->frames[1], (std::vector<uint32_t>{0, 0, 0, kRed, kRed, kBlue, kBlue, kBlue}));
+    EXPECT_EQ(clip->frames[2], clip->frames[1]);
+    EXPECT_EQ(clip->frames[3], clip->frames[1]);
+}
+
+TEST(AviClipTest, PlaysTheFirstVideoStreamWhateverItsNumber) {
+    const std::string frame(8, '\x01');
+    std::string error;
+    auto clip = ReadAviClip(Avi(3, 2, 8, 0, {frame, frame, frame}, "vids", 1), &error);
+    ASSERT_TRUE(clip) << error;
+    ASSERT_EQ(clip->frames.size(), 3u);
+    EXPECT_EQ(clip->frames[0], std::vector<uint32_t>(6, kRed));
 }
 
 TEST(AviClipTest, RefusesWhatItCannotPlay) {
@@ -95,17 +81,24 @@ TEST(AviClipTest, RefusesWhatItCannotPlay) {
         const char* why;
     } cases[] = {
         {"", "not an AVI file"},
-        {"RIFF" + U32(4) + "WAVE", "not an AVI file"},
+        {"RIFF" + AviU32(4) + "WAVE", "not an AVI file"},
         {good.substr(0, good.size() / 2), "runs past the end"},
         {Avi(3, 2, 8, 0, {}), "no frames"},
+        {Avi(3, 2, 8, 0, {""}), "no frames"},
         {Avi(3, 2, 8, 0, {frame}, "auds"), "no video stream"},
         {Avi(3, 2, 16, 0, {std::string(16, '\0')}), "neither uncompressed nor RLE8"},
         {Avi(3, 2, 8, 2, {frame}), "neither uncompressed nor RLE8"},
         {Avi(0, 2, 8, 0, {frame}), "bad frame size"},
         {Avi(5000, 2, 8, 0, {frame}), "bad frame size"},
         {Avi(3, 2, 8, 0, {std::string(3, '\x01')}), "short frame"},
+        {Avi(1, 1, 8, 0, std::vector<std::string>(4097, std::string(4, '\x01'))), "too many frames"},
         {Avi(3, 2, 8, 1, {std::string("\x00\x09\x01", 3)}), "RLE8 run past the end"},
         {Avi(3, 2, 8, 1, {std::string("\x00\x00\x00\x00\x00\x00\x01\x01", 8)}), "past its last row"},
+        // Jumps that would leave the frame: to the right, down, both in steps.
+        {Avi(3, 2, 8, 1, {std::string("\x00\x02\x04\x00", 4)}), "RLE8 jump outside the frame"},
+        {Avi(3, 2, 8, 1, {std::string("\x00\x02\x00\x03", 4)}), "RLE8 jump outside the frame"},
+        {Avi(3, 2, 8, 1, {std::string("\x00\x02\x02\x01\x00\x02\x02\x01", 8)}), "RLE8 jump outside the frame"},
+        {Avi(3, 2, 8, 1, {std::string("\x00\x02\x00\x02\x00\x00", 6)}), "past its last row"},
     };
     for (const auto& c : cases) {
         std::string error;
@@ -115,6 +108,60 @@ TEST(AviClipTest, RefusesWhatItCannotPlay) {
     std::string error;
     EXPECT_FALSE(LoadAviClip("/nonexistent/clip.avi", &error));
     EXPECT_FALSE(error.empty());
+}
+
+// The most the process has held in memory at once.
+size_t PeakMemory() {
+    rusage use{};
+    getrusage(RUSAGE_SELF, &use);
+    return static_cast<size_t>(use.ru_maxrss) * 1024;
+}
+
+TEST(AviClipTest, DamagedClipsAreRefusedWithinTheirBoundsOfMemoryStackAndFrame) {
+    const struct {
+        std::string bytes;
+        const char* why;
+    } cases[] = {
+        // A few hundred bytes whose frames, each repeating the first, would take 4 GB.
+        {test::HugeRepeatedClip(), "clip too large"},
+        // Lists nested as deep as a 350 KB file can hold them.
+        {test::NestedListsClip(30000), "lists nested too deep"},
+        // Jumps to the right without end, then a run.
+        {test::RunawayJumpsClip(2000), "RLE8 jump outside the frame"},
+    };
+    for (const auto& c : cases) {
+        const size_t before = PeakMemory();
+        std::string error;
+        EXPECT_FALSE(ReadAviClip(c.bytes, &error)) << c.why;
+        EXPECT_NE(error.find(c.why), std::string::npos) << error << " / " << c.why;
+        EXPECT_LT(PeakMemory() - before, kAviClipBudget) << c.why;
+    }
+}
+
+TEST(AviClipTest, TheFramesOfAClipTogetherStayWithinTheBudget) {
+    // 512 x 512 pixels take 1 MB a frame: 64 frames fit, one more does not, and nor does a second
+    // frame of the largest size.
+    const std::string first("\x00\x01", 2);
+    std::vector<std::string> frames(64, "");
+    frames[0] = first;
+    std::string error;
+    auto full = ReadAviClip(Avi(512, 512, 8, 1, frames), &error);
+    ASSERT_TRUE(full) << error;
+    EXPECT_EQ(full->frames.size(), 64u);
+    full.reset();
+
+    frames.push_back(first);
+    EXPECT_FALSE(ReadAviClip(Avi(512, 512, 8, 1, frames), &error));
+    EXPECT_NE(error.find("clip too large"), std::string::npos) << error;
+    EXPECT_FALSE(ReadAviClip(test::HugeRepeatedClip(1), &error));
+    EXPECT_NE(error.find("clip too large"), std::string::npos) << error;
+
+    // Empty frames before the first picture give nothing and cost nothing.
+    frames.assign(64, "");
+    frames.push_back(first);
+    auto late = ReadAviClip(Avi(512, 512, 8, 1, frames), &error);
+    ASSERT_TRUE(late) << error;
+    EXPECT_EQ(late->frames.size(), 1u);
 }
 
 TEST(AviClipTest, AClipIsNamedAfterItsSystemAndPlanet) { EXPECT_EQ(ClipName("Halcyrith", 2), "Halcyrith2.AVI"); }
