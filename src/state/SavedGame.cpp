@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <set>
 #include <stdexcept>
 #include <utility>
 
@@ -136,17 +137,21 @@ std::string FolderOf(const std::string& path) {
 // both new files before it replaces either old one, and replaces the game file first. So a new
 // log without a new game file beside it is whole and belongs to the game file in place: it is
 // moved into place. With both new files there nothing was replaced yet, and they go: the log
-// first, so that an end between the two removals never leaves a lone log that may be torn. A
-// lone new game file goes too.
-void FinishInterruptedSave(SaveFileSystem& files, const std::string& base) {
+// first, and the game only once the log is gone, so that neither an end nor a failed removal
+// between the two ever leaves a lone log that may be torn. A lone new game file goes too.
+// Returns "" when nothing of the ended save is left, else the file that could not be moved or
+// removed; what is in place then stays as it is.
+std::string FinishInterruptedSave(SaveFileSystem& files, const std::string& base) {
     const std::string newGame = base + ".KVW" + kSavingSuffix, newLog = base + ".LOG" + kSavingSuffix;
     const bool log = files.Exists(newLog), game = files.Exists(newGame);
     if (log && !game) {
-        if (files.Rename(newLog, base + ".LOG")) files.SyncFolder(FolderOf(base));
-        return;
+        if (!files.Rename(newLog, base + ".LOG")) return newLog;
+        files.SyncFolder(FolderOf(base));
+        return {};
     }
-    if (log) files.Remove(newLog);
-    if (game) files.Remove(newGame);
+    if (log && !files.Remove(newLog)) return newLog;
+    if (game && !files.Remove(newGame)) return newGame;
+    return {};
 }
 
 bool IsFolder(const std::string& path) {
@@ -161,14 +166,15 @@ std::string WriteSavedPair(SaveFileSystem& files, const std::string& base, const
                            const std::string& log) {
     const std::string game = base + ".KVW", logFile = base + ".LOG";
     const std::string newGame = game + kSavingSuffix, newLog = logFile + kSavingSuffix;
-    FinishInterruptedSave(files, base);
+    // Until an ended save is finished or cleared, nothing is written over what it left.
+    if (const std::string stuck = FinishInterruptedSave(files, base); !stuck.empty()) return stuck;
     // A folder standing in a file's place would stop the second rename after the first.
     for (const std::string& target : {game, logFile})
         if (IsFolder(target)) return target;
     // Until the game file is replaced a failure takes the new files away: the previous pair stands.
+    // The log goes first, and the game only once it is gone (see FinishInterruptedSave).
     auto failed = [&](const std::string& path) {
-        files.Remove(newLog);
-        files.Remove(newGame);
+        if (files.Remove(newLog)) files.Remove(newGame);
         return path;
     };
     if (!files.WriteFlushed(newGame, stored)) return failed(game);
@@ -192,7 +198,10 @@ enum class LoadOutcome { Loaded, Failed, Newer };
 LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& resetState,
                          std::vector<std::string>* logLines, SaveFileSystem& files) {
     const std::string file = GameFileToLoad(g, name);
-    FinishInterruptedSave(files, WithoutExtension(file));
+    // A new log that could not be moved into place still belongs to the game in place.
+    const std::string base = WithoutExtension(file), newLog = base + ".LOG" + kSavingSuffix;
+    const bool logBeside = !FinishInterruptedSave(files, base).empty() && files.Exists(newLog) &&
+                           !files.Exists(base + ".KVW" + kSavingSuffix);
     std::string bytes;
     if (!files.Read(file, bytes) || bytes.empty()) {
         ReportSavedGameFileProblem(g, file);
@@ -217,7 +226,7 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     g.host.ClearOutputLog();
     g.st.ErrorReported = 0;
     if (logLines) logLines->clear();
-    const std::string logPath = ExistingFile(WithoutExtension(file) + ".LOG");
+    const std::string logPath = logBeside ? newLog : ExistingFile(base + ".LOG");
     std::string logBytes;
     if (files.Read(logPath, logBytes)) {
         for (const std::string& line : Cp1252TextLines(logBytes)) {
@@ -238,6 +247,19 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
 SaveFileSystem& DiskSaveFiles() {
     static DiskFiles disk;
     return disk;
+}
+
+void FinishInterruptedSaves(const Game& g, SaveFileSystem* files) {
+    SaveFileSystem& fs = files ? *files : DiskSaveFiles();
+    const std::string folder = SavedGameFolder(g);
+    std::set<std::string> bases;
+    for (const char* kind : {".KVW", ".LOG"}) {
+        const std::string suffix = kind + std::string(kSavingSuffix);
+        for (const std::string& name : ListFiles(folder, "*" + suffix))
+            if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+                bases.insert(folder + name.substr(0, name.size() - suffix.size()));
+    }
+    for (const std::string& base : bases) FinishInterruptedSave(fs, base);
 }
 
 void ReportSavedGameFileProblem(Game& g, const std::string& path) {

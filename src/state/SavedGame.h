@@ -54,7 +54,9 @@ std::string SavedGameLoadPath(const Game& g, const std::string& name);
 // was replaced leaves the previous pair whole; its .tmp files are removed by the next save or
 // load of the name. One that ended (or could not rename the log) after it leaves the new log
 // beside the new game file as name.LOG.tmp, and the next save or load of the name moves it
-// into place: a load never meets a game beside the log of another save.
+// into place: a load never meets a game beside the log of another save. Should that clean-up
+// fail (a file cannot be moved or removed), the pair in place stays as it is, the save is
+// refused and a load reads the game with the log that belongs to it.
 // The timed save ("TIMESAVE") leaves GameChanged as it is; any other successful save clears
 // it. A failure is reported to the player and leaves GameChanged unchanged. Returns true when
 // both files were written. `files` defaults to DiskSaveFiles().
@@ -71,6 +73,10 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
 // defaults to DiskSaveFiles().
 bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines = nullptr,
               SaveFileSystem* files = nullptr);
+
+// Finishes or removes, for every name, what saves ended early left in SavedGameFolder(g), as the
+// next save or load of each name would. Start-up runs it. `files` defaults to DiskSaveFiles().
+void FinishInterruptedSaves(const Game& g, SaveFileSystem* files = nullptr);
 
 // Tells the player (error sound and one notice) that a saved-game file could not be read or
 // written.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <random>
+#include <set>
 
 #include "state/SavedGame.h"
 #include "state/ShipValues.h"
@@ -455,6 +456,124 @@ TEST(SaveGame, SavesAndLoadsKilledAtRandomNeverLeaveAMixedPair) {
         EXPECT_EQ(log, std::vector<std::string>{"game " + std::to_string(inPlace)});
         EXPECT_FALSE(LeftoversOf(base));
     }
+}
+
+// The disk, with every `op` ("remove" or "rename") of a file whose name ends in `file` failing.
+class StuckFiles : public SaveFileSystem {
+public:
+    StuckFiles(std::string op, std::string file) : op_(std::move(op)), file_(std::move(file)) {}
+    bool WriteFlushed(const std::string& path, const std::string& bytes) override {
+        return DiskSaveFiles().WriteFlushed(path, bytes);
+    }
+    bool Read(const std::string& path, std::string& bytes) override { return DiskSaveFiles().Read(path, bytes); }
+    bool Rename(const std::string& from, const std::string& to) override {
+        return !Stuck("rename", from) && DiskSaveFiles().Rename(from, to);
+    }
+    bool Remove(const std::string& path) override { return !Stuck("remove", path) && DiskSaveFiles().Remove(path); }
+    bool Exists(const std::string& path) override { return DiskSaveFiles().Exists(path); }
+    bool SyncFolder(const std::string& folder) override { return DiskSaveFiles().SyncFolder(folder); }
+    int failures = 0;
+
+private:
+    bool Stuck(const std::string& op, const std::string& path) {
+        const bool stuck = op == op_ && path.size() >= file_.size() &&
+                           path.compare(path.size() - file_.size(), file_.size(), file_) == 0;
+        failures += stuck;
+        return stuck;
+    }
+    std::string op_, file_;
+};
+
+// The old pair of `base` (energy 14321, log "old") and a save of a new one (energy 1, log "new")
+// ended at step `killAt` of KilledFiles.
+void KilledOverAnOldPair(const ScratchFolder& dir, const std::string& base, int killAt) {
+    SaveGame_ a(dir);
+    savetest::FillKnownState(a.tg.game.st);
+    ASSERT_TRUE(SaveGame(a.tg.game, base, {"old"}));
+    a.tg.game.st.ShipEnergy = 1;
+    KilledFiles killed(killAt);
+    EXPECT_THROW(SaveGame(a.tg.game, base, {"new"}, &killed), Killed);
+}
+
+TEST(SaveGame, ACleanUpThatFailsLeavesThePairInPlaceAsItIs) {
+    const int writeLog = 4, renameLog = 6;  // steps of a save (see the test above)
+    const struct {
+        const char* why;
+        int killAt;
+        const char* stuck;  // the operation that fails
+        const char* file;   // on this file
+        bool newInPlace;    // the game in place is the new one
+    } cases[] = {
+        // Killed while writing the new log: both new files stand, the log torn.
+        {"a new log that cannot be removed", writeLog, "remove", ".LOG.tmp", false},
+        {"a new game that cannot be removed", writeLog, "remove", ".KVW.tmp", false},
+        // Killed before the new log was renamed: it stands whole beside the new game.
+        {"a new log that cannot be moved into place", renameLog, "rename", ".LOG.tmp", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        ScratchFolder dir;
+        const std::string base = dir.Path() + "stuck";
+        KilledOverAnOldPair(dir, base, c.killAt);
+        const std::string file = c.file;
+        const std::string oldLog = ReadAll(base + ".LOG"), game = ReadAll(base + ".KVW");
+        const Integer energy = c.newInPlace ? 1 : 14321;
+        const std::vector<std::string> log{c.newInPlace ? "new" : "old"};
+
+        // Each load gives the game in place with its own log.
+        StuckFiles files(c.stuck, file);
+        for (int round = 0; round < 2; ++round) {
+            SaveGame_ b(dir);
+            std::vector<std::string> loaded;
+            EXPECT_TRUE(LoadGame(b.tg.game, base, &loaded, &files));
+            EXPECT_EQ(b.tg.game.st.ShipEnergy, energy);
+            EXPECT_EQ(loaded, log);
+            EXPECT_TRUE(b.tg.host.notices.empty());
+        }
+        EXPECT_GT(files.failures, 1);
+        // A save writes nothing and names the file in the way.
+        SaveGame_ b(dir);
+        savetest::FillKnownState(b.tg.game.st);
+        EXPECT_FALSE(SaveGame(b.tg.game, base, {"refused"}, &files));
+        EXPECT_EQ(b.tg.host.notices, std::vector<std::string>{"<KVMAIN0005><KVMAIN0071>\r\n" + base + file});
+        EXPECT_EQ(ReadAll(base + ".KVW"), game);
+        EXPECT_EQ(ReadAll(base + ".LOG"), oldLog);
+
+        // Once the files can be moved and removed again, the same pair loads and nothing is left.
+        SaveGame_ d(dir);
+        std::vector<std::string> loaded;
+        ASSERT_TRUE(LoadGame(d.tg.game, base, &loaded));
+        EXPECT_EQ(d.tg.game.st.ShipEnergy, energy);
+        EXPECT_EQ(loaded, log);
+        EXPECT_FALSE(LeftoversOf(base));
+    }
+}
+
+TEST(SaveGame, WhatEndedSavesLeftIsFinishedForEveryNameAtOnce) {
+    ScratchFolder dir;
+    const std::string saves = dir.Saves();
+    // Killed writing the new game, writing the new log, and before moving the new log in.
+    KilledOverAnOldPair(dir, saves + "first", 2);
+    KilledOverAnOldPair(dir, saves + "second", 4);
+    KilledOverAnOldPair(dir, saves + "third", 6);
+    // Files that no save of the game leaves are not touched.
+    for (const char* other : {"notes.tmp", "fourth.kvw.TMP", "fifth.LOG.tmp.bak"}) WriteAll(saves + other, "x");
+    std::set<std::string> before;
+    for (const auto& e : std::filesystem::directory_iterator(saves)) before.insert(e.path().filename().string());
+    ASSERT_TRUE(before.count("first.KVW.tmp") && before.count("second.LOG.tmp") && before.count("third.LOG.tmp"));
+
+    SaveGame_ a(dir);
+    FinishInterruptedSaves(a.tg.game);
+    std::set<std::string> after;
+    for (const auto& e : std::filesystem::directory_iterator(saves)) after.insert(e.path().filename().string());
+    EXPECT_EQ(after, (std::set<std::string>{"first.KVW", "first.LOG", "second.KVW", "second.LOG", "third.KVW",
+                                            "third.LOG", "notes.tmp", "fourth.kvw.TMP", "fifth.LOG.tmp.bak"}));
+    EXPECT_EQ(ReadAll(saves + "first.LOG"), "old\r\n");
+    EXPECT_EQ(ReadAll(saves + "second.LOG"), "old\r\n");
+    EXPECT_EQ(ReadAll(saves + "third.LOG"), "new\r\n");
+    SaveGame_ b(dir);
+    ASSERT_TRUE(LoadGame(b.tg.game, "third"));
+    EXPECT_EQ(b.tg.game.st.ShipEnergy, 1);
 }
 
 // Plain text of a hand-written fixture, stored as a game file.
