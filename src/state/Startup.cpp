@@ -92,6 +92,9 @@ void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn)
         PlaySound(g, "SPACE.WAV");
     }
 
+    // What saves ended early left in the saved-games folder is finished or removed first, so
+    // that none of it is later taken for part of the files written next.
+    FinishInterruptedSaves(g);
     // Saved games kept in the settings store come back as files; the copy of a configuration
     // is dropped only once its files are written.
     LoadConfigNames(g);

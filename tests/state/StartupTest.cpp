@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "engine/turn/Refresh.h"
 #include "platform/Codepage.h"
@@ -203,6 +205,29 @@ TEST(Main, DropsTheCopyOfEachRestoredTemporarySaveAndKeepsTheOthers) {
     EXPECT_TRUE(std::filesystem::exists(t.scratch.Saves() + "Jo Temp.KVW"));
     EXPECT_TRUE(t.settings.GetAllSettings(kTempSavesApp, "Jo").empty());
     EXPECT_FALSE(t.settings.GetAllSettings(kTempSavesApp, "Al").empty());
+}
+
+TEST(Main, FinishesWhatEndedSavesLeftBeforeTheTemporarySavesComeBack) {
+    ConstantRandom rng(0.5f);
+    StartGame t(rng);
+    // An ended save of "Jo Temp" left its new log beside the game it wrote; the copy in the
+    // settings store is written over the finished pair. Another left both new files.
+    t.scratch.Write("saves/Jo Temp.LOG.tmp", "ended\r\n");
+    t.scratch.Write("saves/old game.KVW.tmp", "x");
+    t.scratch.Write("saves/old game.LOG.tmp", "x");
+    t.settings.SaveSetting(kAppName, "Names", "Number", "1");
+    t.settings.SaveSetting(kAppName, "Names", "Name1", "Jo");
+    t.settings.SaveSetting(kTempSavesApp, "Jo", "KVWLines", "1");
+    t.settings.SaveSetting(kTempSavesApp, "Jo", "KVW1", "x");
+    t.settings.SaveSetting(kTempSavesApp, "Jo", "LOGLines", "1");
+    t.settings.SaveSetting(kTempSavesApp, "Jo", "LOG1", Cp1252ToUtf8(FlipSavedBytes("copied")));
+    ForgetFileStamps();
+    Main(t.game, "/nopic", kTurn);
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(t.scratch.Saves())) left.push_back(e.path().filename());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"Jo Temp.KVW", "Jo Temp.LOG"}));
+    EXPECT_EQ(savetest::ReadAll(t.scratch.Saves() + "Jo Temp.LOG"), "copied\r\n");
 }
 
 }  // namespace
