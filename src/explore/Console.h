@@ -141,10 +141,13 @@ void tmrMessage_Timer(Game& g);
 // One tick of the planet-flag display.
 void tmrFlag_Timer(Game& g);
 void txtNotes_Change(Game& g);
-// The notes box's key filter (200 characters at most): changes the text or the key (0 = the
-// key is discarded); true when the box should beep.
+// The notes box's key filter (200 characters at most, a letter written in several bytes
+// counting once): changes the text or the key (0 = the key is discarded); true when the box
+// should beep.
 bool txtNotes_KeyPress(std::string& text, int& keyAscii, const std::string& newLine);
 inline constexpr size_t kNotesLimit = 200;
+// The first `count` characters of a text (never half of a letter).
+std::string FirstCharacters(const std::string& text, size_t count);
 
 // The record of the visited system in StarSystems (the one at the ship's sector), null when
 // no system stands there.

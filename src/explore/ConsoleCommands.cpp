@@ -79,9 +79,14 @@ void LeaveStar(Game& g) {
     s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] = kShip;
 }
 
+// Every command ends with the keyboard focus on the hidden button cmdGoat, so that no command
+// button keeps it and a key does not repeat the command.
+void CommandCarriedOut(Game& g) { g.console.GoatFocus = true; }
+
 }  // namespace
 
 void cmdEnterOrbit_Click(Game& g) {
+    CommandCarriedOut(g);
     GameState& s = g.st;
     ConsoleState& c = g.console;
     const int n = SelectedNumber(c);
@@ -132,6 +137,7 @@ void cmdEnterOrbit_Click(Game& g) {
 }
 
 void cmdLeaveOrbit_Click(Game& g) {
+    CommandCarriedOut(g);
     GameState& s = g.st;
     ConsoleState& c = g.console;
     if (c.OrbitPlanet == 0) {
@@ -159,11 +165,13 @@ void cmdLeaveOrbit_Click(Game& g) {
 }
 
 void cmdExit_Click(Game& g) {
+    CommandCarriedOut(g);
     static const char* const kSource = "SSControl : cmdExit_Click";
     GameState& s = g.st;
     ConsoleState& c = g.console;
     Guarded(g, kSource, "LeaveOrbit", [&] {
         c.DrawTag.clear();
+        c.DrawingsCleared = true;
         if (c.OrbitPlanet != 0) cmdLeaveOrbit_Click(g);
         c.EnergyTaken = 0;
         c.pnlOrbitingVisible = false;
@@ -175,7 +183,10 @@ void cmdExit_Click(Game& g) {
     });
     Guarded(g, kSource, "Move", [&] { LeaveStar(g); });
     Guarded(g, kSource, "Close", [&] {
+        // Nothing of this system stays on the console for the next visit to show.
         ClearConsoleTexts(c);
+        c.DrawingsCleared = true;
+        g.host.Refresh(View::SSConsole);
         c.Visiting = false;
         g.SetTimer(Timer::frmSSControl_tmrMessage, false);
         g.SetTimer(Timer::frmSSControl_tmrFlag, false);
@@ -184,6 +195,7 @@ void cmdExit_Click(Game& g) {
 }
 
 void cmdBeam_Click(Game& g) {
+    CommandCarriedOut(g);
     if (g.console.OrbitPlanet == 0) return;
     if (!PlanetMessage(g, "Beam")) {
         MessageBox(g, -1, g.Text("SSCONTRL0001"));
@@ -192,6 +204,7 @@ void cmdBeam_Click(Game& g) {
 }
 
 void cmdHail_Click(Game& g) {
+    CommandCarriedOut(g);
     ConsoleState& c = g.console;
     c.Enabled.cmdHail = false;
     if (c.OrbitPlanet == 0) return;
@@ -207,6 +220,7 @@ void cmdHail_Click(Game& g) {
 }
 
 void cmdIgnore_Click(Game& g) {
+    CommandCarriedOut(g);
     ConsoleState& c = g.console;
     EndMessage(g);
     c.MessageSection = "Ignore" + c.MessageSection;
@@ -215,6 +229,7 @@ void cmdIgnore_Click(Game& g) {
 }
 
 void cmdRespond_Click(Game& g) {
+    CommandCarriedOut(g);
     ConsoleState& c = g.console;
     if (Val(c.cmdRespondCaption) == 0) {
         MessageBox(g, -1, g.Text("SSCONTRL0025"));
@@ -232,6 +247,7 @@ void rcmdAction_Click(Game& g, int index) {
 }
 
 void cmdPhaser_Click(Game& g) {
+    CommandCarriedOut(g);
     GameState& s = g.st;
     ConsoleState& c = g.console;
     if (c.OrbitPlanet == 0) return;
@@ -254,6 +270,7 @@ void cmdPhaser_Click(Game& g) {
 }
 
 void cmdPhoton_Click(Game& g) {
+    CommandCarriedOut(g);
     GameState& s = g.st;
     ConsoleState& c = g.console;
     const int p = c.OrbitPlanet;
@@ -302,6 +319,7 @@ void cmdPhoton_Click(Game& g) {
 }
 
 void cmdShields_Click(Game& g) {
+    CommandCarriedOut(g);
     if (g.st.SystemDamage[6] == 0.0f)
         SetShields(g, 0);
     else
@@ -309,6 +327,7 @@ void cmdShields_Click(Game& g) {
 }
 
 void cmdEnergy_Click(Game& g) {
+    CommandCarriedOut(g);
     GameState& s = g.st;
     ConsoleState& c = g.console;
     const PlanetEntry* p = PlanetOf(g, SelectedNumber(c));
@@ -343,7 +362,10 @@ void cmdEnergy_Click(Game& g) {
     Single start = 1, factor = 0.01f;
     const Single amount =
         static_cast<Single>(SetupNumberDialog(g, prompt, "", g.Text("SSCONTRL0008"), start, 0, offer, factor));
-    if (!(amount > 0)) return;
+    if (!(amount > 0)) {
+        g.console.GoatFocus = false;  // nothing drawn: the focus stays where it is
+        return;
+    }
     if (capped) {
         c.EnergyTaken = CInt(static_cast<double>(c.EnergyTaken) - amount);
         if (c.EnergyTaken <= 0) {
@@ -363,6 +385,7 @@ void cmdEnergy_Click(Game& g) {
 }
 
 void cmdRecord_Click(Game& g) {
+    CommandCarriedOut(g);
     ConsoleState& c = g.console;
     if (SolarSystemRecord* rec = VisitedSystem(g)) {
         rec->Notes = Trim(c.txtNotes);
@@ -373,6 +396,7 @@ void cmdRecord_Click(Game& g) {
 }
 
 void cmdReset_Click(Game& g) {
+    CommandCarriedOut(g);
     ConsoleState& c = g.console;
     const SolarSystemRecord* rec = VisitedSystem(g);
     c.txtNotes = rec != nullptr ? rec->Notes : std::string();

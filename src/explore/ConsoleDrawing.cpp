@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Strings.h"
 #include "state/Numeric.h"
 
 namespace kv {
@@ -198,6 +199,34 @@ std::array<Long, kRoomPixels * kRoomPixels> RoomPixels(const std::array<Long, 4>
         cv.Line(sx, sy, d.qdx, d.qdy, post);
     }
     return px;
+}
+
+// ---- The console's window ----------------------------------------------------------------------
+
+ConsoleBox KeptOnDesktop(ConsoleBox box, const ConsoleBox& desktop) {
+    if (box.left + box.width > desktop.left + desktop.width) box.left = desktop.left + desktop.width - box.width;
+    if (box.top + box.height > desktop.top + desktop.height) box.top = desktop.top + desktop.height - box.height;
+    box.left = std::max(box.left, desktop.left);
+    box.top = std::max(box.top, desktop.top);
+    return box;
+}
+
+ConsoleBox CentredOnDesktop(long width, long height, const ConsoleBox& desktop) {
+    return KeptOnDesktop({desktop.left + (desktop.width - width) / 2, desktop.top + (desktop.height - height) / 2,
+                          width, height},
+                         desktop);
+}
+
+std::string ShortenedToFit(const std::string& text, const std::function<bool(const std::string&)>& fits) {
+    if (fits(text)) return text;
+    std::string t = text;
+    while (!t.empty() && !fits(t + "... ")) {
+        // One character off the end: a letter written in several bytes goes as a whole.
+        size_t end = t.size() - 1;
+        while (end > 0 && (static_cast<unsigned char>(t[end]) & 0xC0) == 0x80) --end;
+        t.resize(end);
+    }
+    return Trim(t) + "...";
 }
 
 }  // namespace kv

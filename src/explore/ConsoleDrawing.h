@@ -9,6 +9,8 @@
 // row-major vector of such colours.
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "state/CosmeticRandom.h"
@@ -92,6 +94,24 @@ struct PixelPicture {
 // black), everything outside the disc black, and, when `shade`, every coloured pixel of the
 // disc shaded towards the rim (pixels off the box are skipped).
 PixelPicture GenerateSphere(const PixelPicture& texture, int boxWidth, int boxHeight, const SphereCut& cut, bool shade);
+
+// ---- The console's window ----------------------------------------------------------------------
+
+// A window's box on the desktop (pixels).
+struct ConsoleBox {
+    long left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const ConsoleBox&) const = default;
+};
+// Moved onto the desktop by as little as it needs: its right and bottom edges first, then its
+// left and top edges, so a console larger than the desktop keeps its top-left corner (the
+// system's name and picture) on it.
+ConsoleBox KeptOnDesktop(ConsoleBox box, const ConsoleBox& desktop);
+// The console centred on the desktop at its own size, and kept on it.
+ConsoleBox CentredOnDesktop(long width, long height, const ConsoleBox& desktop);
+
+// A label's text shortened to fit: the text itself when it fits, else shortened one character
+// at a time until it fits with "... " behind it, then trimmed and ended with "...".
+std::string ShortenedToFit(const std::string& text, const std::function<bool(const std::string&)>& fits);
 
 // ---- The room cell ----------------------------------------------------------------------------------
 

@@ -84,6 +84,7 @@ void ClearConsoleTexts(ConsoleState& c) {
 void ConsoleFormLoad(Game& g) {
     ConsoleState& c = g.console;
     ClearConsoleTexts(c);
+    c.DrawingsCleared = true;
     c.BadPlanets = ToFlag(!HasSwitch(g.commandLine, "/BADPLANETS"));
 }
 
@@ -187,6 +188,7 @@ void DrawSystem(Game& g) {
         c.PlanetDrawSize[i] = p.PlanetValue2;
         c.PlanetColour[i] = g.st.SSCountTable[std::clamp<int>(p.PlanetValue5, 0, 14)];
     }
+    c.DrawingsCleared = false;
     g.host.Refresh(View::SSSystemView);
 }
 
@@ -200,6 +202,8 @@ void UpdateStarSelection(Game& g) {
     c.shpSelectVisible = true;
     c.lblM0Title = g.Text("SSCONTRL0058") + c.SSSystemName;
     c.lblM0Text.clear();
+    // The class description belongs to a planet: the star's panel shows none under its spectrum.
+    c.lblLib.clear();
     DrawSystem(g);
     c.DrawTag.clear();
     g.host.Refresh(View::SSSpectrum);
@@ -354,11 +358,20 @@ void tmrFlag_Timer(Game& g) {
 
 void txtNotes_Change(Game& g) { g.console.Enabled.cmdRecord = true; }
 
+std::string FirstCharacters(const std::string& text, size_t count) {
+    size_t chars = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (chars == count) return text.substr(0, i);
+        ++chars;
+    }
+    return text;
+}
+
 bool txtNotes_KeyPress(std::string& text, int& keyAscii, const std::string& newLine) {
-    const bool full = text.size() >= kNotesLimit;
-    auto cut = [&] {
-        if (text.size() > kNotesLimit) text.resize(kNotesLimit);
-    };
+    // The limit is in characters: an accented letter takes two bytes of the text.
+    const bool full = CharCount(text) >= kNotesLimit;
+    auto cut = [&] { text = FirstCharacters(text, kNotesLimit); };
     if (keyAscii == 13 || keyAscii == 10 || keyAscii == 9) {
         const bool tab = keyAscii == 9;
         keyAscii = 0;

@@ -261,7 +261,13 @@ void tmrMessage_Timer(Game& g) {
     const std::string& section = c.MessageSection;
     if (c.MessageStep == 0) {
         const int count = static_cast<int>(RoundedValue(GetMessage(g, "Messages" + section, c.OrbitPlanet), 0, 32767));
-        if (count == 0) return;
+        if (count == 0) {
+            // The family has no message: nothing is due. Kept due, the tick would play whatever
+            // family a later command runs itself (a beam's message a second time, its gifts
+            // with it).
+            c.MessageStep = kNoMessageStep;
+            return;
+        }
         const int step = ChooseMessage(g, "Message" + section, count);
         if (step < 1) {
             c.MessageStep = kNoMessageStep;

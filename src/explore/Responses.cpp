@@ -207,6 +207,9 @@ void ShowResponses(Game& g) {
     ConsoleState& c = g.console;
     int count = 0;
     for (;;) {
+        // The responses offered now replace those offered before: a move button still holding
+        // an earlier response would make every response of the room appear twice.
+        ResetActions(c);
         c.MapActionOffered = kFalse;
         c.RespondSendEnabled = true;
         c.RespondTag.clear();

@@ -32,7 +32,7 @@ inline constexpr Long kStarPictureLeft = (kSystemPictureSize - kStarPictureSize)
 inline constexpr Long kStarPictureTop = (kSystemPictureSize - kStarPictureSize) / 2;
 // The map panel (the visible part of the map), the map picture inside it, a room cell
 // (30 x 30 pixels) and the you-are-here marker.
-inline constexpr Long kMapPanelWidth = 4500, kMapPanelHeight = 3000;
+inline constexpr Long kMapPanelWidth = 4500, kMapPanelHeight = 2550;
 inline constexpr Long kMapPictureSize = 15000;
 inline constexpr Long kRoomCellSize = 30 * kTwipsPerPixel;
 inline constexpr Long kMarkerSize = 16 * kTwipsPerPixel;
@@ -116,6 +116,12 @@ struct ConsoleState {
     bool pnlOrbitingVisible = false;
     ConsoleButtons Enabled;
     std::string txtNotes;
+    // A command has been carried out: the keyboard focus goes to the hidden button cmdGoat, so
+    // that no command button keeps it (a key would repeat the command). The window clears it.
+    bool GoatFocus = false;
+    // picDraw and picSolarSystem show nothing: the console was left (or not yet used); the next
+    // drawing of the system shows them again.
+    bool DrawingsCleared = true;
 
     // ---- The message panel and the responses -------------------------------------------------
     std::string lblMessage;  // the panel's title

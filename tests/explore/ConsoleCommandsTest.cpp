@@ -4,6 +4,8 @@
 
 #include "datafiles/SolarSystemFiles.h"
 #include "explore/Console.h"
+#include "platform/Codepage.h"
+#include "platform/Strings.h"
 #include "support/ConsoleTestSupport.h"
 
 namespace kv::test {
@@ -58,12 +60,15 @@ TEST(ConsoleCommandsTest, EnergyOfferAndDraw) {
     cmdEnergy_Click(tg.game);
     EXPECT_EQ(s.ShipEnergy, 3500);
 
-    // Cancelled: nothing changes.
+    EXPECT_TRUE(tg.Console().GoatFocus);  // a draw ends with the focus on the hidden button
+
+    // Cancelled: nothing changes, and the focus is not moved either.
     tg.AnswerNumber("99999");
     const auto output = tg.host.output.size();
     cmdEnergy_Click(tg.game);
     EXPECT_EQ(s.ShipEnergy, 3500);
     EXPECT_EQ(tg.host.output.size(), output);
+    EXPECT_FALSE(tg.Console().GoatFocus);
 }
 
 TEST(ConsoleCommandsTest, AnAllowanceCapsEachOfferAndRunsOut) {
@@ -394,12 +399,18 @@ TEST(ConsoleCommandsTest, NotesHoldTwoHundredCharacters) {
         {200, 'a', 200, 0, true},    {205, 'a', 200, 0, true},  // cut back to 200
         {199, 'a', 199, 'a', false}, {200, 8, 200, 8, false},   // control keys pass
     };
-    for (const Case& k : cases) {
-        std::string text(k.length, 'x');
-        int key = k.key;
-        EXPECT_EQ(txtNotes_KeyPress(text, key, "\r\n"), k.beep) << k.length << " " << k.key;
-        EXPECT_EQ(text.size(), k.after) << k.length << " " << k.key;
-        EXPECT_EQ(key, k.keyAfter) << k.length << " " << k.key;
+    // The limit counts characters: a note of accented letters holds as many as a plain one,
+    // and is never cut inside a letter.
+    for (const std::string letter : {"x", "\xC3\xA9"}) {
+        for (const Case& k : cases) {
+            std::string text;
+            for (size_t i = 0; i < k.length; ++i) text += letter;
+            int key = k.key;
+            EXPECT_EQ(txtNotes_KeyPress(text, key, "\r\n"), k.beep) << letter << k.length << " " << k.key;
+            EXPECT_EQ(CharCount(text), k.after) << letter << k.length << " " << k.key;
+            EXPECT_TRUE(IsValidUtf8(text)) << letter << k.length << " " << k.key;
+            EXPECT_EQ(key, k.keyAfter) << letter << k.length << " " << k.key;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "explore/ConsoleDrawing.h"
+#include "platform/Strings.h"
 #include "state/ConsoleState.h"
 #include "state/Numeric.h"
 
@@ -218,6 +219,45 @@ TEST(ConsoleDrawingTest, ARoomCellDrawsItsDoors) {
     EXPECT_EQ(Px(shut, 1, 14), back);
     EXPECT_EQ(Px(shut, 2, 12), back);
     EXPECT_EQ(Px(shut, 12, 27), back);
+}
+
+TEST(ConsoleDrawingTest, TheConsoleStandsCentredAndWholeOnTheDesktop) {
+    const struct {
+        const char* what;
+        ConsoleBox desktop;
+        long width, height;
+        ConsoleBox at;
+    } cases[] = {
+        {"fits: centred on its own size", {0, 0, 1366, 768}, 1020, 554, {173, 107, 1020, 554}},
+        {"a desktop with a panel at the top", {0, 30, 1280, 994}, 1020, 726, {130, 164, 1020, 726}},
+        {"exactly as large as the desktop", {0, 0, 1020, 726}, 1020, 726, {0, 0, 1020, 726}},
+        {"wider than the desktop: its left edge stays on it", {0, 0, 800, 800}, 1020, 554, {0, 123, 1020, 554}},
+        {"taller too: its top-left corner stays on it", {10, 20, 800, 600}, 1020, 726, {10, 20, 1020, 726}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CentredOnDesktop(c.width, c.height, c.desktop), c.at) << c.what;
+
+    // A console that grows down is moved up by as much as it runs off, and no further.
+    const ConsoleBox desktop{0, 0, 1280, 1024};
+    EXPECT_EQ(KeptOnDesktop({100, 500, 1020, 726}, desktop), (ConsoleBox{100, 298, 1020, 726}));
+    EXPECT_EQ(KeptOnDesktop({100, 200, 1020, 726}, desktop), (ConsoleBox{100, 200, 1020, 726}));
+    EXPECT_EQ(KeptOnDesktop({-50, -10, 1020, 726}, desktop), (ConsoleBox{0, 0, 1020, 726}));
+}
+
+TEST(ConsoleDrawingTest, ALabelTooNarrowForItsTextShowsItShortened) {
+    // A label that fits `room` characters.
+    auto upTo = [](size_t room) { return [room](const std::string& t) { return CharCount(t) <= room; }; };
+    const struct {
+        const char* text;
+        size_t room;
+        const char* shown;
+    } cases[] = {
+        {"Beam back to the ship.", 22, "Beam back to the ship."},
+        {"Beam back to the ship.", 21, "Beam back to the..."},  // cut to 17 with "... ", then trimmed
+        {"Climb the stair to the gallery.", 14, "Climb the..."},
+        {"Caf\xC3\xA9 de la gal\xC3\xA9rie", 9, "Caf\xC3\xA9..."},  // a letter goes whole
+        {"Go", 1, "..."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ShortenedToFit(c.text, upTo(c.room)), c.shown) << c.text << " " << c.room;
 }
 
 }  // namespace

@@ -250,11 +250,12 @@ TEST(PlanetMessagesTest, TimerWaitsForAnOrbitAFamilyAndTheResponsesDialog) {
     tg.Tick();
     EXPECT_EQ(c.Message, "");
     tg.host.visible.erase(Form::frmRespond);
-    c.MessageSection = "None";  // no family: the tick does nothing and the step stays due
+    c.MessageSection = "None";  // no family: the tick plays nothing, and nothing stays due
     tg.Tick();
-    EXPECT_EQ(c.MessageStep, 0);
+    EXPECT_EQ(c.MessageStep, kNoMessageStep);
     tg.game.SetTimer(Timer::frmSSControl_tmrMessage, true);
     c.MessageSection = "Empty";  // a family without a usable message: the box once, timer off
+    c.MessageStep = 0;
     tg.Tick();
     EXPECT_EQ(tg.host.notices, std::vector<std::string>{"<KVBASIC0145>"});
     EXPECT_FALSE(tg.game.TimerEnabled(Timer::frmSSControl_tmrMessage));
@@ -263,6 +264,26 @@ TEST(PlanetMessagesTest, TimerWaitsForAnOrbitAFamilyAndTheResponsesDialog) {
     c.MessageStep = 0;
     tg.Tick();
     EXPECT_EQ(c.Message, "Hello.");
+}
+
+// A first orbit of a planet without arrival messages, then a beam: the beam's message (and its
+// gift) comes once, not again on the next tick.
+TEST(PlanetMessagesTest, ABeamAfterAnOrbitWithoutGreetingRunsItsMessageOnce) {
+    ConstantRandom rng(0.0f);
+    MessageGame tg(rng);
+    tg.WriteDescriptor("[1]\r\nMessagesBeam=1\r\nMessageBeam1=$Landing$Crystals.*+EN150\r\n");
+    ConsoleState& c = tg.Console();
+    GameState& s = tg.st;
+    tg.Enter();
+    tg.Orbit(1);
+    ASSERT_EQ(c.OrbitPlanet, 1);
+    tg.Tick();  // no greeting
+    const Long energy = s.ShipEnergy;
+    cmdBeam_Click(tg.game);
+    EXPECT_EQ(c.Message, "Crystals.");
+    EXPECT_EQ(s.ShipEnergy, energy + 150);
+    tg.Tick(3);
+    EXPECT_EQ(s.ShipEnergy, energy + 150);
 }
 
 TEST(PlanetMessagesTest, TimerWaitsUntilTheGamesMessageWindowHasClosed) {

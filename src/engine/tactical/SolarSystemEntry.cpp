@@ -27,6 +27,9 @@ void EnterSolarSystem(Game& g) {
     s.EnteringSystem = kTrue;
     g.host.SetMousePointer(Pointer::Default);
     g.host.RunModal(Form::frmSSControl);
+    // However the visit ended, the console keeps no picture of this system.
+    g.console.DrawingsCleared = true;
+    g.host.Refresh(View::SSConsole);
     if (!s.GameRunning) return;
     g.host.ShowForm(Form::frmSRS);
     RefreshAll(g);

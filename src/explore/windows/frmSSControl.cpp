@@ -1,6 +1,7 @@
 #include "explore/windows/frmSSControl.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,9 +14,12 @@
 #include "explore/Console.h"
 #include "explore/windows/Room.h"
 #include "platform/Files.h"
+#include "platform/Strings.h"
 #include "state/Game.h"
 #include "state/Numeric.h"
+#include "ui/main/FormSkin.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowArranger.h"
 #include "ui/main/WindowBits.h"
 
 namespace kv {
@@ -24,14 +28,18 @@ namespace {
 // ---- Layout (pixels) ----------------------------------------------------------------------------
 constexpr int kSystemLeft = 8, kSystemTop = 26, kSystemSide = kSystemPictureSize / kTwipsPerPixel;
 constexpr int kDrawLeft = 420, kDrawTop = 26, kDrawWidth = 200, kDrawHeight = 200;
-constexpr int kInfoLeft = 632, kInfoWidth = 248;
-constexpr int kCommandLeft = 892, kCommandWidth = 132, kCommandStep = 28;
-constexpr int kMessageTop = 456;
-constexpr int kMapTop = 560;
+constexpr int kInfoLeft = 632, kInfoWidth = 240;
+constexpr int kCommandLeft = 884, kCommandWidth = 132, kCommandStep = 28;
+constexpr int kMessageTop = 452;
+constexpr int kMapTop = 552;
 constexpr int kMapPanelW = kMapPanelWidth / kTwipsPerPixel, kMapPanelH = kMapPanelHeight / kTwipsPerPixel;
-constexpr int kActionStep = 36;
+constexpr int kActionStep = 34;
 // The spectrum strip: 300 twips high, centred in picDraw.
 constexpr int kSpectrumHeight = 300 / kTwipsPerPixel;
+// The console's own colour, which the skins of its action buttons take as "no button".
+const QColor kConsoleColour(0x0e, 0x18, 0x22);
+// The outline drawn along an action button's shape (seen while the button is pressed).
+constexpr long kActionOutline = 0xDCAA78;  // 0xBBGGRR
 
 
 int Px(Long twips) { return static_cast<int>(twips / kTwipsPerPixel); }
@@ -106,10 +114,33 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
     if (rect().contains(e->position().toPoint())) emit Clicked();
 }
 
+// ---- ShapedPictureButton ---------------------------------------------------------------------------
+
+void ShapedPictureButton::SetPicture(const QImage& picture, const QColor& key) {
+    picture_ = picture;
+    key_ = key;
+    resize(picture.size());
+    update();
+}
+void ShapedPictureButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), key_);
+    p.drawImage(0, 0, picture_);
+}
+void ShapedPictureButton::mousePressEvent(QMouseEvent* e) { ShapedButtonDown(this, e->button()); }
+void ShapedPictureButton::mouseMoveEvent(QMouseEvent* e) {
+    ShapedButtonMove(this, e->buttons(), e->position().toPoint());
+}
+void ShapedPictureButton::mouseReleaseEvent(QMouseEvent* e) {
+    if (ShapedButtonUp(this, e->button())) emit Activated();
+}
+
 // ---- The window ---------------------------------------------------------------------------------
 
 frmSSControl::frmSSControl(Game& g, QtHost& host) : g_(g), host_(host) {
     setObjectName("frmSSControl");
+    // A window without a caption bar: no close box, and nothing but the exit command ends a visit.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
     setWindowTitle(Q(g.Text("SSCCap")));
     setMouseTracking(true);
@@ -136,13 +167,17 @@ QPushButton* frmSSControl::Command(const char* name, const char* key, int y, voi
     connect(b, &QPushButton::clicked, this, host_.Handler(Form::frmSSControl, [this, handler] {
         handler(g_);
         ShowConsole();
+        if (g_.console.GoatFocus) cmdGoat->setFocus(Qt::OtherFocusReason);
     }));
     return b;
 }
 
 void frmSSControl::Build() {
+    QPalette own = palette();
+    own.setColor(QPalette::Window, kConsoleColour);
+    setPalette(own);
+    setAutoFillBackground(true);
     setStyleSheet(QStringLiteral(
-        "QDialog#frmSSControl { background: #0e1822; }"
         "QLabel { color: #d6e2ec; }"
         "QLabel#lblM0Title, QLabel#lblM1Title, QLabel#lblM2Title, QLabel#lblMessage, QLabel#lblName,"
         " QLabel#lblCommands, QLabel#lblSystemNotes, QLabel#plblM0Title { color: #8fd0ff; font-weight: bold; }"
@@ -262,8 +297,8 @@ void frmSSControl::Build() {
         std::string withEnds;
         for (char ch : text) withEnds += ch == '\n' ? g_.st.NewLine : std::string(1, ch);
         // Pasted notes are cut to the limit like typed ones.
-        if (withEnds.size() > kNotesLimit) {
-            withEnds.resize(kNotesLimit);
+        if (CharCount(withEnds) > kNotesLimit) {
+            withEnds = FirstCharacters(withEnds, kNotesLimit);
             QApplication::beep();
             g_.console.txtNotes = withEnds;
             ShowNotes();
@@ -299,7 +334,7 @@ void frmSSControl::Build() {
     picMap->setPalette(mapColours);
     picMap->setMouseTracking(true);
     connect(picMap, &PictureBox::MouseDown, this,
-            [this](int button, int, int, int) { MapMouseDown(button, QCursor::pos()); });
+            [this](int button, int, int x, int y) { MapMouseDown(button, picMap->mapToGlobal(QPoint(x, y))); });
     connect(picMap, &PictureBox::MouseMove, this, [this](int, int, int, int) { MapMouseMove(QCursor::pos()); });
     picYouAreHere = MakeLabel(picMap, "picYouAreHere", QRect(0, 0, Px(kMarkerSize), Px(kMarkerSize)));
     picYouAreHere->setMouseTracking(true);
@@ -307,6 +342,13 @@ void frmSSControl::Build() {
     picNorthUp = MakeLabel(pnlBack, "picNorthUp", QRect(kMapPanelW - 28, 4, 24, 32));
     picNorthUp->setAttribute(Qt::WA_TransparentForMouseEvents);
     pnlBack->hide();
+
+    // Out of sight and never pressed: it only holds the keyboard focus between commands.
+    cmdGoat = new QPushButton(this);
+    cmdGoat->setObjectName("cmdGoat");
+    cmdGoat->setAutoDefault(false);
+    cmdGoat->setFlat(true);
+    cmdGoat->setGeometry(-40, -40, 8, 8);
 }
 
 void frmSSControl::LoadPictures() {
@@ -320,17 +362,22 @@ void frmSSControl::LoadPictures() {
     stars_ = load("STARS.*");
     actions_ = load("ACTIONS.*");
     const QImage north = load("NORTH.*"), marker = load("MARKER.*");
+    // The arrow and the marker keep the outline of their pictures (SetFormRegion): what the
+    // picture leaves transparent shows as the console's own colour, which the shape leaves out.
+    auto shaped = [](QLabel* box, const QImage& picture) {
+        QImage keyed(picture.size(), QImage::Format_RGB32);
+        keyed.fill(kConsoleColour);
+        QPainter(&keyed).drawImage(0, 0, picture);
+        box->setPixmap(QPixmap::fromImage(keyed));
+        box->resize(picture.size());
+        long transparent = -1;
+        SetFormRegion(box, transparent);
+    };
     if (!north.isNull()) {
-        picNorthUp->setPixmap(QPixmap::fromImage(north));
-        picNorthUp->resize(north.size());
         picNorthUp->move(kMapPanelW - north.width() - 4, 4);
-        // The arrow keeps the outline of its picture.
-        picNorthUp->setMask(QPixmap::fromImage(north).mask());
+        shaped(picNorthUp, north);
     }
-    if (!marker.isNull()) {
-        picYouAreHere->setPixmap(QPixmap::fromImage(marker));
-        picYouAreHere->setMask(QPixmap::fromImage(marker).mask());
-    }
+    if (!marker.isNull()) shaped(picYouAreHere, marker);
     const QImage grab = load("GRAB.*"), ungrab = load("UNGRAB.*");
     grab_ = grab.isNull() ? QCursor(Qt::ClosedHandCursor) : QCursor(QPixmap::fromImage(grab));
     ungrab_ = ungrab.isNull() ? QCursor(Qt::OpenHandCursor) : QCursor(QPixmap::fromImage(ungrab));
@@ -340,15 +387,30 @@ void frmSSControl::LoadPictures() {
 // Once per run: centred, its pictures loaded, its texts empty, and the close-ups' shading set
 // from the command line.
 void frmSSControl::Form_Load() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
     LoadPictures();
     ConsoleFormLoad(g_);
     picDraw->image = QImage();
     picSolarSystem->image = QImage();
+    // Sized first, so that the console is centred on its own size, whole on the desktop.
     ShowConsole();
+    const QRect area = DesktopArea();
+    const ConsoleBox at = CentredOnDesktop(width(), height(), {area.x(), area.y(), area.width(), area.height()});
+    move(static_cast<int>(at.left), static_cast<int>(at.top));
+}
+
+void frmSSControl::KeepOnDesktop() {
+    const QRect area = DesktopArea();
+    const QRect outer = frameGeometry();
+    const ConsoleBox at = KeptOnDesktop({outer.x(), outer.y(), outer.width(), outer.height()},
+                                        {area.x(), area.y(), area.width(), area.height()});
+    if (at.left != outer.x() || at.top != outer.y()) move(static_cast<int>(at.left), static_cast<int>(at.top));
+}
+
+void frmSSControl::reject() {
+    // A visit runs from the engine's entry to the exit command; Escape or a close request from
+    // the desktop meanwhile would leave the ship on the star with the visit half recorded.
+    if (g_.console.Visiting || g_.st.EnteringSystem) return;
+    QDialog::reject();
 }
 
 void frmSSControl::Form_Activate() {
@@ -449,25 +511,21 @@ void frmSSControl::MapMouseDown(int button, QPoint globalPos) {
     if (button & 1) {
         picMap->setCursor(grab_);
         mapGrab_ = true;
-        grabFrom_ = globalPos;
-        mapFrom_ = picMap->pos();
+        DragWindow(picMap, globalPos, [this] {
+            g_.console.picMap.Left = picMap->x() * kTwipsPerPixel;
+            g_.console.picMap.Top = picMap->y() * kTwipsPerPixel;
+            picNorthUp->raise();
+        });
+        picNorthUp->raise();
     } else if (button & 2) {
         CenterMap(c);
         ShowMapControls();
     }
 }
 
-void frmSSControl::MapMouseMove(QPoint globalPos) {
+// The first pointer move after a drag (the drag itself takes the moves while the button is held).
+void frmSSControl::MapMouseMove(QPoint) {
     if (!mapGrab_) return;
-    if (QApplication::mouseButtons() & Qt::LeftButton) {
-        // The map follows the pointer while the button is held.
-        const QPoint to = mapFrom_ + (globalPos - grabFrom_);
-        picMap->move(to);
-        g_.console.picMap.Left = to.x() * kTwipsPerPixel;
-        g_.console.picMap.Top = to.y() * kTwipsPerPixel;
-        picNorthUp->raise();
-        return;
-    }
     picMap->setCursor(ungrab_);
     mapGrab_ = false;
 }
@@ -480,7 +538,9 @@ void frmSSControl::ShowMapControls() {
         auto* room = new Room(picMap);
         room->setObjectName(QStringLiteral("Rooms(%1)").arg(Rooms.size()));
         room->setMouseTracking(true);
-        connect(room, &Room::MouseDown, this, [this](int button, int, int, int) { MapMouseDown(button, QCursor::pos()); });
+        connect(room, &Room::MouseDown, this, [this, room](int button, int, int x, int y) {
+            MapMouseDown(button, room->mapToGlobal(QPoint(x, y)));
+        });
         connect(room, &Room::MouseMove, this, [this](int, int, int, int) { MapMouseMove(QCursor::pos()); });
         Rooms.push_back(room);
     }
@@ -503,52 +563,87 @@ void frmSSControl::ShowMapControls() {
     picNorthUp->raise();
 }
 
-QPixmap frmSSControl::ActionIcon(int icon) const {
-    if (actions_.isNull() || icon < 0 || icon >= kActionIcons) return QPixmap();
-    const int w = actions_.width() / kActionIcons;
-    return QPixmap::fromImage(actions_.copy(icon * w, 0, w, actions_.height()));
+QImage frmSSControl::ActionIcon(int icon) const {
+    if (!actions_.isNull() && icon >= 0 && icon < kActionIcons) {
+        const int w = actions_.width() / kActionIcons;
+        return actions_.copy(icon * w, 0, w, actions_.height());
+    }
+    // A response without an icon of its own: a plain round face of the icons' size.
+    const int side = actions_.isNull() ? 32 : actions_.height();
+    QImage face(side, side, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(160, 200, 235), 1.5));
+    p.setBrush(QColor(40, 70, 105));
+    p.drawEllipse(QRectF(1, 1, side - 2, side - 2));
+    p.setBrush(QColor(255, 235, 140));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(side / 2.0, side / 2.0), side / 8.0, side / 8.0);
+    return face;
 }
 
 void frmSSControl::ShowActions() {
     const ConsoleState& c = g_.console;
     while (rcmdAction.size() < c.Actions.size()) {
         const int i = static_cast<int>(rcmdAction.size());
-        auto* b = new QToolButton(this);
+        // Each button gets its picture and the shape of that picture when it is made.
+        auto* b = new ShapedPictureButton(this);
         b->setObjectName(QStringLiteral("rcmdAction(%1)").arg(i));
-        b->setAutoRaise(true);
-        b->setIconSize(QSize(28, 28));
-        connect(b, &QToolButton::clicked, this, host_.Handler(Form::frmSSControl, [this, i] {
+        b->hide();
+        b->SetPicture(ActionIcon(i < kActionIcons ? i : -1), kConsoleColour);
+        long transparent = -1;
+        SkinForm(b, transparent, kActionOutline);
+        connect(b, &ShapedPictureButton::Activated, this, host_.Handler(Form::frmSSControl, [this, i] {
             rcmdAction_Click(g_, i);
             ShowConsole();
         }));
         rcmdAction.push_back(b);
-        auto* l = MakeLabel(this, QStringLiteral("lblAct(%1)").arg(i), QRect(), true);
+        auto* l = MakeLabel(this, QStringLiteral("lblAct(%1)").arg(i), QRect());
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         lblAct.push_back(l);
     }
-    for (size_t i = 0; i < rcmdAction.size(); ++i) {
-        QToolButton* b = rcmdAction[i];
-        QLabel* l = lblAct[i];
-        if (i >= c.Actions.size() || !c.Actions[i].Visible || !c.MapMode) {
-            b->hide();
-            l->hide();
-            continue;
-        }
-        const ActionButton& a = c.Actions[i];
-        const int top = kMapTop + a.Row * kActionStep;
-        b->setGeometry(kSystemLeft + kMapPanelW + 12, top, 32, 32);
-        const QPixmap icon = ActionIcon(a.Icon);
-        b->setIcon(icon);
-        b->setText(icon.isNull() ? QString::number(static_cast<int>(i)) : QString());
-        b->setToolTip(Q(a.Caption));
-        b->setProperty("Tag", Q(a.Tag));
-        // The button keeps the outline of its picture.
-        if (!icon.isNull()) b->setMask(icon.scaled(32, 32).mask());
-        b->show();
-        l->setGeometry(kSystemLeft + kMapPanelW + 50, top, width() - (kSystemLeft + kMapPanelW + 58), 32);
-        l->setText(Q(a.Caption));
-        l->show();
+    for (size_t i = 0; i < rcmdAction.size(); ++i) ShowAction(i);
+}
+
+void frmSSControl::ShowAction(size_t i) {
+    const ConsoleState& c = g_.console;
+    ShapedPictureButton* b = rcmdAction[i];
+    QLabel* l = lblAct[i];
+    if (i >= c.Actions.size() || !c.Actions[i].Visible || !c.MapMode) {
+        // A button taken away takes its outline with it.
+        if (!b->isHidden()) PaintSkinBorder(b, 0, 0);
+        b->hide();
+        l->hide();
+        return;
     }
+    const ActionButton& a = c.Actions[i];
+    const QPoint rest(kSystemLeft + kMapPanelW + 12, kMapTop + a.Row * kActionStep);
+    const QImage picture = ActionIcon(a.Icon);
+    // Placed (and outlined) again only when its place or picture changes, so that a button
+    // held down stays pressed while the console is shown again.
+    if (b->isHidden() || b->property("rest").toPoint() != rest || b->Picture() != picture) {
+        if (!b->isHidden()) PaintSkinBorder(b, 0, 0);
+        b->move(rest);
+        b->setProperty("rest", rest);
+        if (b->Picture() != picture) {
+            b->SetPicture(picture, kConsoleColour);
+            long transparent = -1;
+            SkinForm(b, transparent, kActionOutline);
+        }
+        // The outline along the button's shape, which shows while the button is pressed.
+        PaintSkinBorder(b, 1, 1);
+        b->show();
+    }
+    b->setToolTip(Q(a.Caption));
+    b->setProperty("Tag", Q(a.Tag));
+    const int left = rest.x() + b->width() + 6;
+    l->setGeometry(left, rest.y(), kCommandLeft + kCommandWidth - left, b->height());
+    const QFontMetrics metrics(l->font());
+    const int room = l->width();
+    l->setText(Q(ShortenedToFit(a.Caption, [&](const std::string& t) { return metrics.horizontalAdvance(Q(t)) <= room; })));
+    l->setToolTip(Q(a.Caption));
+    l->show();
 }
 
 // ---- The whole console ---------------------------------------------------------------------------
@@ -613,9 +708,23 @@ void frmSSControl::ShowConsole() {
     ShowActions();
     SetFlagColours();
 
-    // The window ends below the map with the map on, below the respond button with it off.
+    if (c.DrawingsCleared) {
+        // The visit was left: nothing of its system stays in the pictures.
+        if (clip_) CloseClip();
+        picDraw->image = QImage();
+        picDraw->update();
+        picStar->clear();
+        shpSelect->hide();
+    }
+
+    // The window ends below the map with the map on, below the respond button with it off, and
+    // stays whole on the desktop when it grows.
     const QWidget* lowest = c.MapMode ? static_cast<QWidget*>(pnlBack) : static_cast<QWidget*>(cmdRespond);
-    setFixedSize(cmdRespond->geometry().right() + 1 + 4, lowest->geometry().bottom() + 1 + 4);
+    const QSize size(cmdRespond->geometry().right() + 1 + 4, lowest->geometry().bottom() + 1 + 4);
+    if (size != this->size()) {
+        setFixedSize(size);
+        KeepOnDesktop();
+    }
     picSolarSystem->update();
 }
 
@@ -663,6 +772,7 @@ void frmSSControl::DrawSystem() {
 
 void frmSSControl::PaintSystem(QPainter& p) {
     ConsoleState& c = g_.console;
+    if (c.DrawingsCleared) return;
     p.setRenderHint(QPainter::Antialiasing, false);
     const int cx = static_cast<int>(std::floor(kStarPictureLeft + kStarPictureSize / 2.0)) / kTwipsPerPixel;
     const int cy = static_cast<int>(std::floor(kStarPictureTop + kStarPictureSize / 2.0)) / kTwipsPerPixel;

@@ -49,6 +49,31 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// An action button rcmdAction(i): a picture box shaped as its picture (SkinForm), that shifts
+// while pressed and acts when released over its shape (the shaped-button routines).
+class ShapedPictureButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit ShapedPictureButton(QWidget* parent = nullptr) : QWidget(parent) {}
+    // Shows a picture, the button taking its size; `key` fills what the picture leaves
+    // transparent (the colour its shape leaves out).
+    void SetPicture(const QImage& picture, const QColor& key);
+    const QImage& Picture() const { return picture_; }
+
+signals:
+    void Activated();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+    QColor key_;
+};
+
 class frmSSControl : public QDialog {
     Q_OBJECT
 public:
@@ -104,12 +129,17 @@ public:
     QLabel* picYouAreHere;
     QLabel* picNorthUp;
     std::vector<Room*> Rooms;
-    std::vector<QToolButton*> rcmdAction;
+    std::vector<ShapedPictureButton*> rcmdAction;
     std::vector<QLabel*> lblAct;
     QFrame* pnlFlags;
     std::array<QFrame*, 8> shpFlag{};
     QTimer* tmrMessage;
     QTimer* tmrFlag;
+    // The hidden button that takes the keyboard focus after every command.
+    QPushButton* cmdGoat;
+
+    // Escape and the window's close request do not end a visit: only the exit command does.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -129,9 +159,11 @@ private:
     void PaintSystem(QPainter& p);
     void MapMouseDown(int button, QPoint globalPos);
     void MapMouseMove(QPoint globalPos);
-    QPixmap ActionIcon(int icon) const;
+    QImage ActionIcon(int icon) const;
     QImage TextureFor(int planetClass, int planet);
     void LoadPictures();
+    void KeepOnDesktop();
+    void ShowAction(size_t i);
 
     Game& g_;
     QtHost& host_;
@@ -144,8 +176,6 @@ private:
     size_t clipFrame_ = 0;
     QTimer* clipTimer_;
     bool mapGrab_ = false;
-    QPoint grabFrom_;
-    QPoint mapFrom_;
     bool away_ = false;                     // the other windows are hidden while minimised
     std::vector<QPointer<QWidget>> hidden_;  // the windows hidden then
     bool showingNotes_ = false;

@@ -1,8 +1,11 @@
 #include "ui/main/FormSkin.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QWindow>
 
 #include "screens/main/FormSkin.h"
@@ -109,6 +112,43 @@ ShapedButtons& Buttons() {
     return buttons;
 }
 
+// The drag of a control within its container: every pointer move of the program moves it by
+// as much as the pointer has moved since the press, until the left button is released.
+class ChildDrag : public QObject {
+public:
+    ChildDrag(QWidget* control, QPoint pressedAt, std::function<void()> moved)
+        : control_(control), from_(pressedAt), start_(control->pos()), moved_(std::move(moved)) {
+        setParent(control);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseMove) {
+            auto* m = static_cast<QMouseEvent*>(e);
+            if (!(m->buttons() & Qt::LeftButton)) {
+                deleteLater();
+                return false;
+            }
+            if (control_) {
+                control_->move(start_ + (m->globalPosition().toPoint() - from_));
+                if (moved_) moved_();
+            }
+            return true;
+        }
+        if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> control_;
+    QPoint from_, start_;
+    std::function<void()> moved_;
+};
+
 void Shift(QWidget* control, int by) {
     if (by != 0) control->move(control->pos() + QPoint(by, by));
 }
@@ -183,10 +223,14 @@ void ShowByRegion(QWidget* window) {
     if (window) window->clearMask();
 }
 
-bool DragWindow(QWidget* window) {
+bool DragWindow(QWidget* window, QPoint pressedAt, std::function<void()> moved) {
     if (!window) return false;
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-    QWindow* handle = window->window()->windowHandle();
+    if (!window->isWindow()) {
+        new ChildDrag(window, pressedAt, std::move(moved));
+        return true;
+    }
+    QWindow* handle = window->windowHandle();
     return handle && handle->startSystemMove();
 }
 

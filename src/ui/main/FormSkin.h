@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QRegion>
 #include <QWidget>
+#include <functional>
 
 namespace kv {
 
@@ -46,8 +47,11 @@ void HideByRegion(QWidget* window);
 void ShowByRegion(QWidget* window);
 
 // Lets the player drag the window as if by its caption bar (while a mouse button is held).
-// False when the platform cannot move it.
-bool DragWindow(QWidget* window);
+// False when the platform cannot move it. A control inside a window (the room map in its
+// panel) is dragged within its container instead: it follows the pointer from `pressedAt`
+// (global pixels, where the button went down) until the left button is released, the pointer
+// moves going to the drag alone meanwhile; `moved` is told after each step.
+bool DragWindow(QWidget* window, QPoint pressedAt = QPoint(), std::function<void()> moved = {});
 
 // Shaped push buttons: one pressed button for the whole program. A press of the left button
 // moves the control 2 pixels right and down; leaving its shape with the button held moves it

@@ -3,20 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <cmath>
 #include <filesystem>
 #include <functional>
 #include <set>
 
+#include "datafiles/SolarSystemFiles.h"
+#include "engine/tactical/SolarSystemEntry.h"
 #include "explore/Console.h"
 #include "explore/ConsoleDrawing.h"
 #include "explore/windows/Room.h"
 #include "explore/windows/frmRespond.h"
 #include "explore/windows/frmSSControl.h"
+#include "platform/Codepage.h"
+#include "platform/Strings.h"
 #include "state/Numeric.h"
+#include "support/ExploreTestSupport.h"
 #include "support/PlanetEntries.h"
+#include "ui/main/FormSkin.h"
+#include "ui/main/WindowArranger.h"
 #include "ui/support/DesktopGame.h"
+#include "ui/support/PlaySurfaceGame.h"
 
 namespace kv {
 namespace {
@@ -74,6 +84,55 @@ struct ConsoleDesk {
     ConstantRandom rng{0.25f};
     test::DesktopGame dg;
 };
+
+// The console on the shipped Kessaril system with the game's own pictures: the ship stands on
+// the star, and the council of Caeleth (planet 5) has signed a treaty, so that its landing party
+// is led into the Hall of Glass.
+struct CaelethDesk : ConsoleDesk {
+    CaelethDesk() {
+        GameState& s = dg.st;
+        s.AppPath = test::ShippedData();
+        s.SSDescriptorPath = test::ShippedData() + "SSDescriptor/";
+        s.PicturesPath = KESTRAVA_BIN_DIR "/PICTURES/";
+        SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+        rec = SolarSystemRecord{};
+        rec.DescriptorName = "5Kessaril";
+        SolarSystemFileList files;
+        files.List(s.SSDescriptorPath);
+        EXPECT_TRUE(files.Load(rec));
+        rec.SectorRow = rec.SectorCol = 4;
+        SetPlanetBit(rec.Planets[4], 7, 1);
+    }
+    // In Caeleth's orbit with the landing party beamed down into the hall.
+    frmSSControl& InTheHall() {
+        frmSSControl& w = Open();
+        Select("5");
+        dg.Click(Form::frmSSControl, "cmdEnterOrbit");
+        dg.Click(Form::frmSSControl, "cmdBeam");
+        EXPECT_EQ(C().PendingAction, "Hall0202");
+        return w;
+    }
+};
+
+// A press, pointer moves with the left button held and a release, as the player's mouse sends
+// them (positions in the control's own pixels).
+void Press(QWidget* c, QPoint at) {
+    QMouseEvent e(QEvent::MouseButtonPress, QPointF(at), QPointF(c->mapToGlobal(at)), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(c, &e);
+}
+void DragTo(QWidget* c, QPoint at) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(at), QPointF(c->mapToGlobal(at)), Qt::NoButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(c, &e);
+}
+void Release(QWidget* c, QPoint at) {
+    QMouseEvent e(QEvent::MouseButtonRelease, QPointF(at), QPointF(c->mapToGlobal(at)), Qt::LeftButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(c, &e);
+}
+
+QRect Desktop() { return DesktopArea(); }
 
 QRgb Rgb(Long c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
@@ -362,6 +421,264 @@ TEST(frmSSControl, TheRoomMapShowsACellPerRoom) {
     w.ShowConsole();
     EXPECT_FALSE(w.pnlBack->isVisible());
     EXPECT_EQ(w.height(), w.cmdRespond->geometry().bottom() + 1 + 4);
+}
+
+// ---- A visit ends only by its exit command --------------------------------------------------------
+
+TEST(frmSSControl, EscapeAndTheCloseRequestLeaveTheVisitRunning) {
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);  // no caption bar, no close box
+    t.Select("1");
+    t.dg.Click(Form::frmSSControl, "cmdEnterOrbit");
+    ASSERT_EQ(t.C().OrbitPlanet, 1);
+
+    test::DesktopGame::SendKey(&w, Qt::Key_Escape, QString());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.close());  // the desktop's close request is refused
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(t.C().Visiting);
+    EXPECT_EQ(t.C().OrbitPlanet, 1);
+    EXPECT_TRUE(t.dg.game.TimerEnabled(Timer::frmSSControl_tmrMessage));
+
+    t.dg.Click(Form::frmSSControl, "cmdExit");
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(t.C().Visiting);
+}
+
+// The whole road: the engine enters the system and waits for the console; Escape and the close
+// request in orbit change nothing, and the exit command ends the visit as a visit ends.
+TEST(frmSSControl, AVisitEnteredByTheEngineEndsOnlyByExit) {
+    ConstantRandom rng(0.75f);
+    test::PlaySurfaceGame dg(rng);
+    GameState& s = dg.st;
+    s.Galaxy[4][4] = 1;
+    SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+    rec.SetName("Vesta");
+    rec.SectorRow = rec.SectorCol = 4;
+    rec.PlanetCount = 1;
+    rec.Planets[0] = test::MakePlanet(600, 2, 0, 2 * 16384, 5);  // counts for the mission goal
+    const Integer goal = s.GoalProgress, systemsDone = s.GoalSystemsDone;
+
+    auto* w = dg.Window<frmSSControl>(Form::frmSSControl);
+    bool checked = false;
+    dg.script.modal[Form::frmSSControl] = [&](QDialog&) {
+        QApplication::processEvents();  // the first activation starts the visit
+        dg.Click(Form::frmSSControl, "lblPlanet(2)");
+        dg.Click(Form::frmSSControl, "cmdEnterOrbit");
+        ASSERT_EQ(dg.game.console.OrbitPlanet, 1);
+        test::DesktopGame::SendKey(w, Qt::Key_Escape, QString());
+        w->close();
+        QApplication::processEvents();
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(dg.game.console.OrbitPlanet, 1);
+        EXPECT_EQ(rec.SystemValue3, 0);
+        checked = true;
+        dg.Click(Form::frmSSControl, "cmdExit");
+    };
+    EnterSolarSystem(dg.game);
+    ASSERT_TRUE(checked);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(s.ShipSectorRow == 4 && s.ShipSectorCol == 4);  // moved off the star
+    EXPECT_NE(rec.SystemValue3, 0);                             // the visit's stamp
+    EXPECT_NE(rec.Planets[0].PlanetFlag, 0);                    // the orbit's
+    EXPECT_FALSE(dg.game.TimerEnabled(Timer::frmSSControl_tmrMessage));
+    EXPECT_FALSE(dg.game.TimerEnabled(Timer::frmSSControl_tmrFlag));
+    EXPECT_EQ(s.GoalProgress, goal + 1);
+    EXPECT_EQ(s.GoalSystemsDone, systemsDone + 1);
+    EXPECT_TRUE(dg.host.FormWindow(Form::frmSRS)->isVisible());
+
+    // A second visit to the same system is no first visit: the goal was counted once.
+    s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] = kEmpty;
+    s.ShipSectorRow = s.ShipSectorCol = 4;
+    s.SectorGrid[4][4] = kShip;
+    dg.script.modal[Form::frmSSControl] = [&](QDialog&) {
+        QApplication::processEvents();
+        dg.Click(Form::frmSSControl, "cmdExit");
+    };
+    EnterSolarSystem(dg.game);
+    EXPECT_EQ(s.GoalProgress, goal + 1);
+    EXPECT_EQ(s.GoalSystemsDone, systemsDone + 1);
+}
+
+// ---- Where the console stands ----------------------------------------------------------------------
+
+TEST(frmSSControl, TheConsoleIsCentredOnItsOwnSizeAndStaysWholeOnTheDesktop) {
+    ConsoleDesk t;
+    t.dg.host.LoadForm(Form::frmSSControl);
+    frmSSControl& w = *t.dg.Window<frmSSControl>(Form::frmSSControl);
+    const QRect area = Desktop();
+    const ConsoleBox centred =
+        CentredOnDesktop(w.width(), w.height(), {area.x(), area.y(), area.width(), area.height()});
+    EXPECT_EQ(w.pos(), QPoint(static_cast<int>(centred.left), static_cast<int>(centred.top)));
+
+    // The room map makes it taller: it fits a 1024 x 768 screen, and moves up as far as it must.
+    w.show();
+    QApplication::processEvents();
+    w.move(w.x(), area.bottom() + 1 - w.height());
+    ShowMap(t.dg.game, true);
+    w.ShowConsole();
+    EXPECT_LE(w.width(), 1024);
+    EXPECT_LE(w.height(), 768);
+    const QRect now = w.frameGeometry();
+    EXPECT_GE(now.top(), area.top());
+    EXPECT_TRUE(now.bottom() <= area.bottom() || now.top() == area.top()) << now.top() << " " << now.bottom();
+    ShowMap(t.dg.game, false);
+    w.ShowConsole();
+    EXPECT_LE(w.width(), 1024);
+}
+
+// ---- Notes, focus and labels ----------------------------------------------------------------------
+
+TEST(frmSSControl, NotesOfAccentedLettersHoldTwoHundredLettersToo) {
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    const QString e = QString::fromUtf8("\xC3\xA9");
+    w.txtNotes->setPlainText(e.repeated(250));  // a paste
+    EXPECT_EQ(CharCount(t.C().txtNotes), 200u);
+    EXPECT_EQ(w.txtNotes->toPlainText(), e.repeated(200));
+    test::DesktopGame::SendKey(w.txtNotes, 0, e);  // the 201st letter is refused
+    EXPECT_EQ(CharCount(t.C().txtNotes), 200u);
+    t.dg.Click(Form::frmSSControl, "cmdRecord");
+    const std::string& kept = t.dg.st.StarSystem(4, 4, 1).Notes;
+    EXPECT_TRUE(IsValidUtf8(kept));
+    EXPECT_EQ(kept, e.repeated(200).toStdString());
+}
+
+TEST(frmSSControl, EveryCommandLeavesTheFocusOnTheHiddenButton) {
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    int shieldDialogs = 0;
+    t.dg.script.modal[Form::frmSHE] = [&](QDialog& d) {
+        ++shieldDialogs;
+        d.reject();
+    };
+    t.dg.Click(Form::frmSSControl, "cmdShields");
+    EXPECT_EQ(shieldDialogs, 1);
+    EXPECT_EQ(w.focusWidget(), w.cmdGoat);
+    EXPECT_TRUE(w.cmdGoat->isVisibleTo(&w));
+    EXPECT_FALSE(w.rect().intersects(w.cmdGoat->geometry()));  // out of sight
+    // Space goes to the hidden button: it does not open the shield dialog again.
+    test::DesktopGame::SendKey(w.focusWidget(), Qt::Key_Space, " ");
+    EXPECT_EQ(shieldDialogs, 1);
+
+    t.Select("1");
+    t.dg.Click(Form::frmSSControl, "cmdEnterOrbit");
+    EXPECT_EQ(w.focusWidget(), w.cmdGoat);
+    test::DesktopGame::SendKey(w.focusWidget(), Qt::Key_Space, " ");
+    EXPECT_EQ(t.C().OrbitPlanet, 1);
+}
+
+TEST(frmSSControl, AnActionTooLongForItsLabelIsShortened) {
+    CaelethDesk t;
+    frmSSControl& w = t.InTheHall();
+    const std::string text(300, 'w');
+    t.C().Actions[0].Caption = text;
+    w.ShowConsole();
+    QLabel* l = t.dg.Control<QLabel>(Form::frmSSControl, "lblAct(0)");
+    ASSERT_TRUE(l->isVisible());
+    EXPECT_TRUE(l->text().endsWith("..."));
+    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
+    EXPECT_GT(l->text().size(), 10);
+    EXPECT_EQ(l->toolTip().toStdString(), text);
+    EXPECT_FALSE(l->wordWrap());
+    EXPECT_EQ(t.dg.Shown(Form::frmSSControl, "lblAct(1)"), "Follow the sound of hammers.");
+}
+
+// ---- The shaped action buttons and the map drag ------------------------------------------------
+
+TEST(frmSSControl, TheActionButtonsAreShapedAndPressedAsShapedButtons) {
+    CaelethDesk t;
+    frmSSControl& w = t.InTheHall();
+    auto* b = t.dg.Control<ShapedPictureButton>(Form::frmSSControl, "rcmdAction(0)");
+    ASSERT_TRUE(b->isVisible());
+    const QPoint rest = b->pos(), centre = b->rect().center();
+    // Shaped as its round picture, with an outline along that shape on the console.
+    EXPECT_FALSE(b->mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(b->mask().contains(centre));
+    const QImage skin = SkinDrawing(&w);
+    ASSERT_FALSE(skin.isNull());
+    const QPoint top(rest.x() + centre.x(), rest.y());  // the top of the round face
+    bool outlined = false;
+    for (int dy = 0; dy < 4 && !outlined; ++dy)
+        outlined = skin.pixelColor(top + QPoint(0, dy)) == SkinOutlineColour(b);
+    EXPECT_TRUE(outlined);
+
+    // Pressed it shifts; dragged out of its shape it comes back, and a release there does nothing.
+    Press(b, centre);
+    EXPECT_EQ(b->pos(), rest + QPoint(2, 2));
+    DragTo(b, QPoint(0, 0));
+    EXPECT_EQ(b->pos(), rest);
+    Release(b, QPoint(0, 0));
+    EXPECT_EQ(t.C().PendingAction, "Hall0202");
+
+    // Pressed and released over its shape it answers its response: up the stair.
+    Press(b, centre);
+    Release(b, centre);
+    EXPECT_EQ(b->pos(), rest);
+    EXPECT_EQ(t.C().ChosenAction, 0);
+    EXPECT_EQ(t.C().PendingAction, "Hall0201");
+    EXPECT_EQ(t.C().MessageSection, "Hall0201");
+}
+
+TEST(frmSSControl, TheMapIsDraggedWithTheMouse) {
+    CaelethDesk t;
+    frmSSControl& w = t.InTheHall();
+    const QPoint from = w.picMap->pos();
+    const QPoint at = w.picMap->mapFromGlobal(w.pnlBack->mapToGlobal(w.pnlBack->rect().center()));
+    Press(w.picMap, at);
+    DragTo(w.picMap, at + QPoint(12, 5));
+    EXPECT_EQ(w.picMap->pos(), from + QPoint(12, 5));
+    Release(w.picMap, at + QPoint(12, 5));
+    EXPECT_EQ(t.C().picMap.Left, (from.x() + 12) * kTwipsPerPixel);
+    EXPECT_EQ(t.C().picMap.Top, (from.y() + 5) * kTwipsPerPixel);
+    w.ShowConsole();  // shown again, the map stays where it was dragged
+    EXPECT_EQ(w.picMap->pos(), from + QPoint(12, 5));
+}
+
+// ---- What a new visit shows ------------------------------------------------------------------------
+
+TEST(frmSSControl, LeavingClearsThePicturesAndTheStarShowsNoPlanetsText) {
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    t.Select("1");
+    EXPECT_FALSE(t.dg.Shown(Form::frmSSControl, "lblLib").isEmpty());
+    t.dg.Click(Form::frmSSControl, "lblPlanet(0)");  // back to the star
+    EXPECT_EQ(t.dg.Shown(Form::frmSSControl, "lblLib"), "");
+
+    t.Select("2");
+    ASSERT_FALSE(w.DrawPicture().isNull());
+    t.dg.Click(Form::frmSSControl, "cmdExit");
+    EXPECT_TRUE(w.DrawPicture().isNull());
+    EXPECT_TRUE(w.picStar->pixmap().isNull());
+    const QImage view = w.picSolarSystem->grab().toImage();
+    const int cx = static_cast<int>((kStarPictureLeft + kStarPictureSize / 2) / kTwipsPerPixel);
+    const int cy = static_cast<int>((kStarPictureTop + kStarPictureSize / 2) / kTwipsPerPixel);
+    for (int r : {40, 60, 100}) EXPECT_EQ(view.pixel(cx + r, cy), qRgb(0, 0, 0)) << "orbit " << r;
+}
+
+// ---- The responses of a room ----------------------------------------------------------------------
+
+TEST(frmSSControl, ARoomsResponsesAreListedOnceOnTheFirstEntry) {
+    CaelethDesk t;
+    frmSSControl& w = t.InTheHall();
+    // The console's next second, and the landing party beamed down once more.
+    tmrMessage_Timer(t.dg.game);
+    w.ShowConsole();
+    t.dg.Click(Form::frmSSControl, "cmdBeam");
+    std::vector<QString> shown;
+    for (QLabel* l : w.lblAct)
+        if (l->isVisible()) shown.push_back(l->text());
+    EXPECT_EQ(shown, (std::vector<QString>{"Climb the stair to the gallery.", "Follow the sound of hammers.",
+                                           "Beam back to the ship."}));
+    std::vector<QString> options;
+    t.dg.script.modal[Form::frmRespond] = [&](QDialog& d) {
+        for (QRadioButton* r : static_cast<frmRespond&>(d).Response)
+            if (r->isVisibleTo(&d)) options.push_back(r->text());
+        static_cast<frmRespond&>(d).cmdClose->click();
+    };
+    t.dg.Click(Form::frmSSControl, "cmdRespond");
+    EXPECT_EQ(options, shown);
 }
 
 // ---- frmRespond ----------------------------------------------------------------------------------

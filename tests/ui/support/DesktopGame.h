@@ -99,6 +99,8 @@ public:
             ADD_FAILURE() << "modal window " << Name(form) << " still open after its script";
         }
         window.reject();
+        // A window that refuses to be dismissed (the exploration console during a visit).
+        if (window.isVisible()) window.hide();
     }
     std::optional<std::string> File(FileDialogMode, const std::string& pattern, const std::string& folder) override {
         fileFolders.push_back(folder);
