@@ -61,6 +61,7 @@ struct ScanWindowTest : ::testing::Test {
             UpdateBars(dg.game);
             dg.game.SetTimer(Timer::frmSRS_tmrShield, true);
             dg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, true);
+            dg.game.SetTimer(Timer::frmGalaxy_tmrBlink, true);  // a starbase called for help
             MorvTractorTick(dg.game);
         }));
         for (int line = 6; line <= 9; ++line) ASSERT_TRUE(scan->BeamVisible(line)) << line;
@@ -252,6 +253,12 @@ TEST_F(ScanWindowTest, TheTractorBeamAndShieldRingOfAnEndedGameStayNeitherAtTheM
     for (int k = 0; k < 64; ++k) ASSERT_EQ(scan->CellIcon(k), kIconEmpty) << k;
     ExpectNothingOfTheTractorOrShields("after the end");
     EXPECT_FALSE(scan->ShieldRingVisible());
+    EXPECT_FALSE(scan->ShieldTimer()->isActive());
+    // Nor does the chart go on blinking a base of the ended game.
+    auto* blink = dg.Control<QTimer>(Form::frmGalaxy, "tmrBlink");
+    EXPECT_FALSE(dg.game.TimerEnabled(Timer::frmGalaxy_tmrBlink));
+    ASSERT_NE(blink, nullptr);
+    EXPECT_FALSE(blink->isActive());
 
     // A game held by the beam when another is loaded: the load lets go of the earlier beam.
     HeldByTheMorvShip();
