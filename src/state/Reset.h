@@ -10,8 +10,8 @@ void LoadArrayConsts(Game& g);
 using UpgradeGrant = void (*)(Game& g, int slot);
 
 // Prepares the state for a new game or a load: empties the game tables, draws the size of the
-// hostile force and the time allowed, grants the starting upgrades and fills the ship's stores.
-// Reads SkillLevel, GameLength, TechLevel, MissionType and UpgradeAllFlag, set by the caller.
+// hostile force and the time allowed, grants the starting upgrades and fills the ship's stores;
+// the Morv tractor beam of an earlier game lets go. Reads SkillLevel, GameLength, TechLevel, MissionType and UpgradeAllFlag, set by the caller.
 // `grant` raises a slot by one level: a new game grants through the turn engine's StartUpgrade
 // (engine/turn/Upgrades.h has that reset), a load, whose levels come from the file, only
 // through GrantUpgradeLevel (state/ShipValues.h).

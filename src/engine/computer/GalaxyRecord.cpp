@@ -125,7 +125,11 @@ bool ChartBlinkTick(Game& g) {
         if (calculatorShown) s.TargetOptBaseColour[static_cast<size_t>(i)] = static_cast<Integer>(label.ForeColor);
         changed = true;
     }
-    if (changed) g.host.Refresh(View::GalaxyChart);
+    if (changed) {
+        g.host.Refresh(View::GalaxyChart);
+        // The target calculator's entry of a base under attack blinks with the chart.
+        if (calculatorShown) g.host.Refresh(View::TargetCalculator);
+    }
     return changed;
 }
 

@@ -223,6 +223,12 @@ void CompactEnemyTable(Game& g) {
 void ResetDisplays(Game& g) {
     GameState& s = g.st;
     ResetSRSCells(g);
+    // Nothing of the game stays drawn over the empty grid or blinks on the chart: the Morv
+    // ship's tractor beam lets go, and the shield ring and the chart's blink stop with the game.
+    g.SetTimer(Timer::frmSRS_tmrMorvTractor, false);
+    g.host.ShowBeamLines(0, 14, false);
+    g.SetTimer(Timer::frmSRS_tmrShield, false);
+    g.SetTimer(Timer::frmGalaxy_tmrBlink, false);
     g.host.ClearChartHighlights();
     for (int i = 0; i < 64; ++i) SetChartQuadrantColor(g, i, kChartCleared);
     for (int lamp = 1; lamp <= 6; ++lamp) SetStatusItem(g, lamp, 0);

@@ -22,8 +22,9 @@ void ReturnFromMenu(Game& g);
 // at their top.
 void CompactEnemyTable(Game& g);
 
-// Blanks the displays at the end of a game: sector cells, chart highlights, lamps, damage,
-// energy, torpedoes, time, hostiles left, upgrade indicators and the starbase line.
+// Blanks the displays at the end of a game: sector cells and the scan's tractor beam and shield
+// ring, chart highlights and blink, lamps, damage, energy, torpedoes, time, hostiles left,
+// upgrade indicators and the starbase line.
 void ResetDisplays(Game& g);
 
 }  // namespace kv

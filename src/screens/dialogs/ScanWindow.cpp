@@ -105,6 +105,12 @@ void PlaceScanWindow(long screenWidthPixels, double outputLeft, double outputWid
     top = screenWidthPixels < 641 ? 0 : infoHeight;
 }
 
+std::array<int, 64> RandomScanIcons(Game& g) {
+    std::array<int, 64> icons{};
+    for (int& icon : icons) icon = static_cast<int>(Int(g.cosmetic.Rnd() * (kStripCells - 1)));
+    return icons;
+}
+
 std::optional<std::string> ScanDescription(Game& g, int cell, int icon) {
     if (!ValidCell(cell) || icon < 0 || icon >= kStripCells) return std::nullopt;
     if (icon == kIconOutOfRange) return g.Text("SRS0001");

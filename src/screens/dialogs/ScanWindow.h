@@ -57,6 +57,10 @@ std::string TorpedoFramesFile(const Game& g);
 void PlaceScanWindow(long screenWidthPixels, double outputLeft, double outputWidth, double infoHeight, double& left,
                      double& top);
 
+// A random picture for each of the 64 cells: one of the strip's cells 0..12 (the tow icon
+// never), drawn from the cosmetic generator, so that the game's own draws stay as they were.
+std::array<int, 64> RandomScanIcons(Game& g);
+
 // ---- Texts ---------------------------------------------------------------------------------
 // The description of a sector for the information box: by the sector's grid code, with the
 // strip cell the cell shows (11 unreadable, 3 a spent ship, 5 a visited star, 9 a detected

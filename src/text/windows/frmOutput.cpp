@@ -1,6 +1,9 @@
 #include "text/windows/frmOutput.h"
 
 #include <QDateTime>
+#include <QFontMetrics>
+#include <QStyle>
+#include <algorithm>
 #include <QFocusEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -27,15 +30,25 @@ QColor ColourOf(long bgr) {
 }  // namespace
 
 QVariant OutputLines::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(lines_.size())) return {};
-    return lines_[static_cast<size_t>(index.row())];
+    if (!index.isValid() || index.row() >= static_cast<int>(lines_.size())) return {};
+    if (role == Qt::DisplayRole) return lines_[static_cast<size_t>(index.row())];
+    if (role == Qt::SizeHintRole && height_ > 0) return QSize(widest_, height_);
+    return {};
 }
+
+int OutputLines::Width(const QString& line) const { return metrics_.horizontalAdvance(line) + margin_; }
 
 void OutputLines::Append(const QString& line, size_t limit) {
     if (lines_.size() >= limit) {
         beginRemoveRows(QModelIndex(), 0, 0);
         lines_.pop_front();
         endRemoveRows();
+    }
+    const int wider = std::max(widest_, Width(line));
+    if (wider > widest_) {
+        // Every row takes the new width.
+        widest_ = wider;
+        if (!lines_.empty()) emit dataChanged(index(0), index(static_cast<int>(lines_.size()) - 1), {Qt::SizeHintRole});
     }
     const int row = static_cast<int>(lines_.size());
     beginInsertRows(QModelIndex(), row, row);
@@ -46,6 +59,17 @@ void OutputLines::Append(const QString& line, size_t limit) {
 void OutputLines::Clear() {
     beginResetModel();
     lines_.clear();
+    widest_ = 0;
+    endResetModel();
+}
+
+void OutputLines::SetFont(const QFont& font, int margin) {
+    beginResetModel();
+    metrics_ = QFontMetrics(font);
+    margin_ = margin;
+    height_ = metrics_.height() + 2;
+    widest_ = 0;
+    for (const QString& line : lines_) widest_ = std::max(widest_, Width(line));
     endResetModel();
 }
 
@@ -70,6 +94,11 @@ frmOutput::frmOutput(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Q
     lstOutput->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstOutput->setSelectionMode(QAbstractItemView::NoSelection);
     lstOutput->setUniformItemSizes(true);
+    // A long line is shown whole: the list scrolls sideways instead of cutting it short.
+    lstOutput->setTextElideMode(Qt::ElideNone);
+    lstOutput->setWordWrap(false);
+    lstOutput->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lstOutput->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     lstOutput->installEventFilter(this);
     lstOutput->viewport()->installEventFilter(this);
     lstOutput->viewport()->setMouseTracking(true);
@@ -104,6 +133,10 @@ void frmOutput::ApplyOutputFont() {
     f.setBold(o.chkBold != 0);
     f.setItalic(o.chkItalics != 0);
     lstOutput->setFont(f);
+    // The room the item view leaves beside a row's text: the focus frame's margin and a pixel
+    // on each side, and a little more so that the last letter never touches the edge.
+    const int margin = 2 * (lstOutput->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstOutput) + 1) + 4;
+    lines->SetFont(f, margin);
     QPalette p = lstOutput->palette();
     p.setColor(QPalette::Base, ColourOf(o.lblBackColor));
     p.setColor(QPalette::Text, ColourOf(o.lblForeColor));

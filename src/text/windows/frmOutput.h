@@ -3,6 +3,8 @@
 // for reading only (it keeps no selection and gives the focus up); at the end of a game its
 // Save and Print commands write the log to a ".LOG" file or to the printer.
 #include <QAbstractListModel>
+#include <QFont>
+#include <QFontMetrics>
 #include <QAction>
 #include <QListView>
 #include <QMenuBar>
@@ -16,7 +18,8 @@ namespace kv {
 
 class QtHost;
 
-// The log's lines as the list shows them.
+// The log's lines as the list shows them. Every row is as wide as the widest line in the list's
+// font, so that no line is cut short: the list scrolls sideways to show a long one whole.
 class OutputLines : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -28,9 +31,14 @@ public:
     void Append(const QString& line, size_t limit);
     void Clear();
     const std::deque<QString>& Lines() const { return lines_; }
+    // The list's font (the rows are measured in it) and the room a row takes beside its text.
+    void SetFont(const QFont& font, int margin);
 
 private:
+    int Width(const QString& line) const;
     std::deque<QString> lines_;
+    QFontMetrics metrics_{QFont()};
+    int margin_ = 0, widest_ = 0, height_ = 0;
 };
 
 class frmOutput : public QWidget {

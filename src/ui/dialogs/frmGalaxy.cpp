@@ -139,7 +139,7 @@ frmGalaxy::frmGalaxy(Game& g, QtHost& host, QWidget* parent)
     });
 
     host.OnView(View::GalaxyChart, this, [this] { ShowChart(); });
-    host.AddTimer(Timer::frmGalaxy_tmrBlink, this, 500, [this] { tmrBlink_Timer(); });
+    host.AddTimer(Timer::frmGalaxy_tmrBlink, this, 500, [this] { tmrBlink_Timer(); })->setObjectName("tmrBlink");
     host.SetChartSurface(this);
     ShowChart();
     host.PlaceBy(Form::frmGalaxy, this, [this] { Form_Load(); });

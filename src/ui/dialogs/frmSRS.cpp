@@ -8,6 +8,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/tactical/ShortRangeScan.h"
 #include "ui/main/QtColours.h"
@@ -105,22 +106,18 @@ frmSRS::frmSRS(Game& g, QtHost& host, QWidget* parent)
     tmrHideLabel->setSingleShot(true);
     connect(tmrHideLabel, &QTimer::timeout, this, [this] { tmrHideLabel_Timer(); });
 
-    // The ship's shield ring runs through the colour table while the shields are up.
+    // The ship's shield ring runs through the colour table while the shields are up, at the
+    // pace the status bars give it (an interval of 0 stops it).
     tmrShield_ = new QTimer(this);
     tmrShield_->setObjectName("tmrShield");
     tmrShield_->setInterval(1000);
     connect(tmrShield_, &QTimer::timeout, this, [this] {
         shieldStep_ = NextShieldStep(shieldStep_);
-        update();
+        update(ShieldRingPixels().toAlignedRect().adjusted(-2, -2, 2, 2));
     });
-    host.OnTimer(Timer::frmSRS_tmrShield, this, [this](bool on) {
-        if (on)
-            tmrShield_->start();
-        else
-            tmrShield_->stop();
-        update();
-    });
-    if (g.TimerEnabled(Timer::frmSRS_tmrShield)) tmrShield_->start();
+    host.OnTimer(Timer::frmSRS_tmrShield, this, [this](bool) { ApplyShieldAnimation(); });
+    host.FollowView(View::Bars, this, [this] { ApplyShieldAnimation(); });
+    ApplyShieldAnimation();
     QTimer* tractor = host.AddTimer(Timer::frmSRS_tmrMorvTractor, this, 200, [this] { MorvTractorTick(g_); });
     tractor->setObjectName("tmrMorvTractor");
 
@@ -196,6 +193,11 @@ void frmSRS::LayOut() {
 void frmSRS::ApplySrsColors() {
     LayOut();
     if (g_.st.GameRunning) SRS(g_);
+}
+
+void frmSRS::RandomPics() {
+    const std::array<int, 64> icons = RandomScanIcons(g_);
+    for (int k = 0; k < 64; ++k) DrawSector(k / 8 + 1, k % 8 + 1, icons[static_cast<size_t>(k)]);
 }
 
 // Right of the message log; at the top of a small screen, else below the info window. Where the
@@ -392,6 +394,32 @@ void frmSRS::ShowScan() {
     update();
 }
 
+// The shield ring shows while the shields hold energy (the status bars' outline), on the ship's
+// sector, and not under the hyperspace flash.
+bool frmSRS::ShieldRingVisible() const {
+    return g_.displays.bars.ShieldOutline && shieldCell_ >= 0 && hyperFrame_ <= 0 && !ShieldRingPixels().isEmpty();
+}
+
+QRectF frmSRS::ShieldRingPixels() const {
+    if (shieldCell_ < 0) return {};
+    const double side = MarkerSide(SectorMarker::ZarvoniShield);
+    const auto place = kv::CentreOnSector(layout_.frames, side, side, shieldCell_ / 8 + 1, shieldCell_ % 8 + 1);
+    return place ? Pixels(*place) : QRectF();
+}
+
+// The ring's colours cycle while the game runs the shield timer and the status bars give it an
+// interval; its outline follows the bars at once.
+void frmSRS::ApplyShieldAnimation() {
+    const Long interval = g_.displays.bars.ShieldInterval;
+    if (g_.TimerEnabled(Timer::frmSRS_tmrShield) && interval > 0) {
+        const int ms = static_cast<int>(std::min<Long>(interval, std::numeric_limits<int>::max()));
+        if (!tmrShield_->isActive() || tmrShield_->interval() != ms) tmrShield_->start(ms);
+    } else {
+        tmrShield_->stop();
+    }
+    update();
+}
+
 QColor frmSRS::BeamColour(int line) const {
     if (line == 3) return QColor(255, 210, 60);               // the ship's phasers
     if (line >= 6 && line <= 9) return QColor(80, 255, 110);  // the Morv ship's tractor beam
@@ -440,13 +468,9 @@ void frmSRS::paintEvent(QPaintEvent*) {
         p.drawRect(Pixels(layout_.frames[static_cast<size_t>(k)]).adjusted(w / 2, w / 2, -w / 2, -w / 2));
     }
     // The ship's shield ring.
-    if (g_.TimerEnabled(Timer::frmSRS_tmrShield) && shieldCell_ >= 0 && hyperFrame_ <= 0) {
-        const double side = layout_.shieldSize * static_cast<double>(layout_.cellWidth) / (kDesignCell * layout_.scale);
-        const int row = shieldCell_ / 8 + 1, col = shieldCell_ % 8 + 1;
-        if (const auto place = kv::CentreOnSector(layout_.frames, side, side, row, col)) {
-            p.setPen(QPen(ColourOf(ShieldRingColour(s, shieldStep_)), 2));
-            p.drawEllipse(Pixels(*place));
-        }
+    if (ShieldRingVisible()) {
+        p.setPen(QPen(ColourOf(ShieldRingColour(s, shieldStep_)), 2));
+        p.drawEllipse(ShieldRingPixels());
     }
     // The markers of a sector under fire.
     static const QColor kMarkerColours[3] = {QColor(255, 90, 90), QColor(110, 170, 255), QColor(90, 255, 120)};

@@ -82,8 +82,12 @@ public:
     const ScanLayout& Layout() const { return layout_; }
     // A cell's square in pixels.
     QRect CellPixels(int cell) const;
-    // The shield ring's colour step (1..7).
+    // The shield ring's colour step (1..7), whether the ring shows, and its square in pixels.
     int ShieldStep() const { return shieldStep_; }
+    bool ShieldRingVisible() const;
+    QRectF ShieldRingPixels() const;
+    // The shield ring's colour timer (tmrShield).
+    const QTimer* ShieldTimer() const { return tmrShield_; }
 
     // Seconds the Morv ship takes to glide over one cell pitch (the game's own pace; a test may
     // make it quicker).
@@ -100,6 +104,8 @@ public:
     // The grid laid out for the display option; every cell shows the first icon, and a running
     // game's scan is drawn again.
     void ApplySrsColors();
+    // Every cell shows a random one of the strip's sector pictures.
+    void RandomPics();
 
     std::array<ScanCell*, 64> picSector{};
     std::array<QLabel*, 8> Coordh{}, Coordv{};
@@ -123,6 +129,8 @@ private:
     void ScaleIcons();
     void PlaceWindow();
     void ShowScan();
+    // The shield timer's pace and the ring's outline from the status bars.
+    void ApplyShieldAnimation();
     // The hover label as the game holds it; its timer starts for a label shown anew (one that
     // was not running, or ran for another cell).
     void ShowHoverLabel(bool wasRunning, int wasCell);

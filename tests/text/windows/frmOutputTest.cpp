@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "support/SaveTestSupport.h"
 #include "text/windows/frmOutput.h"
@@ -43,6 +44,38 @@ TEST(frmOutput, ShowsEveryLineOfTheLogSplitAtLineEnds) {
     dg.host.ClearOutputLog();
     EXPECT_TRUE(Items(w).empty());
     EXPECT_TRUE(dg.host.OutputLines().empty());
+}
+
+TEST(frmOutput, EveryLineIsShownWholeAndTheListScrollsSidewaysToALongOne) {
+    ConstantRandom rng(0.5f);
+    test::DesktopGame dg(rng);
+    auto& w = *dg.Window<frmOutput>(Form::frmOutput);
+    w.resize(200, 160);
+    w.show();
+    const QStringList shown = {"Ok.", "Phaser shot 1 -> Zarvoni ship at sector 3,4 disabled; its quadrant is clear",
+                               "Its quadrant holds 2 stars.", ""};
+    for (const QString& line : shown) w.AddLine(line);
+    QListView* list = w.lstOutput;
+    // Each font size the options give: every row is as wide as its text, the list scrolls
+    // sideways, and scrolled to its end the longest line's last letter is in view.
+    for (double points : {10.0, 18.0}) {
+        dg.game.options.lblPreviewSize = points;
+        dg.host.Refresh(View::OutputFont);
+        list->doItemsLayout();
+        const QFontMetrics metrics(list->font());
+        for (int row = 0; row < shown.size(); ++row) {
+            const QRect r = list->visualRect(list->model()->index(row, 0));
+            EXPECT_GE(r.width(), metrics.horizontalAdvance(shown[row]) + 4) << points << " pt, row " << row;
+        }
+        QScrollBar* across = list->horizontalScrollBar();
+        EXPECT_GT(across->maximum(), 0) << points;
+        across->setValue(across->maximum());
+        const QRect longest = list->visualRect(list->model()->index(1, 0));
+        EXPECT_LE(longest.left() + metrics.horizontalAdvance(shown[1]), list->viewport()->width()) << points;
+        EXPECT_GE(longest.right(), 0) << points;
+        across->setValue(0);
+    }
+    w.hide();
 }
 
 TEST(frmOutput, KeepsAtMost65535Lines) {

@@ -13,6 +13,8 @@
 #include "screens/dialogs/GalaxyChart.h"
 #include "state/Numeric.h"
 #include "ui/dialogs/frmGalaxy.h"
+#include "ui/dialogs/frmTargetCalculator.h"
+#include "ui/main/QtColours.h"
 #include "ui/support/DesktopGame.h"
 
 namespace kv {
@@ -113,6 +115,31 @@ TEST_F(ChartWindow, TheRightButtonHeldRunsTheAutomaticTargetCalculator) {
     EXPECT_TRUE(dg.game.TimerEnabled(Timer::frmCOM_tmrTC));
     move(Qt::NoButton);
     EXPECT_FALSE(dg.game.TimerEnabled(Timer::frmCOM_tmrTC));
+}
+
+TEST_F(ChartWindow, ABaseUnderAttackBlinksOnTheChartAndInTheTargetCalculator) {
+    // Starbase 2 stands in quadrant (2, 3) and calls for help; the target calculator is open.
+    s.Starbases[1][2] = 2;
+    s.Starbases[2][2] = 3;
+    s.Starbases[3][2] = 30000;
+    s.StarbaseFlags[2] = kTrue;
+    auto* chart = dg.Window<frmGalaxy>(Form::frmGalaxy);
+    auto* calculator = dg.Window<frmTargetCalculator>(Form::frmTargetCalculator);
+    dg.host.ShowForm(Form::frmTargetCalculator);
+    ASSERT_TRUE(calculator->isVisible());
+    const int label = (2 - 1) * 8 + 3 - 1;
+    auto entryColour = [&] { return calculator->optBase[2]->styleSheet(); };
+    auto colourSheet = [](int palette) { return QStringLiteral("color: %1;").arg(PaletteQColour(palette).name()); };
+    std::vector<QColor> shown;
+    for (int palette : {12, 4, 12}) {
+        ASSERT_TRUE(dg.host.Run(Form::frmGalaxy, [&] { chart->tmrBlink_Timer(); }));
+        EXPECT_EQ(s.Chart.Labels[static_cast<size_t>(label)].ForeColor, palette);
+        shown.push_back(Fore(label));
+        EXPECT_EQ(entryColour(), colourSheet(palette)) << palette;
+        EXPECT_EQ(calculator->optBase[1]->styleSheet(), colourSheet(0));  // a base that does not call
+    }
+    EXPECT_NE(shown[0], shown[1]);
+    EXPECT_EQ(shown[0], shown[2]);
 }
 
 TEST_F(ChartWindow, TheStarTargetFrameSurroundsItsQuadrant) {

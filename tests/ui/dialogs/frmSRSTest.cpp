@@ -3,8 +3,17 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <set>
 
+#include <QLineEdit>
+#include <QTimer>
+
+#include "engine/computer/Displays.h"
 #include "engine/tactical/ShortRangeScan.h"
+#include "engine/turn/EndGame.h"
+#include "engine/turn/Refresh.h"
+#include "screens/dialogs/ScanWindow.h"
+#include "state/SavedGame.h"
 #include "ui/dialogs/frmSRS.h"
 #include "ui/support/PlaySurfaceGame.h"
 
@@ -30,6 +39,38 @@ struct ScanWindowTest : ::testing::Test {
     }
     void ClickCell(int cell) { test::DesktopGame::ClickAt(CellWidget(cell), CellWidget(cell)->rect().center()); }
     QLabel* Label() { return scan->lblName; }
+    // The SHE command through the command bar, with the level typed into the shield dialog.
+    void SetShieldsTo(const char* level) {
+        dg.script.modal[Form::frmSHE] = [&, level](QDialog&) {
+            dg.Control<QLineEdit>(Form::frmSHE, "txtShields")->selectAll();
+            dg.Keys(Form::frmSHE, "txtShields", QString::fromLatin1(level));
+            dg.Click(Form::frmSHE, "cmdAccept");
+        };
+        dg.Click(Form::frmCommands, "cmdSHE");
+    }
+    // The Morv ship next to the ship with its tractor beam drawn, and the shields up, as a
+    // refresh leaves them.
+    void HeldByTheMorvShip() {
+        s.MorvShip[1] = s.MorvShip[2] = 4;
+        s.MorvShip[3] = 3;
+        s.MorvShip[4] = 5;
+        s.MorvStrength = 500000;
+        s.ShieldLevel = 1000;
+        ASSERT_TRUE(dg.host.Run(Form::frmSRS, [&] {
+            SRS(dg.game);
+            UpdateBars(dg.game);
+            dg.game.SetTimer(Timer::frmSRS_tmrShield, true);
+            dg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, true);
+            dg.game.SetTimer(Timer::frmGalaxy_tmrBlink, true);  // a starbase called for help
+            MorvTractorTick(dg.game);
+        }));
+        for (int line = 6; line <= 9; ++line) ASSERT_TRUE(scan->BeamVisible(line)) << line;
+        ASSERT_TRUE(scan->ShieldRingVisible());
+    }
+    void ExpectNothingOfTheTractorOrShields(const char* when) {
+        for (int line = 0; line < 15; ++line) EXPECT_FALSE(scan->BeamVisible(line)) << when << ": line " << line;
+        EXPECT_FALSE(dg.game.TimerEnabled(Timer::frmSRS_tmrMorvTractor)) << when;
+    }
 };
 
 TEST_F(ScanWindowTest, CellsShowWhatTheEngineDrawsAndTheTowAndTorpedoPassOver) {
@@ -171,6 +212,73 @@ TEST_F(ScanWindowTest, TheDisplayOptionLaysTheGridOutAgainAndARunningGameIsScann
     dg.host.Refresh(View::SrsColors);
     EXPECT_EQ(scan->size(), natural);
     EXPECT_FALSE(scan->Coordh[0]->isVisible());
+}
+
+TEST_F(ScanWindowTest, TheShieldRingShowsWhileTheShieldsHoldEnergyAtThePaceTheBarsGive) {
+    // Shields raised to 1000 of 2000, then a refresh: the ring stands on the ship's sector and
+    // its colours turn every 1000 / Int(2000 / 1000) = 500 ms.
+    s.ShieldLevel = 1000;
+    s.ShieldsChanged = kTrue;
+    ASSERT_TRUE(dg.host.Run(Form::frmCommands, [&] { RefreshAll(dg.game); }));
+    ASSERT_TRUE(s.GameRunning);
+    EXPECT_TRUE(scan->ShieldRingVisible());
+    EXPECT_TRUE(dg.game.TimerEnabled(Timer::frmSRS_tmrShield));
+    EXPECT_LT(QLineF(scan->ShieldRingPixels().center(), QRectF(scan->CellPixels(Cell(4, 4))).center()).length(), 2.0);
+    EXPECT_TRUE(scan->ShieldTimer()->isActive());
+    EXPECT_EQ(scan->ShieldTimer()->interval(), 500);
+
+    // SHE to 0 (no refresh follows a shield command): the ring goes at once, its timer stops.
+    SetShieldsTo("0");
+    ASSERT_EQ(s.ShieldLevel, 0);
+    EXPECT_FALSE(scan->ShieldRingVisible());
+    EXPECT_FALSE(scan->ShieldTimer()->isActive());
+
+    // SHE from 0 to 300: the ring is back at once, turning every CLng(300 / 2 + 0.5) = 150 ms.
+    SetShieldsTo("300");
+    ASSERT_EQ(s.ShieldLevel, 300);
+    EXPECT_TRUE(scan->ShieldRingVisible());
+    EXPECT_TRUE(scan->ShieldTimer()->isActive());
+    EXPECT_EQ(scan->ShieldTimer()->interval(), 150);
+    scan->grab();  // the ring paints
+}
+
+TEST_F(ScanWindowTest, TheTractorBeamAndShieldRingOfAnEndedGameStayNeitherAtTheMenuNorThroughALoad) {
+    HeldByTheMorvShip();
+    const std::string saved = dg.scratch.Saves() + "held";
+    ASSERT_TRUE(SaveGame(dg.game, saved, {}));
+
+    // The game ends: the grid is empty, and neither the beam nor the ring stays over it.
+    ASSERT_TRUE(dg.host.Run(Form::frmCommands, [&] { EndGame(dg.game); }));
+    ASSERT_FALSE(s.GameRunning);
+    for (int k = 0; k < 64; ++k) ASSERT_EQ(scan->CellIcon(k), kIconEmpty) << k;
+    ExpectNothingOfTheTractorOrShields("after the end");
+    EXPECT_FALSE(scan->ShieldRingVisible());
+    EXPECT_FALSE(scan->ShieldTimer()->isActive());
+    // Nor does the chart go on blinking a base of the ended game.
+    auto* blink = dg.Control<QTimer>(Form::frmGalaxy, "tmrBlink");
+    EXPECT_FALSE(dg.game.TimerEnabled(Timer::frmGalaxy_tmrBlink));
+    ASSERT_NE(blink, nullptr);
+    EXPECT_FALSE(blink->isActive());
+
+    // A game held by the beam when another is loaded: the load lets go of the earlier beam.
+    HeldByTheMorvShip();
+    ASSERT_TRUE(dg.host.Run(Form::frmCommands, [&] { ASSERT_TRUE(LoadGame(dg.game, saved)); }));
+    ExpectNothingOfTheTractorOrShields("after the load");
+}
+
+TEST_F(ScanWindowTest, RandomPicsGivesEveryCellOneOfTheSectorPictures) {
+    SeededRandom before = rng;
+    scan->RandomPics();
+    std::set<int> shown;
+    for (int k = 0; k < 64; ++k) {
+        const int icon = scan->CellIcon(k);
+        EXPECT_GE(icon, 0) << k;
+        EXPECT_LE(icon, 12) << k;  // never the tow icon
+        shown.insert(icon);
+    }
+    EXPECT_GT(shown.size(), 5u);
+    // The game's own generator is left alone.
+    EXPECT_EQ(rng.Rnd(), before.Rnd());
 }
 
 }  // namespace
