@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "screens/MessageLog.h"
 #include "state/WindowTable.h"
@@ -23,6 +24,9 @@
 
 namespace kv {
 namespace {
+constexpr int kMadeWidth = 480, kMadeHeight = 240;
+constexpr int kLeastWidth = 320;  // narrower, a line of the log reads in too many pieces
+
 QColor ColourOf(long bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
@@ -110,13 +114,32 @@ frmOutput::frmOutput(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Q
     layout->addWidget(cmdX);
     SetLogCommandsVisible(false);
     ApplyOutputFont();
-    resize(480, 240);
-    host.PlaceBy(Form::frmOutput, this, [this] { move(DesktopArea().topLeft()); });
+    resize(kMadeWidth, kMadeHeight);
+    placedSize_ = size();
+    host.PlaceBy(Form::frmOutput, this, [this] { PlaceWindow(); });
 
     for (const std::string& line : host.OutputLog().ToVector()) AddLine(QString::fromStdString(line));
     host.OnOutput(
         this, [this](const QString& line) { AddLine(line); }, [this] { Clear(); });
     host.OnView(View::OutputFont, this, [this] { ApplyOutputFont(); });
+}
+
+// A log still of the size the placing gave it (neither the player nor the settings resized it)
+// is narrowed, down to a readable width, where the desktop leaves no room beside it for the
+// command bar, or for the scan with the computer panel beside that.
+void frmOutput::PlaceWindow() {
+    const QRect area = DesktopArea();
+    move(area.topLeft());
+    if (size() != placedSize_) return;
+    auto width = [this](Form form) {
+        const QWidget* w = host_.FormWindow(form);
+        return w ? OuterBox(w).width : 0L;
+    };
+    const long beside = std::max(width(Form::frmCommands), width(Form::frmSRS) + width(Form::frmCOM));
+    const int frame = static_cast<int>(OuterBox(this).width) - this->width();
+    const long outer = LogWidthLeavingRoom(area.width(), beside, kMadeWidth + frame, kLeastWidth + frame);
+    placedSize_ = QSize(static_cast<int>(outer) - frame, kMadeHeight);
+    if (placedSize_ != size()) resize(placedSize_);
 }
 
 void frmOutput::SetLogCommandsVisible(bool visible) {

@@ -57,6 +57,8 @@ public:
 
     void mnuSave_Click();
     void mnuPrint_Click();
+    // At the desktop's top-left corner; narrowed to leave the command bar room on a narrow desktop.
+    void PlaceWindow();
 
     QMenuBar* menuBar;
     QAction* mnuSave;
@@ -72,6 +74,7 @@ private:
     Game& g_;
     QtHost& host_;
     bool scrollPending_ = false;
+    QSize placedSize_;  // the size the placing gave; another one is the player's or the settings'
 };
 
 }  // namespace kv

@@ -129,22 +129,12 @@ frmInfo::frmInfo(Game& g, QtHost& host, QWidget* parent)
     host.PlaceBy(Form::frmInfo, this, [this] { Form_Load(); });
 }
 
-// The top-right corner of the desktop; just below the command bar when a long bar reaches into
-// that corner.
+// The top-right corner of the desktop.
 void frmInfo::Form_Load() {
     const QRect area = DesktopArea();
-    const WindowBox own = OuterBox(this);
     double left = 0, top = 0;
-    PlaceInfoWindow(area.width() * kTwips, own.width * kTwips, left, top);
-    std::vector<WindowBox> places{
-        {area.left() + static_cast<long>(left) / kTwips, area.top() + static_cast<long>(top) / kTwips, own.width,
-         own.height}};
-    std::vector<WindowBox> others;
-    if (const QWidget* bar = host_.FormWindow(Form::frmCommands)) {
-        others.push_back(OuterBox(bar));
-        places.push_back({places[0].left, OuterBox(bar).Bottom(), own.width, own.height});
-    }
-    MoveTo(this, LeastCoveringPlace(places, others, DesktopBox()));
+    PlaceInfoWindow(area.width() * kTwips, OuterBox(this).width * kTwips, left, top);
+    move(area.left() + static_cast<int>(left) / kTwips, area.top() + static_cast<int>(top) / kTwips);
 }
 
 void frmInfo::ShowLines() {

@@ -200,28 +200,18 @@ void frmSRS::RandomPics() {
     for (int k = 0; k < 64; ++k) DrawSector(k / 8 + 1, k % 8 + 1, icons[static_cast<size_t>(k)]);
 }
 
-// Right of the message log; at the top of a small screen, else below the info window. Where the
-// command bar or the info window stands in that place (a long bar reaches over the scan's top),
-// the scan goes just below the one that is in the way.
+// Right of the message log; at the top of a small screen, else below the info window's height.
+// (Where the command bar or the info window stands in that place, the arranger finds the nearest
+// free one.)
 void frmSRS::PlaceWindow() {
     const QWidget* output = host_.FormWindow(Form::frmOutput);
     host_.LoadForm(Form::frmInfo);
     const QWidget* info = host_.FormWindow(Form::frmInfo);
-    const QWidget* bar = host_.FormWindow(Form::frmCommands);
     const QRect area = DesktopArea();
-    const double infoHeight = info ? OuterBox(info).height : bar ? OuterBox(bar).Bottom() : 0;
     double left = 0, top = 0;
-    PlaceScanWindow(area.x() + area.width(), output ? OuterBox(output).left : 0,
-                    output ? OuterBox(output).width : 0, infoHeight, left, top);
-    const WindowBox own = OuterBox(this);
-    std::vector<WindowBox> places{{qRound(left), qRound(top), own.width, own.height}}, others;
-    for (const QWidget* w : {bar, info}) {
-        if (!w) continue;
-        places.push_back({qRound(left), OuterBox(w).Bottom(), own.width, own.height});
-        others.push_back(OuterBox(w));
-    }
-    if (output && output->isVisible()) others.push_back(OuterBox(output));
-    MoveTo(this, LeastCoveringPlace(places, others, DesktopBox()));
+    PlaceScanWindow(area.width(), output ? OuterBox(output).left : area.left(), output ? OuterBox(output).width : 0,
+                    info ? OuterBox(info).height : 0, left, top);
+    move(qRound(left), area.top() + qRound(top));
 }
 
 QRectF frmSRS::Pixels(const TwipRect& r) const {

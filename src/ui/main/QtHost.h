@@ -127,6 +127,8 @@ public:
     // Places the windows again by their rules now (each is done by itself once new windows are framed).
     void ArrangeWindows() { arranger_->ArrangeNow(); }
     int WindowsArranged() const { return arranger_->Arranged(); }
+    // A report window that had to be placed over other game windows and stands beneath them.
+    bool WindowBeneath(Form form) const { return arranger_->Beneath(form); }
     void SetScanSurface(ScanSurface* surface) { scan_ = surface; }
     void SetChartSurface(ChartSurface* surface) { chart_ = surface; }
     // Receives every line appended to the message log, and the log's clearing.

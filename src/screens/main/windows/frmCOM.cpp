@@ -105,9 +105,7 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
 
 frmCOM::~frmCOM() = default;
 
-// Under the middle of the command bar. Where the panel would cover the short-range scan (or
-// another game window) there, it stands right of the scan, below it, or below the message log:
-// the first place that covers nothing, else the one that covers least.
+// Under the middle of the command bar.
 void frmCOM::PlaceWindow() {
     long sw = 0, sh = 0;
     host_.ScreenSizeTwips(sw, sh);
@@ -119,23 +117,7 @@ void frmCOM::PlaceWindow() {
     const WindowBox own = OuterBox(this);
     const WindowPosition at =
         ComputerPanelPosition(barLeft, barTop, barWidth, barHeight, own.width * 15L, own.height * 15L, sw / 15);
-    std::vector<WindowBox> places{{at.left / 15, at.top / 15, own.width, own.height}}, others;
-    if (const QWidget* scan = host_.FormWindow(Form::frmSRS)) {
-        const WindowBox s = OuterBox(scan);
-        places.push_back({s.Right(), places[0].top, own.width, own.height});
-        places.push_back({s.left, s.Bottom(), own.width, own.height});
-        others.push_back(s);
-    }
-    if (const QWidget* log = host_.FormWindow(Form::frmOutput)) {
-        const WindowBox l = OuterBox(log);
-        places.push_back({l.left, l.Bottom(), own.width, own.height});
-    }
-    for (Form f : {Form::frmCommands, Form::frmInfo})
-        if (const QWidget* w = host_.FormWindow(f)) others.push_back(OuterBox(w));
-    for (Form f : {Form::frmOutput, Form::frmStatus, Form::frmGalaxy, Form::frmBars, Form::frmDamageReport,
-                   Form::frmGeneralReport, Form::frmZarvoniReport, Form::frmBaseReport})
-        if (const QWidget* w = host_.FormWindow(f); w && w->isVisible()) others.push_back(OuterBox(w));
-    MoveTo(this, LeastCoveringPlace(places, others, DesktopBox()));
+    PlaceTwips(this, at.left, at.top);
 }
 
 void frmCOM::Connect(QPushButton* button, std::function<void()> handler) {
