@@ -3,11 +3,21 @@
 // The game's settings live under the application "KestravaforWindows9x" (and
 // "KestravaforWindows9x\Configs\<name>" for a named configuration).
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace kv {
+
+// What a store mended in its file when it opened it: a section header that had lost a bracket
+// (or gained one) would otherwise hide every setting below it.
+struct SettingsMend {
+    std::string file;  // the settings file
+    int line = 0;      // the first line mended, counted from 1
+    std::string text;  // that line as it stood
+    std::string copy;  // the file as it was, kept beside it; "" when no copy could be made
+};
 
 class SettingsStore {
 public:
@@ -25,6 +35,8 @@ public:
     // Writes pending changes to their lasting place and takes in changes another program made;
     // true when nothing was lost.
     virtual bool Flush() { return true; }
+    // What the store mended in its file when it opened it, if anything.
+    virtual std::optional<SettingsMend> Mended() const { return std::nullopt; }
 };
 
 // Settings held in memory only: tests, and a fallback when no store can be opened.

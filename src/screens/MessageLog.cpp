@@ -6,7 +6,9 @@
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Strings.h"
+#include "state/FileDialogSetup.h"
 #include "state/Game.h"
+#include "state/SavedGame.h"
 
 namespace kv {
 
@@ -37,9 +39,11 @@ std::string LogFileText(const std::vector<std::string>& lines, const std::string
 }
 
 bool SaveMessageLog(Game& g, const std::vector<std::string>& lines, const std::string& dateTime) {
-    const std::optional<std::string> chosen = g.host.ChooseFile(FileDialogMode::Save, "*.LOG", g.folders.savedGames);
-    if (!chosen || chosen->empty()) return false;
-    const std::string path = LogFileName(*chosen);
+    // The dialog of saved games, opened for the logs: a plain name of the saved-games folder.
+    const std::string chosen = SetFileDialogMode(g, FileDialogMode::Save, kLogPattern);
+    if (chosen.empty()) return false;
+    const std::string file = LogFileName(chosen);
+    const std::string path = file.empty() ? file : SavedGameFolder(g) + file;
     if (path.empty()) {
         MessageBox(g, -1, g.Text("OutNoKVW"), kOKOnly | kExclamation);
         return false;

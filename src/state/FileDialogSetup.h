@@ -13,6 +13,8 @@
 namespace kv {
 
 inline constexpr const char* kSavedGamePattern = "*.KVW;*.KVA";
+// The pattern the message log's save opens the dialog with.
+inline constexpr const char* kLogPattern = "*.LOG";
 
 // Sets the dialog up for a mode: the OK button's caption (KVMAIN0018 load, KVMAIN0019 save),
 // the list's colour (grey while loading, black while saving), the file pattern and an empty

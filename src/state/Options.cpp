@@ -197,12 +197,21 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
     g.st.KeepTech = ToFlag(o.chkKeepTech != 0);
     ApplyCheckText(o.chkNotes, v[13]);
     if (!general) ApplyReportsText(o, v[16]);
-    g.st.SRSPicQual = CInt(Val(v[14]));
-    o.optSRSPic = g.st.SRSPicQual;
+    // A picture quality without its option button, or scan options beyond the two check boxes,
+    // are refused: the scan keeps the icons and options it has (a quality of no icon set would
+    // leave it without a picture).
+    const int quality = CInt(Val(v[14]));
+    if (quality >= 0 && quality < kPictureQualities) {
+        g.st.SRSPicQual = static_cast<Integer>(quality);
+        o.optSRSPic = g.st.SRSPicQual;
+    }
     g.host.Refresh(View::SrsIcons);
-    g.st.SRSDrawOption = CInt(Val(v[15]));
-    o.chkLarge = (g.st.SRSDrawOption & 1) ? 1 : 0;
-    o.chkCoord = (g.st.SRSDrawOption & 2) ? 1 : 0;
+    const int drawing = CInt(Val(v[15]));
+    if (drawing >= 0 && drawing <= 3) {
+        g.st.SRSDrawOption = static_cast<Integer>(drawing);
+        o.chkLarge = (drawing & 1) ? 1 : 0;
+        o.chkCoord = (drawing & 2) ? 1 : 0;
+    }
     g.host.Refresh(View::SrsColors);
     if (general) ApplyCheckText(o.chkNameConfig, v[16]);
 

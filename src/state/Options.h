@@ -22,6 +22,8 @@ inline constexpr int kOptionMessageSlots = 17;
 // Window-table indices whose positions the settings keep (1 frmOutput .. 15 frmRetrofit).
 inline constexpr int kSavedWindows = 15;
 inline constexpr int kTwipsPerPixel = 15;
+// The short-range scan's picture qualities, one option button and icon set each (0..3).
+inline constexpr int kPictureQualities = 4;
 
 // A window's left, top, width and height in twips.
 struct WindowGeometry {

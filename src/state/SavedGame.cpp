@@ -7,7 +7,9 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <utility>
@@ -89,25 +91,49 @@ public:
     bool WriteFlushed(const std::string& path, const std::string& bytes) override {
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (fd < 0) return false;
-        bool ok = true;
-        for (size_t done = 0; ok && done < bytes.size();) {
+        int error = 0;
+        for (size_t done = 0; !error && done < bytes.size();) {
             const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
             if (w > 0)
                 done += static_cast<size_t>(w);
             else if (w < 0 && errno == EINTR)
                 continue;
             else
-                ok = false;
+                error = w < 0 ? errno : ENOSPC;
         }
-        if (ok && !Flushed(::fsync(fd))) ok = false;
-        if (::close(fd) != 0) ok = false;
+        if (!error && !Flushed(::fsync(fd))) error = errno;
+        if (::close(fd) != 0 && !error) error = errno;
         ForgetFileStamps();
-        return ok;
+        errno = error;
+        return error == 0;
     }
-    bool Read(const std::string& path, std::string& bytes) override { return ReadFileBytes(path, bytes); }
+    bool Read(const std::string& path, std::string& bytes) override {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        struct stat st {};
+        int error = ::fstat(fd, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EISDIR;
+        std::string out;
+        char buffer[65536];
+        while (!error) {
+            const ssize_t r = ::read(fd, buffer, sizeof buffer);
+            if (r > 0)
+                out.append(buffer, static_cast<size_t>(r));
+            else if (r == 0)
+                break;
+            else if (errno != EINTR)
+                error = errno;
+        }
+        ::close(fd);
+        errno = error;
+        if (error) return false;
+        bytes = std::move(out);
+        return true;
+    }
     bool Rename(const std::string& from, const std::string& to) override {
         const bool renamed = std::rename(from.c_str(), to.c_str()) == 0;
+        const int error = errno;
         ForgetFileStamps();
+        errno = renamed ? 0 : error;
         return renamed;
     }
     bool Remove(const std::string& path) override {
@@ -123,7 +149,9 @@ public:
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) return false;
         const bool ok = Flushed(::fsync(fd));
+        const int error = errno;
         ::close(fd);
+        errno = ok ? 0 : error;
         return ok;
     }
 };
@@ -159,38 +187,58 @@ bool IsFolder(const std::string& path) {
     return std::filesystem::is_directory(path, ec);
 }
 
-// Writes the pair base.KVW / base.LOG. Returns "" when both are in place, else the path of
-// the file that could not be written. Nothing replaces an old file before both new ones are
-// complete and the new game file has been read back as a load would read it.
-std::string WriteSavedPair(SaveFileSystem& files, const std::string& base, const std::string& stored,
-                           const std::string& log) {
+// What stopped a save: the file, and the system's error number (0 when the file system gave
+// none); or the game file written did not read back as it was written.
+struct SaveFailure {
+    std::string path;
+    int error = 0;
+    bool unverified = false;
+};
+
+// Writes the pair base.KVW / base.LOG. Returns nothing when both are in place, else the file
+// that could not be written. Nothing replaces an old file before both new ones are complete
+// and the new game file has been read back as a load would read it.
+std::optional<SaveFailure> WriteSavedPair(SaveFileSystem& files, const std::string& base, const std::string& stored,
+                                          const std::string& log) {
     const std::string game = base + ".KVW", logFile = base + ".LOG";
     const std::string newGame = game + kSavingSuffix, newLog = logFile + kSavingSuffix;
     // Until an ended save is finished or cleared, nothing is written over what it left.
-    if (const std::string stuck = FinishInterruptedSave(files, base); !stuck.empty()) return stuck;
+    if (const std::string stuck = FinishInterruptedSave(files, base); !stuck.empty()) return SaveFailure{stuck, errno};
     // A folder standing in a file's place would stop the second rename after the first.
     for (const std::string& target : {game, logFile})
-        if (IsFolder(target)) return target;
+        if (IsFolder(target)) return SaveFailure{target, EISDIR};
+    // Each step's error number, taken as the step fails.
+    int error = 0;
+    auto step = [&](bool done) {
+        error = done ? 0 : errno;
+        return done;
+    };
     // Until the game file is replaced a failure takes the new files away: the previous pair stands.
     // The log goes first, and the game only once it is gone (see FinishInterruptedSave).
     auto failed = [&](const std::string& path) {
+        const int kept = error;
         if (files.Remove(newLog)) files.Remove(newGame);
-        return path;
+        return SaveFailure{path, kept};
     };
-    if (!files.WriteFlushed(newGame, stored)) return failed(game);
+    errno = 0;
+    if (!step(files.WriteFlushed(newGame, stored))) return failed(game);
     std::string back;
     GameState check;
     SavedGameHeader header;
-    if (!files.Read(newGame, back) || back != stored ||
-        ReadSavedGameText(FlipSavedBytes(back), check, header) != SavedTextResult::Read)
-        return failed(game);
-    if (!files.WriteFlushed(newLog, log)) return failed(logFile);
-    if (!files.Rename(newGame, game)) return failed(game);
+    if (!step(files.Read(newGame, back))) return failed(game);
+    if (back != stored || ReadSavedGameText(FlipSavedBytes(back), check, header) != SavedTextResult::Read) {
+        SaveFailure f = failed(game);
+        f.error = 0;
+        f.unverified = true;
+        return f;
+    }
+    if (!step(files.WriteFlushed(newLog, log))) return failed(logFile);
+    if (!step(files.Rename(newGame, game))) return failed(game);
     // The new log now belongs with the game file in place: should it not go into place, it stays
     // beside, and the next save or load of the name puts it there.
-    if (!files.Rename(newLog, logFile)) return logFile;
-    if (!files.SyncFolder(FolderOf(base))) return game;
-    return {};
+    if (!step(files.Rename(newLog, logFile))) return SaveFailure{logFile, error};
+    if (!step(files.SyncFolder(FolderOf(base)))) return SaveFailure{game, error};
+    return std::nullopt;
 }
 
 enum class LoadOutcome { Loaded, Failed, Newer };
@@ -203,8 +251,13 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     const bool logBeside = !FinishInterruptedSave(files, base).empty() && files.Exists(newLog) &&
                            !files.Exists(base + ".KVW" + kSavingSuffix);
     std::string bytes;
-    if (!files.Read(file, bytes) || bytes.empty()) {
-        ReportSavedGameFileProblem(g, file);
+    errno = 0;
+    if (!files.Read(file, bytes)) {
+        ReportSavedGameFileProblem(g, file, SavedFileProblem::Unreadable, errno);
+        return LoadOutcome::Failed;
+    }
+    if (bytes.empty()) {
+        ReportSavedGameFileProblem(g, file, SavedFileProblem::Empty);
         return LoadOutcome::Failed;
     }
     // Decoded in memory (no work file is written) and read once, into a scratch state: the
@@ -213,9 +266,16 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     SavedGameHeader header;
     switch (ReadSavedGameText(FlipSavedBytes(bytes), loaded, header)) {
         case SavedTextResult::Read: break;
-        case SavedTextResult::Newer: PlaySound(g, "ERROR.WAV"); return LoadOutcome::Newer;
+        case SavedTextResult::Newer:
+            ReportSavedGameFileProblem(g, file, SavedFileProblem::Newer);
+            return LoadOutcome::Newer;
         case SavedTextResult::NotASavedGame:
-        case SavedTextResult::Damaged: ReportSavedGameFileProblem(g, file); return LoadOutcome::Failed;
+            ReportSavedGameFileProblem(
+                g, file, IsOldPlainLayout(bytes) ? SavedFileProblem::OldLayout : SavedFileProblem::NotASavedGame);
+            return LoadOutcome::Failed;
+        case SavedTextResult::Damaged:
+            ReportSavedGameFileProblem(g, file, SavedFileProblem::Damaged, static_cast<int>(header.damagedLine));
+            return LoadOutcome::Failed;
     }
     ApplyLoadedGame(g, std::move(loaded), header.version);
     g.st.ConfigName = header.configName;
@@ -228,6 +288,7 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
     if (logLines) logLines->clear();
     const std::string logPath = logBeside ? newLog : ExistingFile(base + ".LOG");
     std::string logBytes;
+    errno = 0;
     if (files.Read(logPath, logBytes)) {
         for (const std::string& line : Cp1252TextLines(logBytes)) {
             g.host.AppendOutputLine(line);
@@ -237,7 +298,7 @@ LoadOutcome LoadGameFile(Game& g, const std::string& name, const GameState& rese
         g.st.GameChanged = 0;
     } else {
         // The game itself is whole: it stays loaded, with an empty message log.
-        ReportSavedGameFileProblem(g, logPath);
+        ReportSavedGameFileProblem(g, logPath, SavedFileProblem::Unreadable, errno);
     }
     return LoadOutcome::Loaded;
 }
@@ -265,6 +326,39 @@ void FinishInterruptedSaves(const Game& g, SaveFileSystem* files) {
 void ReportSavedGameFileProblem(Game& g, const std::string& path) {
     PlaySound(g, "ERROR.WAV");
     MessageBox(g, -1, g.Text("KVMAIN0005") + g.Text("KVMAIN0071") + g.st.NewLine + path, kOKOnly);
+}
+
+void ReportSavedGameFileProblem(Game& g, const std::string& path, SavedFileProblem problem, int detail) {
+    const std::string& nl = g.st.NewLine;
+    std::string text;
+    switch (problem) {
+        case SavedFileProblem::NotASavedGame: text = g.Text("LoadNotOurs") + nl + path; break;
+        case SavedFileProblem::OldLayout: text = g.Text("LoadOldLayout") + nl + path; break;
+        case SavedFileProblem::Newer: text = g.Text("LoadNewer") + nl + path; break;
+        case SavedFileProblem::Empty: text = g.Text("LoadEmpty") + nl + path; break;
+        case SavedFileProblem::Damaged:
+            text = g.Text("LoadDamaged") + nl + path;
+            if (detail > 0) text += nl + g.Text("LoadDamagedLine") + std::to_string(detail);
+            break;
+        case SavedFileProblem::Unverified: text = g.Text("SaveUnverified") + nl + path; break;
+        case SavedFileProblem::Unreadable:
+        case SavedFileProblem::Unwritable:
+            switch (detail) {
+                case ENOENT: text = g.Text("FileMissing") + nl + path; break;
+                case EACCES:
+                case EPERM:
+                case EROFS: text = g.Text("FileDenied") + nl + path; break;
+                case ENOSPC:
+                case EDQUOT: text = g.Text("FileDiskFull") + nl + path; break;
+                default:
+                    text = g.Text(problem == SavedFileProblem::Unreadable ? "FileNotRead" : "FileNotWritten") + nl + path;
+                    // The system's own words for any other failure, as the detail.
+                    if (detail != 0) text += nl + std::strerror(detail);
+            }
+            break;
+    }
+    PlaySound(g, "ERROR.WAV");
+    MessageBox(g, -1, text, kOKOnly | kCritical);
 }
 
 std::string SavedGameFolder(const Game& g) { return g.folders.savedGames; }
@@ -298,9 +392,11 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
         const std::string stored = FlipSavedBytes(SavedGameText(g.st));
         std::string log;
         for (const std::string& line : logLines) log += Utf8ToCp1252(line) + "\r\n";
-        const std::string failed = WriteSavedPair(fs, base, stored, log);
-        if (!failed.empty()) {
-            ReportSavedGameFileProblem(g, failed);
+        const std::optional<SaveFailure> failed = WriteSavedPair(fs, base, stored, log);
+        if (failed) {
+            ReportSavedGameFileProblem(g, failed->path,
+                                       failed->unverified ? SavedFileProblem::Unverified : SavedFileProblem::Unwritable,
+                                       failed->error);
         } else {
             g.st.GameFileName = fileName;
             saved = true;

@@ -58,15 +58,17 @@ std::string SavedGameLoadPath(const Game& g, const std::string& name);
 // fail (a file cannot be moved or removed), the pair in place stays as it is, the save is
 // refused and a load reads the game with the log that belongs to it.
 // The timed save ("TIMESAVE") leaves GameChanged as it is; any other successful save clears
-// it. A failure is reported to the player and leaves GameChanged unchanged. Returns true when
+// it. A failure is reported to the player (which file, and why) and leaves GameChanged
+// unchanged. Returns true when
 // both files were written. `files` defaults to DiskSaveFiles().
 bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& logLines,
               SaveFileSystem* files = nullptr);
 
 // Loads a saved game (".KVW" is added when the last four characters of the file name hold no
 // "."; a name without a folder is looked up in SavedGameFolder(g)). The state is reset first; a
-// file that is missing, unreadable, damaged or of the older plain layout is refused with one
-// message, and a file of a newer version with the error sound only: the reset state stays,
+// file that is missing, unreadable, empty, damaged, of the older plain layout, of a newer
+// version or no saved game at all is refused with the error sound and one message that says
+// which (ReportSavedGameFileProblem): the reset state stays,
 // GameFileName stays empty, no game is running and false is returned. On success the message
 // log is replaced by the lines of name.LOG (also returned through `logLines` when given).
 // What an ended save of the name left is finished or removed first (see SaveGame). `files`
@@ -81,5 +83,22 @@ void FinishInterruptedSaves(const Game& g, SaveFileSystem* files = nullptr);
 // Tells the player (error sound and one notice) that a saved-game file could not be read or
 // written.
 void ReportSavedGameFileProblem(Game& g, const std::string& path);
+
+// What kept a saved game from being loaded or saved.
+enum class SavedFileProblem {
+    NotASavedGame,  // no saved game of this program
+    OldLayout,      // a saved game of the oldest plain layout, which is not read
+    Newer,          // saved by a newer version of the program
+    Empty,          // an empty file
+    Damaged,        // damaged: detail is the line where the damage begins (0: not known)
+    Unreadable,     // the file could not be read: detail is the system's error number
+    Unwritable,     // the file could not be written: detail is the system's error number
+    Unverified,     // the game file written did not read back as it was written
+};
+// Tells the player (error sound and one notice) which of these it is, in the language file's
+// words, with the file's path. A missing file, one the player may not use (permission
+// denied, a read-only folder) and a full disk are named as such; any other error of the file
+// system is given in the system's own words.
+void ReportSavedGameFileProblem(Game& g, const std::string& path, SavedFileProblem problem, int detail = 0);
 
 }  // namespace kv

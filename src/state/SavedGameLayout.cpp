@@ -315,12 +315,14 @@ public:
     // Takes the next line, which must hold exactly n items.
     bool Take(size_t n) {
         if (!ok) return false;
-        if (next_ >= lines_.size() || !SplitFields(lines_[next_++], n, f_) || f_.size() != n) return Fail();
+        if (next_ >= lines_.size()) return FailAt(next_);
+        const size_t at = next_++;
+        if (!SplitFields(lines_[at], n, f_) || f_.size() != n) return FailAt(at);
         return true;
     }
     std::string_view TakeRaw() {
         if (!ok || next_ >= lines_.size()) {
-            Fail();
+            FailAt(next_);
             return {};
         }
         return lines_[next_++];
@@ -328,7 +330,7 @@ public:
     // Nothing but an empty last line may follow the items.
     bool AtEnd() {
         if (!ok) return false;
-        if (next_ + 1 < lines_.size() || (next_ < lines_.size() && !lines_[next_].empty())) return Fail();
+        if (next_ + 1 < lines_.size() || (next_ < lines_.size() && !lines_[next_].empty())) return FailAt(next_);
         return true;
     }
 
@@ -371,16 +373,23 @@ public:
                 One(grid[static_cast<size_t>(r - offset)][static_cast<size_t>(c - offset)], lo, hi);
     }
 
-    bool Fail() {
+    // The item read last (or the line taken last) is wrong.
+    bool Fail() { return FailAt(next_ > 0 ? next_ - 1 : 0); }
+    // The first line found wrong, counted from 0 among the lines after the header.
+    size_t FailedLine() const { return failed_; }
+
+private:
+    bool FailAt(size_t line) {
+        if (ok) failed_ = line;
         ok = false;
         return false;
     }
 
-private:
     bool Number(size_t i) { return ok && i < f_.size() && !f_[i].quoted; }
 
     const std::vector<std::string_view>& lines_;
     size_t next_ = 0;
+    size_t failed_ = 0;
     std::vector<Field> f_;
 };
 
@@ -786,13 +795,34 @@ std::string SavedGameText(const GameState& s) {
 
 SavedTextResult ReadSavedGameText(std::string_view plain, GameState& st, SavedGameHeader& header) {
     const std::vector<std::string_view> all = SplitLines(plain);
-    // A text without the magic is of the older plain layout (or no saved game at all): that
-    // layout is not fully known, so it is not read.
-    if (!ParseHeader(all.front(), header)) return SavedTextResult::NotASavedGame;
+    header.damagedLine = 0;
+    if (!ParseHeader(all.front(), header)) {
+        // The mark with no whole header after it is a saved game cut short or spoilt in its
+        // first line. A text without the mark is of the older plain layout (or no saved game at
+        // all): that layout is not fully known, so it is not read.
+        if (all.front().substr(0, 4) != "*WIN") return SavedTextResult::NotASavedGame;
+        header.damagedLine = 1;
+        return SavedTextResult::Damaged;
+    }
     if (header.version.NewerThan(ProgramVersion())) return SavedTextResult::Newer;
     const std::vector<std::string_view> items(all.begin() + 1, all.end());
     Source in(items);
-    return ReadItems(st, in, header.version) ? SavedTextResult::Read : SavedTextResult::Damaged;
+    if (ReadItems(st, in, header.version)) return SavedTextResult::Read;
+    header.damagedLine = in.FailedLine() + 2;  // the header is line 1
+    return SavedTextResult::Damaged;
+}
+
+bool IsOldPlainLayout(std::string_view bytes) {
+    // Its first line: the configuration's name in quotes and six whole numbers.
+    const std::string_view first = bytes.substr(0, bytes.find("\r\n"));
+    if (first.size() == bytes.size()) return false;
+    std::vector<Field> f;
+    if (!SplitFields(first, 7, f) || f.size() != 7 || !f[0].quoted) return false;
+    for (size_t i = 1; i < f.size(); ++i) {
+        long long v;
+        if (f[i].quoted || !ParseWhole(f[i].text, INT16_MIN, INT16_MAX, v)) return false;
+    }
+    return true;
 }
 
 }  // namespace kv

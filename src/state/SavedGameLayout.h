@@ -35,13 +35,17 @@ std::string SavedGameText(const GameState& s);
 struct SavedGameHeader {
     SavedGameVersion version;
     std::string configName;
+    // For a damaged text: the line (counted from 1, the header being line 1) where the damage
+    // was found; one past the last line when the text ends too soon.
+    size_t damagedLine = 0;
 };
 
 enum class SavedTextResult {
     Read,           // every item was read
-    NotASavedGame,  // no header of the current kind (the older plain layout, or no saved game)
+    NotASavedGame,  // no mark of the current kind (the older plain layout, or no saved game)
     Newer,          // written by a newer version than the program's own
-    Damaged,        // an item missing, of the wrong kind or out of range, or text left over
+    Damaged,        // the mark without a whole header, an item missing, of the wrong kind or
+                    // out of range, or text left over (header.damagedLine says where)
 };
 
 // Reads the plain text of a saved game into `st`, which holds the state the load starts from
@@ -51,5 +55,9 @@ enum class SavedTextResult {
 // condition index is taken from the stored condition word. Unless the result is Read, st may
 // hold part of the file and must be thrown away.
 SavedTextResult ReadSavedGameText(std::string_view plain, GameState& st, SavedGameHeader& header);
+
+// True when the stored bytes (not substituted) begin as a saved game of the oldest plain layout
+// does: a line of the configuration's name in quotes and six whole numbers.
+bool IsOldPlainLayout(std::string_view bytes);
 
 }  // namespace kv

@@ -59,6 +59,18 @@ void CachePlanetPictures(Game& g) {
     ShowMessage(g, false);
 }
 
+void ReportMendedSettings(Game& g) {
+    const std::optional<SettingsMend> m = g.settings.Mended();
+    if (!m) return;
+    const std::string& nl = g.st.NewLine;
+    const std::string where = m->file + nl + g.Text("SettingsLine") + std::to_string(m->line) + ": " + m->text;
+    if (m->copy.empty())
+        MessageBox(g, -1, g.Text("SettingsNotMended") + nl + where, kOKOnly | kExclamation);
+    else
+        MessageBox(g, -1, g.Text("SettingsMended") + nl + where + nl + g.Text("SettingsCopy") + nl + m->copy,
+                   kOKOnly | kExclamation);
+}
+
 void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn) {
     GameState& s = g.st;
     s.UpgradeAllFlag = s.CaptureAllFlag = s.ShowCloakFlag = s.ShowStarsFlag = false;
@@ -78,6 +90,7 @@ void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn)
     // The windows the settings fill are made first: the note window, the file dialog and the
     // options window.
     for (Form f : {Form::frmShowMessage, Form::frmFile, Form::frmOptions}) g.host.LoadForm(f);
+    ReportMendedSettings(g);
     LoadSettings(g, "General", false);
 
     const bool pictures = !g.switches.NoPictures;

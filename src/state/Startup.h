@@ -14,6 +14,10 @@ struct StartupTurnSteps {
     void (*RefreshAll)(Game&) = nullptr;
 };
 
+// Tells the player when the settings store had to mend its file as it opened it: the file, the
+// line, and where the file as it was is kept (start-up does this before it reads the settings).
+void ReportMendedSettings(Game& g);
+
 // Runs the start-up once, before the program's event loop. `commandLine` is the program's
 // arguments as one line (JoinArguments). The game's folders and random seed are set already.
 void Main(Game& g, const std::string& commandLine, const StartupTurnSteps& turn);

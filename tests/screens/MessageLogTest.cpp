@@ -70,10 +70,18 @@ TEST(SaveMessageLog, CancelWritesNothingAndASavedGameIsNeverReplaced) {
     EXPECT_EQ(savetest::ReadAll(game), "the saved game");
     EXPECT_EQ(tg.host.notices, (std::vector<std::string>{"<OutNoKVW>"}));
 
-    tg.host.files = {tg.scratch.Saves() + "no/such/folder/log"};
+    // A file that cannot be written (a folder stands in its place) is reported.
+    std::filesystem::create_directory(tg.scratch.Saves() + "taken.LOG");
+    tg.host.files = {tg.scratch.Saves() + "taken"};
     EXPECT_FALSE(SaveMessageLog(tg.game, {"x"}, "now"));
     ASSERT_EQ(tg.host.notices.size(), 2u);
     EXPECT_EQ(tg.host.notices[1].rfind("<OutSaveError>\r\n", 0), 0u);
+
+    // A name that would leave the saved-games folder is refused as the dialog refuses it.
+    tg.host.files = {tg.scratch.Saves() + "no/such/folder/log"};
+    EXPECT_FALSE(SaveMessageLog(tg.game, {"x"}, "now"));
+    ASSERT_EQ(tg.host.notices.size(), 3u);
+    EXPECT_EQ(tg.host.notices[2], "<FileBadName>");
 }
 
 TEST(LayOutPrintedLog, PagesOfHeightLessEightLinesWithHeaderAndFooters) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -208,12 +210,14 @@ TEST(SaveGame, NamesDropTheStarAndCutOnlyTheFileName) {
 
 // The disk, with one kind of operation failing: "write KVW", "write LOG", "read" (the game
 // file reads back changed), "rename KVW", "rename LOG" or "sync".
+// A failing operation leaves the system's error number `error`.
 class FailingFiles : public SaveFileSystem {
 public:
-    explicit FailingFiles(std::string failing) : failing_(std::move(failing)) {}
+    explicit FailingFiles(std::string failing, int error = EIO) : failing_(std::move(failing)), error_(error) {}
     bool WriteFlushed(const std::string& path, const std::string& bytes) override {
         if (Fails("write", path)) {
             WriteAll(path, bytes.substr(0, bytes.size() / 2));
+            errno = error_;
             return false;
         }
         return DiskSaveFiles().WriteFlushed(path, bytes);
@@ -224,12 +228,16 @@ public:
         return ok;
     }
     bool Rename(const std::string& from, const std::string& to) override {
-        return !Fails("rename", to) && DiskSaveFiles().Rename(from, to);
+        if (!Fails("rename", to)) return DiskSaveFiles().Rename(from, to);
+        errno = error_;
+        return false;
     }
     bool Remove(const std::string& path) override { return DiskSaveFiles().Remove(path); }
     bool Exists(const std::string& path) override { return DiskSaveFiles().Exists(path); }
     bool SyncFolder(const std::string& folder) override {
-        return failing_ != "sync" && DiskSaveFiles().SyncFolder(folder);
+        if (failing_ != "sync") return DiskSaveFiles().SyncFolder(folder);
+        errno = error_;
+        return false;
     }
 
 private:
@@ -238,6 +246,7 @@ private:
         return failing_ == op + " " + kind;
     }
     std::string failing_;
+    int error_;
 };
 
 bool LeftoversOf(const std::string& base) {
@@ -250,10 +259,13 @@ TEST(SaveGame, AFailedSaveKeepsAWholePair) {
         const char* failing;
         const char* reported;  // the file named to the player
         bool gameReplaced;     // only a failure after the first rename cannot keep the old game
+        int error;             // the system's error number of the failure
+        std::string said;      // what the player is told before the file
     };
     const Case cases[] = {
-        {"write KVW", "KVW", false},  {"read", "KVW", false},      {"write LOG", "LOG", false},
-        {"rename KVW", "KVW", false}, {"rename LOG", "LOG", true}, {"sync", "KVW", true},
+        {"write KVW", "KVW", false, ENOSPC, "<FileDiskFull>"}, {"read", "KVW", false, 0, "<SaveUnverified>"},
+        {"write LOG", "LOG", false, EACCES, "<FileDenied>"},   {"rename KVW", "KVW", false, EROFS, "<FileDenied>"},
+        {"rename LOG", "LOG", true, EIO, "<FileNotWritten>"},  {"sync", "KVW", true, EIO, "<FileNotWritten>"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.failing);
@@ -266,7 +278,7 @@ TEST(SaveGame, AFailedSaveKeepsAWholePair) {
 
         a.tg.game.st.ShipEnergy = 1;
         a.tg.game.st.GameChanged = kTrue;
-        FailingFiles files(c.failing);
+        FailingFiles files(c.failing, c.error);
         EXPECT_FALSE(SaveGame(a.tg.game, base, {"new log"}, &files));
         EXPECT_EQ(ReadAll(base + ".KVW") == oldGame, !c.gameReplaced);
         // A log that could not be renamed in stays beside the new game, for the next load.
@@ -277,7 +289,8 @@ TEST(SaveGame, AFailedSaveKeepsAWholePair) {
         EXPECT_EQ(LeftoversOf(base), logBeside);
         EXPECT_TRUE(a.tg.game.st.GameChanged);
         ASSERT_EQ(a.tg.host.notices.size(), 1u);
-        EXPECT_EQ(a.tg.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + base + "." + c.reported);
+        EXPECT_EQ(a.tg.host.notices[0], c.said + "\r\n" + base + "." + c.reported +
+                                            (c.error == EIO ? "\r\n" + std::string(std::strerror(EIO)) : ""));
 
         // Whatever failed, a load gives a game and the log saved with it.
         SaveGame_ b(dir);
@@ -305,7 +318,7 @@ TEST(SaveGame, NeverWritesAGameItCannotLoadNorPastAFolderInTheWay) {
     EXPECT_EQ(ReadAll(base + ".LOG"), "old log\r\n");
     EXPECT_FALSE(LeftoversOf(base));
     EXPECT_TRUE(a.tg.game.st.GameChanged);
-    EXPECT_EQ(a.tg.host.notices.back(), "<KVMAIN0005><KVMAIN0071>\r\n" + base + ".KVW");
+    EXPECT_EQ(a.tg.host.notices.back(), "<SaveUnverified>\r\n" + base + ".KVW");
 
     // A log that cannot be replaced (a folder stands in its place): nothing is written.
     a.tg.game.st.Galaxy[2][2] = 0;
@@ -313,7 +326,8 @@ TEST(SaveGame, NeverWritesAGameItCannotLoadNorPastAFolderInTheWay) {
     EXPECT_FALSE(SaveGame(a.tg.game, dir.Path() + "blocked", {"x"}));
     EXPECT_FALSE(std::filesystem::exists(dir.Path() + "blocked.KVW"));
     EXPECT_TRUE(a.tg.game.st.GameChanged);
-    EXPECT_EQ(a.tg.host.notices.back(), "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Path() + "blocked.LOG");
+    EXPECT_EQ(a.tg.host.notices.back(),
+              "<FileNotWritten>\r\n" + dir.Path() + "blocked.LOG\r\n" + std::strerror(EISDIR));
 }
 
 // Stands for the program being ended: no handler of the save catches it.
@@ -672,12 +686,13 @@ TEST(LoadGame, HeaderVersionsCompareExactly) {
         EXPECT_EQ(LoadGame(g.tg.game, dir.Path() + "v.KVW"), c.loads);
         EXPECT_EQ(g.tg.game.st.ConfigName, c.config);
     }
-    // A newer file is refused with the error sound only.
+    // A newer file is refused with the error sound and a notice that says so (a player without
+    // a sound device would otherwise learn nothing).
     SaveGame_ g(dir);
     WriteAll(dir.Path() + "new.KVW", FlipSavedBytes("*WINV14* Jane" + items));
     g.tg.game.st.GameRunning = kTrue;
     EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "new.KVW"));
-    EXPECT_TRUE(g.tg.host.notices.empty());
+    EXPECT_EQ(g.tg.host.notices, std::vector<std::string>{"<LoadNewer>\r\n" + dir.Path() + "new.KVW"});
     ASSERT_EQ(g.tg.host.sounds.size(), 1u);
     EXPECT_NE(g.tg.host.sounds[0].find("ERROR.WAV"), std::string::npos);
     ExpectNothingLoaded(g.tg.game.st);
@@ -727,6 +742,79 @@ TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
         EXPECT_EQ(g.tg.host.notices.size(), 1u);
         ExpectNothingLoaded(g.tg.game.st);
     }
+}
+
+// Which failure it is: no saved game of this program, one of the oldest layout, an empty one,
+// a damaged one (with the line where the damage begins), or the file system's own error.
+TEST(LoadGame, ABadFileIsNamedForWhatIsWrongWithIt) {
+    ScratchFolder dir;
+    const std::string stored = SavedKnownState(dir);
+    ASSERT_FALSE(stored.empty());
+    const std::string plain = FlipSavedBytes(stored);
+    auto cutAfterLine = [&](size_t lines) {
+        size_t p = 0;
+        for (size_t i = 0; i < lines; ++i) p = plain.find("\r\n", p) + 2;
+        return FlipSavedBytes(plain.substr(0, p));
+    };
+    std::string wrongItem = plain;
+    const size_t line3 = [&] {
+        size_t p = 0;
+        for (int i = 0; i < 2; ++i) p = plain.find("\r\n", p) + 2;
+        return p;
+    }();
+    wrongItem.replace(line3, plain.find("\r\n", line3) - line3, "\"a text\"");
+    const std::string random = "\x13\x99\xfe\x02 not a game at all \x7f\x80";
+    const std::string oldLayout = "\"Jane\",0,1,2,3,4,5\r\n100,100,0,25.5,30,3000,0,10,10,0\r\n";
+    struct Case {
+        std::string what, bytes, said;
+    };
+    const Case cases[] = {
+        {"empty", "", "<LoadEmpty>"},
+        {"random bytes", random, "<LoadNotOurs>"},
+        {"the plain text of a game", plain, "<LoadNotOurs>"},
+        {"the oldest layout", oldLayout, "<LoadOldLayout>"},
+        {"the mark alone", FlipSavedBytes("*WIN"), "<LoadDamaged>\r\n@\r\n<LoadDamagedLine>1"},
+        {"cut after line 10", cutAfterLine(10), "<LoadDamaged>\r\n@\r\n<LoadDamagedLine>11"},
+        {"a text where a number stands", FlipSavedBytes(wrongItem), "<LoadDamaged>\r\n@\r\n<LoadDamagedLine>3"},
+        {"an extra item", stored + FlipSavedBytes("1\r\n"), "<LoadDamaged>\r\n@\r\n<LoadDamagedLine>" +
+                                                                     std::to_string(CountLines(plain) + 1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SaveGame_ g(dir);
+        const std::string path = dir.Path() + "bad.KVW";
+        WriteAll(path, c.bytes);
+        EXPECT_FALSE(LoadGame(g.tg.game, path));
+        std::string said = c.said.find('@') == std::string::npos ? c.said + "\r\n@" : c.said;
+        said.replace(said.find('@'), 1, path);
+        EXPECT_EQ(g.tg.host.notices, std::vector<std::string>{said});
+        EXPECT_EQ(g.tg.host.sounds.size(), 1u);  // the error sound
+        ExpectNothingLoaded(g.tg.game.st);
+    }
+
+    // The file system's own failures.
+    std::filesystem::create_directories(dir.Path() + "folder.KVW");
+    const std::pair<std::string, std::string> missing[] = {
+        {dir.Path() + "missing.KVW", "<FileMissing>\r\n" + dir.Path() + "missing.KVW"},
+        {dir.Path() + "folder.KVW", "<FileNotRead>\r\n" + dir.Path() + "folder.KVW\r\n" + std::strerror(EISDIR)},
+    };
+    for (const auto& [path, said] : missing) {
+        SaveGame_ g(dir);
+        EXPECT_FALSE(LoadGame(g.tg.game, path));
+        EXPECT_EQ(g.tg.host.notices, std::vector<std::string>{said});
+    }
+    // A file the player may not read.
+    struct DeniedFiles : FailingFiles {
+        DeniedFiles() : FailingFiles("none") {}
+        bool Read(const std::string&, std::string&) override {
+            errno = EACCES;
+            return false;
+        }
+    } denied;
+    WriteAll(dir.Path() + "locked.KVW", stored);
+    SaveGame_ g(dir);
+    EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "locked.KVW", nullptr, &denied));
+    EXPECT_EQ(g.tg.host.notices, std::vector<std::string>{"<FileDenied>\r\n" + dir.Path() + "locked.KVW"});
 }
 
 TEST(LoadGame, AFlippedByteNeverHalfLoadsAGame) {
@@ -786,7 +874,7 @@ TEST(LoadGame, AMissingLogLeavesTheGameLoadedWithAnEmptyLog) {
     EXPECT_TRUE(log.empty());
     EXPECT_TRUE(b.tg.host.output.empty());
     ASSERT_EQ(b.tg.host.notices.size(), 1u);
-    EXPECT_EQ(b.tg.host.notices[0], "<KVMAIN0005><KVMAIN0071>\r\n" + dir.Path() + "nolog.LOG");
+    EXPECT_EQ(b.tg.host.notices[0], "<FileMissing>\r\n" + dir.Path() + "nolog.LOG");
 }
 
 TEST(SaveGame, NotesGoWithTheConfigurationWhenTheOptionIsOn) {

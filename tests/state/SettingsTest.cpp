@@ -173,6 +173,36 @@ TEST(OptionSettings, AbsentAndOddValuesKeepTheirControls) {
     EXPECT_EQ(s.game.st.BackgroundPicture, "");
 }
 
+// A picture quality that no option button stands for, or scan options beyond the two check
+// boxes, are skipped: the scan keeps its icon set and options (quality 77 had left it without
+// any picture).
+TEST(OptionSettings, ARefusedScanValueIsSkipped) {
+    struct Case {
+        const char* quality;
+        const char* options;
+        Integer wantQuality, wantOptions;
+    };
+    const Case cases[] = {
+        {"77", "9", 2, 1}, {"-1", "-1", 2, 1}, {"4", "4", 2, 1}, {"3", "2", 3, 2}, {"0", "0", 0, 0}, {"x", "3", 0, 3},
+    };
+    for (const Case& c : cases) {
+        OptionsGame s;
+        s.settings.SaveSetting(kConfigsApp, "Jane", "Sound", "True");
+        s.settings.SaveSetting(kConfigsApp, "Jane", "SRSPicQual", c.quality);
+        s.settings.SaveSetting(kConfigsApp, "Jane", "SRSOptions", c.options);
+        s.game.st.SRSPicQual = 2;
+        s.game.options.optSRSPic = 2;
+        s.game.st.SRSDrawOption = 1;
+        s.game.options.chkLarge = 1;
+        LoadSettings(s.game, "Jane", true);
+        EXPECT_EQ(s.game.st.SRSPicQual, c.wantQuality) << c.quality;
+        EXPECT_EQ(s.game.options.optSRSPic, c.wantQuality) << c.quality;
+        EXPECT_EQ(s.game.st.SRSDrawOption, c.wantOptions) << c.options;
+        EXPECT_EQ(s.game.options.chkLarge, c.wantOptions & 1) << c.options;
+        EXPECT_EQ(s.game.options.chkCoord, (c.wantOptions & 2) ? 1 : 0) << c.options;
+    }
+}
+
 TEST(OptionSettings, APictureThatCannotBeReadIsReportedAndBackgroundFollowsTheFlag) {
     ScratchFolder dir;
     OptionsGame s(dir);

@@ -193,6 +193,26 @@ TEST(EnglishLanguageFile, HasEveryFoundationKeyWithText) {
     EXPECT_TRUE(missing.empty()) << "keys without text:" << list;
 }
 
+// Every key of the list of keys the game looks up has its text in the English file.
+TEST(EnglishLanguageFile, DefinesEveryKeyOfTheKeyList) {
+    std::string bytes;
+    ASSERT_TRUE(kv::ReadFileBytes(kKeyList, bytes)) << kKeyList;
+    auto file = kv::LoadProfileFile(kEnglishFile);
+    ASSERT_TRUE(file) << kEnglishFile;
+    std::istringstream in(bytes);
+    std::string missing;
+    size_t listed = 0;
+    for (std::string line; std::getline(in, line);) {
+        const std::string key = TrimBlanks(line.empty() || line.back() != '\r' ? line : line.substr(0, line.size() - 1));
+        if (key.empty()) continue;
+        ++listed;
+        auto text = file->Get("Language", key);
+        if (!text || text->empty() || *text == "Not Used") missing += " " + key;
+    }
+    EXPECT_GT(listed, 1000u);
+    EXPECT_TRUE(missing.empty()) << kEnglishFile << " has no text for:" << missing;
+}
+
 // ---- Keys named in the source ----------------------------------------------------------------
 
 // A key the source names, with where it is named.

@@ -1,11 +1,61 @@
 #include "platform/qt/QtSettingsStore.h"
 
+#include <QFile>
+#include <QSaveFile>
+
 namespace kv {
-
-QtSettingsStore::QtSettingsStore(const QString& path)
-    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
-
 namespace {
+
+// The header a line of the settings file stands for when it is a section header that is not
+// written as one; nothing for a header as written, a key, a comment or a blank line. The file
+// is the store's own: its names never hold "[", "]", "=" or ";" as they stand (QSettings
+// writes them escaped), so a line that starts with "[", or holds no "=", can only be a header.
+std::optional<QByteArray> MendedHeader(const QByteArray& line) {
+    const QByteArray t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(';') || t.startsWith('#')) return std::nullopt;
+    const bool opens = t.startsWith('[');
+    if (!opens && t.contains('=')) return std::nullopt;
+    if (opens && t.endsWith(']') && t.count('[') == 1 && t.count(']') == 1) return std::nullopt;
+    QByteArray name = t;
+    name.replace('[', QByteArray()).replace(']', QByteArray());
+    name = name.trimmed();
+    if (name.isEmpty()) return std::nullopt;
+    return '[' + name + ']';
+}
+
+// Mends the broken section headers of the file at `path` (see the header), keeping the file as
+// it was beside it. Nothing when every line is well formed or the file cannot be read.
+std::optional<SettingsMend> MendHeaders(const QString& path) {
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = in.readAll();
+    in.close();
+    QList<QByteArray> lines = bytes.split('\n');
+    std::optional<SettingsMend> mend;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray& line = lines[i];
+        const bool cr = line.endsWith('\r');
+        const std::optional<QByteArray> header = MendedHeader(cr ? line.chopped(1) : line);
+        if (!header) continue;
+        if (!mend) mend = SettingsMend{path.toStdString(), static_cast<int>(i + 1), line.trimmed().toStdString(), {}};
+        line = *header + (cr ? QByteArray("\r") : QByteArray());
+    }
+    if (!mend) return std::nullopt;
+    const QString copy = path + QStringLiteral(".damaged");
+    QFile::remove(copy);
+    if (QFile::copy(path, copy)) mend->copy = copy.toStdString();
+    // The mended file replaces the old one only once it is whole; without a copy of the old one
+    // it is not replaced at all (the settings are read as they stand).
+    if (!mend->copy.empty()) {
+        QSaveFile out(path);
+        if (out.open(QIODevice::WriteOnly)) {
+            out.write(lines.join('\n'));
+            out.commit();
+        }
+    }
+    return mend;
+}
+
 // One name as QSettings stores it: in lower case, so that look-ups do not depend on case, as on
 // the desktop store; "%", "/" and a leading "." written as %25, %2F and %2E, so that a name
 // never opens a level of its own, never meets the ".order" list and never reads as an escape;
@@ -39,6 +89,10 @@ void RemoveValueOnly(QSettings& s, const QString& key) {
     for (const auto& [k, v] : below) s.setValue(key + "/" + k, v);
 }
 }  // namespace
+
+QtSettingsStore::QtSettingsStore(const QString& path) : mended_(MendHeaders(path)) {
+    settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
 
 // Application and section become one group path; "\" in either separates levels, as on the
 // desktop store.

@@ -143,17 +143,13 @@ void CommandHYP(Game& g) {
     CommandBarActivate(g);
 }
 
+// Load and Save are the main menu's own, with its checks and questions.
 void PopupLoad(Game& g) {
-    GameState& s = g.st;
-    if (s.GameRunning && s.GameChanged && !SaveRunningGameFirst(g, "MENU0004")) return;
-    const std::string name = SetFileDialogMode(g, FileDialogMode::Load);
-    if (name.empty()) return;
-    std::vector<std::string> log;
-    LoadGame(g, name, &log);
+    MenuLoadGame(g);
     RefreshAll(g);
 }
 
-void PopupSave(Game& g) { SaveGameThroughDialog(g); }
+void PopupSave(Game& g) { MenuSaveGame(g); }
 
 void PopupMenu(Game& g) {
     g.host.RunModal(Form::frmMenu);

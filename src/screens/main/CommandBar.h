@@ -40,10 +40,9 @@ inline constexpr std::array<PopupItem, 6> kPopupItems{PopupItem::mnuLoad,    Pop
                                                       PopupItem::mnuHelp,    PopupItem::mnuQuit};
 const char* Name(PopupItem item);
 // Runs a pop-up item:
-//  - mnuLoad: offers to save a changed running game first (MENU0004: Yes saves, and a cancelled
-//    or failed save goes back to the game; Cancel goes back), then loads the game chosen in the
-//    file dialog and ends with the end-of-action refresh;
-//  - mnuSave: saves under the name chosen in the file dialog;
+//  - mnuLoad: the main menu's Load (MenuLoadGame: the name check, the save offered first, the
+//    question which name to keep, the player's configuration), then the end-of-action refresh;
+//  - mnuSave: the main menu's Save (MenuSaveGame);
 //  - mnuMenu: the main menu, modally; when it closes without the final report showing, the
 //    return from the menu and the end-of-action refresh;
 //  - mnuOptions: shows the options window;

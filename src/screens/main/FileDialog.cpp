@@ -9,6 +9,7 @@
 
 #include "platform/Files.h"
 #include "platform/Strings.h"
+#include "screens/MessageLog.h"
 #include "state/SavedGame.h"
 
 namespace kv {
@@ -32,7 +33,7 @@ std::string ModifiedText(const std::string& path) {
     std::tm local{};
     if (!::localtime_r(&info.st_mtime, &local)) return "";
     char text[32];
-    return std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local) ? std::string(text) : std::string();
+    return std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local) ? std::string(text) : std::string();
 }
 
 // The file of the saved-games folder whose name differs from `file` at most in letter case, as
@@ -122,6 +123,18 @@ bool FileDialogOK(Game& g) {
         if (!std::filesystem::is_regular_file(SavedGameLoadPath(g, name), ec)) {
             MessageBox(g, -1, g.Text("FILE0003"), kOKOnly);
             return false;
+        }
+    } else if (d.Pattern == kLogPattern) {
+        // The message log's save writes name.LOG (or the name as typed, with its own extension):
+        // that is the file whose overwriting is asked about. A saved game's own log is named so.
+        const std::string file = LogFileName(name);
+        std::error_code ec;
+        if (!file.empty() && std::filesystem::exists(SavedGameFolder(g) + file, ec)) {
+            std::string question = g.Text("OutOverwrite") + file + "?";
+            const bool companion = UpperCase(file.substr(Stem(file).size())) == ".LOG";
+            if (companion && !ExistingInFolder(SavedGameFolder(g), Stem(file) + ".KVW").empty())
+                question += g.st.NewLine + g.Text("OutGameLog");
+            if (MessageQuery(g, -1, question, kYesNo | kQuestion) == kNo) return false;
         }
     } else {
         const std::string base = SaveTargetBase(g, name);

@@ -15,7 +15,7 @@ namespace kv {
 
 // The saved games of a folder that match the pattern (";" separates patterns; letter case does
 // not count), sorted by name without regard to case, each with its modification date and time
-// as "YYYY-MM-DD HH:MM" by the local clock.
+// as "YYYY-MM-DD HH:MM:SS" by the local clock.
 std::vector<SavedGameEntry> ListSavedGames(const std::string& folder, const std::string& pattern);
 
 // ---- The dialog's handlers -----------------------------------------------------------------

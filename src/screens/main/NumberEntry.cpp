@@ -1,5 +1,6 @@
 #include "screens/main/NumberEntry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "state/Numeric.h"
@@ -32,8 +33,14 @@ void NumberTextChange(Game& g, const std::string& text) {
         v = bottom;
         d.txtNumber = Plain(bottom);
     }
+    // The bar and the number follow what was typed. The box is written over only where the
+    // number falls on another step of the factor: an emptied box, or one holding no number yet,
+    // stays as the player left it (it reads as 0) instead of taking a "0" before what comes next.
     const int position = CInt(static_cast<double>(d.Max) + d.Min - v / *factor);
-    if (position != d.Value) NumberScroll(g, position);
+    const double stepped = *factor * (static_cast<double>(d.Max) + d.Min - position);
+    d.Value = static_cast<Integer>(position);
+    d.lblNumber = Plain(stepped);
+    if (std::fabs(stepped - v) > 1e-9 * std::max(1.0, std::fabs(v))) d.txtNumber = d.lblNumber;
 }
 
 void NumberScroll(Game& g, int position) {

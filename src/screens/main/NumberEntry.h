@@ -17,8 +17,9 @@ namespace kv {
 std::optional<double> NumberEntryFactor(const NumberDialogData& d);
 
 // The text box changed: a number above the maximum or below the minimum is replaced at once by
-// that bound, and the scroll bar moves to the position that stands for the number (the number
-// then follows the bar, so it falls on a step of the factor).
+// that bound, and the scroll bar moves to the position that stands for the number. The number
+// taken falls on a step of the factor; the box shows it where it differs from what was typed,
+// and otherwise keeps the player's text (an empty box stays empty, and reads as 0).
 void NumberTextChange(Game& g, const std::string& text);
 // The scroll bar moved to `position`: the number and the text box show its value.
 void NumberScroll(Game& g, int position);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <algorithm>
 #include <iterator>
 #include <QDateTime>
@@ -16,17 +17,23 @@
 namespace kv {
 namespace {
 
-// The palette colours the list's text takes: 0 black (saving), 8 grey (loading).
-QColor ListColour(int qb) { return qb == 0 ? QColor(0, 0, 0) : QColor(128, 128, 128); }
+// The list's colour marks the mode: 0 black (saving), 8 grey (loading). It is shown as the
+// list's background, a light shade of it behind text of the ordinary colour, so that no entry
+// looks disabled: white while saving, a light grey while loading.
+QColor ListBackground(int qb) { return qb == 0 ? QColor(255, 255, 255) : QColor(232, 232, 232); }
 
-// A date and time of the core ("YYYY-MM-DD HH:MM") as the desktop writes them.
+// A date and time of the core ("YYYY-MM-DD HH:MM:SS") as the desktop writes them, the time
+// with its seconds (a desktop's short time leaves them out).
 QString DesktopDate(const std::string& date) {
     const QDate d = QDate::fromString(Q(date), QStringLiteral("yyyy-MM-dd"));
     return d.isValid() ? QLocale().toString(d, QLocale::ShortFormat) : Q(date);
 }
 QString DesktopTime(const std::string& time) {
-    const QTime t = QTime::fromString(Q(time), QStringLiteral("HH:mm"));
-    return t.isValid() ? QLocale().toString(t, QLocale::ShortFormat) : Q(time);
+    const QTime t = QTime::fromString(Q(time), QStringLiteral("HH:mm:ss"));
+    if (!t.isValid()) return Q(time);
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    if (!format.contains(u's')) format.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
+    return QLocale().toString(t, format);
 }
 
 }  // namespace
@@ -39,14 +46,24 @@ frmFile::frmFile(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     pnlDate->setText(Q(g.Text("Date")));
     pnlTime->setText(Q(g.Text("Time")));
     flstSave->setHeaderLabels({Q(g.Text("FileName")), Q(g.Text("FileDate"))});
-    flstSave->header()->setStretchLastSection(true);
-    flstSave->setColumnWidth(0, 220);
+    // The names take the room left beside the whole date and time.
+    flstSave->header()->setStretchLastSection(false);
+    flstSave->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    flstSave->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     txtFile->installEventFilter(this);
 
     connect(txtFile, &QLineEdit::textChanged, this,
             [this](const QString& t) { Do([this, t] { FileDialogNameChange(g_, t.toStdString()); }); });
     connect(flstSave, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         const int row = flstSave->indexOfTopLevelItem(item);
+        Do([this, row] { FileDialogListClick(g_, row); });
+    });
+    // An entry chosen with the keys is chosen as a click chooses it (the dialog's own changes of
+    // the current entry raise no signal).
+    connect(flstSave, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> chosen = flstSave->selectedItems();
+        if (chosen.size() != 1) return;
+        const int row = flstSave->indexOfTopLevelItem(chosen.front());
         Do([this, row] { FileDialogListClick(g_, row); });
     });
     connect(flstSave, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
@@ -91,10 +108,18 @@ void frmFile::Show() {
             auto* item = new QTreeWidgetItem(flstSave, {Q(e.Name), DesktopDate(date) + ' ' + DesktopTime(time)});
             item->setData(1, Qt::UserRole, Q(e.DateTime));
         }
+        // Wide enough for a name beside the whole of the longest date and time.
+        int dates = flstSave->header()->sectionSizeHint(1);
+        for (int i = 0; i < flstSave->topLevelItemCount(); ++i)
+            dates = std::max(dates, flstSave->fontMetrics().horizontalAdvance(flstSave->topLevelItem(i)->text(1)) + 16);
+        flstSave->setMinimumWidth(std::max(360, 200 + dates + 2 * flstSave->frameWidth() +
+                                                    flstSave->verticalScrollBar()->sizeHint().width()));
     }
-    for (int i = 0; i < flstSave->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = flstSave->topLevelItem(i);
-        for (int c = 0; c < 2; ++c) item->setForeground(c, ListColour(d.ListColour));
+    QPalette list = flstSave->palette();
+    if (list.color(QPalette::Base) != ListBackground(d.ListColour)) {
+        list.setColor(QPalette::Base, ListBackground(d.ListColour));
+        list.setColor(QPalette::Text, QColor(0, 0, 0));
+        flstSave->setPalette(list);
     }
     {
         const QSignalBlocker quiet(flstSave);
@@ -125,6 +150,10 @@ void frmFile::showEvent(QShowEvent* e) {
 bool frmFile::eventFilter(QObject* watched, QEvent* e) {
     if (watched == txtFile && e->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(e);
+        // A key with Ctrl, Alt or Meta is a shortcut of the box (Ctrl+A selects its text), not a
+        // character typed; what a paste brings in, OK refuses as it refuses any name.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return QDialog::eventFilter(watched, e);
         const QString text = key->text();
         // Keys that edit or leave the box are no characters typed.
         static const int kNotTyped[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,

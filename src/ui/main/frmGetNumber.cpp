@@ -1,5 +1,6 @@
 #include "ui/main/frmGetNumber.h"
 
+#include <QLayout>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -34,13 +35,31 @@ void frmGetNumber::Do(const std::function<void()>& handler) {
 void frmGetNumber::Show() {
     const NumberDialogData& d = g_.numberDialog;
     setWindowTitle(Q(d.Caption));
-    Put(lblMessage, d.lblMessage);
+    // The prompt's lines end in CR LF; the label breaks at the LF alone. A new prompt fits the
+    // window to it, so that none of its lines is cut.
+    QString prompt = Q(d.lblMessage);
+    prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const bool newPrompt = lblMessage->text() != prompt;
+    lblMessage->setText(prompt);
     Put(lblUnit, d.lblUnit);
     Put(ScaleFactor, d.ScaleFactor);
     Put(lblNumber, d.lblNumber);
     Put(txtNumber, d.txtNumber);
     Put(vsbNumber, std::min(d.Min, d.Max), std::max(d.Min, d.Max), d.Value);
     cmdOK->setEnabled(NumberEntryFactor(d).has_value());
+    if (newPrompt) FitToPrompt();
+}
+
+// The window's width stays; its height becomes what the wrapped prompt needs at that width.
+void frmGetNumber::FitToPrompt() {
+    layout()->activate();
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width()) : -1;
+    if (height < 0) {
+        adjustSize();
+        return;
+    }
+    setMinimumHeight(height);
+    resize(width(), height);
 }
 
 // Each showing: one unit an arrow step, a hundred a page.

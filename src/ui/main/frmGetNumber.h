@@ -22,6 +22,7 @@ protected:
 
 private:
     void Do(const std::function<void()>& handler);
+    void FitToPrompt();
     Game& g_;
     QtHost& host_;
 };

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "platform/qt/QtSettingsStore.h"
+#include "state/Startup.h"
+#include "support/RecordingHost.h"
 
 namespace kv {
 namespace {
@@ -79,6 +82,78 @@ TEST(QtSettingsStore, KeepsNamesWithCharactersSpecialToQSettingsApart) {
     s.DeleteSetting("App\\Configs", "Jo");
     EXPECT_EQ(s.GetSetting("App\\Configs", "Jo/Ann", "Sound", "none"), "False");
     EXPECT_EQ(s.GetSetting("App\\Configs", "Jo", "Sound", "none"), "none");
+}
+
+// A section header that lost or gained a bracket would put every setting below it, the player
+// names too, out of reach: the store mends the line, keeps the file as it was, and says which
+// line it mended; start-up tells the player.
+TEST(QtSettingsStore, MendsABrokenSectionHeaderAndKeepsTheFileAsItWas) {
+    const char* const headers[] = {"kestravaforwindows9x]", "[kestravaforwindows9x", "[[kestravaforwindows9x]",
+                                   "kestravaforwindows9x", "[kestrava]forwindows9x]"};
+    for (const char* header : headers) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.ini");
+        const QByteArray before = QByteArray("[other]\r\nx=1\r\n\r\n") + header +
+                                  "\r\nnames\\number=1\r\nnames\\name1=Ann\r\nconfigs\\general\\sound=False\r\n";
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(before);
+        }
+        QtSettingsStore s(path);
+        EXPECT_EQ(s.GetSetting("KestravaforWindows9x", "Names", "Name1", "Not Used"), "Ann") << header;
+        EXPECT_EQ(s.GetSetting("KestravaforWindows9x\\Configs", "General", "Sound", "Not Used"), "False") << header;
+        EXPECT_EQ(s.GetSetting("Other", "", "x", "Not Used"), "1") << header;
+        const std::optional<SettingsMend> m = s.Mended();
+        ASSERT_TRUE(m) << header;
+        EXPECT_EQ(m->line, 4) << header;
+        EXPECT_EQ(m->text, header);
+        EXPECT_EQ(m->file, path.toStdString());
+        QFile copy(QString::fromStdString(m->copy));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << header;
+        EXPECT_EQ(copy.readAll(), before) << header;
+        // Written back, the settings file reads well the next time, with nothing to mend.
+        s.SaveSetting("KestravaforWindows9x", "Names", "Number", "2");
+        ASSERT_TRUE(s.Flush());
+        QtSettingsStore again(path);
+        EXPECT_FALSE(again.Mended()) << header;
+        EXPECT_EQ(again.GetSetting("KestravaforWindows9x", "Names", "Name1", "Not Used"), "Ann") << header;
+        EXPECT_EQ(again.GetSetting("KestravaforWindows9x", "Names", "Number", "Not Used"), "2") << header;
+
+        test::RecordingHost host;
+        ConstantRandom rng(0.5f);
+        Game g(rng, again, host);
+        g.lang.UseTexts({});
+        g.lang.SetEchoMissing(true);
+        g.st.NewLine = "\n";
+        ReportMendedSettings(g);
+        EXPECT_TRUE(host.notices.empty());  // nothing was mended this time
+        Game first(rng, s, host);
+        first.lang.UseTexts({});
+        first.lang.SetEchoMissing(true);
+        first.st.NewLine = "\n";
+        ReportMendedSettings(first);
+        ASSERT_EQ(host.notices.size(), 1u);
+        EXPECT_EQ(host.notices[0], "<SettingsMended>\n" + path.toStdString() + "\n<SettingsLine>4: " + header +
+                                       "\n<SettingsCopy>\n" + m->copy);
+    }
+}
+
+// A well-formed file is left alone: nothing is mended and no copy is made.
+TEST(QtSettingsStore, LeavesAWellFormedFileAlone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    {
+        QtSettingsStore s(path);
+        s.SaveSetting("KestravaforWindows9x", "Names", "Name1", "Ann [the first]; = x");
+        s.SaveSetting("KestravaforWindows9x\\Configs", "[odd] name", "Sound", "True");
+        ASSERT_TRUE(s.Flush());
+    }
+    QtSettingsStore s(path);
+    EXPECT_FALSE(s.Mended());
+    EXPECT_FALSE(QFile::exists(path + ".damaged"));
+    EXPECT_EQ(s.GetSetting("KestravaforWindows9x", "Names", "Name1"), "Ann [the first]; = x");
+    EXPECT_EQ(s.GetSetting("KestravaforWindows9x\\Configs", "[odd] name", "Sound"), "True");
 }
 
 }  // namespace

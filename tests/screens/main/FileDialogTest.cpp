@@ -35,7 +35,7 @@ TEST_F(FileDialogTest, ListsTheSavedGamesOfTheFolderWithTheirDates) {
     EXPECT_EQ(d.Entries[0].Name, "Alpha.kvw");
     EXPECT_EQ(d.Entries[1].Name, "beta.KVW");
     EXPECT_EQ(d.Entries[2].Name, "gamma.KVA");
-    EXPECT_TRUE(std::regex_match(d.Entries[0].DateTime, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d)")))
+    EXPECT_TRUE(std::regex_match(d.Entries[0].DateTime, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)")))
         << d.Entries[0].DateTime;
     EXPECT_EQ(d.Selected, -1);
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <deque>
 
 #include "support/SaveTestSupport.h"
 #include "text/windows/frmOutput.h"
@@ -101,6 +102,49 @@ TEST(frmOutput, SaveWritesTheLogThroughTheSaveDialogInTheSavedGamesFolder) {
     ASSERT_NE(firstLine, std::string::npos);
     EXPECT_GT(firstLine, 0u);  // the date and time
     EXPECT_EQ(text.substr(firstLine + 2), "Docked at starbase 2.\r\nRepairs complete.\r\n");
+}
+
+// Through the saved-games dialog: the question is about the log file the save would replace,
+// and says when that is a saved game's own log; a saved game of the name alone asks nothing.
+TEST(frmOutput, SaveAsksAboutTheLogFileItWouldReplace) {
+    struct Case {
+        const char* typed;
+        std::deque<int> answers;
+        std::string question;  // "" when none
+        const char* file;      // the log file of the name
+        bool written;
+    };
+    const Case cases[] = {
+        {"voyage", {kNo}, "<OutOverwrite>voyage.LOG?\r\n<OutGameLog>", "voyage.LOG", false},
+        {"voyage", {kYes}, "<OutOverwrite>voyage.LOG?\r\n<OutGameLog>", "voyage.LOG", true},
+        {"notes", {kYes}, "<OutOverwrite>notes.LOG?", "notes.LOG", true},
+        {"fresh", {}, "", "fresh.LOG", true},
+    };
+    for (const Case& c : cases) {
+        ConstantRandom rng(0.5f);
+        test::DesktopGame dg(rng);
+        dg.st.NewLine = "\r\n";
+        dg.script.fileWindow = true;
+        dg.scratch.Write("saves/voyage.KVW", "a saved game");
+        dg.scratch.Write("saves/voyage.LOG", "its log");
+        dg.scratch.Write("saves/notes.LOG", "old notes");
+        dg.scratch.Write("saves/fresh.KVW", "another saved game");
+        PrintOutput(dg.game, "Shields up.");
+        dg.script.answers = c.answers;
+        dg.script.modal[Form::frmFile] = [&](QDialog& f) {
+            dg.Keys(Form::frmFile, "txtFile", c.typed);
+            dg.Click(Form::frmFile, "cmdOK");
+            if (f.isVisible()) dg.Click(Form::frmFile, "cmdCancel");
+        };
+        dg.Choose(Form::frmOutput, "mnuSave");
+        EXPECT_EQ(dg.script.questions, c.question.empty() ? std::vector<std::string>{}
+                                                          : std::vector<std::string>{c.question})
+            << c.typed;
+        const std::string text = savetest::ReadAll(dg.scratch.Saves() + c.file);
+        EXPECT_EQ(text.find("Shields up.") != std::string::npos, c.written) << c.typed << ": " << text;
+        EXPECT_EQ(savetest::ReadAll(dg.scratch.Saves() + "voyage.KVW"), "a saved game");
+        EXPECT_EQ(savetest::ReadAll(dg.scratch.Saves() + "fresh.KVW"), "another saved game");
+    }
 }
 
 }  // namespace

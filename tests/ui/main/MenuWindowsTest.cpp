@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QUrl>
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,6 +23,8 @@
 #include "state/NumberDialog.h"
 #include "state/Options.h"
 #include "state/SavedGame.h"
+#include "state/SavedGameLayout.h"
+#include "support/SaveTestSupport.h"
 #include "ui/main/MenuWindowsSupport.h"
 #include "ui/main/frmGetNumber.h"
 #include "ui/main/frmOptions.h"
@@ -135,7 +140,10 @@ TEST(frmFile, ListsTheSavedGamesWithTheirDatesAndAClickPicksOne) {
         EXPECT_EQ(f.flstSave->topLevelItem(0)->text(0), "Alpha.KVW");
         EXPECT_EQ(f.flstSave->topLevelItem(1)->text(0), "beta.KVA");
         EXPECT_FALSE(f.flstSave->topLevelItem(0)->text(1).isEmpty());  // the date saved
-        EXPECT_EQ(f.flstSave->topLevelItem(0)->foreground(0).color(), QColor(128, 128, 128));  // loading
+        // Loading: a grey list, its entries in black like any text (grey text looked disabled).
+        EXPECT_EQ(f.flstSave->palette().color(QPalette::Base), QColor(232, 232, 232));
+        EXPECT_EQ(f.flstSave->palette().color(QPalette::Text), QColor(0, 0, 0));
+        EXPECT_EQ(f.flstSave->topLevelItem(0)->foreground(0).style(), Qt::NoBrush);
         EXPECT_EQ(f.cmdOK->text(), "<KVMAIN0018>");
         EXPECT_FALSE(f.cmdOK->isEnabled());
         QWidget* list = f.flstSave->viewport();
@@ -146,6 +154,44 @@ TEST(frmFile, ListsTheSavedGamesWithTheirDatesAndAClickPicksOne) {
         mg.Click(Form::frmFile, "cmdOK");
     });
     EXPECT_EQ(SetFileDialogMode(mg.game, FileDialogMode::Load), "beta.KVA");
+}
+
+// The list shows each game's whole date and time, seconds included, in a column wide enough
+// for it; Ctrl+A in the name box selects its text (it is no character typed).
+TEST(frmFile, ShowsTheWholeSavedTimeAndCtrlASelectsTheName) {
+    ConstantRandom rng(0.5f);
+    MenuGame mg(rng);
+    mg.scratch.Write("saves/Alpha.KVW", "x");
+    std::tm saved{};
+    saved.tm_year = 2026 - 1900, saved.tm_mon = 4, saved.tm_mday = 1;
+    saved.tm_hour = 21, saved.tm_min = 44, saved.tm_sec = 23, saved.tm_isdst = -1;
+    const std::time_t when = std::mktime(&saved);
+    const auto since = std::chrono::system_clock::from_time_t(when) - std::chrono::system_clock::now();
+    std::filesystem::last_write_time(mg.scratch.Saves() + "Alpha.KVW",
+                                     std::filesystem::file_time_type::clock::now() + since);
+    ForgetFileStamps();
+    mg.OnFileDialog([&](frmFile& f) {
+        QApplication::processEvents();
+        ASSERT_EQ(f.flstSave->topLevelItemCount(), 1);
+        QTreeWidgetItem* item = f.flstSave->topLevelItem(0);
+        EXPECT_TRUE(item->text(1).contains(":44:23")) << item->text(1).toStdString();
+        // Neither the date column nor its header is cut.
+        const int needed = std::max(f.flstSave->fontMetrics().horizontalAdvance(item->text(1)),
+                                    f.flstSave->header()->fontMetrics().horizontalAdvance(f.flstSave->headerItem()->text(1)));
+        EXPECT_GE(f.flstSave->columnWidth(1), needed);
+        EXPECT_LE(f.flstSave->columnWidth(0) + f.flstSave->columnWidth(1), f.flstSave->viewport()->width());
+        test::DesktopGame::ClickAt(f.flstSave->viewport(), f.flstSave->visualItemRect(item).center());
+        EXPECT_TRUE(f.lblTime->text().contains(":44:23")) << f.lblTime->text().toStdString();
+
+        f.txtFile->clear();
+        mg.Keys(Form::frmFile, "txtFile", "voyage");
+        f.txtFile->setCursorPosition(2);
+        test::DesktopGame::SendKey(f.txtFile, Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);
+        EXPECT_EQ(f.txtFile->selectedText(), "voyage");
+        EXPECT_EQ(f.txtFile->text(), "voyage");
+        mg.Click(Form::frmFile, "cmdCancel");
+    });
+    EXPECT_EQ(SetFileDialogMode(mg.game, FileDialogMode::Load), "");
 }
 
 TEST(frmFile, RefusesNamesThatWouldLeaveTheSavedGamesFolder) {
@@ -171,6 +217,56 @@ TEST(frmFile, RefusesNamesThatWouldLeaveTheSavedGamesFolder) {
     EXPECT_TRUE(std::filesystem::is_empty(mg.scratch.Saves()));
     for (const char* stray : {"evil.KVW", "up", "sub", "program/evil.KVW"})
         EXPECT_FALSE(std::filesystem::exists(mg.scratch.Path() + stray)) << stray;
+}
+
+// A click on a file and a click on Load load the game or say why not: no load closes the
+// dialog without a word (a game saved by a newer version did, with the error sound alone).
+TEST(frmFile, AClickOnAFileAndOnLoadLoadsItOrSaysWhyNot) {
+    ConstantRandom rng(0.5f);
+    MenuGame mg(rng);
+    GameState known;
+    savetest::FillKnownState(known);
+    known.FinalReportFlag = 0;
+    const std::string plain = SavedGameText(known);
+    std::string newer = plain;
+    newer.replace(0, newer.find('*', 5), "*WINV99");
+    mg.scratch.Write("saves/good.KVW", FlipSavedBytes(plain));
+    mg.scratch.Write("saves/good.LOG", "a line\r\n");
+    mg.scratch.Write("saves/newer.KVW", FlipSavedBytes(newer));
+    mg.scratch.Write("saves/short.KVW", FlipSavedBytes(plain.substr(0, plain.find("\r\n") + 2)));
+    struct Case {
+        const char* file;
+        std::string said;  // the notice, "" for none
+        bool loaded;
+    };
+    const Case cases[] = {
+        {"newer.KVW", "<LoadNewer>\r\n" + mg.scratch.Saves() + "newer.KVW", false},
+        {"short.KVW", "<LoadDamaged>\r\n" + mg.scratch.Saves() + "short.KVW\r\n<LoadDamagedLine>2", false},
+        {"good.KVW", "", true},
+    };
+    for (const Case& c : cases) {
+        mg.script.notices.clear();
+        mg.OnFileDialog([&](frmFile& f) {
+            const QList<QTreeWidgetItem*> items = f.flstSave->findItems(c.file, Qt::MatchExactly);
+            ASSERT_EQ(items.size(), 1) << c.file;
+            test::DesktopGame::ClickAt(f.flstSave->viewport(), f.flstSave->visualItemRect(items[0]).center());
+            EXPECT_EQ(f.txtFile->text(), c.file);
+            mg.Click(Form::frmFile, "cmdOK");
+            EXPECT_FALSE(f.isVisible()) << c.file;
+        });
+        bool saveOffered = false;
+        mg.RunMenu([&] {
+            mg.TypeName("Jane Doe");
+            mg.Choose(Form::frmMenu, "mnuGLoad(120)");
+            saveOffered = mg.Menu().mnuGSave->isEnabled();
+            mg.Menu().hide();
+        });
+        EXPECT_EQ(mg.script.notices, c.said.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.said})
+            << c.file;
+        EXPECT_EQ(bool(mg.st.GameRunning), c.loaded) << c.file;
+        EXPECT_EQ(saveOffered, c.loaded) << c.file;
+    }
+    EXPECT_EQ(mg.st.ShipEnergy, known.ShipEnergy);
 }
 
 // "Yes" to the save before a load or a new game, then Cancel in the file dialog: back to the
@@ -387,6 +483,39 @@ TEST(frmGetNumber, KeepsTheNumberInRangeAndRefusesAScaleFactorOfZero) {
         mg.Click(Form::frmGetNumber, "cmdCancel");
     };
     EXPECT_EQ(SetupNumberDialog(mg.game, "How much?", "Energy", "units", value, 0, 100, factor), -1);
+}
+
+// The whole prompt shows, every line of it (the exploration console asks in three lines), and
+// a box the player empties stays empty for the digits that come next: no "0" comes before them.
+TEST(frmGetNumber, ShowsTheWholePromptAndAnEmptiedBoxTakesTheDigitsTyped) {
+    ConstantRandom rng(0.5f);
+    MenuGame mg(rng);
+    auto& w = *mg.Window<frmGetNumber>(Form::frmGetNumber);
+    const std::string prompt =
+        "Drawing energy from this world costs game time.\r\n1.25 time units for every 100 units of energy.\r\n"
+        "Energy on board, shields included: 2500. How much time will you spend?";
+    Single value = 1, factor = 1;
+    mg.script.modal[Form::frmGetNumber] = [&](QDialog& d) {
+        QApplication::processEvents();
+        // Every line of the prompt stands inside the label, and the label inside the window.
+        EXPECT_EQ(w.lblMessage->text().count('\n'), 2);
+        EXPECT_FALSE(w.lblMessage->text().contains('\r'));
+        const QRect need = w.lblMessage->fontMetrics().boundingRect(
+            w.lblMessage->contentsRect(), Qt::TextWordWrap | int(w.lblMessage->alignment()), w.lblMessage->text());
+        EXPECT_LE(need.height(), w.lblMessage->contentsRect().height());
+        EXPECT_TRUE(d.rect().contains(w.lblMessage->geometry()));
+        for (const QWidget* c : {static_cast<QWidget*>(w.txtNumber), static_cast<QWidget*>(w.cmdOK),
+                                 static_cast<QWidget*>(w.cmdCancel)})
+            EXPECT_FALSE(c->geometry().intersects(w.lblMessage->geometry())) << c->objectName().toStdString();
+
+        w.txtNumber->selectAll();
+        mg.Key(Form::frmGetNumber, "txtNumber", Qt::Key_Backspace);
+        EXPECT_EQ(w.txtNumber->text(), "");
+        mg.Keys(Form::frmGetNumber, "txtNumber", "25");
+        EXPECT_EQ(w.txtNumber->text(), "25");
+        mg.Click(Form::frmGetNumber, "cmdOK");
+    };
+    EXPECT_EQ(SetupNumberDialog(mg.game, prompt, "", "time units", value, 0, 40, factor), 25);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "engine/tactical/ShortRangeScan.h"
 #include "screens/Relabel.h"
 #include "state/Options.h"
+#include "state/SavedGame.h"
 #include "ui/dialogs/frmSRS.h"
 #include "ui/main/QtColours.h"
 #include "ui/main/frmCommands.h"
@@ -158,6 +159,7 @@ TEST_F(CommandBarWindow, QuitWithYesThenACancelledFileDialogGoesBackToTheGame) {
 }
 
 TEST_F(CommandBarWindow, SaveAndLoadGoThroughTheSavedGameFileDialog) {
+    s.ConfigName = "Ann";
     dg.script.files = {std::string("FLIGHT")};
     dg.Choose(Form::frmCommands, "mnuSave");
     ASSERT_EQ(dg.script.fileFolders.size(), 1u);
@@ -169,6 +171,39 @@ TEST_F(CommandBarWindow, SaveAndLoadGoThroughTheSavedGameFileDialog) {
     dg.Choose(Form::frmCommands, "mnuLoad");
     EXPECT_EQ(s.ShipEnergy, saved);
     EXPECT_TRUE(dg.script.errors.empty());
+}
+
+// The bar's Load is the main menu's: a name must be typed, a game saved by another player asks
+// which name to play on under, and the configuration of the name kept is loaded.
+TEST_F(CommandBarWindow, LoadIsTheMainMenusLoadWithItsNameCheckAndQuestion) {
+    s.ConfigName = "Bob";
+    ASSERT_TRUE(SaveGame(dg.game, "BOBS", {"a line of Bob's"}));
+    s.GameChanged = kFalse;
+    dg.script.notices.clear();
+
+    s.ConfigName = "  ";
+    dg.Choose(Form::frmCommands, "mnuLoad");
+    EXPECT_EQ(dg.script.notices, std::vector<std::string>{"<MENU0002>"});
+    EXPECT_TRUE(dg.script.fileFolders.empty());
+
+    s.ConfigName = "Ann";
+    s.GameChanged = kFalse;  // the refresh after the refused load counts as a change
+    s.SkillLevel = 20;  // the hidden skill level: said so, and the load goes on
+    dg.game.options.chkNameConfig = 1;
+    dg.settings.SaveSetting(kConfigsApp, "Ann", "Sound", "True");
+    dg.settings.SaveSetting(kConfigsApp, "Ann", "KeepTech", "True");
+    dg.game.options.chkKeepTech = 0;
+    dg.script.notices.clear();
+    dg.script.files = {std::string("BOBS.KVW")};
+    dg.script.answers = {kNo};
+    dg.Choose(Form::frmCommands, "mnuLoad");
+    EXPECT_EQ(dg.script.notices, std::vector<std::string>{"<MENU0003>"});
+    EXPECT_EQ(dg.script.questions, std::vector<std::string>{"<MENU0005>Bob<MENU0006>Bob?"});
+    EXPECT_TRUE(s.GameRunning);
+    EXPECT_EQ(s.ConfigName, "Ann");
+    EXPECT_EQ(dg.game.options.lblConfigName, "Ann");
+    EXPECT_EQ(dg.game.options.chkKeepTech, 1);  // Ann's configuration
+    EXPECT_EQ(s.KeepTech, kTrue);
 }
 
 TEST_F(CommandBarWindow, TheButtonsFollowTheChosenGrid) {
