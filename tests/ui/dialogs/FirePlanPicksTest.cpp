@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <functional>
 
 #include "ui/support/PlaySurfaceGame.h"
 
@@ -44,6 +47,39 @@ TEST_F(FirePlanPicks, ThePhaserDialogTakesTheSectorsPickedAfterItsInstructions) 
     EXPECT_EQ(s.SectorPickMode, 0);
     EXPECT_EQ(s.FirePlanMode, 0);
     EXPECT_EQ(dg.Shown(Form::frmPHA, "lstFire").count('\n'), 1);
+}
+
+// On a desktop the message window hands the dialog the focus back as it closes, before the scan
+// takes it: that is no return from picking.
+TEST_F(FirePlanPicks, TheFocusAMessageHandsBackEndsNoPicking) {
+    struct Script : test::DesktopScript {
+        std::function<void()> onNotice;
+        void Notice(const std::string& text, long style, bool own) override {
+            DesktopScript::Notice(text, style, own);
+            if (onNotice) onNotice();
+        }
+    } script;
+    dg.host.SetScript(&script);
+    QWidget* dialog = nullptr;
+    script.onNotice = [&] {
+        QDialog message;
+        message.setModal(true);
+        QTimer::singleShot(100, &message, [&] { message.accept(); });
+        message.exec();
+        dialog->activateWindow();
+    };
+    Type("4");
+    dialog = dg.Window(Form::frmPHA);
+    ComeBackTo(Form::frmPHA);
+    dg.Click(Form::frmPHA, "cmdAdd");
+    QApplication::processEvents();
+    EXPECT_EQ(s.SectorPickMode, -2);
+    ClickCell(Cell(3, 6));
+    ComeBackTo(Form::frmPHA);
+    EXPECT_EQ(s.PhaserPlan.size(), 1u);
+    EXPECT_EQ(s.SectorPickMode, 0);
+    EXPECT_TRUE(script.modals.empty());
+    dg.host.SetScript(&dg.script);
 }
 
 TEST_F(FirePlanPicks, TheTorpedoDialogTakesItsPicksAndOpensAfreshAfterNamingATorpedoLeftOut) {
