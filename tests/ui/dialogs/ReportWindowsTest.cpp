@@ -192,5 +192,15 @@ TEST_F(ReportWindowsOnTheDesktop, WhileATargetCalculatorMoveArrivesTheReportsSho
     dg.host.SetScript(&dg.script);
 }
 
+// The command bar, the lamps and the bars are the game's to show and hide: a close from their
+// frames leaves them where they are.
+TEST_F(ReportWindowsOnTheDesktop, TheBarLampsAndGaugesStayWhenClosedFromTheirFrames) {
+    for (Form f : {Form::frmCommands, Form::frmStatus, Form::frmBars}) {
+        dg.host.ShowForm(f);
+        EXPECT_FALSE(dg.Window(f)->close()) << Name(f);
+        EXPECT_TRUE(Visible(f)) << Name(f);
+    }
+}
+
 }  // namespace
 }  // namespace kv
