@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "state/Game.h"
 #include "state/WindowTable.h"

@@ -7,8 +7,8 @@
 #include "screens/dialogs/TargetCalculatorDialog.h"
 #include "screens/main/ComputerPanel.h"
 #include "state/WindowTable.h"
-#include "ui/main/WindowBits.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
 #include "ui_frmCOM.h"
 
 namespace kv {
