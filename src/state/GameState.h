@@ -182,6 +182,9 @@ struct GameState {
     Integer MorvStarsTaken = 0, MorvBasesTaken = 0, MorvShipsDestroyed = 0;
 
     // ---- Window modes kept in the game (saved) ---------------------------------------------
+    // The damage-control choice: 0 while the damage report's rows take no click, non-zero while
+    // they do (-1, set by the command bar's activation when damage control works, and by DAM);
+    // a click leaves the chosen system's number 1..8 in it.
     Integer DamageReportMode = 0;
     Integer SectorPickMode = 0;
     Integer QuadrantPickMode = 0;
@@ -197,9 +200,6 @@ struct GameState {
     Flag InSolarSystem = 0;
     Flag NewGamePending = 0;
     Flag ErrorReported = 0;
-    // True (-1) while the damage report lets the player pick the system repaired first, 0 not;
-    // a pick leaves the system's number + 1. Set by the command bar's activation and DAM.
-    Integer RepairPriority = 0;
 
     // ---- Star systems ----------------------------------------------------------------------
     // Up to four per quadrant; reached through StarSystem(row, col, n), all numbered from 1.

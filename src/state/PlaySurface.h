@@ -48,8 +48,10 @@ struct CommandStateLook {
     // The computer panel.
     ButtonLook TargetCalculator, DockAtStarbase, PhaserFire, TorpedoFire;
     CheckBoxLook AutoShields, AutoLRS;  // chkSHE, chkLRS
-    bool TargetCalculatorPanel = true;  // pnlTC
-    bool PhaserModePanel = true;        // pnlPKHolder
+    // Whether the target-calculator lamp (pnlTC) and the phaser-mode panel (pnlPKHolder) take
+    // clicks; both stay in sight either way.
+    bool TargetCalculatorPanel = true;
+    bool PhaserModePanel = true;
     // The status bars' minimum-shield line.
     bool MinShieldLine = true;
 

@@ -280,6 +280,29 @@ void UpdateZarvoniReport(Game& g) {
     g.host.Refresh(View::ZarvoniReport);
 }
 
+void BlankReports(Game& g) {
+    GameState& s = g.st;
+    DisplayData& d = g.displays;
+    d.zarvoni = ZarvoniReportDisplay{};
+    d.bases = BaseReportDisplay{};
+    for (DamageRow& row : d.damage.Rows) {
+        row.Enabled = true;
+        row.Raised = row.Pressed = false;
+        row.Figure = "0";
+    }
+    GeneralReportDisplay blank;
+    blank.FrameVisible = d.general.FrameVisible;
+    blank.UpgradesVisible = d.general.UpgradesVisible;
+    blank.ScoreVisible = d.general.ScoreVisible;
+    d.general = blank;
+    // The condition box keeps no word of the game that ended.
+    s.ConditionCaption.clear();
+    s.ConditionColour = 7;
+    s.ConditionTextColour = 0;
+    for (View v : {View::ZarvoniReport, View::BaseReport, View::DamageReport, View::GeneralReport, View::Condition})
+        g.host.Refresh(v);
+}
+
 int KnownSystemCount(const GameState& st) {
     int n = 0;
     for (int r = 1; r <= 8; ++r)

@@ -25,6 +25,10 @@ void UpdateBaseReport(Game& g);
 // The hostile-ship report: the first nine Zarvoni ships of the quadrant that stand, or only the
 // notice that the short-range sensors are damaged.
 void UpdateZarvoniReport(Game& g);
+// The reports as they read when no game runs: no hostile ship and no starbase listed, every
+// damage figure "0", the general report's figures and condition blank (its frames and panels
+// keep their look). The game's state is left as it is.
+void BlankReports(Game& g);
 // The command buttons' colours and enabled states by the damage of the systems they need:
 // damaged red (light red for the strong ones), out of action (7.0 or more) also disabled; the
 // computer panel's buttons and boxes, its calculator and phaser-mode panels and the bars'

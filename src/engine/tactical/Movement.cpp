@@ -204,6 +204,13 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
             PrintOutput(g, T("KVBASIC0231") + sector);
         }
     });
+    // The reports show where the ship now stands, and the hostiles of a new quadrant, before
+    // anything of the arrival asks the player or lets the hostiles act.
+    run([&] {
+        UpdateGeneralReport(g);
+        UpdateZarvoniReport(g);
+        UpdateBaseReport(g);
+    });
 
     // A docked ship sits on its base's sector; an order that ends there (too short to leave the
     // sector, or backed off all the way) never took it away from the base: it stays docked.

@@ -234,6 +234,7 @@ void ResetDisplays(Game& g) {
     for (int lamp = 1; lamp <= 6; ++lamp) SetStatusItem(g, lamp, 0);
     for (int i = 1; i <= 8; ++i) s.SystemDamage[i] = 0;
     UpdateCommandState(g);
+    BlankReports(g);
     s.ShipEnergy = 0;
     s.ShieldLevel = 0;
     s.TorpedoStockClass1 = 0;

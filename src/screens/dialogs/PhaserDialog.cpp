@@ -160,8 +160,12 @@ void PhaserAdd(Game& g) {
         MessageBox(g, -1, g.Text("PHA0001"));
         return;
     }
+    // The game's own message window gives the dialog back its activation as it closes: that
+    // one brings no pick. Once the message is answered the mark goes, whether that activation
+    // came or not, so that the return from the scan is never taken for it.
     if (g.UseQuietDialogs) s.FirePlanMode = 2;
     MessageBox(g, -1, g.Text("PHA0002") + Str(room) + g.Text("PHA0003"));
+    s.FirePlanMode = 0;
     s.SectorPickMode = kPhaserPick;
     g.host.ShowForm(Form::frmSRS);
 }

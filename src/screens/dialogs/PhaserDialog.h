@@ -28,7 +28,7 @@ std::optional<long> PhaserDisableAmount(long kill, double energy);
 // damaged, "--" 1 for anything else.
 std::string PhaserPickedEntry(Game& g, int row, int col);
 
-// Activation. After the dialog's own message (FirePlanMode 2) nothing but the reset. Opening (no
+// Activation. While the dialog's own message shows (FirePlanMode 2) nothing but the reset. Opening (no
 // pick of its own under way; another window's pick mode is left alone): the computer's button is
 // offered with sensors and computer working, nothing is selected. Back from picking: the marked
 // cells (frames shown, in cell order) are added while the plan has room (the first one beyond it is
@@ -40,7 +40,7 @@ void PhaserDialogActivate(Game& g, const SectorFrames& frames);
 void PhaserSelectionChanged(Game& g);
 
 // Add: with room, the picking instructions (PHA0002, the room, PHA0003) and the scan to pick
-// on; a full plan says PHA0001.
+// on; a full plan says PHA0001. FirePlanMode marks the instructions only while they show.
 void PhaserAdd(Game& g);
 void PhaserRemove(Game& g);
 void PhaserClearAll(Game& g);

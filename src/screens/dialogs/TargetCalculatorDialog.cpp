@@ -38,7 +38,8 @@ BaseQuadrant Base(const GameState& s, int index) {
     } else {
         b.row = static_cast<int>(s.Starbases[1][static_cast<size_t>(index)]);
         b.col = static_cast<int>(s.Starbases[2][static_cast<size_t>(index)]);
-        known = s.Starbases[0][static_cast<size_t>(index)] == -1;
+        // Seen once (the starbase report marks it), a base stays known.
+        known = s.Starbases[0][static_cast<size_t>(index)] != 0;
         standing = s.Starbases[3][static_cast<size_t>(index)] >= 0;
     }
     if (!InGalaxy(b.row, b.col)) return b;

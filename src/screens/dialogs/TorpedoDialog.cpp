@@ -101,6 +101,7 @@ void TorpedoDialogActivate(Game& g, const SectorFrames& frames) {
             MessageBox(g, -1,
                        g.Text("TOR0026") + g.Text("TOR0027") + Str(count) + g.Text("TOR0028") + Str(leftOut / 8 + 1) +
                            "," + CStr(static_cast<long long>(leftOut % 8 + 1)));
+            s.FirePlanMode = 0;
         }
         if (!running) {
             g.host.SetMousePointer(Pointer::Default);
@@ -124,11 +125,13 @@ void TorpedoAdd(Game& g) {
         MessageBox(g, -1, g.Text("TOR0004"));
         return;
     }
+    // As for the phaser dialog's picks: the mark lasts while the message shows.
     if (g.UseQuietDialogs) s.FirePlanMode = 1;
     const std::string& nl = s.NewLine;
     std::string text = g.Text("TOR0005") + g.Text("TOR0006") + nl + g.Text("TOR0007");
     if (s.TorpedoStockClass2 >= 1) text += nl + g.Text("TOR0008");
     MessageBox(g, -1, text);
+    s.FirePlanMode = 0;
     s.SectorPickMode = kTorpedoPick;
     g.host.ShowForm(Form::frmSRS);
 }

@@ -18,7 +18,7 @@ int TorpedoPlanRoom(const GameState& s);
 // The entry of a torpedo of class 2 (or 1) at sector (row, col).
 std::string TorpedoPickedEntry(Game& g, int row, int col, bool classTwo);
 
-// Activation. After the dialog's own message (FirePlanMode 1) nothing but the reset. Opening (no
+// Activation. While the dialog's own message shows (FirePlanMode 1) nothing but the reset. Opening (no
 // pick of its own under way; another window's pick mode is left alone): the computer's button is
 // offered with sensors and computer working, nothing is selected. Back from picking: the torpedoes
 // the frames mark (in cell order) are added while the plan has room (the first one beyond it is
@@ -27,7 +27,8 @@ std::string TorpedoPickedEntry(Game& g, int row, int col, bool classTwo);
 void TorpedoDialogActivate(Game& g, const SectorFrames& frames);
 
 // Add: with room, the picking instructions (TOR0005..TOR0007, TOR0008 too with class-2
-// torpedoes on board) and the scan to pick on; without room TOR0004.
+// torpedoes on board) and the scan to pick on; without room TOR0004. FirePlanMode marks the
+// instructions (and the activation's message naming a torpedo left out) only while they show.
 void TorpedoAdd(Game& g);
 
 // Edit: the frames that show the whole plan on the scan (a cell's width 1 + its torpedoes, at

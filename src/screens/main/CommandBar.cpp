@@ -114,7 +114,7 @@ void CommandDAM(Game& g) {
                        g.Text("COMMANDS0007") + s.NewLine + g.Text("COMMANDS0008") +
                            Str(static_cast<long>(s.ShipEnergy)) + g.Text("COMMANDS0009"));
             UpdateDamageReport(g);
-            s.RepairPriority = kTrue;
+            s.DamageReportMode = kTrue;
             return;
         }
         s.ShipEnergy = CLng(static_cast<double>(s.ShipEnergy) - cost);
@@ -245,7 +245,7 @@ void CommandBarActivate(Game& g) {
     if (s.CaptureAllFlag)
         for (int i = 1; i <= 10; ++i)
             if (s.ZarvoniShips[1][static_cast<size_t>(i)] > 0) s.ZarvoniEnergy[static_cast<size_t>(i)] = 0;
-    s.RepairPriority = s.SystemDamage[7] <= 0 ? kTrue : kFalse;
+    s.DamageReportMode = s.SystemDamage[7] <= 0 ? kTrue : kFalse;
 }
 
 void CommandBarClick(Game& g) { MessageBox(g, -1, g.Text("COMMANDS0019") + g.st.NewLine + g.Text("COMMANDS0020")); }

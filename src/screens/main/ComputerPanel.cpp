@@ -116,8 +116,8 @@ ComputerPanelLook PaintComputerPanel(Game& g) {
                         PaletteColor(static_cast<int>(c.AutoShields.ForeColor))};
     look.autoScan = {s.ComAutoLRS != 0, c.AutoLRS.Enabled, PaletteColor(static_cast<int>(c.AutoLRS.ForeColor))};
     look.phaserMode = s.ComPhaserModeCaption;
-    look.phaserModeVisible = c.PhaserModePanel;
-    look.lampVisible = c.TargetCalculatorPanel;
+    look.phaserModeEnabled = c.PhaserModePanel;
+    look.lampEnabled = c.TargetCalculatorPanel;
     look.lampColour = g.TimerEnabled(Timer::frmCOM_tmrTC) ? g.screens.computer.LampColour : kComLampResting;
     return look;
 }

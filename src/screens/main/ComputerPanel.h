@@ -58,8 +58,8 @@ struct ComputerPanelLook {
     ButtonLook targetCalculator, dockAtStarbase, phaserFire, torpedoFire;
     ComSwitchLook autoShields, autoScan;  // chkSHE, chkLRS
     std::string phaserMode;               // pnlPK
-    bool phaserModeVisible = true;        // pnlPKHolder
-    bool lampVisible = true;              // pnlTC
+    bool phaserModeEnabled = true;        // pnlPKHolder (shown either way)
+    bool lampEnabled = true;              // pnlTC (shown either way)
     Long lampColour = 0;
 };
 inline constexpr Long kComLampResting = 0x004000;

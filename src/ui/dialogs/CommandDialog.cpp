@@ -1,9 +1,11 @@
 #include "ui/dialogs/CommandDialog.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "state/Game.h"
 #include "state/WindowTable.h"
@@ -16,6 +18,14 @@ CommandDialog::CommandDialog(Game& game, QtHost& h, Form form, const char* capti
     setObjectName(Name(form));
     if (captionKey) setWindowTitle(T(captionKey));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Another window than the one that opened over this dialog takes the focus: whatever
+    // activates the dialog next is a return to it.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        if (!underModal_ || !w || w == windowHandle()) return;
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->windowHandle() == w) return;
+        underModal_ = false;
+    });
 }
 
 QString CommandDialog::T(const std::string& key) const { return QString::fromStdString(g.Text(key)); }
@@ -51,18 +61,29 @@ void CommandDialog::showEvent(QShowEvent* e) {
 
 void CommandDialog::hideEvent(QHideEvent* e) {
     active_ = false;
+    underModal_ = false;
     QDialog::hideEvent(e);
 }
 
-// Coming back to the window after another one (the short-range scan, a message) activates it
-// again; the activation that follows its showing counts once.
+// Coming back to the window after another one (the short-range scan) activates it again; the
+// activation that follows its showing counts once. A modal window opened over it (a message, a
+// number entry) hands it the focus back as it closes, at once or when the desktop gets round
+// to it: that is no return, unless another window had the focus in between.
 void CommandDialog::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
     if (e->type() != QEvent::ActivationChange || !isVisible()) return;
-    if (isActiveWindow())
+    if (isActiveWindow()) {
+        if (underModal_) {
+            underModal_ = false;
+            active_ = true;
+            return;
+        }
         Activate();
-    else
+    } else {
         active_ = false;
+        const QWidget* modal = QApplication::activeModalWidget();
+        underModal_ = modal && modal != this && modal->isVisible();
+    }
 }
 
 void CommandDialog::mouseMoveEvent(QMouseEvent* e) {

@@ -2,7 +2,8 @@
 // What the command dialogs share: a fixed dialog of the game (laid out in its Designer file) that
 // reads its captions from the language file as it is made, runs every handler through the
 // host's busy guard, and has its activation (Form_Activate) run once each time it becomes the
-// active window. Its close box (and Escape) does what its Cancel or Close does (Cancel()).
+// active window, but not when a modal window that opened over it gives it the focus back. Its
+// close box (and Escape) does what its Cancel or Close does (Cancel()).
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -56,7 +57,8 @@ protected:
 
 private:
     void Activate();
-    bool active_ = false;  // activated since it was shown or last lost the focus
+    bool active_ = false;      // activated since it was shown or last lost the focus
+    bool underModal_ = false;  // lost the focus to a modal window that opened over it
 };
 
 }  // namespace kv

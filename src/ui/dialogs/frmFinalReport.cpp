@@ -14,9 +14,6 @@
 #include "ui/main/WindowBits.h"
 
 namespace kv {
-namespace {
-
-}  // namespace
 
 frmFinalReport::frmFinalReport(Game& g, QtHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), g_(g), host_(host) {
@@ -42,9 +39,10 @@ frmFinalReport::frmFinalReport(Game& g, QtHost& host, QWidget* parent)
     grid->setVerticalSpacing(2);
     // Gaps between the groups of rows: the mission, the starbases, the hostile starbase, what is
     // left on board, the exploration.
-    int at = 0;
+    int at = 0, coverAt = 0;
     for (int i = 0; i <= 18; ++i) {
         if (i == 3 || i == 9 || i == 12 || i == 15) grid->setRowMinimumHeight(at++, 8);
+        if (i == 12) coverAt = at;
         Line[static_cast<size_t>(i)] = new QLabel(rows);
         Line[static_cast<size_t>(i)]->setObjectName(ElementName("Line", i));
         Num[static_cast<size_t>(i)] = new QLabel(rows);
@@ -61,7 +59,7 @@ frmFinalReport::frmFinalReport(Game& g, QtHost& host, QWidget* parent)
     Cover->setAlignment(Qt::AlignCenter);
     Cover->setAutoFillBackground(true);
     Cover->setStyleSheet(QStringLiteral("background: #400000; color: #ffd0d0; font-weight: bold;"));
-    grid->addWidget(Cover, 13, 0, 4, 2);
+    grid->addWidget(Cover, coverAt, 0, 3, 2);
     Cover->hide();
     v->addWidget(rows);
 
@@ -107,8 +105,8 @@ void frmFinalReport::Show() {
     if (s.FinalShipDestroyed) Cover->raise();
     QString caption = Q(g_.screens.finalReport.cmdMorvReportCaption);
     cmdMorvReport->setText(caption);
+    // Without the Morv in the game the button stays in sight, greyed.
     cmdMorvReport->setEnabled(s.FinalMorvReportEnabled);
-    cmdMorvReport->setVisible(s.FinalMorvReportEnabled);
     if (auto* log = qobject_cast<frmOutput*>(host_.FormWindow(Form::frmOutput)))
         log->SetLogCommandsVisible(g_.screens.finalReport.LogMenuItemsVisible);
 }

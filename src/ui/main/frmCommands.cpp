@@ -1,5 +1,6 @@
 #include "ui/main/frmCommands.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -189,6 +190,8 @@ void frmCommands::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) host_.Run(Form::frmCommands, [this] { CommandBarClick(g_); });
     QWidget::mousePressEvent(e);
 }
+
+void frmCommands::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 void frmCommands::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && isActiveWindow())

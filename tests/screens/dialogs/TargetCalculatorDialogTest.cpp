@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/computer/Displays.h"
 #include "screens/dialogs/TargetCalculatorDialog.h"
 #include "support/TacticalTestSupport.h"
 
@@ -58,6 +59,25 @@ TEST_F(TargetCalculatorDialogTest, TheNearestBaseByExactDistance) {
     ChooseNearestBase(tg.game);
     EXPECT_EQ(SetBase(), -1);
     EXPECT_EQ(s.TargetQuadText, "2,3");
+}
+
+// A base the starbase report has shown stays a target after its quadrant's record on the chart
+// has gone out of date; one never seen is refused then.
+TEST_F(TargetCalculatorDialogTest, ABaseTheReportHasSeenStaysATargetWhenItsChartIsOld) {
+    Base(1, 2, 6, 3, 3);
+    UpdateBaseReport(tg.game);
+    s.Galaxy[2][6] = 110;  // hostiles came in after the last scan
+    ChooseTargetBase(tg.game, 1);
+    EXPECT_EQ(SetBase(), 1);
+    EXPECT_EQ(s.TargetQuadText, "2,6");
+    ChooseNearestBase(tg.game);
+    EXPECT_EQ(SetBase(), 1);
+
+    Base(2, 7, 7, 1, 1);
+    s.Galaxy[7][7] = 120;
+    ChooseTargetBase(tg.game, 2);
+    EXPECT_EQ(SetBase(), -1);
+    EXPECT_EQ(s.TargetQuadText, "2,6");
 }
 
 TEST_F(TargetCalculatorDialogTest, TheNeighbourScoresOfTheChart) {

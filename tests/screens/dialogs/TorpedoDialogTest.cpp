@@ -52,9 +52,9 @@ TEST_F(TorpedoDialogTest, TheRoomIsEightAndNeverMoreThanTheTorpedoesAboard) {
         const std::string at = c.kept == 5 ? "1,1" : "3,8";
         EXPECT_EQ(tg.host.notices,
                   std::vector<std::string>{"<TOR0026><TOR0027> " + std::to_string(c.kept + 1) + "<TOR0028> " + at});
-        EXPECT_EQ(s.FirePlanMode, 1);  // the quiet message's closing activation is skipped
-        TorpedoDialogActivate(tg.game, {});
+        // The message is answered: the next activation is a real one again.
         EXPECT_EQ(s.FirePlanMode, 0);
+        TorpedoDialogActivate(tg.game, {});
         EXPECT_EQ(s.TorpedoPlan.size(), c.kept);
         EXPECT_EQ(TorpedoPlanRoom(s), 0);
     }

@@ -248,10 +248,10 @@ TEST_F(CommandBarTest, ActivationDrainsCapturedShipsAndSetsTheRepairPick) {
     CommandBarActivate(tg.game);
     EXPECT_EQ(s.ZarvoniEnergy[2], 0);
     EXPECT_EQ(s.ZarvoniEnergy[3], 500);
-    EXPECT_EQ(s.RepairPriority, kTrue);
+    EXPECT_EQ(s.DamageReportMode, kTrue);
     s.SystemDamage[7] = 0.5f;
     CommandBarActivate(tg.game);
-    EXPECT_EQ(s.RepairPriority, 0);
+    EXPECT_EQ(s.DamageReportMode, 0);
 }
 
 TEST(CommandBarLayout, GridsForEachColumnCount) {

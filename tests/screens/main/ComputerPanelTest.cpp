@@ -115,10 +115,10 @@ TEST_F(ComputerPanelTest, WhatThePanelShows) {
     EXPECT_TRUE(look.autoScan.checked);
     EXPECT_FALSE(ComButtonIsOff(look.phaserFire));
     EXPECT_EQ(look.lampColour, kComLampResting);
-    EXPECT_TRUE(look.lampVisible);
+    EXPECT_TRUE(look.lampEnabled);
 
     // Damaged phasers colour their button; sensors out of action grey the scan switch; the
-    // computer out of action hides the lamp.
+    // engines out of action take the lamp's clicks away.
     s.SystemDamage[4] = 1.5f;
     s.SystemDamage[3] = 7.0f;
     s.SystemDamage[1] = 7.5f;
@@ -127,7 +127,7 @@ TEST_F(ComputerPanelTest, WhatThePanelShows) {
     EXPECT_TRUE(ComButtonIsOff(look.phaserFire));
     EXPECT_TRUE(look.phaserFire.Enabled);
     EXPECT_FALSE(look.autoScan.enabled);
-    EXPECT_FALSE(look.lampVisible);
+    EXPECT_FALSE(look.lampEnabled);
 
     // Automatic raising switched off in the library options: the shields' switch greyed and clear.
     s.ComAutoShieldsEnabled = kFalse;

@@ -1,5 +1,6 @@
 #include "screens/dialogs/windows/frmBars.h"
 
+#include <QCloseEvent>
 #include <QPainter>
 
 #include "screens/dialogs/StatusWindows.h"
@@ -45,6 +46,8 @@ frmBars::frmBars(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::W
     host.FollowView(View::CommandState, this, [this] { pnlBar[1]->update(); });
     ShowBars();
 }
+
+void frmBars::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 void frmBars::ShowBars() {
     for (int i = 0; i < 5; ++i) {

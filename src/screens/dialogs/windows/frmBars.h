@@ -22,6 +22,10 @@ public:
     std::array<StatusBox*, 5> pnlBar{};
     std::array<ClickLabel*, 5> lblBar{};  // lblEN, lblSH, lblPT, lblTI, lblMI
 
+protected:
+    // The game shows and hides its bars; a close from the window's frame leaves them.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void PaintBar(QPainter& p, int index);
     Game& g_;

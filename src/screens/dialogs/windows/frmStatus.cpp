@@ -1,5 +1,6 @@
 #include "screens/dialogs/windows/frmStatus.h"
 
+#include <QCloseEvent>
 #include <QPainter>
 
 #include "screens/dialogs/StatusWindows.h"
@@ -39,6 +40,8 @@ frmStatus::frmStatus(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Q
     host.OnView(View::Lamps, this, [this] { ShowLamps(); });
     host.AddTimer(Timer::frmStatus_tmrBlink, this, 500, [this] { LampBlinkTick(g_); });
 }
+
+void frmStatus::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 void frmStatus::ShowLamps() {
     for (int i = 1; i <= 6; ++i) lamp[i]->update();

@@ -21,6 +21,10 @@ public:
     std::array<StatusBox*, 7> lamp{};
     void ShowLamps();
 
+protected:
+    // The game shows and hides its lamps; a close from the window's frame leaves them.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void PaintLampBox(QPainter& p, int index);
     Game& g_;

@@ -7,8 +7,8 @@
 #include "screens/dialogs/TargetCalculatorDialog.h"
 #include "screens/main/ComputerPanel.h"
 #include "state/WindowTable.h"
-#include "ui/dialogs/FormLayout.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowBits.h"
 #include "ui_frmCOM.h"
 
 namespace kv {
@@ -43,8 +43,6 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
     chkLRS = ui_->chkLRS;
     chkSHE = ui_->chkSHE;
     chkSHEBackup->hide();
-    KeepPlaceWhenHidden(pnlTC);
-    KeepPlaceWhenHidden(pnlPKHolder);
     for (QPushButton* b : {cmdTargetCalculator, cmdTorpedoFire, cmdPhaserFire, cmdDockAtStarbase, cmdGalaticRecord,
                            cmdLibOptions})
         b->installEventFilter(this);
@@ -144,8 +142,8 @@ void frmCOM::ShowPanel() {
         box->setStyleSheet(QStringLiteral("QCheckBox:enabled { color: %1; }").arg(ColourOf(l->foreColour).name()));
     }
     chkSHEBackup->setChecked(g_.st.ComAutoShieldsBackup != 0);
-    pnlPKHolder->setVisible(look.phaserModeVisible);
-    pnlTC->setVisible(look.lampVisible);
+    pnlPKHolder->setEnabled(look.phaserModeEnabled);
+    pnlTC->setEnabled(look.lampEnabled);
     pnlPK->update();
     pnlTC->update();
 }

@@ -48,7 +48,39 @@ TEST_F(ComputerPanelWindowTest, TheSwitchesAndButtonsFollowTheGame) {
     EXPECT_FALSE(dg.Control(Form::frmCOM, "cmdDockAtStarbase")->isEnabled());
     EXPECT_TRUE(dg.Control<QPushButton>(Form::frmCOM, "cmdTorpedoFire")->styleSheet().isEmpty());
     EXPECT_FALSE(lrs->isEnabled());
-    EXPECT_FALSE(dg.Control(Form::frmCOM, "pnlTC")->isVisibleTo(dg.Window(Form::frmCOM)));
+}
+
+// Engines or torpedoes out of action grey the lamp and the phaser-mode panel: both stay in
+// sight and take no click.
+TEST_F(ComputerPanelWindowTest, TheLampAndThePhaserModeAreDisabledNotHiddenOutOfAction) {
+    QWidget* panel = dg.Window(Form::frmCOM);
+    panel->show();
+    QWidget* lamp = dg.Control(Form::frmCOM, "pnlTC");
+    QWidget* mode = dg.Control(Form::frmCOM, "pnlPKHolder");
+    const QRect lampPlace = lamp->geometry(), modePlace = mode->geometry();
+    s.SystemDamage[1] = 7.0f;
+    s.SystemDamage[5] = 7.0f;
+    UpdateCommandState(g);
+    for (QWidget* w : {lamp, mode}) {
+        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(lamp->geometry(), lampPlace);
+    EXPECT_EQ(mode->geometry(), modePlace);
+    s.LibPhaKillOrDisable = 0;
+    dg.script.notices.clear();
+    dg.Click(Form::frmCOM, "pnlTC");
+    dg.Click(Form::frmCOM, "pnlPK");
+    EXPECT_FALSE(g.TimerEnabled(Timer::frmCOM_tmrTC));
+    EXPECT_EQ(s.ComTCTag, "");
+    EXPECT_EQ(s.LibPhaKillOrDisable, 0);
+
+    s.SystemDamage[1] = 6.9f;
+    s.SystemDamage[5] = 0;
+    UpdateCommandState(g);
+    EXPECT_TRUE(lamp->isEnabled());
+    EXPECT_TRUE(mode->isEnabled());
+    panel->hide();
 }
 
 TEST_F(ComputerPanelWindowTest, ModeLampAndHint) {
