@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -183,6 +185,9 @@ TEST(MenuPaths, TheMenuShownAgainStandsWhereItStoodFirst) {
     EXPECT_NE(m.frameGeometry(), m.geometry());  // framed
     EXPECT_EQ(inside[1], inside[0]);
     EXPECT_EQ(inside[2], inside[0]);
+    // Placed by its inside, whether or not the desktop has framed it yet.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(inside[0].topLeft(), area.center() - QRect(QPoint(), inside[0].size()).center());
 }
 
 // ---- Help that cannot be opened -------------------------------------------------------------------
