@@ -57,7 +57,7 @@ public:
     bool FileWindow() const override { return true; }
     void Sound(const std::string&, int) override {}
     std::optional<std::string> Text(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<long> Colour(long) override { return {}; }
+    std::optional<long> Colour(long, const std::string&) override { return {}; }
     bool Print(const std::vector<std::string>&, const std::string&) override { return false; }
 };
 

@@ -24,7 +24,7 @@ public:
     std::optional<std::string> InputText(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;
     }
-    std::optional<long> ChooseColour(long) override { return std::nullopt; }
+    std::optional<long> ChooseColour(long, const std::string&) override { return std::nullopt; }
     void SubmitHighScore(const std::string&, const std::string&, const std::string&, const std::string&,
                          const std::string&) override {}
 
@@ -85,7 +85,7 @@ public:
     void HideBackground() override {}
     void DrawVersionText(const std::string&, long) override {}
     void CachePlanetPicture(int, const std::string&) override {}
-    void OpenDocument(const std::string&) override {}
+    bool OpenDocument(const std::string&) override { return true; }
 
 private:
     Pointer pointer_ = Pointer::Default;

@@ -224,8 +224,9 @@ public:
     // A line of text typed by the player, or nothing when cancelled.
     virtual std::optional<std::string> InputText(const std::string& prompt, const std::string& title,
                                                  const std::string& initial) = 0;
-    // A colour (0xBBGGRR) chosen by the player, or nothing when cancelled.
-    virtual std::optional<long> ChooseColour(long initial) = 0;
+    // A colour (0xBBGGRR) chosen by the player in a picker titled `title` that opens on
+    // `initial`, or nothing when cancelled.
+    virtual std::optional<long> ChooseColour(long initial, const std::string& title) = 0;
     // The high-score submission window for a qualifying record of the list `kind` ("captain" or
     // "badguy"), shown modally; returns when the player closes it.
     virtual void SubmitHighScore(const std::string& name, const std::string& sn, const std::string& code,
@@ -380,8 +381,9 @@ public:
     // slot empty).
     virtual void CachePlanetPicture(int index, const std::string& path) = 0;
     // Opens a document (the help page, a message log) in the desktop's own viewer for its kind
-    // and returns at once; a "#name" after the path opens a page at that section.
-    virtual void OpenDocument(const std::string& path) = 0;
+    // and returns at once; a "#name" after the path opens a page at that section. False when the
+    // desktop could not open it.
+    virtual bool OpenDocument(const std::string& path) = 0;
 };
 
 // Everything the engine asks of the windows.

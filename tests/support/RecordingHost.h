@@ -138,8 +138,8 @@ public:
         Log("input:" + prompt);
         return Next(texts, "text input");
     }
-    std::optional<long> ChooseColour(long) override {
-        Log("colour");
+    std::optional<long> ChooseColour(long, const std::string& title) override {
+        Log("colour:" + title);
         return Next(colours, "colour dialog");
     }
     void SubmitHighScore(const std::string& name, const std::string& sn, const std::string& code,
@@ -289,7 +289,12 @@ public:
     void CachePlanetPicture(int index, const std::string& path) override {
         Log("planet:" + std::to_string(index) + ":" + path);
     }
-    void OpenDocument(const std::string& path) override { Log("open:" + path); }
+    // A document the desktop cannot open (openFails) is refused.
+    bool OpenDocument(const std::string& path) override {
+        Log("open:" + path);
+        return !openFails;
+    }
+    bool openFails = false;
 
 private:
     void Log(std::string e) { events.push_back(std::move(e)); }

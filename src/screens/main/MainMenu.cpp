@@ -209,7 +209,10 @@ void MenuHelp(Game& g, int item) {
         return;
     }
     static const char* const kSections[4] = {"", "#play", "#commands", "#keys"};
-    g.host.OpenDocument(page + (item >= 1 && item <= 3 ? kSections[item] : ""));
+    // A desktop without a viewer for the page says nothing itself: the player is told where
+    // the page lies, to open it by hand.
+    if (!g.host.OpenDocument(page + (item >= 1 && item <= 3 ? kSections[item] : "")))
+        MessageBox(g, -1, g.Text("HelpNotOpened") + g.st.NewLine + page, kOKOnly | kExclamation);
 }
 
 void MenuAbout(Game& g) { g.host.ShowForm(Form::frmAbout); }

@@ -203,7 +203,9 @@ void OptionsNameConfigClick(Game& g, int value, bool dialogVisible) {
 void OptionsPickColour(Game& g, int which) {
     OptionSettings& o = g.options;
     Long* swatch = which == 0 ? &o.lblBackColor : which == 1 ? &o.lblForeColor : &o.lblColor;
-    const std::optional<long> chosen = g.host.ChooseColour(*swatch);
+    // The picker carries the swatch's own caption.
+    const char* title = which == 0 ? "OPTIONS0007" : which == 1 ? "OPTIONS0010" : "OPTIONS0008";
+    const std::optional<long> chosen = g.host.ChooseColour(*swatch, g.Text(title));
     if (chosen) *swatch = static_cast<Long>(*chosen & 0xFFFFFF);
 }
 

@@ -94,6 +94,9 @@ frmOutput::frmOutput(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Q
     lines = new OutputLines(this);
     lstOutput = new QListView(this);
     lstOutput->setObjectName("lstOutput");
+    QFont design(QStringLiteral("Times New Roman"));
+    design.setStyleHint(QFont::Serif);
+    lstOutput->setFont(design);
     lstOutput->setModel(lines);
     lstOutput->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstOutput->setSelectionMode(QAbstractItemView::NoSelection);
@@ -148,10 +151,11 @@ void frmOutput::SetLogCommandsVisible(bool visible) {
     menuBar->setVisible(visible);
 }
 
+// The settings give the log's size, bold and italic; its family is its design font, or the
+// language's that replaced it.
 void frmOutput::ApplyOutputFont() {
     const OptionSettings& o = g_.options;
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
+    QFont f = lstOutput->font();
     f.setPointSizeF(o.lblPreviewSize > 0 ? o.lblPreviewSize : 10.0);
     f.setBold(o.chkBold != 0);
     f.setItalic(o.chkItalics != 0);

@@ -49,6 +49,13 @@
 
 namespace kv {
 
+void GiveDesignFont(QWidget* window) {
+    if (window->font().resolveMask() & QFont::FamilyResolved) return;
+    QFont f = window->font();
+    f.setFamily(QStringLiteral("MS Sans Serif"));
+    window->setFont(f);
+}
+
 // The window class and its form share a name.
 #define KV_FORM(name) \
     FormEntry { Form::name, &MakeForm<name> }

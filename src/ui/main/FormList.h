@@ -17,16 +17,24 @@ struct FormEntry {
     FormMaker make;
 };
 
+// The windows' design font: "MS Sans Serif", which the relabelling run replaces by the
+// language's font (with every control that inherits it). A window that names its own family
+// keeps it.
+void GiveDesignFont(QWidget* window);
+
 // Makes a window with the constructor it has: (Game&, QtHost&) for a window that registers
 // displays, timers or handlers with the host, (Game&) or () for one that needs less.
 template <class W>
 QWidget* MakeForm(Game& g, QtHost& host) {
+    QWidget* w = nullptr;
     if constexpr (std::is_constructible_v<W, Game&, QtHost&>)
-        return new W(g, host);
+        w = new W(g, host);
     else if constexpr (std::is_constructible_v<W, Game&>)
-        return new W(g);
+        w = new W(g);
     else
-        return new W();
+        w = new W();
+    GiveDesignFont(w);
+    return w;
 }
 
 // Every window that is built, each under the form of its class's name.

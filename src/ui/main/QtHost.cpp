@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -80,8 +81,23 @@ int ResultOf(QMessageBox::StandardButton button, long style) {
     }
 }
 
+// Escape on a box whose buttons hold neither Cancel nor a lone OK (Yes/No, Abort/Retry/Ignore):
+// the platform's box gives it no answer, where Qt's would take No or Ignore for it.
+class NoEscapeAnswer : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) return true;
+        return QObject::eventFilter(watched, e);
+    }
+};
+
 int RunBox(const std::string& text, long style) {
     QMessageBox box(IconFor(style), QStringLiteral("Kestrava"), QString::fromStdString(text), ButtonsFor(style));
+    NoEscapeAnswer noEscape;
+    if (!HasCancelButton(style) && MessageButtons(style).size() > 1) box.installEventFilter(&noEscape);
     // The default button: bits 8-11 count the buttons from the left.
     const QList<QAbstractButton*> buttons = box.buttons();
     const std::vector<MessageButton> order = MessageButtons(style);
@@ -453,11 +469,11 @@ std::optional<std::string> QtHost::InputText(const std::string& prompt, const st
     return text.toStdString();
 }
 
-std::optional<long> QtHost::ChooseColour(long initial) {
-    if (script_) return script_->Colour(initial);
+std::optional<long> QtHost::ChooseColour(long initial, const std::string& title) {
+    if (script_ && !script_->ColourWindow()) return script_->Colour(initial, title);
     // Colours are 0xBBGGRR in the game's settings.
     const QColor start = ColourOf(initial);
-    const QColor c = QColorDialog::getColor(start);
+    const QColor c = QColorDialog::getColor(start, nullptr, QString::fromStdString(title));
     if (!c.isValid()) return std::nullopt;
     return static_cast<long>(c.red()) | (static_cast<long>(c.green()) << 8) | (static_cast<long>(c.blue()) << 16);
 }
@@ -698,12 +714,12 @@ void QtHost::CachePlanetPicture(int index, const std::string& path) {
     planets_[index] = pm;
 }
 
-void QtHost::OpenDocument(const std::string& path) {
+bool QtHost::OpenDocument(const std::string& path) {
     const QString text = QString::fromStdString(path);
     const qsizetype hash = text.indexOf('#');
     QUrl url = QUrl::fromLocalFile(hash < 0 ? text : text.left(hash));
     if (hash >= 0) url.setFragment(text.mid(hash + 1));
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QPixmap QtHost::PlanetPicture(int index) const {

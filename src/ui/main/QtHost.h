@@ -83,7 +83,10 @@ public:
     virtual bool FileWindow() const { return false; }
     virtual std::optional<std::string> Text(const std::string& prompt, const std::string& title,
                                             const std::string& initial) = 0;
-    virtual std::optional<long> Colour(long initial) = 0;
+    virtual std::optional<long> Colour(long initial, const std::string& title) = 0;
+    // True when a colour choice goes through the real colour picker (acted on while it is the
+    // active modal window) instead of Colour.
+    virtual bool ColourWindow() const { return false; }
     virtual bool Print(const std::vector<std::string>& lines, const std::string& title) = 0;
     // A sound the game plays (its full path and flags): heard by nobody, kept for the test.
     virtual void Sound(const std::string& path, int flags) = 0;
@@ -184,7 +187,7 @@ public:
                                           const std::string& folder) override;
     std::optional<std::string> InputText(const std::string& prompt, const std::string& title,
                                          const std::string& initial) override;
-    std::optional<long> ChooseColour(long initial) override;
+    std::optional<long> ChooseColour(long initial, const std::string& title) override;
     void SubmitHighScore(const std::string& name, const std::string& sn, const std::string& code,
                          const std::string& comments, const std::string& kind) override;
 
@@ -248,7 +251,7 @@ public:
     void HideBackground() override;
     void DrawVersionText(const std::string& text, long color) override;
     void CachePlanetPicture(int index, const std::string& path) override;
-    void OpenDocument(const std::string& path) override;
+    bool OpenDocument(const std::string& path) override;
 
 private:
     // The window of a form, made from the window list on first use (nullptr when not built).

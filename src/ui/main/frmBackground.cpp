@@ -1,5 +1,6 @@
 #include "ui/main/frmBackground.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -43,7 +44,8 @@ private:
 }  // namespace
 
 frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), g_(g), host_(host) {
+    // It stays below every game window, however the player clicks it.
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint), g_(g), host_(host) {
     setObjectName("frmBackground");
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -217,11 +219,31 @@ void frmBackground::Form_Click() {
 
 void frmBackground::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Form_Click();
+    ReturnToGameWindows();
 }
 
 void frmBackground::mouseMoveEvent(QMouseEvent* e) {
     const int shift = ShiftOf(e->modifiers());
     host_.Run(Form::frmBackground, [this, shift] { ReturnToMainWindows(g_, shift); });
+    ReturnToGameWindows();
+}
+
+// A desktop that raised the background over the game windows on a click (one that ignores the
+// keep-below wish) would leave the player nothing to click: the pointer on it brings the game
+// windows back in front, in table order as the background routines stack them, and the
+// command bar takes the keyboard. A show the window runs itself keeps it.
+void frmBackground::ReturnToGameWindows() {
+    if (showing_ || !isActiveWindow() || QApplication::activeModalWidget() == this) return;
+    QWidget* top = nullptr;
+    for (int i = 1; i <= 30; ++i) {
+        QWidget* w = host_.FormWindow(FormTable(i));
+        if (!w || !w->isVisible()) continue;
+        w->raise();
+        top = w;
+    }
+    QWidget* bar = host_.FormWindow(Form::frmCommands);
+    if (bar && bar->isVisible()) top = bar;
+    if (top) top->activateWindow();
 }
 
 void frmBackground::keyPressEvent(QKeyEvent* e) {

@@ -66,6 +66,7 @@ protected:
 
 private:
     void Form_Click();
+    void ReturnToGameWindows();
     void Show(CaptionShowKind kind, QTimer* timer);
     CaptionGeometry Measure() const;
     void PaintPrinted(QPainter& p) const;

@@ -1,5 +1,7 @@
 #include "ui/main/frmDifficulty.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 #include "screens/main/DifficultyDialog.h"
@@ -10,6 +12,7 @@ namespace kv {
 
 frmDifficulty::frmDifficulty(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g), host_(host) {
     setupUi(this);
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowTitle(Q(g.Text("DiffCap")));
     lblName->setText(Q(g.Text("DiffName")));
     lblSkill->setText(Q(g.Text("DiffSkill")));
@@ -66,5 +69,12 @@ void frmDifficulty::showEvent(QShowEvent* e) {
     DifficultyActivate(g_);
     Show();
 }
+
+void frmDifficulty::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(e);
+}
+
+void frmDifficulty::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 }  // namespace kv

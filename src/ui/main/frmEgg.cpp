@@ -1,6 +1,7 @@
 #include "ui/main/frmEgg.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QScreen>
 
@@ -53,6 +54,12 @@ void frmEgg::tmrHide_Timer() {
 void frmEgg::reject() {
     tmrHide->stop();
     QDialog::reject();
+}
+
+// The window hides by itself: Escape ends nothing.
+void frmEgg::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(e);
 }
 
 }  // namespace kv

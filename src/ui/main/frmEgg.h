@@ -28,8 +28,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    // The close box and Escape: hidden at once, its timer stopped.
+    // The close box: hidden at once, its timer stopped. Escape does nothing.
     void reject() override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void CentreOnScreen();

@@ -164,7 +164,8 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     cmdNewClose = new QPushButton(p);
     cmdNewClose->setObjectName("cmdNewClose");
     cmdNewClose->setGeometry(348, 214, 200, 36);
-    cmdNewClose->setDefault(true);
+    // The menu has no default button: Return in the name box starts nothing.
+    cmdNewClose->setAutoDefault(false);
 
     // ---- The debug panel ----
     pnlDebug = new QFrame(body);
@@ -305,10 +306,18 @@ void frmMenu::showEvent(QShowEvent* e) {
     MenuActivate(g_);
     Show();
     FitHeight();
+    // Centred by its inside: a move() would place the frame once the desktop has framed the
+    // window, and the menu would stand a title bar lower each time it is shown again.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
+        setGeometry(QRect(area.center() - rect().center(), size()));
     }
+}
+
+// Escape has no role on the menu (QDialog would take it for the close box).
+void frmMenu::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(e);
 }
 
 // The close box: back to the game while one runs, else the program ends (MenuCloseBox).

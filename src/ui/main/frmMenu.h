@@ -60,6 +60,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -256,9 +257,10 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
     cmdOK = Named(new QPushButton(T("OK"), this), "cmdOK");
     cmdCancel = Named(new QPushButton(T("Cancel"), this), "cmdCancel");
     cmdApply = Named(new QPushButton(T("Apply"), this), "cmdApply");
-    cmdOK->setDefault(true);
     for (QPushButton* b : {cmdOK, cmdCancel, cmdApply}) buttons->addWidget(b);
     layout->addLayout(buttons);
+    // No default button: Return in a box presses nothing.
+    for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
 
     // ---- The handlers ----
     OptionSettings& o = g.options;
@@ -415,7 +417,19 @@ void frmOptions::showEvent(QShowEvent* e) {
     if (e->spontaneous()) return;
     OptionsActivate(g_);
     Show();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+    // Centred once, when it first comes up (by its inside, as the desktop frames it only then);
+    // later it comes up where the player left it.
+    if (!centred_) {
+        centred_ = true;
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            setGeometry(QRect(screen->availableGeometry().center() - rect().center(), size()));
+    }
+}
+
+// Escape has no role here (QDialog would hide the dialog without Cancel's restore).
+void frmOptions::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(e);
 }
 
 void frmOptions::mouseMoveEvent(QMouseEvent* e) {

@@ -60,6 +60,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -70,6 +71,7 @@ private:
     Game& g_;
     QtHost& host_;
     bool placing_ = false;  // the windows are being placed (their moves are not recorded)
+    bool centred_ = false;  // centred on its first showing
 };
 
 }  // namespace kv

@@ -59,11 +59,14 @@ public:
     // File choices go through the game's file dialog (script it with modal[Form::frmFile])
     // instead of the answers in `files`.
     bool fileWindow = false;
+    // Colour choices go through the real colour picker instead of the answers in `colours`.
+    bool colourWindow = false;
 
     // ---- What was asked ------------------------------------------------------------------
     std::vector<std::string> notices, questions, errors, modals;
     std::vector<long> styles;              // of each notice and question
     std::vector<std::string> fileFolders;  // the folder each file dialog opened in
+    std::vector<std::string> colourTitles; // the title of each colour picker
     std::vector<std::vector<std::string>> printed;
     std::vector<std::string> sounds;  // the file name of each sound played ("NOTRESP.WAV")
 
@@ -110,7 +113,11 @@ public:
     std::optional<std::string> Text(const std::string& prompt, const std::string&, const std::string&) override {
         return Next(texts, "text input " + prompt);
     }
-    std::optional<long> Colour(long) override { return Next(colours, "colour dialog"); }
+    std::optional<long> Colour(long, const std::string& title) override {
+        colourTitles.push_back(title);
+        return Next(colours, "colour dialog");
+    }
+    bool ColourWindow() const override { return colourWindow; }
     bool Print(const std::vector<std::string>& lines, const std::string& title) override {
         printed.push_back(lines);
         if (prints.empty()) {
