@@ -34,7 +34,7 @@ public:
     void Modal(kv::Form, QDialog& window) override { window.reject(); }
     std::optional<std::string> File(kv::FileDialogMode, const std::string&, const std::string&) override { return {}; }
     std::optional<std::string> Text(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<long> Colour(long) override { return {}; }
+    std::optional<long> Colour(long, const std::string&) override { return {}; }
     bool Print(const std::vector<std::string>&, const std::string&) override { return false; }
     void Sound(const std::string&, int) override {}
 };

@@ -203,6 +203,7 @@ std::optional<SaveFailure> WriteSavedPair(SaveFileSystem& files, const std::stri
     const std::string game = base + ".KVW", logFile = base + ".LOG";
     const std::string newGame = game + kSavingSuffix, newLog = logFile + kSavingSuffix;
     // Until an ended save is finished or cleared, nothing is written over what it left.
+    errno = 0;
     if (const std::string stuck = FinishInterruptedSave(files, base); !stuck.empty()) return SaveFailure{stuck, errno};
     // A folder standing in a file's place would stop the second rename after the first.
     for (const std::string& target : {game, logFile})

@@ -549,7 +549,7 @@ TEST(SaveGame, ACleanUpThatFailsLeavesThePairInPlaceAsItIs) {
         SaveGame_ b(dir);
         savetest::FillKnownState(b.tg.game.st);
         EXPECT_FALSE(SaveGame(b.tg.game, base, {"refused"}, &files));
-        EXPECT_EQ(b.tg.host.notices, std::vector<std::string>{"<KVMAIN0005><KVMAIN0071>\r\n" + base + file});
+        EXPECT_EQ(b.tg.host.notices, std::vector<std::string>{"<FileNotWritten>\r\n" + base + file});
         EXPECT_EQ(ReadAll(base + ".KVW"), game);
         EXPECT_EQ(ReadAll(base + ".LOG"), oldLog);
 
