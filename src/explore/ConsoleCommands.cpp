@@ -251,7 +251,7 @@ void cmdPhaser_Click(Game& g) {
     GameState& s = g.st;
     ConsoleState& c = g.console;
     if (c.OrbitPlanet == 0) return;
-    if (s.SystemDamage[4] != 0.0f) {
+    if (s.SystemDamage[kPhasers] != 0.0f) {
         PlaySound(g, "NOTRESP.WAV");
         return;
     }
@@ -275,7 +275,7 @@ void cmdPhoton_Click(Game& g) {
     ConsoleState& c = g.console;
     const int p = c.OrbitPlanet;
     if (p == 0) return;
-    if (s.SystemDamage[5] != 0.0f) {
+    if (s.SystemDamage[kTorpedoes] != 0.0f) {
         PlaySound(g, "NOTRESP.WAV");
         return;
     }
@@ -320,7 +320,7 @@ void cmdPhoton_Click(Game& g) {
 
 void cmdShields_Click(Game& g) {
     CommandCarriedOut(g);
-    if (g.st.SystemDamage[6] == 0.0f)
+    if (g.st.SystemDamage[kShields] == 0.0f)
         SetShields(g, 0);
     else
         PlaySound(g, "NOTRESP.WAV");

@@ -8,16 +8,6 @@
 
 namespace kv {
 
-Long QBColor(int c) {
-    static constexpr Long kPalette[16] = {
-        RGB(0, 0, 0),       RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128),
-        RGB(128, 0, 0),     RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
-        RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
-        RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255),
-    };
-    return kPalette[((c % 16) + 16) % 16];
-}
-
 // ---- The system view --------------------------------------------------------------------------
 
 BeltPlan BeltSpecks(int radius, double planetAngle, CosmeticRandom& rnd) {
@@ -117,7 +107,8 @@ Long ShadePixel(Long colour, float d) {
     return out;
 }
 
-PixelPicture GenerateSphere(const PixelPicture& texture, int boxWidth, int boxHeight, const SphereCut& cut, bool shade) {
+PixelPicture GenerateSphere(const PixelPicture& texture, int boxWidth, int boxHeight, const SphereCut& cut,
+                            bool shade) {
     PixelPicture out;
     out.width = std::max(boxWidth, 0);
     out.height = std::max(boxHeight, 0);
@@ -167,10 +158,10 @@ struct DoorGeometry {
 };
 
 constexpr DoorGeometry kDoors[4] = {
-    {13, 0, 4, 0, 13, 1, 12, 1, 0, 4, 5, -1, 0, -4},     // North
-    {29, 13, 0, 4, 28, 13, 28, 12, -4, 0, 1, 5, 4, 0},   // East
-    {13, 29, 4, 0, 13, 28, 12, 28, 0, -4, 5, 1, 0, 4},   // South
-    {0, 13, 0, 4, 1, 13, 1, 12, 4, 0, -1, 5, -4, 0},     // West
+    {13, 0, 4, 0, 13, 1, 12, 1, 0, 4, 5, -1, 0, -4},    // North
+    {29, 13, 0, 4, 28, 13, 28, 12, -4, 0, 1, 5, 4, 0},  // East
+    {13, 29, 4, 0, 13, 28, 12, 28, 0, -4, 5, 1, 0, 4},  // South
+    {0, 13, 0, 4, 1, 13, 1, 12, 4, 0, -1, 5, -4, 0},    // West
 };
 
 }  // namespace
@@ -212,9 +203,9 @@ ConsoleBox KeptOnDesktop(ConsoleBox box, const ConsoleBox& desktop) {
 }
 
 ConsoleBox CentredOnDesktop(long width, long height, const ConsoleBox& desktop) {
-    return KeptOnDesktop({desktop.left + (desktop.width - width) / 2, desktop.top + (desktop.height - height) / 2,
-                          width, height},
-                         desktop);
+    return KeptOnDesktop(
+        {desktop.left + (desktop.width - width) / 2, desktop.top + (desktop.height - height) / 2, width, height},
+        desktop);
 }
 
 std::string ShortenedToFit(const std::string& text, const std::function<bool(const std::string&)>& fits) {

@@ -15,11 +15,10 @@
 
 #include "state/CosmeticRandom.h"
 #include "state/GameState.h"
+#include "state/Palette.h"
 
 namespace kv {
 
-// The 16-colour palette: QBColor(0) black ... QBColor(15) bright white (c is taken Mod 16).
-Long QBColor(int c);
 inline constexpr Long RGB(int r, int g, int b) {
     return static_cast<Long>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
@@ -68,7 +67,7 @@ std::vector<int> SpectrumLines(int nameLength, int starType, int width, Cosmetic
 Long PlanetSeed(Long value4, Integer value1);
 
 struct SphereCut {
-    int radius = 0;  // R in pixels
+    int radius = 0;      // R in pixels
     int x0 = 0, y0 = 0;  // where the texture is cut
 };
 // The disc and the texture cut for a planet of class `planetClass` and drawn size `drawSize`

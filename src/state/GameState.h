@@ -27,6 +27,32 @@ using Table2 = std::array<std::array<T, C>, R>;
 
 using Grid9 = Table2<Integer, 9, 9>;  // rows and columns 1..8 in use
 
+// The ship's systems, as SystemDamage and SystemNames number them, each by the commands that
+// depend on it. A system with damage above 0 is damaged; 7.0 or more is out of action. Entry 0
+// is the hull: it takes the damage once all eight are out of action, and the ship is lost when
+// it reaches 7.0.
+enum ShipSystem : int {
+    kHull = 0,
+    kWarpEngines = 1,    // NAV, the target calculator, docking
+    kShortRangeSensors,  // SRS
+    kLongRangeSensors,   // LRS
+    kPhasers,            // PHA
+    kTorpedoes,          // TOR and the probes
+    kShields,            // SHE
+    kDamageControl,      // DAM
+    kComputer,           // COM
+};
+inline constexpr int kShipSystems = 8;
+
+// What a click on the short-range scan picks a sector for (SectorPickMode); a sector picked
+// for the target calculator is left there as its number 1..64.
+enum SectorPick : Integer {
+    kNoPick = 0,
+    kCalculatorPick = -1,
+    kPhaserPick = -2,
+    kTorpedoPick = -3,
+};
+
 // Sector contents of the current quadrant.
 enum SectorCode : Integer {
     kEmpty = 0,
@@ -186,7 +212,7 @@ struct GameState {
     // they do (-1, set by the command bar's activation when damage control works, and by DAM);
     // a click leaves the chosen system's number 1..8 in it.
     Integer DamageReportMode = 0;
-    Integer SectorPickMode = 0;
+    Integer SectorPickMode = kNoPick;
     Integer QuadrantPickMode = 0;
     Integer FirePlanMode = 0;
     Flag EnteringSystem = 0;

@@ -69,8 +69,11 @@ struct ChartLabel {
     bool operator==(const ChartLabel&) const = default;
 };
 
+// The chart label of quadrant (row, col), both 1..8: (row - 1) x 8 + col - 1.
+inline constexpr int LabelIndex(long row, long col) { return static_cast<int>((row - 1) * 8 + col - 1); }
+
 struct GalaxyChartLook {
-    std::array<ChartLabel, 64> Labels{};  // index (row - 1) x 8 + col - 1
+    std::array<ChartLabel, 64> Labels{};  // index LabelIndex(row, col)
     int Tab = 1;                          // the selected display tab 1..4
 };
 

@@ -73,7 +73,7 @@ void ReturnToMainWindows(Game& g, int shift) {
     // Moving the pointer over the game's windows switches the automatic target calculator off;
     // Ctrl held alone keeps it running.
     if (shift != 2) SetAutoTargetCalculator(g, false);
-    if (g.host.IsFormVisible(Form::frmCOM) && g.st.SystemDamage[8] > 0.0f) g.host.HideForm(Form::frmCOM);
+    if (g.host.IsFormVisible(Form::frmCOM) && g.st.SystemDamage[kComputer] > 0.0f) g.host.HideForm(Form::frmCOM);
 }
 
 void QuitGame(Game& g, bool force) {

@@ -270,7 +270,7 @@ TEST(ConsoleCommandsTest, ShieldsAnswerOnlyWithoutAnyDamage) {
         ConstantRandom rng(0.0f);
         CommandGame tg(rng);
         tg.InOrbit();
-        tg.st.SystemDamage[6] = damage;
+        tg.st.SystemDamage[kShields] = damage;
         tg.host.modal[Form::frmSHE] = [] { return kOK; };
         cmdShields_Click(tg.game);
         EXPECT_EQ(tg.host.Saw("modal:frmSHE"), damage == 0.0f);
@@ -307,10 +307,10 @@ TEST(ConsoleCommandsTest, PhasersNeedTheSystemAndTheEnergy) {
     GameState& s = tg.st;
     tg.WriteDescriptor("[1]\r\nMessagesPhaser=1\r\nMessagePhaser1=They fire back.*H100\r\n");
     tg.InOrbit();
-    s.SystemDamage[4] = 0.1f;
+    s.SystemDamage[kPhasers] = 0.1f;
     cmdPhaser_Click(tg.game);
     EXPECT_EQ(tg.Sounds(), std::vector<std::string>{"NOTRESP.WAV"});
-    s.SystemDamage[4] = 0;
+    s.SystemDamage[kPhasers] = 0;
     s.LibShieldReserve = "100";
     s.ShipEnergy = 599;
     cmdPhaser_Click(tg.game);

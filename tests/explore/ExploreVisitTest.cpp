@@ -77,7 +77,7 @@ TEST(ExploreVisitTest, AVisitToCaelethOnTheShippedData) {
 
     // Answer: sign. The treaty gives time back, the council's engineers mend the ship and allow
     // energy to be drawn.
-    s.SystemDamage[4] = 2.0f;
+    s.SystemDamage[kPhasers] = 2.0f;
     const Single offset = s.TimeOffset;
     tg.AnswerWith(1);
     cmdRespond_Click(tg.game);
@@ -85,7 +85,7 @@ TEST(ExploreVisitTest, AVisitToCaelethOnTheShippedData) {
     EXPECT_GT(s.TimeOffset, offset);
     tg.Tick();
     EXPECT_EQ(TestPlanetBit(c.CurrentSystem.Planets[4], 7), 1);
-    EXPECT_EQ(s.SystemDamage[4], 0.0f);
+    EXPECT_EQ(s.SystemDamage[kPhasers], 0.0f);
     EXPECT_EQ(c.EnergyTaken, 4);
     EXPECT_TRUE(c.Enabled.cmdEnergy);
 

@@ -24,11 +24,11 @@ TEST(PlanetCombatTest, Conditions) {
     const bool working[] = {false, true, true, false};
     const bool out[] = {false, false, false, true};
     for (int i = 0; i < 4; ++i) {
-        s.SystemDamage[3] = damage[i];
+        s.SystemDamage[kLongRangeSensors] = damage[i];
         EXPECT_EQ(TestCondition(g, "FS3"), working[i]) << damage[i];
         EXPECT_EQ(TestCondition(g, "F!S3"), out[i]) << damage[i];
     }
-    s.SystemDamage[3] = 8.0f;
+    s.SystemDamage[kLongRangeSensors] = 8.0f;
     EXPECT_FALSE(TestCondition(g, "FS9"));
     EXPECT_FALSE(TestCondition(g, "F!S12"));
     EXPECT_FALSE(TestCondition(g, "F!S-1"));
@@ -95,12 +95,12 @@ TEST(PlanetCombatTest, PlanetFireOnTheShieldsAndTheSystems) {
         CombatGame tg(rng);
         GameState& s = tg.st;
         PlanetCombat(tg.game, "DS4");
-        EXPECT_FLOAT_EQ(s.SystemDamage[4], 0.5f);
+        EXPECT_FLOAT_EQ(s.SystemDamage[kPhasers], 0.5f);
         PlanetCombat(tg.game, "DS9");
         PlanetCombat(tg.game, "D!S-1");
         EXPECT_EQ(rng.Remaining(), 1u);
         PlanetCombat(tg.game, "D!S3");
-        EXPECT_EQ(s.SystemDamage[3], 8.0f);
+        EXPECT_EQ(s.SystemDamage[kLongRangeSensors], 8.0f);
         EXPECT_EQ(tg.Sounds(), (std::vector<std::string>{"PHASER.WAV", "ZSBSHOOT.WAV"}));
     }
 }
@@ -150,9 +150,9 @@ TEST(PlanetCombatTest, Repairs) {
         // A named system is repaired fully, whatever its damage.
         ConstantRandom rng(0.5f);
         CombatGame tg(rng);
-        tg.st.SystemDamage[3] = 7.5f;
+        tg.st.SystemDamage[kLongRangeSensors] = 7.5f;
         PlanetCombat(tg.game, "F!S3");
-        EXPECT_EQ(tg.st.SystemDamage[3], 0.0f);
+        EXPECT_EQ(tg.st.SystemDamage[kLongRangeSensors], 0.0f);
         EXPECT_EQ(tg.host.output, std::vector<std::string>{"SYS3<SSCONTRL0041>"});
         PlanetCombat(tg.game, "FS9");  // no such system: nothing
         EXPECT_EQ(tg.host.output.size(), 1u);
@@ -161,9 +161,9 @@ TEST(PlanetCombatTest, Repairs) {
         // "FS" with no damaged working system changes nothing and prints nothing.
         ConstantRandom rng(0.5f);
         CombatGame tg(rng);
-        tg.st.SystemDamage[5] = 7.5f;
+        tg.st.SystemDamage[kTorpedoes] = 7.5f;
         PlanetCombat(tg.game, "FS");
-        EXPECT_EQ(tg.st.SystemDamage[5], 7.5f);
+        EXPECT_EQ(tg.st.SystemDamage[kTorpedoes], 7.5f);
         EXPECT_TRUE(tg.host.output.empty());
         EXPECT_EQ(rng.Count(), 0u);
     }
@@ -172,12 +172,12 @@ TEST(PlanetCombatTest, Repairs) {
         // it holds damage.
         ScriptedRandom rng{0.0f, 0.3f, 0.8f};  // Int(x 8.99): 0, 2, 7
         CombatGame tg(rng);
-        tg.st.SystemDamage[0] = 3.0f;
-        tg.st.SystemDamage[2] = 7.0f;
-        tg.st.SystemDamage[7] = 1.5f;
+        tg.st.SystemDamage[kHull] = 3.0f;
+        tg.st.SystemDamage[kShortRangeSensors] = 7.0f;
+        tg.st.SystemDamage[kDamageControl] = 1.5f;
         PlanetCombat(tg.game, "FS0");
-        EXPECT_EQ(tg.st.SystemDamage[7], 0.0f);
-        EXPECT_EQ(tg.st.SystemDamage[2], 7.0f);
+        EXPECT_EQ(tg.st.SystemDamage[kDamageControl], 0.0f);
+        EXPECT_EQ(tg.st.SystemDamage[kShortRangeSensors], 7.0f);
         EXPECT_EQ(tg.host.output, std::vector<std::string>{"SYS7<SSCONTRL0040>"});
         EXPECT_EQ(rng.Remaining(), 0u);
     }

@@ -98,11 +98,11 @@ TEST(PlanetMessagesTest, ConditionCodes) {
     for (const Case& c : cases) EXPECT_EQ(TestMessageCode(g, c.code), c.holds) << c.code;
 
     // The damage codes count 1 per damaged system and 10 per system out of action.
-    s.SystemDamage[2] = 0.5f;
+    s.SystemDamage[kShortRangeSensors] = 0.5f;
     EXPECT_TRUE(TestMessageCode(g, "47"));
     EXPECT_FALSE(TestMessageCode(g, "48"));
     EXPECT_FALSE(TestMessageCode(g, "51"));
-    s.SystemDamage[3] = 7.0f;
+    s.SystemDamage[kLongRangeSensors] = 7.0f;
     EXPECT_TRUE(TestMessageCode(g, "49"));
     EXPECT_FALSE(TestMessageCode(g, "50"));
     s.UpgradesOn = 1;

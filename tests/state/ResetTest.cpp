@@ -70,7 +70,7 @@ TEST(ResetGameState, EmptiesTheGameAndFillsTheStores) {
     auto& s = tg.game.st;
     s.Galaxy[3][4] = 213;
     s.KnownGalaxy[1][1] = 5;
-    s.SystemDamage[2] = 7.5f;
+    s.SystemDamage[kShortRangeSensors] = 7.5f;
     s.ZarvoniBase[5] = 1234;
     s.RetrofitButtonTag[2] = "4";
     s.StarSystem(2, 3, 1).SetName("Old");
@@ -92,7 +92,7 @@ TEST(ResetGameState, EmptiesTheGameAndFillsTheStores) {
 
     EXPECT_EQ(s.Galaxy[3][4], 0);
     EXPECT_EQ(s.KnownGalaxy[1][1], 0);
-    EXPECT_EQ(s.SystemDamage[2], 0.0f);
+    EXPECT_EQ(s.SystemDamage[kShortRangeSensors], 0.0f);
     EXPECT_EQ(s.ZarvoniBase[5], 0);
     EXPECT_EQ(s.RetrofitButtonTag[2], "");
     EXPECT_FALSE(s.StarSystem(2, 3, 1).InUse());
@@ -235,8 +235,8 @@ TEST_F(LoadArrayConstsTest, FillsTablesFromTheLanguageAndAliensFile) {
     std::ofstream(dir + "ALIENS.TXT", std::ios::binary) << "Vorthane\r\nQuillex\r\n\xC9lan\r\n";
     LoadArrayConsts(tg.game);
     const auto& s = tg.game.st;
-    EXPECT_EQ(s.SystemNames[1], "<KVMAIN0021>");
-    EXPECT_EQ(s.SystemNames[8], "<KVMAIN0028>");
+    EXPECT_EQ(s.SystemNames[kWarpEngines], "<KVMAIN0021>");
+    EXPECT_EQ(s.SystemNames[kComputer], "<KVMAIN0028>");
     EXPECT_EQ(s.SSTexts9[7], "<KVMAIN0036>");
     EXPECT_EQ(s.SSTexts9[8], "");
     EXPECT_EQ(s.SSTextPairs[0][0], "<KVMAIN0037>");

@@ -81,7 +81,7 @@ TEST(ReturnToMainWindows, HidesTheComputerPanelWhenTheComputerIsDamaged) {
     tg.host.visible = {Form::frmCOM};
     ReturnToMainWindows(tg.game, 0);
     EXPECT_TRUE(tg.host.visible.count(Form::frmCOM));
-    tg.game.st.SystemDamage[8] = 0.1f;
+    tg.game.st.SystemDamage[kComputer] = 0.1f;
     ReturnToMainWindows(tg.game, 2);
     EXPECT_FALSE(tg.host.visible.count(Form::frmCOM));
 }

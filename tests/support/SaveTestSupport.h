@@ -64,7 +64,7 @@ inline void FillKnownState(GameState& s) {
             s.Galaxy[r][c] = static_cast<Integer>(100 * (c % 3) + 10 * (r % 4) + (r == c ? r % 4 + 1 : 0));
             s.CloakedPerQuadrant[static_cast<size_t>(r - 1)][static_cast<size_t>(c - 1)] = static_cast<Integer>(r - c);
         }
-    s.PrevQuadCol = 7, s.DamageReportMode = 2, s.SectorPickMode = -2, s.QuadrantPickMode = 1;
+    s.PrevQuadCol = 7, s.DamageReportMode = 2, s.SectorPickMode = kPhaserPick, s.QuadrantPickMode = 1;
     s.UpgradeTable = {0, 2, 3, 4, 1, 5};
     s.TorpedoClass2Power = 4, s.LRSRange = 5, s.ShieldsChanged = -1, s.TurnPassedWarp = 1;
     s.TechLevel = 6.25;

@@ -53,7 +53,7 @@ void RaiseLowerShields(Game& g, int arrival) {
 
     if ((arrival == 0 && s.LibShieldFrequency == 1) || !s.ComAutoShields || s.LibShieldFrequency == 2) return;
     if (s.Docked || s.ShieldsChanged) return;
-    if (s.ComAutoShieldsColor != 0 || s.SystemDamage[8] > 0) {
+    if (s.ComAutoShieldsColor != 0 || s.SystemDamage[kComputer] > 0) {
         if (s.ShieldRaisePending) {
             PlaySound(g, "NOTRESP.WAV");
             s.ShieldRaisePending = kFalse;
@@ -64,7 +64,7 @@ void RaiseLowerShields(Game& g, int arrival) {
     s.ShieldRaisePending = kTrue;
     const Integer oldLevel = s.ShieldLevel;
     s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) + oldLevel);
-    if (s.SystemDamage[2] <= 0 && HostilesHere(s) >= 1 && s.SystemDamage[8] <= 0) {
+    if (s.SystemDamage[kShortRangeSensors] <= 0 && HostilesHere(s) >= 1 && s.SystemDamage[kComputer] <= 0) {
         AutoShields(g);
     } else {
         s.ShieldLevel = oldLevel;

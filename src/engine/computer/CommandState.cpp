@@ -27,28 +27,28 @@ void UpdateCommandState(Game& g) {
     GameState& s = g.st;
     CommandStateLook& look = s.CommandLook;
     const auto& d = s.SystemDamage;
-    ColourCommandButton(look[CommandButton::cmdNAV], d[1], true);
-    ColourCommandButton(look.TargetCalculator, d[1], true);
-    ColourCommandButton(look.DockAtStarbase, d[1], false);
-    ColourCommandButton(look[CommandButton::cmdSRS], d[2], true);
-    ColourCheckBox(look.AutoShields, CombinedDamage(d[6], d[2]));
-    ColourCheckBox(look.AutoLRS, d[3]);
-    ColourCommandButton(look[CommandButton::cmdLRS], d[3], false);
-    ColourCommandButton(look[CommandButton::cmdPHA], d[4], false);
-    ColourCommandButton(look.PhaserFire, d[4], false);
-    ColourCommandButton(look[CommandButton::cmdTOR], d[5], false);
-    ColourCommandButton(look[CommandButton::cmdPRO], d[5], false);
-    ColourCommandButton(look.TorpedoFire, d[5], false);
-    ColourCommandButton(look[CommandButton::cmdSHE], d[6], false);
-    ColourCommandButton(look[CommandButton::cmdDAM], d[7], true);
-    ColourCommandButton(look[CommandButton::cmdCOM], d[8], false);
+    ColourCommandButton(look[CommandButton::cmdNAV], d[kWarpEngines], true);
+    ColourCommandButton(look.TargetCalculator, d[kWarpEngines], true);
+    ColourCommandButton(look.DockAtStarbase, d[kWarpEngines], false);
+    ColourCommandButton(look[CommandButton::cmdSRS], d[kShortRangeSensors], true);
+    ColourCheckBox(look.AutoShields, CombinedDamage(d[kShields], d[kShortRangeSensors]));
+    ColourCheckBox(look.AutoLRS, d[kLongRangeSensors]);
+    ColourCommandButton(look[CommandButton::cmdLRS], d[kLongRangeSensors], false);
+    ColourCommandButton(look[CommandButton::cmdPHA], d[kPhasers], false);
+    ColourCommandButton(look.PhaserFire, d[kPhasers], false);
+    ColourCommandButton(look[CommandButton::cmdTOR], d[kTorpedoes], false);
+    ColourCommandButton(look[CommandButton::cmdPRO], d[kTorpedoes], false);
+    ColourCommandButton(look.TorpedoFire, d[kTorpedoes], false);
+    ColourCommandButton(look[CommandButton::cmdSHE], d[kShields], false);
+    ColourCommandButton(look[CommandButton::cmdDAM], d[kDamageControl], true);
+    ColourCommandButton(look[CommandButton::cmdCOM], d[kComputer], false);
     // The automatic shields hold back while their box shows damage.
     s.ComAutoShieldsColor = look.AutoShields.ForeColor;
 
-    look.TargetCalculatorPanel = d[1] < kOutOfAction;
-    look.PhaserModePanel = d[5] < kOutOfAction;
-    look.MinShieldLine = CombinedDamage(d[2], CombinedDamage(d[6], d[8])) == 0;
-    if (d[8] >= kOutOfAction) g.host.HideForm(Form::frmCOM);
+    look.TargetCalculatorPanel = d[kWarpEngines] < kOutOfAction;
+    look.PhaserModePanel = d[kTorpedoes] < kOutOfAction;
+    look.MinShieldLine = CombinedDamage(d[kShortRangeSensors], CombinedDamage(d[kShields], d[kComputer])) == 0;
+    if (d[kComputer] >= kOutOfAction) g.host.HideForm(Form::frmCOM);
     g.host.Refresh(View::CommandState);
 }
 

@@ -178,7 +178,7 @@ void UpdateBars(Game& g) {
 
 void UpdateDamageReport(Game& g) {
     const GameState& s = g.st;
-    const bool figuresKnown = s.SystemDamage[7] <= 0;
+    const bool figuresKnown = s.SystemDamage[kDamageControl] <= 0;
     for (int i = 1; i <= 8; ++i) {
         DamageRow& row = g.displays.damage.Rows[static_cast<size_t>(i - 1)];
         const Single d = s.SystemDamage[static_cast<size_t>(i)];
@@ -260,7 +260,7 @@ void UpdateZarvoniReport(Game& g) {
     ZarvoniReportDisplay& r = g.displays.zarvoni;
     r.SensorsDown = false;
     for (ZarvoniRow& row : r.Rows) row.Visible = false;
-    if (s.SystemDamage[2] > 0) {
+    if (s.SystemDamage[kShortRangeSensors] > 0) {
         r.SensorsDown = true;
         g.host.Refresh(View::ZarvoniReport);
         return;

@@ -132,16 +132,16 @@ void FlyToBase(Game& g) {
     s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) - 10 - d);
 
     const long long deficit = -static_cast<long long>(s.ShipEnergy);
-    if (s.SystemDamage[6] == 0 && s.ShipEnergy < 0 && s.ShieldLevel > deficit) {
+    if (s.SystemDamage[kShields] == 0 && s.ShipEnergy < 0 && s.ShieldLevel > deficit) {
         const std::string text = g.Text("KVCOM0008");
         PrintOutput(g, text);
         MessageBox(g, -1, text, 0);
         s.ShieldLevel = Clamp16(s.ShieldLevel + static_cast<long long>(s.ShipEnergy));
         s.ShipEnergy = 0;
     }
-    const bool engineDamaged = s.SystemDamage[1] > 0 && s.SystemDamage[1] < 7.0f;
+    const bool engineDamaged = s.SystemDamage[kWarpEngines] > 0 && s.SystemDamage[kWarpEngines] < 7.0f;
     const bool shortOfEnergy =
-        s.ShipEnergy < 0 && (s.SystemDamage[6] > 0 || s.ShieldLevel < -static_cast<long long>(s.ShipEnergy));
+        s.ShipEnergy < 0 && (s.SystemDamage[kShields] > 0 || s.ShieldLevel < -static_cast<long long>(s.ShipEnergy));
     if (!engineDamaged && !shortOfEnergy) return;
 
     // The base tows the ship in; the time it takes grows with the energy missing and is never

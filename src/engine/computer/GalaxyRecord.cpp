@@ -4,8 +4,6 @@
 namespace kv {
 namespace {
 
-int LabelIndex(long row, long col) { return static_cast<int>((row - 1) * 8 + col - 1); }
-
 // A bright palette colour, 8 darker on the highlight of the last scan.
 void Colour(ChartLabel& label, long bright) {
     label.ForeColor = label.BackColor == kChartScanned ? bright - 8 : bright;

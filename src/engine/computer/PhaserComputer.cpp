@@ -25,7 +25,7 @@ void PhaserAutoTarget(Game& g) {
         aims[static_cast<size_t>(count)] = {slot, s.ZarvoniShips[2][slot], s.ZarvoniShips[1][slot]};
     }
     // The sensors cannot place the ships.
-    if (s.SystemDamage[2] > 0 || count == 0) aims = {};
+    if (s.SystemDamage[kShortRangeSensors] > 0 || count == 0) aims = {};
 
     int n = std::min(count, 8);
     const auto& zb = s.ZarvoniBase;

@@ -81,7 +81,7 @@ void ReadTargetText(Game& g) {
 std::string CellText(int row, int col) { return std::to_string(row) + "," + std::to_string(col); }
 std::string CellIndexText(int index) { return CellText(index / 8 + 1, index % 8 + 1); }
 
-bool TargetCalculatorDisabled(const GameState& s) { return s.SystemDamage[1] >= 7.0f; }
+bool TargetCalculatorDisabled(const GameState& s) { return s.SystemDamage[kWarpEngines] >= 7.0f; }
 
 void TargetCalculator(Game& g) {
     GameState& s = g.st;
@@ -115,7 +115,7 @@ void TargetSector(Game& g) {
     if (own && g.TimerEnabled(Timer::frmCOM_tmrTC)) return;
 
     SetAutoTargetCalculator(g, false);
-    s.SectorPickMode = 0;
+    s.SectorPickMode = kNoPick;
     s.QuadrantPickMode = 0;
     g.SetTimer(Timer::frmTargetCalculator_tmrCheckSRS, false);
     g.SetTimer(Timer::frmTargetCalculator_tmrCheckCOM, false);
@@ -146,8 +146,8 @@ void ShowTargetSolution(Game& g, int targetRow, int targetCol) {
     std::string question = T("KVCOM0079") + courseText + " (" + CStr(angle) + kDegree + ")" + nl + T("KVCOM0080") +
                            Format(distance / 8, "0.000") + nl + nl + T("KVCOM0081");
 
-    if (s.SystemDamage[1] > 0 && distance > kDamagedDriveReach) {
-        question += nl + "* " + s.SystemNames[1] + T("KVCOM0082") + nl + T("KVCOM0083");
+    if (s.SystemDamage[kWarpEngines] > 0 && distance > kDamagedDriveReach) {
+        question += nl + "* " + s.SystemNames[kWarpEngines] + T("KVCOM0082") + nl + T("KVCOM0083");
         distance = kDamagedDriveReach;
         const NavDestination d = NavigationDestination(s, course, distance);
         SplitDelta(s.ShipQuadrantRow, s.ShipSectorRow, d.dRow, quadRow, sectorRow);

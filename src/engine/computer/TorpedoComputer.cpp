@@ -162,7 +162,7 @@ void TorpedoAutoTarget(Game& g) {
         }
     }
     // The sensors cannot place the ships.
-    if (s.SystemDamage[2] > 0 || count == 0)
+    if (s.SystemDamage[kShortRangeSensors] > 0 || count == 0)
         for (auto& a : aims) a = {};
 
     const int stock = std::max<int>(0, s.TorpedoStockClass1);

@@ -46,7 +46,7 @@ void AssimilateStar(Game& g, int row, int col, int system) {
                            g.Text("KVBASIC0010") + nl + g.Text("KVBASIC0011"),
                        0);
             s.KnownGalaxy[row][col] = code;
-            SetChartQuadrantColor(g, (row - 1) * 8 + col - 1, kChartRed);
+            SetChartQuadrantColor(g, LabelIndex(row, col), kChartRed);
             UpdateGalaxyRecord(g);
         }
         // The records after the consumed one move down; the lowered count leaves the last out.

@@ -68,8 +68,8 @@ int DamageSystem(Game& g, int amount, int system) {
     long long a = static_cast<long long>(amount) + static_cast<long long>(Int(g.RndExact() * 50 - 25));
     if (a < 1) a = 1;
     if (!AnyWorkingSystem(s)) {
-        s.SystemDamage[0] = static_cast<Single>(s.SystemDamage[0] + a / 100.0);
-        if (s.SystemDamage[0] >= kOutOfAction) LoseShip(g);
+        s.SystemDamage[kHull] = static_cast<Single>(s.SystemDamage[kHull] + a / 100.0);
+        if (s.SystemDamage[kHull] >= kOutOfAction) LoseShip(g);
         return 0;
     }
     const int n = Chosen(s, system, RandomWorkingSystem(g));

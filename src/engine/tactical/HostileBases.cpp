@@ -46,7 +46,7 @@ void Arrival(Game& g, int d, int nr, int nc, float r2) {
         s.Galaxy[nr][nc] = static_cast<Integer>(s.Galaxy[nr][nc] + 100);
         return;
     }
-    if (s.SystemDamage[2] == 0) {
+    if (s.SystemDamage[kShortRangeSensors] == 0) {
         PrintOutput(g, s.EnemyText + g.Text("KVBASIC0177") + Str(row) + " ," + Str(col));
         PlaySound(g, "ZENTER.WAV");
         Pause(g, 0.5);

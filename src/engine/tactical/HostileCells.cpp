@@ -15,7 +15,7 @@ constexpr int kMaxDraws = 100;
 
 bool SeenOnScan(const GameState& s, int row, int col) {
     if (!InGalaxy(row, col)) return false;
-    return s.SystemDamage[2] == 0 || InSensorWindow(s, row, col);
+    return s.SystemDamage[kShortRangeSensors] == 0 || InSensorWindow(s, row, col);
 }
 
 void DrawIfSeen(Game& g, int row, int col, int icon) {

@@ -54,7 +54,7 @@ bool Fire(Game& g, bool cloaked, int r, int c, int energy, long long& total) {
         PlaySound(g, "ZMISS.WAV");
         if (strong) Pause(g, 0.4);
         Pause(g, 0.2);
-        const bool sensors = s.SystemDamage[2] <= 0;
+        const bool sensors = s.SystemDamage[kShortRangeSensors] <= 0;
         const std::string at = Str(r) + " ," + Str(c);
         if (!cloaked) {
             PrintOutput(g, s.EnemyText + g.Text("KVBASIC0114") + (sensors ? g.Text("KVBASIC0115") + at : ""));
@@ -113,7 +113,7 @@ bool Fire(Game& g, bool cloaked, int r, int c, int energy, long long& total) {
         PrintOutput(g, message + g.Text("KVBASIC0120") + at + " **");
     } else if (energy < 20) {
         PrintOutput(g, message + g.Text("KVBASIC0128") + at + " **");
-    } else if (s.SystemDamage[8] <= 0) {
+    } else if (s.SystemDamage[kComputer] <= 0) {
         // The computer estimates where the shot came from, the better the longer the sensors'
         // range.
         PrintOutput(g, message + g.Text("KVBASIC0129"));

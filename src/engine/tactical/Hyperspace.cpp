@@ -115,7 +115,8 @@ void Hyperspace(Game& g) {
 
     // The automatic long-range scan, when its option is on and can be used (the long-range
     // sensors not out of action); damaged sensors skip it.
-    if (s.ComAutoLRS && s.SystemDamage[3] < 7.0f && !s.LRSDone && s.SystemDamage[3] <= 0) {
+    if (s.ComAutoLRS && s.SystemDamage[kLongRangeSensors] < 7.0f && !s.LRSDone &&
+        s.SystemDamage[kLongRangeSensors] <= 0) {
         PrintOutput(g, g.Text("COM0001"));
         PassTime(g, 0.05f);
         LRS(g);

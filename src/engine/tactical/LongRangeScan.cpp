@@ -18,8 +18,6 @@ ScanBox Box(const GameState& s) {
             std::min(8, s.ShipQuadrantCol + L)};
 }
 
-int LabelIndex(int row, int col) { return (row - 1) * 8 + (col - 1); }
-
 }  // namespace
 
 bool WithinScanRange(const GameState& st, int row, int col) {

@@ -67,7 +67,7 @@ bool Strike(Game& g) {
         return true;
     }
     PlaySound(g, "MVSTRIKE.WAV");
-    if (DestroySystem(g, 0) == 2) SRS(g);
+    if (DestroySystem(g, 0) == kShortRangeSensors) SRS(g);
     return g.st.GameRunning != 0;
 }
 

@@ -165,7 +165,7 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
     run([&] {
         // An energy deficit that working shields can cover comes out of them.
         const long long deficit = -static_cast<long long>(s.ShipEnergy);
-        if (s.ShipEnergy < 0 && s.SystemDamage[6] == 0 && s.ShieldLevel > deficit) {
+        if (s.ShipEnergy < 0 && s.SystemDamage[kShields] == 0 && s.ShieldLevel > deficit) {
             const std::string text = T("KVBASIC0223");
             PrintOutput(g, text);
             MessageBox(g, -1, text, 0);
@@ -230,7 +230,7 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
             } else {
                 const bool danger = s.Galaxy[qr][qc] > 99 ||
                                     (s.ZarvoniBase[1] == qr && s.ZarvoniBase[2] == qc && s.ZarvoniBase[0] == 0);
-                if (danger && s.ShieldLevel == 0 && s.SystemDamage[6] == 0 &&
+                if (danger && s.ShieldLevel == 0 && s.SystemDamage[kShields] == 0 &&
                     MessageQuery(g, -1, T("KVBASIC0233"), kYesNo + kQuestion) == kYes)
                     SetShields(g, 1);
             }
@@ -250,7 +250,8 @@ void MoveShip(Game& g, int destQuadRow, int destQuadCol, int destSectorRow, int 
     step = "LRS";
     run([&] {
         const bool entered = s.ShipQuadrantRow != old.qr || s.ShipQuadrantCol != old.qc;
-        if (s.ComAutoLRS && s.SystemDamage[3] < 7.0f && !s.LRSDone && entered && s.SystemDamage[3] <= 0) {
+        if (s.ComAutoLRS && s.SystemDamage[kLongRangeSensors] < 7.0f && !s.LRSDone && entered &&
+            s.SystemDamage[kLongRangeSensors] <= 0) {
             PrintOutput(g, T("COM0001"));
             PassTime(g, 0.05f);
             LRS(g);

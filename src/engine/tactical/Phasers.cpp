@@ -201,8 +201,8 @@ struct Shot {
         // Tracking: the better the long-range sensors, the easier; damaged short-range sensors
         // make it harder.
         Single a = 0.5f - (s.LRSRange - 1) * 0.1f, b = 0.6f - (s.LRSRange - 1) * 0.2f;
-        if (s.SystemDamage[2] > 0) a += 0.1f, b += 0.2f;
-        if (s.SystemDamage[2] >= 7.0f) a += 0.1f, b += 0.2f;
+        if (s.SystemDamage[kShortRangeSensors] > 0) a += 0.1f, b += 0.2f;
+        if (s.SystemDamage[kShortRangeSensors] >= 7.0f) a += 0.1f, b += 0.2f;
         int locked = -1;  // -1 none, 0 the Morv ship, 1..10 a Zarvoni ship
         if (e.slot >= 1) {
             const int tRow = g.Rnd() > a ? 1 : 0;

@@ -15,9 +15,7 @@ constexpr double kPi = 3.14159265358979;
 
 }  // namespace
 
-void MarkProbedQuadrant(Game& g, int row, int col) {
-    SetChartQuadrantColor(g, (row - 1) * 8 + (col - 1), kChartScanned);
-}
+void MarkProbedQuadrant(Game& g, int row, int col) { SetChartQuadrantColor(g, LabelIndex(row, col), kChartScanned); }
 
 void LaunchProbe(Game& g) {
     GameState& s = g.st;

@@ -33,7 +33,8 @@ void SetShields(Game& g, int mode) {
     s.ShieldLevel = 0;
     s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) + old);
 
-    const bool autoAllowed = mode != 1 && HostilesPresent(s) > 0 && s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0;
+    const bool autoAllowed = mode != 1 && HostilesPresent(s) > 0 && s.SystemDamage[kShortRangeSensors] <= 0 &&
+                             s.SystemDamage[kComputer] <= 0;
     s.LibComputerState[0] = old;
     s.LibComputerState[1] = autoAllowed ? 0 : 1;
 

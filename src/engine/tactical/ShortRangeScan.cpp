@@ -122,9 +122,9 @@ void SRS(Game& g) {
     step = "AutoShields";
     run([&] {
         if (std::labs(static_cast<long>(s.LibComputerState[3])) != 1) return;
-        if (s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0) {
+        if (s.SystemDamage[kShortRangeSensors] <= 0 && s.SystemDamage[kComputer] <= 0) {
             RaiseLowerShields(g, 1);
-        } else if (DangerNear(s) && s.ShieldLevel == 0 && s.SystemDamage[6] == 0) {
+        } else if (DangerNear(s) && s.ShieldLevel == 0 && s.SystemDamage[kShields] == 0) {
             if (MessageQuery(g, -1, g.Text("KVBASIC0253"), kYesNo + kQuestion) == kYes) SetShields(g, 1);
         }
     });
@@ -139,7 +139,7 @@ void SRS(Game& g) {
     });
 
     run([&] {
-        if (s.SystemDamage[2] > 0) {
+        if (s.SystemDamage[kShortRangeSensors] > 0) {
             // Damaged sensors: the grid stays as it was; the cells beyond their reach go dark.
             for (int r = 1; r <= 8; ++r)
                 for (int c = 1; c <= 8; ++c)

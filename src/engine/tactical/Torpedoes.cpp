@@ -336,7 +336,7 @@ void TorpedoVolley(Game& g) {
 
     // 10 energy a torpedo; working shields pay what the energy cannot.
     s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) - 10LL * static_cast<long long>(torpedoes.size()));
-    if (s.SystemDamage[6] == 0 && s.ShipEnergy < 0 && s.ShieldLevel > -static_cast<long long>(s.ShipEnergy)) {
+    if (s.SystemDamage[kShields] == 0 && s.ShipEnergy < 0 && s.ShieldLevel > -static_cast<long long>(s.ShipEnergy)) {
         MessageBox(g, -1, g.Text("KVBASIC0061"), 0);
         s.ShieldLevel = CInt(static_cast<double>(s.ShieldLevel) + s.ShipEnergy);
         s.ShipEnergy = 0;

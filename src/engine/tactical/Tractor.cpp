@@ -18,7 +18,7 @@ int Sgn(double v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
 
 // Redraws a sector cell, unless damaged short-range sensors cannot see it.
 void DrawSeen(Game& g, int row, int col, int icon) {
-    if (g.st.SystemDamage[2] != 0 && !InSensorWindow(g.st, row, col)) return;
+    if (g.st.SystemDamage[kShortRangeSensors] != 0 && !InSensorWindow(g.st, row, col)) return;
     DrawSector(g, row, col, icon);
 }
 

@@ -19,7 +19,7 @@ void HideSRSOverlays(Game& g) {
 void AnimateMorvMove(Game& g, int fromRow, int fromCol, int toRow, int toCol) {
     const GameState& s = g.st;
     if (86400 - g.host.TimeOfDay() < 6.0) g.host.RunModal(Form::frmEgg);
-    const bool seen = s.SystemDamage[2] <= 0 ||
+    const bool seen = s.SystemDamage[kShortRangeSensors] <= 0 ||
                       (std::abs(fromRow - s.ShipSectorRow) < 3 && std::abs(fromCol - s.ShipSectorCol) < 3);
     if (seen) DrawSector(g, fromRow, fromCol, kIconEmpty);
     g.host.AnimateMorvMove(fromRow, fromCol, toRow, toCol);

@@ -28,13 +28,6 @@ int HostilesInShipQuadrant(const GameState& s) {
 
 }  // namespace
 
-Long PaletteColor(int index) {
-    static constexpr Long kPalette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
-                                          0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
-                                          0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
-    return index >= 0 && index <= 15 ? kPalette[index] : 0;
-}
-
 void SetCondition(Game& g, long index) { StoreCondition(g.st, index); }
 
 void UpdateCondition(Game& g) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "state/Game.h"
+#include "state/Palette.h"
 
 namespace kv {
 
@@ -42,8 +43,5 @@ void FlashSRS(Game& g, int row, int col);
 
 // RED.WAV and half a second's pause.
 void SoundRedAlert(Game& g);
-
-// Palette colour 0..15 as 0xBBGGRR.
-Long PaletteColor(int index);
 
 }  // namespace kv

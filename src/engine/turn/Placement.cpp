@@ -169,7 +169,7 @@ void PlaceStarTarget(Game& g) {
         }
         s.StarTargetRow = s.StarTargetCol = s.ShipQuadrantRow = s.ShipQuadrantCol = 4;
     }
-    g.host.FrameChartQuadrant((s.StarTargetRow - 1) * 8 + s.StarTargetCol - 1);
+    g.host.FrameChartQuadrant(LabelIndex(s.StarTargetRow, s.StarTargetCol));
 }
 
 // 8. The cloaked ships, at most five per quadrant; a draw on a full quadrant is lost.

@@ -155,7 +155,7 @@ void RefreshAll(Game& g) {
     }
     // Negative energy ends the game unless working shields can cover the deficit.
     const long long deficit = -static_cast<long long>(s.ShipEnergy);
-    if (s.ShipEnergy < 0 && (s.SystemDamage[6] > 0 || s.ShieldLevel < deficit)) {
+    if (s.ShipEnergy < 0 && (s.SystemDamage[kShields] > 0 || s.ShieldLevel < deficit)) {
         run([&] { ReportOutOfEnergy(g); });
         run([&] { EndGame(g); });
         return;

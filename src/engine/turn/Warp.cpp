@@ -60,7 +60,7 @@ bool TowEntrySector(Game& g, int baseAbsRow, int baseAbsCol, int& sectorRow, int
 
 bool CheckWarp(Game& g) {
     GameState& s = g.st;
-    if (s.SystemDamage[1] < 7.0f) return false;
+    if (s.SystemDamage[kWarpEngines] < 7.0f) return false;
 
     const int r = s.ShipQuadrantRow, c = s.ShipQuadrantCol;
     const bool morvHere = s.MorvShip[1] == r && s.MorvShip[2] == c;
@@ -80,8 +80,8 @@ bool CheckWarp(Game& g) {
                   g.Text("KVGAME0015") + s.EnemyText + g.Text("KVGAME0016") + nl + nl + g.Text("KVGAME0017");
         style = kOKCancel;
     }
-    const std::string question =
-        s.SystemNames[1] + g.Text("KVGAME0022") + nl + nl + g.Text("KVGAME0023") + nl + g.Text("KVGAME0024") + message;
+    const std::string question = s.SystemNames[kWarpEngines] + g.Text("KVGAME0022") + nl + nl + g.Text("KVGAME0023") +
+                                 nl + g.Text("KVGAME0024") + message;
     switch (MessageQuery(g, -1, question, style)) {
         case kOK:
             // The blast ends the game; a countdown the player aborted leaves it running.
@@ -190,7 +190,7 @@ void WarpSequence(Game& g) {
         }
     }
 
-    s.SystemDamage[1] = 6.0f;
+    s.SystemDamage[kWarpEngines] = 6.0f;
     s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) + (s.ShipEnergy < 1000 ? 800 : 500));
     UpdateCommandState(g);
     UpdateGeneralReport(g);

@@ -50,7 +50,7 @@ void NavAuto(Game& g) {
     g.host.ShowForm(Form::frmTargetCalculator);
 }
 
-bool NavAutoEnabled(const GameState& s) { return s.SystemDamage[8] <= 0; }
+bool NavAutoEnabled(const GameState& s) { return s.SystemDamage[kComputer] <= 0; }
 
 void NavMapLineStart(const GameState& s, double width, double height, double& x, double& y) {
     x = ((s.ShipQuadrantCol - 1) * 8 + s.ShipSectorCol - 1 + 0.5) * width / 64;

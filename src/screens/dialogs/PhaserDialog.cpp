@@ -19,9 +19,8 @@ namespace {
 constexpr long kStarbaseAmount = 1000;
 constexpr long kMorvAmount = 2000;
 constexpr long kOtherLimit = 2000;
-constexpr Integer kPhaserPick = -2;  // SectorPickMode while the scan picks for this dialog
 
-bool SensorsDamaged(const GameState& s) { return s.SystemDamage[2] > 0; }
+bool SensorsDamaged(const GameState& s) { return s.SystemDamage[kShortRangeSensors] > 0; }
 
 double Distance(const GameState& s, int row, int col) {
     const double dr = row - s.ShipSectorRow, dc = col - s.ShipSectorCol;
@@ -74,7 +73,7 @@ std::string PhaserPickedEntry(Game& g, int row, int col) {
     const int slot = FindEnemyShip(g, row, col);
     std::string label = slot > 0 ? g.Text("Z") + std::to_string(slot) : "--";
     long amount = 1;
-    if (slot > 0 && s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0)
+    if (slot > 0 && s.SystemDamage[kShortRangeSensors] <= 0 && s.SystemDamage[kComputer] <= 0)
         amount = PhaserKillAmount(s.ZarvoniEnergy[static_cast<size_t>(slot)], Distance(s, row, col));
     const auto& zb = s.ZarvoniBase;
     if (zb[0] == 0 && zb[1] == s.ShipQuadrantRow && zb[2] == s.ShipQuadrantCol && zb[3] == row && zb[4] == col)
@@ -97,7 +96,7 @@ void PhaserDialogActivate(Game& g, const SectorFrames& frames) {
     // Only a pick for this dialog is collected: the target calculator's (or the torpedo
     // dialog's) marks are left to their own window.
     if (s.SectorPickMode != kPhaserPick) {
-        d.AutoTargetEnabled = s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0;
+        d.AutoTargetEnabled = s.SystemDamage[kShortRangeSensors] <= 0 && s.SystemDamage[kComputer] <= 0;
         d.SelectAllCaption = g.Text("PHA0036");
         d.SelectAllTag = "0";
         SelectAll(d, s.PhaserPlan.size(), false);
@@ -121,7 +120,7 @@ void PhaserDialogActivate(Game& g, const SectorFrames& frames) {
     // Picking ends and the frames go before the message, so that an activation while it shows
     // finds nothing left to collect.
     const bool running = s.GameRunning != 0;
-    if (running) s.SectorPickMode = 0;
+    if (running) s.SectorPickMode = kNoPick;
     SRS(g);
     if (leftOut >= 0) {
         const std::string& nl = s.NewLine;

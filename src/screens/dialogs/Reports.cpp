@@ -68,7 +68,7 @@ void DamageReportClick(Game& g, int row, const RepairTransferDialog& dialog) {
         return;
     }
     // A full repair needs 100 a unit of damage while damage control works.
-    long long most = s.SystemDamage[7] <= 0 ? CInt(static_cast<double>(damage) * 100) : s.ShipEnergy;
+    long long most = s.SystemDamage[kDamageControl] <= 0 ? CInt(static_cast<double>(damage) * 100) : s.ShipEnergy;
     most = std::min<long long>(most, s.ShipEnergy);
     if (most < 0) most = 0;
     RepairTransferRequest request{Clamp32(most), CStr(static_cast<long long>(s.ShipEnergy)),
@@ -88,8 +88,8 @@ void DamageReportClick(Game& g, int row, const RepairTransferDialog& dialog) {
         UpdateDamageReport(g);
         UpdateGeneralReport(g);
         UpdateZarvoniReport(g);
-        if (sys == 2) SRS(g);
-        if (sys == 2 || sys == 6 || sys == 8) RaiseLowerShields(g, 0);
+        if (sys == kShortRangeSensors) SRS(g);
+        if (sys == kShortRangeSensors || sys == kShields || sys == kComputer) RaiseLowerShields(g, 0);
     }
     UpdateDamageReport(g);
 }

@@ -28,8 +28,8 @@ bool NearShip(const GameState& s, int row, int col) {
 
 }  // namespace
 
-std::optional<BeamLine> BeamEnds(const std::array<TwipRect, 64>& frames, int fromRow, int fromCol, int toRow,
-                                 int toCol, double drawX, double drawY) {
+std::optional<BeamLine> BeamEnds(const std::array<TwipRect, 64>& frames, int fromRow, int fromCol, int toRow, int toCol,
+                                 double drawX, double drawY) {
     const auto from = CellOf(fromRow, fromCol), to = CellOf(toRow, toCol);
     if (!from || !to) return std::nullopt;
     const TwipRect& a = frames[*from];
@@ -63,10 +63,11 @@ TwipRect BlastRing(const TwipRect& cell, int radiusPixels, int pixel) {
 
 long HyperspaceFlashColour(double draw) { return 255L + 256L * CInt(draw * 255); }
 
-MorvGlide PlanMorvGlide(const GameState& s, const std::array<TwipRect, 64>& cells, int fromRow, int fromCol,
-                        int toRow, int toCol, int pixelX, int pixelY) {
+MorvGlide PlanMorvGlide(const GameState& s, const std::array<TwipRect, 64>& cells, int fromRow, int fromCol, int toRow,
+                        int toCol, int pixelX, int pixelY) {
     MorvGlide glide;
-    if (s.SystemDamage[2] > 0) glide.visible = NearShip(s, fromRow, fromCol) || NearShip(s, toRow, toCol);
+    if (s.SystemDamage[kShortRangeSensors] > 0)
+        glide.visible = NearShip(s, fromRow, fromCol) || NearShip(s, toRow, toCol);
     const double pitch = CInt(cells[9].top - cells[0].top);
     glide.stepTime = pitch > 0 && pixelY > 0 ? 4.438 / (pitch / pixelY) : 0;
     glide.stepX = Sign(toCol - fromCol) * CInt(static_cast<double>(pixelX));

@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kLeftButton = 1, kRightButton = 2;
 constexpr int kShiftKey = 1, kCtrlKey = 2;
-constexpr int kTorpedoPick = -3, kCalculatorPick = -1;
 
 bool ValidCell(int cell) { return cell >= 0 && cell < 64; }
 int CellRow(int cell) { return cell / 8 + 1; }
@@ -29,7 +28,7 @@ std::string Percent(double part, double whole) {
     return std::to_string(static_cast<long long>(Int(part * 100 / whole)));
 }
 
-bool CalculatorWaits(Game& g) { return g.TimerEnabled(Timer::frmCOM_tmrTC) && g.st.SectorPickMode == 0; }
+bool CalculatorWaits(Game& g) { return g.TimerEnabled(Timer::frmCOM_tmrTC) && g.st.SectorPickMode == kNoPick; }
 
 void FlashFrame(Game& g, int cell) {
     SectorFrame& frame = g.st.SectorFrames[static_cast<size_t>(cell)];
@@ -182,7 +181,7 @@ void ScanClick(Game& g, int cell, int icon) {
         return;
     }
     HideScanHoverLabel(g);
-    if (s.SectorPickMode != 0) return;
+    if (s.SectorPickMode != kNoPick) return;
     const std::optional<std::string> text = ScanDescription(g, cell, icon);
     if (!text) return;
     s.SectorInfo.Icon = icon;
@@ -200,7 +199,7 @@ void ScanDoubleClick(Game& g, int cell) {
 void ScanMouseDown(Game& g, int cell, int button, int shift) {
     if (!ValidCell(cell) || button != kLeftButton) return;
     GameState& s = g.st;
-    if (s.SectorPickMode == 0) {
+    if (s.SectorPickMode == kNoPick) {
         if (shift & kCtrlKey) SetAutoTargetCalculator(g, true);
         return;
     }
@@ -235,7 +234,7 @@ void ScanMouseMove(Game& g, int cell, int icon, int button, const ScanHoverMetri
     if (!ValidCell(cell)) return;
     GameState& s = g.st;
     ScanHoverLabel& label = s.ScanHover;
-    SetAutoTargetCalculator(g, (button & kRightButton) != 0 && s.SectorPickMode == 0);
+    SetAutoTargetCalculator(g, (button & kRightButton) != 0 && s.SectorPickMode == kNoPick);
     if (cell != label.LastCell) {
         label.Visible = false;
         label.TimerRunning = false;

@@ -62,7 +62,7 @@ void RestoreTCState(Game& g) {
 
 void TargetCalculatorActivate(Game& g) {
     GameState& s = g.st;
-    s.SectorPickMode = -1;
+    s.SectorPickMode = kCalculatorPick;
     g.SetTimer(Timer::frmTargetCalculator_tmrCheckSRS, true);
     s.QuadrantPickMode = -1;
     g.SetTimer(Timer::frmTargetCalculator_tmrCheckCOM, true);
@@ -78,7 +78,7 @@ void TargetCalculatorAccept(Game& g) {
 void TargetCalculatorCancel(Game& g) {
     GameState& s = g.st;
     TargetCalculator(g);
-    s.SectorPickMode = 0;
+    s.SectorPickMode = kNoPick;
     g.SetTimer(Timer::frmTargetCalculator_tmrCheckSRS, false);
     s.QuadrantPickMode = 0;
     g.SetTimer(Timer::frmTargetCalculator_tmrCheckCOM, false);
@@ -248,7 +248,7 @@ void TakeScanPick(Game& g) {
     GameState& s = g.st;
     if (s.SectorPickMode < 1 || s.SectorPickMode > 64) return;
     s.TargetSectText = CellIndexText(s.SectorPickMode - 1);
-    s.SectorPickMode = -1;
+    s.SectorPickMode = kCalculatorPick;
     SRS(g);
     ClearAll(s);
     Shown(g);

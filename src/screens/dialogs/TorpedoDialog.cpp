@@ -17,7 +17,6 @@ namespace {
 constexpr int kClassTwoColour = 14;  // yellow
 constexpr int kPickColour = 13;
 constexpr int kWidestFrame = 9;
-constexpr Integer kTorpedoPick = -3;  // SectorPickMode while the scan picks for this dialog
 
 bool ClassTwo(const std::string& entry) { return !entry.empty() && entry[0] == '*'; }
 
@@ -67,7 +66,7 @@ void TorpedoDialogActivate(Game& g, const SectorFrames& frames) {
     // dialog's) marks are left to their own window.
     const bool returning = s.SectorPickMode == kTorpedoPick;
     if (!returning) {
-        d.AutoTargetEnabled = s.SystemDamage[2] <= 0 && s.SystemDamage[8] <= 0;
+        d.AutoTargetEnabled = s.SystemDamage[kShortRangeSensors] <= 0 && s.SystemDamage[kComputer] <= 0;
         d.SelectAllCaption = g.Text("TOR0031");
         d.SelectAllTag = "0";
         Deselect(s);
@@ -94,7 +93,7 @@ void TorpedoDialogActivate(Game& g, const SectorFrames& frames) {
         // Picking ends and the frames go before the message, so that an activation while it
         // shows finds nothing left to collect.
         const bool running = s.GameRunning != 0;
-        if (running) s.SectorPickMode = 0;
+        if (running) s.SectorPickMode = kNoPick;
         SRS(g);
         if (leftOut >= 0) {
             if (g.UseQuietDialogs) s.FirePlanMode = 1;
@@ -114,7 +113,7 @@ void TorpedoDialogActivate(Game& g, const SectorFrames& frames) {
         SortPlan(s);
         g.host.SetMousePointer(Pointer::Default);
     }
-    if (returning) s.SectorPickMode = 0;
+    if (returning) s.SectorPickMode = kNoPick;
     d.SwitchClassVisible = s.TorpedoStockClass2 >= 1;
     Shown(g);
 }

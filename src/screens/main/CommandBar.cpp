@@ -3,7 +3,7 @@
 #include "engine/computer/Displays.h"
 #include "engine/computer/FirePlan.h"
 #include "engine/computer/Navigation.h"
-#include "engine/tactical/Damage.h"
+#include "engine/tactical/DamageControl.h"
 #include "engine/tactical/Hyperspace.h"
 #include "engine/tactical/LongRangeScan.h"
 #include "engine/tactical/Probes.h"
@@ -38,7 +38,7 @@ void ToggleForm(Game& g, Form form) {
 
 void CommandNAV(Game& g) {
     GameState& s = g.st;
-    if (!s.LRSDone && s.ComAutoLRS && s.CommandLook.AutoLRS.Enabled && s.SystemDamage[3] <= 0) {
+    if (!s.LRSDone && s.ComAutoLRS && s.CommandLook.AutoLRS.Enabled && s.SystemDamage[kLongRangeSensors] <= 0) {
         PrintOutput(g, g.Text("COM0001"));
         PassTime(g, 0.1f);
         LRS(g);
@@ -47,7 +47,7 @@ void CommandNAV(Game& g) {
     }
     Single maxWarp = 8.0f;
     if (ButtonIsOff(s, CommandButton::cmdNAV)) {
-        MessageBox(g, 5, s.SystemNames[1] + g.Text("COM0002"));
+        MessageBox(g, 5, s.SystemNames[kWarpEngines] + g.Text("COM0002"));
         maxWarp = 0.5f;
     }
     SetupNavDialog(g, maxWarp);
@@ -91,51 +91,6 @@ void CommandTOR(Game& g) {
     }
 }
 
-// Damage control: the damage report, a repair of damage control itself when it is damaged
-// (60 % of attempts damage another system instead), then the summary of the damage.
-void CommandDAM(Game& g) {
-    GameState& s = g.st;
-    g.host.ShowForm(Form::frmDamageReport);
-    UpdateDamageReport(g);
-    if (s.SystemDamage[7] > 0) {
-        const std::string ask = s.SystemNames[7] + g.Text("COMMANDS0001") + s.NewLine + g.Text("COMMANDS0002");
-        if (MessageQuery(g, -1, ask, kYesNo | kExclamation) != kYes) return;
-        if (g.Rnd() < 0.6f) {
-            const int amount = static_cast<int>(Int(g.RndExact() * 150 + 1));
-            const int hit = DamageSystem(g, amount, 0);
-            const std::string name = hit >= 1 && hit <= 8 ? s.SystemNames[static_cast<size_t>(hit)] : "";
-            MessageBox(g, 0, g.Text("COMMANDS0003") + name + g.Text("COMMANDS0004"));
-            return;
-        }
-        MessageBox(g, 0, g.Text("COMMANDS0005"));
-        const double cost = static_cast<double>(s.SystemDamage[7]) * 100;
-        if (cost >= s.ShipEnergy) {
-            MessageBox(g, 3,
-                       g.Text("COMMANDS0007") + s.NewLine + g.Text("COMMANDS0008") +
-                           Str(static_cast<long>(s.ShipEnergy)) + g.Text("COMMANDS0009"));
-            UpdateDamageReport(g);
-            s.DamageReportMode = kTrue;
-            return;
-        }
-        s.ShipEnergy = CLng(static_cast<double>(s.ShipEnergy) - cost);
-        s.SystemDamage[7] = 0;
-        MessageBox(g, 3, g.Text("COMMANDS0006"));
-        UpdateDamageReport(g);
-        UpdateCommandState(g);
-    }
-    double sum = 0;
-    for (int i = 1; i <= 8; ++i) sum += s.SystemDamage[static_cast<size_t>(i)];
-    if (sum == 0) {
-        MessageBox(g, 2, g.Text("COMMANDS0010"));
-        UpdateCommandState(g);
-        return;
-    }
-    UpdateGeneralReport(g);
-    MessageBox(g, 2,
-               g.Text("COMMANDS0011") + s.NewLine + s.NewLine + g.Text("COMMANDS0012") +
-                   Str(static_cast<long>(s.ShipEnergy)) + g.Text("COMMANDS0013"));
-}
-
 void CommandHYP(Game& g) {
     Hyperspace(g);
     if (!g.st.GameRunning) return;
@@ -175,7 +130,7 @@ void RunCommand(Game& g, CommandButton button) {
         case CommandButton::cmdSHE:
             if (!Refused(g, button)) SetShields(g, 0);
             break;
-        case CommandButton::cmdDAM: CommandDAM(g); break;
+        case CommandButton::cmdDAM: DamageControl(g); break;
         case CommandButton::cmdCOM:
             if (!Refused(g, button)) ToggleForm(g, Form::frmCOM);
             break;
@@ -245,7 +200,7 @@ void CommandBarActivate(Game& g) {
     if (s.CaptureAllFlag)
         for (int i = 1; i <= 10; ++i)
             if (s.ZarvoniShips[1][static_cast<size_t>(i)] > 0) s.ZarvoniEnergy[static_cast<size_t>(i)] = 0;
-    s.DamageReportMode = s.SystemDamage[7] <= 0 ? kTrue : kFalse;
+    s.DamageReportMode = s.SystemDamage[kDamageControl] <= 0 ? kTrue : kFalse;
 }
 
 void CommandBarClick(Game& g) { MessageBox(g, -1, g.Text("COMMANDS0019") + g.st.NewLine + g.Text("COMMANDS0020")); }

@@ -52,15 +52,15 @@ void ComTorpedoFireClick(Game& g, bool responding) { FireByComputer(g, respondin
 void ComTargetCalculatorClick(Game& g, bool responding, const std::function<void()>& saveCalculatorState) {
     GameState& s = g.st;
     // The switch is usable while the long-range sensors are not out of action.
-    const bool scanUsable = s.SystemDamage[3] < 7.0f;
-    if (!s.LRSDone && s.ComAutoLRS && scanUsable && s.SystemDamage[3] <= 0) {
+    const bool scanUsable = s.SystemDamage[kLongRangeSensors] < 7.0f;
+    if (!s.LRSDone && s.ComAutoLRS && scanUsable && s.SystemDamage[kLongRangeSensors] <= 0) {
         PrintOutput(g, g.Text("COM0001"));
         PassTime(g, 0.05f);
         LRS(g);
         UpdateGalaxyRecord(g);
     }
     if (g.host.IsFormVisible(Form::frmGalaxy)) g.host.BringToFront(Form::frmGalaxy);
-    if (!responding) MessageBox(g, 5, s.SystemNames[1] + g.Text("COM0002"));
+    if (!responding) MessageBox(g, 5, s.SystemNames[kWarpEngines] + g.Text("COM0002"));
     TargetCalculator(g);
     if (saveCalculatorState) saveCalculatorState();
     g.host.ShowForm(Form::frmTargetCalculator);

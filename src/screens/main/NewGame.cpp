@@ -5,6 +5,7 @@
 
 #include "engine/computer/Displays.h"
 #include "engine/tactical/LongRangeScan.h"
+#include "engine/turn/Mission.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/SolarSystems.h"
 #include "engine/turn/Upgrades.h"
@@ -56,14 +57,6 @@ void Briefing(Game& g) {
     for (const std::string& line : lines) PrintOutput(g, line);
 }
 
-// Mission type 3 has no goal; its time counts from 1.0 down without limit.
-void FreePlay(GameState& s) {
-    s.MissionGoal = 0;
-    s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
-    s.TotalTime = 1.0f;
-    s.TimeLeft = 0;
-}
-
 // The background's own look comes back after the briefing.
 void RestoreBackground(Game& g) {
     const OptionSettings& o = g.options;
@@ -104,7 +97,7 @@ void HighSkillBriefing(Game& g) {
             s.MissionGoal = s.SystemsCount;
             s.TimeLeft = s.TotalTime;
             break;
-        case 3: FreePlay(s); break;
+        case 3: SetFreePlay(s); break;
         default: break;
     }
 
@@ -161,43 +154,6 @@ void HighSkillBriefing(Game& g) {
 
 }  // namespace
 
-void SettleTechLevel(Game& g) {
-    GameState& s = g.st;
-    Integer& saved = g.screens.menu.SavedTechLevel;
-    if (!s.KeepTech) s.TechLevel = 3;
-    if (!s.UpgradesOn) {
-        saved = static_cast<Integer>(s.TechLevel);
-        s.TechLevel = 1;
-    }
-    if (s.TechLevel < saved && s.UpgradesOn && s.KeepTech) s.TechLevel = saved;
-    if (s.UpgradesOn) saved = 0;
-}
-
-void AdjustMission(Game& g) {
-    GameState& s = g.st;
-    switch (s.MissionType) {
-        case 1:
-            // With no hostile drawn there is nothing to scale the time to.
-            if (s.InitialZarvonis != 0)
-                s.TotalTime =
-                    static_cast<Single>(s.ZarvonisCounted * static_cast<double>(s.TotalTime) / s.InitialZarvonis);
-            s.InitialZarvonis = s.ZarvonisLeft = s.ZarvonisCounted;
-            s.TimeLeft = s.TotalTime;
-            break;
-        case 2: {
-            Integer goal = CInt(s.SpecialSystems * static_cast<double>(s.SkillLevel) / 10);
-            if (goal < 1) goal = 1;
-            s.MissionGoal = goal;
-            s.TotalTime = static_cast<Single>(Int(g.Rnd() * 8) + goal * 1.2 + Int(s.SkillLevel / 1.5));
-            s.GoalBySystems = 1;
-            s.TimeLeft = s.TotalTime;
-            break;
-        }
-        case 3: FreePlay(s); break;
-        default: break;
-    }
-}
-
 void NewGame(Game& g) {
     GameState& s = g.st;
     MainMenuData& m = g.screens.menu;
@@ -231,7 +187,7 @@ void NewGame(Game& g) {
     }
 
     LoadPlayerConfiguration(g);
-    SettleTechLevel(g);
+    SettleTechLevel(s, m.SavedTechLevel);
     RememberFormVisibility(g);
     if (logKept) {
         PrintOutput(g, "");

@@ -54,11 +54,6 @@ QColor BackColour(long back) {
     return kFace;
 }
 
-int ButtonOf(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-           (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
 }  // namespace
 
 frmGalaxy::frmGalaxy(Game& g, QtHost& host, QWidget* parent)

@@ -22,10 +22,6 @@ constexpr int kTorpedoCode = 14;       // a photon torpedo in flight (a frame of
 constexpr int kFallbackIcon = 24;      // the cell size when no icon strip could be read
 constexpr double kDesignCell = 255.0;  // the cell the marker sizes were set for (twips)
 
-int MouseButtons(Qt::MouseButtons b) {
-    return (b & Qt::LeftButton ? 1 : 0) + (b & Qt::RightButton ? 2 : 0) + (b & Qt::MiddleButton ? 4 : 0);
-}
-
 std::vector<QPixmap> Cut(const QPixmap& strip, int cells) {
     std::vector<QPixmap> out;
     if (strip.isNull() || cells <= 0) return out;
@@ -46,7 +42,7 @@ ScanCell::ScanCell(frmSRS& window, int index) : QWidget(&window), window_(window
 
 void ScanCell::mousePressEvent(QMouseEvent* e) {
     afterDoubleClick_ = false;
-    window_.picSector_MouseDown(index_, MouseButtons(e->button()), ShiftOf(e->modifiers()));
+    window_.picSector_MouseDown(index_, ButtonOf(e->button()), ShiftOf(e->modifiers()));
 }
 
 void ScanCell::mouseReleaseEvent(QMouseEvent* e) {
@@ -62,7 +58,7 @@ void ScanCell::mouseDoubleClickEvent(QMouseEvent* e) {
     window_.picSector_DblClick(index_);
 }
 
-void ScanCell::mouseMoveEvent(QMouseEvent* e) { window_.picSector_MouseMove(index_, MouseButtons(e->buttons())); }
+void ScanCell::mouseMoveEvent(QMouseEvent* e) { window_.picSector_MouseMove(index_, ButtonOf(e->buttons())); }
 
 // ---- The window ----------------------------------------------------------------------------------
 

@@ -31,14 +31,6 @@ Long Resolved(Long colour) {
     return RGB(c.red(), c.green(), c.blue());
 }
 
-int ButtonOf(const QMouseEvent* e) {
-    int b = 0;
-    if (e->buttons() & Qt::LeftButton || e->button() == Qt::LeftButton) b |= 1;
-    if (e->buttons() & Qt::RightButton || e->button() == Qt::RightButton) b |= 2;
-    if (e->buttons() & Qt::MiddleButton || e->button() == Qt::MiddleButton) b |= 4;
-    return b;
-}
-
 }  // namespace
 
 Room::Room(QWidget* parent) : QWidget(parent), color_{0, static_cast<Long>(0x8000000F), QBColor(8), 255} {
@@ -113,15 +105,18 @@ void Room::resizeEvent(QResizeEvent* event) {
 }
 
 void Room::mousePressEvent(QMouseEvent* e) {
-    emit MouseDown(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseDown(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()),
+                   static_cast<int>(e->position().y()));
 }
 
 void Room::mouseMoveEvent(QMouseEvent* e) {
-    emit MouseMove(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseMove(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()),
+                   static_cast<int>(e->position().y()));
 }
 
 void Room::mouseReleaseEvent(QMouseEvent* e) {
-    emit MouseUp(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseUp(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()),
+                 static_cast<int>(e->position().y()));
     if (rect().contains(e->position().toPoint())) emit Click();
 }
 

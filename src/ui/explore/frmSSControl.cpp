@@ -12,11 +12,11 @@
 
 #include "datafiles/SolarSystemFiles.h"
 #include "explore/Console.h"
-#include "ui/explore/Room.h"
 #include "platform/Files.h"
 #include "platform/Strings.h"
 #include "state/Game.h"
 #include "state/Numeric.h"
+#include "ui/explore/Room.h"
 #include "ui/host/FormSkin.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
@@ -40,7 +40,6 @@ constexpr int kSpectrumHeight = 300 / kTwipsPerPixel;
 const QColor kConsoleColour(0x0e, 0x18, 0x22);
 // The outline drawn along an action button's shape (seen while the button is pressed).
 constexpr long kActionOutline = 0xDCAA78;  // 0xBBGGRR
-
 
 int Px(Long twips) { return static_cast<int>(twips / kTwipsPerPixel); }
 
@@ -89,11 +88,6 @@ QImage ToImage(const PixelPicture& p) {
     return img;
 }
 
-int ButtonOf(const QMouseEvent* e) {
-    const Qt::MouseButtons b = e->buttons() | e->button();
-    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
-}
-
 }  // namespace
 
 // ---- PictureBox -----------------------------------------------------------------------------------
@@ -105,10 +99,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (paintOver) paintOver(p);
 }
 void PictureBox::mousePressEvent(QMouseEvent* e) {
-    emit MouseDown(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseDown(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()),
+                   static_cast<int>(e->position().y()));
 }
 void PictureBox::mouseMoveEvent(QMouseEvent* e) {
-    emit MouseMove(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+    emit MouseMove(ButtonOf(e), ShiftOf(e->modifiers()), static_cast<int>(e->position().x()),
+                   static_cast<int>(e->position().y()));
 }
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
     if (rect().contains(e->position().toPoint())) emit Clicked();
@@ -215,9 +211,9 @@ void frmSSControl::Build() {
     shpSelect->hide();
     const char* arrows[3] = {"<<", "", ">>"};
     for (int i : {0, 2}) {
-        lblPlanet[i] = MakeLabel(this, QStringLiteral("lblPlanet(%1)").arg(i),
-                                 QRect(i == 0 ? kSystemLeft : kSystemLeft + kSystemSide - 40, kSystemTop + kSystemSide + 4,
-                                       40, 20));
+        lblPlanet[i] = MakeLabel(
+            this, QStringLiteral("lblPlanet(%1)").arg(i),
+            QRect(i == 0 ? kSystemLeft : kSystemLeft + kSystemSide - 40, kSystemTop + kSystemSide + 4, 40, 20));
         lblPlanet[i]->setText(QString::fromLatin1(arrows[i]));
         lblPlanet[i]->setAlignment(i == 0 ? Qt::AlignLeft : Qt::AlignRight);
         lblPlanet[i]->setCursor(Qt::PointingHandCursor);
@@ -538,9 +534,8 @@ void frmSSControl::ShowMapControls() {
         auto* room = new Room(picMap);
         room->setObjectName(QStringLiteral("Rooms(%1)").arg(Rooms.size()));
         room->setMouseTracking(true);
-        connect(room, &Room::MouseDown, this, [this, room](int button, int, int x, int y) {
-            MapMouseDown(button, room->mapToGlobal(QPoint(x, y)));
-        });
+        connect(room, &Room::MouseDown, this,
+                [this, room](int button, int, int x, int y) { MapMouseDown(button, room->mapToGlobal(QPoint(x, y))); });
         connect(room, &Room::MouseMove, this, [this](int, int, int, int) { MapMouseMove(QCursor::pos()); });
         Rooms.push_back(room);
     }
@@ -641,7 +636,8 @@ void frmSSControl::ShowAction(size_t i) {
     l->setGeometry(left, rest.y(), kCommandLeft + kCommandWidth - left, b->height());
     const QFontMetrics metrics(l->font());
     const int room = l->width();
-    l->setText(Q(ShortenedToFit(a.Caption, [&](const std::string& t) { return metrics.horizontalAdvance(Q(t)) <= room; })));
+    l->setText(
+        Q(ShortenedToFit(a.Caption, [&](const std::string& t) { return metrics.horizontalAdvance(Q(t)) <= room; })));
     l->setToolTip(Q(a.Caption));
     l->show();
 }
@@ -836,7 +832,8 @@ void frmSSControl::DrawSpectral() {
         }
         const int length = static_cast<int>(Q(c.SSSystemName).trimmed().size());
         p.setPen(Qt::black);
-        for (int x : SpectrumLines(length, c.SSStarType, w, g_.cosmetic)) p.drawLine(x, top, x, top + kSpectrumHeight - 1);
+        for (int x : SpectrumLines(length, c.SSStarType, w, g_.cosmetic))
+            p.drawLine(x, top, x, top + kSpectrumHeight - 1);
     }
     picDraw->image = image;
     picDraw->update();

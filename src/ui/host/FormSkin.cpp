@@ -93,18 +93,9 @@ QImage PixelsOf(QWidget* control) {
 
 // The one-pixel frame along the inside of a shape: its pixels with a neighbour outside it.
 QRegion FrameOf(const QRegion& shape) {
-    const QRegion inner = shape & shape.translated(1, 0) & shape.translated(-1, 0) & shape.translated(0, 1) &
-                          shape.translated(0, -1);
+    const QRegion inner =
+        shape & shape.translated(1, 0) & shape.translated(-1, 0) & shape.translated(0, 1) & shape.translated(0, -1);
     return shape - inner;
-}
-
-int ButtonNumber(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
-    }
 }
 
 ShapedButtons& Buttons() {
@@ -235,17 +226,17 @@ bool DragWindow(QWidget* window, QPoint pressedAt, std::function<void()> moved) 
 }
 
 void ShapedButtonDown(QWidget* control, Qt::MouseButton button) {
-    Shift(control, Buttons().Down(control, ButtonNumber(button)).shift);
+    Shift(control, Buttons().Down(control, ButtonOf(button)).shift);
 }
 
 void ShapedButtonMove(QWidget* control, Qt::MouseButtons buttons, QPoint at) {
-    const int held = (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-                     (buttons & Qt::MiddleButton ? 4 : 0);
+    const int held =
+        (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
     Shift(control, Buttons().Move(control, held, PointInShapedButton(control, at)).shift);
 }
 
 bool ShapedButtonUp(QWidget* control, Qt::MouseButton button) {
-    const ShapedButtons::Action a = Buttons().Up(control, ButtonNumber(button));
+    const ShapedButtons::Action a = Buttons().Up(control, ButtonOf(button));
     Shift(control, a.shift);
     return a.activate;
 }

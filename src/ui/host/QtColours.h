@@ -2,7 +2,7 @@
 // The game's palette colours on the desktop: the sixteen of PaletteColor.
 #include <QColor>
 
-#include "engine/turn/Condition.h"
+#include "state/Palette.h"
 #include "ui/host/WindowBits.h"
 
 namespace kv {

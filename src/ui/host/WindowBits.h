@@ -1,12 +1,14 @@
 #pragma once
 // Small helpers the game's windows share: texts and colours between the game and Qt, control
-// updates that raise no change signal, and the key state of a mouse event as the game counts it.
+// updates that raise no change signal, and the button and key state of a mouse event as the game
+// counts them.
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QString>
 #include <string>
@@ -17,18 +19,25 @@ inline QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // A colour of the game (0xBBGGRR).
 inline QColor ColourOf(long bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
 }
 
 // The name of element i of a control array: "name(i)".
-inline QString ElementName(const char* name, int i) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
-}
+inline QString ElementName(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
 // The key state of a mouse event: 1 Shift, 2 Ctrl, 4 Alt, added together.
 inline int ShiftOf(Qt::KeyboardModifiers mods) {
     return (mods & Qt::ShiftModifier ? 1 : 0) + (mods & Qt::ControlModifier ? 2 : 0) + (mods & Qt::AltModifier ? 4 : 0);
 }
+
+// The button state of the mouse as the game counts it: 1 left, 2 right, 4 middle, added together.
+inline int ButtonOf(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) + (buttons & Qt::RightButton ? 2 : 0) +
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+// The buttons held during a mouse event and the one that caused it.
+inline int ButtonOf(const QMouseEvent* e) { return ButtonOf(e->buttons() | e->button()); }
 
 // The controls take what the game holds without raising their change signals (which would run
 // the handlers again).

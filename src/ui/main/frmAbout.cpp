@@ -7,6 +7,7 @@
 
 #include "platform/Files.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 #include "ui_frmAbout.h"
 
 namespace kv {
@@ -15,15 +16,6 @@ namespace {
 const QColor kBox(8, 12, 28);
 const QColor kCredits(214, 224, 240);
 constexpr int kLeftMargin = 6;
-
-int ButtonNumber(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
-    }
-}
 
 }  // namespace
 
@@ -116,7 +108,7 @@ void frmAbout::reject() {
 }
 
 void frmAbout::Picture1_MouseDown(Qt::MouseButton button, QPoint at) {
-    if (!AboutHotSpotPixels(ButtonNumber(button), at.x(), at.y())) return;
+    if (!AboutHotSpotPixels(ButtonOf(button), at.x(), at.y())) return;
     host_.Run(Form::frmAbout, [this] { host_.RunModal(Form::frmEgg); });
 }
 

@@ -123,7 +123,7 @@ TEST_F(AutoShieldsTest, NoHostilesOrBlindSensorsKeepTheLevel) {
         if (variant == 0)
             s.ZarvoniEnergy[3] = 0;
         else
-            s.SystemDamage[2] = 0.5f;
+            s.SystemDamage[kShortRangeSensors] = 0.5f;
         s.ShieldLevel = 300;
         s.ShipEnergy = 4000;
         tg.host.events.clear();
@@ -133,7 +133,7 @@ TEST_F(AutoShieldsTest, NoHostilesOrBlindSensorsKeepTheLevel) {
         EXPECT_TRUE(tg.host.output.empty());
         EXPECT_EQ(Count("refresh:Bars"), 1);
         s.ZarvoniEnergy[3] = 100;
-        s.SystemDamage[2] = 0;
+        s.SystemDamage[kShortRangeSensors] = 0;
     }
 }
 
@@ -206,7 +206,7 @@ TEST_F(AutoShieldsTest, FrequencySwitchAndHandSetShieldsDecideWhetherItActs) {
 
 TEST_F(AutoShieldsTest, DamagedComputerAnswersOncePerArming) {
     s.LibShieldLevel = 1;
-    s.SystemDamage[8] = 1.0f;
+    s.SystemDamage[kComputer] = 1.0f;
     // Arriving in a quadrant the grid was not built for arms the shields.
     s.TacticalQuadRow = 5;
     RaiseLowerShields(tg.game, 1);
@@ -218,7 +218,7 @@ TEST_F(AutoShieldsTest, DamagedComputerAnswersOncePerArming) {
     EXPECT_EQ(tg.host.sounds.size(), 1u);
     EXPECT_EQ(s.ShieldLevel, 0);
     // A switch marked damaged counts the same.
-    s.SystemDamage[8] = 0;
+    s.SystemDamage[kComputer] = 0;
     s.ComAutoShieldsColor = 0x0000FF;
     RaiseLowerShields(tg.game, 1);
     EXPECT_EQ(tg.host.sounds.size(), 2u);

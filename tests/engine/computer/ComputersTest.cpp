@@ -105,7 +105,7 @@ TEST(TorpedoComputerTest, DamagedSensorsAimTheShipsAtNothing) {
     tg.Ship(1, 2, 2);
     tg.Ship(3, 6, 6);
     tg.Base(7, 7);
-    tg.st.SystemDamage[2] = 0.5f;
+    tg.st.SystemDamage[kShortRangeSensors] = 0.5f;
     TorpedoAutoTarget(tg.game);
     EXPECT_EQ(tg.TorpedoTargets(), (Targets{"0,0", "0,0", "7,7", "7,7", "7,7", "7,7", "7,7", "7,7"}));
 }
@@ -213,7 +213,7 @@ TEST(PhaserComputerTest, DamagedSensorsAndAnEmptyQuadrant) {
     tg.Ship(2, 6, 6);
     tg.Base(8, 8);
     tg.st.LibPhaZarvoniStarbase = kTrue;
-    tg.st.SystemDamage[2] = 1.0f;
+    tg.st.SystemDamage[kShortRangeSensors] = 1.0f;
     PhaserAutoTarget(tg.game);
     EXPECT_EQ(tg.st.PhaserPlan,
               (std::vector<std::string>{"Computer at: 0,0 Z0 Eng: 1", "Computer at: 8,8 ZB Eng: 1000"}));

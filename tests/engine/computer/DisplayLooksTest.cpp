@@ -16,23 +16,23 @@ struct DisplayLooksTest : ::testing::Test {
 TEST_F(DisplayLooksTest, CommandColoursFollowTheDamageOfEachSystem) {
     struct Case {
         const char* what;
-        int system;
+        ShipSystem system;
         float damage;
         CommandButton strong;    // a light-red button of the system
         CommandButton ordinary;  // a red one (cmdGame: none)
     };
     const Case cases[] = {
-        {"warp engines damaged", 1, 0.5f, CommandButton::cmdNAV, CommandButton::cmdGame},
-        {"sensors damaged", 2, 1.0f, CommandButton::cmdSRS, CommandButton::cmdGame},
-        {"long-range sensors", 3, 1.0f, CommandButton::cmdGame, CommandButton::cmdLRS},
-        {"torpedo tubes: torpedoes and probes", 5, 1.0f, CommandButton::cmdGame, CommandButton::cmdPRO},
-        {"damage control", 7, 1.0f, CommandButton::cmdDAM, CommandButton::cmdGame},
-        {"computer", 8, 1.0f, CommandButton::cmdGame, CommandButton::cmdCOM},
+        {"warp engines damaged", kWarpEngines, 0.5f, CommandButton::cmdNAV, CommandButton::cmdGame},
+        {"sensors damaged", kShortRangeSensors, 1.0f, CommandButton::cmdSRS, CommandButton::cmdGame},
+        {"long-range sensors", kLongRangeSensors, 1.0f, CommandButton::cmdGame, CommandButton::cmdLRS},
+        {"torpedo tubes: torpedoes and probes", kTorpedoes, 1.0f, CommandButton::cmdGame, CommandButton::cmdPRO},
+        {"damage control", kDamageControl, 1.0f, CommandButton::cmdDAM, CommandButton::cmdGame},
+        {"computer", kComputer, 1.0f, CommandButton::cmdGame, CommandButton::cmdCOM},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         s.SystemDamage = {};
-        s.SystemDamage[static_cast<size_t>(c.system)] = c.damage;
+        s.SystemDamage[c.system] = c.damage;
         UpdateCommandState(tg.game);
         if (c.strong != CommandButton::cmdGame) {
             EXPECT_EQ(look[c.strong], (ButtonLook{12, true}));
@@ -44,7 +44,7 @@ TEST_F(DisplayLooksTest, CommandColoursFollowTheDamageOfEachSystem) {
         EXPECT_EQ(look[CommandButton::cmdHYP], ButtonLook{});
     }
     s.SystemDamage = {};
-    s.SystemDamage[1] = 0.5f;
+    s.SystemDamage[kWarpEngines] = 0.5f;
     UpdateCommandState(tg.game);
     EXPECT_EQ(look.TargetCalculator, (ButtonLook{12, true}));
     EXPECT_EQ(look.DockAtStarbase, (ButtonLook{4, true}));
@@ -58,8 +58,8 @@ TEST_F(DisplayLooksTest, AllWorkingThenOutOfAction) {
     EXPECT_TRUE(look.MinShieldLine);
     EXPECT_FALSE(tg.host.Saw("hide:frmCOM"));
 
-    s.SystemDamage[1] = 7.0f;
-    s.SystemDamage[8] = 7.0f;
+    s.SystemDamage[kWarpEngines] = 7.0f;
+    s.SystemDamage[kComputer] = 7.0f;
     UpdateCommandState(tg.game);
     EXPECT_FALSE(look[CommandButton::cmdNAV].Enabled);
     EXPECT_FALSE(look.TargetCalculator.Enabled);
@@ -71,14 +71,14 @@ TEST_F(DisplayLooksTest, AllWorkingThenOutOfAction) {
 }
 
 TEST_F(DisplayLooksTest, ShieldBoxTakesTheSensorsDamageToo) {
-    s.SystemDamage[6] = 3.0f;
+    s.SystemDamage[kShields] = 3.0f;
     UpdateCommandState(tg.game);
     EXPECT_EQ(look.AutoShields, (CheckBoxLook{12, true}));
     EXPECT_EQ(look[CommandButton::cmdSHE], (ButtonLook{4, true}));
     EXPECT_FALSE(look.MinShieldLine);
     EXPECT_EQ(s.ComAutoShieldsColor, 12);  // the automatic shields hold back
-    s.SystemDamage[6] = 0;
-    s.SystemDamage[2] = 8.0f;
+    s.SystemDamage[kShields] = 0;
+    s.SystemDamage[kShortRangeSensors] = 8.0f;
     UpdateCommandState(tg.game);
     EXPECT_EQ(look.AutoShields, (CheckBoxLook{12, false}));
     EXPECT_EQ(CombinedDamage(0, 0), 0.0f);

@@ -150,8 +150,8 @@ TEST(UpdateDamageReportTest, RowsByDamageAndWhetherDamageControlWorks) {
     }
     EXPECT_TRUE(tg.host.Saw("refresh:DamageReport"));
 
-    s.SystemDamage[4] = 2.5f;
-    s.SystemDamage[3] = 7.0f;
+    s.SystemDamage[kPhasers] = 2.5f;
+    s.SystemDamage[kLongRangeSensors] = 7.0f;
     UpdateDamageReport(tg.game);
     EXPECT_TRUE(rows[3].Raised);
     EXPECT_EQ(rows[3].Figure, "2.5<KVCOM0068>");
@@ -160,7 +160,7 @@ TEST(UpdateDamageReportTest, RowsByDamageAndWhetherDamageControlWorks) {
     EXPECT_TRUE(rows[3].Enabled);
 
     // Damaged damage control: the figures of damaged systems are not known.
-    s.SystemDamage[7] = 1.0f;
+    s.SystemDamage[kDamageControl] = 1.0f;
     UpdateDamageReport(tg.game);
     EXPECT_EQ(rows[3].Figure, "???<KVCOM0068>");
     EXPECT_EQ(rows[6].Figure, "???<KVCOM0068>");
@@ -311,7 +311,7 @@ TEST(UpdateZarvoniReportTest, ListsTheFirstNineStandingShips) {
     EXPECT_EQ(r.Rows[8].Sector, "2 , 3");  // slot 10: nine standing ships fill the rows
 
     // Damaged short-range sensors: only the notice.
-    s.SystemDamage[2] = 0.5f;
+    s.SystemDamage[kShortRangeSensors] = 0.5f;
     UpdateZarvoniReport(tg.game);
     EXPECT_TRUE(r.SensorsDown);
     for (const ZarvoniRow& row : r.Rows) EXPECT_FALSE(row.Visible);

@@ -33,7 +33,7 @@ struct DockScene {
         s.Probes = 5, s.MaxProbes = 10;
         s.TorpedoStockClass1 = 15, s.MaxTorpedoesClass1 = 30;
         s.TorpedoStockClass2 = 2, s.MaxTorpedoesClass2 = 10, s.TorpedoClass2Power = 2;
-        s.SystemDamage[4] = 1.0f, s.SystemDamage[7] = 2.0f;
+        s.SystemDamage[kPhasers] = 1.0f, s.SystemDamage[kDamageControl] = 2.0f;
         s.UpgradeTable = {0, 3, 3, 3, 3, 3};
         for (int i = 0; i < 5; ++i) s.UpgradeNames[i] = "U" + std::to_string(i + 1);
         s.MorvCountdown = 3;  // a countdown runs: upgrades draw no arrival test
@@ -201,8 +201,8 @@ TEST_F(DockingTest, TheFlightToTheBaseAndItsTow) {
         st.ShipEnergy = c.energy;
         st.ShieldLevel = c.shields;
         st.SystemDamage = {};
-        st.SystemDamage[1] = c.engines;
-        st.SystemDamage[6] = c.shieldDamage;
+        st.SystemDamage[kWarpEngines] = c.engines;
+        st.SystemDamage[kShields] = c.shieldDamage;
         d.PushQuietDraws();
         Single timeBefore = -1;
         Long energyBefore = 0;

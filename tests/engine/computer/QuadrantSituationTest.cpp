@@ -50,7 +50,8 @@ TEST_F(QuadrantSituationTest, ShieldsTorpedoesSurpriseAndDamageWeighIn) {
     const Case cases[] = {
         // 4541 - 450 - 10 - 80 = 4001: just the best text.
         {"the best margin", [](GameState&) {}, "<KVCOM0046>"},
-        {"a damaged system costs half its damage", [](GameState& st) { st.SystemDamage[5] = 2.0f; }, "<KVCOM0047>"},
+        {"a damaged system costs half its damage", [](GameState& st) { st.SystemDamage[kTorpedoes] = 2.0f; },
+         "<KVCOM0047>"},
         {"no torpedoes: 200 for the ship", [](GameState& st) { st.TorpedoStockClass1 = 0; }, "<KVCOM0047>"},
         // Not yet set up: 675 for the shields, 1.5 ships against 1 torpedo: 100; 3686 left.
         {"a quadrant not yet set up", [](GameState& st) { st.TorpedoStockClass1 = 1, st.TacticalQuadRow = 3; },

@@ -78,13 +78,13 @@ TEST_F(StatusPanelTest, HostileLampAndItsCaption) {
 }
 
 TEST_F(StatusPanelTest, DamageDockedAndCapturedLamps) {
-    s.SystemDamage[5] = 0.1f;
+    s.SystemDamage[kTorpedoes] = 0.1f;
     s.Docked = 1;
     UpdateStatusPanel(tg.game);
     EXPECT_TRUE(Lamp(3));
     EXPECT_TRUE(Lamp(4));
     EXPECT_FALSE(Lamp(5));
-    s.SystemDamage[5] = 0;
+    s.SystemDamage[kTorpedoes] = 0;
     s.Docked = 0;
     s.ZarvoniBase[0] = -1;
     UpdateStatusPanel(tg.game);

@@ -199,7 +199,7 @@ TEST_F(TargetCalculatorTest, ADamagedDriveShortensOnlyMovesBeyondFourSectors) {
         SCOPED_TRACE(c.what);
         At(4, 4, 4, 4);
         s.ShipEnergy = 3000, s.TimeLeft = 30.0f;
-        s.SystemDamage[1] = 1.0f;
+        s.SystemDamage[kWarpEngines] = 1.0f;
         tg.host.questions.clear();
         tg.host.answers = {kYes};
         Accept(c.quad, c.sect);
@@ -223,7 +223,7 @@ TEST_F(TargetCalculatorTest, ADestinationOutsideTheGalaxyIsRefused) {
     for (Single damage : {1.0f, 0.0f}) {
         SCOPED_TRACE(damage);
         At(1, 4, 2, 4);
-        s.SystemDamage[1] = damage;
+        s.SystemDamage[kWarpEngines] = damage;
         tg.host.notices.clear();
         ShowTargetSolution(tg.game, 0, 36);
         EXPECT_EQ(tg.host.notices, std::vector<std::string>{"<KVCOM0084>"});
@@ -260,7 +260,7 @@ TEST_F(TargetCalculatorTest, TheShipsOwnPosition) {
 }
 
 TEST_F(TargetCalculatorTest, NothingHappensWhileTheWarpEnginesAreOutOfAction) {
-    s.SystemDamage[1] = 7.0f;
+    s.SystemDamage[kWarpEngines] = 7.0f;
     tg.host.events.clear();
     Accept("4,6", "4,4");
     EXPECT_TRUE(tg.host.events.empty());

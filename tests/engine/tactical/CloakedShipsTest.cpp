@@ -36,7 +36,7 @@ TEST(CloakedShipsTest, MovesInsideTheQuadrantAndFlickers) {
         HostileGame hg(rng);
         GameState& s = hg.st;
         s.ShowCloakFlag = c.showFlag;
-        s.SystemDamage[2] = c.sensors;
+        s.SystemDamage[kShortRangeSensors] = c.sensors;
         const int j = hg.AddCloaked(6, c.sensors > 0 ? 7 : 6, c.energy);
         MoveCloakedShips(hg.game);
         EXPECT_EQ(rng.Remaining(), 0u);

@@ -73,7 +73,7 @@ TEST(DamageSystemTest, AGeneratorStuckOnABrokenSystemFallsBackToTheFirstWorkingO
     HostileGame hg(rng);
     for (int n = 1; n <= 5; ++n) hg.st.SystemDamage[n] = 7.5f;
     EXPECT_EQ(DamageSystem(hg.game, 100, 0), 6);
-    EXPECT_NEAR(hg.st.SystemDamage[6], 0.75f, 1e-5);
+    EXPECT_NEAR(hg.st.SystemDamage[kShields], 0.75f, 1e-5);
 }
 
 TEST(DamageSystemTest, AnyHitOnTheComputerHidesItsPanelOutsideASolarSystem) {
@@ -91,15 +91,15 @@ TEST(DamageSystemTest, WithEverySystemOutTheDamageGoesToTheHullUntilTheShipIsLos
     ScriptedRandom rng{0.5f, 0.5f};
     HostileGame hg(rng);
     for (int n = 1; n <= 8; ++n) hg.st.SystemDamage[n] = 7.0f;
-    hg.st.SystemDamage[0] = 6.0f;
+    hg.st.SystemDamage[kHull] = 6.0f;
     EXPECT_EQ(DamageSystem(hg.game, 50, 2), 0);
-    EXPECT_FLOAT_EQ(hg.st.SystemDamage[0], 6.5f);
+    EXPECT_FLOAT_EQ(hg.st.SystemDamage[kHull], 6.5f);
     EXPECT_TRUE(hg.st.GameRunning);
     EXPECT_TRUE(hg.host.output.empty());
     EXPECT_TRUE(hg.host.Events("refresh:").empty());
 
     EXPECT_EQ(DamageSystem(hg.game, 50, 0), 0);
-    EXPECT_FLOAT_EQ(hg.st.SystemDamage[0], 7.0f);
+    EXPECT_FLOAT_EQ(hg.st.SystemDamage[kHull], 7.0f);
     EXPECT_FALSE(hg.st.GameRunning);
     EXPECT_TRUE(hg.st.ShipLost);
     EXPECT_TRUE(hg.host.Saw("modal:frmShip"));
@@ -116,8 +116,8 @@ TEST(DestroySystemTest, PutsTheAskedOrADrawnSystemOutOfAction) {
         SCOPED_TRACE(c.system);
         ScriptedRandom rng(std::vector<float>(c.draws));
         HostileGame hg(rng);
-        hg.st.SystemDamage[1] = 8.0f;
-        hg.st.SystemDamage[2] = 7.5f;
+        hg.st.SystemDamage[kWarpEngines] = 8.0f;
+        hg.st.SystemDamage[kShortRangeSensors] = 7.5f;
         hg.st.InSolarSystem = kTrue;
         EXPECT_EQ(DestroySystem(hg.game, c.system), c.result);
         EXPECT_EQ(rng.Remaining(), 0u);
@@ -199,11 +199,11 @@ TEST(ShieldHitTest, ASystemPutOutOfActionTakesThreePassesOffTheExcess) {
     // second puts system 3 out of action, which settles the rest.
     ScriptedRandom rng{0.5f, 0.5f, 0.0f, 0.1f, 0.5f, 0.5f, 0.25f};
     HostileGame hg(rng);
-    hg.st.SystemDamage[3] = 6.5f;
+    hg.st.SystemDamage[kLongRangeSensors] = 6.5f;
     ShieldHit(hg.game, 200);
     EXPECT_EQ(rng.Remaining(), 0u);
-    EXPECT_FLOAT_EQ(hg.st.SystemDamage[1], 1.25f);
-    EXPECT_FLOAT_EQ(hg.st.SystemDamage[3], 7.75f);
+    EXPECT_FLOAT_EQ(hg.st.SystemDamage[kWarpEngines], 1.25f);
+    EXPECT_FLOAT_EQ(hg.st.SystemDamage[kLongRangeSensors], 7.75f);
     EXPECT_EQ(hg.st.ShieldLevel, 0);
 }
 
@@ -211,7 +211,7 @@ TEST(ShieldHitTest, TheShortRangeSensorsHitRedrawTheScan) {
     ScriptedRandom rng{0.5f, 0.5f, 0.5f, 0.125f};
     HostileGame hg(rng);
     ShieldHit(hg.game, 140);
-    EXPECT_GT(hg.st.SystemDamage[2], 0.0f);
+    EXPECT_GT(hg.st.SystemDamage[kShortRangeSensors], 0.0f);
     EXPECT_TRUE(hg.host.Saw("refresh:ShortRangeScan"));
 }
 
@@ -219,7 +219,7 @@ TEST(ShieldHitTest, AHitThatLosesTheShipEndsAtOnce) {
     ScriptedRandom rng{0.5f, 0.5f};
     HostileGame hg(rng);
     for (int n = 1; n <= 8; ++n) hg.st.SystemDamage[n] = 8.0f;
-    hg.st.SystemDamage[0] = 6.5f;
+    hg.st.SystemDamage[kHull] = 6.5f;
     ShieldHit(hg.game, 1000);
     EXPECT_FALSE(hg.st.GameRunning);
     EXPECT_EQ(rng.Remaining(), 0u);

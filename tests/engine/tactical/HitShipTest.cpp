@@ -170,7 +170,7 @@ TEST(HitShipTest, MissesNameThePositionOnlyWhenTheShooterShowsItself) {
         SCOPED_TRACE(c.name);
         ShotDraws rng{0.0f, 0.95f};  // at the ship; a miss
         HostileGame hg(rng);
-        hg.st.SystemDamage[2] = c.sensorDamage;
+        hg.st.SystemDamage[kShortRangeSensors] = c.sensorDamage;
         hg.st.ShieldLevel = 500;
         if (c.cloaked)
             hg.AddCloaked(3, 6, c.energy);
@@ -220,7 +220,7 @@ TEST(HitShipTest, ACloakedShipsHitIsPlacedByTheComputer) {
         ShotDraws rng(c.draws);
         HostileGame hg(rng);
         hg.st.LRSRange = c.range;
-        hg.st.SystemDamage[8] = c.computerDamage;
+        hg.st.SystemDamage[kComputer] = c.computerDamage;
         hg.st.ShieldLevel = 2000;
         hg.AddCloaked(2, 6, c.energy);  // distance 3 from the ship
         const AfterTheShots after = HitShipShots(hg, rng);
@@ -331,7 +331,7 @@ TEST(HitShipTest, AShotThatLosesTheShipEndsTheTurn) {
     HostileGame hg(rng);
     GameState& s = hg.st;
     for (int n = 1; n <= 8; ++n) s.SystemDamage[n] = 8.0f;
-    s.SystemDamage[0] = 6.5f;
+    s.SystemDamage[kHull] = 6.5f;
     hg.AddZarvoni(4, 5);
     hg.AddZarvoni(4, 6);
     hg.AddCloaked(5, 5);
@@ -353,7 +353,7 @@ TEST(HitShipTest, AShipLostInTheMovementTurnEndsTheTurnBeforeTheAttacksElsewhere
     HostileGame hg(rng);
     GameState& s = hg.st;
     for (int n = 1; n <= 8; ++n) s.SystemDamage[n] = 8.0f;
-    s.SystemDamage[0] = 6.5f;
+    s.SystemDamage[kHull] = 6.5f;
     hg.AddZarvoniBase(2, 2, 20000);
     s.Galaxy[2][7] = 310;
     s.Starbases[3][1] = 1000;

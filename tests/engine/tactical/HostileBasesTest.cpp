@@ -118,7 +118,7 @@ TEST(StarbaseFireTest, AShotThatLosesTheShipEndsTheStage) {
     HostileGame hg(rng);
     GameState& s = hg.st;
     for (int n = 1; n <= 8; ++n) s.SystemDamage[n] = 8.0f;
-    s.SystemDamage[0] = 6.9f;
+    s.SystemDamage[kHull] = 6.9f;
     hg.AddZarvoniBase(4, 1, 10000);
     EXPECT_FALSE(StarbaseFire(hg.game));
     EXPECT_FALSE(s.GameRunning);

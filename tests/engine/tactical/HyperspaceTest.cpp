@@ -181,7 +181,7 @@ TEST(HyperspaceTest, TheAutomaticScanRunsOnlyWithUndamagedSensorsAndTheRefreshAl
         tg.host.answers = {kYes, kYes};
         tg.st.StarSystemTable.resize(8 * 8 * 4);
         tg.st.ComAutoLRS = c.option;
-        tg.st.SystemDamage[3] = c.sensors;
+        tg.st.SystemDamage[kLongRangeSensors] = c.sensors;
         tg.st.Galaxy[1][6] = 300;
         tg.host.visible.insert(Form::frmGalaxy);
         Hyperspace(tg.game);
@@ -189,7 +189,7 @@ TEST(HyperspaceTest, TheAutomaticScanRunsOnlyWithUndamagedSensorsAndTheRefreshAl
         EXPECT_EQ(tg.st.KnownGalaxy[1][6], c.scan ? 300 : -1) << c.what;
         const float sensorRepair = c.sensors > 0 && c.sensors < 7 ? 0.2f : 0;
         EXPECT_FLOAT_EQ(tg.st.TimeLeft, c.scan ? 29.75f : 29.8f) << c.what;
-        EXPECT_FLOAT_EQ(tg.st.SystemDamage[3], c.sensors - sensorRepair) << c.what;
+        EXPECT_FLOAT_EQ(tg.st.SystemDamage[kLongRangeSensors], c.sensors - sensorRepair) << c.what;
         EXPECT_FALSE(tg.host.Events("enable:frmCOM").empty()) << c.what;  // the refresh ran
     }
 }
@@ -217,7 +217,7 @@ TEST(HyperspaceTest, AShipLostToTheHostilesItMeetsEndsTheJump) {
     tg.st.ShieldFactor = 1.0f;
     tg.st.Galaxy[2][2] = 100;
     for (int i = 1; i <= 8; ++i) tg.st.SystemDamage[i] = 8.0f;
-    tg.st.SystemDamage[0] = 6.99f;
+    tg.st.SystemDamage[kHull] = 6.99f;
     Hyperspace(tg.game);
     EXPECT_TRUE(tg.st.ShipLost);
     EXPECT_FALSE(tg.st.GameRunning);

@@ -81,7 +81,7 @@ TEST(MovemTest, AnOccupiedCellGivesWayAlongTheRowThenTheColumn) {
 TEST(MovemTest, DamagedSensorsShowOnlyMovesNearTheShip) {
     ScriptedRandom rng;
     HostileGame hg(rng);
-    hg.st.SystemDamage[2] = 1.0f;
+    hg.st.SystemDamage[kShortRangeSensors] = 1.0f;
     hg.AddZarvoni(2, 2);  // to (1, 1): from near to far
     hg.AddZarvoni(7, 7);  // to (8, 8): far
     for (float d : Draws({{0.3f, 0.0f, 0.0f, 0.0f, 0.3f, 0.0f, 0.99f, 0.99f}, QuietWalk(hg.st)})) rng.Push(d);
@@ -176,7 +176,8 @@ TEST(MovemTest, AShipBesideACapturedBaseDoesNotDockAndIsShotDown) {
 }
 
 TEST(MovemTest, DockingNeverDrivesTheBaseBelowNothing) {
-    // Then nothing moves in the galaxy, no traffic, and a base with nothing left is too weak to fire (hit and power drawn).
+    // Then nothing moves in the galaxy, no traffic, and a base with nothing left is too weak to fire (hit and power
+    // drawn).
     ScriptedRandom rng;
     HostileGame hg(rng);
     GameState& s = hg.st;

@@ -246,7 +246,7 @@ TEST_F(MovementTest, ShieldsCoverAnEnergyDeficit) {
         m.s.ShipEnergy = c.energy;
         m.s.ShieldLevel = c.shields;
         m.s.ShieldsChanged = kTrue;  // set by the player: not lowered while green
-        m.s.SystemDamage[6] = c.damage;
+        m.s.SystemDamage[kShields] = c.damage;
         Long energy = 1;
         Integer shields = -1;
         m.tg.host.onRefresh = [&](View v) {
@@ -446,7 +446,7 @@ TEST_F(MovementTest, TheAutomaticLongRangeScanRunsOnEnteringAQuadrant) {
         SCOPED_TRACE(c.what);
         MoveScene m;
         m.s.ComAutoLRS = ToFlag(c.on);
-        m.s.SystemDamage[3] = c.damage;
+        m.s.SystemDamage[kLongRangeSensors] = c.damage;
         m.s.LRSRange = 1;
         m.Move(4, c.toQc, 4, 4);
         EXPECT_EQ(m.Logged("<COM0001>"), c.scans);

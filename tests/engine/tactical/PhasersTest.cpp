@@ -74,7 +74,7 @@ TEST(PhasersTest, AShipLostToTheHostilesFireFiresNothing) {
     ConstantRandom rng(0.0f);
     WeaponsGame tg(rng);
     for (int i = 1; i <= 8; ++i) tg.st.SystemDamage[i] = 8.0f;
-    tg.st.SystemDamage[0] = 6.99f;
+    tg.st.SystemDamage[kHull] = 6.99f;
     tg.st.ShieldFactor = 1.0f;
     tg.Zarvoni(1, 4, 6);
     tg.st.PhaserPlan = {WeaponsGame::Phaser(4, 6, "Z1", 50)};
@@ -150,7 +150,7 @@ TEST(PhasersTest, AMovedShipIsFollowedOnlyWhenTheTrackingHolds) {
         ScriptedRandom rng(c.draws);
         WeaponsGame tg(rng);
         tg.Zarvoni(1, c.row, c.col);
-        tg.st.SystemDamage[2] = c.sensorDamage;
+        tg.st.SystemDamage[kShortRangeSensors] = c.sensorDamage;
         tg.st.PhaserPlan = {WeaponsGame::Phaser(4, 6, "Z1", 30)};
         PhaserVolley(tg.game);
         EXPECT_EQ(tg.st.ZarvoniEnergy[1] < 100, c.hit) << c.what;

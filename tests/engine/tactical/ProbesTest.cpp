@@ -98,7 +98,7 @@ TEST(ProbesTest, AShipLostToTheHostilesFireLaunchesNothing) {
     WeaponsGame tg(rng);
     tg.st.Probes = 3;
     for (int i = 1; i <= 8; ++i) tg.st.SystemDamage[i] = 8.0f;
-    tg.st.SystemDamage[0] = 6.99f;
+    tg.st.SystemDamage[kHull] = 6.99f;
     tg.st.ShieldFactor = 1.0f;
     tg.Zarvoni(1, 4, 6);
     Course(tg, "1.0");

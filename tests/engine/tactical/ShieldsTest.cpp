@@ -98,8 +98,8 @@ TEST_F(ShieldsTest, TheAutoButtonIsOfferedOnlyAgainstHostilesWithSensorsAndCompu
         {"after an offer", 1, [](GameState&) {}, 1},
         {"no hostile", 0, [](GameState& st) { st.ZarvoniEnergy[2] = 0; }, 1},
         {"a cloaked ship", 0, [](GameState& st) { st.ZarvoniEnergy[2] = 0, st.CloakedEnergy[5] = 30; }, 0},
-        {"sensors slightly damaged", 0, [](GameState& st) { st.SystemDamage[2] = 0.01f; }, 1},
-        {"computer damaged", 0, [](GameState& st) { st.SystemDamage[8] = 3.0f; }, 1},
+        {"sensors slightly damaged", 0, [](GameState& st) { st.SystemDamage[kShortRangeSensors] = 0.01f; }, 1},
+        {"computer damaged", 0, [](GameState& st) { st.SystemDamage[kComputer] = 3.0f; }, 1},
         {"the hostile base here", 0,
          [](GameState& st) {
              st.ZarvoniEnergy[2] = 0;

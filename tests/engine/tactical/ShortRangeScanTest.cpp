@@ -66,7 +66,7 @@ TEST_F(ShortRangeScanTest, WorkingSensorsRebuildTheGridAndDrawEveryObject) {
 
 TEST_F(ShortRangeScanTest, DamagedSensorsSeeTwoSectorsAroundTheShipAndKeepTheGrid) {
     FillQuadrant();
-    s.SystemDamage[2] = 0.5f;
+    s.SystemDamage[kShortRangeSensors] = 0.5f;
     s.ShipSectorRow = s.ShipSectorCol = 1;
     s.ZarvoniShips[1][2] = 3, s.ZarvoniShips[2][2] = 3;  // in reach
     s.ZarvoniShips[1][1] = 4, s.ZarvoniShips[2][1] = 4;  // out of reach
@@ -151,7 +151,7 @@ TEST_F(ShortRangeScanTest, WithoutTheComputerTheArrivalOffersShields) {
         GameState& st = t.game.st;
         st.Galaxy[4][4] = 100;  // a Zarvoni ship in the quadrant
         st.LibComputerState[3] = c.mark;
-        st.SystemDamage[8] = c.computer;
+        st.SystemDamage[kComputer] = c.computer;
         st.ShieldLevel = c.shields;
         st.ComAutoShields = kFalse;  // the automatic shields' own step stays quiet
         if (c.answer) t.host.answers = {c.answer};

@@ -102,7 +102,7 @@ TEST(TorpedoesTest, AShipLostToTheHostilesFireLaunchesNothing) {
     ConstantRandom rng(0.0f);
     WeaponsGame tg(rng);
     for (int i = 1; i <= 8; ++i) tg.st.SystemDamage[i] = 8.0f;
-    tg.st.SystemDamage[0] = 6.99f;
+    tg.st.SystemDamage[kHull] = 6.99f;
     tg.st.ShieldFactor = 1.0f;
     tg.Zarvoni(1, 4, 6);
     tg.st.TorpedoPlan = {WeaponsGame::Torpedo(4, 6)};
@@ -132,7 +132,7 @@ TEST(TorpedoesTest, WorkingShieldsPayAnEnergyDeficit) {
         tg.st.ShipEnergy = c.energy;
         tg.st.ShieldLevel = c.shields;
         tg.st.ShieldsChanged = kTrue;  // the player's own shields: the refresh leaves them
-        tg.st.SystemDamage[6] = c.shieldDamage;
+        tg.st.SystemDamage[kShields] = c.shieldDamage;
         tg.st.TorpedoPlan = {WeaponsGame::Torpedo(1, 4), WeaponsGame::Torpedo(1, 4), WeaponsGame::Torpedo(1, 4)};
         TorpedoVolley(tg.game);
         EXPECT_EQ(tg.st.ShipEnergy, c.energyAfter) << c.shields;

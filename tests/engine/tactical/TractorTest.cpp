@@ -165,7 +165,7 @@ TEST_F(TractorTest, ATowBlockedOverAStarbaseStopsTheShipBeforeIt) {
 
 TEST_F(TractorTest, DamagedSensorsOnlyShowTheStepsNearTheShip) {
     MorvAt(5, 5, 900);
-    s.SystemDamage[2] = 1.0f;
+    s.SystemDamage[kShortRangeSensors] = 1.0f;
     s.ShipSectorRow = 7, s.ShipSectorCol = 2;  // sees rows 5..8 of columns 1..4
     TractorTow(tg.game, 3, 0);
     EXPECT_EQ(tg.host.Events("draw:"),

@@ -150,19 +150,19 @@ TEST(RefreshTest, AnEndingSkipsTheLaterStages) {
          [](GameState& s, RecordingHost&) {
              s.ShipEnergy = -100;
              s.ShieldLevel = 1000;
-             s.SystemDamage[6] = 0.1f;
+             s.SystemDamage[kShields] = 0.1f;
          },
          true},
         {"mission complete", [](GameState& s, RecordingHost&) { s.ZarvonisLeft = 0; }, true},
         {"warp given up",
          [](GameState& s, RecordingHost& h) {
-             s.SystemDamage[1] = 8.0f;
+             s.SystemDamage[kWarpEngines] = 8.0f;
              h.answers = {kAbort};
          },
          true},
         {"warp question ignored",
          [](GameState& s, RecordingHost& h) {
-             s.SystemDamage[1] = 8.0f;
+             s.SystemDamage[kWarpEngines] = 8.0f;
              h.answers = {kIgnore};
          },
          false},
@@ -453,13 +453,13 @@ TEST(RefreshTest, ResetDisplaysBlanksThePanels) {
     TurnGame tg(rng);
     GameState& s = tg.game.st;
     SetStatusItem(tg.game, 2, kTrue);
-    s.SystemDamage[5] = 3;
+    s.SystemDamage[kTorpedoes] = 3;
     s.TorpedoStockClass1 = 9;
     s.UpgradeFillColor[3] = 0xFF;
     s.StarbaseLine = "x";
     ResetDisplays(tg.game);
     for (int lamp = 1; lamp <= 6; ++lamp) EXPECT_FALSE(GetStatusItem(tg.game, lamp));
-    EXPECT_EQ(s.SystemDamage[5], 0);
+    EXPECT_EQ(s.SystemDamage[kTorpedoes], 0);
     EXPECT_EQ(s.ShipEnergy, 0);
     EXPECT_EQ(s.TorpedoStockClass1, 0);
     EXPECT_EQ(s.TimeLeft, 0);

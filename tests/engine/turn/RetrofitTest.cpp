@@ -116,24 +116,24 @@ TEST_F(RetrofitTest, RepairOfADestroyedSystem) {
         host.notices.clear();
         Active(5, 1, "5");
         s.RetrofitSystem = 3;
-        s.SystemDamage[3] = 8.0f;
+        s.SystemDamage[kLongRangeSensors] = 8.0f;
         for (float d : c.draws) rng.Push(d);
         Retrofit(game);
         EXPECT_EQ(rng.Remaining(), 0u);
-        EXPECT_FLOAT_EQ(s.SystemDamage[3], c.repaired ? 0.0f : 8.0f);
+        EXPECT_FLOAT_EQ(s.SystemDamage[kLongRangeSensors], c.repaired ? 0.0f : 8.0f);
         EXPECT_EQ(host.notices, c.repaired ? std::vector<std::string>{"<KVGAME0032>LRS"} : std::vector<std::string>{});
         EXPECT_EQ(s.RetrofitButtonTag[4], c.tagAfter);
         EXPECT_EQ(s.RetrofitSlots[5], c.repaired ? 0 : 1);
-        EXPECT_FLOAT_EQ(s.SystemDamage[1], c.hit ? 1.0f : 0.0f);
+        EXPECT_FLOAT_EQ(s.SystemDamage[kWarpEngines], c.hit ? 1.0f : 0.0f);
         EXPECT_EQ(Has("log:Warp<KVBASIC0005>"), c.hit);
-        s.SystemDamage[1] = 0;
+        s.SystemDamage[kWarpEngines] = 0;
     }
 }
 
 TEST_F(RetrofitTest, RepairOfTheSensorsRedrawsTheScan) {
     Active(5, 2, "6");
     s.RetrofitSystem = 2;
-    s.SystemDamage[2] = 7.5f;
+    s.SystemDamage[kShortRangeSensors] = 7.5f;
     rng.Push(0.95f);
     Retrofit(game);
     EXPECT_TRUE(Has("refresh:CommandState"));
@@ -147,13 +147,13 @@ TEST_F(RetrofitTest, AHitThatLosesTheShipStopsTheStep) {
     // ship: the step ends before the turn is counted down.
     host.modal[Form::frmShip] = [] { return kOK; };
     for (int n = 1; n <= 8; ++n) s.SystemDamage[n] = 8.0f;
-    s.SystemDamage[0] = 6.5f;
+    s.SystemDamage[kHull] = 6.5f;
     Active(5, 1, "5");
     s.RetrofitSystem = 1;
     for (float d : {0.1f, 0.9f, 0.5f}) rng.Push(d);
     Retrofit(game);
     EXPECT_EQ(rng.Remaining(), 0u);
-    EXPECT_FLOAT_EQ(s.SystemDamage[0], 7.5f);
+    EXPECT_FLOAT_EQ(s.SystemDamage[kHull], 7.5f);
     EXPECT_FALSE(s.GameRunning);
     EXPECT_TRUE(Has("modal:frmShip"));
     EXPECT_EQ(s.RetrofitButtonTag[4], "5");  // not counted down

@@ -24,9 +24,9 @@ TEST(TimeTest, RepairsKeepDamageToHundredths) {
     for (const auto& c : cases) {
         ConstantRandom rng(0.5f);
         TurnGame tg(rng);
-        tg.game.st.SystemDamage[3] = c.damage;
+        tg.game.st.SystemDamage[kLongRangeSensors] = c.damage;
         PassTime(tg.game, c.amount);
-        EXPECT_EQ(tg.game.st.SystemDamage[3], c.expected) << c.damage << " - " << c.amount;
+        EXPECT_EQ(tg.game.st.SystemDamage[kLongRangeSensors], c.expected) << c.damage << " - " << c.amount;
         if (c.comesBack) {
             EXPECT_EQ(tg.host.output, (std::vector<std::string>{"<KVGAME0166>", "SYS3<KVGAME0167>"}));
             EXPECT_EQ(EventsStarting(tg.host.events, "refresh:CommandState").size(), 1u);
@@ -146,7 +146,7 @@ TEST(TimeTest, NegativeChargeGivesTimeBackAndNothingElse) {
     TurnGame tg(rng);
     GameState& s = tg.game.st;
     s.TimeLeft = 12.5f;
-    s.SystemDamage[2] = 1.5f;
+    s.SystemDamage[kShortRangeSensors] = 1.5f;
     s.Starbases[1][1] = s.Starbases[2][1] = 5;
     s.Starbases[3][1] = 10000;
     s.CloakedPerQuadrant[3][3] = 1;
@@ -156,7 +156,7 @@ TEST(TimeTest, NegativeChargeGivesTimeBackAndNothingElse) {
     PassTime(tg.game, -5.0f);
     EXPECT_EQ(s.TimeOffset, 5.0f);
     EXPECT_EQ(s.TimeLeft, 12.5f);
-    EXPECT_EQ(s.SystemDamage[2], 1.5f);
+    EXPECT_EQ(s.SystemDamage[kShortRangeSensors], 1.5f);
     EXPECT_EQ(s.Starbases[3][1], 10000);
     EXPECT_EQ(s.CloakedEnergy[1], 30);
     // Only the general report, with the bars it ends with.

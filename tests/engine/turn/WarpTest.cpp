@@ -22,11 +22,11 @@ void PlaceBase(GameState& s, int base, int qr, int qc, int sr, int sc, Long stre
 TEST(WarpTest, CheckAsksOnlyWhileWarpEnginesAreOut) {
     ConstantRandom rng(0.5f);
     TurnGame tg(rng);
-    tg.game.st.SystemDamage[1] = 6.99f;
+    tg.game.st.SystemDamage[kWarpEngines] = 6.99f;
     EXPECT_FALSE(CheckWarp(tg.game));
     EXPECT_TRUE(tg.host.questions.empty());
 
-    tg.game.st.SystemDamage[1] = 7.0f;
+    tg.game.st.SystemDamage[kWarpEngines] = 7.0f;
     tg.host.answers = {kIgnore};
     EXPECT_FALSE(CheckWarp(tg.game));
     ASSERT_EQ(tg.host.questions.size(), 1u);
@@ -49,7 +49,7 @@ TEST(WarpTest, HostilesInTheQuadrantOfferOnlySelfDestruct) {
         ConstantRandom rng(0.5f);
         TurnGame tg(rng);
         GameState& s = tg.game.st;
-        s.SystemDamage[1] = 8.0f;
+        s.SystemDamage[kWarpEngines] = 8.0f;
         s.Galaxy[4][4] = static_cast<Integer>(c.zarvoniCode);
         if (c.morv) s.MorvShip[1] = s.MorvShip[2] = 4;
         if (c.base) s.ZarvoniBase[1] = s.ZarvoniBase[2] = 4;
@@ -68,7 +68,7 @@ TEST(WarpTest, HostilesInTheQuadrantOfferOnlySelfDestruct) {
         float engines = -1;
         tg.host.modal[Form::frmShip] = [&] {
             left = s.ZarvonisLeft;
-            engines = s.SystemDamage[1];
+            engines = s.SystemDamage[kWarpEngines];
             return kOK;
         };
         EXPECT_TRUE(CheckWarp(tg.game)) << c.what;  // the blast ended the game
@@ -89,7 +89,7 @@ TEST(WarpTest, HostilesInTheQuadrantOfferOnlySelfDestruct) {
 TEST(WarpTest, AbortGivesUpTheGame) {
     ConstantRandom rng(0.5f);
     TurnGame tg(rng);
-    tg.game.st.SystemDamage[1] = 7.5f;
+    tg.game.st.SystemDamage[kWarpEngines] = 7.5f;
     tg.host.answers = {kAbort};
     EXPECT_TRUE(CheckWarp(tg.game));
     EXPECT_FALSE(tg.game.st.GameRunning);
@@ -105,16 +105,16 @@ TEST(WarpTest, TowChargesTimeAndEnergyPerSector) {
         ConstantRandom rng(0.5f);
         TurnGame tg(rng);
         GameState& s = tg.game.st;
-        s.SystemDamage[1] = 8.0f;
-        s.SystemDamage[4] = 1.5f;
+        s.SystemDamage[kWarpEngines] = 8.0f;
+        s.SystemDamage[kPhasers] = 1.5f;
         s.ShipEnergy = c.energy;
         PlaceBase(s, 1, 4, 5, 5, 1);
         tg.host.answers = {kRetry};
         EXPECT_FALSE(CheckWarp(tg.game));
         EXPECT_EQ(s.ShipEnergy, c.expected) << c.energy;
-        EXPECT_EQ(s.TimeLeft, 29.0f);        // 5 x 0.2
-        EXPECT_EQ(s.SystemDamage[4], 0.5f);  // time repairs as it passes
-        EXPECT_EQ(s.SystemDamage[1], 6.0f);
+        EXPECT_EQ(s.TimeLeft, 29.0f);               // 5 x 0.2
+        EXPECT_EQ(s.SystemDamage[kPhasers], 0.5f);  // time repairs as it passes
+        EXPECT_EQ(s.SystemDamage[kWarpEngines], 6.0f);
         EXPECT_EQ(tg.host.output.front(), "<KVGAME0025>");
         EXPECT_EQ(tg.host.notices.front(), "<KVGAME0026>\r\n<KVGAME0027>4,4.\r\n<KVGAME0028>");
         EXPECT_EQ(EventsStarting(tg.host.events, "focus:").size(), 1u);
@@ -125,7 +125,7 @@ TEST(WarpTest, TowIconCrossesTheScanToTheShip) {
     ConstantRandom rng(0.5f);
     TurnGame tg(rng);
     GameState& s = tg.game.st;
-    s.SystemDamage[1] = 8.0f;
+    s.SystemDamage[kWarpEngines] = 8.0f;
     PlaceBase(s, 1, 4, 5, 5, 1);
     int row = 0, col = 0;
     ASSERT_TRUE(TowEntrySector(tg.game, 37, 41, row, col));
@@ -231,19 +231,19 @@ TEST(WarpTest, ChoosesTheNearestBaseThatStillStands) {
         ConstantRandom rng(0.5f);
         TurnGame tg(rng);
         GameState& s = tg.game.st;
-        s.SystemDamage[1] = 8.0f;
+        s.SystemDamage[kWarpEngines] = 8.0f;
         c.setup(s);
         WarpSequence(tg.game);
         const auto tows = EventsStarting(tg.host.events, "tow:");
         if (*c.firstTow) {
             ASSERT_FALSE(tows.empty()) << c.what;
             EXPECT_EQ(tows.front(), c.firstTow) << c.what;
-            EXPECT_EQ(s.SystemDamage[1], 6.0f) << c.what;
+            EXPECT_EQ(s.SystemDamage[kWarpEngines], 6.0f) << c.what;
         } else {
             EXPECT_TRUE(tows.empty()) << c.what;
             ASSERT_EQ(tg.host.notices.size(), 2u) << c.what;
             EXPECT_EQ(tg.host.notices[1], c.notice) << c.what;
-            EXPECT_EQ(s.SystemDamage[1], 8.0f) << c.what;  // nothing changes, no time passes
+            EXPECT_EQ(s.SystemDamage[kWarpEngines], 8.0f) << c.what;  // nothing changes, no time passes
             EXPECT_EQ(s.TimeLeft, 30.0f) << c.what;
         }
     }

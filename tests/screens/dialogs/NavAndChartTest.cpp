@@ -53,7 +53,7 @@ TEST_F(NavAndChartTest, CancelAutoAndActivation) {
     NavAuto(tg.game);
     EXPECT_TRUE(tg.host.IsFormVisible(Form::frmTargetCalculator));
     EXPECT_TRUE(NavAutoEnabled(s));
-    s.SystemDamage[8] = 0.1f;
+    s.SystemDamage[kComputer] = 0.1f;
     EXPECT_FALSE(NavAutoEnabled(s));
     double x = 0, y = 0;
     NavMapLineStart(s, 64, 128, x, y);  // quadrant (4, 4), sector (4, 4): sector 27 of 64 each way

@@ -16,7 +16,7 @@ struct PhaserDialogTest : ::testing::Test {
 
     // The plan as picked on the scan: one entry per cell, then all of it selected.
     void Pick(std::initializer_list<std::pair<int, int>> cells) {
-        s.SectorPickMode = -2;
+        s.SectorPickMode = kPhaserPick;
         PhaserDialogActivate(tg.game, DialogGame::Frames(cells));
     }
     void SelectAll() { s.PhaserDialog.Selected.assign(s.PhaserPlan.size(), true); }
@@ -87,8 +87,8 @@ TEST_F(PhaserDialogTest, PickedSectorsGetTheirLabelAndDefaultAmount) {
         {1, 0, 8, 8, "Target at: 8,8 ?? Power:1"},
     };
     for (const auto& c : cases) {
-        s.SystemDamage[2] = c.sensors;
-        s.SystemDamage[8] = c.computer;
+        s.SystemDamage[kShortRangeSensors] = c.sensors;
+        s.SystemDamage[kComputer] = c.computer;
         EXPECT_EQ(PhaserPickedEntry(tg.game, c.row, c.col), c.entry);
     }
 }
@@ -114,7 +114,7 @@ TEST_F(PhaserDialogTest, OpeningShowsTheLastPlanUnselected) {
     s.PhaserPlan = {WeaponsGame::Phaser(1, 1, "--", 5)};
     s.PhaserDialog.Selected = {true};
     s.PhaserDialog.SelectAllTag = "1";
-    s.SystemDamage[8] = 0.5f;
+    s.SystemDamage[kComputer] = 0.5f;
     PhaserDialogActivate(tg.game, {});
     EXPECT_EQ(s.PhaserPlan.size(), 1u);
     EXPECT_FALSE(s.PhaserDialog.Selected[0]);
@@ -132,7 +132,7 @@ TEST_F(PhaserDialogTest, OpeningShowsTheLastPlanUnselected) {
     EXPECT_TRUE(s.PhaserDialog.Selected[0]);
 
     // The target calculator's pick on the scan is not taken for targets.
-    s.SectorPickMode = -1;
+    s.SectorPickMode = kCalculatorPick;
     PhaserDialogActivate(tg.game, DialogGame::Frames({{2, 2}}));
     EXPECT_EQ(s.PhaserPlan.size(), 1u);
     EXPECT_EQ(s.SectorPickMode, -1);
@@ -156,7 +156,7 @@ TEST_F(PhaserDialogTest, TheButtonsFollowWhatIsSelected) {
     };
     for (const auto& c : cases) {
         s.PhaserDialog.Selected = c.selected;
-        s.SystemDamage[2] = c.sensors;
+        s.SystemDamage[kShortRangeSensors] = c.sensors;
         PhaserSelectionChanged(tg.game);
         EXPECT_EQ(s.PhaserDialog.KillEnabled, c.kill);
         EXPECT_EQ(s.PhaserDialog.DisableEnabled, c.disable);

@@ -27,40 +27,40 @@ struct DamageReportTest : ::testing::Test {
 };
 
 TEST_F(DamageReportTest, EnergyRepairsAUnitOfDamageForEveryHundred) {
-    s.SystemDamage[4] = 2.5f;
+    s.SystemDamage[kPhasers] = 2.5f;
     typed = "100";
     DamageReportClick(tg.game, 3, dialog);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].maximum, 250);  // what a full repair needs
     EXPECT_EQ(asked[0].energy, "5000");
     EXPECT_EQ(asked[0].system, "SYS4");
-    EXPECT_FLOAT_EQ(s.SystemDamage[4], 1.5f);
+    EXPECT_FLOAT_EQ(s.SystemDamage[kPhasers], 1.5f);
     EXPECT_EQ(s.ShipEnergy, 4900);
     EXPECT_EQ(s.DamageReportMode, 4);
     EXPECT_NEAR(tg.host.waited, 0.05, 1e-6);  // the row shows pressed for a moment
 
     typed = "150";
     DamageReportClick(tg.game, 3, dialog);
-    EXPECT_EQ(s.SystemDamage[4], 0.0f);
+    EXPECT_EQ(s.SystemDamage[kPhasers], 0.0f);
     EXPECT_EQ(s.ShipEnergy, 4750);
     EXPECT_EQ(tg.host.notices, (std::vector<std::string>{"SYS4<DREPORT0002>"}));
     EXPECT_EQ(tg.game.displays.damage.Rows[3].Figure, "0");
 }
 
 TEST_F(DamageReportTest, TheDamageIsCutDownToHundredths) {
-    s.SystemDamage[5] = 2.35f;  // held as a little less
+    s.SystemDamage[kTorpedoes] = 2.35f;  // held as a little less
     typed = "100";
     DamageReportClick(tg.game, 4, dialog);
-    EXPECT_FLOAT_EQ(s.SystemDamage[5], 1.34f);
+    EXPECT_FLOAT_EQ(s.SystemDamage[kTorpedoes], 1.34f);
 }
 
 TEST_F(DamageReportTest, WithDamageControlDamagedTheWholeEnergyMayGo) {
-    s.SystemDamage[7] = 1.0f;
-    s.SystemDamage[2] = 0.25f;
+    s.SystemDamage[kDamageControl] = 1.0f;
+    s.SystemDamage[kShortRangeSensors] = 0.25f;
     typed = "50";
     DamageReportClick(tg.game, 1, dialog);
     EXPECT_EQ(asked[0].maximum, 5000);
-    EXPECT_EQ(s.SystemDamage[2], 0.0f);  // 0.25 - 0.5 counts as repaired
+    EXPECT_EQ(s.SystemDamage[kShortRangeSensors], 0.0f);  // 0.25 - 0.5 counts as repaired
     EXPECT_EQ(s.ShipEnergy, 4950);
     // The short-range sensors' repair redraws the scan and sets the shields again.
     EXPECT_TRUE(tg.host.Saw("refresh:ShortRangeScan"));
@@ -72,21 +72,21 @@ TEST_F(DamageReportTest, NothingHappensForAWorkingSystemACancelOrABlockedRow) {
     EXPECT_EQ(tg.host.notices, (std::vector<std::string>{"<DREPORT0001>"}));
     EXPECT_TRUE(asked.empty());
 
-    s.SystemDamage[1] = 1.0f;
+    s.SystemDamage[kWarpEngines] = 1.0f;
     typed = "0";
     DamageReportClick(tg.game, 0, dialog);
-    EXPECT_EQ(s.SystemDamage[1], 1.0f);
+    EXPECT_EQ(s.SystemDamage[kWarpEngines], 1.0f);
     EXPECT_EQ(s.ShipEnergy, 5000);
 
     // An amount beyond what the dialog offers is held to it.
     typed = "900";
     DamageReportClick(tg.game, 0, dialog);
     EXPECT_EQ(s.ShipEnergy, 4900);
-    EXPECT_EQ(s.SystemDamage[1], 0.0f);
+    EXPECT_EQ(s.SystemDamage[kWarpEngines], 0.0f);
 
     // While damage control is unavailable the rows do not respond.
     s.DamageReportMode = 0;
-    s.SystemDamage[1] = 1.0f;
+    s.SystemDamage[kWarpEngines] = 1.0f;
     asked.clear();
     DamageReportClick(tg.game, 0, dialog);
     EXPECT_TRUE(asked.empty());
@@ -161,7 +161,7 @@ TEST(ReportWindowsTest, DamageRowsByTheDamageOfTheirSystem) {
         ConstantRandom rng(0.5f);
         TurnGame tg(rng);
         DamageReportLoad(tg.game);
-        tg.st.SystemDamage[4] = c.damage;
+        tg.st.SystemDamage[kPhasers] = c.damage;
         UpdateDamageReport(tg.game);
         const DamageRowLook look = PaintDamageRow(tg.game, 3);
         EXPECT_EQ(look.edge, c.edge) << c.damage;
@@ -175,8 +175,8 @@ TEST(ReportWindowsTest, DamageRowsByTheDamageOfTheirSystem) {
     TurnGame tg(rng);
     tg.game.displays.damage.Rows[2].Pressed = true;
     EXPECT_EQ(PaintDamageRow(tg.game, 2).edge, kEdgeSunken);
-    tg.st.SystemDamage[7] = 1;  // damage control damaged: a damaged system's figure is unknown
-    tg.st.SystemDamage[2] = 3;
+    tg.st.SystemDamage[kDamageControl] = 1;  // damage control damaged: a damaged system's figure is unknown
+    tg.st.SystemDamage[kShortRangeSensors] = 3;
     UpdateDamageReport(tg.game);
     EXPECT_EQ(PaintDamageRow(tg.game, 1).figure,
               "???"

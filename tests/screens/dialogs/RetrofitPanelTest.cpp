@@ -47,7 +47,7 @@ TEST_F(RetrofitPanelTest, EnginePowerStaysWithinTheCapacityAndNeverBelowNone) {
 TEST_F(RetrofitPanelTest, EachButtonEngagesWithItsOwnTag) {
     s.RetrofitSlots[5] = 3;
     s.ShieldLevel = 200;
-    s.SystemDamage[3] = 8;
+    s.SystemDamage[kLongRangeSensors] = 8;
     tg.host.answers = {kYes};
     const char* tags[] = {"6", "4", "3", "2", "7"};
     for (int i = 1; i <= 4; ++i) {
@@ -65,8 +65,8 @@ TEST_F(RetrofitPanelTest, RefusalsLeaveTheButtonOff) {
     EXPECT_EQ(RetrofitLampColour(s, 1), 12);
 
     // Systems 3 and 6 destroyed: 6 is offered first; declining both leaves nothing chosen.
-    s.SystemDamage[3] = 8;
-    s.SystemDamage[6] = 7;
+    s.SystemDamage[kLongRangeSensors] = 8;
+    s.SystemDamage[kShields] = 7;
     tg.host.answers = {kNo, kNo};
     RetrofitButtonClick(tg.game, 4);
     EXPECT_EQ(tg.host.questions, (std::vector<std::string>{"<RETROFIT0002>Shields?", "<RETROFIT0002>LRS?"}));

@@ -182,7 +182,7 @@ TEST_F(ScanWindowTest, ClickDescribesInTheInformationBox) {
     EXPECT_EQ(s.SectorInfo.Message, "<SRS0002>");
     EXPECT_FALSE(s.ScanHover.Visible);
     ScanClick(tg.game, Cell(1, 1), kNotAStripCell);  // a torpedo in flight: no box
-    s.SectorPickMode = -2;
+    s.SectorPickMode = kPhaserPick;
     ScanClick(tg.game, Cell(1, 1), kIconEmpty);  // a pick under way never opens the box
     EXPECT_EQ(shown, 1);
 }
@@ -205,7 +205,7 @@ TEST_F(ScanWindowTest, ClicksWhileTheAutomaticCalculatorRuns) {
 TEST_F(ScanWindowTest, PicksMarkTheFrames) {
     const int cell = 20;
     const SectorFrame& f = s.SectorFrames[cell];
-    s.SectorPickMode = -3;
+    s.SectorPickMode = kTorpedoPick;
     s.TorpedoStockClass2 = 1;
     for (int width : {2, 3, 4, 5, 6, 7, 8, 9, 2}) {
         ScanMouseDown(tg.game, cell, 1, 1);
@@ -225,7 +225,7 @@ TEST_F(ScanWindowTest, PicksMarkTheFrames) {
     ScanMouseDown(tg.game, cell, 1, 2);  // no class-2 torpedoes: Ctrl toggles like a plain click
     EXPECT_FALSE(f.Visible);
 
-    s.SectorPickMode = -1;  // the target calculator's pick records the cell + 1
+    s.SectorPickMode = kCalculatorPick;  // the target calculator's pick records the cell + 1
     ScanMouseDown(tg.game, 9, 1, 0);
     EXPECT_EQ(s.SectorPickMode, 10);
     EXPECT_EQ(s.SectorFrames[9], (SectorFrame{true, 2, 13}));
@@ -316,7 +316,7 @@ TEST(ScanEffects, MorvGlideEndsOnTheNewCell) {
     EXPECT_EQ(row.stepY, 0);
     EXPECT_EQ(row.stepX, 15);
     // Damaged sensors hide a glide far from the ship at (4, 4).
-    tg.game.st.SystemDamage[2] = 1;
+    tg.game.st.SystemDamage[kShortRangeSensors] = 1;
     EXPECT_FALSE(PlanMorvGlide(tg.game.st, cells, 8, 8, 8, 7, 15, 15).visible);
     EXPECT_TRUE(PlanMorvGlide(tg.game.st, cells, 7, 7, 6, 6, 15, 15).visible);
 }

@@ -18,7 +18,7 @@ struct TorpedoDialogTest : ::testing::Test {
         s.TorpedoClass2Power = 3;
     }
     void Return(const SectorFrames& frames) {
-        s.SectorPickMode = -3;
+        s.SectorPickMode = kTorpedoPick;
         TorpedoDialogActivate(tg.game, frames);
     }
 };

@@ -64,7 +64,7 @@ TEST_F(CommandBarTest, KeyOneOpensTheNavigationDialogAtFullWarp) {
 }
 
 TEST_F(CommandBarTest, DamagedWarpEnginesLimitTheWarpAndSaySo) {
-    s.SystemDamage[1] = 2;
+    s.SystemDamage[kWarpEngines] = 2;
     UpdateCommandState(tg.game);
     RunCommand(tg.game, CommandButton::cmdNAV);
     EXPECT_EQ(s.NavDialog.WarpMax, 5);
@@ -81,7 +81,7 @@ TEST_F(CommandBarTest, TheAutomaticScanRunsBeforeAMoveOnlyOnceAndOnlyWhenAllowed
     RunCommand(tg.game, CommandButton::cmdNAV);
     EXPECT_FLOAT_EQ(s.TimeLeft, 30.0f - 0.1f);  // no second scan before the move
     s.LRSDone = kFalse;
-    s.SystemDamage[3] = 7;  // the box is greyed with the sensors out of action
+    s.SystemDamage[kLongRangeSensors] = 7;  // the box is greyed with the sensors out of action
     UpdateCommandState(tg.game);
     RunCommand(tg.game, CommandButton::cmdNAV);
     EXPECT_FLOAT_EQ(s.TimeLeft, 30.0f - 0.1f);
@@ -98,7 +98,7 @@ TEST_F(CommandBarTest, KeyThreeTwiceChargesOneScan) {
 }
 
 TEST_F(CommandBarTest, ADisabledButtonsKeyPlaysTheErrorSoundAndLeavesTheScanAlone) {
-    s.SystemDamage[2] = 7.5f;
+    s.SystemDamage[kShortRangeSensors] = 7.5f;
     UpdateCommandState(tg.game);
     tg.host.events.clear();
     CommandBarKeyPress(tg.game, '2');
@@ -108,7 +108,7 @@ TEST_F(CommandBarTest, ADisabledButtonsKeyPlaysTheErrorSoundAndLeavesTheScanAlon
 }
 
 TEST_F(CommandBarTest, ADamagedSystemsButtonRefusesWithNoResponse) {
-    s.SystemDamage[4] = 1;
+    s.SystemDamage[kPhasers] = 1;
     UpdateCommandState(tg.game);
     EXPECT_EQ(s.CommandLook[CommandButton::cmdPHA].BackColor, 4);
     CommandBarKeyPress(tg.game, '4');  // still enabled: the click runs and refuses
@@ -140,54 +140,6 @@ TEST_F(CommandBarTest, TorpedoesOpenAnEmptyPlanOnlyWithTorpedoesOnBoard) {
     tg.host.visible.clear();
     RunCommand(tg.game, CommandButton::cmdTOR);
     EXPECT_EQ(tg.host.notices.back(), "<COMMANDS0018>");
-}
-
-TEST_F(CommandBarTest, DamageControlWithEverythingWorking) {
-    RunCommand(tg.game, CommandButton::cmdDAM);
-    EXPECT_TRUE(tg.host.Saw("show:frmDamageReport"));
-    EXPECT_EQ(tg.host.notices, std::vector<std::string>{"<COMMANDS0010>"});
-}
-
-TEST_F(CommandBarTest, DamageControlRepairsItselfOrRefuses) {
-    struct Case {
-        const char* what;
-        int answer;
-        float draw;
-        long energy;
-        long energyAfter;
-        float damageAfter;
-        std::vector<std::string> notices;
-    };
-    const Case cases[] = {
-        {"No changes nothing", kNo, 0.9f, 1000, 1000, 2.5f, {}},
-        {"a repair costs damage x 100",
-         kYes,
-         0.9f,
-         1000,
-         750,
-         0.0f,
-         {"<COMMANDS0005>", "<COMMANDS0006>", "<COMMANDS0010>"}},
-        {"too little energy",
-         kYes,
-         0.9f,
-         250,
-         250,
-         2.5f,
-         {"<COMMANDS0005>", "<COMMANDS0007>\r\n<COMMANDS0008> 250<COMMANDS0009>"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ScriptedRandom draws({c.draw});
-        TurnGame g(draws);
-        g.game.st.SystemDamage[7] = 2.5f;
-        g.game.st.ShipEnergy = c.energy;
-        g.host.answers = {c.answer};
-        RunCommand(g.game, CommandButton::cmdDAM);
-        EXPECT_EQ(g.game.st.ShipEnergy, c.energyAfter);
-        EXPECT_FLOAT_EQ(g.game.st.SystemDamage[7], c.damageAfter);
-        EXPECT_EQ(g.host.notices, c.notices);
-        EXPECT_EQ(g.host.questions, std::vector<std::string>{"SYS7<COMMANDS0001>\r\n<COMMANDS0002>"});
-    }
 }
 
 TEST_F(CommandBarTest, QuittingAChangedGameNeverThrowsItAwayWithoutANo) {
@@ -249,7 +201,7 @@ TEST_F(CommandBarTest, ActivationDrainsCapturedShipsAndSetsTheRepairPick) {
     EXPECT_EQ(s.ZarvoniEnergy[2], 0);
     EXPECT_EQ(s.ZarvoniEnergy[3], 500);
     EXPECT_EQ(s.DamageReportMode, kTrue);
-    s.SystemDamage[7] = 0.5f;
+    s.SystemDamage[kDamageControl] = 0.5f;
     CommandBarActivate(tg.game);
     EXPECT_EQ(s.DamageReportMode, 0);
 }

@@ -36,7 +36,7 @@ TEST_F(ComputerPanelTest, TheCalculatorsScanNeedsItsSwitchAndWorkingSensors) {
         ConstantRandom r(0.5f);
         TurnGame t(r);
         t.st.LRSDone = kFalse;
-        if (variant == 0) t.st.SystemDamage[3] = 0.5f;
+        if (variant == 0) t.st.SystemDamage[kLongRangeSensors] = 0.5f;
         if (variant == 1) t.st.ComAutoLRS = kFalse;
         bool saved = false;
         ComTargetCalculatorClick(t.game, true, [&] { saved = true; });
@@ -119,9 +119,9 @@ TEST_F(ComputerPanelTest, WhatThePanelShows) {
 
     // Damaged phasers colour their button; sensors out of action grey the scan switch; the
     // engines out of action take the lamp's clicks away.
-    s.SystemDamage[4] = 1.5f;
-    s.SystemDamage[3] = 7.0f;
-    s.SystemDamage[1] = 7.5f;
+    s.SystemDamage[kPhasers] = 1.5f;
+    s.SystemDamage[kLongRangeSensors] = 7.0f;
+    s.SystemDamage[kWarpEngines] = 7.5f;
     UpdateCommandState(g);
     look = PaintComputerPanel(g);
     EXPECT_TRUE(ComButtonIsOff(look.phaserFire));

@@ -240,7 +240,7 @@ private:
     bool ButtonOn(int system) const { return s_.SystemDamage[system] <= 0; }
     bool Usable(int system) const { return s_.SystemDamage[system] < 7.0f; }
     bool PanelShown() const { return Usable(8); }
-    bool ComputerAims() const { return s_.SystemDamage[2] <= 0 && s_.SystemDamage[8] <= 0; }
+    bool ComputerAims() const { return s_.SystemDamage[kShortRangeSensors] <= 0 && s_.SystemDamage[kComputer] <= 0; }
 
     // Hostile targets on the scan: Zarvoni ships, the Zarvoni starbase and the Morv ship. With
     // damaged short-range sensors only what lies within two sectors is known.
@@ -268,7 +268,8 @@ private:
         if (s_.MorvShip[1] == s_.ShipQuadrantRow && s_.MorvShip[2] == s_.ShipQuadrantCol && s_.MorvShip[3] == r &&
             s_.MorvShip[4] == c)
             t.label = "MV", t.slot = 0;
-        if (s_.SystemDamage[2] > 0 && (std::abs(r - s_.ShipSectorRow) > 2 || std::abs(c - s_.ShipSectorCol) > 2))
+        if (s_.SystemDamage[kShortRangeSensors] > 0 &&
+            (std::abs(r - s_.ShipSectorRow) > 2 || std::abs(c - s_.ShipSectorCol) > 2))
             t.label = "??", t.slot = 0;
         return t;
     }
@@ -337,7 +338,7 @@ private:
     void Navigate(const std::string& why, double course, double warp) {
         const std::string c = Format(course, "0.00");
         Run("navigate (" + why + ", course " + c + ", warp " + Format(warp, "0.00") + ")", [&] {
-            if (s_.LRSDone == 0 && s_.ComAutoLRS && Usable(3) && s_.SystemDamage[3] <= 0) {
+            if (s_.LRSDone == 0 && s_.ComAutoLRS && Usable(3) && s_.SystemDamage[kLongRangeSensors] <= 0) {
                 PrintOutput(g_, g_.Text("COM0001"));
                 PassTime(g_, 0.1f);
                 LRS(g_);
@@ -345,7 +346,7 @@ private:
             }
             Single maxWarp = 8.0f;
             if (!ButtonOn(1)) {
-                MessageBox(g_, 5, s_.SystemNames[1] + g_.Text("COM0002"), 0);
+                MessageBox(g_, 5, s_.SystemNames[kWarpEngines] + g_.Text("COM0002"), 0);
                 maxWarp = 0.5f;
             }
             SetupNavDialog(g_, maxWarp);
@@ -357,7 +358,7 @@ private:
     // undamaged) or the computer panel's button: the target picked on the charts, then
     // Accept, and the move it proposes (a question) flown.
     bool CalculatorTo(const std::string& why, int absRow, int absCol) {
-        const bool fromDialog = s_.SystemDamage[8] <= 0;
+        const bool fromDialog = s_.SystemDamage[kComputer] <= 0;
         const bool fromPanel = PanelShown() && !TargetCalculatorDisabled(s_);
         if (!fromDialog && !fromPanel) return false;
         const int qr = (absRow - 1) / 8, qc = (absCol - 1) / 8, sr = (absRow - 1) % 8 + 1, sc = (absCol - 1) % 8 + 1;
@@ -582,7 +583,8 @@ private:
             const double e = s_.ZarvoniEnergy[t.slot];
             const long kill = Clamp16(static_cast<long long>(Int((e / 2 * Distance(t.row, t.col) + 5) / 5) * 5));
             if (ComputerAims()) amount = kill;
-            if (s_.SystemDamage[2] <= 0 && e > 20 && Chance(0.15)) amount = static_cast<long>(Int(kill / e * (e - 18)));
+            if (s_.SystemDamage[kShortRangeSensors] <= 0 && e > 20 && Chance(0.15))
+                amount = static_cast<long>(Int(kill / e * (e - 18)));
         }
         if (Chance(0.25)) {
             // Other: the number dialog, up to the energy (2000 at most).

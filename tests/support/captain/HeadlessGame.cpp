@@ -9,13 +9,13 @@
 
 #include "engine/tactical/LongRangeScan.h"
 #include "engine/tactical/Tactical.h"
+#include "engine/turn/Mission.h"
 #include "engine/turn/Placement.h"
 #include "engine/turn/Refresh.h"
 #include "engine/turn/SolarSystems.h"
 #include "engine/turn/Upgrades.h"
 #include "platform/Codepage.h"
 #include "platform/Profile.h"
-#include "screens/main/NewGame.h"
 #include "state/Numeric.h"
 #include "state/Reset.h"
 
@@ -91,7 +91,7 @@ void StartNewGame(Game& g, const GameSetup& setup) {
     s.GameLength = setup.length;
     s.UpgradesOn = ToFlag(setup.upgrades);
     s.KeepTech = ToFlag(setup.keepTech);
-    SettleTechLevel(g);
+    SettleTechLevel(s, g.screens.menu.SavedTechLevel);
 
     ResetGameState(g);
     SetupSolarSystems(g);

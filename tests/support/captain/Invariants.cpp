@@ -244,10 +244,10 @@ void Ship(const GameState& s, bool refreshed, Rules& r) {
     for (int k = 1; k <= 8; ++k)
         r.Check(std::isfinite(s.SystemDamage[k]) && s.SystemDamage[k] >= 0, "system ", k, " damage ",
                 s.SystemDamage[k]);
-    r.Check(s.SystemDamage[0] >= 0 && s.SystemDamage[0] < 7.0f, "hull damage ", s.SystemDamage[0]);
+    r.Check(s.SystemDamage[kHull] >= 0 && s.SystemDamage[kHull] < 7.0f, "hull damage ", s.SystemDamage[kHull]);
     // Energy below 0 is only carried while working shields cover it.
     if (s.ShipEnergy < 0 && refreshed)
-        r.Check(s.SystemDamage[6] <= 0 && s.ShieldLevel >= -static_cast<long long>(s.ShipEnergy), "energy ",
+        r.Check(s.SystemDamage[kShields] <= 0 && s.ShieldLevel >= -static_cast<long long>(s.ShipEnergy), "energy ",
                 s.ShipEnergy, " not covered by shields ", s.ShieldLevel);
     r.Check(s.Docked == 0 || s.Docked == 1, "Docked ", s.Docked);
     r.Check(std::isfinite(s.TimeLeft) && std::isfinite(s.TimeOffset), "time is not finite");

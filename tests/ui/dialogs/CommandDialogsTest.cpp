@@ -64,9 +64,10 @@ struct CommandDialogs : ::testing::Test {
 
 // The relabelling run finds every control it names on these windows.
 TEST_F(CommandDialogs, EveryControlTheRelabellingNamesIsThere) {
-    const std::set<Form> ours = {Form::frmPRO, Form::frmSHE,     Form::frmDAM,   Form::frmDES,
-                                 Form::frmRetrofit, Form::frmMorvReport, Form::frmPHA,   Form::frmTOR,
-                                 Form::frmLibOptions, Form::frmTargetCalculator, Form::frmStars};
+    const std::set<Form> ours = {
+        Form::frmPRO,        Form::frmSHE, Form::frmDAM, Form::frmDES,        Form::frmRetrofit,
+        Form::frmMorvReport, Form::frmPHA, Form::frmTOR, Form::frmLibOptions, Form::frmTargetCalculator,
+        Form::frmStars};
     int rows = 0;
     for (const RelabelRow& row : RelabelTable()) {
         if (!ours.count(row.window) || row.control.empty()) continue;
@@ -85,11 +86,12 @@ TEST_F(CommandDialogs, PhaserPlanFromPicksWithKillDisableAndTotal) {
     Mark(2, 2);
     Mark(4, 7);
     Mark(5, 5);
-    s.SectorPickMode = -2;  // back from picking on the scan
+    s.SectorPickMode = kPhaserPick;  // back from picking on the scan
     dg.host.ShowForm(Form::frmPHA);
     ASSERT_TRUE(Visible(Form::frmPHA));
     EXPECT_EQ(Shown(Form::frmPHA, "lstFire"),
-              "Target at: 2,2 --" " Power:1\nTarget at: 4,7 Z1 Power:155\nTarget at: 5,5 Z2 Power:45");
+              "Target at: 2,2 --"
+              " Power:1\nTarget at: 4,7 Z1 Power:155\nTarget at: 5,5 Z2 Power:45");
     EXPECT_EQ(Shown(Form::frmPHA, "Total"), "201");
     EXPECT_EQ(s.SectorPickMode, 0);
     EXPECT_FALSE(dg.Control<QPushButton>(Form::frmPHA, "cmdKill")->isEnabled());
@@ -134,7 +136,7 @@ TEST_F(CommandDialogs, APointerMovingOverADialogEndsTheAutomaticCalculator) {
 TEST_F(CommandDialogs, TorpedoPlanRefusedBeyondTheClassTwoStock) {
     s.TorpedoStockClass1 = 5, s.TorpedoStockClass2 = 2, s.TorpedoClass2Power = 3;
     Mark(6, 7, 4, 14);  // three class-2 torpedoes at 6,7
-    s.SectorPickMode = -3;
+    s.SectorPickMode = kTorpedoPick;
     dg.host.ShowForm(Form::frmTOR);
     EXPECT_EQ(Shown(Form::frmTOR, "lstFire"),
               "*3*Torpedo at range 3.61 to sector 6,7\n*3*Torpedo at range 3.61 to sector 6,7\n"
@@ -199,7 +201,7 @@ TEST_F(CommandDialogs, TransferAmountOpensAtItsStartAndStaysWithinTheAllowed) {
         {5000, 0, "0", "10", 0},
         {5000, 250, "250", nullptr, 0},
     };
-    s.SystemNames[3] = "Long-range sensors";
+    s.SystemNames[kLongRangeSensors] = "Long-range sensors";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.allowed);
         s.ShipEnergy = c.energy;

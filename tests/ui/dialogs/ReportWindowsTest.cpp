@@ -53,7 +53,7 @@ struct ReportWindowsOnTheDesktop : ::testing::Test {
 // The player comes to the command bar, gives DAM and clicks a damaged system's row: the energy
 // transfer opens for that system and repairs it.
 TEST_F(ReportWindowsOnTheDesktop, DamageControlRepairsTheRowClickedAfterDam) {
-    s.SystemDamage[4] = 2.5f;
+    s.SystemDamage[kPhasers] = 2.5f;
     UpdateCommandState(g);
     dg.host.ShowForm(Form::frmCommands);
     QApplication::processEvents();
@@ -71,7 +71,7 @@ TEST_F(ReportWindowsOnTheDesktop, DamageControlRepairsTheRowClickedAfterDam) {
     dg.Click(Form::frmDamageReport, "lblSysDamage(3)");
     EXPECT_EQ(dg.script.modals, std::vector<std::string>{"frmDAM"});
     EXPECT_EQ(system, "SYS4");
-    EXPECT_EQ(s.SystemDamage[4], 0);
+    EXPECT_EQ(s.SystemDamage[kPhasers], 0);
     EXPECT_EQ(s.ShipEnergy, 3000 - 250);
     EXPECT_EQ(dg.script.notices.back(), "SYS4<DREPORT0002>");
     EXPECT_EQ(dg.Shown(Form::frmDamageReport, "lblSysDamage(3)"), "0");
@@ -125,7 +125,7 @@ TEST_F(ReportWindowsOnTheDesktop, AfterEndMissionTheReportsShowNoFigureOfTheGame
     s.Galaxy[4][4] = 210;
     s.Starbases[1][1] = 4, s.Starbases[2][1] = 4, s.Starbases[3][1] = 50000;
     s.KnownGalaxy[4][4] = s.Galaxy[4][4];
-    s.SystemDamage[3] = 1.5f;
+    s.SystemDamage[kLongRangeSensors] = 1.5f;
     s.ConditionNames = {"YELLOW", "DOCKED", "GREEN", "*RED*"};
     UpdateCondition(g);
     for (auto update : {UpdateGeneralReport, UpdateZarvoniReport, UpdateBaseReport, UpdateDamageReport}) update(g);

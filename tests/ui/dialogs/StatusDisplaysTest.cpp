@@ -88,7 +88,7 @@ TEST_F(StatusDisplaysTest, AClickOnAGaugeOrItsCaptionExplainsIt) {
 
 TEST_F(StatusDisplaysTest, LampsFollowTheCondition) {
     const QColor on(255, 0, 0), off(128, 0, 0), greenOn(0, 192, 0), greenOff(0, 64, 0);
-    s.SystemDamage[3] = 2;
+    s.SystemDamage[kLongRangeSensors] = 2;
     s.Docked = 1;
     UpdateStatusPanel(g);
     EXPECT_EQ(PixelOf(dg.Control(Form::frmStatus, "pnlDamage"), 5, 5), on);
@@ -97,7 +97,7 @@ TEST_F(StatusDisplaysTest, LampsFollowTheCondition) {
     EXPECT_EQ(PixelOf(dg.Control(Form::frmStatus, "pnlBaseCaptured"), 5, 5), greenOff);
 
     // Repaired, undocked and short of time.
-    s.SystemDamage[3] = 0;
+    s.SystemDamage[kLongRangeSensors] = 0;
     s.Docked = 0;
     s.TimeLeft = 5;
     UpdateStatusPanel(g);
@@ -128,8 +128,8 @@ TEST_F(StatusDisplaysTest, LampClicksOpenTheirReports) {
 
 TEST_F(StatusDisplaysTest, ADamagedSystemShowsInTheDamageReport) {
     DamageReportLoad(g);
-    s.SystemDamage[4] = 2.5f;
-    s.SystemDamage[6] = 8.0f;
+    s.SystemDamage[kPhasers] = 2.5f;
+    s.SystemDamage[kShields] = 8.0f;
     UpdateDamageReport(g);
     EXPECT_EQ(dg.Shown(Form::frmDamageReport, "lblSystemName(3)"), "System 4");
     EXPECT_EQ(dg.Shown(Form::frmDamageReport, "lblNumber(3)"), " 4");
@@ -189,7 +189,7 @@ TEST_F(StatusDisplaysTest, TheHostileShipReportListsTheShipsOrTheSensorsNotice) 
     EXPECT_FALSE(dg.Control(Form::frmZarvoniReport, "pnlZarvoni(2)")->isVisibleTo(w));
     EXPECT_FALSE(dg.Control(Form::frmZarvoniReport, "lblSensorsDown")->isVisibleTo(w));
 
-    s.SystemDamage[2] = 1;
+    s.SystemDamage[kShortRangeSensors] = 1;
     UpdateZarvoniReport(g);
     EXPECT_TRUE(dg.Control(Form::frmZarvoniReport, "lblSensorsDown")->isVisibleTo(w));
     EXPECT_FALSE(dg.Control(Form::frmZarvoniReport, "pnlZarvoni(0)")->isVisibleTo(w));

@@ -81,11 +81,11 @@ TEST_F(NavWindowTest, CancelAndEscapeLeaveTheCancelMarkAndHide) {
 }
 
 TEST_F(NavWindowTest, ActivationDisablesAutoTargetWithTheComputerDamagedAndStartsTheMapAtTheShip) {
-    s.SystemDamage[8] = 0.5f;
+    s.SystemDamage[kComputer] = 0.5f;
     Open();
     EXPECT_FALSE(nav->cmdAuto->isEnabled());
     nav->hide();
-    s.SystemDamage[8] = 0;
+    s.SystemDamage[kComputer] = 0;
     Open();
     EXPECT_TRUE(nav->cmdAuto->isEnabled());
     // Quadrant (4, 4), sector (4, 4): the 28th of 64 sectors both ways.

@@ -117,7 +117,7 @@ TEST_F(ScanWindowTest, AClickDescribesTheSectorInTheInformationBox) {
     EXPECT_EQ(dg.script.modals, (std::vector<std::string>{"frmSRSInfo", "frmSRSInfo", "frmSRSInfo"}));
 
     // While a pick is under way a click marks the cell and opens nothing.
-    s.SectorPickMode = -2;
+    s.SectorPickMode = kPhaserPick;
     ClickCell(Cell(2, 2));
     EXPECT_EQ(dg.script.modals.size(), 3u);
     EXPECT_TRUE(s.SectorFrames[static_cast<size_t>(Cell(2, 2))].Visible);

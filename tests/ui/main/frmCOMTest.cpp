@@ -37,9 +37,9 @@ TEST_F(ComputerPanelWindowTest, TheSwitchesAndButtonsFollowTheGame) {
     EXPECT_EQ(s.ComAutoShieldsBackup, kTrue);
 
     // Damage colours and disables the buttons as the command state says.
-    s.SystemDamage[4] = 2;  // phasers damaged
-    s.SystemDamage[1] = 8;  // engines out of action
-    s.SystemDamage[3] = 8;  // long-range sensors out of action
+    s.SystemDamage[kPhasers] = 2;           // phasers damaged
+    s.SystemDamage[kWarpEngines] = 8;       // engines out of action
+    s.SystemDamage[kLongRangeSensors] = 8;  // long-range sensors out of action
     UpdateCommandState(g);
     auto* phasers = dg.Control<QPushButton>(Form::frmCOM, "cmdPhaserFire");
     EXPECT_TRUE(phasers->isEnabled());
@@ -58,8 +58,8 @@ TEST_F(ComputerPanelWindowTest, TheLampAndThePhaserModeAreDisabledNotHiddenOutOf
     QWidget* lamp = dg.Control(Form::frmCOM, "pnlTC");
     QWidget* mode = dg.Control(Form::frmCOM, "pnlPKHolder");
     const QRect lampPlace = lamp->geometry(), modePlace = mode->geometry();
-    s.SystemDamage[1] = 7.0f;
-    s.SystemDamage[5] = 7.0f;
+    s.SystemDamage[kWarpEngines] = 7.0f;
+    s.SystemDamage[kTorpedoes] = 7.0f;
     UpdateCommandState(g);
     for (QWidget* w : {lamp, mode}) {
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
@@ -75,8 +75,8 @@ TEST_F(ComputerPanelWindowTest, TheLampAndThePhaserModeAreDisabledNotHiddenOutOf
     EXPECT_EQ(s.ComTCTag, "");
     EXPECT_EQ(s.LibPhaKillOrDisable, 0);
 
-    s.SystemDamage[1] = 6.9f;
-    s.SystemDamage[5] = 0;
+    s.SystemDamage[kWarpEngines] = 6.9f;
+    s.SystemDamage[kTorpedoes] = 0;
     UpdateCommandState(g);
     EXPECT_TRUE(lamp->isEnabled());
     EXPECT_TRUE(mode->isEnabled());

@@ -70,7 +70,7 @@ TEST_F(CommandBarWindow, KeyThreeTwiceScansOnceAndThenSaysSo) {
 }
 
 TEST_F(CommandBarWindow, AKeyOnADisabledButtonPlaysTheErrorSoundAndLeavesTheScanAsItWas) {
-    s.SystemDamage[2] = 7.0f;
+    s.SystemDamage[kShortRangeSensors] = 7.0f;
     UpdateCommandState(dg.game);
     EXPECT_FALSE(bar->Button(CommandButton::cmdSRS)->isEnabled());
     for (bool shown : {false, true}) {
@@ -84,21 +84,23 @@ TEST_F(CommandBarWindow, AKeyOnADisabledButtonPlaysTheErrorSoundAndLeavesTheScan
 
 TEST_F(CommandBarWindow, ADamagedSystemsButtonTakesItsColourAndRefusesWithNoResponse) {
     struct Case {
-        int system;
+        ShipSystem system;
         float damage;
         CommandButton button;
         int colour;  // palette colour of the face; -1 the button face
         bool enabled;
     };
     const Case cases[] = {
-        {1, 0.5f, CommandButton::cmdNAV, 12, true}, {4, 2.0f, CommandButton::cmdPHA, 4, true},
-        {5, 7.0f, CommandButton::cmdTOR, 4, false}, {2, 3.0f, CommandButton::cmdSRS, 12, true},
-        {8, 0.0f, CommandButton::cmdCOM, -1, true},
+        {kWarpEngines, 0.5f, CommandButton::cmdNAV, 12, true},
+        {kPhasers, 2.0f, CommandButton::cmdPHA, 4, true},
+        {kTorpedoes, 7.0f, CommandButton::cmdTOR, 4, false},
+        {kShortRangeSensors, 3.0f, CommandButton::cmdSRS, 12, true},
+        {kComputer, 0.0f, CommandButton::cmdCOM, -1, true},
     };
     const QColor face = QPalette().color(QPalette::Button);
     for (const Case& c : cases) {
         s.SystemDamage = {};
-        s.SystemDamage[static_cast<size_t>(c.system)] = c.damage;
+        s.SystemDamage[c.system] = c.damage;
         UpdateCommandState(dg.game);
         QPushButton* b = bar->Button(c.button);
         EXPECT_EQ(b->isEnabled(), c.enabled) << Name(c.button);
@@ -107,7 +109,7 @@ TEST_F(CommandBarWindow, ADamagedSystemsButtonTakesItsColourAndRefusesWithNoResp
     }
 
     s.SystemDamage = {};
-    s.SystemDamage[4] = 2.0f;
+    s.SystemDamage[kPhasers] = 2.0f;
     UpdateCommandState(dg.game);
     dg.Click(Form::frmCommands, "cmdPHA");
     EXPECT_EQ(dg.script.sounds, std::vector<std::string>{"NOTRESP.WAV"});
@@ -188,7 +190,7 @@ TEST_F(CommandBarWindow, LoadIsTheMainMenusLoadWithItsNameCheckAndQuestion) {
 
     s.ConfigName = "Ann";
     s.GameChanged = kFalse;  // the refresh after the refused load counts as a change
-    s.SkillLevel = 20;  // the hidden skill level: said so, and the load goes on
+    s.SkillLevel = 20;       // the hidden skill level: said so, and the load goes on
     dg.game.options.chkNameConfig = 1;
     dg.settings.SaveSetting(kConfigsApp, "Ann", "Sound", "True");
     dg.settings.SaveSetting(kConfigsApp, "Ann", "KeepTech", "True");
