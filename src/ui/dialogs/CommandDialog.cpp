@@ -9,7 +9,7 @@
 
 #include "state/Game.h"
 #include "state/WindowTable.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 namespace kv {
 

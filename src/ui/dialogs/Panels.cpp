@@ -1,9 +1,9 @@
 #include "ui/dialogs/Panels.h"
 
 #include "engine/turn/Condition.h"
-#include "screens/dialogs/windows/StatusBox.h"
+#include "ui/dialogs/StatusBox.h"
 #include "screens/main/Panel.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "screens/dialogs/FinalReportWindow.h"
-#include "text/windows/frmOutput.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/text/frmOutput.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 

@@ -10,7 +10,7 @@
 #include "screens/dialogs/InfoWindow.h"
 #include "screens/main/Panel.h"
 #include "ui/dialogs/Panels.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 namespace kv {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "screens/Placement.h"
 #include "screens/dialogs/Pickers.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmQuadSelect.h"
 
 namespace kv {

@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "screens/dialogs/ScanWindow.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmSRSInfo.h"
 
 namespace kv {

@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "platform/Files.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmAbout.h"
 
 namespace kv {

@@ -13,8 +13,8 @@
 #include "platform/Files.h"
 #include "screens/main/MainMenu.h"
 #include "screens/main/NewGame.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 namespace {
