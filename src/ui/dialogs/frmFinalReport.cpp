@@ -3,14 +3,13 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "screens/dialogs/FinalReportWindow.h"
 #include "text/windows/frmOutput.h"
 #include "ui/main/QtHost.h"
+#include "ui/main/WindowArranger.h"
 #include "ui/main/WindowBits.h"
 
 namespace kv {
@@ -118,7 +117,7 @@ void frmFinalReport::showEvent(QShowEvent* e) {
     FinalReportActivate(g_);
     Show();
     adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(this);
 }
 
 // The close box: the report hides (its timer then runs the end of the game); the program hides
