@@ -172,6 +172,8 @@ std::string FolderOf(const std::string& path) {
 std::string FinishInterruptedSave(SaveFileSystem& files, const std::string& base) {
     const std::string newGame = base + ".KVW" + kSavingSuffix, newLog = base + ".LOG" + kSavingSuffix;
     const bool log = files.Exists(newLog), game = files.Exists(newGame);
+    // A file looked up and not found is no error of the step that may fail below.
+    errno = 0;
     if (log && !game) {
         if (!files.Rename(newLog, base + ".LOG")) return newLog;
         files.SyncFolder(FolderOf(base));
