@@ -30,7 +30,7 @@
 #include "screens/main/CommandBar.h"
 #include "state/Game.h"
 #include "state/Startup.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 #ifndef KESTRAVA_BIN_DIR
 #error "KESTRAVA_BIN_DIR names the program folder with the game's data, pictures and sounds"

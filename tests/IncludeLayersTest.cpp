@@ -36,7 +36,7 @@ const char* LayerName(Layer layer) {
 std::optional<Layer> LayerOf(const std::string& path) {
     auto under = [&](const char* folder) { return path.rfind(folder, 0) == 0; };
     if (under("vernalect/")) return kVernalect;
-    if (under("ui/") || under("platform/qt/") || path.find("/windows/") != std::string::npos) return kWindows;
+    if (under("ui/")) return kWindows;
     if (under("screens/")) return kScreens;
     if (under("explore/") || under("scores/")) return kExplore;
     if (under("engine/")) return kEngine;
@@ -81,19 +81,19 @@ TEST(IncludeLayers, FoldersHaveTheirLayers) {
         std::optional<Layer> layer;
     } cases[] = {
         {"platform/Files.h", kPlatform},
-        {"platform/qt/QtSettingsStore.h", kWindows},
+        {"ui/platform/QtSettingsStore.h", kWindows},
         {"text/Language.h", kText},
-        {"text/windows/frmOutput.h", kWindows},
+        {"ui/text/frmOutput.h", kWindows},
         {"state/Game.h", kState},
         {"datafiles/SolarSystemFiles.h", kDataFiles},
         {"engine/turn/Refresh.h", kEngine},
         {"explore/Console.h", kExplore},
         {"scores/Hiscore.h", kExplore},
-        {"scores/windows/frmSubmitHS.h", kWindows},
-        {"explore/windows/deep/frmSSControl.h", kWindows},
+        {"ui/scores/frmSubmitHS.h", kWindows},
+        {"ui/explore/frmSSControl.h", kWindows},
         {"screens/SRSView.h", kScreens},
         {"screens/charts/Chart.h", kScreens},
-        {"ui/main/QtHost.h", kWindows},
+        {"ui/host/QtHost.h", kWindows},
         {"vernalect/frmVrnlct.h", kVernalect},
         {"newfolder/Thing.h", std::nullopt},
         {"platformer/Thing.h", std::nullopt},
@@ -134,6 +134,22 @@ TEST(IncludeLayers, EveryIncludePointsDown) {
     }
     EXPECT_GT(checked, 500u);  // the includes were found at all
     for (const std::string& p : problems) ADD_FAILURE() << p;
+}
+
+// Qt is included only by the windows (src/ui/) and by the language changer (src/vernalect/).
+TEST(IncludeLayers, QtOnlyInTheWindowsAndTheLanguageChanger) {
+    const fs::path src = fs::path(KESTRAVA_SOURCE_DIR) / "src";
+    for (const auto& entry : fs::recursive_directory_iterator(src)) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+        const std::string path = fs::relative(entry.path(), src).generic_string();
+        if (path.rfind("ui/", 0) == 0 || path.rfind("vernalect/", 0) == 0) continue;
+        std::ifstream in(entry.path());
+        for (std::string line; std::getline(in, line);) {
+            const size_t at = line.find("#include <Q");
+            if (at != std::string::npos && line.find_first_not_of(" \t") == at) ADD_FAILURE() << path << ": " << line;
+        }
+    }
 }
 
 }  // namespace

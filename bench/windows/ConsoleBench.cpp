@@ -11,13 +11,13 @@
 
 #include "datafiles/SolarSystemFiles.h"
 #include "explore/Console.h"
-#include "explore/windows/frmSSControl.h"
+#include "ui/explore/frmSSControl.h"
 #include "platform/SettingsStore.h"
 #include "state/Game.h"
 #include "state/Reset.h"
 #include "state/WindowTable.h"
 #include "support/captain/HeadlessGame.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 #ifndef KESTRAVA_PICTURES_DIR
 #error "KESTRAVA_PICTURES_DIR names the folder of the game's pictures"

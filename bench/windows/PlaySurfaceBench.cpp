@@ -17,7 +17,7 @@
 #include "state/WindowTable.h"
 #include "support/captain/HeadlessGame.h"
 #include "ui/dialogs/frmSRS.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 #ifndef KESTRAVA_PICTURES_DIR
 #error "KESTRAVA_PICTURES_DIR names the folder of the game's pictures"

@@ -14,7 +14,7 @@
 #include "state/Game.h"
 #include "state/WindowTable.h"
 #include "text/Language.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 #ifndef KESTRAVA_DATA_DIR
 #error "KESTRAVA_DATA_DIR names the folder of the shipped data"

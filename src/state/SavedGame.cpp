@@ -172,14 +172,16 @@ std::string FolderOf(const std::string& path) {
 std::string FinishInterruptedSave(SaveFileSystem& files, const std::string& base) {
     const std::string newGame = base + ".KVW" + kSavingSuffix, newLog = base + ".LOG" + kSavingSuffix;
     const bool log = files.Exists(newLog), game = files.Exists(newGame);
-    // A file looked up and not found is no error of the step that may fail below.
-    errno = 0;
+    // Each step starts with no error number, so that a failure's own (if any) is what stays.
     if (log && !game) {
+        errno = 0;
         if (!files.Rename(newLog, base + ".LOG")) return newLog;
         files.SyncFolder(FolderOf(base));
         return {};
     }
+    errno = 0;
     if (log && !files.Remove(newLog)) return newLog;
+    errno = 0;
     if (game && !files.Remove(newGame)) return newGame;
     return {};
 }
@@ -205,7 +207,6 @@ std::optional<SaveFailure> WriteSavedPair(SaveFileSystem& files, const std::stri
     const std::string game = base + ".KVW", logFile = base + ".LOG";
     const std::string newGame = game + kSavingSuffix, newLog = logFile + kSavingSuffix;
     // Until an ended save is finished or cleared, nothing is written over what it left.
-    errno = 0;
     if (const std::string stuck = FinishInterruptedSave(files, base); !stuck.empty()) return SaveFailure{stuck, errno};
     // A folder standing in a file's place would stop the second rename after the first.
     for (const std::string& target : {game, logFile})

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
-#include "platform/qt/QtSettingsStore.h"
+#include "ui/platform/QtSettingsStore.h"
 #include "text/Language.h"
 #include "vernalect/Flags.h"
 #include "vernalect/GameVersion.h"

@@ -8,8 +8,8 @@
 
 #include "state/Game.h"
 #include "state/WindowTable.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowArranger.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 
 namespace kv {
 

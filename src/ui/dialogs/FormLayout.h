@@ -4,7 +4,7 @@
 #include <QSizePolicy>
 #include <QWidget>
 
-#include "ui/main/WindowBits.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 

@@ -5,7 +5,7 @@
 
 #include "engine/turn/Condition.h"
 #include "screens/main/Panel.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "ui/dialogs/Panels.h"
-#include "ui/main/ClickLabel.h"
+#include "ui/host/ClickLabel.h"
 
 namespace kv {
 

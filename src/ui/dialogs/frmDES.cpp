@@ -7,7 +7,7 @@
 #include "engine/tactical/SelfDestruct.h"
 #include "state/Game.h"
 #include "ui/dialogs/Panels.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmDES.h"
 
 namespace kv {

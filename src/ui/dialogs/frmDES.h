@@ -4,7 +4,7 @@
 // countdown was aborted). A click on the time (or the close box) offers to abort.
 #include <memory>
 
-#include "ui/main/ClickLabel.h"
+#include "ui/host/ClickLabel.h"
 #include "ui/dialogs/CommandDialog.h"
 
 namespace Ui {

@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "screens/dialogs/FinalReportWindow.h"
-#include "text/windows/frmOutput.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowArranger.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
+#include "ui/host/WindowBits.h"
+#include "ui/text/frmOutput.h"
 
 namespace kv {
 

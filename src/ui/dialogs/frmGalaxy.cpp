@@ -10,7 +10,7 @@
 #include "engine/computer/Displays.h"
 #include "engine/turn/Condition.h"
 #include "screens/dialogs/GalaxyChart.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 namespace {

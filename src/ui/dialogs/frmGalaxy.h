@@ -10,7 +10,7 @@
 #include <array>
 
 #include "state/Game.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 namespace kv {
 

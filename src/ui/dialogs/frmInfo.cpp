@@ -9,7 +9,7 @@
 
 #include "screens/dialogs/InfoWindow.h"
 #include "screens/main/Panel.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 namespace kv {
 namespace {

@@ -6,8 +6,8 @@
 #include "screens/dialogs/LibOptionsDialog.h"
 #include "state/Game.h"
 #include "ui/dialogs/FormLayout.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 #include "ui_frmLibOptions.h"
 
 namespace kv {

@@ -6,10 +6,10 @@
 #include "platform/Files.h"
 #include "screens/dialogs/NavWindow.h"
 #include "state/WindowTable.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmNAV.h"
-#include "ui/main/WindowArranger.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/WindowArranger.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 namespace {

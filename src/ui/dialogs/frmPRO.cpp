@@ -7,7 +7,7 @@
 #include "screens/dialogs/ProbeDialog.h"
 #include "state/Game.h"
 #include "ui/dialogs/ProbeDial.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmPRO.h"
 
 namespace kv {

@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 
 #include "screens/dialogs/Pickers.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowArranger.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmQuadSelect.h"
 
 namespace kv {

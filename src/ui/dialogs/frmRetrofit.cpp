@@ -8,8 +8,8 @@
 #include "state/Game.h"
 #include "ui/dialogs/FormLayout.h"
 #include "ui/dialogs/Panels.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 #include "ui_frmRetrofit.h"
 
 namespace kv {

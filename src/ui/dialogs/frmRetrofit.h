@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "ui/main/ClickLabel.h"
+#include "ui/host/ClickLabel.h"
 #include "ui/dialogs/CommandDialog.h"
 
 namespace Ui {

@@ -9,7 +9,7 @@
 #include "screens/main/Panel.h"
 #include "state/Game.h"
 #include "ui/dialogs/Panels.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmSHE.h"
 
 namespace kv {

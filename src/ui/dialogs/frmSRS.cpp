@@ -11,8 +11,8 @@
 #include <limits>
 
 #include "engine/tactical/ShortRangeScan.h"
-#include "ui/main/QtColours.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtColours.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 namespace {

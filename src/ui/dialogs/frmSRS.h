@@ -18,7 +18,7 @@
 #include "screens/dialogs/ScanEffects.h"
 #include "screens/dialogs/ScanWindow.h"
 #include "state/Game.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 namespace kv {
 

@@ -3,8 +3,8 @@
 #include <QPixmap>
 
 #include "screens/dialogs/ScanWindow.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowArranger.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmSRSInfo.h"
 
 namespace kv {

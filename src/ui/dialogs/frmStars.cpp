@@ -5,7 +5,7 @@
 
 #include "screens/dialogs/StarList.h"
 #include "state/Game.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmStars.h"
 
 namespace kv {

@@ -4,7 +4,7 @@
 #include "state/Game.h"
 #include "ui/dialogs/ControlMoves.h"
 #include "ui/dialogs/FirePlanList.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 #include "ui_frmTOR.h"
 
 namespace kv {

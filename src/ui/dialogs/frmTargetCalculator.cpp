@@ -11,8 +11,8 @@
 #include "ui/dialogs/Panels.h"
 #include "ui/dialogs/TargetPanel.h"
 #include "ui/dialogs/FormLayout.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 #include "ui_frmTargetCalculator.h"
 
 namespace kv {

@@ -11,7 +11,7 @@
 #include <array>
 
 #include "ui/dialogs/CommandDialog.h"
-#include "ui/main/ClickLabel.h"
+#include "ui/host/ClickLabel.h"
 
 namespace Ui {
 class frmTargetCalculator;

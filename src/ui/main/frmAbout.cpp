@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "platform/Files.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowArranger.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmAbout.h"
 
 namespace kv {

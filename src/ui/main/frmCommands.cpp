@@ -6,9 +6,9 @@
 #include <QMouseEvent>
 
 #include "state/WindowTable.h"
-#include "ui/main/QtColours.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtColours.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 namespace {

@@ -5,8 +5,8 @@
 #include <QShowEvent>
 
 #include "screens/main/DifficultyDialog.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 

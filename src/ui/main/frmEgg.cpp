@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "platform/Files.h"
-#include "ui/main/WindowArranger.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmEgg.h"
 
 namespace kv {

@@ -11,8 +11,8 @@
 #include <QShowEvent>
 
 #include "screens/main/FileDialog.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "screens/main/NumberEntry.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 

@@ -11,9 +11,9 @@
 #include "platform/Files.h"
 #include "screens/main/MainMenu.h"
 #include "screens/main/NewGame.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowArranger.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 namespace {

@@ -8,7 +8,7 @@
 #include <QScreen>
 
 #include "platform/Files.h"
-#include "ui/main/AppIcon.h"
+#include "ui/host/AppIcon.h"
 
 namespace kv {
 

@@ -13,9 +13,9 @@
 #include "state/Numeric.h"
 #include "state/Options.h"
 #include "state/WindowTable.h"
-#include "ui/main/QtHost.h"
-#include "ui/main/WindowArranger.h"
-#include "ui/main/WindowBits.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
+#include "ui/host/WindowBits.h"
 
 namespace kv {
 namespace {

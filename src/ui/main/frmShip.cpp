@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "platform/Files.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 namespace kv {
 namespace {

@@ -14,7 +14,7 @@
 #include "state/Numeric.h"
 #include "ui/dialogs/frmGalaxy.h"
 #include "ui/dialogs/frmTargetCalculator.h"
-#include "ui/main/QtColours.h"
+#include "ui/host/QtColours.h"
 #include "ui/support/DesktopGame.h"
 
 namespace kv {

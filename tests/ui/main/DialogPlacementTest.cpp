@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/main/WindowArranger.h"
+#include "ui/host/WindowArranger.h"
 #include "ui/support/DesktopGame.h"
 
 namespace kv {

@@ -16,7 +16,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/qt/QtSettingsStore.h"
+#include "ui/platform/QtSettingsStore.h"
 #include "screens/main/MainMenu.h"
 #include "screens/main/OptionsDialog.h"
 #include "state/FileDialogSetup.h"

@@ -11,7 +11,7 @@
 #include "state/Options.h"
 #include "state/SavedGame.h"
 #include "ui/dialogs/frmSRS.h"
-#include "ui/main/QtColours.h"
+#include "ui/host/QtColours.h"
 #include "ui/main/frmCommands.h"
 #include "ui/support/PlaySurfaceGame.h"
 

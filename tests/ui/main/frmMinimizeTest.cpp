@@ -5,7 +5,7 @@
 #include <QMetaObject>
 #include <QTimer>
 
-#include "ui/main/AppIcon.h"
+#include "ui/host/AppIcon.h"
 #include "ui/main/frmMinimize.h"
 #include "ui/support/DesktopGame.h"
 

@@ -36,7 +36,7 @@
 #include "state/Game.h"
 #include "state/WindowTable.h"
 #include "support/Scratch.h"
-#include "ui/main/QtHost.h"
+#include "ui/host/QtHost.h"
 
 namespace kv::test {
 

@@ -1,0 +1,29 @@
+#include "ui/dialogs/ReportWindow.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+#include "state/WindowTable.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
+
+namespace kv {
+
+ReportWindow::ReportWindow(Game& g, QtHost& host, Form form, QWidget* parent)
+    : QWidget(parent, Qt::Window), g_(g), host_(host), form_(form) {}
+
+void ReportWindow::ReturnToGame(int shift) {
+    host_.Run(form_, [this, shift] { ReturnToMainWindows(g_, shift); });
+}
+
+void ReportWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    hide();
+}
+
+void ReportWindow::mouseMoveEvent(QMouseEvent* e) {
+    ReturnToGame(ShiftOf(e->modifiers()));
+    QWidget::mouseMoveEvent(e);
+}
+
+}  // namespace kv

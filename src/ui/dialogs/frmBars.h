@@ -1,0 +1,35 @@
+#pragma once
+// The status bars window: five gauges (energy, shields, photon torpedoes, time, mission) with
+// their marker lines and captions, as UpdateBars computed them; a click on a gauge or its
+// caption explains it.
+#include <QWidget>
+#include <array>
+
+#include "ui/dialogs/StatusBox.h"
+
+namespace kv {
+
+class frmBars : public QWidget {
+    Q_OBJECT
+public:
+    frmBars(Game& g, QtHost& host, QWidget* parent = nullptr);
+
+    void pnlBar_Click(int index);
+    // Brings the captions up to date and repaints the gauges.
+    void ShowBars();
+
+    StatusBox* pnlBack;
+    std::array<StatusBox*, 5> pnlBar{};
+    std::array<ClickLabel*, 5> lblBar{};  // lblEN, lblSH, lblPT, lblTI, lblMI
+
+protected:
+    // The game shows and hides its bars; a close from the window's frame leaves them.
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void PaintBar(QPainter& p, int index);
+    Game& g_;
+    QtHost& host_;
+};
+
+}  // namespace kv

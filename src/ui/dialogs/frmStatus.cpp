@@ -1,0 +1,58 @@
+#include "ui/dialogs/frmStatus.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "screens/dialogs/StatusWindows.h"
+#include "state/WindowTable.h"
+#include "ui/host/QtHost.h"
+
+namespace kv {
+
+frmStatus::frmStatus(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
+    setObjectName("frmStatus");
+    setWindowTitle(QStringLiteral("Status"));
+    const LampRect last = LampGeometry(6);
+    setFixedSize(static_cast<int>((last.left + last.width) / 15), static_cast<int>((last.top + last.height) / 15));
+    QFont f = font();
+    f.setBold(true);
+    for (int i = 1; i <= 6; ++i) {
+        const LampRect r = LampGeometry(i);
+        lamp[i] = new StatusBox(this, LampControlName(i));
+        lamp[i]->setGeometry(static_cast<int>(r.left / 15), static_cast<int>(r.top / 15),
+                             static_cast<int>(r.width / 15), static_cast<int>(r.height / 15));
+        lamp[i]->setFont(f);
+        lamp[i]->paint = [this, i](QPainter& p) { PaintLampBox(p, i); };
+        lamp[i]->click = host.Handler(Form::frmStatus, [this, i] { LampClick(g_, i); });
+        lamp[i]->hover = [this, &host](int shift) {
+            host.Run(Form::frmStatus, [this, shift] { ReturnToMainWindows(g_, shift); });
+        };
+    }
+    ApplyOwnLabels(g, Form::frmStatus, this);
+    host.PlaceBy(Form::frmStatus, this, [this, h = &host] {
+        long sw = 0, sh = 0;
+        h->ScreenSizeTwips(sw, sh);
+        const WindowPosition at = StatusPosition(sw, sh, OuterWidthTwips(this), OuterHeightTwips(this));
+        PlaceTwips(this, at.left, at.top);
+    });
+
+    host.OnView(View::StatusPanel, this, [this] { ShowLamps(); });
+    host.OnView(View::Lamps, this, [this] { ShowLamps(); });
+    host.AddTimer(Timer::frmStatus_tmrBlink, this, 500, [this] { LampBlinkTick(g_); });
+}
+
+void frmStatus::closeEvent(QCloseEvent* e) { e->ignore(); }
+
+void frmStatus::ShowLamps() {
+    for (int i = 1; i <= 6; ++i) lamp[i]->update();
+}
+
+void frmStatus::PaintLampBox(QPainter& p, int index) {
+    StatusBox* box = lamp[index];
+    const LampLook look = PaintLamp(g_.st, index, box->property("Tag").toString().toStdString());
+    const int w = box->width(), h = box->height();
+    p.fillRect(0, 0, w, h, ColourOf(look.back));
+    PaintPanel(p, LayOutPanel(p, look.caption, w, h, kEdgeRaised, false), w, h, {}, ColourOf(look.fore));
+}
+
+}  // namespace kv

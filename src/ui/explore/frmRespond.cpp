@@ -1,0 +1,116 @@
+#include "ui/explore/frmRespond.h"
+
+#include <QKeyEvent>
+
+#include "state/Game.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
+
+namespace kv {
+namespace {
+
+constexpr int kWidth = 420;
+constexpr int kMargin = 12;
+constexpr int kRow = 24;
+
+}  // namespace
+
+frmRespond::frmRespond(Game& g, QtHost& host) : g_(g) {
+    setObjectName("frmRespond");
+    setModal(true);
+    setWindowTitle(QString::fromStdString(g.Text("SendCap")));
+    cmdSend = new QPushButton(QString::fromStdString(g.Text("SendMsg")), this);
+    cmdSend->setObjectName("cmdSend");
+    cmdClose = new QPushButton(QString::fromStdString(g.Text("Close")), this);
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->setAutoDefault(false);
+    auto* templ = new QRadioButton(this);
+    templ->setObjectName("Response(0)");
+    templ->hide();
+    Response.push_back(templ);
+    connect(cmdSend, &QPushButton::clicked, this, host.Handler(Form::frmRespond, [this] { cmdSend_Click(); }));
+    connect(cmdClose, &QPushButton::clicked, this, host.Handler(Form::frmRespond, [this] { cmdClose_Click(); }));
+    PlaceButtons(kMargin);
+}
+
+void frmRespond::PlaceButtons(int top) {
+    cmdSend->setGeometry(kWidth - 2 * (110 + kMargin), top, 110, 26);
+    cmdClose->setGeometry(kWidth - 110 - kMargin, top, 110, 26);
+    setFixedSize(kWidth, top + 26 + kMargin);
+}
+
+void frmRespond::UnloadResponses() {
+    while (Response.size() > 1) {
+        delete Response.back();
+        Response.pop_back();
+    }
+}
+
+// Loads one option per offered response (element i answers response i), no option chosen, the
+// dialog centred and the focus on the send button.
+void frmRespond::Form_Activate() {
+    const ConsoleState& c = g_.console;
+    UnloadResponses();
+    int top = kMargin;
+    for (const RespondOption& option : c.RespondOptions) {
+        while (static_cast<int>(Response.size()) <= option.Index) {
+            auto* r = new QRadioButton(this);
+            r->setObjectName(QStringLiteral("Response(%1)").arg(Response.size()));
+            r->hide();
+            Response.push_back(r);
+        }
+        QRadioButton* r = Response[static_cast<size_t>(option.Index)];
+        r->setText(QString::fromStdString(option.Caption));
+        r->setGeometry(kMargin, top, kWidth - 2 * kMargin, kRow);
+        r->show();
+        top += kRow;
+    }
+    for (size_t i = 1; i < Response.size(); ++i) {
+        Response[i]->setAutoExclusive(false);
+        Response[i]->setChecked(false);
+        Response[i]->setAutoExclusive(true);
+    }
+    cmdSend->setEnabled(c.RespondSendEnabled);
+    PlaceButtons(top + 8);
+    CentreOnDesktop(this);
+    cmdSend->setFocus();
+}
+
+void frmRespond::Form_KeyPress(int keyAscii) {
+    if (keyAscii < '1' || keyAscii > '9') return;
+    const size_t index = static_cast<size_t>(keyAscii - '0');
+    if (index >= Response.size() || Response[index]->isHidden()) return;
+    Response[index]->setChecked(true);
+    cmdSend->setFocus();
+}
+
+void frmRespond::cmdSend_Click() {
+    ConsoleState& c = g_.console;
+    c.RespondTag.clear();
+    for (size_t i = 1; i < Response.size(); ++i)
+        if (!Response[i]->isHidden() && Response[i]->isChecked()) c.RespondTag = std::to_string(i);
+    UnloadResponses();
+    PlaceButtons(kMargin);
+    done(kOK);
+}
+
+void frmRespond::cmdClose_Click() {
+    g_.console.RespondTag.clear();
+    if (isVisible()) done(kCancel);
+}
+
+void frmRespond::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) Form_Activate();
+}
+
+void frmRespond::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') {
+        Form_KeyPress(text[0].toLatin1());
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace kv

@@ -1,0 +1,166 @@
+#include "ui/main/frmCOM.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "engine/turn/Condition.h"
+#include "screens/dialogs/TargetCalculatorDialog.h"
+#include "screens/main/ComputerPanel.h"
+#include "state/WindowTable.h"
+#include "ui/host/QtHost.h"
+#include "ui/host/WindowBits.h"
+#include "ui_frmCOM.h"
+
+namespace kv {
+namespace {
+
+// A button's face: the button colour, or the damage colour with a text that reads on it.
+QString ButtonStyle(const ButtonLook& look) {
+    if (look.BackColor == kButtonFace) return {};
+    const QColor back = ColourOf(PaletteColor(static_cast<int>(look.BackColor)));
+    const QColor text = back.lightness() < 110 ? Qt::white : Qt::black;
+    return QStringLiteral("QPushButton { background: %1; } QPushButton:enabled { color: %2; }")
+        .arg(back.name(), text.name());
+}
+
+}  // namespace
+
+frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui_(std::make_unique<Ui::frmCOM>()), g_(g), host_(host) {
+    ui_->setupUi(this);
+    cmdScapeGoat = ui_->cmdScapeGoat;
+    cmdTargetCalculator = ui_->cmdTargetCalculator;
+    cmdTorpedoFire = ui_->cmdTorpedoFire;
+    cmdPhaserFire = ui_->cmdPhaserFire;
+    cmdDockAtStarbase = ui_->cmdDockAtStarbase;
+    cmdGalaticRecord = ui_->cmdGalaticRecord;
+    cmdLibOptions = ui_->cmdLibOptions;
+    pnlTC = ui_->pnlTC;
+    pnlPKHolder = ui_->pnlPKHolder;
+    pnlPK = ui_->pnlPK;
+    pnlOptions = ui_->pnlOptions;
+    chkSHEBackup = ui_->chkSHEBackup;
+    chkLRS = ui_->chkLRS;
+    chkSHE = ui_->chkSHE;
+    chkSHEBackup->hide();
+    for (QPushButton* b : {cmdTargetCalculator, cmdTorpedoFire, cmdPhaserFire, cmdDockAtStarbase, cmdGalaticRecord,
+                           cmdLibOptions})
+        b->installEventFilter(this);
+
+    pnlTC->paint = [this](QPainter& p) {
+        const int w = pnlTC->width(), h = pnlTC->height();
+        p.fillRect(0, 0, w, h, ColourOf(PaintComputerPanel(g_).lampColour));
+        PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeRaised, false), w, h, {}, {});
+    };
+    pnlTC->click = host.Handler(Form::frmCOM, [this] { ComCalculatorLampClick(g_); });
+    pnlPKHolder->paint = [this](QPainter& p) {
+        const int w = pnlPKHolder->width(), h = pnlPKHolder->height();
+        PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
+    };
+    pnlPK->paint = [this](QPainter& p) {
+        const int w = pnlPK->width(), h = pnlPK->height();
+        PaintPanel(p, LayOutPanel(p, PaintComputerPanel(g_).phaserMode, w, h, kEdgeNone, false), w, h, {},
+                   palette().color(QPalette::WindowText));
+    };
+    pnlPK->click = host.Handler(Form::frmCOM, [this] { ComPhaserModeClick(g_); });
+    pnlOptions->paint = [this](QPainter& p) {
+        const int w = pnlOptions->width(), h = pnlOptions->height();
+        PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
+    };
+
+    Connect(cmdDockAtStarbase, [this] { ComDockClick(g_); });
+    Connect(cmdGalaticRecord, [this] { ComGalacticRecordClick(g_); });
+    Connect(cmdLibOptions, [this] { ComLibOptionsClick(g_); });
+    Connect(cmdPhaserFire, [this] { ComPhaserFireClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).phaserFire)); });
+    Connect(cmdTorpedoFire, [this] { ComTorpedoFireClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).torpedoFire)); });
+    Connect(cmdTargetCalculator, [this] {
+        ComTargetCalculatorClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).targetCalculator),
+                                 [this] { SaveTCState(g_); });
+    });
+    connect(chkLRS, &QCheckBox::clicked, this, host.Handler(Form::frmCOM, [this] {
+        if (isActiveWindow()) cmdScapeGoat->setFocus();
+        ComAutoScanClick(g_, chkLRS->isChecked() ? 1 : 0);
+    }));
+    connect(chkSHE, &QCheckBox::clicked, this,
+            host.Handler(Form::frmCOM, [this] { ComAutoShieldsClick(g_, chkSHE->isChecked() ? 1 : 0); }));
+
+    ApplyOwnLabels(g, Form::frmCOM, this);
+    adjustSize();
+    host.PlaceBy(Form::frmCOM, this, [this] { PlaceWindow(); });
+
+    host.OnView(View::ComputerPanel, this, [this] { ShowPanel(); });
+    host.FollowView(View::CommandState, this, [this] { ShowPanel(); });
+    host.FollowView(View::LibOptions, this, [this] { ShowPanel(); });
+    host.AddTimer(
+        Timer::frmCOM_tmrTC, this, 50,
+        [this] {
+            ComLampTick(g_);
+            pnlTC->update();
+        },
+        Tick::Cosmetic);
+    ShowPanel();
+}
+
+frmCOM::~frmCOM() = default;
+
+// Under the middle of the command bar.
+void frmCOM::PlaceWindow() {
+    long sw = 0, sh = 0;
+    host_.ScreenSizeTwips(sw, sh);
+    long barLeft = sw / 2, barTop = 0, barWidth = 0, barHeight = 0;
+    if (const QWidget* bar = host_.FormWindow(Form::frmCommands)) {
+        const WindowBox b = OuterBox(bar);
+        barLeft = b.left * 15L, barTop = b.top * 15L, barWidth = b.width * 15L, barHeight = b.height * 15L;
+    }
+    const WindowBox own = OuterBox(this);
+    const WindowPosition at =
+        ComputerPanelPosition(barLeft, barTop, barWidth, barHeight, own.width * 15L, own.height * 15L, sw / 15);
+    PlaceTwips(this, at.left, at.top);
+}
+
+void frmCOM::Connect(QPushButton* button, std::function<void()> handler) {
+    connect(button, &QPushButton::clicked, this, host_.Handler(Form::frmCOM, [this, handler = std::move(handler)] {
+        cmdScapeGoat->setFocus();
+        handler();
+    }));
+}
+
+void frmCOM::ShowPanel() {
+    const ComputerPanelLook look = PaintComputerPanel(g_);
+    const std::pair<QPushButton*, const ButtonLook*> buttons[] = {{cmdTargetCalculator, &look.targetCalculator},
+                                                                  {cmdDockAtStarbase, &look.dockAtStarbase},
+                                                                  {cmdPhaserFire, &look.phaserFire},
+                                                                  {cmdTorpedoFire, &look.torpedoFire}};
+    for (const auto& [b, l] : buttons) {
+        b->setEnabled(l->Enabled);
+        b->setStyleSheet(ButtonStyle(*l));
+    }
+    const std::pair<QCheckBox*, const ComSwitchLook*> boxes[] = {{chkSHE, &look.autoShields}, {chkLRS, &look.autoScan}};
+    for (const auto& [box, l] : boxes) {
+        box->setChecked(l->checked);
+        box->setEnabled(l->enabled);
+        box->setStyleSheet(QStringLiteral("QCheckBox:enabled { color: %1; }").arg(ColourOf(l->foreColour).name()));
+    }
+    chkSHEBackup->setChecked(g_.st.ComAutoShieldsBackup != 0);
+    pnlPKHolder->setEnabled(look.phaserModeEnabled);
+    pnlTC->setEnabled(look.lampEnabled);
+    pnlPK->update();
+    pnlTC->update();
+}
+
+// Moving over a button: back to the main windows (the automatic calculator stops unless Ctrl
+// alone is held).
+bool frmCOM::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseMove) {
+        const int shift = ShiftOf(static_cast<QMouseEvent*>(e)->modifiers());
+        host_.Run(Form::frmCOM, [this, shift] { ReturnToMainWindows(g_, shift); });
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+// A click on the panel's background gives a hint.
+void frmCOM::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) host_.Run(Form::frmCOM, [this] { ComBackgroundClick(g_); });
+}
+
+}  // namespace kv

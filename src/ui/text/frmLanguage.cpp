@@ -1,0 +1,43 @@
+#include "ui/text/frmLanguage.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace kv {
+
+frmLanguage::frmLanguage(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+    setObjectName("frmLanguage");
+    lblLoading = new QLabel(QStringLiteral("Loading Language File: "), this);
+    lblLoading->setObjectName("lblLoading");
+    lblName = new QLabel(QStringLiteral(" "), this);
+    lblName->setObjectName("lblName");
+    pgbLanguage = new QProgressBar(this);
+    pgbLanguage->setObjectName("pgbLanguage");
+    pgbLanguage->setRange(0, 354);
+    pgbLanguage->setValue(0);
+    pgbLanguage->setTextVisible(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(lblLoading);
+    row->addSpacing(4);  // 60 twips
+    row->addWidget(lblName, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(pgbLanguage);
+    resize(360, 72);
+    Form_Load();
+}
+
+void frmLanguage::Form_Load() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    move(area.width() / 2 - width() / 2, static_cast<int>(area.height() - 1.5 * height()));
+}
+
+void frmLanguage::Step() {
+    if (pgbLanguage->value() < pgbLanguage->maximum()) pgbLanguage->setValue(pgbLanguage->value() + 1);
+}
+
+}  // namespace kv
