@@ -10,18 +10,19 @@ void DamageControl(Game& g) {
     GameState& s = g.st;
     g.host.ShowForm(Form::frmDamageReport);
     UpdateDamageReport(g);
-    if (s.SystemDamage[7] > 0) {
-        const std::string ask = s.SystemNames[7] + g.Text("COMMANDS0001") + s.NewLine + g.Text("COMMANDS0002");
+    if (s.SystemDamage[kDamageControl] > 0) {
+        const std::string ask =
+            s.SystemNames[kDamageControl] + g.Text("COMMANDS0001") + s.NewLine + g.Text("COMMANDS0002");
         if (MessageQuery(g, -1, ask, kYesNo | kExclamation) != kYes) return;
         if (g.Rnd() < 0.6f) {
             const int amount = static_cast<int>(Int(g.RndExact() * 150 + 1));
             const int hit = DamageSystem(g, amount, 0);
-            const std::string name = hit >= 1 && hit <= 8 ? s.SystemNames[static_cast<size_t>(hit)] : "";
+            const std::string name = hit >= 1 && hit <= kShipSystems ? s.SystemNames[static_cast<size_t>(hit)] : "";
             MessageBox(g, 0, g.Text("COMMANDS0003") + name + g.Text("COMMANDS0004"));
             return;
         }
         MessageBox(g, 0, g.Text("COMMANDS0005"));
-        const double cost = static_cast<double>(s.SystemDamage[7]) * 100;
+        const double cost = static_cast<double>(s.SystemDamage[kDamageControl]) * 100;
         if (cost >= s.ShipEnergy) {
             MessageBox(g, 3,
                        g.Text("COMMANDS0007") + s.NewLine + g.Text("COMMANDS0008") +
@@ -31,13 +32,13 @@ void DamageControl(Game& g) {
             return;
         }
         s.ShipEnergy = CLng(static_cast<double>(s.ShipEnergy) - cost);
-        s.SystemDamage[7] = 0;
+        s.SystemDamage[kDamageControl] = 0;
         MessageBox(g, 3, g.Text("COMMANDS0006"));
         UpdateDamageReport(g);
         UpdateCommandState(g);
     }
     double sum = 0;
-    for (int i = 1; i <= 8; ++i) sum += s.SystemDamage[static_cast<size_t>(i)];
+    for (int i = 1; i <= kShipSystems; ++i) sum += s.SystemDamage[static_cast<size_t>(i)];
     if (sum == 0) {
         MessageBox(g, 2, g.Text("COMMANDS0010"));
         UpdateCommandState(g);

@@ -49,12 +49,12 @@ TEST_F(DamageControlTest, RepairsItselfOrRefuses) {
         SCOPED_TRACE(c.what);
         ScriptedRandom draws({c.draw});
         TurnGame g(draws);
-        g.game.st.SystemDamage[7] = 2.5f;
+        g.game.st.SystemDamage[kDamageControl] = 2.5f;
         g.game.st.ShipEnergy = c.energy;
         g.host.answers = {c.answer};
         DamageControl(g.game);
         EXPECT_EQ(g.game.st.ShipEnergy, c.energyAfter);
-        EXPECT_FLOAT_EQ(g.game.st.SystemDamage[7], c.damageAfter);
+        EXPECT_FLOAT_EQ(g.game.st.SystemDamage[kDamageControl], c.damageAfter);
         EXPECT_EQ(g.host.notices, c.notices);
         EXPECT_EQ(g.host.questions, std::vector<std::string>{"SYS7<COMMANDS0001>\r\n<COMMANDS0002>"});
     }
