@@ -18,14 +18,13 @@
 #include <vector>
 
 #include "screens/Relabel.h"
+#include "ui/host/HostWindows.h"
 
 namespace kv {
 
-class QtHost;
-
 class WindowRelabel : public RelabelSurface {
 public:
-    explicit WindowRelabel(QtHost& host) : host_(host) {}
+    explicit WindowRelabel(RelabelHost& host) : host_(host) {}
 
     bool WindowExists(Form window) override;
     void Assign(const LabelAssignment& assignment) override;
@@ -44,7 +43,7 @@ private:
     QObject* Control(Form window, const std::string& name);
     void Fault(const LabelAssignment& a, const char* what);
 
-    QtHost& host_;
+    RelabelHost& host_;
     // The named objects of each window, looked up once per window in a run.
     std::map<Form, QHash<QString, QObject*>> names_;
     std::vector<std::string> faults_;
