@@ -46,6 +46,11 @@ std::vector<int> RetrofitSlideSteps(int coverHeight, bool opening);
 // When no cover is left open, the panel hides and the blink timer stops.
 void SlideRetrofitCover(Game& g, int kind, bool opening, int coverHeight);
 
+// Clears the retrofits of a game that has ended: no kind stays switched on or offered, every
+// cover closes at once (without its slide), the panel hides and stops blinking, and the windows
+// that the final report brings back leave it hidden.
+void EndRetrofits(Game& g);
+
 // The count caption of a kind's button: the uses held when above 1, else "".
 std::string RetrofitCountCaption(const GameState& st, int kind);
 

@@ -21,6 +21,9 @@ public:
     virtual QWidget* FormWindow(Form form) const = 0;
     virtual void LoadForm(Form form) = 0;
     virtual void BringToFront(Form form) = 0;
+    // The language's fonts, once the run has put them on the windows that stood then: a window
+    // made later takes them as it is made.
+    virtual void KeepLanguageFonts(const std::string& font, const std::string& serifFont) = 0;
 };
 
 // The game's own message window (frmQuiet).
