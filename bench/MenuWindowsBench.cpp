@@ -31,6 +31,7 @@
 #include "state/Game.h"
 #include "state/Startup.h"
 #include "ui/host/QtHost.h"
+#include "ui/app/FormList.h"
 
 #ifndef KESTRAVA_BIN_DIR
 #error "KESTRAVA_BIN_DIR names the program folder with the game's data, pictures and sounds"
@@ -64,6 +65,7 @@ public:
 // The host with the engine's waits counted instead of waited.
 class CountingHost : public QtHost {
 public:
+    CountingHost() : QtHost(FormList()) {}
     double waited = 0;
     void Wait(double seconds) override {
         waited += seconds;

@@ -1,11 +1,17 @@
 // The source folders stack in layers, and every include points to the file's own layer or one
 // below it: a change that makes a lower layer reach up (the engine into exploration, the game
-// state into the windows) fails here, with each such include named.
+// state into the windows) fails here, with each such include named. Inside the windows the
+// folders stack too (the Qt platform layer, the host, the windows, the program's wiring), and
+// no two files or folders include each other.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -134,6 +140,161 @@ TEST(IncludeLayers, EveryIncludePointsDown) {
     }
     EXPECT_GT(checked, 500u);  // the includes were found at all
     for (const std::string& p : problems) ADD_FAILURE() << p;
+}
+
+// The floors inside src/ui/: the Qt platform layer, the host and what the windows share, the
+// windows (side by side: they may include each other where no folder circle comes of it), and
+// the program's wiring on top. nullopt for a file outside src/ui/ or a folder with no floor yet.
+enum WindowFloor { kQtPlatform, kHost, kWindowFolders, kWiring };
+
+std::optional<WindowFloor> WindowFloorOf(const std::string& path) {
+    if (path.rfind("ui/", 0) != 0) return std::nullopt;
+    const std::string folder = path.substr(3, path.find('/', 3) - 3);
+    if (folder == "platform") return kQtPlatform;
+    if (folder == "host") return kHost;
+    for (const char* windows : {"main", "dialogs", "text", "explore", "scores"})
+        if (folder == windows) return kWindowFolders;
+    if (folder == "app") return kWiring;
+    return std::nullopt;
+}
+
+// Every source file below src/ with the project files it includes, by path below src/.
+std::map<std::string, std::vector<std::string>> IncludeGraph(const fs::path& src) {
+    std::map<std::string, std::vector<std::string>> graph;
+    for (const auto& entry : fs::recursive_directory_iterator(src)) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+        graph[fs::relative(entry.path(), src).generic_string()] = ProjectIncludes(src, entry.path());
+    }
+    return graph;
+}
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
+// A header and its source count as one file.
+std::string UnitOf(const std::string& path) { return path.substr(0, path.rfind('.')); }
+
+// The circles of a graph: each group of two or more nodes that reach each other, as the
+// sorted names joined by blanks.
+std::vector<std::string> Circles(const std::map<std::string, std::set<std::string>>& graph) {
+    std::map<std::string, int> index, low;
+    std::vector<std::string> stack;
+    std::set<std::string> onStack;
+    std::vector<std::string> out;
+    int next = 0;
+    std::function<void(const std::string&)> visit = [&](const std::string& v) {
+        index[v] = low[v] = next++;
+        stack.push_back(v);
+        onStack.insert(v);
+        if (auto it = graph.find(v); it != graph.end())
+            for (const std::string& w : it->second) {
+                if (!index.count(w)) {
+                    visit(w);
+                    low[v] = std::min(low[v], low[w]);
+                } else if (onStack.count(w)) {
+                    low[v] = std::min(low[v], index[w]);
+                }
+            }
+        if (low[v] != index[v]) return;
+        std::vector<std::string> group;
+        for (std::string w; w != v;) {
+            w = stack.back();
+            stack.pop_back();
+            onStack.erase(w);
+            group.push_back(w);
+        }
+        if (group.size() < 2) return;
+        std::sort(group.begin(), group.end());
+        std::string names;
+        for (const std::string& n : group) names += (names.empty() ? "" : " ") + n;
+        out.push_back(names);
+    };
+    for (const auto& [node, edges] : graph)
+        if (!index.count(node)) visit(node);
+    return out;
+}
+
+// The files that include each other (a header and its source as one file), "a <-> b".
+std::vector<std::string> MutualIncludes(const std::map<std::string, std::vector<std::string>>& includes) {
+    std::map<std::string, std::set<std::string>> units;
+    for (const auto& [file, targets] : includes)
+        for (const std::string& target : targets)
+            if (UnitOf(file) != UnitOf(target)) units[UnitOf(file)].insert(UnitOf(target));
+    std::vector<std::string> out;
+    for (const auto& [a, targets] : units)
+        for (const std::string& b : targets)
+            if (a < b && units.count(b) && units.at(b).count(a)) out.push_back(a + " <-> " + b);
+    return out;
+}
+
+std::vector<std::string> FolderCircles(const std::map<std::string, std::vector<std::string>>& includes) {
+    std::map<std::string, std::set<std::string>> folders;
+    for (const auto& [file, targets] : includes)
+        for (const std::string& target : targets)
+            if (FolderOf(file) != FolderOf(target)) folders[FolderOf(file)].insert(FolderOf(target));
+    return Circles(folders);
+}
+
+TEST(IncludeLayers, CirclesAreFound) {
+    const std::map<std::string, std::vector<std::string>> includes = {
+        {"a/One.h", {"b/Two.h"}},    {"a/One.cpp", {"a/One.h"}},  {"b/Two.h", {}},
+        {"b/Two.cpp", {"a/One.h"}},  {"c/Three.h", {"d/Four.h"}}, {"d/Four.h", {"e/Five.h"}},
+        {"e/Five.cpp", {"c/Three.h"}}, {"f/Six.h", {"a/One.h"}},
+    };
+    EXPECT_EQ(MutualIncludes(includes), (std::vector<std::string>{"a/One <-> b/Two"}));
+    const std::vector<std::string> circles = FolderCircles(includes);
+    EXPECT_EQ(std::set<std::string>(circles.begin(), circles.end()), (std::set<std::string>{"a b", "c d e"}));
+}
+
+TEST(IncludeLayers, WindowFoldersStack) {
+    const struct {
+        const char* path;
+        std::optional<WindowFloor> floor;
+    } cases[] = {
+        {"ui/platform/SoundPlayer.h", kQtPlatform}, {"ui/host/QtHost.h", kHost},
+        {"ui/dialogs/frmSRS.h", kWindowFolders},    {"ui/text/frmQuiet.h", kWindowFolders},
+        {"ui/app/FormList.h", kWiring},             {"ui/newfolder/Thing.h", std::nullopt},
+        {"screens/SRSView.h", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WindowFloorOf(c.path), c.floor) << c.path;
+
+    const fs::path src = fs::path(KESTRAVA_SOURCE_DIR) / "src";
+    for (const auto& [file, targets] : IncludeGraph(src)) {
+        if (file.rfind("ui/", 0) != 0) continue;
+        const std::optional<WindowFloor> from = WindowFloorOf(file);
+        if (!from) {
+            ADD_FAILURE() << file << ": its folder has no floor (give it one in tests/IncludeLayersTest.cpp)";
+            continue;
+        }
+        for (const std::string& target : targets) {
+            const std::optional<WindowFloor> to = WindowFloorOf(target);
+            if (target.rfind("ui/", 0) == 0 && (!to || *to > *from)) ADD_FAILURE() << file << " includes " << target;
+        }
+    }
+}
+
+// Circles the core has had from its start, between engine procedures that call each other and
+// in the game state's context header; the windows have none. A new circle anywhere fails.
+const std::set<std::string> kCoreCircles = {
+    "engine/computer engine/tactical engine/turn",
+    "engine/tactical/Hostiles <-> engine/tactical/ShortRangeScan",
+    "engine/tactical/Hostiles <-> engine/turn/Refresh",
+    "engine/turn/EndGame <-> engine/turn/Refresh",
+    "screens/main/MainMenu <-> screens/main/NewGame",
+    "state/Configs <-> state/Game",
+    "state/Game <-> state/NumberDialog",
+    "state/Game <-> state/Options",
+    "state/Game <-> state/SavedGame",
+    "state/Game <-> state/WindowTable",
+    "state/LegacyImport <-> state/Options",
+    "state/LibraryOptions <-> state/Options",
+};
+
+TEST(IncludeLayers, NoFileOrFolderIncludesItsIncluderBack) {
+    const auto includes = IncludeGraph(fs::path(KESTRAVA_SOURCE_DIR) / "src");
+    for (const std::string& pair : MutualIncludes(includes))
+        if (!kCoreCircles.count(pair)) ADD_FAILURE() << "files include each other: " << pair;
+    for (const std::string& circle : FolderCircles(includes))
+        if (!kCoreCircles.count(circle)) ADD_FAILURE() << "folders include each other: " << circle;
 }
 
 // Qt is included only by the windows (src/ui/) and by the language changer (src/vernalect/).

@@ -18,6 +18,7 @@
 #include "state/WindowTable.h"
 #include "support/captain/HeadlessGame.h"
 #include "ui/host/QtHost.h"
+#include "ui/app/FormList.h"
 
 #ifndef KESTRAVA_PICTURES_DIR
 #error "KESTRAVA_PICTURES_DIR names the folder of the game's pictures"
@@ -86,7 +87,7 @@ struct Visit {
 
     std::filesystem::path scratch;
     NobodyThere script;
-    kv::QtHost host;
+    kv::QtHost host{kv::FormList()};
     kv::MemorySettingsStore settings;
     kv::SeededRandom rng{1};
     kv::Game game;

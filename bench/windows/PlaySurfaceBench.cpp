@@ -18,6 +18,7 @@
 #include "support/captain/HeadlessGame.h"
 #include "ui/dialogs/frmSRS.h"
 #include "ui/host/QtHost.h"
+#include "ui/app/FormList.h"
 
 #ifndef KESTRAVA_PICTURES_DIR
 #error "KESTRAVA_PICTURES_DIR names the folder of the game's pictures"
@@ -46,7 +47,7 @@ void BM_MoveWithItsRedraw(benchmark::State& state) {
     const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "kv-bench-play-surface";
     std::filesystem::create_directories(scratch / "saves");
     NobodyThere script;
-    kv::QtHost host;
+    kv::QtHost host{kv::FormList()};
     host.SetScript(&script);
     kv::MemorySettingsStore settings;
     kv::SeededRandom rng(1);

@@ -15,6 +15,7 @@
 #include "state/WindowTable.h"
 #include "text/Language.h"
 #include "ui/host/QtHost.h"
+#include "ui/app/FormList.h"
 
 #ifndef KESTRAVA_DATA_DIR
 #error "KESTRAVA_DATA_DIR names the folder of the shipped data"
@@ -24,6 +25,7 @@ namespace {
 
 class NoWaitHost : public kv::QtHost {
 public:
+    NoWaitHost() : QtHost(kv::FormList()) {}
     void Wait(double) override {}
 };
 

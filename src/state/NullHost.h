@@ -6,6 +6,27 @@
 
 namespace kv {
 
+// A short-range scan that draws nothing (a game without windows, a desktop game before the scan
+// window is built).
+class NullScan : public ScanView {
+public:
+    void DrawSector(int, int, int) override {}
+    void ResetSRSCells() override {}
+    int SectorCellPixels() override { return 32; }
+    void DrawFlashRing(int, int, int, int) override {}
+    void EndFlash(int, int) override {}
+    void ShowTowIcon(int, int) override {}
+    void ResetSectorPicture(int, int) override {}
+    void AnimateSectorMove(int, int, int, int, int) override {}
+    void ShowBeamLines(int, int, bool) override {}
+    void SetTractorBeamColours(bool) override {}
+    void PlaceMarker(SectorMarker, int, int) override {}
+    void ShowMarker(SectorMarker, bool) override {}
+    void ShowFlare(int, int, double, double, int) override {}
+    void HyperspaceFlash(int, long) override {}
+    void AnimateMorvMove(int, int, int, int) override {}
+};
+
 class NullHost : public GameHost {
 public:
     void AppendOutputLine(const std::string&) override {}
@@ -29,26 +50,11 @@ public:
                          const std::string&) override {}
 
     void Refresh(View) override {}
-    void DrawSector(int, int, int) override {}
-    void ResetSRSCells() override {}
-    int SectorCellPixels() override { return 32; }
-    void DrawFlashRing(int, int, int, int) override {}
-    void EndFlash(int, int) override {}
-    void ShowTowIcon(int, int) override {}
-    void ResetSectorPicture(int, int) override {}
+    ScanView& Scan() override { return scan_; }
     void SetChartQuadrantColor(int, long) override {}
     void FrameChartQuadrant(int) override {}
     void ClearChartHighlights() override {}
-    void ShowRetrofitSlots(int, bool) override {}
     void ShowInfoProgress(const std::string&, bool) override {}
-    void AnimateSectorMove(int, int, int, int, int) override {}
-    void ShowBeamLines(int, int, bool) override {}
-    void SetTractorBeamColours(bool) override {}
-    void PlaceMarker(SectorMarker, int, int) override {}
-    void ShowMarker(SectorMarker, bool) override {}
-    void ShowFlare(int, int, double, double, int) override {}
-    void HyperspaceFlash(int, long) override {}
-    void AnimateMorvMove(int, int, int, int) override {}
 
     void Attach(Game&) override {}
     void LoadForm(Form) override {}
@@ -89,6 +95,7 @@ public:
 
 private:
     Pointer pointer_ = Pointer::Default;
+    NullScan scan_;
 };
 
 }  // namespace kv

@@ -233,11 +233,12 @@ public:
                                  const std::string& comments, const std::string& kind) = 0;
 };
 
-// Displays: refresh requests and the drawing of the short-range scan and the galaxy chart.
-class Views {
+// What the engine draws on the short-range scan: sector pictures, the blast, the tow, the beam
+// lines and the weapon effects. The scan window implements it; it only draws, it changes no
+// game state.
+class ScanView {
 public:
-    virtual ~Views() = default;
-    virtual void Refresh(View view) = 0;
+    virtual ~ScanView() = default;
     // Redraws one cell of the short-range scan (sectors 1..8) with a picture: an icon 0..12 of
     // the scan's icon strip (SrsIcon in engine/tactical/ShortRangeScan.h: 0 empty, 1 the ship,
     // 2 Zarvoni ship, 3 a spent Zarvoni ship, 4/5 star, 6 starbase, 7/8 Zarvoni starbase, 9/10
@@ -255,18 +256,6 @@ public:
     // The warp tow: the tow icon in a cell, and a cell's own picture restored.
     virtual void ShowTowIcon(int row, int col) = 0;
     virtual void ResetSectorPicture(int row, int col) = 0;
-    // The background colour of a galaxy-chart quadrant label (index (row - 1) * 8 + col - 1):
-    // kChartCleared, kChartScanned or a palette colour 0..15.
-    virtual void SetChartQuadrantColor(int index, long color) = 0;
-    // Moves the chart's target frame around a quadrant label and shows it.
-    virtual void FrameChartQuadrant(int index) = 0;
-    // Clears the highlight of every quadrant label (the end of a game).
-    virtual void ClearChartHighlights() = 0;
-    // Slides a retrofit kind's cover (kind 1..5); the game data already holds the new state.
-    virtual void ShowRetrofitSlots(int kind, bool opening) = 0;
-    // The info window's starbase line shows a progress text while a game is saved or loaded
-    // (`showWindow` shows the info window first); "" puts its caption back. Repainted at once.
-    virtual void ShowInfoProgress(const std::string& text, bool showWindow) = 0;
 
     // ---- Beam lines of the short-range scan (0..14; 10..14 are the tractor beam) -----------
     // Aims a beam line from the centre of sector cell (fromRow, fromCol) to about the centre of
@@ -290,6 +279,26 @@ public:
     virtual void HyperspaceFlash(int frame, long colour) = 0;
     // The Morv ship glides from one sector cell to a neighbouring one; returns once it is there.
     virtual void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) = 0;
+};
+
+// Displays: refresh requests, the short-range scan (Scan) and the galaxy chart.
+class Views {
+public:
+    virtual ~Views() = default;
+    virtual void Refresh(View view) = 0;
+    // The short-range scan's drawing surface: the scan window itself while it is built, else
+    // one that draws nothing.
+    virtual ScanView& Scan() = 0;
+    // The background colour of a galaxy-chart quadrant label (index (row - 1) * 8 + col - 1):
+    // kChartCleared, kChartScanned or a palette colour 0..15.
+    virtual void SetChartQuadrantColor(int index, long color) = 0;
+    // Moves the chart's target frame around a quadrant label and shows it.
+    virtual void FrameChartQuadrant(int index) = 0;
+    // Clears the highlight of every quadrant label (the end of a game).
+    virtual void ClearChartHighlights() = 0;
+    // The info window's starbase line shows a progress text while a game is saved or loaded
+    // (`showWindow` shows the info window first); "" puts its caption back. Repainted at once.
+    virtual void ShowInfoProgress(const std::string& text, bool showWindow) = 0;
 };
 
 // The game's windows as windows: visibility, order, enabling and the mouse pointer.

@@ -164,7 +164,7 @@ void ResetGameState(Game& g, UpgradeGrant grant) {
     // No tractor beam of an earlier game holds the ship of a new or loaded one, and none of its
     // lines stays drawn on the scan.
     g.SetTimer(Timer::frmSRS_tmrMorvTractor, false);
-    g.host.ShowBeamLines(0, 14, false);
+    g.host.Scan().ShowBeamLines(0, 14, false);
     g.host.Refresh(View::GeneralReport);
 }
 

@@ -18,7 +18,7 @@
 
 namespace kv::test {
 
-class RecordingHost : public GameHost {
+class RecordingHost : public GameHost, public ScanView {
 public:
     ~RecordingHost() override {
         EXPECT_TRUE(errorAnswers.empty()) << errorAnswers.size() << " expected error report(s) never came";
@@ -152,6 +152,8 @@ public:
         Log(std::string("refresh:") + Name(view));
         if (onRefresh) onRefresh(view);
     }
+    // The scan's drawing is recorded with the rest.
+    ScanView& Scan() override { return *this; }
     void DrawSector(int row, int col, int code) override { Log("draw:" + Cell(row, col) + ":" + std::to_string(code)); }
     void ResetSRSCells() override { Log("resetcells"); }
     int SectorCellPixels() override { return cellPixels; }
@@ -170,9 +172,6 @@ public:
         Log("frame:" + std::to_string(index));
     }
     void ClearChartHighlights() override { Log("clearchart"); }
-    void ShowRetrofitSlots(int kind, bool opening) override {
-        Log(std::string(opening ? "slide:open:" : "slide:close:") + std::to_string(kind));
-    }
     void ShowInfoProgress(const std::string& text, bool showWindow) override {
         Log(std::string(showWindow ? "progress+show:" : "progress:") + text);
     }

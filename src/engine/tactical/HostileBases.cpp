@@ -140,14 +140,14 @@ int ChooseTarget(const GameState& s, int br, int bc, int& best) {
 
 // A base's shot at the Zarvoni ship at (tr, tc), on the scan.
 void ShowShot(Game& g, int br, int bc, int tr, int tc, int line, const char* sound, double seconds) {
-    g.host.AnimateSectorMove(br, bc, tr, tc, line);
-    g.host.PlaceMarker(SectorMarker::ZarvoniShield, tr, tc);
-    g.host.ShowMarker(SectorMarker::ZarvoniShield, true);
-    g.host.ShowBeamLines(line, line, true);
+    g.host.Scan().AnimateSectorMove(br, bc, tr, tc, line);
+    g.host.Scan().PlaceMarker(SectorMarker::ZarvoniShield, tr, tc);
+    g.host.Scan().ShowMarker(SectorMarker::ZarvoniShield, true);
+    g.host.Scan().ShowBeamLines(line, line, true);
     PlaySound(g, sound);
     Pause(g, seconds);
-    g.host.ShowBeamLines(line, line, false);
-    g.host.ShowMarker(SectorMarker::ZarvoniShield, false);
+    g.host.Scan().ShowBeamLines(line, line, false);
+    g.host.Scan().ShowMarker(SectorMarker::ZarvoniShield, false);
     ShowStarbaseStatus(g);
 }
 
@@ -222,8 +222,8 @@ bool ZarvoniStarbaseFire(Game& g) {
     if (p > s.ZarvoniBase[5]) return true;  // too weak to fire
     s.ZarvoniBase[5] -= p;
     if (hit) {
-        g.host.AnimateSectorMove(br, bc, s.ShipSectorRow, s.ShipSectorCol, 1);
-        g.host.ShowBeamLines(1, 1, true);
+        g.host.Scan().AnimateSectorMove(br, bc, s.ShipSectorRow, s.ShipSectorCol, 1);
+        g.host.Scan().ShowBeamLines(1, 1, true);
         PrintOutput(g, g.Text("KVBASIC0188") + s.EnemyText + g.Text("KVBASIC0189"));
     } else {
         PrintOutput(g, g.Text("KVBASIC0190") + s.EnemyText + g.Text("KVBASIC0191"));
@@ -231,7 +231,7 @@ bool ZarvoniStarbaseFire(Game& g) {
     }
     PlaySound(g, "ZSBSHOOT.WAV");
     Pause(g, 0.7);
-    g.host.ShowBeamLines(1, 1, false);
+    g.host.Scan().ShowBeamLines(1, 1, false);
     ShowStarbaseStatus(g);
     if (hit) {
         PrintOutput(g, "**" + Str(p) + g.Text("KVBASIC0192") + s.EnemyText + g.Text("KVBASIC0193"));

@@ -75,15 +75,15 @@ bool Fire(Game& g, bool cloaked, int r, int c, int energy, long long& total) {
     const int line = cloaked ? 4 : 2;
     const SectorMarker marker = base == Base::Friendly ? SectorMarker::StarbaseShield : SectorMarker::ZarvoniShield;
     if (base != Base::None) {
-        g.host.PlaceMarker(marker, tr, tc);
-        g.host.ShowMarker(marker, true);
+        g.host.Scan().PlaceMarker(marker, tr, tc);
+        g.host.Scan().ShowMarker(marker, true);
     }
-    g.host.AnimateSectorMove(r, c, tr, tc, line);
-    g.host.ShowBeamLines(line, line, true);
+    g.host.Scan().AnimateSectorMove(r, c, tr, tc, line);
+    g.host.Scan().ShowBeamLines(line, line, true);
     PlaySound(g, "ZHIT.WAV");
     if (strong) Pause(g, 0.4);
-    g.host.ShowBeamLines(line, line, false);
-    if (base != Base::None) g.host.ShowMarker(marker, false);
+    g.host.Scan().ShowBeamLines(line, line, false);
+    if (base != Base::None) g.host.Scan().ShowMarker(marker, false);
     Pause(g, 0.1);
 
     const std::string message = "**" + Str(h) + g.Text(cloaked ? "KVBASIC0124" : "KVBASIC0116");

@@ -46,12 +46,12 @@ void Hyperspace(Game& g) {
     for (int frame = 1; frame <= 8; ++frame) {
         // Each frame flashes in its own colour between red and yellow.
         const long green = CInt(g.Rnd() * 255.0f);
-        g.host.HyperspaceFlash(frame, 255 + 256 * green);
+        g.host.Scan().HyperspaceFlash(frame, 255 + 256 * green);
         PlaySound(g, "HYP.WAV");
         // The flash keeps its own pace, whatever the game's speed.
         g.host.Wait(0.236);
     }
-    g.host.HyperspaceFlash(0, 0);
+    g.host.Scan().HyperspaceFlash(0, 0);
 
     // A "/STAR:" target draws every jump to its quadrant.
     if (!s.StarTarget.empty() && InGalaxy(s.StarTargetRow, s.StarTargetCol)) {

@@ -42,20 +42,20 @@ struct Shot {
 
     void Refund() { s.ShipEnergy = Clamp32(static_cast<long long>(s.ShipEnergy) + amount); }
 
-    void Beam() { g.host.AnimateSectorMove(s.ShipSectorRow, s.ShipSectorCol, row, col, kPhaserBeam); }
+    void Beam() { g.host.Scan().AnimateSectorMove(s.ShipSectorRow, s.ShipSectorCol, row, col, kPhaserBeam); }
 
     void HitZarvoni(int slot) {
         Integer& energy = s.ZarvoniEnergy[static_cast<size_t>(slot)];
         if (energy < 0) return;  // already destroyed: the energy is spent
         Beam();
-        g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, true);
+        g.host.Scan().ShowBeamLines(kPhaserBeam, kPhaserBeam, true);
         PlaceSectorMarker(g, SectorMarker::ZarvoniShield, row, col);
-        g.host.ShowMarker(SectorMarker::ZarvoniShield, true);
+        g.host.Scan().ShowMarker(SectorMarker::ZarvoniShield, true);
         g.host.Refresh(View::ShortRangeScan);
         PlaySound(g, "PHASER.WAV");
         Pause(g, 0.6);
-        g.host.ShowMarker(SectorMarker::ZarvoniShield, false);
-        g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
+        g.host.Scan().ShowMarker(SectorMarker::ZarvoniShield, false);
+        g.host.Scan().ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
         g.host.Refresh(View::ShortRangeScan);
         Pause(g, 0.3);
 
@@ -91,10 +91,10 @@ struct Shot {
         }
         Beam();
         PlaceSectorMarker(g, SectorMarker::StarbaseShield, row, col);
-        g.host.ShowMarker(SectorMarker::StarbaseShield, true);
+        g.host.Scan().ShowMarker(SectorMarker::StarbaseShield, true);
         PlaySound(g, "PHASER.WAV");
         FlashPhaserBeam(g, kPhaserBeam, 0.9, 0.6);
-        g.host.ShowMarker(SectorMarker::StarbaseShield, false);
+        g.host.Scan().ShowMarker(SectorMarker::StarbaseShield, false);
         line += g.Text("KVBASIC0036") + Str(n) + g.Text("KVBASIC0037");
         ++s.ScoreCounterE;
         ShowStarbaseStatus(g);
@@ -104,7 +104,7 @@ struct Shot {
         s.ZarvoniBase[5] = Clamp32(static_cast<long long>(s.ZarvoniBase[5]) - 5LL * amount);
         Beam();
         PlaceSectorMarker(g, SectorMarker::ZarvoniShield, row, col);
-        g.host.ShowMarker(SectorMarker::ZarvoniShield, true);
+        g.host.Scan().ShowMarker(SectorMarker::ZarvoniShield, true);
         PlaySound(g, "PHASER.WAV");
         FlashPhaserBeam(g, kPhaserBeam, 0.9, 0.7);
         if (s.ZarvoniBase[5] < 0) {
@@ -127,7 +127,7 @@ struct Shot {
         if (energy < 0) return;
         Beam();
         PlaceSectorMarker(g, SectorMarker::ZarvoniShield, row, col);
-        g.host.ShowMarker(SectorMarker::ZarvoniShield, true);
+        g.host.Scan().ShowMarker(SectorMarker::ZarvoniShield, true);
         PlaySound(g, "PHASER.WAV");
         FlashPhaserBeam(g, kPhaserBeam, 0.9, 0.6);
         energy = PhaserDamage(s, row, col, energy, amount);
@@ -137,7 +137,7 @@ struct Shot {
             line += g.Text("KVBASIC0043");
         } else if (energy < 20) {
             line += g.Text("KVBASIC0044");
-            g.host.DrawSector(row, col, 9);  // the cloak fails: the ship is seen
+            g.host.Scan().DrawSector(row, col, 9);  // the cloak fails: the ship is seen
             PrintOutput(g, line);
             line = s.EnemyText + g.Text("KVBASIC0045") + Position(row, col);
         } else {
@@ -150,29 +150,29 @@ struct Shot {
     void HitMorv() {
         ShowStarbaseStatus(g);
         Beam();
-        g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, true);
+        g.host.Scan().ShowBeamLines(kPhaserBeam, kPhaserBeam, true);
         g.host.Refresh(View::ShortRangeScan);
         PlaySound(g, "PHASER.WAV");
         const bool shielded = s.MorvStrength >= 0.75 * (1000000.0 + 200000.0 * s.MorvShipsDestroyed);
         if (shielded) {
             PlaceSectorMarker(g, SectorMarker::MorvShield, s.MorvShip[3], s.MorvShip[4]);
-            g.host.ShowMarker(SectorMarker::MorvShield, true);
+            g.host.Scan().ShowMarker(SectorMarker::MorvShield, true);
             g.host.Refresh(View::ShortRangeScan);
         }
         // The phaser-frequency retrofit makes the phasers bite and lets them break the tractor.
         const double bonus = Val(s.RetrofitButtonTag[2]) > 0 ? 3.0 : 0.0;
         s.MorvStrength = CLng(s.MorvStrength - (s.MorvTimerScale + bonus) * static_cast<double>(amount));
         if (s.MorvStrength < 0) {
-            g.host.ShowMarker(SectorMarker::MorvShield, false);
-            g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
+            g.host.Scan().ShowMarker(SectorMarker::MorvShield, false);
+            g.host.Scan().ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
             DestroyMorvShip(g);
             morvDestroyed = true;
             return;
         }
         PlaySound(g, "MVHIT.WAV");
         Pause(g, 0.6);
-        g.host.ShowMarker(SectorMarker::MorvShield, false);
-        g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
+        g.host.Scan().ShowMarker(SectorMarker::MorvShield, false);
+        g.host.Scan().ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
         g.host.Refresh(View::ShortRangeScan);
         line += g.Text("KVBASIC0047") + s.StrongEnemyText + g.Text("KVBASIC0048");
         if (g.TimerEnabled(Timer::frmSRS_tmrMorvTractor)) {

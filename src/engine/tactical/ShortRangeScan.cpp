@@ -101,7 +101,7 @@ void DrawObjects(Game& g, std::string& step, bool writeGrid) {
 
 void DrawSector(Game& g, int row, int col, int icon) {
     if (!InGrid(row) || !InGrid(col)) return;
-    g.host.DrawSector(row, col, icon);
+    g.host.Scan().DrawSector(row, col, icon);
 }
 
 bool InSensorWindow(const GameState& s, int row, int col) {
@@ -147,7 +147,7 @@ void SRS(Game& g) {
             DrawObjects(g, step, false);
         } else {
             for (auto& row : s.SectorGrid) row.fill(kEmpty);
-            g.host.ResetSRSCells();
+            g.host.Scan().ResetSRSCells();
             s.SectorFrames = {};
             if (Valid(s.ShipSectorRow, s.ShipSectorCol)) s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] = kShip;
             DrawObjects(g, step, true);

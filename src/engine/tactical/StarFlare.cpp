@@ -20,10 +20,10 @@ void StarFlare(Game& g, int col, int row, int direction) {
     const int cs = FlareColumnSign(direction), rs = FlareRowSign(direction);
     PlaySound(g, "FLARE.WAV");
     for (int k = 2; k <= 12; ++k) {
-        g.host.ShowFlare(row, col, cs * k * speed, rs * k * speed, k);
+        g.host.Scan().ShowFlare(row, col, cs * k * speed, rs * k * speed, k);
         Pause(g, 0.02);
     }
-    g.host.ShowFlare(row, col, 0, 0, 0);
+    g.host.Scan().ShowFlare(row, col, 0, 0, 0);
     Pause(g, 0.3);
 }
 

@@ -64,10 +64,10 @@ private:
 
     void Flash(SectorMarker marker, int row, int col, const char* sound) {
         PlaceSectorMarker(g_, marker, row, col);
-        g_.host.ShowMarker(marker, true);
+        g_.host.Scan().ShowMarker(marker, true);
         PlaySound(g_, sound);
         Pause(g_, 0.6);
-        g_.host.ShowMarker(marker, false);
+        g_.host.Scan().ShowMarker(marker, false);
     }
 
     Outcome DirectImpact(int k, int row, int col) {
@@ -136,11 +136,11 @@ private:
         const bool shielded = s.MorvStrength >= 0.75 * (1000000.0 + 200000.0 * s.MorvShipsDestroyed);
         if (shielded) {
             PlaceSectorMarker(g_, SectorMarker::MorvShield, s.MorvShip[3], s.MorvShip[4]);
-            g_.host.ShowMarker(SectorMarker::MorvShield, true);
+            g_.host.Scan().ShowMarker(SectorMarker::MorvShield, true);
         }
         PlaySound(g_, "MVHIT.WAV");
         Pause(g_, 0.6);
-        g_.host.ShowMarker(SectorMarker::MorvShield, false);
+        g_.host.Scan().ShowMarker(SectorMarker::MorvShield, false);
         PrintOutput(g_, g_.Text("KVBASIC0068") + s.StrongEnemyText + g_.Text("KVBASIC0069"));
         if (g_.TimerEnabled(Timer::frmSRS_tmrMorvTractor) && R() * 100 < k + 9) {
             // The torpedo breaks the tractor beam.
@@ -207,7 +207,7 @@ private:
             PlaySound(g_, "DISABLE.WAV");
             if (keys.decloak) {
                 // Its cloak fails: the ship is drawn, and a line of its own tells where it is.
-                g_.host.DrawSector(row, col, 9);
+                g_.host.Scan().DrawSector(row, col, 9);
                 PrintOutput(g_, line);
                 line = s.EnemyText + Key(keys.decloak) + Position(row, col);
             }
@@ -373,7 +373,7 @@ void TorpedoVolley(Game& g) {
         t.drawn = false;
         for (const Torpedo& u : torpedoes)
             if (u.drawn && u.row == t.row && u.col == t.col) return;  // another one shows there
-        g.host.DrawSector(t.row, t.col, 0);
+        g.host.Scan().DrawSector(t.row, t.col, 0);
     };
     for (int round = 1; round <= kMaxRounds && !morvDestroyed; ++round) {
         for (Torpedo& t : torpedoes) {
@@ -390,7 +390,7 @@ void TorpedoVolley(Game& g) {
             Outcome outcome = Outcome::Continue;
             if (s.SectorGrid[t.row][t.col] < 1) {
                 if (!(selfDetonating && t.row == t.targetRow && t.col == t.targetCol)) {
-                    g.host.DrawSector(t.row, t.col, kDrawTorpedo);
+                    g.host.Scan().DrawSector(t.row, t.col, kDrawTorpedo);
                     t.drawn = true;
                     continue;
                 }

@@ -57,9 +57,9 @@ void TractorTow(Game& g, int ship, int base) {
     const Payer payer = base != 0 ? Payer::Starbase : !morvHere ? Payer::ZarvoniBase : Payer::Morv;
 
     const bool morvColours = morvHere && live;
-    if (morvColours) g.host.SetTractorBeamColours(true);
+    if (morvColours) g.host.Scan().SetTractorBeamColours(true);
     auto ownColours = [&] {
-        if (morvColours) g.host.SetTractorBeamColours(false);
+        if (morvColours) g.host.Scan().SetTractorBeamColours(false);
     };
 
     const int d = std::max(std::abs(p1 - t1), std::abs(p2 - t2));
@@ -76,7 +76,7 @@ void TractorTow(Game& g, int ship, int base) {
             break;
     }
 
-    for (int i = kFirstLine; i <= kLastLine; ++i) g.host.AnimateSectorMove(p1, p2, t1, t2, i);
+    for (int i = kFirstLine; i <= kLastLine; ++i) g.host.Scan().AnimateSectorMove(p1, p2, t1, t2, i);
 
     // Sector by sector towards the puller; the path is at most seven steps long, the bound only
     // keeps a malformed position from looping.
@@ -119,7 +119,7 @@ void TractorTow(Game& g, int ship, int base) {
             // Blocked: the beam strains at the ship where it stands.
             n1 = t1, n2 = t2;
             for (int k = 0; k < 10; ++k) {
-                for (int i = kFirstLine; i <= kLastLine; ++i) g.host.AnimateSectorMove(p1, p2, t1, t2, i);
+                for (int i = kFirstLine; i <= kLastLine; ++i) g.host.Scan().AnimateSectorMove(p1, p2, t1, t2, i);
                 g.host.Refresh(View::ShortRangeScan);
                 PlaySound(g, "TRACTOR.WAV");
             }
@@ -127,18 +127,18 @@ void TractorTow(Game& g, int ship, int base) {
         } else {
             moving = true;
             PlaySound(g, "TRACTOR.WAV");
-            for (int i = kFirstLine; i <= kLastLine; ++i) g.host.AnimateSectorMove(p1, p2, n1, n2, i);
+            for (int i = kFirstLine; i <= kLastLine; ++i) g.host.Scan().AnimateSectorMove(p1, p2, n1, n2, i);
             DrawSeen(g, t1, t2, IconOf(s, t1, t2, under));
             under = next == kStarbase || next == kZarvoniStarbase ? next : static_cast<Integer>(kEmpty);
             DrawSeen(g, n1, n2, s.ZarvoniEnergy[ship] >= 1 ? kIconZarvoni : kIconZarvoniSpent);
         }
-        g.host.ShowBeamLines(kFirstLine, kLastLine, true);
+        g.host.Scan().ShowBeamLines(kFirstLine, kLastLine, true);
         g.host.Refresh(View::ShortRangeScan);
         Pause(g, 0.3);
         t1 = n1, t2 = n2;
         if (under == kEmpty) free1 = t1, free2 = t2;
     }
-    g.host.ShowBeamLines(kFirstLine, kLastLine, false);
+    g.host.Scan().ShowBeamLines(kFirstLine, kLastLine, false);
 
     if (moving) {
         // The ship reached its puller and leaves the quadrant.

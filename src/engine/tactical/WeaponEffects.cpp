@@ -12,7 +12,7 @@ namespace kv {
 
 void HideSRSOverlays(Game& g) {
     g.SetTimer(Timer::frmSRS_tmrMorvTractor, false);
-    g.host.ShowBeamLines(6, 9, false);
+    g.host.Scan().ShowBeamLines(6, 9, false);
     g.host.Refresh(View::ShortRangeScan);
 }
 
@@ -22,48 +22,48 @@ void AnimateMorvMove(Game& g, int fromRow, int fromCol, int toRow, int toCol) {
     const bool seen = s.SystemDamage[kShortRangeSensors] <= 0 ||
                       (std::abs(fromRow - s.ShipSectorRow) < 3 && std::abs(fromCol - s.ShipSectorCol) < 3);
     if (seen) DrawSector(g, fromRow, fromCol, kIconEmpty);
-    g.host.AnimateMorvMove(fromRow, fromCol, toRow, toCol);
+    g.host.Scan().AnimateMorvMove(fromRow, fromCol, toRow, toCol);
 }
 
-void PlaceSectorMarker(Game& g, SectorMarker marker, int row, int col) { g.host.PlaceMarker(marker, row, col); }
+void PlaceSectorMarker(Game& g, SectorMarker marker, int row, int col) { g.host.Scan().PlaceMarker(marker, row, col); }
 
 void FlashPhaserBeam(Game& g, int line, double total, double firstWait) {
-    g.host.ShowBeamLines(line, line, true);
+    g.host.Scan().ShowBeamLines(line, line, true);
     g.host.Refresh(View::ShortRangeScan);
     Pause(g, firstWait);
-    g.host.ShowMarker(SectorMarker::ZarvoniShield, false);
-    g.host.ShowBeamLines(line, line, false);
+    g.host.Scan().ShowMarker(SectorMarker::ZarvoniShield, false);
+    g.host.Scan().ShowBeamLines(line, line, false);
     g.host.Refresh(View::ShortRangeScan);
     Pause(g, total - firstWait);
 }
 
 void ShowPhaserAtStar(Game& g, int col, int row) {
     const GameState& s = g.st;
-    g.host.AnimateSectorMove(s.ShipSectorRow, s.ShipSectorCol, row, col, kPhaserBeam);
-    g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, true);
+    g.host.Scan().AnimateSectorMove(s.ShipSectorRow, s.ShipSectorCol, row, col, kPhaserBeam);
+    g.host.Scan().ShowBeamLines(kPhaserBeam, kPhaserBeam, true);
     g.host.Refresh(View::ShortRangeScan);
     PlaySound(g, "PHASER.WAV");
     Pause(g, 0.6);
-    g.host.ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
+    g.host.Scan().ShowBeamLines(kPhaserBeam, kPhaserBeam, false);
     g.host.Refresh(View::ShortRangeScan);
     Pause(g, 0.3);
 }
 
 void ShowTorpedoBlast(Game& g, int row, int col, int power) {
     if (!InGrid(row) || !InGrid(col)) return;
-    const int end = CInt(g.host.SectorCellPixels() / 2.0 * power);
+    const int end = CInt(g.host.Scan().SectorCellPixels() / 2.0 * power);
     for (int radius = 1; radius <= end; ++radius) {
-        g.host.DrawFlashRing(row, col, radius, 11);
+        g.host.Scan().DrawFlashRing(row, col, radius, 11);
         Pause(g, 0.02);
     }
-    g.host.EndFlash(row, col);
+    g.host.Scan().EndFlash(row, col);
     Pause(g, 0.3);
 }
 
 void ClearUnrecordedCell(Game& g, int row, int col) {
     if (!InGrid(row) || !InGrid(col)) return;
     g.st.SectorGrid[row][col] = kEmpty;
-    g.host.DrawSector(row, col, 0);
+    g.host.Scan().DrawSector(row, col, 0);
 }
 
 void EndWeaponAction(Game& g) {

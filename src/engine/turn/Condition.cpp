@@ -129,16 +129,16 @@ void ShowStarbaseStatus(Game& g) {
 
 void FlashSRS(Game& g, int row, int col) {
     if (!InGrid(row) || !InGrid(col)) return;
-    const int size = g.host.SectorCellPixels();
+    const int size = g.host.Scan().SectorCellPixels();
     // One ring at a time, growing by a tenth of the cell (at least a pixel) to half the cell.
     const int step = size / 10 >= 1 ? size / 10 : 1;
     for (int k = 1; k <= size / 2; k += step) {
-        g.host.DrawFlashRing(row, col, k, k % 2 != 0 ? 12 : 14);
+        g.host.Scan().DrawFlashRing(row, col, k, k % 2 != 0 ? 12 : 14);
         Pause(g, 0.01);
     }
     Pause(g, 0.5);
-    g.host.DrawSector(row, col, 0);
-    g.host.EndFlash(row, col);
+    g.host.Scan().DrawSector(row, col, 0);
+    g.host.Scan().EndFlash(row, col);
 }
 
 void SoundRedAlert(Game& g) {

@@ -87,7 +87,7 @@ void RecordEnemyDestroyed(Game& g, int slot) {
     // handlers stop at 0 too.
     if (s.ZarvonisLeft > 0) --s.ZarvonisLeft;
     int r = s.ZarvoniShips[1][slot], c = s.ZarvoniShips[2][slot];
-    if (InQuadrant(r) && InQuadrant(c)) g.host.DrawSector(r, c, 3);
+    if (InQuadrant(r) && InQuadrant(c)) g.host.Scan().DrawSector(r, c, 3);
 }
 
 bool CheckMissionComplete(Game& g) {
@@ -124,6 +124,6 @@ void LoseShip(Game& g) {
     EndGame(g);
 }
 
-void ResetSRSCells(Game& g) { g.host.ResetSRSCells(); }
+void ResetSRSCells(Game& g) { g.host.Scan().ResetSRSCells(); }
 
 }  // namespace kv

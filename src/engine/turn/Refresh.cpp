@@ -232,9 +232,10 @@ void ResetDisplays(Game& g) {
     // Nothing of the game stays drawn over the empty grid or blinks on the chart: the Morv
     // ship's tractor beam lets go, and the shield ring and the chart's blink stop with the game.
     g.SetTimer(Timer::frmSRS_tmrMorvTractor, false);
-    g.host.ShowBeamLines(0, 14, false);
+    g.host.Scan().ShowBeamLines(0, 14, false);
     g.SetTimer(Timer::frmSRS_tmrShield, false);
     g.SetTimer(Timer::frmGalaxy_tmrBlink, false);
+    for (ChartLabel& label : s.Chart.Labels) label.Border = false;
     g.host.ClearChartHighlights();
     for (int i = 0; i < 64; ++i) SetChartQuadrantColor(g, i, kChartCleared);
     for (int lamp = 1; lamp <= 6; ++lamp) SetStatusItem(g, lamp, 0);

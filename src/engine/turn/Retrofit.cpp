@@ -1,5 +1,7 @@
 #include "engine/turn/Retrofit.h"
 
+#include <algorithm>
+
 #include "engine/computer/AutoShields.h"
 #include "engine/computer/Displays.h"
 #include "engine/tactical/Damage.h"
@@ -8,6 +10,8 @@
 
 namespace kv {
 namespace {
+
+constexpr int kSlideStep = 10;
 
 // One repair attempt on the chosen system: 15 % succeed (the use then ends this turn); of the
 // failures 40 % harm the ship instead. The draws are compared with the decimal thresholds at
@@ -36,7 +40,39 @@ void AttemptRepair(Game& g, std::string& tag) {
 
 void ShowRetrofitSlot(Game& g, int kind, bool opening) {
     g.st.RetrofitCoverOpen[kind - 1] = opening;
-    g.host.ShowRetrofitSlots(kind, opening);
+    SlideRetrofitCover(g, kind, opening, kRetrofitCoverHeight);
+}
+
+std::vector<int> RetrofitSlideSteps(int coverHeight, bool opening) {
+    const int travel = kSlideStep + std::max(coverHeight, 0);
+    std::vector<int> steps;
+    if (opening) {
+        for (int v = 0; v <= travel; v += kSlideStep) steps.push_back(-v);
+    } else {
+        for (int v = travel; v >= 0; v -= kSlideStep) steps.push_back(-v);
+    }
+    return steps;
+}
+
+void SlideRetrofitCover(Game& g, int kind, bool opening, int coverHeight) {
+    GameState& s = g.st;
+    if (kind < 1 || kind > 5) return;
+    g.host.ShowForm(Form::frmRetrofit);
+    g.SetTimer(Timer::frmRetrofit_tmrBlink, true);
+    int& top = s.RetrofitCoverTop[static_cast<size_t>(kind - 1)];
+    for (const int step : RetrofitSlideSteps(coverHeight, opening)) {
+        top = step;
+        g.host.Refresh(View::RetrofitPanel);
+        Pause(g, 0.1);
+    }
+    if (!opening) {
+        top = 0;
+        g.host.Refresh(View::RetrofitPanel);
+    }
+    if (std::none_of(s.RetrofitCoverOpen.begin(), s.RetrofitCoverOpen.end(), [](bool open) { return open; })) {
+        g.host.HideForm(Form::frmRetrofit);
+        g.SetTimer(Timer::frmRetrofit_tmrBlink, false);
+    }
 }
 
 void EndRetrofits(Game& g) {

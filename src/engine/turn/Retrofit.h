@@ -5,9 +5,11 @@
 // The retrofit panel's state is game data: st.RetrofitButtonTag[kind - 1] holds the active
 // turns left as text ("" while idle: the button shows light red; active: light green);
 // st.RetrofitSlots[kind] the uses held; st.RetrofitCoverOpen[kind - 1] whether the kind's
-// cover is open (button shown). The host's ShowRetrofitSlots(kind, opening) shows a change of
-// cover after the data has been set.
+// cover is open (button shown); st.RetrofitCoverTop[kind - 1] where the cover stands as it
+// slides (pixels: 0 closed, negative open). The slide is a step of the game, paced by Pause and
+// shown through View::RetrofitPanel, so a game without windows slides its covers too.
 #include <string>
+#include <vector>
 
 #include "state/Game.h"
 
@@ -26,8 +28,23 @@ void Retrofit(Game& g);
 // below 0; then the status bars.
 void EnginePowerBoost(Game& g);
 
-// Opens or closes a kind's cover (kind 1..5): the game data first, then the panel slides it.
+// The height of a cover (pixels): a slide moves it that far and a step more.
+inline constexpr int kRetrofitCoverHeight = 60;
+
+// Opens or closes a kind's cover (kind 1..5): the game data first, then the cover slides
+// (SlideRetrofitCover, as high as kRetrofitCoverHeight).
 void ShowRetrofitSlot(Game& g, int kind, bool opening);
+
+// The positions a cover passes through while it slides, each held for a tenth of a second:
+// -v for v = 0 up to Travel = 10 + the cover's height in steps of 10 pixels when opening, for
+// v = Travel down to 0 when closing (a closing slide then puts the cover at 0).
+std::vector<int> RetrofitSlideSteps(int coverHeight, bool opening);
+
+// Slides kind 1..5's cover (RetrofitCoverOpen already holds the new state): shows the panel
+// and starts the blink timer, then moves the cover step by step, each step shown
+// (View::RetrofitPanel) and held for 0.1 s; a closing cover ends at 0 with its lamp light red.
+// When no cover is left open, the panel hides and the blink timer stops.
+void SlideRetrofitCover(Game& g, int kind, bool opening, int coverHeight);
 
 // Clears the retrofits of a game that has ended: no kind stays switched on or offered, every
 // cover closes at once (without its slide), the panel hides and stops blinking, and the windows

@@ -79,7 +79,7 @@ void PassTime(Game& g, Single amount) {
                 s.CloakedEnergy[j] = CInt(static_cast<Single>(s.CloakedEnergy[j]) - 5.0f * amount);
                 if (s.CloakedEnergy[j] < 20) {
                     const int row = s.CloakedShips[1][j], col = s.CloakedShips[2][j];
-                    if (row >= 1 && row <= 8 && col >= 1 && col <= 8) g.host.DrawSector(row, col, 9);
+                    if (row >= 1 && row <= 8 && col >= 1 && col <= 8) g.host.Scan().DrawSector(row, col, 9);
                     PrintOutput(g, s.EnemyText + g.Text("KVGAME0168") + Str(row) + " ," + Str(col));
                     break;
                 }

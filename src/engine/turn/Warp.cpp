@@ -179,10 +179,10 @@ void WarpSequence(Game& g) {
             c += colStep;
             const long row = CLng(r), col = CLng(c);
             if (!InGrid(row) || !InGrid(col)) break;
-            if (move >= 2) g.host.ResetSectorPicture(prevRow, prevCol);
-            g.host.ShowTowIcon(static_cast<int>(row), static_cast<int>(col));
+            if (move >= 2) g.host.Scan().ResetSectorPicture(prevRow, prevCol);
+            g.host.Scan().ShowTowIcon(static_cast<int>(row), static_cast<int>(col));
             if (row == s.ShipSectorRow && col == s.ShipSectorCol) break;
-            g.host.DrawSector(static_cast<int>(row), static_cast<int>(col), 13);
+            g.host.Scan().DrawSector(static_cast<int>(row), static_cast<int>(col), 13);
             ShowStarbaseStatus(g);
             Pause(g, 0.5);
             prevRow = static_cast<int>(row);

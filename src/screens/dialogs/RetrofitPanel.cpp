@@ -8,7 +8,6 @@ namespace kv {
 namespace {
 
 constexpr int kLampOff = 12;
-constexpr int kSlideStep = 10;
 
 // The systems a rebuild offers, in the order offered.
 constexpr int kRebuildOrder[8] = {1, 6, 4, 5, 2, 7, 8, 3};
@@ -84,38 +83,6 @@ void RetrofitButtonClick(Game& g, int button) {
         if (Engage(g, button, engaged)) tag = engaged;
     }
     g.host.Refresh(View::RetrofitPanel);
-}
-
-std::vector<int> RetrofitSlideSteps(int coverHeight, bool opening) {
-    const int travel = kSlideStep + std::max(coverHeight, 0);
-    std::vector<int> steps;
-    if (opening) {
-        for (int v = 0; v <= travel; v += kSlideStep) steps.push_back(-v);
-    } else {
-        for (int v = travel; v >= 0; v -= kSlideStep) steps.push_back(-v);
-    }
-    return steps;
-}
-
-void SlideRetrofitCover(Game& g, int kind, bool opening, int coverHeight) {
-    GameState& s = g.st;
-    if (kind < 1 || kind > 5) return;
-    g.host.ShowForm(Form::frmRetrofit);
-    g.SetTimer(Timer::frmRetrofit_tmrBlink, true);
-    int& top = s.RetrofitCoverTop[static_cast<size_t>(kind - 1)];
-    for (const int step : RetrofitSlideSteps(coverHeight, opening)) {
-        top = step;
-        g.host.Refresh(View::RetrofitPanel);
-        Pause(g, 0.1);
-    }
-    if (!opening) {
-        top = 0;
-        g.host.Refresh(View::RetrofitPanel);
-    }
-    if (std::none_of(s.RetrofitCoverOpen.begin(), s.RetrofitCoverOpen.end(), [](bool open) { return open; })) {
-        g.host.HideForm(Form::frmRetrofit);
-        g.SetTimer(Timer::frmRetrofit_tmrBlink, false);
-    }
 }
 
 }  // namespace kv

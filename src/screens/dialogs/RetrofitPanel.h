@@ -3,7 +3,8 @@
 // A button's tag (st.RetrofitButtonTag[i]) is the game's record of an engaged retrofit (see
 // engine/turn/Retrofit.h); its lamp shows light red (palette 12) while the tag is "", else the
 // blink colour. Each button hides behind a cover that slides up out of view while the kind is
-// offered (st.RetrofitCoverTop[i], pixels: 0 closed, negative open).
+// offered (st.RetrofitCoverTop[i], pixels: 0 closed, negative open; the engine slides it:
+// engine/turn/Retrofit.h).
 #include <vector>
 
 #include "state/Game.h"
@@ -23,16 +24,5 @@ void RetrofitBlinkTick(Game& g);
 // not engaged). The tag of an engaged kind: 0 the uses x 3, 1 the uses x 2, 2 "3", 3 "2", 4 the
 // uses + 4. A click on a covered button does nothing.
 void RetrofitButtonClick(Game& g, int button);
-
-// The positions a cover passes through while it slides, each held for a tenth of a second:
-// -v for v = 0 up to Travel = 10 + the cover's height in steps of 10 pixels when opening, for
-// v = Travel down to 0 when closing (a closing slide then puts the cover at 0).
-std::vector<int> RetrofitSlideSteps(int coverHeight, bool opening);
-
-// Slides kind 1..5's cover (the host's ShowRetrofitSlots; the game data already holds the new
-// state): shows the panel and starts the blink timer, then moves the cover step by step, each
-// step shown (View::RetrofitPanel) and held for 0.1 s; a closing cover ends at 0 with its lamp
-// light red. When no cover is left open, the panel hides and the blink timer stops.
-void SlideRetrofitCover(Game& g, int kind, bool opening, int coverHeight);
 
 }  // namespace kv

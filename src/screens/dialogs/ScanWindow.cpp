@@ -277,10 +277,10 @@ bool MorvTractorTick(Game& g) {
         return false;
     }
     for (int line = 6; line <= 9; ++line) {
-        g.host.AnimateSectorMove(mr, mc, s.ShipSectorRow, s.ShipSectorCol, line);
-        g.host.ShowBeamLines(line, line, true);
+        g.host.Scan().AnimateSectorMove(mr, mc, s.ShipSectorRow, s.ShipSectorCol, line);
+        g.host.Scan().ShowBeamLines(line, line, true);
     }
-    for (int line = 6; line <= 9; ++line) g.host.AnimateSectorMove(mr, mc, s.ShipSectorRow, s.ShipSectorCol, line);
+    for (int line = 6; line <= 9; ++line) g.host.Scan().AnimateSectorMove(mr, mc, s.ShipSectorRow, s.ShipSectorCol, line);
     g.host.Refresh(View::ShortRangeScan);
     return true;
 }

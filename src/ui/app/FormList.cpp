@@ -1,6 +1,6 @@
-// The game's windows. A window joins the game with one line below (and its include): the host
-// makes it from that line the first time the game refers to it, and start-up makes them all.
-// Keep the lines in the order of the Form enum.
+// The game's windows. A window joins the game with one line below (and its include): the host,
+// handed this list by the program, makes it from that line the first time the game refers to
+// it, and start-up makes them all. Keep the lines in the order of the Form enum.
 #include "ui/app/FormList.h"
 
 #include "ui/explore/frmRespond.h"
@@ -49,19 +49,12 @@
 
 namespace kv {
 
-void GiveDesignFont(QWidget* window) {
-    if (window->font().resolveMask() & QFont::FamilyResolved) return;
-    QFont f = window->font();
-    f.setFamily(QStringLiteral("MS Sans Serif"));
-    window->setFont(f);
-}
-
 // The window class and its form share a name.
 #define KV_FORM(name) \
     FormEntry { Form::name, &MakeForm<name> }
 
-const std::vector<FormEntry>& FormList() {
-    static const std::vector<FormEntry> list = {
+const FormEntries& FormList() {
+    static const FormEntries list = {
         // The window table.
         KV_FORM(frmOutput),
         KV_FORM(frmBaseReport),

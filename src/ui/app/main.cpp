@@ -16,6 +16,7 @@
 #include "state/Startup.h"
 #include "state/Utilities.h"
 #include "ui/app/DesktopPlatform.h"
+#include "ui/app/FormList.h"
 #include "ui/app/NoLanguage.h"
 #include "ui/host/QtHost.h"
 
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(data, ec);
 
     kv::QtSettingsStore settings(QString::fromStdString(user.config + "settings.ini"));
-    kv::QtHost host;
+    kv::QtHost host(kv::FormList());
     host.environment = environment;
     kv::SeededRandom rng(static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     kv::Game game(rng, settings, host, folders);

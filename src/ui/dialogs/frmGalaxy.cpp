@@ -237,9 +237,9 @@ void frmGalaxy::FrameChartQuadrant(int index) {
     shpLimit->raise();
 }
 
-// The end of a game: no label keeps the border of the ship's quadrant or of a pick.
+// The end of a game: the chart data holds no label with the border of the ship's quadrant or
+// of a pick any more; the labels show it.
 void frmGalaxy::ClearChartHighlights() {
-    for (ChartLabel& l : g_.st.Chart.Labels) l.Border = false;
     ShowChart();
 }
 

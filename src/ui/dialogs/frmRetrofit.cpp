@@ -34,7 +34,6 @@ frmRetrofit::frmRetrofit(Game& game, QtHost& h)
     : CommandDialog(game, h, Form::frmRetrofit, "RetCap"), ui_(std::make_unique<Ui::frmRetrofit>()) {
     ui_->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
-    setProperty("coverHeight", kCoverHeight);
     for (int i = 0; i < 5; ++i) {
         shpButton[i] = TakeElement<RetrofitLamp>(this, "shpButton", i);
         // The layout file makes the counts RetrofitCount labels (ClickLabel has no meta-object
@@ -45,10 +44,10 @@ frmRetrofit::frmRetrofit(Game& game, QtHost& h)
         lblClick[i]->click = Handler([this, i] { lblClick_Click(i); });
         // The cover lies over the lamp; the slot clips it as it slides up out of view.
         QWidget* slot = shpButton[i]->parentWidget();
-        slot->setFixedHeight(kCoverHeight);
+        slot->setFixedHeight(kRetrofitCoverHeight);
         pnlSlide[i] = new RetrofitCover(slot);
         pnlSlide[i]->setObjectName(ElementName("pnlSlide", i));
-        pnlSlide[i]->setGeometry(0, 0, slot->maximumWidth(), kCoverHeight);
+        pnlSlide[i]->setGeometry(0, 0, slot->maximumWidth(), kRetrofitCoverHeight);
     }
     host.OnView(View::RetrofitPanel, this, [this] { Show(); });
     host.AddTimer(Timer::frmRetrofit_tmrBlink, this, 500, [this] { RetrofitBlinkTick(g); }, Tick::Cosmetic);

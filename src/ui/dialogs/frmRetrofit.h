@@ -53,9 +53,6 @@ public:
     frmRetrofit(Game& g, QtHost& host);
     ~frmRetrofit() override;
 
-    // The height of a cover: a slide moves it that far and a step more.
-    static constexpr int kCoverHeight = 60;
-
     void lblClick_Click(int index);
     void Show();
 

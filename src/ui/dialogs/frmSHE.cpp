@@ -65,7 +65,7 @@ frmSHE::frmSHE(Game& game, QtHost& h)
     lblDragLine = pnlShieldBar->lblDragLine;
     // The bar keeps the fixed size its layout gives it; the level's drop height counts in it.
     lblDragLine->setGeometry(2, 0, pnlShieldBar->maximumWidth() - 4, 4);
-    g.st.ShieldDialog.BarHeight = pnlShieldBar->maximumHeight();
+    pnlShieldBar->setFixedHeight(g.st.ShieldDialog.BarHeight);
 
     setWindowTitle(T("SheCap"));
     cmdMax->setText(T("SheMax"));

@@ -224,7 +224,7 @@ std::optional<int> frmSRS::CellOf(int row, int col) const {
     return (row - 1) * 8 + (col - 1);
 }
 
-// ---- ScanSurface ---------------------------------------------------------------------------------
+// ---- ScanView ------------------------------------------------------------------------------------
 
 void frmSRS::DrawSector(int row, int col, int code) {
     const auto cell = CellOf(row, col);

@@ -43,13 +43,13 @@ private:
     bool afterDoubleClick_ = false;
 };
 
-class frmSRS : public QWidget, public ScanSurface {
+class frmSRS : public QWidget, public ScanView {
     Q_OBJECT
 public:
     frmSRS(Game& g, QtHost& host, QWidget* parent = nullptr);
     ~frmSRS() override;
 
-    // ---- ScanSurface ------------------------------------------------------------------------
+    // ---- ScanView ---------------------------------------------------------------------------
     void DrawSector(int row, int col, int code) override;
     void ResetSRSCells() override;
     int SectorCellPixels() override;

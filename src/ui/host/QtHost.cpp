@@ -23,16 +23,12 @@
 #include <stdexcept>
 
 #include "screens/MessageBoxes.h"
-#include "screens/dialogs/RetrofitPanel.h"
 #include "state/FileDialogSetup.h"
 #include "state/Game.h"
-#include "ui/text/frmQuiet.h"
-#include "ui/text/frmShowMessage.h"
-#include "ui/app/FormList.h"
-#include "ui/host/WindowRelabel.h"
 #include "ui/host/FormSkin.h"
-#include "ui/main/frmBackground.h"
+#include "ui/host/HostWindows.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowRelabel.h"
 
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -163,7 +159,8 @@ Qt::CursorShape ShapeOf(Pointer p) {
 
 // ---- The windows -------------------------------------------------------------------------------
 
-QtHost::QtHost() : gate_(std::make_unique<InputGate>(*this)), arranger_(std::make_unique<WindowArranger>()) {}
+QtHost::QtHost(FormEntries windows)
+    : windows_(std::move(windows)), gate_(std::make_unique<InputGate>(*this)), arranger_(std::make_unique<WindowArranger>()) {}
 
 void QtHost::PlaceBy(Form form, QWidget* window, std::function<void()> place) {
     arranger_->Add(form, window, std::move(place));
@@ -195,7 +192,7 @@ QWidget* QtHost::FormWindow(Form form) const {
 QWidget* QtHost::Window(Form form) {
     if (QWidget* w = FormWindow(form)) return w;
     if (!game_) return nullptr;
-    for (const FormEntry& entry : FormList()) {
+    for (const FormEntry& entry : windows_) {
         if (entry.form != form) continue;
         // Registered before it is made, so that a request of its constructor finds it.
         made_.emplace_back();
@@ -397,7 +394,8 @@ int QtHost::AskQuestion(const std::string& prompt, long style, bool ownDialog) {
 }
 
 int QtHost::Ask(const std::string& prompt, long style, bool ownDialog) {
-    if (auto* quiet = qobject_cast<frmQuiet*>(Window(Form::frmQuiet)); quiet && ownDialog && !quiet->isVisible())
+    QWidget* window = Window(Form::frmQuiet);
+    if (auto* quiet = dynamic_cast<MessageWindow*>(window); quiet && ownDialog && !window->isVisible())
         return quiet->Ask(QString::fromStdString(prompt), style);
     return RunBox(prompt, style);
 }
@@ -414,12 +412,12 @@ void QtHost::WaitForMessageClose() {
 }
 
 int QtHost::ShowNote(bool show, const std::optional<std::string>& text) {
-    auto* note = qobject_cast<frmShowMessage*>(Window(Form::frmShowMessage));
+    auto* note = dynamic_cast<NoteWindow*>(Window(Form::frmShowMessage));
     return note ? note->ShowNote(show, text) : 0;
 }
 
 void QtHost::AddBackgroundLine(const std::string& text) {
-    if (auto* bg = qobject_cast<frmBackground*>(FormWindow(Form::frmBackground))) bg->AddBackgroundLine(text);
+    if (auto* bg = dynamic_cast<BackgroundWindow*>(FormWindow(Form::frmBackground))) bg->AddBackgroundLine(text);
 }
 
 // Abort, Retry and Ignore with Retry as the default and no icon.
@@ -501,25 +499,8 @@ void QtHost::Refresh(View view) {
     if (QWidget* w = FormWindow(FormShowing(view))) w->update();
 }
 
-void QtHost::DrawSector(int row, int col, int code) {
-    if (scan_) scan_->DrawSector(row, col, code);
-}
-void QtHost::ResetSRSCells() {
-    if (scan_) scan_->ResetSRSCells();
-}
-int QtHost::SectorCellPixels() { return scan_ ? scan_->SectorCellPixels() : 32; }
-void QtHost::DrawFlashRing(int row, int col, int radius, int colour) {
-    if (scan_) scan_->DrawFlashRing(row, col, radius, colour);
-}
-void QtHost::EndFlash(int row, int col) {
-    if (scan_) scan_->EndFlash(row, col);
-}
-void QtHost::ShowTowIcon(int row, int col) {
-    if (scan_) scan_->ShowTowIcon(row, col);
-}
-void QtHost::ResetSectorPicture(int row, int col) {
-    if (scan_) scan_->ResetSectorPicture(row, col);
-}
+ScanView& QtHost::Scan() { return scan_ ? *scan_ : noScan_; }
+
 void QtHost::SetChartQuadrantColor(int index, long color) {
     if (chart_) chart_->SetChartQuadrantColor(index, color);
 }
@@ -529,41 +510,11 @@ void QtHost::FrameChartQuadrant(int index) {
 void QtHost::ClearChartHighlights() {
     if (chart_) chart_->ClearChartHighlights();
 }
-// The retrofit panel slides the kind's cover as far as its covers are high.
-void QtHost::ShowRetrofitSlots(int kind, bool opening) {
-    QWidget* panel = Window(Form::frmRetrofit);
-    if (game_) SlideRetrofitCover(*game_, kind, opening, panel ? panel->property("coverHeight").toInt() : 0);
-}
 void QtHost::ShowInfoProgress(const std::string& text, bool showWindow) {
     infoProgress_ = text;
     if (showWindow) ShowForm(Form::frmInfo);
     Refresh(View::StarbaseLine);
     if (QWidget* w = FormWindow(Form::frmInfo)) w->repaint();
-}
-void QtHost::AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) {
-    if (scan_) scan_->AnimateSectorMove(fromRow, fromCol, toRow, toCol, line);
-}
-void QtHost::ShowBeamLines(int first, int last, bool visible) {
-    if (scan_) scan_->ShowBeamLines(first, last, visible);
-}
-void QtHost::SetTractorBeamColours(bool morv) {
-    if (scan_) scan_->SetTractorBeamColours(morv);
-}
-void QtHost::AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) {
-    if (scan_) scan_->AnimateMorvMove(fromRow, fromCol, toRow, toCol);
-}
-
-void QtHost::PlaceMarker(SectorMarker marker, int row, int col) {
-    if (scan_) scan_->PlaceMarker(marker, row, col);
-}
-void QtHost::ShowMarker(SectorMarker marker, bool visible) {
-    if (scan_) scan_->ShowMarker(marker, visible);
-}
-void QtHost::ShowFlare(int row, int col, double dx, double dy, int size) {
-    if (scan_) scan_->ShowFlare(row, col, dx, dy, size);
-}
-void QtHost::HyperspaceFlash(int frame, long colour) {
-    if (scan_) scan_->HyperspaceFlash(frame, colour);
 }
 
 // ---- Forms ---------------------------------------------------------------------------------------
@@ -699,20 +650,20 @@ void QtHost::CenterMouse() {
 
 // The background window shows the picture, the colour and the version splash.
 bool QtHost::LoadBackgroundPicture(const std::string& path) {
-    if (auto* bg = qobject_cast<frmBackground*>(Window(Form::frmBackground))) return bg->LoadPicture(path);
+    if (auto* bg = dynamic_cast<BackgroundWindow*>(Window(Form::frmBackground))) return bg->LoadPicture(path);
     return QImageReader(QString::fromStdString(path)).canRead();
 }
 
 void QtHost::SetBackgroundColor(long color) {
-    if (auto* bg = qobject_cast<frmBackground*>(Window(Form::frmBackground))) bg->SetBackColour(color);
+    if (auto* bg = dynamic_cast<BackgroundWindow*>(Window(Form::frmBackground))) bg->SetBackColour(color);
 }
 
 void QtHost::HideBackground() {
-    if (auto* bg = qobject_cast<frmBackground*>(FormWindow(Form::frmBackground))) bg->HideBackground();
+    if (auto* bg = dynamic_cast<BackgroundWindow*>(FormWindow(Form::frmBackground))) bg->HideBackground();
 }
 
 void QtHost::DrawVersionText(const std::string& text, long color) {
-    if (auto* bg = qobject_cast<frmBackground*>(FormWindow(Form::frmBackground))) bg->DrawVersionText(text, color);
+    if (auto* bg = dynamic_cast<BackgroundWindow*>(FormWindow(Form::frmBackground))) bg->DrawVersionText(text, color);
 }
 
 void QtHost::CachePlanetPicture(int index, const std::string& path) {

@@ -1,6 +1,6 @@
 #pragma once
-// The game's host on the desktop. It makes each window from the window list (FormList.cpp) the
-// first time the game refers to it (start-up makes them all), and each window registers here
+// The game's host on the desktop. It makes each window from the window list it is given (the
+// program's FormList) the first time the game refers to it (start-up makes them all), and each window registers here
 // what it shows and runs: the displays it repaints (OnView), its timers (AddTimer), the scan and
 // chart surfaces. A request for a window that is not built yet changes nothing on the screen
 // (the game state still holds what it would show); a modal window that is not built is an
@@ -29,32 +29,13 @@
 #include "ui/platform/SoundPlayer.h"
 #include "scores/Hiscore.h"
 #include "screens/MessageLog.h"
+#include "state/NullHost.h"
 #include "state/Port.h"
+#include "ui/host/FormMaker.h"
+#include "ui/host/HostWindows.h"
 #include "ui/host/WindowArranger.h"
 
 namespace kv {
-
-// What the short-range scan window draws for the engine.
-class ScanSurface {
-public:
-    virtual ~ScanSurface() = default;
-    virtual void DrawSector(int row, int col, int code) = 0;
-    virtual void ResetSRSCells() = 0;
-    virtual int SectorCellPixels() = 0;
-    virtual void DrawFlashRing(int row, int col, int radius, int colour) = 0;
-    virtual void EndFlash(int row, int col) = 0;
-    virtual void ShowTowIcon(int row, int col) = 0;
-    virtual void ResetSectorPicture(int row, int col) = 0;
-    virtual void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) = 0;
-    virtual void ShowBeamLines(int first, int last, bool visible) = 0;
-    virtual void SetTractorBeamColours(bool morv) = 0;
-    // Weapon effects (see Views).
-    virtual void PlaceMarker(SectorMarker marker, int row, int col) = 0;
-    virtual void ShowMarker(SectorMarker marker, bool visible) = 0;
-    virtual void ShowFlare(int row, int col, double dx, double dy, int size) = 0;
-    virtual void HyperspaceFlash(int frame, long colour) = 0;
-    virtual void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) = 0;
-};
 
 // What the galaxy chart draws for the engine.
 class ChartSurface {
@@ -96,16 +77,17 @@ public:
 // animation frame that calls no engine code) always runs.
 enum class Tick { Engine, Cosmetic };
 
-class QtHost : public GameHost {
+class QtHost : public GameHost, public RelabelHost {
 public:
-    QtHost();
+    // `windows`: the window list the host makes the windows from (the program's wiring gives it).
+    explicit QtHost(FormEntries windows);
     ~QtHost() override;
     QtHost(const QtHost&) = delete;
     QtHost& operator=(const QtHost&) = delete;
 
     // ---- The windows ----------------------------------------------------------------------
     // The window of a form, once it is made (nullptr before, or when it is not built).
-    QWidget* FormWindow(Form form) const;
+    QWidget* FormWindow(Form form) const override;
     // A window made elsewhere takes the form's place (a test's stand-in); the host does not own it.
     void RegisterForm(Form form, QWidget* window);
     // Destroys the windows the host made, before the game they show goes.
@@ -132,7 +114,7 @@ public:
     int WindowsArranged() const { return arranger_->Arranged(); }
     // A report window that had to be placed over other game windows and stands beneath them.
     bool WindowBeneath(Form form) const { return arranger_->Beneath(form); }
-    void SetScanSurface(ScanSurface* surface) { scan_ = surface; }
+    void SetScanSurface(ScanView* surface) { scan_ = surface; }
     void SetChartSurface(ChartSurface* surface) { chart_ = surface; }
     // Receives every line appended to the message log, and the log's clearing.
     void OnOutput(QObject* owner, std::function<void(const QString&)> line, std::function<void()> clear);
@@ -193,26 +175,13 @@ public:
 
     // ---- Views ----------------------------------------------------------------------------
     void Refresh(View view) override;
-    void DrawSector(int row, int col, int code) override;
-    void ResetSRSCells() override;
-    int SectorCellPixels() override;
-    void DrawFlashRing(int row, int col, int radius, int colour) override;
-    void EndFlash(int row, int col) override;
-    void ShowTowIcon(int row, int col) override;
-    void ResetSectorPicture(int row, int col) override;
+    // The scan window draws what the engine asks of the scan (a scan that draws nothing until
+    // it is built).
+    ScanView& Scan() override;
     void SetChartQuadrantColor(int index, long color) override;
     void FrameChartQuadrant(int index) override;
     void ClearChartHighlights() override;
-    void ShowRetrofitSlots(int kind, bool opening) override;
     void ShowInfoProgress(const std::string& text, bool showWindow) override;
-    void AnimateSectorMove(int fromRow, int fromCol, int toRow, int toCol, int line) override;
-    void ShowBeamLines(int first, int last, bool visible) override;
-    void SetTractorBeamColours(bool morv) override;
-    void PlaceMarker(SectorMarker marker, int row, int col) override;
-    void ShowMarker(SectorMarker marker, bool visible) override;
-    void ShowFlare(int row, int col, double dx, double dy, int size) override;
-    void HyperspaceFlash(int frame, long colour) override;
-    void AnimateMorvMove(int fromRow, int fromCol, int toRow, int toCol) override;
 
     // ---- Forms ----------------------------------------------------------------------------
     void Attach(Game& g) override { game_ = &g; }
@@ -220,7 +189,7 @@ public:
     void ApplyLanguage() override;
     // The language's fonts, once the relabelling run has put them on the windows that stood
     // then: a window made later takes them as it is made.
-    void KeepLanguageFonts(const std::string& font, const std::string& serifFont);
+    void KeepLanguageFonts(const std::string& font, const std::string& serifFont) override;
     bool IsFormVisible(Form form) override;
     void ShowForm(Form form) override;
     void HideForm(Form form) override;
@@ -274,6 +243,7 @@ private:
         QPointer<QObject> owner;
         F call;
     };
+    FormEntries windows_;
     Game* game_ = nullptr;
     HostScript* script_ = nullptr;
     std::map<Form, QPointer<QWidget>> forms_;
@@ -286,7 +256,8 @@ private:
     Owned<std::function<void()>> clearOutput_;
     std::unique_ptr<QObject> gate_;  // the application's input filter
     std::unique_ptr<WindowArranger> arranger_;
-    ScanSurface* scan_ = nullptr;
+    ScanView* scan_ = nullptr;
+    NullScan noScan_;
     ChartSurface* chart_ = nullptr;
     Pointer pointer_ = Pointer::Default;
     MessageLog log_;

@@ -13,8 +13,7 @@
 #include <QTabWidget>
 #include <QWidget>
 
-#include "ui/text/frmLanguage.h"
-#include "ui/host/QtHost.h"
+#include "ui/host/HostWindows.h"
 
 namespace kv {
 namespace {
@@ -139,34 +138,24 @@ void WindowRelabel::Assign(const LabelAssignment& a) {
 
 void WindowRelabel::SetLoadingFont(const std::string& font) {
     host_.LoadForm(Form::frmLanguage);
-    auto* w = qobject_cast<frmLanguage*>(host_.FormWindow(Form::frmLanguage));
-    if (!w) return;
-    for (QLabel* l : {w->lblLoading, w->lblName}) {
-        QFont f = l->font();
-        f.setFamily(QString::fromStdString(font));
-        l->setFont(f);
-    }
+    if (auto* w = dynamic_cast<LoadingWindow*>(host_.FormWindow(Form::frmLanguage)))
+        w->SetLoadingFont(QString::fromStdString(font));
 }
 
 void WindowRelabel::ShowLoading(const std::string& loading, const std::string& language, int maximum) {
-    auto* w = qobject_cast<frmLanguage*>(host_.FormWindow(Form::frmLanguage));
+    auto* w = dynamic_cast<LoadingWindow*>(host_.FormWindow(Form::frmLanguage));
     if (!w) return;
-    w->lblLoading->setText(QString::fromStdString(loading));
-    w->lblName->setText(QString::fromStdString(language));
-    w->pgbLanguage->setRange(0, maximum);
-    w->pgbLanguage->setValue(0);
-    w->show();
-    w->repaint();
+    w->ShowLoading(QString::fromStdString(loading), QString::fromStdString(language), maximum);
     shown_.start();
 }
 
 // The bar repaints itself at once as its value changes: at most once a frame (and at its end),
 // since a faster run of repaints shows the eye nothing more and costs the run most of its time.
 void WindowRelabel::SetProgress(int value) {
-    auto* w = qobject_cast<frmLanguage*>(host_.FormWindow(Form::frmLanguage));
-    if (!w || value > w->pgbLanguage->maximum()) return;
-    if (value == w->pgbLanguage->maximum() || !shown_.isValid() || shown_.elapsed() >= kFrameMs) {
-        w->pgbLanguage->setValue(value);
+    auto* w = dynamic_cast<LoadingWindow*>(host_.FormWindow(Form::frmLanguage));
+    if (!w || value > w->LoadingMaximum()) return;
+    if (value == w->LoadingMaximum() || !shown_.isValid() || shown_.elapsed() >= kFrameMs) {
+        w->SetLoadingProgress(value);
         shown_.start();
     }
 }

@@ -19,10 +19,9 @@
 #include <vector>
 
 #include "screens/Relabel.h"
+#include "ui/host/HostWindows.h"
 
 namespace kv {
-
-class QtHost;
 
 // The font pass over one window: its own design font, and its controls' (all but the credits
 // window's, whose drawing surface alone takes the language's font).
@@ -30,7 +29,7 @@ void ReplaceWindowFonts(Form form, QWidget* window, const std::string& font, con
 
 class WindowRelabel : public RelabelSurface {
 public:
-    explicit WindowRelabel(QtHost& host) : host_(host) {}
+    explicit WindowRelabel(RelabelHost& host) : host_(host) {}
 
     bool WindowExists(Form window) override;
     void Assign(const LabelAssignment& assignment) override;
@@ -49,7 +48,7 @@ private:
     QObject* Control(Form window, const std::string& name);
     void Fault(const LabelAssignment& a, const char* what);
 
-    QtHost& host_;
+    RelabelHost& host_;
     // The named objects of each window, looked up once per window in a run.
     std::map<Form, QHash<QString, QObject*>> names_;
     std::vector<std::string> faults_;

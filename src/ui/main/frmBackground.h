@@ -13,29 +13,30 @@
 #include <string>
 
 #include "screens/main/CaptionShow.h"
+#include "ui/host/HostWindows.h"
 
 namespace kv {
 
 class QtHost;
 
-class frmBackground : public QDialog {
+class frmBackground : public QDialog, public BackgroundWindow {
     Q_OBJECT
 public:
     frmBackground(Game& g, QtHost& host, QWidget* parent = nullptr);
 
-    // ---- What the desktop asks of it (QtHost routes these here) ---------------------------
+    // ---- BackgroundWindow: what the desktop asks of it (QtHost routes these here) ---------
     // Loads the picture, stretched over the window; false (and no picture) when the file is
     // not a readable picture.
-    bool LoadPicture(const std::string& path);
+    bool LoadPicture(const std::string& path) override;
     // Only the colour (0xBBGGRR), no picture; what was printed on the window goes.
-    void SetBackColour(long colour);
+    void SetBackColour(long colour) override;
     // Hidden, without a picture or anything printed.
-    void HideBackground();
+    void HideBackground() override;
     // The version splash: the text at the bottom right in the colour given, over what the
     // window shows.
-    void DrawVersionText(const std::string& text, long colour);
+    void DrawVersionText(const std::string& text, long colour) override;
     // A line of the show was added; "RESET" drops whatever a show left printed.
-    void AddBackgroundLine(const std::string& text);
+    void AddBackgroundLine(const std::string& text) override;
 
     // ---- Handlers ---------------------------------------------------------------------------
     void tmrScroll_Timer();

@@ -40,4 +40,21 @@ void frmLanguage::Step() {
     if (pgbLanguage->value() < pgbLanguage->maximum()) pgbLanguage->setValue(pgbLanguage->value() + 1);
 }
 
+void frmLanguage::SetLoadingFont(const QString& family) {
+    for (QLabel* l : {lblLoading, lblName}) {
+        QFont f = l->font();
+        f.setFamily(family);
+        l->setFont(f);
+    }
+}
+
+void frmLanguage::ShowLoading(const QString& loading, const QString& language, int maximum) {
+    lblLoading->setText(loading);
+    lblName->setText(language);
+    pgbLanguage->setRange(0, maximum);
+    pgbLanguage->setValue(0);
+    show();
+    repaint();
+}
+
 }  // namespace kv

@@ -4,9 +4,11 @@
 #include <QProgressBar>
 #include <QWidget>
 
+#include "ui/host/HostWindows.h"
+
 namespace kv {
 
-class frmLanguage : public QWidget {
+class frmLanguage : public QWidget, public LoadingWindow {
     Q_OBJECT
 public:
     explicit frmLanguage(QWidget* parent = nullptr);
@@ -15,6 +17,12 @@ public:
     void Form_Load();
     // Advances the progress bar by one step; a step beyond the maximum changes nothing.
     void Step();
+
+    // ---- LoadingWindow ------------------------------------------------------------------------
+    void SetLoadingFont(const QString& family) override;
+    void ShowLoading(const QString& loading, const QString& language, int maximum) override;
+    int LoadingMaximum() const override { return pgbLanguage->maximum(); }
+    void SetLoadingProgress(int value) override { pgbLanguage->setValue(value); }
 
     QLabel* lblLoading;
     QLabel* lblName;

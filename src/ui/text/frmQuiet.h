@@ -11,12 +11,13 @@
 #include <vector>
 
 #include "screens/MessageBoxes.h"
+#include "ui/host/HostWindows.h"
 
 namespace kv {
 
 struct Game;
 
-class frmQuiet : public QDialog {
+class frmQuiet : public QDialog, public MessageWindow {
     Q_OBJECT
 public:
     // `text` looks a language key up (the captions of the buttons).
@@ -26,7 +27,7 @@ public:
 
     // Builds the window for the text and style, shows it modally and returns the code of the
     // button pressed (closing the window through its frame answers as CloseAnswer says).
-    int Ask(const QString& text, long style);
+    int Ask(const QString& text, long style) override;
 
     void BuildMessageDialog(const QString& text, long style);
     void ResetMessageForm();

@@ -6,16 +6,18 @@
 #include <optional>
 #include <string>
 
+#include "ui/host/HostWindows.h"
+
 namespace kv {
 
-class frmShowMessage : public QWidget {
+class frmShowMessage : public QWidget, public NoteWindow {
     Q_OBJECT
 public:
     explicit frmShowMessage(QWidget* parent = nullptr);
 
     // Shows the note (with a text: fitted to it; without: as it was) or hides it. Returns 0, or
     // 401 when a modal window is open (a note cannot show then and stays hidden).
-    int ShowNote(bool visible, const std::optional<std::string>& text);
+    int ShowNote(bool visible, const std::optional<std::string>& text) override;
     // Fits the window to its label and centres it on the screen.
     void Setup();
 

@@ -463,7 +463,10 @@ TEST(RefreshTest, ResetDisplaysBlanksThePanels) {
     s.TorpedoStockClass1 = 9;
     s.UpgradeFillColor[3] = 0xFF;
     s.StarbaseLine = "x";
+    s.Chart.Labels[27].Border = true;  // the ship's quadrant
     ResetDisplays(tg.game);
+    // The game itself drops the chart's borders: a game without windows ends the same way.
+    for (const ChartLabel& label : s.Chart.Labels) EXPECT_FALSE(label.Border);
     for (int lamp = 1; lamp <= 6; ++lamp) EXPECT_FALSE(GetStatusItem(tg.game, lamp));
     EXPECT_EQ(s.SystemDamage[kTorpedoes], 0);
     EXPECT_EQ(s.ShipEnergy, 0);

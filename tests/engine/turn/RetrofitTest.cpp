@@ -29,7 +29,9 @@ struct RetrofitTest : ::testing::Test {
         s.RetrofitSlots[kind] = uses;
         s.RetrofitButtonTag[kind - 1] = turns;
         s.RetrofitCoverOpen[kind - 1] = true;
+        s.RetrofitCoverTop[kind - 1] = kOpenTop;
     }
+    static constexpr int kOpenTop = -(kRetrofitCoverHeight + 10);
     bool Has(const std::string& event) const {
         return std::find(host.events.begin(), host.events.end(), event) != host.events.end();
     }
@@ -62,14 +64,15 @@ TEST_F(RetrofitTest, CountdownSpendsAUseAndCoversTheLastOne) {
     EXPECT_FALSE(RetrofitIsActive(s, 3));
     EXPECT_EQ(s.RetrofitSlots[3], 1);
     EXPECT_TRUE(s.RetrofitCoverOpen[2]);
-    EXPECT_FALSE(Has("slide:close:3"));
+    EXPECT_EQ(s.RetrofitCoverTop[2], kOpenTop);
 
     // The last use ends: the cover closes.
     s.RetrofitButtonTag[2] = "1";
     Retrofit(game);
     EXPECT_EQ(s.RetrofitSlots[3], 0);
     EXPECT_FALSE(s.RetrofitCoverOpen[2]);
-    EXPECT_TRUE(Has("slide:close:3"));
+    EXPECT_EQ(s.RetrofitCoverTop[2], 0);
+    EXPECT_TRUE(Has("hide:frmRetrofit"));
 
     // A tag that reads as no number ends the use at once.
     Active(4, 1, "x");
@@ -84,11 +87,23 @@ TEST_F(RetrofitTest, CoversFollowTheUsesHeld) {
     s.RetrofitCoverOpen = {false, false, false, true, false};
     s.RetrofitButtonTag[3] = "2";  // kind 4 open but no use held: closed and cleared
     s.RetrofitSlots[4] = 0;
+    s.RetrofitCoverTop[3] = kOpenTop;
+    // The covers slide in the game itself, with no window to move them: each step is shown
+    // and held for a tenth of a second.
+    std::vector<std::array<int, 5>> steps;
+    host.onRefresh = [&](View v) {
+        if (v == View::RetrofitPanel) steps.push_back(s.RetrofitCoverTop);
+    };
     Retrofit(game);
-    EXPECT_TRUE(Has("slide:open:2"));
-    EXPECT_TRUE(Has("slide:open:3"));
-    EXPECT_TRUE(Has("slide:close:4"));
-    EXPECT_FALSE(Has("slide:open:1"));
+    host.onRefresh = nullptr;
+    EXPECT_EQ(s.RetrofitCoverTop, (std::array<int, 5>{0, kOpenTop, kOpenTop, 0, 0}));
+    ASSERT_GE(steps.size(), 3u);
+    EXPECT_EQ(steps[0], (std::array<int, 5>{0, 0, 0, kOpenTop, 0}));
+    EXPECT_EQ(steps[1], (std::array<int, 5>{0, -10, 0, kOpenTop, 0}));
+    EXPECT_NEAR(host.waited, 3 * 8 * 0.1, 1e-6);  // three slides of eight steps
+    EXPECT_TRUE(Has("show:frmRetrofit"));
+    EXPECT_FALSE(Has("hide:frmRetrofit"));  // covers 2 and 3 stay open
+    EXPECT_TRUE(game.TimerEnabled(Timer::frmRetrofit_tmrBlink));
     EXPECT_EQ(s.RetrofitCoverOpen, (std::array<bool, 5>{false, true, true, false, false}));
     EXPECT_EQ(s.RetrofitButtonTag[3], "");
     EXPECT_EQ(RetrofitCountCaption(s, 2), "");

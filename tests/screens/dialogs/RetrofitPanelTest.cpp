@@ -93,7 +93,8 @@ TEST_F(RetrofitPanelTest, SwitchingOffSpendsAUseAndTheLastOneClosesTheCover) {
     RetrofitButtonClick(tg.game, 2);
     EXPECT_EQ(s.RetrofitSlots[3], 0);
     EXPECT_FALSE(s.RetrofitCoverOpen[2]);
-    EXPECT_TRUE(tg.host.Saw("slide:close:3"));
+    EXPECT_NEAR(tg.host.waited, 0.8, 1e-6);  // the cover slid shut in eight steps
+    EXPECT_EQ(s.RetrofitCoverTop[2], 0);
 }
 
 TEST_F(RetrofitPanelTest, EngagedLampsBlink) {

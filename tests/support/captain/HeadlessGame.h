@@ -39,6 +39,16 @@ struct Watchdog {
     void Arm(long long work) { used = 0, limit = work; }
 };
 
+// The short-range scan's sector pictures count as work too.
+class WatchedScan : public NullScan {
+public:
+    explicit WatchedScan(Watchdog& watchdog) : watchdog_(watchdog) {}
+    void DrawSector(int, int, int) override { watchdog_.Tick(); }
+
+private:
+    Watchdog& watchdog_;
+};
+
 // The seeded generator under the watchdog.
 class WatchedRandom : public SeededRandom {
 public:
@@ -80,6 +90,7 @@ public:
     long refreshes = 0;                // end-of-action refreshes that ran (each brings the info window up)
 
     Watchdog watchdog;  // the work of the action under way
+    WatchedScan watchedScan{watchdog};
 
     void AppendOutputLine(const std::string& line) override {
         watchdog.Tick();
@@ -108,7 +119,7 @@ public:
         return onChooseFile ? onChooseFile(mode) : NullHost::ChooseFile(mode, pattern, folder);
     }
     void Refresh(View) override { watchdog.Tick(); }
-    void DrawSector(int, int, int) override { watchdog.Tick(); }
+    ScanView& Scan() override { return watchedScan; }
     void Wait(double) override { watchdog.Tick(); }
     void SubmitHighScore(const std::string&, const std::string&, const std::string&, const std::string&,
                          const std::string&) override {

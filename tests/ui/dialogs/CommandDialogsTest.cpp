@@ -252,7 +252,7 @@ TEST_F(CommandDialogs, RetrofitCoverSlidesOpenAndItsButtonEngages) {
     ASSERT_TRUE(panel);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_TRUE(dg.game.TimerEnabled(Timer::frmRetrofit_tmrBlink));
-    EXPECT_EQ(panel->pnlSlide[2]->y(), -(frmRetrofit::kCoverHeight + 10));
+    EXPECT_EQ(panel->pnlSlide[2]->y(), -(kRetrofitCoverHeight + 10));
     EXPECT_EQ(panel->pnlSlide[0]->y(), 0);
     EXPECT_EQ(Shown(Form::frmRetrofit, "lblClick(2)"), "2");
 

@@ -74,21 +74,21 @@ struct ScanWindowTest : ::testing::Test {
 };
 
 TEST_F(ScanWindowTest, CellsShowWhatTheEngineDrawsAndTheTowAndTorpedoPassOver) {
-    dg.host.DrawSector(2, 3, kIconStar);
+    dg.host.Scan().DrawSector(2, 3, kIconStar);
     EXPECT_EQ(scan->CellIcon(Cell(2, 3)), kIconStar);
-    dg.host.DrawSector(1, 1, kIconStarbase);
-    dg.host.ShowTowIcon(1, 1);
+    dg.host.Scan().DrawSector(1, 1, kIconStarbase);
+    dg.host.Scan().ShowTowIcon(1, 1);
     EXPECT_EQ(scan->CellIcon(0), 13);
-    dg.host.ResetSectorPicture(1, 1);
+    dg.host.Scan().ResetSectorPicture(1, 1);
     EXPECT_EQ(scan->CellIcon(0), kIconStarbase);
-    dg.host.DrawSector(5, 5, 14);  // a torpedo in flight: no strip cell
+    dg.host.Scan().DrawSector(5, 5, 14);  // a torpedo in flight: no strip cell
     EXPECT_EQ(scan->CellIcon(Cell(5, 5)), kNotAStripCell);
-    dg.host.DrawSector(5, 5, kIconEmpty);
+    dg.host.Scan().DrawSector(5, 5, kIconEmpty);
     EXPECT_EQ(scan->CellIcon(Cell(5, 5)), kIconEmpty);
-    dg.host.DrawSector(9, 1, kIconStar);  // outside the grid: nothing
-    dg.host.ResetSRSCells();
+    dg.host.Scan().DrawSector(9, 1, kIconStar);  // outside the grid: nothing
+    dg.host.Scan().ResetSRSCells();
     for (int k = 0; k < 64; ++k) EXPECT_EQ(scan->CellIcon(k), kIconEmpty) << k;
-    EXPECT_GT(dg.host.SectorCellPixels(), 0);
+    EXPECT_GT(dg.host.Scan().SectorCellPixels(), 0);
 }
 
 TEST_F(ScanWindowTest, AClickDescribesTheSectorInTheInformationBox) {
@@ -102,14 +102,14 @@ TEST_F(ScanWindowTest, AClickDescribesTheSectorInTheInformationBox) {
     };
     // A star's label goes as its sector is clicked.
     s.SectorGrid[1][1] = 3;
-    dg.host.DrawSector(1, 1, kIconStar);
+    dg.host.Scan().DrawSector(1, 1, kIconStar);
     Hover(Cell(1, 1));
     ASSERT_EQ(Label()->text(), "<SRS0020>");
     ClickCell(Cell(1, 1));
     EXPECT_EQ(shown, "<SRS0010>");
     EXPECT_FALSE(labelOver);
     s.SectorGrid[1][1] = 0;
-    dg.host.DrawSector(1, 1, kIconEmpty);
+    dg.host.Scan().DrawSector(1, 1, kIconEmpty);
     ClickCell(Cell(1, 1));
     EXPECT_EQ(shown, "<SRS0002>");
     ClickCell(Cell(4, 4));
@@ -128,14 +128,14 @@ TEST_F(ScanWindowTest, TheHoverLabelNamesAShipAndGoesOverACellThatShowsNoStripPi
     s.ZarvoniShips[2][3] = 6;
     s.ZarvoniEnergy[3] = 85;
     s.SectorGrid[2][6] = 2;
-    dg.host.DrawSector(2, 6, kIconZarvoni);
+    dg.host.Scan().DrawSector(2, 6, kIconZarvoni);
     Hover(Cell(2, 6));
     EXPECT_TRUE(Label()->isVisible());
     EXPECT_EQ(Label()->text(), "3 - 85%");
     EXPECT_TRUE(scan->tmrHideLabel->isActive());
 
     // A torpedo's picture is none of the strip's: no label, and the other cell's label goes.
-    dg.host.DrawSector(2, 7, 14);
+    dg.host.Scan().DrawSector(2, 7, 14);
     Hover(Cell(2, 7));
     EXPECT_FALSE(Label()->isVisible());
     EXPECT_FALSE(scan->tmrHideLabel->isActive());
@@ -151,36 +151,36 @@ TEST_F(ScanWindowTest, TheHoverLabelNamesAShipAndGoesOverACellThatShowsNoStripPi
 
 TEST_F(ScanWindowTest, EffectsShowAndGoAsTheEngineAsks) {
     // A beam from the ship's sector towards a target, shown and hidden.
-    dg.host.AnimateSectorMove(4, 4, 1, 8, 3);
-    dg.host.ShowBeamLines(3, 3, true);
+    dg.host.Scan().AnimateSectorMove(4, 4, 1, 8, 3);
+    dg.host.Scan().ShowBeamLines(3, 3, true);
     EXPECT_TRUE(scan->BeamVisible(3));
     EXPECT_TRUE(QRectF(scan->CellPixels(Cell(4, 4))).adjusted(-2, -2, 2, 2).contains(scan->BeamPixels(3).p1()));
     EXPECT_LT(QLineF(scan->BeamPixels(3).p2(), QRectF(scan->CellPixels(Cell(1, 8))).center()).length(), 4.0);
-    dg.host.ShowBeamLines(0, 14, false);
+    dg.host.Scan().ShowBeamLines(0, 14, false);
     EXPECT_FALSE(scan->BeamVisible(3));
 
     // A marker centred on its sector; a place off the grid hides it.
-    dg.host.PlaceMarker(SectorMarker::ZarvoniShield, 6, 2);
-    dg.host.ShowMarker(SectorMarker::ZarvoniShield, true);
+    dg.host.Scan().PlaceMarker(SectorMarker::ZarvoniShield, 6, 2);
+    dg.host.Scan().ShowMarker(SectorMarker::ZarvoniShield, true);
     EXPECT_TRUE(scan->MarkerVisible(SectorMarker::ZarvoniShield));
     EXPECT_LT(
         QLineF(scan->MarkerPixels(SectorMarker::ZarvoniShield).center(), QRectF(scan->CellPixels(Cell(6, 2))).center())
             .length(),
         2.0);
-    dg.host.PlaceMarker(SectorMarker::ZarvoniShield, 9, 2);
+    dg.host.Scan().PlaceMarker(SectorMarker::ZarvoniShield, 9, 2);
     EXPECT_FALSE(scan->MarkerVisible(SectorMarker::ZarvoniShield));
 
     // A blast hides its cell's picture until the flash ends.
-    dg.host.DrawFlashRing(3, 3, 5, 11);
+    dg.host.Scan().DrawFlashRing(3, 3, 5, 11);
     EXPECT_TRUE(scan->CellHidden(Cell(3, 3)));
-    dg.host.EndFlash(3, 3);
+    dg.host.Scan().EndFlash(3, 3);
     EXPECT_FALSE(scan->CellHidden(Cell(3, 3)));
 
     // The hyperspace flash hides every picture until its frame 0.
-    dg.host.HyperspaceFlash(4, 0x00A0FF);
+    dg.host.Scan().HyperspaceFlash(4, 0x00A0FF);
     EXPECT_EQ(scan->HyperspaceFrame(), 4);
     EXPECT_TRUE(scan->CellHidden(0));
-    dg.host.HyperspaceFlash(0, 0);
+    dg.host.Scan().HyperspaceFlash(0, 0);
     EXPECT_FALSE(scan->CellHidden(0));
     scan->grab();  // every overlay paints
 }
@@ -189,19 +189,19 @@ TEST_F(ScanWindowTest, TheMorvShipsGlideEndsOnItsNewCellWithTheSpriteHidden) {
     scan->glideSecondsPerCell = 0.02;
     QElapsedTimer clock;
     clock.start();
-    dg.host.AnimateMorvMove(2, 2, 3, 3);
+    dg.host.Scan().AnimateMorvMove(2, 2, 3, 3);
     EXPECT_FALSE(scan->SpriteVisible());
     EXPECT_LT(clock.elapsed(), 2000);
-    dg.host.AnimateMorvMove(5, 5, 5, 5);  // no move at all: at once
+    dg.host.Scan().AnimateMorvMove(5, 5, 5, 5);  // no move at all: at once
     EXPECT_FALSE(scan->SpriteVisible());
 }
 
 TEST_F(ScanWindowTest, TheDisplayOptionLaysTheGridOutAgainAndARunningGameIsScannedAtOnce) {
     const QSize natural = scan->size();
-    const int cell = dg.host.SectorCellPixels();
+    const int cell = dg.host.Scan().SectorCellPixels();
     s.SRSDrawOption = 3;  // double size with coordinates
     dg.host.Refresh(View::SrsColors);
-    EXPECT_EQ(dg.host.SectorCellPixels(), 2 * cell);
+    EXPECT_EQ(dg.host.Scan().SectorCellPixels(), 2 * cell);
     EXPECT_EQ(scan->size(), QSize(2 * natural.width() + 12 - 2, 2 * natural.height() + 16 - 2));
     EXPECT_TRUE(scan->Coordh[0]->isVisible());
     EXPECT_TRUE(scan->Coordv[7]->isVisible());

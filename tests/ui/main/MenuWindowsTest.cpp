@@ -362,7 +362,7 @@ TEST(frmOptions, OkKeepsTheOptionsAcrossARestart) {
     };
     {
         QtSettingsStore store(file);
-        QtHost host;
+        QtHost host{FormList()};
         test::DesktopScript script;
         auto game = start(store, host, script);
         auto& w = *qobject_cast<frmOptions*>(host.FormWindow(Form::frmOptions));
@@ -385,7 +385,7 @@ TEST(frmOptions, OkKeepsTheOptionsAcrossARestart) {
         host.SetScript(nullptr);
     }
     QtSettingsStore store(file);
-    QtHost host;
+    QtHost host{FormList()};
     test::DesktopScript script;
     auto game = start(store, host, script);
     const OptionSettings& o = game->options;

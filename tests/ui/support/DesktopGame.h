@@ -36,6 +36,7 @@
 #include "state/Game.h"
 #include "state/WindowTable.h"
 #include "support/Scratch.h"
+#include "ui/app/FormList.h"
 #include "ui/host/QtHost.h"
 
 namespace kv::test {
@@ -245,7 +246,7 @@ struct DesktopGame {
 
     ScratchFolder scratch;
     MemorySettingsStore settings;
-    QtHost host;
+    QtHost host{FormList()};
     Random& rng;
     Game game;
     GameState& st = game.st;
