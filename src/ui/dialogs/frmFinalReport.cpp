@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "screens/dialogs/FinalReportWindow.h"
+#include "state/ScreenData.h"
 #include "ui/text/frmOutput.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "state/ConsoleState.h"
 #include "state/Game.h"
 #include "ui/host/QtHost.h"
 

@@ -26,6 +26,7 @@
 #include "screens/dialogs/RetrofitPanel.h"
 #include "state/FileDialogSetup.h"
 #include "state/Game.h"
+#include "state/ScreenData.h"
 #include "ui/text/frmQuiet.h"
 #include "ui/text/frmShowMessage.h"
 #include "ui/app/FormList.h"
