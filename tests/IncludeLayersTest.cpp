@@ -167,6 +167,7 @@ TEST(IncludeLayers, WindowDataOnlyWhereSomethingIsShown) {
         {"engine/computer/Displays.cpp", "the display updaters compute what the displays show"},
         {"engine/computer/StatusPanel.cpp", "starts the blink of a status lamp"},
         {"engine/tactical/SolarSystemEntry.cpp", "clears the console's pictures when a visit ends"},
+        {"engine/turn/QuadrantLookups.cpp", "ends the console's visit when the ship is lost"},
     };
     const char* const checkedFolders[] = {"platform/", "text/", "state/", "datafiles/", "engine/", "scores/"};
 
