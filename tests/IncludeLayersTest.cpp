@@ -313,4 +313,62 @@ TEST(IncludeLayers, QtOnlyInTheWindowsAndTheLanguageChanger) {
     }
 }
 
+// What the windows show (the status displays, the menu and dialogs, the exploration console) is
+// seen only by the files that show it: the engine's rules and the layers below the engine reach
+// none of it, directly or through another header (the game context among them). The few files
+// of those folders that do fill a display are named here, each with what it shows.
+TEST(IncludeLayers, WindowDataOnlyWhereSomethingIsShown) {
+    const fs::path src = fs::path(KESTRAVA_SOURCE_DIR) / "src";
+    const std::set<std::string> windowData = {"state/ConsoleState.h", "state/DisplayData.h", "state/ScreenData.h"};
+    const std::map<std::string, const char*> allowed = {
+        {"state/Game.cpp", "the game owns the window data"},
+        {"state/FileDialogSetup.cpp", "fills the file dialog before it opens"},
+        {"engine/computer/Displays.cpp", "the display updaters compute what the displays show"},
+        {"engine/computer/StatusPanel.cpp", "starts the blink of a status lamp"},
+        {"engine/tactical/SolarSystemEntry.cpp", "clears the console's pictures when a visit ends"},
+        {"engine/turn/QuadrantLookups.cpp", "ends the console's visit when the ship is lost"},
+    };
+    const char* const checkedFolders[] = {"platform/", "text/", "state/", "datafiles/", "engine/", "scores/"};
+
+    // The project headers a file sees, through every include it makes and they make.
+    std::map<std::string, std::vector<std::string>> direct;
+    auto includesOf = [&](const std::string& path) -> const std::vector<std::string>& {
+        auto it = direct.find(path);
+        if (it == direct.end()) it = direct.emplace(path, ProjectIncludes(src, src / path)).first;
+        return it->second;
+    };
+    auto seenBy = [&](const std::string& path) {
+        std::set<std::string> seen;
+        std::vector<std::string> open = {path};
+        while (!open.empty()) {
+            const std::string next = open.back();
+            open.pop_back();
+            for (const std::string& target : includesOf(next))
+                if (seen.insert(target).second) open.push_back(target);
+        }
+        return seen;
+    };
+
+    size_t checked = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(src)) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+        const std::string path = fs::relative(entry.path(), src).generic_string();
+        if (windowData.count(path)) continue;
+        bool inChecked = false;
+        for (const char* folder : checkedFolders) inChecked = inChecked || path.rfind(folder, 0) == 0;
+        if (!inChecked) continue;
+        ++checked;
+        std::vector<std::string> seenData;
+        for (const std::string& header : seenBy(path))
+            if (windowData.count(header)) seenData.push_back(header);
+        const bool isAllowed = allowed.count(path) > 0;
+        for (const std::string& header : seenData)
+            if (!isAllowed) ADD_FAILURE() << path << " sees " << header << " (it shows nothing)";
+        if (isAllowed && seenData.empty())
+            ADD_FAILURE() << path << " is named as showing window data but sees none: take it off the list";
+    }
+    EXPECT_GT(checked, 100u);  // the engine's files were found at all
+}
+
 }  // namespace

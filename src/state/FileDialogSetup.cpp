@@ -1,6 +1,7 @@
 #include "state/FileDialogSetup.h"
 
 #include "state/SavedGame.h"
+#include "state/ScreenData.h"
 
 namespace kv {
 

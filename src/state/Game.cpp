@@ -9,17 +9,30 @@
 #include <utility>
 
 #include "platform/Files.h"
+#include "state/ConsoleState.h"
+#include "state/DisplayData.h"
 #include "state/SavedGame.h"
+#include "state/ScreenData.h"
 #include "state/WindowTable.h"
 
 namespace kv {
+
+struct Game::WindowData {
+    ConsoleState console;
+    DisplayData displays;
+    ScreenData screens;
+};
 
 Game::Game(Random& r, SettingsStore& s, GameHost& h, GameFolders f)
     : rng(r),
       settings(s),
       host(h),
       lang(s, f.program.empty() ? std::string() : f.program + "LANGUAGE/"),
-      folders(std::move(f)) {
+      folders(std::move(f)),
+      windowData_(std::make_unique<WindowData>()),
+      console(windowData_->console),
+      displays(windowData_->displays),
+      screens(windowData_->screens) {
     host.Attach(*this);
     if (!folders.program.empty()) {
         st.AppPath = folders.program;
@@ -29,6 +42,8 @@ Game::Game(Random& r, SettingsStore& s, GameHost& h, GameFolders f)
         st.LanguagePath = folders.program + "LANGUAGE/";
     }
 }
+
+Game::~Game() = default;
 
 void Game::SetTimer(Timer timer, bool enabled) {
     bool& on = timers_[static_cast<size_t>(timer)];

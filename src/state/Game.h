@@ -2,6 +2,11 @@
 // The context every engine procedure is given: the game state, the random generator, the
 // settings store, the language lookup, the folders, the source of star systems and the host
 // that stands for the windows. Nothing of a game lives outside it.
+//
+// The game also holds what its windows show (the status displays, the menu and dialogs, the
+// exploration console), but this header only names those types: a file that shows something
+// includes state/DisplayData.h, state/ScreenData.h or state/ConsoleState.h itself, and the
+// engine's rules, which include none of them, cannot reach what a window shows.
 #include <array>
 #include <exception>
 #include <memory>
@@ -14,19 +19,20 @@
 #include "state/BadWords.h"
 #include "state/CommandLine.h"
 #include "state/Configs.h"
-#include "state/ConsoleState.h"
 #include "state/CosmeticRandom.h"
-#include "state/DisplayData.h"
 #include "state/GameState.h"
 #include "state/NumberDialog.h"
 #include "state/Options.h"
 #include "state/Port.h"
 #include "state/Random.h"
-#include "state/ScreenData.h"
 #include "state/StarSystemSource.h"
 #include "text/Language.h"
 
 namespace kv {
+
+struct ConsoleState;
+struct DisplayData;
+struct ScreenData;
 
 // The folders a game works with, each ending in "/". `program` holds the data files that come
 // with the game (LANGUAGE, SOUNDS, PICTURES, SSDescriptor, SOLARSYS.TXT, aliens.txt); `config`
@@ -40,6 +46,9 @@ struct GameFolders {
 
 struct Game {
     Game(Random& rng, SettingsStore& settings, GameHost& host, GameFolders folders = {});
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     GameState st;
     Random& rng;
@@ -65,8 +74,13 @@ struct Game {
     OptionSettings options;
     ConfigNameBoxes configNames;
 
+private:
+    struct WindowData;
+    std::unique_ptr<WindowData> windowData_;  // owns console, displays and screens below
+
+public:
     // Window data of the exploration console and of the number-entry dialog.
-    ConsoleState console;
+    ConsoleState& console;
     NumberDialogData numberDialog;
 
     // The background window's pending request, caption-show lines and show state.
@@ -78,8 +92,8 @@ struct Game {
 
     // What the status displays and reports show (computed by the display updaters), and the
     // state of the menu, dialogs and panels whose handlers are core functions.
-    DisplayData displays;
-    ScreenData screens;
+    DisplayData& displays;
+    ScreenData& screens;
 
     // The command line the program was started with, and what it asks for ("/DEBUG" for the
     // main menu, "/BADPLANETS" and "/CACHE1" for the exploration console ...).

@@ -12,6 +12,7 @@
 #include "screens/dialogs/FinalReportWindow.h"
 #include "screens/main/MainMenu.h"
 #include "state/SavedGame.h"
+#include "state/ScreenData.h"
 #include "support/captain/HeadlessGame.h"
 
 namespace kv::test {

@@ -3,6 +3,7 @@
 #include "engine/computer/Course.h"
 #include "engine/turn/PaceBonus.h"
 #include "engine/turn/Score.h"
+#include "state/DisplayData.h"
 #include "state/Numeric.h"
 
 namespace kv {

@@ -3,6 +3,7 @@
 #include "engine/turn/Capture.h"
 #include "engine/turn/Condition.h"
 #include "platform/Strings.h"
+#include "state/DisplayData.h"
 
 namespace kv {
 

@@ -2,6 +2,7 @@
 
 #include "engine/turn/QuadrantLookups.h"
 #include "engine/turn/Refresh.h"
+#include "state/ConsoleState.h"
 
 namespace kv {
 namespace {

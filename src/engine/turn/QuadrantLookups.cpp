@@ -1,6 +1,7 @@
 #include "engine/turn/QuadrantLookups.h"
 
 #include "engine/turn/EndGame.h"
+#include "state/ConsoleState.h"
 #include "state/Numeric.h"
 
 namespace kv {

@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "screens/main/MainMenu.h"
 #include "state/SavedGame.h"
+#include "state/ScreenData.h"
 #include "state/WindowTable.h"
 
 namespace kv {

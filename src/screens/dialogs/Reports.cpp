@@ -9,6 +9,7 @@
 #include "engine/turn/Upgrades.h"
 #include "screens/dialogs/TransferDialog.h"
 #include "screens/main/Panel.h"
+#include "state/DisplayData.h"
 #include "state/Numeric.h"
 
 namespace kv {

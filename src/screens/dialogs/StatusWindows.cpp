@@ -5,6 +5,7 @@
 #include "engine/computer/Displays.h"
 #include "engine/turn/Condition.h"
 #include "screens/main/Panel.h"
+#include "state/DisplayData.h"
 #include "state/Numeric.h"
 
 namespace kv {

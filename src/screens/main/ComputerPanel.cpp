@@ -12,6 +12,7 @@
 #include "engine/turn/Refresh.h"
 #include "engine/turn/Time.h"
 #include "state/LibraryOptions.h"
+#include "state/ScreenData.h"
 
 namespace kv {
 

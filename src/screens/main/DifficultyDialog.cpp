@@ -5,6 +5,7 @@
 #include "platform/Strings.h"
 #include "state/Configs.h"
 #include "state/Numeric.h"
+#include "state/ScreenData.h"
 
 namespace kv {
 namespace {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "state/Game.h"
+#include "state/ScreenData.h"
 
 namespace kv {
 

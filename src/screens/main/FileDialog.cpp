@@ -11,6 +11,7 @@
 #include "platform/Strings.h"
 #include "screens/MessageLog.h"
 #include "state/SavedGame.h"
+#include "state/ScreenData.h"
 
 namespace kv {
 namespace {

@@ -10,6 +10,7 @@
 
 #include "state/FileDialogSetup.h"
 #include "state/Game.h"
+#include "state/ScreenData.h"
 
 namespace kv {
 

@@ -13,6 +13,7 @@
 #include "state/Numeric.h"
 #include "state/Options.h"
 #include "state/SavedGame.h"
+#include "state/ScreenData.h"
 #include "state/WindowTable.h"
 
 namespace kv {

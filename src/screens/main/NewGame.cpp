@@ -13,9 +13,11 @@
 #include "screens/main/MainMenu.h"
 #include "screens/main/Minimize.h"
 #include "state/Configs.h"
+#include "state/DisplayData.h"
 #include "state/Notes.h"
 #include "state/Numeric.h"
 #include "state/Options.h"
+#include "state/ScreenData.h"
 #include "state/WindowTable.h"
 
 namespace kv {

@@ -9,6 +9,7 @@
 #include "state/LibraryOptions.h"
 #include "state/Numeric.h"
 #include "state/Options.h"
+#include "state/ScreenData.h"
 #include "state/Utilities.h"
 
 namespace kv {

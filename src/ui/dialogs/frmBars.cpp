@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "screens/dialogs/StatusWindows.h"
+#include "state/DisplayData.h"
 #include "ui/host/QtHost.h"
 
 namespace kv {

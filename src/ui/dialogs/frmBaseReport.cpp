@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "screens/dialogs/Reports.h"
+#include "state/DisplayData.h"
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "screens/dialogs/FinalReportWindow.h"
+#include "state/ScreenData.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"

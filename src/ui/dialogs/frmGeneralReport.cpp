@@ -6,6 +6,7 @@
 
 #include "engine/turn/Condition.h"
 #include "screens/dialogs/Reports.h"
+#include "state/DisplayData.h"
 #include "ui/dialogs/frmDamageReport.h"
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "engine/tactical/ShortRangeScan.h"
+#include "state/DisplayData.h"
 #include "ui/host/QtColours.h"
 #include "ui/host/WindowBits.h"
 

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "state/DisplayData.h"
 #include "ui/dialogs/frmBaseReport.h"
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "state/ConsoleState.h"
 #include "state/Game.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"

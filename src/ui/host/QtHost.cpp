@@ -25,6 +25,7 @@
 #include "screens/MessageBoxes.h"
 #include "state/FileDialogSetup.h"
 #include "state/Game.h"
+#include "state/ScreenData.h"
 #include "ui/host/FormSkin.h"
 #include "ui/host/HostWindows.h"
 #include "ui/host/WindowBits.h"

@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "screens/main/DifficultyDialog.h"
+#include "state/ScreenData.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
 

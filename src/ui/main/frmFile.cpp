@@ -11,6 +11,7 @@
 #include <QShowEvent>
 
 #include "screens/main/FileDialog.h"
+#include "state/ScreenData.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
 

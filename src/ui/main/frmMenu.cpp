@@ -11,6 +11,7 @@
 #include "platform/Files.h"
 #include "screens/main/MainMenu.h"
 #include "screens/main/NewGame.h"
+#include "state/ScreenData.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"

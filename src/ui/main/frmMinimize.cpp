@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "platform/Files.h"
+#include "state/ScreenData.h"
 #include "ui/host/AppIcon.h"
 
 namespace kv {

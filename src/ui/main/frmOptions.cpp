@@ -12,6 +12,7 @@
 #include "screens/main/OptionsDialog.h"
 #include "state/Numeric.h"
 #include "state/Options.h"
+#include "state/ScreenData.h"
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "state/DisplayData.h"
 #include "support/TurnTestSupport.h"
 
 namespace kv::test {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/turn/Condition.h"
+#include "state/DisplayData.h"
 #include "support/TurnTestSupport.h"
 
 namespace kv::test {

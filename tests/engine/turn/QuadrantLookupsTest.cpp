@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/turn/QuadrantLookups.h"
+#include "state/ConsoleState.h"
 #include "support/GalaxyTestSupport.h"
 
 namespace kv::test {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "state/ScreenData.h"
 #include "support/TurnTestSupport.h"
 
 namespace kv::test {

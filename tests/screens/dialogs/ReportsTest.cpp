@@ -4,6 +4,7 @@
 
 #include "engine/computer/Displays.h"
 #include "screens/main/Panel.h"
+#include "state/DisplayData.h"
 #include "support/TurnTestSupport.h"
 
 namespace kv::test {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "state/ScreenData.h"
 #include "support/TestGame.h"
 
 namespace kv::test {

@@ -9,6 +9,7 @@
 #include "screens/main/MenuTestSupport.h"
 #include "screens/main/NewGame.h"
 #include "state/SavedGame.h"
+#include "state/ScreenData.h"
 
 namespace kv::test {
 namespace {

@@ -3,6 +3,7 @@
 // can be built), scratch configuration and saved-games folders, a seeded generator and texts
 // that read as their keys.
 #include "state/Reset.h"
+#include "state/ScreenData.h"
 #include "support/TestGame.h"
 
 namespace kv::test {

@@ -8,7 +8,9 @@
 #include "engine/turn/Refresh.h"
 #include "screens/main/MenuTestSupport.h"
 #include "state/Configs.h"
+#include "state/DisplayData.h"
 #include "state/SavedGame.h"
+#include "state/ScreenData.h"
 
 namespace kv::test {
 namespace {

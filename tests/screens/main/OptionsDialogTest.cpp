@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "state/Options.h"
+#include "state/ScreenData.h"
 #include "support/TestGame.h"
 
 namespace kv::test {

@@ -9,6 +9,7 @@
 #include "engine/turn/Condition.h"
 #include "screens/dialogs/Reports.h"
 #include "screens/dialogs/StatusWindows.h"
+#include "state/DisplayData.h"
 #include "ui/support/DesktopGame.h"
 
 namespace kv {

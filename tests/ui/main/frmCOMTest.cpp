@@ -8,6 +8,7 @@
 
 #include "engine/computer/Displays.h"
 #include "screens/main/ComputerPanel.h"
+#include "state/ScreenData.h"
 #include "ui/support/DesktopGame.h"
 
 namespace kv {

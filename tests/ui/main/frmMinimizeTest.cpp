@@ -5,6 +5,7 @@
 #include <QMetaObject>
 #include <QTimer>
 
+#include "state/ScreenData.h"
 #include "ui/host/AppIcon.h"
 #include "ui/main/frmMinimize.h"
 #include "ui/support/DesktopGame.h"
