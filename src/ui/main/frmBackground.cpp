@@ -61,16 +61,7 @@ frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
     picBackground->hide();
     surface_ = new PrintLayer(this, [this](QPainter& p) { PaintPrinted(p); });
     surface_->raise();
-
-    // The lines' font, after the screen's width.
-    showFont_ = QFont(QStringLiteral("Arial"));
-    showFont_.setStyleHint(QFont::SansSerif);
-    showFont_.setBold(true);
-    showFont_.setPointSizeF(CaptionFontSize(area.width()));
-    versionFont_ = QFont(QStringLiteral("Arial"));
-    versionFont_.setStyleHint(QFont::SansSerif);
-    versionFont_.setBold(true);
-    versionFont_.setPointSize(16);
+    Form_Load();
 
     tmrScroll = host.AddTimer(Timer::frmBackground_tmrScroll, this, kCaptionTickMs, [this] { tmrScroll_Timer(); });
     tmrNoMorv = host.AddTimer(Timer::frmBackground_tmrNoMorv, this, g.background.redInterval,
@@ -79,6 +70,19 @@ frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
         picBackground->update();
         surface_->update();
     });
+}
+
+// The lines' font, after the screen's width.
+void frmBackground::Form_Load() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    showFont_ = QFont(QStringLiteral("Arial"));
+    showFont_.setStyleHint(QFont::SansSerif);
+    showFont_.setBold(true);
+    showFont_.setPointSizeF(CaptionFontSize(screen ? screen->geometry().width() : 1024));
+    versionFont_ = QFont(QStringLiteral("Arial"));
+    versionFont_.setStyleHint(QFont::SansSerif);
+    versionFont_.setBold(true);
+    versionFont_.setPointSize(16);
 }
 
 // ---- What the desktop asks ---------------------------------------------------------------------
@@ -207,6 +211,10 @@ void frmBackground::PaintPrinted(QPainter& p) const {
 
 void frmBackground::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmBackground::Form_Resize() {
     picBackground->setGeometry(rect());
     surface_->setGeometry(rect());
 }
@@ -223,9 +231,12 @@ void frmBackground::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void frmBackground::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftOf(e->modifiers());
-    host_.Run(Form::frmBackground, [this, shift] { ReturnToMainWindows(g_, shift); });
+    Form_MouseMove(ShiftOf(e->modifiers()));
     ReturnToGameWindows();
+}
+
+void frmBackground::Form_MouseMove(int shift) {
+    host_.Run(Form::frmBackground, [this, shift] { ReturnToMainWindows(g_, shift); });
 }
 
 // A desktop that raised the background over the game windows on a click (one that ignores the
@@ -247,7 +258,11 @@ void frmBackground::ReturnToGameWindows() {
 }
 
 void frmBackground::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) Form_Click();
+    if (e->key() == Qt::Key_Escape) Form_KeyPress(27);
+}
+
+void frmBackground::Form_KeyPress(int keyAscii) {
+    if (keyAscii == 27) Form_Click();
 }
 
 // The window never closes through its frame: a show ends by itself or by a click.

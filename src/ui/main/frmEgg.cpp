@@ -27,12 +27,13 @@ frmEgg::frmEgg(Game& g, QWidget* parent)
     tmrHide->setInterval(10000);
     tmrHide->setSingleShot(true);
     connect(tmrHide, &QTimer::timeout, this, [this] { tmrHide_Timer(); });
-    CentreOnScreen();
+    Form_Load();
 }
 
 frmEgg::~frmEgg() = default;
 
-void frmEgg::CentreOnScreen() {
+// Centred on the screen.
+void frmEgg::Form_Load() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
@@ -41,8 +42,12 @@ void frmEgg::CentreOnScreen() {
 
 // Each showing is centred again (wherever the player moved it) and lasts ten seconds.
 void frmEgg::showEvent(QShowEvent* e) {
-    CentreOnScreen();
+    Form_Activate();
     QDialog::showEvent(e);
+}
+
+void frmEgg::Form_Activate() {
+    Form_Load();
     tmrHide->start();
 }
 
