@@ -19,6 +19,10 @@ public:
     // Fits the window to its label and centres it on the screen.
     void Setup();
 
+    // Handlers.
+    void Form_Load();
+    void lblMessage_Click();
+
     QLabel* lblMessage;
 
 protected:
