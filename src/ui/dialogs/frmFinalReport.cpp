@@ -3,15 +3,14 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "screens/dialogs/FinalReportWindow.h"
-#include "ui/text/frmOutput.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
+#include "ui/text/frmOutput.h"
 
 namespace kv {
 
@@ -118,7 +117,7 @@ void frmFinalReport::showEvent(QShowEvent* e) {
     FinalReportActivate(g_);
     Show();
     adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(this);
 }
 
 // The close box: the report hides (its timer then runs the end of the game); the program hides

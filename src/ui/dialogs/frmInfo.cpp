@@ -9,6 +9,7 @@
 
 #include "screens/dialogs/InfoWindow.h"
 #include "screens/main/Panel.h"
+#include "ui/dialogs/Panels.h"
 #include "ui/host/QtHost.h"
 
 namespace kv {
@@ -24,15 +25,7 @@ public:
     using QWidget::QWidget;
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QFontMetrics fm(font());
-        const PanelDrawing d = DrawPanel(
-            "", width(), height(), kEdgeRaised, false,
-            [&](const std::string& s) { return fm.horizontalAdvance(QString::fromStdString(s)); }, fm.height());
-        p.fillRect(rect(), palette().button());
-        if (d.edge != kEdgeNone) qDrawWinPanel(&p, rect(), palette(), d.edge == kEdgeSunken);
-    }
+    void paintEvent(QPaintEvent*) override { PaintPanel(this, kEdgeRaised, palette().button().color()); }
 };
 
 // The title-bar buttons of the game: a small raised button with its sign drawn on it.

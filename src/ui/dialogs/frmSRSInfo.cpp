@@ -1,11 +1,10 @@
 #include "ui/dialogs/frmSRSInfo.h"
 
-#include <QGuiApplication>
 #include <QPixmap>
-#include <QScreen>
 
 #include "screens/dialogs/ScanWindow.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmSRSInfo.h"
 
 namespace kv {
@@ -37,10 +36,7 @@ void frmSRSInfo::showEvent(QShowEvent* e) {
     }
     lblMessage->setText(QString::fromStdString(info.Message));
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnDesktop(this);
     QDialog::showEvent(e);
 }
 

@@ -50,6 +50,7 @@ protected:
 
 private:
     void Form_Activate();
+    void Centre();
     void cmdButton_Click(int index);
     // A letter presses the button it stands for; false when it stands for none shown.
     bool Form_KeyPress(int keyAscii);

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
+
+#include "ui/host/WindowArranger.h"
 
 namespace kv {
 
@@ -29,12 +29,7 @@ void frmShowMessage::Form_Load() { Centre(); }
 // A click on the note hides it.
 void frmShowMessage::lblMessage_Click() { hide(); }
 
-void frmShowMessage::Centre() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
-    }
-}
+void frmShowMessage::Centre() { CentreOnDesktop(this); }
 
 void frmShowMessage::Setup() {
     lblMessage->adjustSize();
