@@ -538,7 +538,8 @@ bool frmSSControl::txtNotes_KeyPress(int keyAscii) {
         host_.Run(Form::frmSSControl, [this] { kv::txtNotes_Change(g_); });
         cmdRecord->setEnabled(g_.console.Enabled.cmdRecord);
     }
-    return keyAscii == 13 || keyAscii == 9;
+    // The filter sets a discarded key to 0.
+    return keyAscii == 0 || keyAscii == 13 || keyAscii == 9;
 }
 
 // ---- The room map --------------------------------------------------------------------------------
