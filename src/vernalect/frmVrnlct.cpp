@@ -49,8 +49,8 @@ frmVrnlct::frmVrnlct(QString programFolder, QString settingsFile, QWidget* paren
         picLang[i]->setToolTip(FlagLanguage(i));
         picLang[i]->setGeometry(FlagLeft(i), top, kFlagWidth, kFlagHeight);
         picLang[i]->installEventFilter(this);
-        PaintFlag(i);
     }
+    Form_Paint();
     const int buttonsTop = kMargin + shpBorder->height() + 8;
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName("cmdOK");
@@ -110,6 +110,11 @@ bool frmVrnlct::Form_Load() {
     return true;
 }
 
+// Each flag drawn, dimmed while its language is not installed.
+void frmVrnlct::Form_Paint() {
+    for (int i = 0; i < kFlagCount; ++i) PaintFlag(i);
+}
+
 void frmVrnlct::PaintFlag(int index) {
     const QPixmap flag = DrawFlag(index);
     picLang[index]->setPixmap(Choice[index]->isEnabled() ? flag : DimFlag(flag));
@@ -120,7 +125,6 @@ void frmVrnlct::Form_Activate() {
         for (int i = 0; i < kFlagCount; ++i) {
             if (picLang[i]->property("Tag").toString() != name) continue;
             Choice[i]->setEnabled(true);
-            PaintFlag(i);
             if (name == current_) {
                 Choice[i]->setChecked(true);
                 Choice_Click(i);
@@ -128,6 +132,7 @@ void frmVrnlct::Form_Activate() {
             }
         }
     }
+    Form_Paint();
     for (int group = 2; group >= 0; --group) {
         bool any = false;
         for (int i = group * 5; i < group * 5 + 5; ++i) any = any || Choice[i]->isEnabled();
@@ -171,12 +176,32 @@ void frmVrnlct::End() {
 // The close box ends the program only where Cancel would; with no language recorded the only
 // way out is OK.
 void frmVrnlct::closeEvent(QCloseEvent* e) {
-    if (ended_ || cmdCancel->isEnabled()) {
-        ended_ = true;
-        e->accept();
-    } else {
+    if (Form_QueryUnload())
         e->ignore();
+    else
+        e->accept();
+}
+
+bool frmVrnlct::Form_QueryUnload() {
+    if (!ended_ && !cmdCancel->isEnabled()) return true;
+    ended_ = true;
+    return false;
+}
+
+// A press with the left button marks the flag; its release over the flag picks the language.
+void frmVrnlct::picLang_MouseDown(int index, Qt::MouseButton button) {
+    pressed_ = button == Qt::LeftButton;
+    if (pressed_) picLang[index]->setFrameStyle(QFrame::Box | QFrame::Plain);
+}
+
+void frmVrnlct::picLang_MouseUp(int index) { picLang[index]->setFrameStyle(QFrame::NoFrame); }
+
+void frmVrnlct::picLang_Click(int index) {
+    if (pressed_) {
+        Choice[index]->setChecked(true);
+        Choice_Click(index);
     }
+    pressed_ = false;
 }
 
 bool frmVrnlct::eventFilter(QObject* watched, QEvent* e) {
@@ -184,17 +209,14 @@ bool frmVrnlct::eventFilter(QObject* watched, QEvent* e) {
         if (watched != picLang[i]) continue;
         if (!Choice[i]->isEnabled()) return false;
         if (e->type() == QEvent::MouseButtonPress) {
-            pressed_ = static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
-            if (pressed_) picLang[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
+            picLang_MouseDown(i, static_cast<QMouseEvent*>(e)->button());
             return true;
         }
         if (e->type() == QEvent::MouseButtonRelease) {
-            picLang[i]->setFrameStyle(QFrame::NoFrame);
-            if (pressed_ && picLang[i]->rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint())) {
-                Choice[i]->setChecked(true);
-                Choice_Click(i);
-            }
-            pressed_ = false;
+            picLang_MouseUp(i);
+            // Released off the flag: no click.
+            if (!picLang[i]->rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint())) pressed_ = false;
+            picLang_Click(i);
             return true;
         }
     }

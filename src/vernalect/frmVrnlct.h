@@ -35,7 +35,14 @@ public:
     // the groups in use.
     void Form_Activate();
 
+    // Draws every flag, dimmed where its language is not installed.
+    void Form_Paint();
+    // True when a close from the window's frame is refused (no language recorded yet).
+    bool Form_QueryUnload();
     void Choice_Click(int index);
+    void picLang_MouseDown(int index, Qt::MouseButton button);
+    void picLang_MouseUp(int index);
+    void picLang_Click(int index);
     void cmdOK_Click();
     void cmdCancel_Click();
 

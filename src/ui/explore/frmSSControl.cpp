@@ -123,13 +123,9 @@ void ShapedPictureButton::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), key_);
     p.drawImage(0, 0, picture_);
 }
-void ShapedPictureButton::mousePressEvent(QMouseEvent* e) { ShapedButtonDown(this, e->button()); }
-void ShapedPictureButton::mouseMoveEvent(QMouseEvent* e) {
-    ShapedButtonMove(this, e->buttons(), e->position().toPoint());
-}
-void ShapedPictureButton::mouseReleaseEvent(QMouseEvent* e) {
-    if (ShapedButtonUp(this, e->button())) emit Activated();
-}
+void ShapedPictureButton::mousePressEvent(QMouseEvent* e) { emit MouseDown(e->button()); }
+void ShapedPictureButton::mouseMoveEvent(QMouseEvent* e) { emit MouseMove(e->buttons(), e->position().toPoint()); }
+void ShapedPictureButton::mouseReleaseEvent(QMouseEvent* e) { emit MouseUp(e->button()); }
 
 // ---- The window ---------------------------------------------------------------------------------
 
@@ -145,23 +141,41 @@ frmSSControl::frmSSControl(Game& g, QtHost& host) : g_(g), host_(host) {
     host.OnView(View::SSSystemView, this, [this] { DrawSystem(); });
     host.OnView(View::SSPlanetView, this, [this] { DrawPlanets(); });
     host.OnView(View::SSSpectrum, this, [this] { DrawSpectral(); });
-    tmrMessage = host.AddTimer(Timer::frmSSControl_tmrMessage, this, 1000, [this] {
-        tmrMessage_Timer(g_);
-        ShowConsole();
-    });
-    tmrFlag = host.AddTimer(Timer::frmSSControl_tmrFlag, this, 500, [this] { tmrFlag_Timer(g_); });
+    tmrMessage = host.AddTimer(Timer::frmSSControl_tmrMessage, this, 1000, [this] { tmrMessage_Timer(); });
+    tmrFlag = host.AddTimer(Timer::frmSSControl_tmrFlag, this, 500, [this] { tmrFlag_Timer(); });
     clipTimer_ = new QTimer(this);
     connect(clipTimer_, &QTimer::timeout, this, [this] { NextClipFrame(); });
     Form_Load();
 }
 
-QPushButton* frmSSControl::Command(const char* name, const char* key, int y, void (*handler)(Game&)) {
+void frmSSControl::tmrMessage_Timer() {
+    kv::tmrMessage_Timer(g_);
+    ShowConsole();
+}
+
+void frmSSControl::tmrFlag_Timer() { kv::tmrFlag_Timer(g_); }
+
+void frmSSControl::cmdEnterOrbit_Click() { kv::cmdEnterOrbit_Click(g_); }
+void frmSSControl::cmdLeaveOrbit_Click() { kv::cmdLeaveOrbit_Click(g_); }
+void frmSSControl::cmdHail_Click() { kv::cmdHail_Click(g_); }
+void frmSSControl::cmdBeam_Click() { kv::cmdBeam_Click(g_); }
+void frmSSControl::cmdEnergy_Click() { kv::cmdEnergy_Click(g_); }
+void frmSSControl::cmdPhaser_Click() { kv::cmdPhaser_Click(g_); }
+void frmSSControl::cmdPhoton_Click() { kv::cmdPhoton_Click(g_); }
+void frmSSControl::cmdShields_Click() { kv::cmdShields_Click(g_); }
+void frmSSControl::cmdExit_Click() { kv::cmdExit_Click(g_); }
+void frmSSControl::cmdRecord_Click() { kv::cmdRecord_Click(g_); }
+void frmSSControl::cmdReset_Click() { kv::cmdReset_Click(g_); }
+void frmSSControl::cmdIgnore_Click() { kv::cmdIgnore_Click(g_); }
+void frmSSControl::cmdRespond_Click() { kv::cmdRespond_Click(g_); }
+
+QPushButton* frmSSControl::Command(const char* name, const char* key, int y, void (frmSSControl::*handler)()) {
     auto* b = new QPushButton(Q(g_.Text(key)), this);
     b->setObjectName(name);
     b->setGeometry(kCommandLeft, y, kCommandWidth, 26);
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, host_.Handler(Form::frmSSControl, [this, handler] {
-        handler(g_);
+        (this->*handler)();
         ShowConsole();
         if (g_.console.GoatFocus) cmdGoat->setFocus(Qt::OtherFocusReason);
     }));
@@ -193,14 +207,9 @@ void frmSSControl::Build() {
     picSolarSystem->setMouseTracking(true);
     picSolarSystem->paintOver = [this](QPainter& p) { PaintSystem(p); };
     connect(picSolarSystem, &PictureBox::MouseDown, this, [this](int button, int shift, int x, int y) {
-        host_.Run(Form::frmSSControl, [&] {
-            picSolarSystem_MouseDown(g_, button, shift, static_cast<double>(x) * kTwipsPerPixel,
-                                     static_cast<double>(y) * kTwipsPerPixel);
-        });
+        host_.Run(Form::frmSSControl, [&] { picSolarSystem_MouseDown(button, shift, x, y); });
     });
-    connect(picSolarSystem, &PictureBox::MouseMove, this, [this](int, int, int, int) {
-        for (int i : {0, 2}) lblPlanet[i]->setStyleSheet(QString());
-    });
+    connect(picSolarSystem, &PictureBox::MouseMove, this, [this](int, int, int, int) { picSolarSystem_MouseMove(); });
     picStar = MakeLabel(picSolarSystem, "picStar",
                         QRect(Px(kStarPictureLeft), Px(kStarPictureTop), Px(kStarPictureSize), Px(kStarPictureSize)));
     picStar->setAlignment(Qt::AlignCenter);
@@ -271,15 +280,15 @@ void frmSSControl::Build() {
     lblCommands = MakeLabel(this, "lblCommands", QRect(kCommandLeft, 6, kCommandWidth, 18));
     lblCommands->setText(Q(g_.Text("SSCCom")));
     int y = 26;
-    cmdEnterOrbit = Command("cmdEnterOrbit", "SSCOrbit", y, &cmdEnterOrbit_Click);
-    cmdLeaveOrbit = Command("cmdLeaveOrbit", "SSCLeave", y += kCommandStep, &cmdLeaveOrbit_Click);
-    cmdHail = Command("cmdHail", "SSCHail", y += kCommandStep, &cmdHail_Click);
-    cmdBeam = Command("cmdBeam", "SSCBeam", y += kCommandStep, &cmdBeam_Click);
-    cmdEnergy = Command("cmdEnergy", "SSCEnergy", y += kCommandStep, &cmdEnergy_Click);
-    cmdPhaser = Command("cmdPhaser", "SSCPhaser", y += kCommandStep, &cmdPhaser_Click);
-    cmdPhoton = Command("cmdPhoton", "SSCPhoton", y += kCommandStep, &cmdPhoton_Click);
-    cmdShields = Command("cmdShields", "SSCShields", y += kCommandStep, &cmdShields_Click);
-    cmdExit = Command("cmdExit", "SSCExit", y += kCommandStep, &cmdExit_Click);
+    cmdEnterOrbit = Command("cmdEnterOrbit", "SSCOrbit", y, &frmSSControl::cmdEnterOrbit_Click);
+    cmdLeaveOrbit = Command("cmdLeaveOrbit", "SSCLeave", y += kCommandStep, &frmSSControl::cmdLeaveOrbit_Click);
+    cmdHail = Command("cmdHail", "SSCHail", y += kCommandStep, &frmSSControl::cmdHail_Click);
+    cmdBeam = Command("cmdBeam", "SSCBeam", y += kCommandStep, &frmSSControl::cmdBeam_Click);
+    cmdEnergy = Command("cmdEnergy", "SSCEnergy", y += kCommandStep, &frmSSControl::cmdEnergy_Click);
+    cmdPhaser = Command("cmdPhaser", "SSCPhaser", y += kCommandStep, &frmSSControl::cmdPhaser_Click);
+    cmdPhoton = Command("cmdPhoton", "SSCPhoton", y += kCommandStep, &frmSSControl::cmdPhoton_Click);
+    cmdShields = Command("cmdShields", "SSCShields", y += kCommandStep, &frmSSControl::cmdShields_Click);
+    cmdExit = Command("cmdExit", "SSCExit", y += kCommandStep, &frmSSControl::cmdExit_Click);
 
     lblSystemNotes = MakeLabel(this, "lblSystemNotes", QRect(kDrawLeft, 310, 460, 16));
     lblSystemNotes->setText(Q(g_.Text("SSCNotes")));
@@ -287,24 +296,9 @@ void frmSSControl::Build() {
     txtNotes->setObjectName("txtNotes");
     txtNotes->setGeometry(kDrawLeft, 328, kInfoLeft + kInfoWidth - kDrawLeft, 86);
     txtNotes->installEventFilter(this);
-    connect(txtNotes, &QPlainTextEdit::textChanged, this, [this] {
-        if (showingNotes_) return;
-        std::string text = txtNotes->toPlainText().toStdString();
-        std::string withEnds;
-        for (char ch : text) withEnds += ch == '\n' ? g_.st.NewLine : std::string(1, ch);
-        // Pasted notes are cut to the limit like typed ones.
-        if (CharCount(withEnds) > kNotesLimit) {
-            withEnds = FirstCharacters(withEnds, kNotesLimit);
-            QApplication::beep();
-            g_.console.txtNotes = withEnds;
-            ShowNotes();
-        }
-        g_.console.txtNotes = withEnds;
-        host_.Run(Form::frmSSControl, [this] { txtNotes_Change(g_); });
-        cmdRecord->setEnabled(g_.console.Enabled.cmdRecord);
-    });
-    cmdRecord = Command("cmdRecord", "SSCRecord", 328, &cmdRecord_Click);
-    cmdReset = Command("cmdReset", "SSCReset", 358, &cmdReset_Click);
+    connect(txtNotes, &QPlainTextEdit::textChanged, this, [this] { txtNotes_Change(); });
+    cmdRecord = Command("cmdRecord", "SSCRecord", 328, &frmSSControl::cmdRecord_Click);
+    cmdReset = Command("cmdReset", "SSCReset", 358, &frmSSControl::cmdReset_Click);
 
     // ---- The message panel ---------------------------------------------------------------------
     pnlMessage = new QFrame(this);
@@ -313,8 +307,8 @@ void frmSSControl::Build() {
     lblMessage = MakeLabel(pnlMessage, "lblMessage", QRect(8, 4, pnlMessage->width() - 16, 18));
     Message = MakeLabel(pnlMessage, "Message", QRect(8, 24, pnlMessage->width() - 16, 66), true);
     pnlMessage->hide();
-    cmdIgnore = Command("cmdIgnore", "SSCIgnore", kMessageTop + 38, &cmdIgnore_Click);
-    cmdRespond = Command("cmdRespond", "SSCRespond", kMessageTop + 68, &cmdRespond_Click);
+    cmdIgnore = Command("cmdIgnore", "SSCIgnore", kMessageTop + 38, &frmSSControl::cmdIgnore_Click);
+    cmdRespond = Command("cmdRespond", "SSCRespond", kMessageTop + 68, &frmSSControl::cmdRespond_Click);
     cmdIgnore->hide();
     cmdRespond->hide();
 
@@ -330,8 +324,8 @@ void frmSSControl::Build() {
     picMap->setPalette(mapColours);
     picMap->setMouseTracking(true);
     connect(picMap, &PictureBox::MouseDown, this,
-            [this](int button, int, int x, int y) { MapMouseDown(button, picMap->mapToGlobal(QPoint(x, y))); });
-    connect(picMap, &PictureBox::MouseMove, this, [this](int, int, int, int) { MapMouseMove(QCursor::pos()); });
+            [this](int button, int, int x, int y) { picMap_MouseDown(button, picMap->mapToGlobal(QPoint(x, y))); });
+    connect(picMap, &PictureBox::MouseMove, this, [this](int, int, int, int) { picMap_MouseMove(QCursor::pos()); });
     picYouAreHere = MakeLabel(picMap, "picYouAreHere", QRect(0, 0, Px(kMarkerSize), Px(kMarkerSize)));
     picYouAreHere->setMouseTracking(true);
     picYouAreHere->installEventFilter(this);
@@ -424,7 +418,11 @@ void frmSSControl::showEvent(QShowEvent* event) {
 // Minimising the console takes the other game windows out of sight; restoring brings them back.
 void frmSSControl::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+// Minimised, the console takes the other windows away with it; restored, it brings them back.
+void frmSSControl::Form_Resize() {
     if (isMinimized() && !away_) {
         hidden_.clear();
         for (int f = 1; f <= static_cast<int>(Form::frmLanguage); ++f) {
@@ -449,31 +447,38 @@ void frmSSControl::changeEvent(QEvent* event) {
 }
 
 void frmSSControl::mouseMoveEvent(QMouseEvent* event) {
-    // Form_MouseMove: the arrows' hover highlight ends.
-    for (int i : {0, 2}) lblPlanet[i]->setStyleSheet(QString());
+    Form_MouseMove();
     QDialog::mouseMoveEvent(event);
 }
+
+// Off the planet arrows: their hover highlight ends.
+void frmSSControl::Form_MouseMove() {
+    for (int i : {0, 2}) lblPlanet[i]->setStyleSheet(QString());
+}
+void frmSSControl::lblName_MouseMove() { Form_MouseMove(); }
+void frmSSControl::picSolarSystem_MouseMove() { Form_MouseMove(); }
+void frmSSControl::lblPlanet_MouseMove(int index) { lblPlanet[index]->setStyleSheet(QStringLiteral("color: #ff5050;")); }
 
 bool frmSSControl::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == picStar && type == QEvent::MouseButtonRelease) {
-        host_.Run(Form::frmSSControl, [this] { picStar_Click(g_); });
+        host_.Run(Form::frmSSControl, [this] { picStar_Click(); });
         return true;
     }
     for (int i : {0, 2}) {
         if (watched != lblPlanet[i]) continue;
-        if (type == QEvent::MouseButtonRelease) host_.Run(Form::frmSSControl, [this, i] { lblPlanet_Click(g_, i); });
-        if (type == QEvent::MouseMove) lblPlanet[i]->setStyleSheet(QStringLiteral("color: #ff5050;"));
+        if (type == QEvent::MouseButtonRelease) host_.Run(Form::frmSSControl, [this, i] { lblPlanet_Click(i); });
+        if (type == QEvent::MouseMove) lblPlanet_MouseMove(i);
     }
-    if (watched == lblName && type == QEvent::MouseMove)
-        for (int i : {0, 2}) lblPlanet[i]->setStyleSheet(QString());
+    if (watched == lblName && type == QEvent::MouseMove) lblName_MouseMove();
     if (watched == picYouAreHere) {
         if (type == QEvent::MouseButtonPress) {
             auto* e = static_cast<QMouseEvent*>(event);
-            MapMouseDown(ButtonOf(e), e->globalPosition().toPoint());
+            picYouAreHere_MouseDown(ButtonOf(e), e->globalPosition().toPoint());
             return true;
         }
-        if (type == QEvent::MouseMove) MapMouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        if (type == QEvent::MouseMove)
+            picYouAreHere_MouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
     }
     if (watched == txtNotes && type == QEvent::KeyPress) {
         auto* e = static_cast<QKeyEvent*>(event);
@@ -485,24 +490,57 @@ bool frmSSControl::eventFilter(QObject* watched, QEvent* event) {
         else if (e->text().size() == 1)
             key = e->text()[0].unicode();
         if (key == 0) return false;
-        std::string text = g_.console.txtNotes;
-        const bool beep = txtNotes_KeyPress(text, key, g_.st.NewLine);
-        if (beep) QApplication::beep();
-        if (text != g_.console.txtNotes) {
-            g_.console.txtNotes = text;
-            ShowNotes();
-            txtNotes->moveCursor(QTextCursor::End);
-            host_.Run(Form::frmSSControl, [this] { txtNotes_Change(g_); });
-            cmdRecord->setEnabled(g_.console.Enabled.cmdRecord);
-        }
-        return key == 0 || key == 13 || key == 9;  // a discarded key, or one the filter has typed
+        return txtNotes_KeyPress(key);
     }
     return QDialog::eventFilter(watched, event);
 }
 
+void frmSSControl::picStar_Click() { kv::picStar_Click(g_); }
+void frmSSControl::lblPlanet_Click(int index) { kv::lblPlanet_Click(g_, index); }
+
+void frmSSControl::picSolarSystem_MouseDown(int button, int shift, int x, int y) {
+    kv::picSolarSystem_MouseDown(g_, button, shift, static_cast<double>(x) * kTwipsPerPixel,
+                                 static_cast<double>(y) * kTwipsPerPixel);
+}
+
+// The notes as the box holds them, with the game's line ends; pasted notes are cut to the limit
+// like typed ones.
+void frmSSControl::txtNotes_Change() {
+    if (showingNotes_) return;
+    std::string text = txtNotes->toPlainText().toStdString();
+    std::string withEnds;
+    for (char ch : text) withEnds += ch == '\n' ? g_.st.NewLine : std::string(1, ch);
+    if (CharCount(withEnds) > kNotesLimit) {
+        withEnds = FirstCharacters(withEnds, kNotesLimit);
+        QApplication::beep();
+        g_.console.txtNotes = withEnds;
+        ShowNotes();
+    }
+    g_.console.txtNotes = withEnds;
+    host_.Run(Form::frmSSControl, [this] { kv::txtNotes_Change(g_); });
+    cmdRecord->setEnabled(g_.console.Enabled.cmdRecord);
+}
+
+// A key typed into the notes, through the notes' filter; true when the box must not type it
+// itself (discarded, or typed here).
+bool frmSSControl::txtNotes_KeyPress(int keyAscii) {
+    std::string text = g_.console.txtNotes;
+    const bool beep = kv::txtNotes_KeyPress(text, keyAscii, g_.st.NewLine);
+    if (beep) QApplication::beep();
+    if (text != g_.console.txtNotes) {
+        g_.console.txtNotes = text;
+        ShowNotes();
+        txtNotes->moveCursor(QTextCursor::End);
+        host_.Run(Form::frmSSControl, [this] { kv::txtNotes_Change(g_); });
+        cmdRecord->setEnabled(g_.console.Enabled.cmdRecord);
+    }
+    // The filter sets a discarded key to 0.
+    return keyAscii == 0 || keyAscii == 13 || keyAscii == 9;
+}
+
 // ---- The room map --------------------------------------------------------------------------------
 
-void frmSSControl::MapMouseDown(int button, QPoint globalPos) {
+void frmSSControl::picMap_MouseDown(int button, QPoint globalPos) {
     ConsoleState& c = g_.console;
     if (button & 1) {
         picMap->setCursor(grab_);
@@ -520,11 +558,16 @@ void frmSSControl::MapMouseDown(int button, QPoint globalPos) {
 }
 
 // The first pointer move after a drag (the drag itself takes the moves while the button is held).
-void frmSSControl::MapMouseMove(QPoint) {
+void frmSSControl::picMap_MouseMove(QPoint) {
     if (!mapGrab_) return;
     picMap->setCursor(ungrab_);
     mapGrab_ = false;
 }
+
+void frmSSControl::picYouAreHere_MouseDown(int button, QPoint globalPos) { picMap_MouseDown(button, globalPos); }
+void frmSSControl::picYouAreHere_MouseMove(QPoint globalPos) { picMap_MouseMove(globalPos); }
+void frmSSControl::Rooms_MouseDown(int, int button, QPoint globalPos) { picMap_MouseDown(button, globalPos); }
+void frmSSControl::Rooms_MouseMove(int, QPoint globalPos) { picMap_MouseMove(globalPos); }
 
 void frmSSControl::ShowMapControls() {
     const ConsoleState& c = g_.console;
@@ -532,11 +575,13 @@ void frmSSControl::ShowMapControls() {
     picMap->move(Px(c.picMap.Left), Px(c.picMap.Top));
     while (Rooms.size() < c.Rooms.size()) {
         auto* room = new Room(picMap);
-        room->setObjectName(QStringLiteral("Rooms(%1)").arg(Rooms.size()));
+        const int index = static_cast<int>(Rooms.size());
+        room->setObjectName(QStringLiteral("Rooms(%1)").arg(index));
         room->setMouseTracking(true);
-        connect(room, &Room::MouseDown, this,
-                [this, room](int button, int, int x, int y) { MapMouseDown(button, room->mapToGlobal(QPoint(x, y))); });
-        connect(room, &Room::MouseMove, this, [this](int, int, int, int) { MapMouseMove(QCursor::pos()); });
+        connect(room, &Room::MouseDown, this, [this, room, index](int button, int, int x, int y) {
+            Rooms_MouseDown(index, button, room->mapToGlobal(QPoint(x, y)));
+        });
+        connect(room, &Room::MouseMove, this, [this, index](int, int, int, int) { Rooms_MouseMove(index, QCursor::pos()); });
         Rooms.push_back(room);
     }
     while (Rooms.size() > c.Rooms.size()) {
@@ -589,10 +634,10 @@ void frmSSControl::ShowActions() {
         b->SetPicture(ActionIcon(i < kActionIcons ? i : -1), kConsoleColour);
         long transparent = -1;
         SkinForm(b, transparent, kActionOutline);
-        connect(b, &ShapedPictureButton::Activated, this, host_.Handler(Form::frmSSControl, [this, i] {
-            rcmdAction_Click(g_, i);
-            ShowConsole();
-        }));
+        connect(b, &ShapedPictureButton::MouseDown, this, [this, i](Qt::MouseButton button) { rcmdAction_MouseDown(i, button); });
+        connect(b, &ShapedPictureButton::MouseMove, this,
+                [this, i](Qt::MouseButtons buttons, QPoint at) { rcmdAction_MouseMove(i, buttons, at); });
+        connect(b, &ShapedPictureButton::MouseUp, this, [this, i](Qt::MouseButton button) { rcmdAction_MouseUp(i, button); });
         rcmdAction.push_back(b);
         auto* l = MakeLabel(this, QStringLiteral("lblAct(%1)").arg(i), QRect());
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -600,6 +645,24 @@ void frmSSControl::ShowActions() {
     }
     for (size_t i = 0; i < rcmdAction.size(); ++i) ShowAction(i);
 }
+
+void frmSSControl::rcmdAction_MouseDown(int index, Qt::MouseButton button) {
+    ShapedButtonDown(rcmdAction[static_cast<size_t>(index)], button);
+}
+
+void frmSSControl::rcmdAction_MouseMove(int index, Qt::MouseButtons buttons, QPoint at) {
+    ShapedButtonMove(rcmdAction[static_cast<size_t>(index)], buttons, at);
+}
+
+void frmSSControl::rcmdAction_MouseUp(int index, Qt::MouseButton button) {
+    if (!ShapedButtonUp(rcmdAction[static_cast<size_t>(index)], button)) return;
+    host_.Run(Form::frmSSControl, [this, index] {
+        rcmdAction_Click(index);
+        ShowConsole();
+    });
+}
+
+void frmSSControl::rcmdAction_Click(int index) { kv::rcmdAction_Click(g_, index); }
 
 void frmSSControl::ShowAction(size_t i) {
     const ConsoleState& c = g_.console;

@@ -61,7 +61,10 @@ public:
     const QImage& Picture() const { return picture_; }
 
 signals:
-    void Activated();
+    // The press, the pointer's moves and the release, handed to the console's handlers.
+    void MouseDown(Qt::MouseButton button);
+    void MouseMove(Qt::MouseButtons buttons, QPoint at);
+    void MouseUp(Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -82,6 +85,46 @@ public:
     // ---- Window events -----------------------------------------------------------------------
     void Form_Load();
     void Form_Activate();
+    void Form_MouseMove();
+    void Form_Resize();
+    void cmdEnterOrbit_Click();
+    void cmdLeaveOrbit_Click();
+    void cmdHail_Click();
+    void cmdBeam_Click();
+    void cmdEnergy_Click();
+    void cmdPhaser_Click();
+    void cmdPhoton_Click();
+    void cmdShields_Click();
+    void cmdExit_Click();
+    void cmdRecord_Click();
+    void cmdReset_Click();
+    void cmdIgnore_Click();
+    void cmdRespond_Click();
+    void picStar_Click();
+    void lblPlanet_Click(int index);
+    // A press on the system view at a point of its own (pixels).
+    void picSolarSystem_MouseDown(int button, int shift, int x, int y);
+    void txtNotes_Change();
+    bool txtNotes_KeyPress(int keyAscii);
+    void rcmdAction_Click(int index);
+    void tmrMessage_Timer();
+    void tmrFlag_Timer();
+    void lblName_MouseMove();
+    void lblPlanet_MouseMove(int index);
+    void picSolarSystem_MouseMove();
+    // The room map: a press drags the map (left button) or centres it (right button); the first
+    // move after a drag gives the pointer back its open hand. Positions are the screen's.
+    void picMap_MouseDown(int button, QPoint globalPos);
+    void picMap_MouseMove(QPoint globalPos);
+    void picYouAreHere_MouseDown(int button, QPoint globalPos);
+    void picYouAreHere_MouseMove(QPoint globalPos);
+    void Rooms_MouseDown(int index, int button, QPoint globalPos);
+    void Rooms_MouseMove(int index, QPoint globalPos);
+    // The action buttons: pressed, hovered and released as shaped buttons; a release over the
+    // shape runs the response.
+    void rcmdAction_MouseDown(int index, Qt::MouseButton button);
+    void rcmdAction_MouseMove(int index, Qt::MouseButtons buttons, QPoint at);
+    void rcmdAction_MouseUp(int index, Qt::MouseButton button);
 
     // ---- Displays (registered with the host) ---------------------------------------------------
     void ShowConsole();  // View::SSConsole
@@ -149,7 +192,7 @@ protected:
 
 private:
     void Build();
-    QPushButton* Command(const char* name, const char* key, int y, void (*handler)(Game&));
+    QPushButton* Command(const char* name, const char* key, int y, void (frmSSControl::*handler)());
     void ShowNotes();
     void ShowMapControls();
     void ShowActions();
@@ -157,8 +200,6 @@ private:
     void CloseClip();
     void NextClipFrame();
     void PaintSystem(QPainter& p);
-    void MapMouseDown(int button, QPoint globalPos);
-    void MapMouseMove(QPoint globalPos);
     QImage ActionIcon(int icon) const;
     QImage TextureFor(int planetClass, int planet);
     void LoadPictures();

@@ -46,13 +46,17 @@ frmAbout::frmAbout(Game& g, QtHost& host, QWidget* parent)
     cmdOK->setText(QString::fromStdString(g.Text("OK")));
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 
-    creditsText_ = CreditsText(g.Text("Credits"), "\r\n");
-    lblVersion->setText(QString::fromStdString(AboutVersionCaption()));
-
     tmrScroll = new QTimer(this);
     tmrScroll->setObjectName("tmrScroll");
     tmrScroll->setInterval(kAboutTickMs);
     connect(tmrScroll, &QTimer::timeout, this, [this] { tmrScroll_Timer(); });
+    Form_Load();
+}
+
+// The credits text, built once, and the version.
+void frmAbout::Form_Load() {
+    creditsText_ = CreditsText(g_.Text("Credits"), "\r\n");
+    lblVersion->setText(QString::fromStdString(AboutVersionCaption()));
 }
 
 frmAbout::~frmAbout() = default;
@@ -78,6 +82,10 @@ void frmAbout::DrawCredits() {
 void frmAbout::showEvent(QShowEvent* e) {
     CentreOnDesktop(this);
     QDialog::showEvent(e);
+    Form_Activate();
+}
+
+void frmAbout::Form_Activate() {
     DrawCredits();
     creditsTop_ = picScroll->height();
     tmrScroll->start();

@@ -27,6 +27,8 @@ public:
     frmAbout(Game& g, QtHost& host, QWidget* parent = nullptr);
     ~frmAbout() override;
 
+    void Form_Load();
+    void Form_Activate();
     void tmrScroll_Timer();
     void cmdOK_Click();
     // A press on Picture1 at a point of its own (pixels).

@@ -67,11 +67,7 @@ frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
     lblScroll0 = new QLabel(this);
     lblScroll0->setObjectName("lblScroll(0)");
     lblScroll0->hide();
-    QFont lines(QStringLiteral("Arial"));
-    lines.setStyleHint(QFont::SansSerif);
-    lines.setBold(true);
-    lines.setPointSizeF(CaptionFontSize(area.width()));
-    lblScroll0->setFont(lines);
+    Form_Load();
 
     tmrScroll = host.AddTimer(Timer::frmBackground_tmrScroll, this, kCaptionTickMs, [this] { tmrScroll_Timer(); });
     tmrNoMorv = host.AddTimer(Timer::frmBackground_tmrNoMorv, this, g.background.redInterval,
@@ -80,6 +76,16 @@ frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
         picBackground->update();
         surface_->update();
     });
+}
+
+// The lines' font, after the screen's width.
+void frmBackground::Form_Load() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QFont lines(QStringLiteral("Arial"));
+    lines.setStyleHint(QFont::SansSerif);
+    lines.setBold(true);
+    lines.setPointSizeF(CaptionFontSize(screen ? screen->geometry().width() : 1024));
+    lblScroll0->setFont(lines);
 }
 
 // ---- What the desktop asks ---------------------------------------------------------------------
@@ -217,6 +223,10 @@ void frmBackground::PaintPrinted(QPainter& p) const {
 
 void frmBackground::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmBackground::Form_Resize() {
     picBackground->setGeometry(rect());
     surface_->setGeometry(rect());
 }
@@ -233,9 +243,12 @@ void frmBackground::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void frmBackground::mouseMoveEvent(QMouseEvent* e) {
-    const int shift = ShiftOf(e->modifiers());
-    host_.Run(Form::frmBackground, [this, shift] { ReturnToMainWindows(g_, shift); });
+    Form_MouseMove(ShiftOf(e->modifiers()));
     ReturnToGameWindows();
+}
+
+void frmBackground::Form_MouseMove(int shift) {
+    host_.Run(Form::frmBackground, [this, shift] { ReturnToMainWindows(g_, shift); });
 }
 
 // A desktop that raised the background over the game windows on a click (one that ignores the
@@ -257,7 +270,11 @@ void frmBackground::ReturnToGameWindows() {
 }
 
 void frmBackground::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) Form_Click();
+    if (e->key() == Qt::Key_Escape) Form_KeyPress(27);
+}
+
+void frmBackground::Form_KeyPress(int keyAscii) {
+    if (keyAscii == 27) Form_Click();
 }
 
 // The window never closes through its frame: a show ends by itself or by a click.

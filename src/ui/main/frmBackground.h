@@ -39,6 +39,10 @@ public:
     void AddBackgroundLine(const std::string& text) override;
 
     // ---- Handlers ---------------------------------------------------------------------------
+    void Form_Load();
+    void Form_Resize();
+    void Form_KeyPress(int keyAscii);
+    void Form_MouseMove(int shift);
     void tmrScroll_Timer();
     void tmrNoMorv_Timer();
 

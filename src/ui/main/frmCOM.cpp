@@ -47,12 +47,8 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
                            cmdLibOptions})
         b->installEventFilter(this);
 
-    pnlTC->paint = [this](QPainter& p) {
-        const int w = pnlTC->width(), h = pnlTC->height();
-        p.fillRect(0, 0, w, h, ColourOf(PaintComputerPanel(g_).lampColour));
-        PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeRaised, false), w, h, {}, {});
-    };
-    pnlTC->click = host.Handler(Form::frmCOM, [this] { ComCalculatorLampClick(g_); });
+    pnlTC->paint = [this](QPainter& p) { pnlTC_Paint(p); };
+    pnlTC->click = host.Handler(Form::frmCOM, [this] { pnlTC_Click(); });
     pnlPKHolder->paint = [this](QPainter& p) {
         const int w = pnlPKHolder->width(), h = pnlPKHolder->height();
         PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
@@ -62,41 +58,31 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
         PaintPanel(p, LayOutPanel(p, PaintComputerPanel(g_).phaserMode, w, h, kEdgeNone, false), w, h, {},
                    palette().color(QPalette::WindowText));
     };
-    pnlPK->click = host.Handler(Form::frmCOM, [this] { ComPhaserModeClick(g_); });
+    pnlPK->click = host.Handler(Form::frmCOM, [this] { pnlPK_Click(); });
     pnlOptions->paint = [this](QPainter& p) {
         const int w = pnlOptions->width(), h = pnlOptions->height();
         PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
     };
 
-    Connect(cmdDockAtStarbase, [this] { ComDockClick(g_); });
-    Connect(cmdGalaticRecord, [this] { ComGalacticRecordClick(g_); });
-    Connect(cmdLibOptions, [this] { ComLibOptionsClick(g_); });
-    Connect(cmdPhaserFire, [this] { ComPhaserFireClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).phaserFire)); });
-    Connect(cmdTorpedoFire, [this] { ComTorpedoFireClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).torpedoFire)); });
-    Connect(cmdTargetCalculator, [this] {
-        ComTargetCalculatorClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).targetCalculator),
-                                 [this] { SaveTCState(g_); });
-    });
-    connect(chkLRS, &QCheckBox::clicked, this, host.Handler(Form::frmCOM, [this] {
-        if (isActiveWindow()) cmdScapeGoat->setFocus();
-        ComAutoScanClick(g_, chkLRS->isChecked() ? 1 : 0);
-    }));
-    connect(chkSHE, &QCheckBox::clicked, this,
-            host.Handler(Form::frmCOM, [this] { ComAutoShieldsClick(g_, chkSHE->isChecked() ? 1 : 0); }));
+    Connect(cmdDockAtStarbase, [this] { cmdDockAtStarbase_Click(); });
+    Connect(cmdGalaticRecord, [this] { cmdGalaticRecord_Click(); });
+    Connect(cmdLibOptions, [this] { cmdLibOptions_Click(); });
+    Connect(cmdPhaserFire, [this] { cmdPhaserFire_Click(); });
+    Connect(cmdTorpedoFire, [this] { cmdTorpedoFire_Click(); });
+    Connect(cmdTargetCalculator, [this] { cmdTargetCalculator_Click(); });
+    connect(chkLRS, &QCheckBox::clicked, this, host.Handler(Form::frmCOM, [this] { chkLRS_Click(); }));
+    connect(chkSHE, &QCheckBox::clicked, this, host.Handler(Form::frmCOM, [this] { chkSHE_Click(); }));
 
     ApplyOwnLabels(g, Form::frmCOM, this);
     adjustSize();
-    host.PlaceBy(Form::frmCOM, this, [this] { PlaceWindow(); });
+    host.PlaceBy(Form::frmCOM, this, [this] { Form_Load(); });
 
     host.OnView(View::ComputerPanel, this, [this] { ShowPanel(); });
     host.FollowView(View::CommandState, this, [this] { ShowPanel(); });
     host.FollowView(View::LibOptions, this, [this] { ShowPanel(); });
     host.AddTimer(
         Timer::frmCOM_tmrTC, this, 50,
-        [this] {
-            ComLampTick(g_);
-            pnlTC->update();
-        },
+        [this] { tmrTC_Timer(); },
         Tick::Cosmetic);
     ShowPanel();
 }
@@ -104,7 +90,7 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
 frmCOM::~frmCOM() = default;
 
 // Under the middle of the command bar.
-void frmCOM::PlaceWindow() {
+void frmCOM::Form_Load() {
     long sw = 0, sh = 0;
     host_.ScreenSizeTwips(sw, sh);
     long barLeft = sw / 2, barTop = 0, barWidth = 0, barHeight = 0;
@@ -116,6 +102,38 @@ void frmCOM::PlaceWindow() {
     const WindowPosition at =
         ComputerPanelPosition(barLeft, barTop, barWidth, barHeight, own.width * 15L, own.height * 15L, sw / 15);
     PlaceTwips(this, at.left, at.top);
+}
+
+void frmCOM::cmdDockAtStarbase_Click() { ComDockClick(g_); }
+void frmCOM::cmdGalaticRecord_Click() { ComGalacticRecordClick(g_); }
+void frmCOM::cmdLibOptions_Click() { ComLibOptionsClick(g_); }
+void frmCOM::cmdPhaserFire_Click() {
+    ComPhaserFireClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).phaserFire));
+}
+void frmCOM::cmdTorpedoFire_Click() {
+    ComTorpedoFireClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).torpedoFire));
+}
+void frmCOM::cmdTargetCalculator_Click() {
+    ComTargetCalculatorClick(g_, !ComButtonIsOff(PaintComputerPanel(g_).targetCalculator),
+                             [this] { SaveTCState(g_); });
+}
+void frmCOM::chkLRS_Click() {
+    if (isActiveWindow()) cmdScapeGoat->setFocus();
+    ComAutoScanClick(g_, chkLRS->isChecked() ? 1 : 0);
+}
+void frmCOM::chkSHE_Click() { ComAutoShieldsClick(g_, chkSHE->isChecked() ? 1 : 0); }
+void frmCOM::pnlPK_Click() { ComPhaserModeClick(g_); }
+void frmCOM::pnlTC_Click() { ComCalculatorLampClick(g_); }
+
+void frmCOM::pnlTC_Paint(QPainter& p) {
+    const int w = pnlTC->width(), h = pnlTC->height();
+    p.fillRect(0, 0, w, h, ColourOf(PaintComputerPanel(g_).lampColour));
+    PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeRaised, false), w, h, {}, {});
+}
+
+void frmCOM::tmrTC_Timer() {
+    ComLampTick(g_);
+    pnlTC->update();
 }
 
 void frmCOM::Connect(QPushButton* button, std::function<void()> handler) {
@@ -160,7 +178,9 @@ bool frmCOM::eventFilter(QObject* watched, QEvent* e) {
 
 // A click on the panel's background gives a hint.
 void frmCOM::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) host_.Run(Form::frmCOM, [this] { ComBackgroundClick(g_); });
+    if (e->button() == Qt::LeftButton) host_.Run(Form::frmCOM, [this] { Form_Click(); });
 }
+
+void frmCOM::Form_Click() { ComBackgroundClick(g_); }
 
 }  // namespace kv

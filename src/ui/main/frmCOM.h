@@ -29,6 +29,22 @@ public:
     ~frmCOM() override;
     void ShowPanel();
 
+    // Handlers.
+    void Form_Load();
+    void Form_Click();
+    void chkLRS_Click();
+    void chkSHE_Click();
+    void cmdDockAtStarbase_Click();
+    void cmdGalaticRecord_Click();
+    void cmdLibOptions_Click();
+    void cmdPhaserFire_Click();
+    void cmdTargetCalculator_Click();
+    void cmdTorpedoFire_Click();
+    void pnlPK_Click();
+    void pnlTC_Click();
+    void pnlTC_Paint(QPainter& p);
+    void tmrTC_Timer();
+
     StatusBox *pnlPKHolder, *pnlPK, *pnlTC, *pnlOptions;
     QPushButton *cmdScapeGoat, *cmdLibOptions, *cmdTargetCalculator, *cmdDockAtStarbase, *cmdTorpedoFire,
         *cmdGalaticRecord, *cmdPhaserFire;
@@ -41,7 +57,6 @@ protected:
 private:
     // Each button's click gives the focus away first.
     void Connect(QPushButton* button, std::function<void()> handler);
-    void PlaceWindow();
     std::unique_ptr<Ui::frmCOM> ui_;
     Game& g_;
     QtHost& host_;

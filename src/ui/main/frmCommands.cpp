@@ -28,6 +28,13 @@ bool MayEndTheGame(CommandButton b) {
 
 }  // namespace
 
+// The click handler of each button, by CommandButton (the game button opens its menu outside the
+// host's handler frame).
+const std::array<void (frmCommands::*)(), kCommandButtons> frmCommands::kCommandHandlers{
+    &frmCommands::cmdGame_Click, &frmCommands::cmdNAV_Click, &frmCommands::cmdSRS_Click, &frmCommands::cmdLRS_Click,
+    &frmCommands::cmdPHA_Click,  &frmCommands::cmdTOR_Click, &frmCommands::cmdSHE_Click, &frmCommands::cmdDAM_Click,
+    &frmCommands::cmdCOM_Click,  &frmCommands::cmdPRO_Click, &frmCommands::cmdHYP_Click, &frmCommands::cmdDES_Click};
+
 frmCommands::frmCommands(Game& g, QtHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint),
       g_(g),
@@ -53,29 +60,28 @@ frmCommands::frmCommands(Game& g, QtHost& host, QWidget* parent)
             connect(button, &QPushButton::clicked, this, [this] { cmdGame_Click(); });
         else
             connect(button, &QPushButton::clicked, this,
-                    host.Handler(Form::frmCommands, [this, b] { CommandClick(b); }));
+                    host.Handler(Form::frmCommands, [this, i] { (this->*kCommandHandlers[static_cast<size_t>(i)])(); }));
     }
     cmdScapeGoat->installEventFilter(this);
 
     mnuPopup = new QMenu(this);
     mnuPopup->setObjectName("mnuPopup");
-    auto item = [&](const char* name, const char* key, PopupItem popup) {
+    auto item = [&](const char* name, const char* key, void (frmCommands::*handler)()) {
         QAction* a = mnuPopup->addAction(QString::fromStdString(g.Text(key)));
         a->setObjectName(name);
-        connect(a, &QAction::triggered, this,
-                host.Handler(Form::frmCommands, [this, popup] { RunPopupItem(g_, popup); }));
+        connect(a, &QAction::triggered, this, host.Handler(Form::frmCommands, [this, handler] { (this->*handler)(); }));
         return a;
     };
-    mnuLoad = item("mnuLoad", "CommandsLoad", PopupItem::mnuLoad);
-    mnuSave = item("mnuSave", "CommandsSave", PopupItem::mnuSave);
+    mnuLoad = item("mnuLoad", "CommandsLoad", &frmCommands::mnuLoad_Click);
+    mnuSave = item("mnuSave", "CommandsSave", &frmCommands::mnuSave_Click);
     mnuSep1 = mnuPopup->addSeparator();
     mnuSep1->setObjectName("mnuSep1");
-    mnuMenu = item("mnuMenu", "CommandsMenu", PopupItem::mnuMenu);
-    mnuOptions = item("mnuOptions", "CommandsOpt", PopupItem::mnuOptions);
-    mnuHelp = item("mnuHelp", "CommandsHelp", PopupItem::mnuHelp);
+    mnuMenu = item("mnuMenu", "CommandsMenu", &frmCommands::mnuMenu_Click);
+    mnuOptions = item("mnuOptions", "CommandsOpt", &frmCommands::mnuOptions_Click);
+    mnuHelp = item("mnuHelp", "CommandsHelp", &frmCommands::mnuHelp_Click);
     mnuSep2 = mnuPopup->addSeparator();
     mnuSep2->setObjectName("mnuSep2");
-    mnuQuit = item("mnuQuit", "CommandsQuit", PopupItem::mnuQuit);
+    mnuQuit = item("mnuQuit", "CommandsQuit", &frmCommands::mnuQuit_Click);
     // The main menu and the options come with windows of their own: their items stay disabled
     // while the program has no such window.
     connect(mnuPopup, &QMenu::aboutToShow, this, [this] {
@@ -88,7 +94,7 @@ frmCommands::frmCommands(Game& g, QtHost& host, QWidget* parent)
 
     ArrangeButtons();
     ShowCommandState();
-    host.PlaceBy(Form::frmCommands, this, [this] { PlaceWindow(); });
+    host.PlaceBy(Form::frmCommands, this, [this] { Form_Load(); });
     host.OnView(View::CommandBar, this, [this] { ArrangeButtons(); });
     host.OnView(View::CommandState, this, [this] { ShowCommandState(); });
 }
@@ -96,7 +102,7 @@ frmCommands::frmCommands(Game& g, QtHost& host, QWidget* parent)
 void frmCommands::FocusAway() { cmdScapeGoat->setFocus(); }
 
 // At the top of the desktop, right of the message log.
-void frmCommands::PlaceWindow() {
+void frmCommands::Form_Load() {
     const QWidget* output = host_.FormWindow(Form::frmOutput);
     const QRect area = DesktopArea();
     move(output ? static_cast<int>(OuterBox(output).Right()) : area.left(), area.top());
@@ -137,6 +143,25 @@ void frmCommands::CommandClick(CommandButton b) {
     RunCommand(g_, b);
     if (!MayEndTheGame(b) || g_.st.GameRunning) FocusAway();
 }
+
+void frmCommands::cmdNAV_Click() { CommandClick(CommandButton::cmdNAV); }
+void frmCommands::cmdSRS_Click() { CommandClick(CommandButton::cmdSRS); }
+void frmCommands::cmdLRS_Click() { CommandClick(CommandButton::cmdLRS); }
+void frmCommands::cmdPHA_Click() { CommandClick(CommandButton::cmdPHA); }
+void frmCommands::cmdTOR_Click() { CommandClick(CommandButton::cmdTOR); }
+void frmCommands::cmdSHE_Click() { CommandClick(CommandButton::cmdSHE); }
+void frmCommands::cmdDAM_Click() { CommandClick(CommandButton::cmdDAM); }
+void frmCommands::cmdCOM_Click() { CommandClick(CommandButton::cmdCOM); }
+void frmCommands::cmdPRO_Click() { CommandClick(CommandButton::cmdPRO); }
+void frmCommands::cmdDES_Click() { CommandClick(CommandButton::cmdDES); }
+void frmCommands::cmdHYP_Click() { CommandClick(CommandButton::cmdHYP); }
+
+void frmCommands::mnuLoad_Click() { RunPopupItem(g_, PopupItem::mnuLoad); }
+void frmCommands::mnuSave_Click() { RunPopupItem(g_, PopupItem::mnuSave); }
+void frmCommands::mnuMenu_Click() { RunPopupItem(g_, PopupItem::mnuMenu); }
+void frmCommands::mnuOptions_Click() { RunPopupItem(g_, PopupItem::mnuOptions); }
+void frmCommands::mnuHelp_Click() { RunPopupItem(g_, PopupItem::mnuHelp); }
+void frmCommands::mnuQuit_Click() { RunPopupItem(g_, PopupItem::mnuQuit); }
 
 // The menu drops down just under the game button and goes on by itself: its items are handlers
 // of their own.
@@ -187,15 +212,19 @@ void frmCommands::keyPressEvent(QKeyEvent* e) {
 }
 
 void frmCommands::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) host_.Run(Form::frmCommands, [this] { CommandBarClick(g_); });
+    if (e->button() == Qt::LeftButton) host_.Run(Form::frmCommands, [this] { Form_Click(); });
     QWidget::mousePressEvent(e);
 }
+
+void frmCommands::Form_Click() { CommandBarClick(g_); }
+
+void frmCommands::Form_Activate() { CommandBarActivate(g_); }
 
 void frmCommands::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 void frmCommands::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
-        host_.Run(Form::frmCommands, [this] { CommandBarActivate(g_); });
+        host_.Run(Form::frmCommands, [this] { Form_Activate(); });
     QWidget::changeEvent(e);
 }
 

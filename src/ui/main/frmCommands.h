@@ -26,7 +26,27 @@ public:
 
     // Handlers.
     void CommandClick(CommandButton b);
+    void cmdNAV_Click();
+    void cmdSRS_Click();
+    void cmdLRS_Click();
+    void cmdPHA_Click();
+    void cmdTOR_Click();
+    void cmdSHE_Click();
+    void cmdDAM_Click();
+    void cmdCOM_Click();
+    void cmdPRO_Click();
+    void cmdDES_Click();
+    void cmdHYP_Click();
     void cmdGame_Click();
+    void mnuLoad_Click();
+    void mnuSave_Click();
+    void mnuMenu_Click();
+    void mnuOptions_Click();
+    void mnuHelp_Click();
+    void mnuQuit_Click();
+    void Form_Load();
+    void Form_Activate();
+    void Form_Click();
     void Form_KeyPress(int keyAscii);
     // The buttons' colours and enabled states from the command-state colours.
     void ShowCommandState();
@@ -54,9 +74,10 @@ protected:
 
 private:
     void FocusAway();
-    void PlaceWindow();
     // The character a key press types (27 for Escape), or 0.
     static int KeyAscii(const QKeyEvent* e);
+
+    static const std::array<void (frmCommands::*)(), kCommandButtons> kCommandHandlers;
 
     Game& g_;
     QtHost& host_;

@@ -24,21 +24,23 @@ frmDifficulty::frmDifficulty(Game& g, QtHost& host, QWidget* parent) : QDialog(p
     for (int i = 0; i <= 3; ++i) cboMissionType->addItem(Q(g.Text("DiffMis" + std::to_string(i))));
     vsbSkill->setPageStep(g.screens.difficulty.vsbSkill.LargeChange);
 
-    connect(txtName, &QLineEdit::textEdited, this,
-            [this](const QString& t) { Do([this, t] { DifficultyNameChange(g_, t.toStdString()); }); });
-    connect(vsbSkill, &QScrollBar::valueChanged, this, [this](int v) { Do([this, v] { DifficultySkillChange(g_, v); }); });
-    connect(vsbLength, &QScrollBar::valueChanged, this,
-            [this](int v) { Do([this, v] { DifficultyLengthChange(g_, v); }); });
-    connect(cboMissionType, &QComboBox::currentIndexChanged, this,
-            [this](int i) { Do([this, i] { DifficultyMissionTypeChange(g_, i); }); });
-    connect(chkUpgrades, &QCheckBox::clicked, this,
-            [this](bool c) { Do([this, c] { DifficultyUpgradesClick(g_, c ? 1 : 0); }); });
-    connect(cmdOK, &QPushButton::clicked, this, [this] {
-        Do([this] {
-            if (DifficultyOK(g_)) accept();
-        });
-    });
+    connect(txtName, &QLineEdit::textEdited, this, [this] { Do([this] { txtName_Change(); }); });
+    connect(vsbSkill, &QScrollBar::valueChanged, this, [this] { Do([this] { vsbSkill_Change(); }); });
+    connect(vsbLength, &QScrollBar::valueChanged, this, [this] { Do([this] { vsbLength_Change(); }); });
+    connect(cboMissionType, &QComboBox::currentIndexChanged, this, [this] { Do([this] { cboMissionType_Change(); }); });
+    connect(chkUpgrades, &QCheckBox::clicked, this, [this] { Do([this] { chkUpgrades_Click(); }); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { Do([this] { cmdOK_Click(); }); });
     Show();
+}
+
+void frmDifficulty::txtName_Change() { DifficultyNameChange(g_, txtName->text().toStdString()); }
+void frmDifficulty::vsbSkill_Change() { DifficultySkillChange(g_, vsbSkill->value()); }
+void frmDifficulty::vsbLength_Change() { DifficultyLengthChange(g_, vsbLength->value()); }
+void frmDifficulty::cboMissionType_Change() { DifficultyMissionTypeChange(g_, cboMissionType->currentIndex()); }
+void frmDifficulty::chkUpgrades_Click() { DifficultyUpgradesClick(g_, chkUpgrades->isChecked() ? 1 : 0); }
+
+void frmDifficulty::cmdOK_Click() {
+    if (DifficultyOK(g_)) accept();
 }
 
 void frmDifficulty::Do(const std::function<void()>& handler) {
@@ -67,6 +69,10 @@ void frmDifficulty::Show() {
 void frmDifficulty::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;
+    Form_Activate();
+}
+
+void frmDifficulty::Form_Activate() {
     DifficultyActivate(g_);
     Show();
 }

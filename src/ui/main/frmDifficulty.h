@@ -18,6 +18,15 @@ public:
     // The controls show the dialog's data.
     void Show();
 
+    // Handlers.
+    void Form_Activate();
+    void txtName_Change();
+    void vsbSkill_Change();
+    void vsbLength_Change();
+    void cboMissionType_Change();
+    void chkUpgrades_Click();
+    void cmdOK_Click();
+
 protected:
     void showEvent(QShowEvent* e) override;
     // OK is the one way out, past its check of the name: Escape and the frame's close do nothing.

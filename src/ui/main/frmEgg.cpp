@@ -26,17 +26,22 @@ frmEgg::frmEgg(Game& g, QWidget* parent)
     tmrHide->setInterval(10000);
     tmrHide->setSingleShot(true);
     connect(tmrHide, &QTimer::timeout, this, [this] { tmrHide_Timer(); });
-    CentreOnScreen();
+    Form_Load();
 }
 
 frmEgg::~frmEgg() = default;
 
-void frmEgg::CentreOnScreen() { CentreOnDesktop(this); }
+// Centred on the screen.
+void frmEgg::Form_Load() { CentreOnDesktop(this); }
 
 // Each showing is centred again (wherever the player moved it) and lasts ten seconds.
 void frmEgg::showEvent(QShowEvent* e) {
-    CentreOnScreen();
+    Form_Activate();
     QDialog::showEvent(e);
+}
+
+void frmEgg::Form_Activate() {
+    Form_Load();
     tmrHide->start();
 }
 

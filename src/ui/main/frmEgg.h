@@ -20,6 +20,8 @@ public:
     explicit frmEgg(Game& g, QWidget* parent = nullptr);
     ~frmEgg() override;
 
+    void Form_Load();
+    void Form_Activate();
     void tmrHide_Timer();
 
     QLabel* Picture1;
@@ -33,7 +35,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void CentreOnScreen();
 
     std::unique_ptr<Ui::frmEgg> ui_;
 };

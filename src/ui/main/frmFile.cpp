@@ -53,11 +53,10 @@ frmFile::frmFile(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     flstSave->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     txtFile->installEventFilter(this);
 
-    connect(txtFile, &QLineEdit::textChanged, this,
-            [this](const QString& t) { Do([this, t] { FileDialogNameChange(g_, t.toStdString()); }); });
+    connect(txtFile, &QLineEdit::textChanged, this, [this] { Do([this] { txtFile_Change(); }); });
     connect(flstSave, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         const int row = flstSave->indexOfTopLevelItem(item);
-        Do([this, row] { FileDialogListClick(g_, row); });
+        Do([this, row] { flstSave_Click(row); });
     });
     // An entry chosen with the keys is chosen as a click chooses it (the dialog's own changes of
     // the current entry raise no signal).
@@ -65,25 +64,34 @@ frmFile::frmFile(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
         const QList<QTreeWidgetItem*> chosen = flstSave->selectedItems();
         if (chosen.size() != 1) return;
         const int row = flstSave->indexOfTopLevelItem(chosen.front());
-        Do([this, row] { FileDialogListClick(g_, row); });
+        Do([this, row] { flstSave_Click(row); });
     });
     connect(flstSave, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int row = flstSave->indexOfTopLevelItem(item);
-        Do([this, row] {
-            if (FileDialogListDoubleClick(g_, row)) accept();
-        });
+        Do([this, row] { flstSave_DblClick(row); });
     });
-    connect(cmdOK, &QPushButton::clicked, this, [this] {
-        Do([this] {
-            if (FileDialogOK(g_)) accept();
-        });
-    });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
-    connect(cmdDelete, &QPushButton::clicked, this, [this] { Do([this] { FileDialogDelete(g_); }); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { Do([this] { cmdOK_Click(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] { Do([this] { cmdDelete_Click(); }); });
     // Closing the dialog through its frame or with Escape is its Cancel: the caller gets no name.
     connect(this, &QDialog::rejected, this, [this] { FileDialogCancel(g_); });
     Show();
 }
+
+void frmFile::txtFile_Change() { FileDialogNameChange(g_, txtFile->text().toStdString()); }
+void frmFile::flstSave_Click(int row) { FileDialogListClick(g_, row); }
+
+void frmFile::flstSave_DblClick(int row) {
+    if (FileDialogListDoubleClick(g_, row)) accept();
+}
+
+void frmFile::cmdOK_Click() {
+    if (FileDialogOK(g_)) accept();
+}
+
+// Cancel closes the dialog as its frame and Escape do: the caller gets no name.
+void frmFile::cmdCancel_Click() { reject(); }
+void frmFile::cmdDelete_Click() { FileDialogDelete(g_); }
 
 void frmFile::Do(const std::function<void()>& handler) {
     host_.Run(Form::frmFile, handler);
@@ -142,6 +150,10 @@ void frmFile::Show() {
 void frmFile::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;
+    Form_Activate();
+}
+
+void frmFile::Form_Activate() {
     FileDialogActivate(g_);
     Show();
     txtFile->setFocus();
@@ -159,14 +171,16 @@ bool frmFile::eventFilter(QObject* watched, QEvent* e) {
         // Keys that edit or leave the box are no characters typed.
         static const int kNotTyped[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
                                         Qt::Key_Delete, Qt::Key_Tab,   Qt::Key_Backtab};
-        if (!text.isEmpty() && std::find(std::begin(kNotTyped), std::end(kNotTyped), key->key()) == std::end(kNotTyped)) {
-            if (!FileDialogKeyAccepted(static_cast<int>(text.at(0).unicode()))) {
-                QApplication::beep();
-                return true;
-            }
-        }
+        if (!text.isEmpty() && std::find(std::begin(kNotTyped), std::end(kNotTyped), key->key()) == std::end(kNotTyped))
+            if (txtFile_KeyPress(static_cast<int>(text.at(0).unicode())) == 0) return true;
     }
     return QDialog::eventFilter(watched, e);
+}
+
+int frmFile::txtFile_KeyPress(int keyAscii) {
+    if (FileDialogKeyAccepted(keyAscii)) return keyAscii;
+    QApplication::beep();
+    return 0;
 }
 
 }  // namespace kv

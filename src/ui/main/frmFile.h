@@ -20,6 +20,17 @@ public:
     // the name box, the date and time of the entry chosen, the OK button.
     void Show();
 
+    // Handlers.
+    void Form_Activate();
+    void flstSave_Click(int row);
+    void flstSave_DblClick(int row);
+    void txtFile_Change();
+    // The key typed, or 0 (with a beep) for one a saved game's name cannot hold.
+    int txtFile_KeyPress(int keyAscii);
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdDelete_Click();
+
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -14,18 +14,24 @@ frmGetNumber::frmGetNumber(Game& g, QtHost& host, QWidget* parent) : QDialog(par
     setupUi(this);
     cmdOK->setText(Q(g.Text("OK")));
     cmdCancel->setText(Q(g.Text("Cancel")));
-    connect(txtNumber, &QLineEdit::textChanged, this,
-            [this](const QString& t) { Do([this, t] { NumberTextChange(g_, t.toStdString()); }); });
-    connect(vsbNumber, &QScrollBar::valueChanged, this, [this](int p) { Do([this, p] { NumberScroll(g_, p); }); });
-    connect(cmdOK, &QPushButton::clicked, this, [this] {
-        Do([this] {
-            if (NumberOK(g_)) accept();
-        });
-    });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
+    connect(txtNumber, &QLineEdit::textChanged, this, [this] { Do([this] { txtNumber_Change(); }); });
+    // The bar follows its thumb while it is dragged: one signal for a step and a drag.
+    connect(vsbNumber, &QScrollBar::valueChanged, this, [this] { Do([this] { vsbNumber_Change(); }); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { Do([this] { cmdOK_Click(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     // Closing through the frame or with Escape cancels the entry as Cancel does.
     connect(this, &QDialog::rejected, this, [this] { NumberCancel(g_); });
 }
+
+void frmGetNumber::txtNumber_Change() { NumberTextChange(g_, txtNumber->text().toStdString()); }
+void frmGetNumber::vsbNumber_Change() { NumberScroll(g_, vsbNumber->value()); }
+
+void frmGetNumber::cmdOK_Click() {
+    if (NumberOK(g_)) accept();
+}
+
+// Cancel closes the dialog as its frame and Escape do.
+void frmGetNumber::cmdCancel_Click() { reject(); }
 
 void frmGetNumber::Do(const std::function<void()>& handler) {
     host_.Run(Form::frmGetNumber, handler);
@@ -66,6 +72,10 @@ void frmGetNumber::FitToPrompt() {
 void frmGetNumber::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;
+    Form_Activate();
+}
+
+void frmGetNumber::Form_Activate() {
     vsbNumber->setSingleStep(1);
     vsbNumber->setPageStep(100);
     Show();

@@ -17,6 +17,13 @@ public:
     frmGetNumber(Game& g, QtHost& host, QWidget* parent = nullptr);
     void Show();
 
+    // Handlers.
+    void Form_Activate();
+    void txtNumber_Change();
+    void vsbNumber_Change();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
 protected:
     void showEvent(QShowEvent* e) override;
 

@@ -56,26 +56,26 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
         connect(a, &QAction::triggered, this, [this, body] { Do(body); });
         return a;
     };
-    mnuGNew = item(mnuGame, "mnuGNew(110)", T("MGNew"), [this] { NewGame(g_); });
-    mnuGResume = item(mnuGame, "mnuGResume(115)", T("MGResume"), [] {});
+    mnuGNew = item(mnuGame, "mnuGNew(110)", T("MGNew"), [this] { mnuGNew_Click(); });
+    mnuGResume = item(mnuGame, "mnuGResume(115)", T("MGResume"), [this] { mnuGResume_Click(); });
     mnuGame->addSeparator();
-    mnuGLoad = item(mnuGame, "mnuGLoad(120)", T("MGLoad"), [this] { MenuLoadGame(g_); });
-    mnuGSave = item(mnuGame, "mnuGSave(130)", T("MGSave"), [this] { MenuSaveGame(g_); });
+    mnuGLoad = item(mnuGame, "mnuGLoad(120)", T("MGLoad"), [this] { mnuGLoad_Click(); });
+    mnuGSave = item(mnuGame, "mnuGSave(130)", T("MGSave"), [this] { mnuGSave_Click(); });
     mnuGame->addSeparator();
-    mnuGEndMission = item(mnuGame, "mnuGEndMission(140)", T("MGEnd"), [this] { MenuEndMission(g_); });
-    mnuGOptions = item(mnuGame, "mnuGOptions(150)", T("MGOpt"), [this] { MenuOptions(g_); });
+    mnuGEndMission = item(mnuGame, "mnuGEndMission(140)", T("MGEnd"), [this] { mnuGEndMission_Click(); });
+    mnuGOptions = item(mnuGame, "mnuGOptions(150)", T("MGOpt"), [this] { mnuGOptions_Click(); });
     mnuGame->addSeparator();
-    mnuGExit = item(mnuGame, "mnuGExit(190)", T("MGExit"), [this] { MenuExit(g_); });
+    mnuGExit = item(mnuGame, "mnuGExit(190)", T("MGExit"), [this] { mnuGExit_Click(); });
     mnuHelp = menuBar->addMenu(T("MHelp"));
     mnuHelp->setObjectName("mnuHelp(999)");
-    mnuHKVHelp = item(mnuHelp, "mnuHKVHelp", T("MHKV"), [this] { MenuHelp(g_, 0); });
+    mnuHKVHelp = item(mnuHelp, "mnuHKVHelp", T("MHKV"), [this] { mnuHKVHelp_Click(); });
     for (int i = 1; i <= 3; ++i) {
         const std::string name = "mnuHHelpType(" + std::to_string(i) + ")";
         mnuHHelpType[static_cast<size_t>(i)] =
-            item(mnuHelp, name.c_str(), T("MHType" + std::to_string(i)), [this, i] { MenuHelp(g_, i); });
+            item(mnuHelp, name.c_str(), T("MHType" + std::to_string(i)), [this, i] { mnuHHelpType_Click(i); });
     }
     mnuHelp->addSeparator();
-    mnuHAbout = item(mnuHelp, "mnuHAbout(997)", T("MHAbout"), [this] { MenuAbout(g_); });
+    mnuHAbout = item(mnuHelp, "mnuHAbout(997)", T("MHAbout"), [this] { mnuHAbout_Click(); });
 
     // ---- The new-game panel ----
     auto* body = new QWidget(this);
@@ -187,37 +187,68 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     chkUpAll = debugBox("chkUpAll", "U", 4, DebugBox::UpgradeAll);
 
     // ---- The handlers ----
-    connect(txtName, &QComboBox::editTextChanged, this,
-            [this](const QString& t) { Do([this, t] { MenuNameChange(g_, t.toStdString()); }); });
-    connect(vsbSkill, &QScrollBar::valueChanged, this, [this](int v) { Do([this, v] { MenuSkillChange(g_, v); }); });
-    connect(vsbLength, &QScrollBar::valueChanged, this, [this](int v) { Do([this, v] { MenuLengthChange(g_, v); }); });
-    connect(cboMissionType, &QComboBox::currentIndexChanged, this,
-            [this](int i) { Do([this, i] { MenuMissionTypeChange(g_, i); }); });
-    connect(chkUpgrades, &QCheckBox::clicked, this,
-            [this](bool c) { Do([this, c] { MenuUpgradesClick(g_, c ? 1 : 0); }); });
-    connect(spnMaxUpUp, &QToolButton::clicked, this, [this] { Do([this] { MenuMaxUpStep(g_, +1); }); });
-    connect(spnMaxUpDown, &QToolButton::clicked, this, [this] { Do([this] { MenuMaxUpStep(g_, -1); }); });
-    connect(cmdNewClose, &QPushButton::clicked, this, [this] { Do([this] { MenuNewClose(g_); }); });
+    connect(txtName, &QComboBox::editTextChanged, this, [this] { Do([this] { txtName_Change(); }); });
+    connect(vsbSkill, &QScrollBar::valueChanged, this, [this] { Do([this] { vsbSkill_Change(); }); });
+    connect(vsbLength, &QScrollBar::valueChanged, this, [this] { Do([this] { vsbLength_Change(); }); });
+    connect(cboMissionType, &QComboBox::currentIndexChanged, this, [this] { Do([this] { cboMissionType_Change(); }); });
+    connect(chkUpgrades, &QCheckBox::clicked, this, [this] { Do([this] { chkUpgrades_Click(); }); });
+    connect(spnMaxUpUp, &QToolButton::clicked, this, [this] { Do([this] { spnMaxUp_UpClick(); }); });
+    connect(spnMaxUpDown, &QToolButton::clicked, this, [this] { Do([this] { spnMaxUp_DownClick(); }); });
+    connect(cmdNewClose, &QPushButton::clicked, this, [this] { Do([this] { cmdNewClose_Click(); }); });
     for (QWidget* w : {static_cast<QWidget*>(Bonus), static_cast<QWidget*>(ClickMe),
                        static_cast<QWidget*>(pnlTimedSave), static_cast<QWidget*>(lblName),
                        static_cast<QWidget*>(txtPassWord), static_cast<QWidget*>(chkUpAll)})
         w->installEventFilter(this);
-    connect(txtPassWord, &QLineEdit::textEdited, this,
-            [this](const QString& t) { Do([this, t] { PassWordChange(g_, t.toStdString()); }); });
+    connect(txtPassWord, &QLineEdit::textEdited, this, [this] { Do([this] { txtPassWord_Change(); }); });
 
-    tmrSavedGame = host.AddTimer(Timer::frmMenu_tmrSavedGame, this, 1000, [this] {
-        TimedSaveTick(g_);
-        Show();
-    });
-    tmrBreak = host.AddTimer(Timer::frmMenu_tmrBreak, this, 100, [this] {
-        BreakTick(g_);
-        Show();
-    });
+    tmrSavedGame = host.AddTimer(Timer::frmMenu_tmrSavedGame, this, 1000, [this] { tmrSavedGame_Timer(); });
+    tmrBreak = host.AddTimer(Timer::frmMenu_tmrBreak, this, 100, [this] { tmrBreak_Timer(); });
 
     body->setFixedSize(8 + kPanelWidth + 8, 262 + 16);
+    Form_Load();
+}
+
+void frmMenu::Form_Load() {
     MenuLoad(g_);
     Show();
-    FitHeight();
+    Form_Resize();
+}
+
+void frmMenu::mnuGNew_Click() { NewGame(g_); }
+void frmMenu::mnuGResume_Click() {}
+void frmMenu::mnuGLoad_Click() { MenuLoadGame(g_); }
+void frmMenu::mnuGSave_Click() { MenuSaveGame(g_); }
+void frmMenu::mnuGEndMission_Click() { MenuEndMission(g_); }
+void frmMenu::mnuGOptions_Click() { MenuOptions(g_); }
+void frmMenu::mnuGExit_Click() { MenuExit(g_); }
+void frmMenu::mnuHKVHelp_Click() { MenuHelp(g_, 0); }
+void frmMenu::mnuHHelpType_Click(int index) { MenuHelp(g_, index); }
+void frmMenu::mnuHAbout_Click() { MenuAbout(g_); }
+
+void frmMenu::txtName_Change() { MenuNameChange(g_, txtName->currentText().toStdString()); }
+void frmMenu::vsbSkill_Change() { MenuSkillChange(g_, vsbSkill->value()); }
+void frmMenu::vsbLength_Change() { MenuLengthChange(g_, vsbLength->value()); }
+void frmMenu::cboMissionType_Change() { MenuMissionTypeChange(g_, cboMissionType->currentIndex()); }
+void frmMenu::chkUpgrades_Click() { MenuUpgradesClick(g_, chkUpgrades->isChecked() ? 1 : 0); }
+// The spinner's steps change the technology level's label and the level with it.
+void frmMenu::spnMaxUp_UpClick() { MenuMaxUpStep(g_, +1); }
+void frmMenu::spnMaxUp_DownClick() { MenuMaxUpStep(g_, -1); }
+void frmMenu::cmdNewClose_Click() { MenuNewClose(g_); }
+void frmMenu::Bonus_Click() { BonusClick(g_); }
+void frmMenu::ClickMe_Click() { Bonus_Click(); }
+void frmMenu::pnlTimedSave_Click() { TimedSaveClick(g_); }
+void frmMenu::lblName_Click() { MenuNameLabelClick(g_); }
+void frmMenu::txtPassWord_Change() { PassWordChange(g_, txtPassWord->text().toStdString()); }
+void frmMenu::txtPassWord_KeyPress(int keyAscii) { PassWordKeyPress(g_, keyAscii); }
+
+void frmMenu::tmrSavedGame_Timer() {
+    TimedSaveTick(g_);
+    Show();
+}
+
+void frmMenu::tmrBreak_Timer() {
+    BreakTick(g_);
+    Show();
 }
 
 bool frmMenu::Do(const std::function<void()>& handler) {
@@ -281,7 +312,7 @@ void frmMenu::Show() {
         const int width = 8 + kPanelWidth + 8 + (m.pnlDebugVisible ? kDebugWidth + 8 : 0);
         if (body->width() != width) {
             body->setFixedWidth(width);
-            FitHeight();
+            Form_Resize();
         }
     }
 
@@ -295,7 +326,7 @@ void frmMenu::Show() {
 }
 
 // The window's height: to the bottom of the panel's button.
-void frmMenu::FitHeight() {
+void frmMenu::Form_Resize() {
     adjustSize();
     setFixedSize(sizeHint());
 }
@@ -303,9 +334,13 @@ void frmMenu::FitHeight() {
 void frmMenu::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;
+    Form_Activate();
+}
+
+void frmMenu::Form_Activate() {
     MenuActivate(g_);
     Show();
-    FitHeight();
+    Form_Resize();
     CentreOnDesktop(this);
 }
 
@@ -321,24 +356,30 @@ void frmMenu::closeEvent(QCloseEvent* e) {
     reject();
 }
 
-void frmMenu::reject() {
+void frmMenu::reject() { Form_QueryUnload(); }
+
+void frmMenu::Form_QueryUnload() {
     if (!Do([this] { MenuCloseBox(g_); })) return;
     // Where the program did not end (a host that only records its end), the menu closes.
     if (isVisible() && !g_.st.GameRunning) QDialog::reject();
 }
+
+// A right click on the upgrade-all box.
+void frmMenu::chkUpAll_MouseDown() { UpgradeAllRightClick(g_); }
 
 bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::MouseButtonPress) {
         const auto* m = static_cast<QMouseEvent*>(e);
         if (watched == chkUpAll) {
             if (m->button() == Qt::RightButton) {
-                Do([this] { UpgradeAllRightClick(g_); });
+                Do([this] { chkUpAll_MouseDown(); });
                 return true;
             }
         } else if (m->button() == Qt::LeftButton) {
-            if (watched == Bonus || watched == ClickMe) Do([this] { BonusClick(g_); });
-            if (watched == pnlTimedSave) Do([this] { TimedSaveClick(g_); });
-            if (watched == lblName) Do([this] { MenuNameLabelClick(g_); });
+            if (watched == Bonus) Do([this] { Bonus_Click(); });
+            if (watched == ClickMe) Do([this] { ClickMe_Click(); });
+            if (watched == pnlTimedSave) Do([this] { pnlTimedSave_Click(); });
+            if (watched == lblName) Do([this] { lblName_Click(); });
         }
     }
     if (watched == txtPassWord && e->type() == QEvent::KeyPress) {
@@ -351,7 +392,7 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* e) {
         else if (!k->text().isEmpty())
             code = k->text().at(0).unicode();
         if (code != 0) {
-            Do([this, code] { PassWordKeyPress(g_, code); });
+            Do([this, code] { txtPassWord_KeyPress(code); });
             return true;
         }
     }

@@ -32,6 +32,39 @@ public:
     // The controls show the menu's data.
     void Show();
 
+    // Handlers.
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void Form_QueryUnload();
+    void mnuGNew_Click();
+    void mnuGResume_Click();
+    void mnuGLoad_Click();
+    void mnuGSave_Click();
+    void mnuGEndMission_Click();
+    void mnuGOptions_Click();
+    void mnuGExit_Click();
+    void mnuHKVHelp_Click();
+    void mnuHHelpType_Click(int index);
+    void mnuHAbout_Click();
+    void txtName_Change();
+    void vsbSkill_Change();
+    void vsbLength_Change();
+    void cboMissionType_Change();
+    void chkUpgrades_Click();
+    void spnMaxUp_UpClick();
+    void spnMaxUp_DownClick();
+    void cmdNewClose_Click();
+    void Bonus_Click();
+    void ClickMe_Click();
+    void pnlTimedSave_Click();
+    void lblName_Click();
+    void txtPassWord_Change();
+    void txtPassWord_KeyPress(int keyAscii);
+    void chkUpAll_MouseDown();
+    void tmrSavedGame_Timer();
+    void tmrBreak_Timer();
+
     QMenuBar* menuBar;
     QMenu* mnuGame;
     QAction *mnuGNew, *mnuGResume, *mnuGLoad, *mnuGSave, *mnuGEndMission, *mnuGOptions, *mnuGExit;
@@ -67,8 +100,6 @@ protected:
 private:
     // A handler as one engine action; the controls show the outcome. False when refused (busy).
     bool Do(const std::function<void()>& handler);
-    // The window's height fits the panel's button.
-    void FitHeight();
     Game& g_;
     QtHost& host_;
 };

@@ -27,19 +27,22 @@ frmMinimize::frmMinimize(Game& g, QWidget* parent) : QWidget(parent, Qt::Window)
     tmrAnimation->setObjectName("tmrAnimation");
     tmrAnimation->setInterval(kMinimizeTickMs);
     connect(tmrAnimation, &QTimer::timeout, this, [this] { tmrAnimation_Timer(); });
-
-    // At the left edge, as wide as the screen, just above it: only its task-bar entry is seen.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setGeometry(area.x(), area.y() - 24, area.width(), 24);
-    g.screens.MinimizeCaption = MinimizeLoadCaption(g);
-    ShowCaption();
-    SetWindowIcon(this, g.st.PicturesPath, "MAIN");
+    Form_Load();
 
     // The game changes the caption (a new game, the main menu); it is shown whenever the program
     // next waits for the player.
     if (QAbstractEventDispatcher* events = QAbstractEventDispatcher::instance())
         connect(events, &QAbstractEventDispatcher::aboutToBlock, this, [this] { ShowCaption(); });
+}
+
+// At the left edge, as wide as the screen, just above it: only its task-bar entry is seen.
+void frmMinimize::Form_Load() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    setGeometry(area.x(), area.y() - 24, area.width(), 24);
+    g_.screens.MinimizeCaption = MinimizeLoadCaption(g_);
+    ShowCaption();
+    SetWindowIcon(this, g_.st.PicturesPath, "MAIN");
 }
 
 void frmMinimize::ShowCaption() {

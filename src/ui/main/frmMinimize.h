@@ -16,6 +16,7 @@ class frmMinimize : public QWidget {
 public:
     explicit frmMinimize(Game& g, QWidget* parent = nullptr);
 
+    void Form_Load();
     void Form_Resize();
     void tmrAnimation_Timer();
     // The caption the game holds for it, shown now.

@@ -269,7 +269,7 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
     };
     box(chkSound, [&o](int v) { o.chkSound = static_cast<Integer>(v); });
     box(chkSuppress, [&o](int v) { o.chkSuppress = static_cast<Integer>(v); });
-    box(chkNameConfig, [this](int v) { OptionsNameConfigClick(g_, v, isVisible()); });
+    box(chkNameConfig, [this](int) { chkNameConfig_Click(); });
     box(chkKeepTech, [&o](int v) { o.chkKeepTech = static_cast<Integer>(v); });
     box(chkNotes, [&o](int v) { o.chkNotes = static_cast<Integer>(v); });
     box(chkLarge, [&o](int v) { o.chkLarge = static_cast<Integer>(v); });
@@ -278,25 +278,25 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
     box(chkZarvoni, [&o](int v) { o.chkZarvoni = static_cast<Integer>(v); });
     box(chkDamage, [&o](int v) { o.chkDamage = static_cast<Integer>(v); });
     box(chkStarbase, [&o](int v) { o.chkStarbase = static_cast<Integer>(v); });
-    box(chkBold, [&o](int v) { o.chkBold = static_cast<Integer>(v); });
-    box(chkItalics, [&o](int v) { o.chkItalics = static_cast<Integer>(v); });
-    for (int i = 0; i < 17; ++i) box(chkMessage[static_cast<size_t>(i)], [this, i](int v) { OptionsMessageClick(g_, i, v); });
+    box(chkBold, [this](int) { chkBold_Click(); });
+    box(chkItalics, [this](int) { chkItalics_Click(); });
+    for (int i = 0; i < 17; ++i) box(chkMessage[static_cast<size_t>(i)], [this, i](int) { chkMessage_Click(i); });
     for (int i = 0; i < 4; ++i)
         connect(optSRSPic[static_cast<size_t>(i)], &QRadioButton::clicked, this,
                 [this, i] { Do([this, i] { g_.options.optSRSPic = static_cast<Integer>(i); }); });
-    const std::pair<QRadioButton*, int> layouts[] = {{optLong, 0}, {optTall, 1}, {optCustom, 2}};
-    for (const auto& [button, n] : layouts)
-        connect(button, &QRadioButton::clicked, this, [this, n = n] { Do([this, n] { OptionsCommandBarClick(g_, n); }); });
+    connect(optLong, &QRadioButton::clicked, this, [this] { Do([this] { optLong_Click(); }); });
+    connect(optTall, &QRadioButton::clicked, this, [this] { Do([this] { optTall_Click(); }); });
+    connect(optCustom, &QRadioButton::clicked, this, [this] { Do([this] { optCustom_Click(); }); });
     connect(txtCustom, &QLineEdit::textEdited, this,
             [this](const QString& t) { Do([this, t] { g_.options.txtCustom = t.toStdString(); }); });
-    connect(spnWidthUp, &QToolButton::clicked, this, [this] { Do([this] { OptionsWidthStep(g_, +1); }); });
-    connect(spnWidthDown, &QToolButton::clicked, this, [this] { Do([this] { OptionsWidthStep(g_, -1); }); });
-    connect(spnFontSizeUp, &QToolButton::clicked, this, [this] { Do([this] { OptionsFontSizeStep(g_, +1); }); });
-    connect(spnFontSizeDown, &QToolButton::clicked, this, [this] { Do([this] { OptionsFontSizeStep(g_, -1); }); });
-    connect(cmdSelBack, &QPushButton::clicked, this, [this] { Do([this] { OptionsPickColour(g_, 0); }); });
-    connect(cmdSelFore, &QPushButton::clicked, this, [this] { Do([this] { OptionsPickColour(g_, 1); }); });
-    connect(cmdSelectColor, &QPushButton::clicked, this, [this] { Do([this] { OptionsPickColour(g_, 2); }); });
-    connect(cmdClear, &QPushButton::clicked, this, [this] { Do([this] { OptionsClearLog(g_); }); });
+    connect(spnWidthUp, &QToolButton::clicked, this, [this] { Do([this] { spnWidth_UpClick(); }); });
+    connect(spnWidthDown, &QToolButton::clicked, this, [this] { Do([this] { spnWidth_DownClick(); }); });
+    connect(spnFontSizeUp, &QToolButton::clicked, this, [this] { Do([this] { spnFontSize_UpClick(); }); });
+    connect(spnFontSizeDown, &QToolButton::clicked, this, [this] { Do([this] { spnFontSize_DownClick(); }); });
+    connect(cmdSelBack, &QPushButton::clicked, this, [this] { Do([this] { cmdSelBack_Click(); }); });
+    connect(cmdSelFore, &QPushButton::clicked, this, [this] { Do([this] { cmdSelFore_Click(); }); });
+    connect(cmdSelectColor, &QPushButton::clicked, this, [this] { Do([this] { cmdSelectColor_Click(); }); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { Do([this] { cmdClear_Click(); }); });
     const std::pair<QRadioButton*, int> backgrounds[] = {{optNone, 0}, {optColor, 1}, {optPicture, 2}};
     for (const auto& [button, n] : backgrounds)
         connect(button, &QRadioButton::clicked, this, [this, n = n] {
@@ -307,17 +307,46 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
             });
         });
     connect(cmdSelectPicture, &QPushButton::clicked, this, [this] { Do([this] { cmdSelectPicture_Click(); }); });
-    connect(cmdInfo, &QPushButton::clicked, this, [this] { Do([this] { OptionsInfoClick(g_); }); });
-    connect(cmdAll, &QPushButton::clicked, this, [this] { Do([this] { OptionsAllClick(g_); }); });
-    connect(cmdOK, &QPushButton::clicked, this, [this] { Do([this] { OptionsOK(g_); }); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { Do([this] { OptionsCancel(g_); }); });
-    connect(cmdApply, &QPushButton::clicked, this, [this] { Do([this] { OptionsApply(g_); }); });
+    connect(cmdInfo, &QPushButton::clicked, this, [this] { Do([this] { cmdInfo_Click(); }); });
+    connect(cmdAll, &QPushButton::clicked, this, [this] { Do([this] { cmdAll_Click(); }); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { Do([this] { cmdOK_Click(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { Do([this] { cmdCancel_Click(); }); });
+    connect(cmdApply, &QPushButton::clicked, this, [this] { Do([this] { cmdApply_Click(); }); });
 
     host.OnView(View::OptionsWindow, this, [this] { Show(); });
     host.OnView(View::WindowPositions, this, [this] { PlaceWindows(); });
+    Form_Load();
+}
+
+void frmOptions::Form_Load() {
     OptionsLoad(g_);
     Show();
 }
+
+void frmOptions::chkNameConfig_Click() {
+    OptionsNameConfigClick(g_, chkNameConfig->isChecked() ? 1 : 0, isVisible());
+}
+void frmOptions::chkBold_Click() { g_.options.chkBold = chkBold->isChecked() ? 1 : 0; }
+void frmOptions::chkItalics_Click() { g_.options.chkItalics = chkItalics->isChecked() ? 1 : 0; }
+void frmOptions::chkMessage_Click(int index) {
+    OptionsMessageClick(g_, index, chkMessage[static_cast<size_t>(index)]->isChecked() ? 1 : 0);
+}
+void frmOptions::optLong_Click() { OptionsCommandBarClick(g_, 0); }
+void frmOptions::optTall_Click() { OptionsCommandBarClick(g_, 1); }
+void frmOptions::optCustom_Click() { OptionsCommandBarClick(g_, 2); }
+void frmOptions::spnWidth_UpClick() { OptionsWidthStep(g_, +1); }
+void frmOptions::spnWidth_DownClick() { OptionsWidthStep(g_, -1); }
+void frmOptions::spnFontSize_UpClick() { OptionsFontSizeStep(g_, +1); }
+void frmOptions::spnFontSize_DownClick() { OptionsFontSizeStep(g_, -1); }
+void frmOptions::cmdSelBack_Click() { OptionsPickColour(g_, 0); }
+void frmOptions::cmdSelFore_Click() { OptionsPickColour(g_, 1); }
+void frmOptions::cmdSelectColor_Click() { OptionsPickColour(g_, 2); }
+void frmOptions::cmdClear_Click() { OptionsClearLog(g_); }
+void frmOptions::cmdInfo_Click() { OptionsInfoClick(g_); }
+void frmOptions::cmdAll_Click() { OptionsAllClick(g_); }
+void frmOptions::cmdOK_Click() { OptionsOK(g_); }
+void frmOptions::cmdCancel_Click() { OptionsCancel(g_); }
+void frmOptions::cmdApply_Click() { OptionsApply(g_); }
 
 void frmOptions::Do(const std::function<void()>& handler) {
     host_.Run(Form::frmOptions, handler);
@@ -415,6 +444,10 @@ void frmOptions::cmdSelectPicture_Click() {
 void frmOptions::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;
+    Form_Activate();
+}
+
+void frmOptions::Form_Activate() {
     OptionsActivate(g_);
     Show();
     // Centred once, when it first comes up; later it comes up where the player left it.
@@ -432,9 +465,11 @@ void frmOptions::keyPressEvent(QKeyEvent* e) {
 
 void frmOptions::mouseMoveEvent(QMouseEvent* e) {
     const int shift = ShiftOf(e->modifiers());
-    host_.Run(Form::frmOptions, [this, shift] { ReturnToMainWindows(g_, shift); });
+    host_.Run(Form::frmOptions, [this, shift] { Form_MouseMove(shift); });
     QDialog::mouseMoveEvent(e);
 }
+
+void frmOptions::Form_MouseMove(int shift) { ReturnToMainWindows(g_, shift); }
 
 // The game windows' moves are kept in the settings (window-table index 1..15).
 bool frmOptions::eventFilter(QObject* watched, QEvent* e) {

@@ -32,6 +32,33 @@ public:
     // The game windows 1..15 take the positions the settings keep.
     void PlaceWindows();
 
+    // Handlers.
+    void Form_Load();
+    void Form_Activate();
+    void Form_MouseMove(int shift);
+    void chkNameConfig_Click();
+    void chkBold_Click();
+    void chkItalics_Click();
+    void chkMessage_Click(int index);
+    void optLong_Click();
+    void optTall_Click();
+    void optCustom_Click();
+    void spnWidth_UpClick();
+    void spnWidth_DownClick();
+    void spnFontSize_UpClick();
+    void spnFontSize_DownClick();
+    void cmdSelBack_Click();
+    void cmdSelFore_Click();
+    void cmdSelectColor_Click();
+    // The picture picker: the chosen picture becomes the background picture.
+    void cmdSelectPicture_Click();
+    void cmdClear_Click();
+    void cmdInfo_Click();
+    void cmdAll_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdApply_Click();
+
     QTabWidget* TabStrip1;
     std::array<QWidget*, 6> picTab{};
     QCheckBox *chkSound, *chkSuppress, *chkNameConfig, *chkKeepTech, *chkNotes;
@@ -66,8 +93,6 @@ protected:
 
 private:
     void Do(const std::function<void()>& handler);
-    // The picture picker: the chosen picture becomes the background picture.
-    void cmdSelectPicture_Click();
     Game& g_;
     QtHost& host_;
     bool placing_ = false;  // the windows are being placed (their moves are not recorded)

@@ -23,13 +23,16 @@ frmShip::frmShip(Game& g, QtHost& host, QWidget* parent)
     const QScreen* screen = QGuiApplication::primaryScreen();
     setGeometry(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
 
-    // Frame 0 is the ship adrift; frames 1..N are the pictures "SHIP01" ... of the pictures folder.
-    const std::vector<std::string> files = LostShipFrameFiles(g.st.PicturesPath);
-    imgShip.push_back(MakeFrame(0, FindFile(g.st.PicturesPath, "SHIPDRIFT.*")));
+    Form_Load();
+    tmrAnimation = host.AddTimer(Timer::frmShip_tmrAnimation, this, kShipFrameMs, [this] { tmrAnimation_Timer(); });
+}
+
+// Frame 0 is the ship adrift; frames 1..N are the pictures "SHIP01" ... of the pictures folder.
+void frmShip::Form_Load() {
+    const std::vector<std::string> files = LostShipFrameFiles(g_.st.PicturesPath);
+    imgShip.push_back(MakeFrame(0, FindFile(g_.st.PicturesPath, "SHIPDRIFT.*")));
     for (size_t i = 1; i < files.size(); ++i) imgShip.push_back(MakeFrame(static_cast<int>(i), files[i]));
     imgShip[0]->show();
-
-    tmrAnimation = host.AddTimer(Timer::frmShip_tmrAnimation, this, kShipFrameMs, [this] { tmrAnimation_Timer(); });
 }
 
 QLabel* frmShip::MakeFrame(int index, const std::string& file) {
@@ -49,6 +52,10 @@ QLabel* frmShip::MakeFrame(int index, const std::string& file) {
 // Each activation draws a new field of stars.
 void frmShip::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    Form_Activate();
+}
+
+void frmShip::Form_Activate() {
     stars_ = LostShipStars(g_, width(), height());
     update();
 }

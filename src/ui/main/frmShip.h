@@ -18,6 +18,8 @@ class frmShip : public QDialog {
 public:
     frmShip(Game& g, QtHost& host, QWidget* parent = nullptr);
 
+    void Form_Load();
+    void Form_Activate();
     void tmrAnimation_Timer();
 
     // The number of frames found at load (imgShip(1) .. imgShip(N)).

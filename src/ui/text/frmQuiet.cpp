@@ -149,6 +149,14 @@ int frmQuiet::Ask(const QString& text, long style) {
 }
 
 void frmQuiet::showEvent(QShowEvent* e) {
+    Form_Activate();
+    QDialog::showEvent(e);
+    // Once the desktop has framed it, centred again with its frame.
+    if (!e->spontaneous()) QTimer::singleShot(0, this, [this] { Centre(); });
+}
+
+// The icon asked for, and the normal arrow while the question waits.
+void frmQuiet::Form_Activate() {
     if (PendingMessageIcon >= 0) {
         SetPicture(PendingMessageIcon);
         PendingMessageIcon = -1;
@@ -157,9 +165,6 @@ void frmQuiet::showEvent(QShowEvent* e) {
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
         arrowPointer_ = true;
     }
-    QDialog::showEvent(e);
-    // Once the desktop has framed it, centred again with its frame.
-    if (!e->spontaneous()) QTimer::singleShot(0, this, [this] { Centre(); });
 }
 
 void frmQuiet::hideEvent(QHideEvent* e) {
@@ -178,7 +183,11 @@ void frmQuiet::cmdButton_Click(int index) {
 bool frmQuiet::PressLetter(QKeyEvent* e) {
     const QString t = e->text();
     if (t.size() != 1 || t[0].unicode() > 127) return false;
-    const int code = AnswerForKey(static_cast<char>(t[0].unicode()), shown_);
+    return Form_KeyPress(static_cast<int>(t[0].unicode()));
+}
+
+bool frmQuiet::Form_KeyPress(int keyAscii) {
+    const int code = AnswerForKey(static_cast<char>(keyAscii), shown_);
     if (code == 0) return false;
     cmdButton_Click(code);
     return true;

@@ -50,8 +50,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void Form_Activate();
     void Centre();
     void cmdButton_Click(int index);
+    // A letter presses the button it stands for; false when it stands for none shown.
+    bool Form_KeyPress(int keyAscii);
     bool PressLetter(QKeyEvent* e);
 
     std::function<std::string(const std::string&)> text_;

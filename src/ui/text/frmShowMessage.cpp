@@ -21,8 +21,13 @@ frmShowMessage::frmShowMessage(QWidget* parent)
     lblMessage->setFont(f);
     lblMessage->move(8, 0);
     lblMessage->installEventFilter(this);
-    Centre();
+    Form_Load();
 }
+
+void frmShowMessage::Form_Load() { Centre(); }
+
+// A click on the note hides it.
+void frmShowMessage::lblMessage_Click() { hide(); }
 
 void frmShowMessage::Centre() { CentreOnDesktop(this); }
 
@@ -51,7 +56,7 @@ int frmShowMessage::ShowNote(bool visible, const std::optional<std::string>& tex
 }
 
 bool frmShowMessage::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == lblMessage && e->type() == QEvent::MouseButtonRelease) hide();
+    if (watched == lblMessage && e->type() == QEvent::MouseButtonRelease) lblMessage_Click();
     return QWidget::eventFilter(watched, e);
 }
 

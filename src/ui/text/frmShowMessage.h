@@ -21,6 +21,10 @@ public:
     // Fits the window to its label and centres it on the screen.
     void Setup();
 
+    // Handlers.
+    void Form_Load();
+    void lblMessage_Click();
+
     QLabel* lblMessage;
 
 protected:
