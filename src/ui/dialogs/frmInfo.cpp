@@ -18,21 +18,16 @@ constexpr int kTwips = 15;
 constexpr int kWidth = 320, kHeight = 44;
 constexpr int kButton = 18;
 
-// The panel behind the starbase text, drawn as a raised 3-D panel.
+// The panel behind the starbase text; its window draws it (pnlStarbase_Paint).
 class StarbasePanel : public QWidget {
 public:
-    using QWidget::QWidget;
+    StarbasePanel(frmInfo& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QFontMetrics fm(font());
-        const PanelDrawing d = DrawPanel(
-            "", width(), height(), kEdgeRaised, false,
-            [&](const std::string& s) { return fm.horizontalAdvance(QString::fromStdString(s)); }, fm.height());
-        p.fillRect(rect(), palette().button());
-        if (d.edge != kEdgeNone) qDrawWinPanel(&p, rect(), palette(), d.edge == kEdgeSunken);
-    }
+    void paintEvent(QPaintEvent*) override { owner_.pnlStarbase_Paint(); }
+
+private:
+    frmInfo& owner_;
 };
 
 // The title-bar buttons of the game: a small raised button with its sign drawn on it.
@@ -81,7 +76,7 @@ frmInfo::frmInfo(Game& g, QtHost& host, QWidget* parent)
     setFixedSize(kWidth, kHeight);
 
     const int buttonsLeft = kWidth - 3 * (kButton + 2) - 2;
-    pnlStarbase = new StarbasePanel(this);
+    pnlStarbase = new StarbasePanel(*this, this);
     pnlStarbase->setObjectName("pnlStarbase");
     pnlStarbase->setGeometry(2, 2, buttonsLeft - 4, kHeight - 4);
 
@@ -160,5 +155,16 @@ void frmInfo::cmdMinimize_Click() {
 
 // The game ends through its close button only.
 void frmInfo::closeEvent(QCloseEvent* e) { e->ignore(); }
+
+// A raised 3-D panel.
+void frmInfo::pnlStarbase_Paint() {
+    QPainter p(pnlStarbase);
+    const QFontMetrics fm(pnlStarbase->font());
+    const PanelDrawing d = DrawPanel(
+        "", pnlStarbase->width(), pnlStarbase->height(), kEdgeRaised, false,
+        [&](const std::string& s) { return fm.horizontalAdvance(QString::fromStdString(s)); }, fm.height());
+    p.fillRect(pnlStarbase->rect(), pnlStarbase->palette().button());
+    if (d.edge != kEdgeNone) qDrawWinPanel(&p, pnlStarbase->rect(), pnlStarbase->palette(), d.edge == kEdgeSunken);
+}
 
 }  // namespace kv
