@@ -74,7 +74,7 @@ frmDamageReport::frmDamageReport(Game& g, QtHost& host, QWidget* parent)
     Form_Load();
 }
 
-// The rows' names and the report's place beside the status window.
+// The report's place beside the status window, and the rows' names.
 void frmDamageReport::Form_Load() {
     host_.PlaceBy(Form::frmDamageReport, this, [this] {
         const WindowPosition at = DamageReportAt(host_);
@@ -99,4 +99,5 @@ void frmDamageReport::pnlSystem_Click(int index) { DamageReportClick(g_, index, 
 void frmDamageReport::lblSystemName_Click(int index) { pnlSystem_Click(index); }
 
 void frmDamageReport::lblSysDamage_Click(int index) { pnlSystem_Click(index); }
+
 }  // namespace kv
