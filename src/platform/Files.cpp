@@ -238,6 +238,19 @@ std::string ProgramFolder() {
     return dir.empty() || dir.back() != '/' ? dir + "/" : dir;
 }
 
+std::string DataFolderFor(const std::string& programFolder) {
+    std::error_code ec;
+    auto holdsData = [&](const fs::path& folder) { return fs::is_directory(folder / "LANGUAGE", ec); };
+    const fs::path program = programFolder.empty() ? fs::path(".") : fs::path(programFolder);
+    if (holdsData(program)) return programFolder;
+    const fs::path shared = (program / ".." / "share" / "kestrava").lexically_normal();
+    if (holdsData(shared)) {
+        std::string dir = shared.string();
+        return dir.back() == '/' ? dir : dir + "/";
+    }
+    return programFolder;
+}
+
 UserFolders UserFoldersFrom(const std::function<const char*(const char*)>& env) {
     return {EnvFolder(env, "XDG_CONFIG_HOME", ".config"), EnvFolder(env, "XDG_DATA_HOME", ".local/share")};
 }

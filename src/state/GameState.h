@@ -286,7 +286,7 @@ struct GameState {
     // ("S" and a two-digit cell, then optionally "Q" and a two-digit quadrant).
     Flag ComAutoShieldsBackup = kTrue;
     Flag ComAutoShieldsEnabled = kTrue;
-    std::string ComPhaserModeCaption;
+    std::string ComPhaserModeCaption = "Kill";  // the panel's design wording until a configuration's options load
     std::string ComTCTag;
     std::string ComTargetText;
     // The target calculator: the chosen quadrant and sector ("row,col"), the ship's quadrant as

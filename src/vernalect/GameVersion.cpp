@@ -1,14 +1,22 @@
 #include "vernalect/GameVersion.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace vernalect {
 
+QString DataFolder(const QString& programFolder) {
+    if (QFileInfo(programFolder + "LANGUAGE").isDir()) return programFolder;
+    const QString shared = QDir::cleanPath(programFolder + "../share/kestrava") + "/";
+    if (QFileInfo(shared + "LANGUAGE").isDir()) return shared;
+    return programFolder;
+}
+
 QString KestravaVersion(const QString& programFolder) {
     if (!QFileInfo(programFolder + "kestrava").isFile()) return QStringLiteral("0");
-    QFile f(programFolder + "kestrava.version");
+    QFile f(DataFolder(programFolder) + "kestrava.version");
     if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("0");
     const QString text = QString::fromUtf8(f.readLine(64)).trimmed();
     static const QRegularExpression pattern(QStringLiteral("^\\d+(\\.\\d+){0,3}$"));

@@ -92,7 +92,7 @@ bool frmVrnlct::Form_Load() {
         notify(QStringLiteral("This can only be run on Kestrava for Windows 95 version 1.2 or greater."));
         return false;
     }
-    languageFolder_ = programFolder_ + "LANGUAGE/";
+    languageFolder_ = DataFolder(programFolder_) + "LANGUAGE/";
     bool hadValues = false;
     if (!ReadLanguages(hadValues)) {
         // The languages shipped with the game are registered from its registration file.

@@ -7,11 +7,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/SettingsStore.h"
+#include "support/Scratch.h"
 
 namespace fs = std::filesystem;
 
@@ -238,6 +241,42 @@ TEST(UserFolders, ComeFromTheEnvironmentGivenAndCreateNothing) {
     }
     EXPECT_FALSE(std::filesystem::exists("/home/ann/.config/kestrava"));
 }
+
+// The data files are found beside the program in a build, in <prefix>/share/kestrava for a game
+// installed into <prefix>/bin, and the program's own folder is the answer when neither holds them.
+TEST(DataFolder, BesideTheProgramElseInTheSharedFolderOfItsPrefix) {
+    test::ScratchFolder dir;
+    const std::string root = dir.Path();
+    const struct {
+        const char* what;
+        std::vector<std::string> folders;  // made below the scratch folder
+        std::string program;
+        std::string data;
+    } cases[] = {
+        {"a build: the data beside the program", {"build/LANGUAGE"}, "build/", "build/"},
+        {"installed: bin and share/kestrava", {"usr/bin", "usr/share/kestrava/LANGUAGE"}, "usr/bin/",
+         "usr/share/kestrava/"},
+        {"both: the program's own folder first", {"both/bin/LANGUAGE", "both/share/kestrava/LANGUAGE"}, "both/bin/",
+         "both/bin/"},
+        {"a shared folder without the data is not taken", {"bare/bin", "bare/share/kestrava"}, "bare/bin/",
+         "bare/bin/"},
+        {"neither", {"none/bin"}, "none/bin/", "none/bin/"},
+    };
+    for (const auto& c : cases) {
+        for (const std::string& f : c.folders) fs::create_directories(root + f);
+        EXPECT_EQ(DataFolderFor(root + c.program), root + c.data) << c.what;
+    }
+}
+
+#ifdef KESTRAVA_INSTALL_TEST_PREFIX
+// Run after the build was installed into a scratch prefix (the install test sets it up): the
+// installed program finds the installed data.
+TEST(DataFolder, TheInstalledProgramFindsTheSharedFolder) {
+    const std::string prefix = KESTRAVA_INSTALL_TEST_PREFIX;
+    ASSERT_TRUE(std::filesystem::is_regular_file(prefix + "/bin/kestrava")) << "not installed: " << prefix;
+    EXPECT_EQ(DataFolderFor(prefix + "/bin/"), prefix + "/share/kestrava/");
+}
+#endif
 
 }  // namespace
 }  // namespace kv

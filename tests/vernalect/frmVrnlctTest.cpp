@@ -18,25 +18,29 @@ namespace {
 
 // A program folder as the game ships it: the game program with its version beside it and a
 // LANGUAGE folder; the settings file lies elsewhere.
+// A game in a scratch folder: as a build has it (the data beside the programs), or installed
+// (the programs in <prefix>/bin, the data in <prefix>/share/kestrava).
 struct Install {
-    explicit Install(const QString& version = "1.3.0.0") {
-        program = dir.path() + "/program/";
-        QDir().mkpath(program + "LANGUAGE");
-        Write("kestrava", "");
-        Write("kestrava.version", (version + "\n").toUtf8());
+    explicit Install(const QString& version = "1.3.0.0", bool installed = false) {
+        program = dir.path() + (installed ? "/usr/bin/" : "/program/");
+        data = installed ? dir.path() + "/usr/share/kestrava/" : program;
+        QDir().mkpath(program);
+        QDir().mkpath(data + "LANGUAGE");
+        Write(program + "kestrava", "");
+        Write(data + "kestrava.version", (version + "\n").toUtf8());
         settings = dir.path() + "/config/kestrava/settings.ini";
     }
-    void Write(const QString& name, const QByteArray& bytes) const {
-        QFile f(program + name);
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
     void Languages(const QByteArray& reg, const QStringList& files) const {
-        Write("LANGUAGE/SetLang.reg", reg);
-        for (const QString& f : files) Write("LANGUAGE/" + f, "[Language]\r\nCaptain=Commander\r\n");
+        Write(data + "LANGUAGE/SetLang.reg", reg);
+        for (const QString& f : files) Write(data + "LANGUAGE/" + f, "[Language]\r\nCaptain=Commander\r\n");
     }
     QTemporaryDir dir;
-    QString program, settings;
+    QString program, data, settings;
 };
 
 void Click(QWidget* w, Qt::MouseButton button) {
@@ -174,6 +178,24 @@ TEST(Vernalect, RunsOnlyBesideAGameOfVersionOnePointTwoOrLater) {
     Install noGame;
     QFile::remove(noGame.program + "kestrava");
     EXPECT_EQ(vernalect::KestravaVersion(noGame.program), "0");
+}
+
+// An installed game: the changer in <prefix>/bin finds the game's version and languages in
+// <prefix>/share/kestrava, and nothing is written there.
+TEST(Vernalect, FindsTheDataOfAnInstalledGameInItsSharedFolder) {
+    Install in("1.3.0.0", true);
+    in.Languages("[KestravaforWindows9x\\Language]\r\n\"US English\"=\"English.lng\"\r\n", {"English.lng"});
+    EXPECT_EQ(vernalect::DataFolder(in.program), in.data);
+    EXPECT_EQ(vernalect::KestravaVersion(in.program), "1.3.0.0");
+    const QStringList before = QDir(in.data + "LANGUAGE").entryList(QDir::Files);
+    vernalect::frmVrnlct w(in.program, in.settings);
+    QStringList messages;
+    w.notify = [&](const QString& m) { messages << m; };
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(w.InstalledLanguages(), QStringList{"US English"});
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(QDir(in.data + "LANGUAGE").entryList(QDir::Files), before);
+    EXPECT_EQ(QDir(in.program).entryList(QDir::Files), QStringList{"kestrava"});
 }
 
 TEST(Vernalect, ReadsTheRegistrationFileLayout) {

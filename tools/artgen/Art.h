@@ -44,6 +44,10 @@ struct Register {
 // KV_ART_GROUP("scan", MakeScanPictures); at namespace scope in a group's file.
 #define KV_ART_GROUP(name, fn) static ::artgen::Register KV_ART_GROUP_CAT(kvArtGroup_, __LINE__)(name, fn)
 
+// The program's icon for the desktop's menus, `size` pixels square: the emblem of the minimised
+// window (MAIN.png), drawn at that size.
+QImage ProgramIcon(int size);
+
 // A small deterministic generator for the pictures' own scatter (stars, noise, specks).
 class Scatter {
 public:

@@ -375,10 +375,12 @@ QImage Stowaway() {
 
 // 32 x 32: the ship on a dark disc, a beacon light on the rim at `beaconAngle` degrees and the
 // drive at `glow`.
-QImage Icon(double beaconAngle, double glow) {
-    QImage img = Blank(32, 32, Qt::transparent);
+// The game's emblem, drawn on a 32-pixel grid and scaled to `size` pixels.
+QImage Icon(double beaconAngle, double glow, int size = 32) {
+    QImage img = Blank(size, size, Qt::transparent);
     QPainter p(&img);
     Smooth(p);
+    p.scale(size / 32.0, size / 32.0);
     QRadialGradient disc(QPointF(14, 12), 20);
     disc.setColorAt(0, QColor(34, 52, 104));
     disc.setColorAt(1, QColor(6, 10, 30));
@@ -426,6 +428,8 @@ void MakeShowPictures(const Output& out) {
 }
 
 }  // namespace
+
+QImage ProgramIcon(int size) { return Icon(kStillBeacon, 1.0, size); }
 
 KV_ART_GROUP("shows", MakeShowPictures);
 

@@ -1,5 +1,7 @@
 // artgen <folder> [group ...]: draws the game's pictures into the folder (every group, or the
 // groups named).
+// artgen --icons <folder>: draws the program's icon for the desktop at its usual sizes, as an
+// icon theme lays them out (<folder>/48x48/apps/kestrava.png, …).
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -18,6 +20,21 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
+    if (std::string(argv[1]) == "--icons") {
+        if (argc != 3) {
+            std::fprintf(stderr, "usage: artgen --icons <folder>\n");
+            return 2;
+        }
+        for (const int size : {48, 64, 128, 256}) {
+            const QString dir = QString::fromLocal8Bit(argv[2]) + QString("/%1x%1/apps").arg(size);
+            if (!QDir().mkpath(dir)) {
+                std::fprintf(stderr, "artgen: cannot make %s\n", qPrintable(dir));
+                return 1;
+            }
+            artgen::Output(dir).Save(artgen::ProgramIcon(size), "kestrava.png");
+        }
+        return 0;
+    }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "artgen: cannot make %s\n", argv[1]);

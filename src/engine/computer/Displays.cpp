@@ -120,7 +120,9 @@ void UpdateBars(Game& g) {
     const double torpedoRoom = static_cast<double>(s.MaxTorpedoesClass1) + s.MaxTorpedoesClass2;
     b.Marker[0].y = 1.0 - Share(static_cast<double>(s.ShieldLevel) + s.ShipEnergy, s.MaxEnergy);
     b.Marker[0].visible = s.ShieldLevel >= 1;
-    b.Marker[1].y = 1.0 - Share(EstimateShieldNeed(g), s.MaxShields);
+    // The shields a quadrant calls for, while a game runs: once it has ended, the line goes to
+    // the foot of the bar with the others rather than keep the ended game's quadrant.
+    b.Marker[1].y = s.GameRunning ? 1.0 - Share(EstimateShieldNeed(g), s.MaxShields) : 1.0;
     b.Marker[2].y = 1.0 - Share(s.TorpedoStockClass2, torpedoRoom);
 
     std::array<Single, 5> f{};

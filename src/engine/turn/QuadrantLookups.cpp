@@ -111,6 +111,11 @@ void LoseShip(Game& g) {
     if (s.InSolarSystem) {
         g.host.HideForm(Form::frmSSControl);
         s.InSolarSystem = kFalse;
+        // The visit ends with the console: nothing of it runs on into the game's end or the
+        // next game (its message queue, the flags' blink).
+        g.console.Visiting = false;
+        g.SetTimer(Timer::frmSSControl_tmrMessage, false);
+        g.SetTimer(Timer::frmSSControl_tmrFlag, false);
     }
     s.GameRunning = kFalse;
     g.SetTimer(Timer::frmShip_tmrAnimation, true);

@@ -11,6 +11,7 @@
 #include "engine/computer/StatusPanel.h"
 #include "engine/tactical/Hostiles.h"
 #include "engine/tactical/ShortRangeScan.h"
+#include "engine/tactical/Tactical.h"
 #include "engine/turn/Condition.h"
 #include "engine/turn/EndGame.h"
 #include "engine/turn/Morv.h"
@@ -115,6 +116,11 @@ void RefreshAll(Game& g) {
     run([&] { g.host.BringToFront(Form::frmBars); });
     run([&] { g.host.BringToFront(Form::frmInfo); });
     run([&] { g.host.SetMousePointer(Pointer::Hourglass); });
+    // A quadrant not set up yet (a new game's first refresh) is set up before the condition is
+    // judged, or it would read the hostiles of no quadrant until the next refresh.
+    run([&] {
+        if (s.QuadrantChanged) MakeTactical(g);
+    });
     run([&] { CountEnemies(g); });
     run([&] { UpdateCondition(g); });
     run([&] { SRS(g); });
@@ -247,6 +253,7 @@ void ResetDisplays(Game& g) {
     g.host.Refresh(View::UpgradeIndicators);
     s.StarbaseLine.clear();
     g.host.Refresh(View::StarbaseLine);
+    EndRetrofits(g);
 }
 
 }  // namespace kv

@@ -24,7 +24,7 @@ void CompactEnemyTable(Game& g);
 
 // Blanks the displays at the end of a game: sector cells and the scan's tractor beam and shield
 // ring, chart highlights and blink, lamps, damage, energy, torpedoes, time, hostiles left,
-// upgrade indicators and the starbase line.
+// upgrade indicators, the starbase line and the retrofit panel.
 void ResetDisplays(Game& g);
 
 }  // namespace kv

@@ -39,6 +39,21 @@ void ShowRetrofitSlot(Game& g, int kind, bool opening) {
     g.host.ShowRetrofitSlots(kind, opening);
 }
 
+void EndRetrofits(Game& g) {
+    GameState& s = g.st;
+    for (int kind = 1; kind <= 5; ++kind) {
+        s.RetrofitButtonTag[kind - 1].clear();
+        s.RetrofitSlots[kind] = 0;
+        s.RetrofitCoverOpen[kind - 1] = false;
+        s.RetrofitCoverTop[kind - 1] = 0;
+    }
+    s.RetrofitSystem = 0;
+    s.FormVisible[static_cast<size_t>(Form::frmRetrofit)] = kFalse;
+    g.SetTimer(Timer::frmRetrofit_tmrBlink, false);
+    g.host.Refresh(View::RetrofitPanel);
+    g.host.HideForm(Form::frmRetrofit);
+}
+
 void EnginePowerBoost(Game& g) {
     GameState& s = g.st;
     long long energy = CLng(s.MaxEnergy / 20.0 + s.ShipEnergy);

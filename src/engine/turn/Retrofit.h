@@ -29,6 +29,11 @@ void EnginePowerBoost(Game& g);
 // Opens or closes a kind's cover (kind 1..5): the game data first, then the panel slides it.
 void ShowRetrofitSlot(Game& g, int kind, bool opening);
 
+// Clears the retrofits of a game that has ended: no kind stays switched on or offered, every
+// cover closes at once (without its slide), the panel hides and stops blinking, and the windows
+// that the final report brings back leave it hidden.
+void EndRetrofits(Game& g);
+
 // The count caption of a kind's button: the uses held when above 1, else "".
 std::string RetrofitCountCaption(const GameState& st, int kind);
 

@@ -108,7 +108,8 @@ void ApplySettings(Game& g) {
         g.MessageSuppressed[static_cast<size_t>(k)] = o.chkMessage[static_cast<size_t>(k)] ? kFalse : kTrue;
     // The box says whether the level is kept: clearing it stops keeping it at once.
     s.KeepTech = ToFlag(o.chkKeepTech != 0);
-    s.SRSPicQual = static_cast<Integer>(std::clamp<int>(o.optSRSPic, 0, 4));
+    // Only a quality with an icon set: with none chosen the scan keeps the pictures it has.
+    if (o.optSRSPic >= 0 && o.optSRSPic < kPictureQualities) s.SRSPicQual = o.optSRSPic;
     g.host.Refresh(View::SrsIcons);
     s.SRSDrawOption = static_cast<Integer>((o.chkLarge ? 1 : 0) + 2 * (o.chkCoord ? 1 : 0));
     g.host.Refresh(View::SrsColors);

@@ -32,10 +32,13 @@ int main(int argc, char** argv) {
     };
     QDir().mkpath(QString::fromStdString(user.config));
     QDir().mkpath(QString::fromStdString(user.data));
+    // The programs lie in `program`; the data files beside them in a build, in the shared data
+    // folder of an installed game. Nothing is written into either.
     const std::string program = kv::ProgramFolder();
-    const kv::GameFolders folders{program, user.config, user.data};
+    const std::string data = kv::DataFolderFor(program);
+    const kv::GameFolders folders{data, user.config, user.data};
     std::error_code ec;
-    std::filesystem::current_path(program, ec);
+    std::filesystem::current_path(data, ec);
 
     kv::QtSettingsStore settings(QString::fromStdString(user.config + "settings.ini"));
     kv::QtHost host;

@@ -4,12 +4,12 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QWindow>
 
 #include "state/Game.h"
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 
 namespace kv {
 
@@ -41,12 +41,7 @@ void CommandDialog::RunNow(const std::function<void()>& code) {
         host.Run(form_, code);
 }
 
-void CommandDialog::Centre() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
-}
+void CommandDialog::Centre() { CentreOnDesktop(this); }
 
 void CommandDialog::Activate() {
     if (active_) return;

@@ -1,11 +1,11 @@
 #include "ui/dialogs/NavGauges.h"
 
-#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "screens/dialogs/NavWindow.h"
 #include "screens/main/Panel.h"
+#include "ui/dialogs/Panels.h"
 
 namespace kv {
 
@@ -26,17 +26,7 @@ void CourseDial::Draw() {
 void WarpPanel::paintEvent(QPaintEvent*) { paint ? paint() : Draw(); }
 
 void WarpPanel::Draw() {
-    QPainter p(this);
-    const QFontMetricsF fm(font());
-    const PanelDrawing d = DrawPanel(
-        tag_, width(), height(), kEdgeSunken, true,
-        [&fm](const std::string& t) { return fm.horizontalAdvance(QString::fromStdString(t)); }, fm.height());
-    p.fillRect(rect(), palette().color(QPalette::Base));
-    if (d.filled)
-        p.fillRect(QRectF(QPointF(d.fillLeft, d.fillTop), QPointF(d.fillRight, d.fillBottom)), QColor(40, 110, 220));
-    p.setPen(palette().color(QPalette::Text));
-    for (const PanelText& t : d.caption) p.drawText(QPointF(t.x, t.y + fm.ascent()), QString::fromStdString(t.text));
-    if (d.edge != kEdgeNone) qDrawWinPanel(&p, rect(), palette(), d.edge == kEdgeSunken);
+    PaintPanel(this, kEdgeSunken, palette().color(QPalette::Base), true, tag_, QColor(40, 110, 220));
 }
 
 void DistanceMap::paintEvent(QPaintEvent*) {

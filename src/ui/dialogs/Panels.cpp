@@ -1,9 +1,7 @@
 #include "ui/dialogs/Panels.h"
 
-#include <QApplication>
-#include <qdrawutil.h>
-
 #include "engine/turn/Condition.h"
+#include "ui/dialogs/StatusBox.h"
 #include "screens/main/Panel.h"
 #include "ui/host/WindowBits.h"
 
@@ -11,19 +9,15 @@ namespace kv {
 
 QColor Palette(int index) { return ColourOf(PaletteColor(index)); }
 
+// The one drawing of a panel: laid out by DrawPanel in the box's font, painted as the status
+// displays paint theirs (fill, caption, edge).
 void PaintPanel(QWidget* w, int edge, const QColor& face, bool gauge, const std::string& tag, const QColor& fill) {
     QPainter p(w);
+    p.setFont(w->font());
     p.fillRect(w->rect(), face);
-    if (gauge) {
-        const QFontMetricsF fm(w->font());
-        const PanelDrawing d = DrawPanel(
-            tag, w->width(), w->height(), edge, true,
-            [&](const std::string& t) { return fm.horizontalAdvance(QString::fromStdString(t)); }, fm.height());
-        if (d.filled)
-            p.fillRect(QRectF(QPointF(d.fillLeft, d.fillTop), QPointF(d.fillRight, d.fillBottom)), fill);
-    }
-    if (edge != kEdgeNone)
-        qDrawWinPanel(&p, w->rect(), w->palette(), edge == kEdgeSunken);
+    const int width = w->width(), height = w->height();
+    PaintPanel(p, LayOutPanel(p, tag, width, height, edge, gauge), width, height, fill,
+               w->palette().color(QPalette::WindowText));
 }
 
 }  // namespace kv

@@ -3,15 +3,14 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "screens/dialogs/FinalReportWindow.h"
-#include "ui/text/frmOutput.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
+#include "ui/text/frmOutput.h"
 
 namespace kv {
 
@@ -128,7 +127,7 @@ void frmFinalReport::Form_Activate() {
     FinalReportActivate(g_);
     Show();
     adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+    CentreOnDesktop(this);
 }
 
 // The program hides the report itself through the host, never by closing it.

@@ -9,6 +9,7 @@
 
 #include "screens/dialogs/InfoWindow.h"
 #include "screens/main/Panel.h"
+#include "ui/dialogs/Panels.h"
 #include "ui/host/QtHost.h"
 
 namespace kv {
@@ -157,14 +158,6 @@ void frmInfo::cmdMinimize_Click() {
 void frmInfo::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 // A raised 3-D panel.
-void frmInfo::pnlStarbase_Paint() {
-    QPainter p(pnlStarbase);
-    const QFontMetrics fm(pnlStarbase->font());
-    const PanelDrawing d = DrawPanel(
-        "", pnlStarbase->width(), pnlStarbase->height(), kEdgeRaised, false,
-        [&](const std::string& s) { return fm.horizontalAdvance(QString::fromStdString(s)); }, fm.height());
-    p.fillRect(pnlStarbase->rect(), pnlStarbase->palette().button());
-    if (d.edge != kEdgeNone) qDrawWinPanel(&p, pnlStarbase->rect(), pnlStarbase->palette(), d.edge == kEdgeSunken);
-}
+void frmInfo::pnlStarbase_Paint() { PaintPanel(pnlStarbase, kEdgeRaised, pnlStarbase->palette().button().color()); }
 
 }  // namespace kv

@@ -1,8 +1,6 @@
 #include "ui/dialogs/frmNAV.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "engine/computer/Navigation.h"
 #include "platform/Files.h"
@@ -10,6 +8,7 @@
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"
 #include "ui_frmNAV.h"
+#include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
 
 namespace kv {
@@ -144,12 +143,7 @@ void frmNAV::reject() {
     host_.Run(Form::frmNAV, [this] { cmdCancel_Click(); });
 }
 
-void frmNAV::Centre() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
-}
+void frmNAV::Centre() { CentreOnDesktop(this); }
 
 // Each opening: centred, the target calculator's button usable only with a working computer,
 // the distance map's line from the ship's sector, the controls as the order was prepared.

@@ -1,12 +1,10 @@
 #include "ui/dialogs/frmQuadSelect.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
-#include "screens/Placement.h"
 #include "screens/dialogs/Pickers.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmQuadSelect.h"
 
 namespace kv {
@@ -29,12 +27,7 @@ frmQuadSelect::frmQuadSelect(Game& g, QtHost& host, QWidget* parent)
 
 frmQuadSelect::~frmQuadSelect() = default;
 
-void frmQuadSelect::Form_Load() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const WindowPosition at = CentredOnScreen(area.width(), area.height(), width(), height());
-    move(area.left() + static_cast<int>(at.left), area.top() + static_cast<int>(at.top));
-}
+void frmQuadSelect::Form_Load() { CentreOnDesktop(this); }
 
 void frmQuadSelect::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);

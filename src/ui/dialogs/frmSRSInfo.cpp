@@ -1,11 +1,10 @@
 #include "ui/dialogs/frmSRSInfo.h"
 
-#include <QGuiApplication>
 #include <QPixmap>
-#include <QScreen>
 
 #include "screens/dialogs/ScanWindow.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmSRSInfo.h"
 
 namespace kv {
@@ -47,10 +46,7 @@ void frmSRSInfo::Form_Activate() {
     }
     lblMessage->setText(QString::fromStdString(info.Message));
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    CentreOnDesktop(this);
 }
 
 }  // namespace kv

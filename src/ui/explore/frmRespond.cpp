@@ -1,11 +1,10 @@
 #include "ui/explore/frmRespond.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include "state/Game.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 
 namespace kv {
 namespace {
@@ -73,10 +72,7 @@ void frmRespond::Form_Activate() {
     }
     cmdSend->setEnabled(c.RespondSendEnabled);
     PlaceButtons(top + 8);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    CentreOnDesktop(this);
     cmdSend->setFocus();
 }
 

@@ -202,6 +202,9 @@ QWidget* QtHost::Window(Form form) {
         QWidget* w = entry.make(*game_, *this);
         made_.back().reset(w);
         forms_[form] = w;
+        // The game's windows all come into being at start-up, some after the relabelling run:
+        // those speak the language's texts in its fonts too, as the ones made before it do.
+        if (languageFonts_) ReplaceWindowFonts(form, w, languageFonts_->first, languageFonts_->second);
         return w;
     }
     return nullptr;
@@ -215,6 +218,10 @@ void QtHost::ApplyLanguage() {
     if (!game_) return;
     WindowRelabel surface(*this);
     kv::ApplyLanguage(*game_, surface);
+}
+
+void QtHost::KeepLanguageFonts(const std::string& font, const std::string& serifFont) {
+    languageFonts_.emplace(font, serifFont);
 }
 
 void QtHost::OnView(View view, QObject* owner, std::function<void()> show) { views_[view] = {owner, std::move(show)}; }

@@ -218,6 +218,9 @@ public:
     void Attach(Game& g) override { game_ = &g; }
     void LoadForm(Form form) override;
     void ApplyLanguage() override;
+    // The language's fonts, once the relabelling run has put them on the windows that stood
+    // then: a window made later takes them as it is made.
+    void KeepLanguageFonts(const std::string& font, const std::string& serifFont);
     bool IsFormVisible(Form form) override;
     void ShowForm(Form form) override;
     void HideForm(Form form) override;
@@ -291,6 +294,7 @@ private:
     std::map<int, QPixmap> planets_;
     SoundPlayer sound_;
     std::string infoProgress_;
+    std::optional<std::pair<std::string, std::string>> languageFonts_;  // "Font", "SFont"
 };
 
 }  // namespace kv

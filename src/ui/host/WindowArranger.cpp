@@ -71,6 +71,12 @@ WindowBox OuterBox(const QWidget* w) {
 
 void PlaceTwips(QWidget* w, long left, long top) { w->move(static_cast<int>(left / 15), static_cast<int>(top / 15)); }
 
+void CentreOnDesktop(QWidget* w) {
+    const QRect area = DesktopArea();
+    const QPoint centred = area.center() - QRect(QPoint(), w->size()).center();
+    w->setGeometry(QRect(QPoint(std::max(area.left(), centred.x()), std::max(area.top(), centred.y())), w->size()));
+}
+
 WindowArranger::WindowArranger() {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);

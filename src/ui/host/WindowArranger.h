@@ -41,6 +41,10 @@ inline long OuterWidthTwips(const QWidget* w) { return OuterBox(w).width * 15L; 
 inline long OuterHeightTwips(const QWidget* w) { return OuterBox(w).height * 15L; }
 // Moves a window so that its outer top-left corner stands at (left, top) twips.
 void PlaceTwips(QWidget* w, long left, long top);
+// Centres a dialog on the desktop area by its inside (the window less the desktop's frame), never
+// above or left of the area. Centred with move(), a dialog would stand by itself the first time
+// and by its frame once the desktop has framed it: a title bar lower each time it is shown again.
+void CentreOnDesktop(QWidget* w);
 
 class WindowArranger : public QObject {
 public:

@@ -171,23 +171,26 @@ void WindowRelabel::SetProgress(int value) {
     }
 }
 
+void ReplaceWindowFonts(Form form, QWidget* w, const std::string& font, const std::string& serifFont) {
+    ReplaceFont(w, true, font, serifFont);
+    if (form == Form::frmAbout) {
+        // The credits window keeps its controls' fonts; its drawing surface takes the language's.
+        if (auto* draw = w->findChild<QWidget*>(QStringLiteral("picDraw"))) {
+            QFont f2 = draw->font();
+            f2.setFamily(QString::fromStdString(font));
+            draw->setFont(f2);
+        }
+        return;
+    }
+    for (QWidget* c : w->findChildren<QWidget*>()) ReplaceFont(c, false, font, serifFont);
+}
+
 void WindowRelabel::ReplaceFonts(const std::string& font, const std::string& serifFont) {
     for (int f = static_cast<int>(Form::frmOutput); f <= static_cast<int>(Form::frmLanguage); ++f) {
         const Form form = static_cast<Form>(f);
-        QWidget* w = host_.FormWindow(form);
-        if (!w) continue;
-        ReplaceFont(w, true, font, serifFont);
-        if (form == Form::frmAbout) {
-            // The credits window keeps its controls' fonts; its drawing surface takes the language's.
-            if (auto* draw = w->findChild<QWidget*>(QStringLiteral("picDraw"))) {
-                QFont f2 = draw->font();
-                f2.setFamily(QString::fromStdString(font));
-                draw->setFont(f2);
-            }
-            continue;
-        }
-        for (QWidget* c : w->findChildren<QWidget*>()) ReplaceFont(c, false, font, serifFont);
+        if (QWidget* w = host_.FormWindow(form)) ReplaceWindowFonts(form, w, font, serifFont);
     }
+    host_.KeepLanguageFonts(font, serifFont);
 }
 
 void WindowRelabel::BringBackgroundToFront() { host_.BringToFront(Form::frmBackground); }

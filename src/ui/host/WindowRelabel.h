@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,6 +23,10 @@
 namespace kv {
 
 class QtHost;
+
+// The font pass over one window: its own design font, and its controls' (all but the credits
+// window's, whose drawing surface alone takes the language's font).
+void ReplaceWindowFonts(Form form, QWidget* window, const std::string& font, const std::string& serifFont);
 
 class WindowRelabel : public RelabelSurface {
 public:

@@ -1,12 +1,11 @@
 #include "ui/main/frmAbout.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include "platform/Files.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmAbout.h"
 
 namespace kv {
@@ -85,10 +84,7 @@ void frmAbout::DrawCredits() {
 // Activation: centred on the screen, the scroll running, the focus on the button that does
 // nothing.
 void frmAbout::showEvent(QShowEvent* e) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
-    }
+    CentreOnDesktop(this);
     QDialog::showEvent(e);
     DrawCredits();
     creditsTop_ = picScroll->height();

@@ -62,15 +62,16 @@ frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
     surface_ = new PrintLayer(this, [this](QPainter& p) { PaintPrinted(p); });
     surface_->raise();
 
-    // The lines' font, after the screen's width.
-    showFont_ = QFont(QStringLiteral("Arial"));
-    showFont_.setStyleHint(QFont::SansSerif);
-    showFont_.setBold(true);
-    showFont_.setPointSizeF(CaptionFontSize(area.width()));
-    versionFont_ = QFont(QStringLiteral("Arial"));
-    versionFont_.setStyleHint(QFont::SansSerif);
-    versionFont_.setBold(true);
-    versionFont_.setPointSize(16);
+    // Element 0 of the show's lines is never shown: it carries the lines' font, sized after the
+    // screen's width, which the language's font replaces with the other design fonts.
+    lblScroll0 = new QLabel(this);
+    lblScroll0->setObjectName("lblScroll(0)");
+    lblScroll0->hide();
+    QFont lines(QStringLiteral("Arial"));
+    lines.setStyleHint(QFont::SansSerif);
+    lines.setBold(true);
+    lines.setPointSizeF(CaptionFontSize(area.width()));
+    lblScroll0->setFont(lines);
 
     tmrScroll = host.AddTimer(Timer::frmBackground_tmrScroll, this, kCaptionTickMs, [this] { tmrScroll_Timer(); });
     tmrNoMorv = host.AddTimer(Timer::frmBackground_tmrNoMorv, this, g.background.redInterval,
@@ -123,9 +124,16 @@ void frmBackground::AddBackgroundLine(const std::string& text) {
     if (text == "RESET" && !showing_) ClearPrinted();
 }
 
+QFont frmBackground::VersionFont() const {
+    QFont f = font();
+    f.setBold(true);
+    f.setPointSize(16);
+    return f;
+}
+
 std::optional<QRect> frmBackground::VersionTextRect() const {
     if (versionText_.empty()) return std::nullopt;
-    const QFontMetrics fm(versionFont_);
+    const QFontMetrics fm(VersionFont());
     // Placed where "v0.0" would stand, whatever the version's own width.
     const QSize sample = fm.size(0, QStringLiteral("v0.0"));
     const SplashPlace at = SplashTextPlace(width(), height(), sample.width(), sample.height());
@@ -138,7 +146,7 @@ CaptionGeometry frmBackground::Measure() const {
     CaptionGeometry w;
     w.width = width();
     w.height = height();
-    const QFontMetrics fm(showFont_);
+    const QFontMetrics fm(ShowFont());
     for (const std::string& caption : g_.background.lblScroll) {
         CaptionLabelSize size;
         const QStringList lines = LinesOf(caption, g_.st.NewLine);
@@ -188,8 +196,9 @@ void frmBackground::paintEvent(QPaintEvent*) {
 }
 
 void frmBackground::PaintPrinted(QPainter& p) const {
-    p.setFont(showFont_);
-    const QFontMetrics fm(showFont_);
+    const QFont lines = ShowFont();
+    p.setFont(lines);
+    const QFontMetrics fm(lines);
     for (const auto& [label, print] : printed_) {
         p.setPen(ColourOf(print.colour));
         int top = print.top;
@@ -199,9 +208,10 @@ void frmBackground::PaintPrinted(QPainter& p) const {
         }
     }
     if (const std::optional<QRect> at = VersionTextRect()) {
-        p.setFont(versionFont_);
+        const QFont version = VersionFont();
+        p.setFont(version);
         p.setPen(versionColour_);
-        p.drawText(at->x(), at->y() + QFontMetrics(versionFont_).ascent(), QString::fromStdString(versionText_));
+        p.drawText(at->x(), at->y() + QFontMetrics(version).ascent(), QString::fromStdString(versionText_));
     }
 }
 

@@ -41,8 +41,10 @@ public:
     void tmrScroll_Timer();
     void tmrNoMorv_Timer();
 
-    // The lines' font: element 0 of lblScroll, 24 points on a screen 1024 pixels wide.
-    const QFont& ShowFont() const { return showFont_; }
+    // The lines' font: that of element 0 of lblScroll, 24 points on a screen 1024 pixels wide.
+    QFont ShowFont() const { return lblScroll0->font(); }
+    // The version splash's: the window's own font, bold, 16 points.
+    QFont VersionFont() const;
     // What the show has printed and not yet erased, by line.
     const std::map<int, CaptionPrint>& Printed() const { return printed_; }
     bool ShowRunning() const { return showing_; }
@@ -51,6 +53,7 @@ public:
     std::optional<QRect> VersionTextRect() const;
 
     QLabel* picBackground;
+    QLabel* lblScroll0;  // "lblScroll(0)"
     QTimer* tmrScroll;
     QTimer* tmrNoMorv;
 
@@ -75,8 +78,6 @@ private:
     Game& g_;
     QtHost& host_;
     QWidget* surface_;  // the window's printed text, over the picture
-    QFont showFont_;
-    QFont versionFont_;
     QColor backColour_{Qt::black};
     QPixmap picture_;
     bool showing_ = false;

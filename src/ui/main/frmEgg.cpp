@@ -1,11 +1,10 @@
 #include "ui/main/frmEgg.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QScreen>
 
 #include "platform/Files.h"
+#include "ui/host/WindowArranger.h"
 #include "ui_frmEgg.h"
 
 namespace kv {
@@ -32,12 +31,7 @@ frmEgg::frmEgg(Game& g, QWidget* parent)
 
 frmEgg::~frmEgg() = default;
 
-void frmEgg::CentreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
-    }
-}
+void frmEgg::CentreOnScreen() { CentreOnDesktop(this); }
 
 // Each showing is centred again (wherever the player moved it) and lasts ten seconds.
 void frmEgg::showEvent(QShowEvent* e) {

@@ -2,11 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -14,6 +12,7 @@
 #include "screens/main/MainMenu.h"
 #include "screens/main/NewGame.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
 
 namespace kv {
@@ -306,12 +305,7 @@ void frmMenu::showEvent(QShowEvent* e) {
     MenuActivate(g_);
     Show();
     FitHeight();
-    // Centred by its inside: a move() would place the frame once the desktop has framed the
-    // window, and the menu would stand a title bar lower each time it is shown again.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        setGeometry(QRect(area.center() - rect().center(), size()));
-    }
+    CentreOnDesktop(this);
 }
 
 // Escape has no role on the menu (QDialog would take it for the close box).

@@ -2,11 +2,9 @@
 
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -16,6 +14,7 @@
 #include "state/Options.h"
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
 
 namespace kv {
@@ -417,12 +416,10 @@ void frmOptions::showEvent(QShowEvent* e) {
     if (e->spontaneous()) return;
     OptionsActivate(g_);
     Show();
-    // Centred once, when it first comes up (by its inside, as the desktop frames it only then);
-    // later it comes up where the player left it.
+    // Centred once, when it first comes up; later it comes up where the player left it.
     if (!centred_) {
         centred_ = true;
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            setGeometry(QRect(screen->availableGeometry().center() - rect().center(), size()));
+        CentreOnDesktop(this);
     }
 }
 

@@ -4,10 +4,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
 
 #include "state/Game.h"
+#include "screens/Placement.h"
 #include "state/Port.h"
+#include "ui/host/WindowArranger.h"
 
 namespace kv {
 namespace {
@@ -116,11 +119,19 @@ void frmQuiet::BuildMessageDialog(const QString& text, long style) {
     def->setDefault(true);
     def->setFocus();
     setFixedSize(Px(geo.innerWidth), Px(geo.innerHeight));
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-             area.y() + (area.height() - frameGeometry().height()) / 2);
-    }
+    Centre();
+}
+
+// Centred on the desktop's free area (the screen less the desktop's own panels, the game's
+// screen) and kept whole on it: a box taller or wider than the area keeps its top-left corner,
+// and with it its first lines, in sight.
+void frmQuiet::Centre() {
+    const WindowBox desktop = DesktopBox();
+    const QRect outer = frameGeometry();
+    const WindowBox box{desktop.left + (desktop.width - outer.width()) / 2,
+                        desktop.top + (desktop.height - outer.height()) / 2, outer.width(), outer.height()};
+    const WindowBox at = KeptOnScreen(box, desktop);
+    move(static_cast<int>(at.left), static_cast<int>(at.top));  // the frame's corner
 }
 
 void frmQuiet::ResetMessageForm() {
@@ -147,6 +158,8 @@ void frmQuiet::showEvent(QShowEvent* e) {
         arrowPointer_ = true;
     }
     QDialog::showEvent(e);
+    // Once the desktop has framed it, centred again with its frame.
+    if (!e->spontaneous()) QTimer::singleShot(0, this, [this] { Centre(); });
 }
 
 void frmQuiet::hideEvent(QHideEvent* e) {

@@ -49,6 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void Centre();
     void cmdButton_Click(int index);
     bool PressLetter(QKeyEvent* e);
 

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
+
+#include "ui/host/WindowArranger.h"
 
 namespace kv {
 
@@ -24,12 +24,7 @@ frmShowMessage::frmShowMessage(QWidget* parent)
     Centre();
 }
 
-void frmShowMessage::Centre() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
-    }
-}
+void frmShowMessage::Centre() { CentreOnDesktop(this); }
 
 void frmShowMessage::Setup() {
     lblMessage->adjustSize();

@@ -172,13 +172,20 @@ TEST(GalaxyLookups, LosingTheShipInOrbitClosesTheConsoleFirst) {
     GameState& s = gg.game.st;
     s.GameRunning = kTrue;
     s.InSolarSystem = kTrue;
+    gg.game.console.Visiting = true;
+    gg.game.SetTimer(Timer::frmSSControl_tmrMessage, true);
+    gg.host.events.clear();
     gg.host.modal[Form::frmShip] = [] { return kOK; };
     s.ZarvonisLeft = 3;
     LoseShip(gg.game);
     const auto& ev = gg.host.events;
-    ASSERT_GE(ev.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(ev.begin(), ev.begin() + 3),
-              (std::vector<std::string>{"hide:frmSSControl", "timer:frmShip_tmrAnimation:on", "modal:frmShip"}));
+    ASSERT_GE(ev.size(), 4u);
+    // The visit ends with the console: its message queue stops.
+    EXPECT_EQ(std::vector<std::string>(ev.begin(), ev.begin() + 4),
+              (std::vector<std::string>{"hide:frmSSControl", "timer:frmSSControl_tmrMessage:off",
+                                        "timer:frmShip_tmrAnimation:on", "modal:frmShip"}));
+    EXPECT_FALSE(gg.game.console.Visiting);
+    EXPECT_FALSE(gg.game.TimerEnabled(Timer::frmSSControl_tmrMessage));
     EXPECT_EQ(s.InSolarSystem, kFalse);
     EXPECT_EQ(s.GameRunning, kFalse);
     EXPECT_EQ(s.ShipLost, kTrue);

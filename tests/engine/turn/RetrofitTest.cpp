@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/turn/Retrofit.h"
@@ -156,8 +157,14 @@ TEST_F(RetrofitTest, AHitThatLosesTheShipStopsTheStep) {
     EXPECT_FLOAT_EQ(s.SystemDamage[0], 7.5f);
     EXPECT_FALSE(s.GameRunning);
     EXPECT_TRUE(Has("modal:frmShip"));
-    EXPECT_EQ(s.RetrofitButtonTag[4], "5");  // not counted down
-    EXPECT_FALSE(Has("refresh:RetrofitPanel"));
+    // The end of the game put the retrofits away (its panel refreshed, then hidden); the step
+    // went no further, so nothing of it follows.
+    EXPECT_EQ(s.RetrofitButtonTag[4], "");
+    const auto& e = host.events;
+    const auto hidden = std::find(e.rbegin(), e.rend(), "hide:frmRetrofit");
+    ASSERT_NE(hidden, e.rend());
+    EXPECT_EQ(std::count(e.begin(), e.end(), "refresh:RetrofitPanel"), 1);
+    EXPECT_EQ(std::find(e.rbegin(), hidden, "refresh:RetrofitPanel"), hidden);
 }
 
 }  // namespace

@@ -80,6 +80,19 @@ TEST_F(OptionsDialogTest, ApplyCarriesTheControlsIntoTheGame) {
     EXPECT_TRUE(tg.host.Events("show:frmDamageReport").empty());
 }
 
+// Only the qualities that have an option button and an icon set reach the scan; with none
+// chosen (4) the scan keeps the quality it has, as a settings file naming one does.
+TEST_F(OptionsDialogTest, OnlyAPictureQualityOfTheFourReachesTheScan) {
+    const struct {
+        Integer chosen, quality;
+    } cases[] = {{0, 0}, {3, 3}, {kPictureQualities, 3}, {-1, 3}, {9, 3}, {1, 1}};
+    for (const auto& c : cases) {
+        o.optSRSPic = c.chosen;
+        ApplySettings(g);
+        EXPECT_EQ(tg.st.SRSPicQual, c.quality) << c.chosen;
+    }
+}
+
 TEST_F(OptionsDialogTest, ClearingTheKeepTechnologyBoxClearsItAtOnce) {
     o.chkKeepTech = 1;
     ApplySettings(g);

@@ -446,6 +446,26 @@ TEST(frmSSControl, EscapeAndTheCloseRequestLeaveTheVisitRunning) {
     EXPECT_FALSE(t.C().Visiting);
 }
 
+// A ship lost in orbit ends the visit with the console: hidden, its message queue and the
+// flags' blink stopped, so that nothing of the visit runs on under the end of the game.
+TEST(frmSSControl, AShipLostInOrbitEndsTheVisit) {
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    t.Select("1");
+    t.dg.Click(Form::frmSSControl, "cmdEnterOrbit");
+    ASSERT_EQ(t.C().OrbitPlanet, 1);
+    ASSERT_TRUE(w.tmrMessage->isActive());
+    GameState& s = t.dg.st;
+    for (int i = 1; i <= 8; ++i) s.SystemDamage[i] = 8.0f;  // the planet's strike finds nothing left
+    t.dg.script.modal[Form::frmShip] = [](QDialog& d) { d.hide(); };
+    t.dg.host.Run(Form::frmSSControl, [&] { PlanetCombat(t.dg.game, "D!S1"); });
+    ASSERT_EQ(s.ShipLost, kTrue);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(t.C().Visiting);
+    EXPECT_FALSE(w.tmrMessage->isActive());
+    EXPECT_FALSE(w.tmrFlag->isActive());
+}
+
 // The whole road: the engine enters the system and waits for the console; Escape and the close
 // request in orbit change nothing, and the exit command ends the visit as a visit ends.
 TEST(frmSSControl, AVisitEnteredByTheEngineEndsOnlyByExit) {

@@ -6,6 +6,7 @@
 #include <QTabBar>
 
 #include "ui/text/frmLanguage.h"
+#include "ui/main/frmBackground.h"
 #include "ui/host/WindowRelabel.h"
 #include "ui/support/DesktopGame.h"
 
@@ -87,6 +88,34 @@ TEST(RelabelWindows, TheWholeRunShowsItsProgressAndReplacesTheDesignFonts) {
         EXPECT_EQ(times->font().family(), "DejaVu Serif");
         EXPECT_EQ(other->font().family(), "Courier New");
     }
+}
+
+// The language's fonts reach the caption show's lines and the version splash on the background
+// window, and the windows made after the run (the high-score window among them) as well as those
+// made before it.
+TEST(RelabelWindows, TheLanguagesFontsReachTheBackgroundShowAndTheWindowsMadeLater) {
+    ConstantRandom rng(0.5f);
+    test::DesktopGame dg(rng, {{"Loading", "Loading:"}, {"Font", "DejaVu Sans Mono"}, {"SFont", "DejaVu Serif"}},
+                         false);
+    dg.host.LoadForm(Form::frmBackground);  // start-up shows the intro on it before the run
+    dg.host.ApplyLanguage();
+    auto* background = dg.Window<frmBackground>(Form::frmBackground);
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->ShowFont().family(), "DejaVu Sans Mono");
+    EXPECT_TRUE(background->ShowFont().bold());
+    EXPECT_EQ(background->VersionFont().family(), "DejaVu Sans Mono");
+
+    ASSERT_EQ(dg.host.FormWindow(Form::frmSubmitHS), nullptr);
+    dg.host.LoadForm(Form::frmSubmitHS);
+    QWidget* submit = dg.Window(Form::frmSubmitHS);
+    ASSERT_NE(submit, nullptr);
+    EXPECT_EQ(submit->font().family(), "DejaVu Sans Mono");
+    for (const char* label : {"lblType", "lblStatus", "lblComments", "lblName"})
+        EXPECT_EQ(dg.Control(Form::frmSubmitHS, label)->font().family(), "DejaVu Sans Mono") << label;
+    // Opening it takes the comment's font for the window's: still the language's.
+    submit->show();
+    EXPECT_EQ(submit->font().family(), "DejaVu Sans Mono");
+    submit->hide();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QImage>
 #include <QPushButton>
 
 #include "engine/computer/Displays.h"
@@ -81,6 +82,23 @@ TEST_F(ComputerPanelWindowTest, TheLampAndThePhaserModeAreDisabledNotHiddenOutOf
     EXPECT_TRUE(lamp->isEnabled());
     EXPECT_TRUE(mode->isEnabled());
     panel->hide();
+}
+
+// The phaser computer's mode reads its design wording until a named configuration's library
+// options set it: the "General" configuration keeps none, so a player who never names one sees it.
+TEST_F(ComputerPanelWindowTest, ThePhaserModeShowsItsDesignWordingBeforeAnyOptionsLoad) {
+    QWidget* mode = dg.Control(Form::frmCOM, "pnlPK");
+    ASSERT_NE(mode, nullptr);
+    ASSERT_FALSE(mode->size().isEmpty());
+    EXPECT_EQ(PaintComputerPanel(g).phaserMode, "Kill");
+    // The box has no edge: whatever differs from its face is the printed caption.
+    const QImage img = mode->grab().toImage();
+    const QRgb face = img.pixel(0, 0);
+    int printed = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != face) ++printed;
+    EXPECT_GT(printed, 10);
 }
 
 TEST_F(ComputerPanelWindowTest, ModeLampAndHint) {

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 
 #include "state/Port.h"
 #include "ui/text/frmQuiet.h"
+#include "ui/host/WindowArranger.h"
 
 namespace kv {
 namespace {
@@ -134,6 +136,38 @@ TEST(frmQuiet, SizesItselfAroundItsTextAndCentresOnTheScreen) {
     EXPECT_EQ(shortSize.width(), (1152 + 120 + 120) / 15);  // at least the button row
     EXPECT_GT(longSize.width(), 1000);                      // no maximum width
     EXPECT_EQ(tabs, 0);                                     // a question's tab is one blank
+}
+
+// The box stands in the middle of the desktop's free area (a panel along the top and one down
+// the left here), and a box taller than that area keeps its top edge and first lines in sight.
+TEST(frmQuiet, StandsWholeInTheMiddleOfTheDesktopsFreeArea) {
+    const QRect area(60, 40, 700, 500);
+    UseDesktopArea(area);
+    frmQuiet q(Caption);
+    // Where the box stands once it is up and framed.
+    auto boxOf = [&q](const QString& text) {
+        QRect box;
+        AskAndAct(q, text, kOKOnly, [&] {
+            QTimer::singleShot(0, &q, [&] {
+                box = q.frameGeometry();
+                q.Button(kOK)->click();
+            });
+        });
+        return box;
+    };
+    const QRect shortBox = boxOf(QStringLiteral("Hi"));
+    QStringList lines;
+    for (int i = 0; i < 80; ++i) lines << QStringLiteral("line %1").arg(i);
+    const QRect tallBox = boxOf(lines.join(QStringLiteral("\r\n")));
+    UseDesktopArea(QRect());
+    // As much of the area on either side.
+    auto leftOver = [&](const QRect& box) { return box.left() - area.left(); };
+    auto rightOver = [&](const QRect& box) { return area.right() - box.right(); };
+    EXPECT_LE(std::abs(leftOver(shortBox) - rightOver(shortBox)), 1);
+    EXPECT_LE(std::abs((shortBox.top() - area.top()) - (area.bottom() - shortBox.bottom())), 1);
+    ASSERT_GT(tallBox.height(), area.height());
+    EXPECT_EQ(tallBox.top(), area.top());
+    EXPECT_LE(std::abs(leftOver(tallBox) - rightOver(tallBox)), 1);
 }
 
 }  // namespace

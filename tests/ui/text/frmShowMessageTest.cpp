@@ -19,8 +19,9 @@ TEST(frmShowMessage, FitsAOneWordNoteAndKeepsItForTheNextShow) {
     EXPECT_EQ(note.height(), note.lblMessage->height() + 3);
     EXPECT_TRUE(note.lblMessage->font().bold());
     EXPECT_EQ(note.lblMessage->font().pointSize(), 24);
-    const QRect area = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(note.x(), area.width() / 2 - note.width() / 2);
+    // Centred on the desktop by its inside.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(note.geometry().topLeft(), area.center() - QRect(QPoint(), note.size()).center());
     const QSize size = note.size();
     EXPECT_EQ(note.ShowNote(false, std::nullopt), 0);
     EXPECT_FALSE(note.isVisible());
