@@ -86,8 +86,10 @@ void CommandDialog::mouseMoveEvent(QMouseEvent* e) {
     if (!hasMouseTracking()) return;
     // The key state as the game counts it: 2 is Ctrl alone.
     const int shift = e->modifiers() == Qt::ControlModifier ? 2 : 0;
-    host.Run(form_, [this, shift] { ReturnToMainWindows(g, shift); });
+    host.Run(form_, [this, shift] { Form_MouseMove(shift); });
 }
+
+void CommandDialog::Form_MouseMove(int shift) { ReturnToMainWindows(g, shift); }
 
 void CommandDialog::reject() {
     host.Run(form_, [this] { Cancel(); });

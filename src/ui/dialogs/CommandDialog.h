@@ -27,6 +27,8 @@ public:
     virtual void Form_Activate() {}
     // What the close box does.
     virtual void Cancel() {}
+    // The pointer moving over the window with the given key state (2 is Ctrl alone).
+    void Form_MouseMove(int shift);
 
     // Centres the window on the screen.
     void Centre();

@@ -13,33 +13,33 @@ namespace {
 
 class MoveForwarder : public QObject {
 public:
-    MoveForwarder(QObject* parent, Game& g, QtHost& host, Form form)
-        : QObject(parent), g_(g), host_(host), form_(form) {}
+    MoveForwarder(QObject* parent, QtHost& host, Form form, std::function<void(int)> moved)
+        : QObject(parent), host_(host), form_(form), moved_(std::move(moved)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::MouseMove) {
             const int shift = ShiftOf(static_cast<QMouseEvent*>(e)->modifiers());
-            host_.Run(form_, [this, shift] { ReturnToMainWindows(g_, shift); });
+            host_.Run(form_, [this, shift] { moved_(shift); });
         }
         return QObject::eventFilter(watched, e);
     }
 
 private:
-    Game& g_;
     QtHost& host_;
     Form form_;
+    std::function<void(int)> moved_;
 };
 
 }  // namespace
 
-void ForwardControlMoves(QWidget* control, Game& g, QtHost& host, Form form) {
+void ForwardControlMoves(QWidget* control, QtHost& host, Form form, std::function<void(int shift)> moved) {
     QWidget* surface = control;
     if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) surface = area->viewport();
     // Moves with no button held reach only a widget that tracks the pointer.
     surface->setMouseTracking(true);
     surface->setAttribute(Qt::WA_NoMousePropagation);
-    surface->installEventFilter(new MoveForwarder(surface, g, host, form));
+    surface->installEventFilter(new MoveForwarder(surface, host, form, std::move(moved)));
 }
 
 }  // namespace kv

@@ -9,7 +9,9 @@
 
 namespace kv {
 
-void CourseDial::paintEvent(QPaintEvent*) {
+void CourseDial::paintEvent(QPaintEvent*) { paint ? paint() : Draw(); }
+
+void CourseDial::Draw() {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), QColor(10, 14, 28));
@@ -21,7 +23,9 @@ void CourseDial::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(a.x2, a.y2), QPointF(a.rightX, a.rightY));
 }
 
-void WarpPanel::paintEvent(QPaintEvent*) {
+void WarpPanel::paintEvent(QPaintEvent*) { paint ? paint() : Draw(); }
+
+void WarpPanel::Draw() {
     PaintPanel(this, kEdgeSunken, palette().color(QPalette::Base), true, tag_, QColor(40, 110, 220));
 }
 
@@ -44,18 +48,11 @@ void DistanceMap::paintEvent(QPaintEvent*) {
 }
 
 void DistanceMap::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) {
-        end_ = e->position();
-        update();
-    }
+    if (onMouseDown) onMouseDown(e);
 }
 
 void DistanceMap::mouseMoveEvent(QMouseEvent* e) {
-    if (e->buttons() & Qt::LeftButton) {
-        end_ = e->position();
-        update();
-    }
-    if (onMouseMove) onMouseMove(e->modifiers());
+    if (onMouseMove) onMouseMove(e);
 }
 
 }  // namespace kv

@@ -24,6 +24,9 @@ public:
         compass_ = compass;
         update();
     }
+    // Draws the dial; its window's paint handler, when set (paint), calls it.
+    void Draw();
+    std::function<void()> paint;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -43,6 +46,9 @@ public:
         update();
     }
     const std::string& Tag() const { return tag_; }
+    // Draws the gauge; its window's paint handler, when set (paint), calls it.
+    void Draw();
+    std::function<void()> paint;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -62,8 +68,13 @@ public:
     }
     QPointF LineStart() const { return start_; }
     QPointF LineEnd() const { return end_; }
-    // Told of the pointer moving over the map (for the dialogs' shared mouse-move step).
-    std::function<void(Qt::KeyboardModifiers)> onMouseMove;
+    void SetLineEnd(QPointF end) {
+        end_ = end;
+        update();
+    }
+    // Told of a button pressed on the map and of the pointer moving over it (its window's
+    // handlers).
+    std::function<void(QMouseEvent*)> onMouseDown, onMouseMove;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -15,7 +15,9 @@ void ProbeDial::Setup(const QPixmap& compass, std::function<std::string()> tag) 
     update();
 }
 
-void ProbeDial::paintEvent(QPaintEvent*) {
+void ProbeDial::paintEvent(QPaintEvent*) { paint ? paint() : Draw(); }
+
+void ProbeDial::Draw() {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     if (!compass_.isNull()) {

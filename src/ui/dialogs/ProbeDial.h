@@ -16,6 +16,9 @@ public:
     // The compass picture, and `tag`, which reads the course gauge's tag each time the dial is
     // painted.
     void Setup(const QPixmap& compass, std::function<std::string()> tag);
+    // Draws the dial; its window's paint handler, when set (paint), calls it.
+    void Draw();
+    std::function<void()> paint;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -12,17 +12,19 @@ namespace kv {
 ReportWindow::ReportWindow(Game& g, QtHost& host, Form form, QWidget* parent)
     : QWidget(parent, Qt::Window), g_(g), host_(host), form_(form) {}
 
-void ReportWindow::ReturnToGame(int shift) {
+void ReportWindow::Form_MouseMove(int shift) {
     host_.Run(form_, [this, shift] { ReturnToMainWindows(g_, shift); });
 }
 
 void ReportWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    hide();
+    Form_QueryUnload();
 }
 
+void ReportWindow::Form_QueryUnload() { hide(); }
+
 void ReportWindow::mouseMoveEvent(QMouseEvent* e) {
-    ReturnToGame(ShiftOf(e->modifiers()));
+    Form_MouseMove(ShiftOf(e->modifiers()));
     QWidget::mouseMoveEvent(e);
 }
 

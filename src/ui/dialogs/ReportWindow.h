@@ -15,9 +15,12 @@ class ReportWindow : public QWidget {
 public:
     ReportWindow(Game& g, QtHost& host, Form form, QWidget* parent);
 
+    // The pointer moved over the report (or one of its rows) with the given key state.
+    void Form_MouseMove(int shift);
+    // The player closes the report: it is hidden instead.
+    void Form_QueryUnload();
+
 protected:
-    // The pointer moved over the report with the given key state.
-    void ReturnToGame(int shift);
 
     void closeEvent(QCloseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;

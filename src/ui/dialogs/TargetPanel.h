@@ -3,6 +3,7 @@
 // clicks to pick the cell on a grid.
 #include <QVBoxLayout>
 #include <QWidget>
+#include <functional>
 
 #include "ui/dialogs/Panels.h"
 #include "ui/host/ClickLabel.h"
@@ -20,9 +21,12 @@ public:
     }
     // The target text.
     ClickLabel* Text() const { return text_; }
+    // Draws the panel; its window's paint handler, when set (paint), calls it.
+    void Draw() { PaintPanel(this, kEdgeRaised, palette().color(QPalette::Button)); }
+    std::function<void()> paint;
 
 protected:
-    void paintEvent(QPaintEvent*) override { PaintPanel(this, kEdgeRaised, palette().color(QPalette::Button)); }
+    void paintEvent(QPaintEvent*) override { paint ? paint() : Draw(); }
 
 private:
     ClickLabel* text_;

@@ -14,7 +14,18 @@ class frmBars : public QWidget {
 public:
     frmBars(Game& g, QtHost& host, QWidget* parent = nullptr);
 
+    // Places the bars at the screen's edge.
+    void Form_Load();
     void pnlBar_Click(int index);
+    // A click on a bar's caption is a click on its bar.
+    void lblEN_Click();
+    void lblSH_Click();
+    void lblPT_Click();
+    void lblTI_Click();
+    void lblMI_Click();
+    // The background panel and bar `index` (called from their paint events).
+    void pnlBack_Paint(QPainter& p);
+    void pnlBar_Paint(int index, QPainter& p);
     // Brings the captions up to date and repaints the gauges.
     void ShowBars();
 
@@ -27,7 +38,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void PaintBar(QPainter& p, int index);
     Game& g_;
     QtHost& host_;
 };

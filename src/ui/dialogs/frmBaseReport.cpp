@@ -53,11 +53,8 @@ frmBaseReport::frmBaseReport(Game& g, QtHost& host, QWidget* parent) : ReportWin
     for (int i = 0; i < 4; ++i) {
         StatusBox* row = pnlBase[i] = new StatusBox(this, QStringLiteral("pnlBase(%1)").arg(i));
         row->setGeometry(6, kRowTop + i * kRowStep, rowWidth, kRowHeight);
-        row->paint = [row](QPainter& p) {
-            PaintPanel(p, LayOutPanel(p, "", row->width(), row->height(), kEdgeRaised, false), row->width(),
-                       row->height(), {}, {});
-        };
-        row->hover = [this](int shift) { ReturnToGame(shift); };
+        row->paint = [this, i](QPainter& p) { pnlBase_Paint(i, p); };
+        row->hover = [this](int shift) { Form_MouseMove(shift); };
         lblNum[i] = Label(row, QStringLiteral("lblNum(%1)").arg(i), QString::number(i), 4, 20);
         lblQuad[i] = Label(row, QStringLiteral("lblQuad(%1)").arg(i), {}, 30, 80);
         lblStrength[i] = Label(row, QStringLiteral("lblStrength(%1)").arg(i), {}, 114, 74);
@@ -66,12 +63,22 @@ frmBaseReport::frmBaseReport(Game& g, QtHost& host, QWidget* parent) : ReportWin
         lblUnknown[i]->hide();
     }
     ApplyOwnLabels(g, Form::frmBaseReport, this);
-    host.PlaceBy(Form::frmBaseReport, this, [this, h = &host] {
-        const WindowPosition at = BaseReportAt(*h);
-        PlaceTwips(this, at.left, at.top);
-    });
+    Form_Load();
     host.OnView(View::BaseReport, this, [this] { ShowReport(); });
     ShowReport();
+}
+
+void frmBaseReport::Form_Load() {
+    host_.PlaceBy(Form::frmBaseReport, this, [this] {
+        const WindowPosition at = BaseReportAt(host_);
+        PlaceTwips(this, at.left, at.top);
+    });
+}
+
+void frmBaseReport::pnlBase_Paint(int index, QPainter& p) {
+    const StatusBox* row = pnlBase[static_cast<size_t>(index)];
+    PaintPanel(p, LayOutPanel(p, "", row->width(), row->height(), kEdgeRaised, false), row->width(), row->height(),
+               {}, {});
 }
 
 void frmBaseReport::ShowReport() {

@@ -23,6 +23,10 @@ class frmBaseReport : public ReportWindow {
     Q_OBJECT
 public:
     frmBaseReport(Game& g, QtHost& host, QWidget* parent = nullptr);
+    // Places the report on the screen.
+    void Form_Load();
+    // Draws row `index` as a raised panel (called from its paint event).
+    void pnlBase_Paint(int index, QPainter& p);
     void ShowReport();
 
     QLabel *lblN, *lblQ, *lblStr, *lblSta;

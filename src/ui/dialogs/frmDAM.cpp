@@ -23,19 +23,8 @@ frmDAM::frmDAM(Game& game, QtHost& h)
     cmdAccept = ui_->cmdAccept;
     cmdCancel = ui_->cmdCancel;
 
-    setWindowTitle(T("DamCap"));
-    lblEnergyTrans->setText(T("DamTrans"));
-    lblAvail->setText(T("DamEnergy"));
-    cmdAccept->setText(T("Accept"));
-    cmdCancel->setText(T("Cancel"));
-    lblSystem->clear();
-    lblEnergy->clear();
-
-    connect(vsbPower, &QScrollBar::valueChanged, this, [this](int v) {
-        host.Run(form_, [this, v] {
-            g.st.TransferDialog.Value = v;
-            TransferBarChanged(g.st.TransferDialog);
-        });
+    connect(vsbPower, &QScrollBar::valueChanged, this, [this] {
+        host.Run(form_, [this] { vsbPower->isSliderDown() ? vsbPower_Scroll() : vsbPower_Change(); });
         Show();
     });
     // The box holds whatever the player types; the opener reads it.
@@ -43,9 +32,20 @@ frmDAM::frmDAM(Game& game, QtHost& h)
         host.Run(form_, [this, text] { g.st.TransferDialog.txtPower = text.toStdString(); });
         Show();
     });
-    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { TransferAccept(g); }));
-    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { TransferCancel(g); }));
+    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
     ForwardMouseMoves();
+    Form_Load();
+}
+
+void frmDAM::Form_Load() {
+    setWindowTitle(T("DamCap"));
+    lblEnergyTrans->setText(T("DamTrans"));
+    lblAvail->setText(T("DamEnergy"));
+    cmdAccept->setText(T("Accept"));
+    cmdCancel->setText(T("Cancel"));
+    lblSystem->clear();
+    lblEnergy->clear();
     layout()->activate();
     Centre();
 }
@@ -60,7 +60,18 @@ void frmDAM::Form_Activate() {
     Centre();
 }
 
-void frmDAM::Cancel() { TransferCancel(g); }
+void frmDAM::Cancel() { cmdCancel_Click(); }
+
+void frmDAM::vsbPower_Change() {
+    g.st.TransferDialog.Value = vsbPower->value();
+    TransferBarChanged(g.st.TransferDialog);
+}
+
+void frmDAM::vsbPower_Scroll() { vsbPower_Change(); }
+
+void frmDAM::cmdAccept_Click() { TransferAccept(g); }
+
+void frmDAM::cmdCancel_Click() { TransferCancel(g); }
 
 void frmDAM::Show() {
     const TransferDialogData& d = g.st.TransferDialog;

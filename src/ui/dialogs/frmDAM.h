@@ -21,9 +21,16 @@ public:
     frmDAM(Game& g, QtHost& host);
     ~frmDAM() override;
 
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override;
     void Show();
+
+    // The bar moved (Change once let go, Scroll while dragged): the amount follows.
+    void vsbPower_Change();
+    void vsbPower_Scroll();
+    void cmdAccept_Click();
+    void cmdCancel_Click();
 
     QScrollBar* vsbPower;
     QLineEdit* txtPower;

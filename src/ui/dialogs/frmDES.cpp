@@ -32,7 +32,10 @@ frmDES::frmDES(Game& game, QtHost& h)
 
     lblTime->click = Handler([this] { lblTime_Click(); });
     host.AddTimer(Timer::frmDES_tmrCount, this, 1000, [this] { tmrCount_Timer(); });
+    Form_Load();
+}
 
+void frmDES::Form_Load() {
     layout()->activate();
     // At the top edge of the screen, centred across it.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

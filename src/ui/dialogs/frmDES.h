@@ -19,6 +19,7 @@ public:
     frmDES(Game& g, QtHost& host);
     ~frmDES() override;
 
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override { lblTime_Click(); }
     void tmrCount_Timer();

@@ -63,21 +63,24 @@ frmDamageReport::frmDamageReport(Game& g, QtHost& host, QWidget* parent)
         lblNumber[i]->click = click;
         lblSystemName[i] = new ClickLabel(row, QStringLiteral("lblSystemName(%1)").arg(i));
         lblSystemName[i]->setGeometry(36, 2, 160, kRowHeight - 4);
-        lblSystemName[i]->click = click;
+        lblSystemName[i]->click = host.Handler(Form::frmDamageReport, [this, i] { lblSystemName_Click(i); });
         lblSysDamage[i] = new ClickLabel(row, QStringLiteral("lblSysDamage(%1)").arg(i));
         lblSysDamage[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         lblSysDamage[i]->setGeometry(kRowWidth - 104, 2, 98, kRowHeight - 4);
-        lblSysDamage[i]->click = click;
+        lblSysDamage[i]->click = host.Handler(Form::frmDamageReport, [this, i] { lblSysDamage_Click(i); });
     }
     ApplyOwnLabels(g, Form::frmDamageReport, this);
+    host.OnView(View::DamageReport, this, [this] { ShowReport(); });
+    Form_Load();
+}
 
-    host.PlaceBy(Form::frmDamageReport, this, [this, h = &host] {
-        const WindowPosition at = DamageReportAt(*h);
+// The report's place beside the status window, and the rows' names.
+void frmDamageReport::Form_Load() {
+    host_.PlaceBy(Form::frmDamageReport, this, [this] {
+        const WindowPosition at = DamageReportAt(host_);
         PlaceTwips(this, at.left, at.top);
     });
-
-    host.OnView(View::DamageReport, this, [this] { ShowReport(); });
-    DamageReportLoad(g);
+    DamageReportLoad(g_);
 }
 
 void frmDamageReport::ShowReport() {
@@ -93,5 +96,8 @@ void frmDamageReport::ShowReport() {
 
 void frmDamageReport::pnlSystem_Click(int index) { DamageReportClick(g_, index, RepairThroughTransferDialog(g_)); }
 
-// Closing only hides the report.
+void frmDamageReport::lblSystemName_Click(int index) { pnlSystem_Click(index); }
+
+void frmDamageReport::lblSysDamage_Click(int index) { pnlSystem_Click(index); }
+
 }  // namespace kv

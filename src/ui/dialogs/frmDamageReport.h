@@ -20,7 +20,11 @@ class frmDamageReport : public ReportWindow {
 public:
     frmDamageReport(Game& g, QtHost& host, QWidget* parent = nullptr);
 
+    void Form_Load();
     void pnlSystem_Click(int index);
+    // A click on a row's name or figure is a click on the row.
+    void lblSystemName_Click(int index);
+    void lblSysDamage_Click(int index);
     void ShowReport();
 
     QLabel* lblSysName;  // column headings

@@ -83,12 +83,20 @@ frmFinalReport::frmFinalReport(Game& g, QtHost& host, QWidget* parent)
     cmdMorvReport->setObjectName("cmdMorvReport");
     v->addWidget(cmdMorvReport, 0, Qt::AlignHCenter);
     connect(cmdMorvReport, &QPushButton::clicked, this,
-            host.Handler(Form::frmFinalReport, [this] { FinalReportMorvReportClick(g_); }));
+            host.Handler(Form::frmFinalReport, [this] { cmdMorvReport_Click(); }));
 
-    tmrMenu = host.AddTimer(Timer::frmFinalReport_tmrMenu, this, 500, [this] { FinalReportMenuTick(g_); });
+    tmrMenu = host.AddTimer(Timer::frmFinalReport_tmrMenu, this, 500, [this] { tmrMenu_Timer(); });
+    Form_Load();
+}
+
+void frmFinalReport::Form_Load() {
     FinalReportLoad(g_);
     Show();
 }
+
+void frmFinalReport::cmdMorvReport_Click() { FinalReportMorvReportClick(g_); }
+
+void frmFinalReport::tmrMenu_Timer() { FinalReportMenuTick(g_); }
 
 void frmFinalReport::Show() {
     const GameState& s = g_.st;
@@ -111,22 +119,25 @@ void frmFinalReport::Show() {
         log->SetLogCommandsVisible(g_.screens.finalReport.LogMenuItemsVisible);
 }
 
-// Each showing: the figures ShowFinalReport filled, the log's Save and Print items.
 void frmFinalReport::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (e->spontaneous()) return;
+    if (!e->spontaneous()) Form_Activate();
+}
+
+void frmFinalReport::Form_Activate() {
     FinalReportActivate(g_);
     Show();
     adjustSize();
     CentreOnDesktop(this);
 }
 
-// The close box: the report hides (its timer then runs the end of the game); the program hides
-// it itself through the host, never by closing it.
+// The program hides the report itself through the host, never by closing it.
 void frmFinalReport::closeEvent(QCloseEvent* e) {
     e->ignore();
-    host_.Run(Form::frmFinalReport, [this] { FinalReportCloseBox(g_); });
+    host_.Run(Form::frmFinalReport, [this] { Form_QueryUnload(); });
     Show();
 }
+
+void frmFinalReport::Form_QueryUnload() { FinalReportCloseBox(g_); }
 
 }  // namespace kv

@@ -21,6 +21,14 @@ public:
     frmFinalReport(Game& g, QtHost& host, QWidget* parent = nullptr);
     void Show();
 
+    void Form_Load();
+    // Each showing: the figures ShowFinalReport filled, the log's Save and Print items.
+    void Form_Activate();
+    // The close box: the report hides, and its timer then runs the end of the game.
+    void Form_QueryUnload();
+    void cmdMorvReport_Click();
+    void tmrMenu_Timer();
+
     QLabel* Title;
     QLabel* lblName;
     std::array<QLabel*, 19> Line{}, Num{};

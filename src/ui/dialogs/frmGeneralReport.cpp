@@ -120,20 +120,27 @@ frmGeneralReport::frmGeneralReport(Game& g, QtHost& host, QWidget* parent)
         const int w = pnlUpgrades->width(), h = pnlUpgrades->height();
         PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeSunken, false), w, h, {}, {});
     };
-    pnlUpgrades->click = host.Handler(Form::frmGeneralReport, [this] { UpgradesPanelClick(g_); });
+    pnlUpgrades->click = host.Handler(Form::frmGeneralReport, [this] { pnlUpgrades_Click(); });
     const int cell = (kWidth - 12 - 12) / 5;
     for (int i = 1; i <= 5; ++i) {
         lblUpgrade[i] = new ClickLabel(pnlUpgrades, QStringLiteral("lblUpgrade(%1)").arg(i));
         lblUpgrade[i]->setAlignment(Qt::AlignCenter);
         lblUpgrade[i]->setGeometry(6 + (i - 1) * cell + 4, 4, cell - 8, pnlUpgrades->height() - 8);
         lblUpgrade[i]->setFont(bold);
-        lblUpgrade[i]->click = host.Handler(Form::frmGeneralReport, [this, i] { UpgradeLabelClick(g_, i); });
+        lblUpgrade[i]->click = host.Handler(Form::frmGeneralReport, [this, i] { lblUpgrade_Click(i); });
     }
     lblNoUpgrades =
         Label(this, "lblNoUpgrades", QStringLiteral("No Upgrades"), 6, upgradesTop + 6, kWidth - 12, Qt::AlignCenter);
 
     ApplyOwnLabels(g, Form::frmGeneralReport, this);
-    host.PlaceBy(Form::frmGeneralReport, this, [this, h = &host] {
+    for (View v : {View::GeneralReport, View::Condition, View::UpgradeIndicators, View::UpgradeInitials})
+        host.OnView(v, this, [this] { ShowReport(); });
+    Form_Load();
+    ShowReport();
+}
+
+void frmGeneralReport::Form_Load() {
+    host_.PlaceBy(Form::frmGeneralReport, this, [this, h = &host_] {
         long sw = 0, sh = 0;
         h->ScreenSizeTwips(sw, sh);
         const WindowPosition damage = DamageReportAt(*h);
@@ -146,11 +153,11 @@ frmGeneralReport::frmGeneralReport(Game& g, QtHost& host, QWidget* parent)
                                                         OuterWidthTwips(this), OuterHeightTwips(this));
         PlaceTwips(this, at.left, at.top);
     });
-
-    for (View v : {View::GeneralReport, View::Condition, View::UpgradeIndicators, View::UpgradeInitials})
-        host.OnView(v, this, [this] { ShowReport(); });
-    ShowReport();
 }
+
+void frmGeneralReport::pnlUpgrades_Click() { UpgradesPanelClick(g_); }
+
+void frmGeneralReport::lblUpgrade_Click(int index) { UpgradeLabelClick(g_, index); }
 
 void frmGeneralReport::ShowReport() {
     const GameState& s = g_.st;

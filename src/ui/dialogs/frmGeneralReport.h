@@ -16,6 +16,10 @@ class frmGeneralReport : public ReportWindow {
     Q_OBJECT
 public:
     frmGeneralReport(Game& g, QtHost& host, QWidget* parent = nullptr);
+    // Places the report beside the damage report on a wide screen.
+    void Form_Load();
+    void pnlUpgrades_Click();
+    void lblUpgrade_Click(int index);
     void ShowReport();
 
     QGroupBox *fraRes, *fraInfo;

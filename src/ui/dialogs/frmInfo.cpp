@@ -19,13 +19,16 @@ constexpr int kTwips = 15;
 constexpr int kWidth = 320, kHeight = 44;
 constexpr int kButton = 18;
 
-// The panel behind the starbase text, drawn as a raised 3-D panel.
+// The panel behind the starbase text; its window draws it (pnlStarbase_Paint).
 class StarbasePanel : public QWidget {
 public:
-    using QWidget::QWidget;
+    StarbasePanel(frmInfo& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override { PaintPanel(this, kEdgeRaised, palette().button().color()); }
+    void paintEvent(QPaintEvent*) override { owner_.pnlStarbase_Paint(); }
+
+private:
+    frmInfo& owner_;
 };
 
 // The title-bar buttons of the game: a small raised button with its sign drawn on it.
@@ -74,7 +77,7 @@ frmInfo::frmInfo(Game& g, QtHost& host, QWidget* parent)
     setFixedSize(kWidth, kHeight);
 
     const int buttonsLeft = kWidth - 3 * (kButton + 2) - 2;
-    pnlStarbase = new StarbasePanel(this);
+    pnlStarbase = new StarbasePanel(*this, this);
     pnlStarbase->setObjectName("pnlStarbase");
     pnlStarbase->setGeometry(2, 2, buttonsLeft - 4, kHeight - 4);
 
@@ -153,5 +156,8 @@ void frmInfo::cmdMinimize_Click() {
 
 // The game ends through its close button only.
 void frmInfo::closeEvent(QCloseEvent* e) { e->ignore(); }
+
+// A raised 3-D panel.
+void frmInfo::pnlStarbase_Paint() { PaintPanel(pnlStarbase, kEdgeRaised, pnlStarbase->palette().button().color()); }
 
 }  // namespace kv

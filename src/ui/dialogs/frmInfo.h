@@ -26,6 +26,8 @@ public:
 
     void cmdClose_Click();
     void cmdMinimize_Click();
+    // Draws the panel behind the starbase text (called from its paint event).
+    void pnlStarbase_Paint();
 
     QWidget* pnlStarbase;
     QLabel* lblStarbase;

@@ -104,22 +104,19 @@ frmLibOptions::frmLibOptions(Game& game, QtHost& h)
     TakeControls();
     digits_.load(QString::fromStdString(g.folders.program + "PICTURES/NUMZ.png"));
 
-    connect(TabStrip1, &QTabBar::currentChanged, this, [this](int i) {
-        g.st.LibOptionsDialog.Tab = i + 1;
-        Show();
-    });
+    connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
     for (int i = 1; i <= 3; ++i)
-        connect(optShLevel[i], &QRadioButton::clicked, this, [this, i] { Edit([this, i] { ChooseShieldLevel(g, i); }); });
+        connect(optShLevel[i], &QRadioButton::clicked, this, [this, i] { Edit([this, i] { optShLevel_Click(i); }); });
     for (int i = 0; i <= 2; ++i) {
         connect(optShFrequency[i], &QRadioButton::clicked, this,
-                [this, i] { Edit([this, i] { ChooseShieldFrequency(g, i); }); });
+                [this, i] { Edit([this, i] { optShFrequency_Click(i); }); });
         connect(optTZ[i], &QRadioButton::clicked, this,
                 [this, i] { Edit([this, i] { g.st.LibTorZarvonis = static_cast<Integer>(i); }); });
         connect(optTZSB[i], &QRadioButton::clicked, this,
                 [this, i] { Edit([this, i] { g.st.LibTorZSBAmount = static_cast<Integer>(i); }); });
     }
     for (int i = 0; i <= 1; ++i) {
-        connect(optPK[i], &QRadioButton::clicked, this, [this, i] { Edit([this, i] { ChoosePhaserMode(g, i); }); });
+        connect(optPK[i], &QRadioButton::clicked, this, [this, i] { Edit([this, i] { optPK_Click(i); }); });
         connect(optTS[i], &QRadioButton::clicked, this,
                 [this, i] { Edit([this, i] { g.st.LibTorSpreadType = static_cast<Integer>(i); }); });
     }
@@ -131,22 +128,55 @@ frmLibOptions::frmLibOptions(Game& game, QtHost& h)
     flag(chkTS, &GameState::LibTorSpread);
     flag(chkTZSB, &GameState::LibTorZarvoniStarbase);
     flag(chkTZSBdisabled, &GameState::LibTorZSBFireDisabled);
-    connect(vsbReserve, &QScrollBar::valueChanged, this,
-            [this](int v) { Edit([this, v] { ShieldReserveChanged(g, v); }); });
-    connect(hsbPZSBPerTurn, &QScrollBar::valueChanged, this,
-            [this](int v) { Edit([this, v] { StarbaseEnergyChanged(g, v); }); });
-    connect(ui_->spnTS_Up, &QToolButton::clicked, this, Handler([this] { SpreadCountUp(g); }));
-    connect(ui_->spnTS_Down, &QToolButton::clicked, this, Handler([this] { SpreadCountDown(g); }));
-    connect(cmdOK, &QPushButton::clicked, this, Handler([this] { LibOptionsOK(g); }));
-    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
-    connect(cmdApply, &QPushButton::clicked, this, Handler([this] { LibOptionsApply(g); }));
+    connect(vsbReserve, &QScrollBar::valueChanged, this, [this] {
+        Edit([this] { vsbReserve->isSliderDown() ? vsbReserve_Scroll() : vsbReserve_Change(); });
+    });
+    connect(hsbPZSBPerTurn, &QScrollBar::valueChanged, this, [this] {
+        Edit([this] { hsbPZSBPerTurn->isSliderDown() ? hsbPZSBPerTurn_Scroll() : hsbPZSBPerTurn_Change(); });
+    });
+    connect(ui_->spnTS_Up, &QToolButton::clicked, this, Handler([this] { spnTS_UpClick(); }));
+    connect(ui_->spnTS_Down, &QToolButton::clicked, this, Handler([this] { spnTS_DownClick(); }));
+    connect(cmdOK, &QPushButton::clicked, this, Handler([this] { cmdOK_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    connect(cmdApply, &QPushButton::clicked, this, Handler([this] { cmdApply_Click(); }));
 
     host.OnView(View::LibOptions, this, [this] { Show(); });
     ForwardMouseMoves();
+    Form_Load();
+}
+
+void frmLibOptions::Form_Load() {
     Show();
     adjustSize();
     Centre();
 }
+
+void frmLibOptions::TabStrip1_Click() {
+    g.st.LibOptionsDialog.Tab = TabStrip1->currentIndex() + 1;
+    Show();
+}
+
+void frmLibOptions::optShLevel_Click(int index) { ChooseShieldLevel(g, index); }
+
+void frmLibOptions::optShFrequency_Click(int index) { ChooseShieldFrequency(g, index); }
+
+void frmLibOptions::optPK_Click(int index) { ChoosePhaserMode(g, index); }
+
+void frmLibOptions::vsbReserve_Change() { ShieldReserveChanged(g, vsbReserve->value()); }
+
+void frmLibOptions::vsbReserve_Scroll() { vsbReserve_Change(); }
+
+void frmLibOptions::hsbPZSBPerTurn_Change() { StarbaseEnergyChanged(g, hsbPZSBPerTurn->value()); }
+
+void frmLibOptions::hsbPZSBPerTurn_Scroll() { hsbPZSBPerTurn_Change(); }
+
+void frmLibOptions::spnTS_UpClick() { SpreadCountUp(g); }
+
+void frmLibOptions::spnTS_DownClick() { SpreadCountDown(g); }
+
+void frmLibOptions::cmdOK_Click() { LibOptionsOK(g); }
+
+void frmLibOptions::cmdApply_Click() { LibOptionsApply(g); }
 
 void frmLibOptions::Form_Activate() {
     Centre();
@@ -154,8 +184,12 @@ void frmLibOptions::Form_Activate() {
     Show();
 }
 
+void frmLibOptions::Cancel() { Form_QueryUnload(); }
+
+void frmLibOptions::Form_QueryUnload() { cmdCancel_Click(); }
+
 // Closing without OK: the saved options come back.
-void frmLibOptions::Cancel() { LibOptionsCancel(g); }
+void frmLibOptions::cmdCancel_Click() { LibOptionsCancel(g); }
 
 void frmLibOptions::Show() {
     const GameState& s = g.st;

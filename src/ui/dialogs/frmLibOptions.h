@@ -28,9 +28,27 @@ public:
     frmLibOptions(Game& g, QtHost& host);
     ~frmLibOptions() override;
 
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override;
+    // Closing from the frame cancels the edits, as Cancel does.
+    void Form_QueryUnload();
     void Show();
+
+    void TabStrip1_Click();
+    void optShLevel_Click(int index);
+    void optShFrequency_Click(int index);
+    void optPK_Click(int index);
+    // The bars moved (Change once let go, Scroll while dragged).
+    void vsbReserve_Change();
+    void vsbReserve_Scroll();
+    void hsbPZSBPerTurn_Change();
+    void hsbPZSBPerTurn_Scroll();
+    void spnTS_UpClick();
+    void spnTS_DownClick();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdApply_Click();
 
     QTabBar* TabStrip1;
     std::array<QWidget*, 3> picTab{};

@@ -33,8 +33,8 @@ frmMorvReport::frmMorvReport(Game& game, QtHost& h)
         lblAnim[static_cast<size_t>(i)] = label;
         designWidth_[static_cast<size_t>(i)] = label->minimumWidth();
     }
-    connect(cmdClose, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
-    connect(cmdGoat, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
+    connect(cmdClose, &QPushButton::clicked, this, Handler([this] { cmdClose_Click(); }));
+    connect(cmdGoat, &QPushButton::clicked, this, Handler([this] { cmdGoat_Click(); }));
     host.AddTimer(Timer::frmMorvReport_tmrAnim, this, 75, [this] { tmrAnim_Timer(); });
     layout()->activate();
     Centre();
@@ -65,6 +65,10 @@ void frmMorvReport::Cancel() {
     MorvReportClose(g);
     cmdGoat->setFocus();
 }
+
+void frmMorvReport::cmdClose_Click() { Cancel(); }
+
+void frmMorvReport::cmdGoat_Click() { Cancel(); }
 
 void frmMorvReport::tmrAnim_Timer() {
     MorvReportTick(g);

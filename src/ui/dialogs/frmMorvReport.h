@@ -23,6 +23,9 @@ public:
 
     void Form_Activate() override;
     void Cancel() override;
+    // Close, and the focus holder's click (Enter), close the report.
+    void cmdClose_Click();
+    void cmdGoat_Click();
     void tmrAnim_Timer();
     void Show();
 

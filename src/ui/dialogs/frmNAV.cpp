@@ -32,51 +32,85 @@ frmNAV::frmNAV(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), ui_(ne
     pnlWarp = ui_->pnlWarp;
     pnlDist = ui_->pnlDist;
 
-    setWindowTitle(QString::fromStdString(g.Text("NavCap")));
-    fraCourse->setTitle(QString::fromStdString(g.Text("NavCrs")));
-    fraWarpFactor->setTitle(QString::fromStdString(g.Text("NavWarp")));
-    cmdAuto->setText(QString::fromStdString(g.Text("NavAuto")));
-    cmdAccept->setText(QString::fromStdString(g.Text("Accept")));
-    cmdCancel->setText(QString::fromStdString(g.Text("Cancel")));
     setMouseTracking(true);
+    gagCourse->paint = [this] { gagCourse_Paint(); };
+    pnlWarp->paint = [this] { pnlWarp_Paint(); };
 
     connect(cmdAccept, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdAccept_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdCancel_Click(); }));
     connect(cmdAuto, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdAuto_Click(); }));
     // The scroll bars while moved and once let go: their texts and gauges follow.
-    connect(hsbCourse, &QScrollBar::valueChanged, this, [this](int value) {
+    connect(hsbCourse, &QScrollBar::valueChanged, this, [this] {
         if (showing_) return;
-        host_.Run(Form::frmNAV, [&] {
-            g_.st.NavDialog.CourseValue = static_cast<Integer>(value);
-            NavCourseChanged(g_.st.NavDialog);
-        });
+        host_.Run(Form::frmNAV, [&] { hsbCourse->isSliderDown() ? hsbCourse_Scroll() : hsbCourse_Change(); });
         ShowData();
     });
-    connect(vsbWarp, &QScrollBar::valueChanged, this, [this](int value) {
+    connect(vsbWarp, &QScrollBar::valueChanged, this, [this] {
         if (showing_) return;
-        host_.Run(Form::frmNAV, [&] {
-            g_.st.NavDialog.WarpValue = static_cast<Integer>(value);
-            NavWarpChanged(g_.st.NavDialog);
-        });
+        host_.Run(Form::frmNAV, [&] { vsbWarp->isSliderDown() ? vsbWarp_Scroll() : vsbWarp_Change(); });
         ShowData();
     });
     // What the player types is checked as it changes.
-    connect(txtCourse, &QLineEdit::textEdited, this, [this](const QString& text) {
-        host_.Run(Form::frmNAV, [&] {
-            g_.st.NavDialog.CourseText = text.toStdString();
-            NavCourseTextChanged(g_);
-        });
+    connect(txtCourse, &QLineEdit::textEdited, this, [this] {
+        host_.Run(Form::frmNAV, [&] { txtCourse_Change(); });
         ShowData();
     });
-    connect(txtWarp, &QLineEdit::textEdited, this, [this](const QString& text) {
-        host_.Run(Form::frmNAV, [&] {
-            g_.st.NavDialog.WarpText = text.toStdString();
-            NavWarpTextChanged(g_);
-        });
+    connect(txtWarp, &QLineEdit::textEdited, this, [this] {
+        host_.Run(Form::frmNAV, [&] { txtWarp_Change(); });
         ShowData();
     });
-    pnlDist->onMouseMove = [this](Qt::KeyboardModifiers m) { MouseMoved(m); };
+    pnlDist->onMouseDown = [this](QMouseEvent* e) { pnlDist_MouseDown(e->button(), e->position()); };
+    pnlDist->onMouseMove = [this](QMouseEvent* e) {
+        pnlDist_MouseMove(e->buttons(), ShiftOf(e->modifiers()), e->position());
+    };
+    Form_Load();
+}
+
+void frmNAV::Form_Load() {
+    setWindowTitle(QString::fromStdString(g_.Text("NavCap")));
+    fraCourse->setTitle(QString::fromStdString(g_.Text("NavCrs")));
+    fraWarpFactor->setTitle(QString::fromStdString(g_.Text("NavWarp")));
+    cmdAuto->setText(QString::fromStdString(g_.Text("NavAuto")));
+    cmdAccept->setText(QString::fromStdString(g_.Text("Accept")));
+    cmdCancel->setText(QString::fromStdString(g_.Text("Cancel")));
     Centre();
+}
+
+void frmNAV::hsbCourse_Change() {
+    g_.st.NavDialog.CourseValue = static_cast<Integer>(hsbCourse->value());
+    NavCourseChanged(g_.st.NavDialog);
+}
+
+void frmNAV::hsbCourse_Scroll() { hsbCourse_Change(); }
+
+void frmNAV::vsbWarp_Change() {
+    g_.st.NavDialog.WarpValue = static_cast<Integer>(vsbWarp->value());
+    NavWarpChanged(g_.st.NavDialog);
+}
+
+void frmNAV::vsbWarp_Scroll() { vsbWarp_Change(); }
+
+void frmNAV::txtCourse_Change() {
+    g_.st.NavDialog.CourseText = txtCourse->text().toStdString();
+    NavCourseTextChanged(g_);
+}
+
+void frmNAV::txtWarp_Change() {
+    g_.st.NavDialog.WarpText = txtWarp->text().toStdString();
+    NavWarpTextChanged(g_);
+}
+
+void frmNAV::gagCourse_Paint() { gagCourse->Draw(); }
+
+void frmNAV::pnlWarp_Paint() { pnlWarp->Draw(); }
+
+void frmNAV::pnlDist_MouseDown(Qt::MouseButton button, QPointF at) {
+    if (button == Qt::LeftButton) pnlDist->SetLineEnd(at);
+}
+
+void frmNAV::pnlDist_MouseMove(Qt::MouseButtons buttons, int shift, QPointF at) {
+    if (buttons & Qt::LeftButton) pnlDist->SetLineEnd(at);
+    Form_MouseMove(shift);
 }
 
 frmNAV::~frmNAV() = default;
@@ -140,12 +174,11 @@ void frmNAV::changeEvent(QEvent* e) {
 }
 
 void frmNAV::mouseMoveEvent(QMouseEvent* e) {
-    MouseMoved(e->modifiers());
+    Form_MouseMove(ShiftOf(e->modifiers()));
     QDialog::mouseMoveEvent(e);
 }
 
-void frmNAV::MouseMoved(Qt::KeyboardModifiers modifiers) {
-    const int shift = ShiftOf(modifiers);
+void frmNAV::Form_MouseMove(int shift) {
     host_.Run(Form::frmNAV, [&] { ReturnToMainWindows(g_, shift); });
 }
 

@@ -27,10 +27,25 @@ public:
     frmNAV(Game& g, QtHost& host, QWidget* parent = nullptr);
     ~frmNAV() override;
 
+    void Form_Load();
     void cmdAccept_Click();
     void cmdCancel_Click();
     void cmdAuto_Click();
     void Form_Activate();
+    // The pointer moving over the dialog or its distance map with the given key state.
+    void Form_MouseMove(int shift);
+    // The bars moved (Change once let go, Scroll while dragged) and the texts typed.
+    void hsbCourse_Change();
+    void hsbCourse_Scroll();
+    void vsbWarp_Change();
+    void vsbWarp_Scroll();
+    void txtCourse_Change();
+    void txtWarp_Change();
+    void gagCourse_Paint();
+    void pnlWarp_Paint();
+    // A press on the distance map, and the pointer moving over it, draw the line to the point.
+    void pnlDist_MouseDown(Qt::MouseButton button, QPointF at);
+    void pnlDist_MouseMove(Qt::MouseButtons buttons, int shift, QPointF at);
     // The controls as the dialog's data holds them.
     void ShowData();
 
@@ -59,7 +74,6 @@ protected:
 
 private:
     void Centre();
-    void MouseMoved(Qt::KeyboardModifiers modifiers);
 
     std::unique_ptr<Ui::frmNAV> ui_;
     Game& g_;

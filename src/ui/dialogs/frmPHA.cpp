@@ -31,6 +31,27 @@ frmPHA::frmPHA(Game& game, QtHost& h)
     SetUpPlanList(lstFire, true);
     SetUpPlanList(lstPrevious, false);
 
+    connect(lstFire, &QListWidget::itemSelectionChanged, this, Handler([this] { lstFire_Click(); }));
+    connect(cmdAdd, &QPushButton::clicked, this, Handler([this] { cmdAdd_Click(); }));
+    connect(cmdRemove, &QPushButton::clicked, this, Handler([this] { cmdRemove_Click(); }));
+    connect(cmdClearAll, &QPushButton::clicked, this, Handler([this] { cmdClearAll_Click(); }));
+    connect(cmdSelectAll, &QPushButton::clicked, this, Handler([this] { cmdSelectAll_Click(); }));
+    connect(cmdInfo, &QPushButton::clicked, this, Handler([this] { cmdInfo_Click(); }));
+    connect(cmdPrevious, &QPushButton::clicked, this, Handler([this] { cmdPrevious_Click(); }));
+    connect(cmdKill, &QPushButton::clicked, this, Handler([this] { cmdKill_Click(); }));
+    connect(cmdDisable, &QPushButton::clicked, this, Handler([this] { cmdDisable_Click(); }));
+    connect(cmdOther, &QPushButton::clicked, this, Handler([this] { cmdOther_Click(); }));
+    connect(cmdAutoTarget, &QPushButton::clicked, this, Handler([this] { cmdAutoTarget_Click(); }));
+    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+
+    host.OnView(View::PhaserPlan, this, [this] { Show(); });
+    ForwardMouseMoves();
+    ForwardControlMoves(lstFire, host, form_, [this](int shift) { lstFire_MouseMove(shift); });
+    Form_Load();
+}
+
+void frmPHA::Form_Load() {
     setWindowTitle(T("PhaCap"));
     cmdAdd->setText(T("PhaAdd"));
     cmdRemove->setText(T("PhaRem"));
@@ -44,24 +65,6 @@ frmPHA::frmPHA(Game& game, QtHost& h)
     cmdAutoTarget->setText(T("PhaAuto"));
     cmdAccept->setText(T("Accept"));
     cmdCancel->setText(T("Cancel"));
-
-    connect(lstFire, &QListWidget::itemSelectionChanged, this, Handler([this] { lstFire_Click(); }));
-    connect(cmdAdd, &QPushButton::clicked, this, Handler([this] { PhaserAdd(g); }));
-    connect(cmdRemove, &QPushButton::clicked, this, Handler([this] { PhaserRemove(g); }));
-    connect(cmdClearAll, &QPushButton::clicked, this, Handler([this] { PhaserClearAll(g); }));
-    connect(cmdSelectAll, &QPushButton::clicked, this, Handler([this] { PhaserSelectAll(g); }));
-    connect(cmdInfo, &QPushButton::clicked, this, Handler([this] { PhaserInfo(g); }));
-    connect(cmdPrevious, &QPushButton::clicked, this, Handler([this] { PhaserPrevious(g); }));
-    connect(cmdKill, &QPushButton::clicked, this, Handler([this] { PhaserKill(g); }));
-    connect(cmdDisable, &QPushButton::clicked, this, Handler([this] { PhaserDisable(g); }));
-    connect(cmdOther, &QPushButton::clicked, this, Handler([this] { PhaserOther(g); }));
-    connect(cmdAutoTarget, &QPushButton::clicked, this, Handler([this] { PhaserAutoTargetClick(g); }));
-    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { PhaserAccept(g); }));
-    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { PhaserCancel(g); }));
-
-    host.OnView(View::PhaserPlan, this, [this] { Show(); });
-    ForwardMouseMoves();
-    ForwardControlMoves(lstFire, g, host, form_);
     adjustSize();
     Centre();
     Show();
@@ -74,7 +77,33 @@ void frmPHA::Form_Activate() {
     Show();
 }
 
-void frmPHA::Cancel() { PhaserCancel(g); }
+void frmPHA::Cancel() { cmdCancel_Click(); }
+
+void frmPHA::cmdAdd_Click() { PhaserAdd(g); }
+
+void frmPHA::cmdRemove_Click() { PhaserRemove(g); }
+
+void frmPHA::cmdClearAll_Click() { PhaserClearAll(g); }
+
+void frmPHA::cmdSelectAll_Click() { PhaserSelectAll(g); }
+
+void frmPHA::cmdInfo_Click() { PhaserInfo(g); }
+
+void frmPHA::cmdPrevious_Click() { PhaserPrevious(g); }
+
+void frmPHA::cmdKill_Click() { PhaserKill(g); }
+
+void frmPHA::cmdDisable_Click() { PhaserDisable(g); }
+
+void frmPHA::cmdOther_Click() { PhaserOther(g); }
+
+void frmPHA::cmdAutoTarget_Click() { PhaserAutoTargetClick(g); }
+
+void frmPHA::cmdAccept_Click() { PhaserAccept(g); }
+
+void frmPHA::cmdCancel_Click() { PhaserCancel(g); }
+
+void frmPHA::lstFire_MouseMove(int shift) { Form_MouseMove(shift); }
 
 void frmPHA::lstFire_Click() {
     g.st.PhaserDialog.Selected = ShownSelection(lstFire);

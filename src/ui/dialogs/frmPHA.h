@@ -21,8 +21,23 @@ public:
     frmPHA(Game& g, QtHost& host);
     ~frmPHA() override;
 
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override;
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void cmdClearAll_Click();
+    void cmdSelectAll_Click();
+    void cmdInfo_Click();
+    void cmdPrevious_Click();
+    void cmdKill_Click();
+    void cmdDisable_Click();
+    void cmdOther_Click();
+    void cmdAutoTarget_Click();
+    void cmdAccept_Click();
+    void cmdCancel_Click();
+    // The pointer moving over the plan with the given key state.
+    void lstFire_MouseMove(int shift);
     // Shows the plan, its selection, the total and the buttons from the game data.
     void Show();
 

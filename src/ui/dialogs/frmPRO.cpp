@@ -24,6 +24,25 @@ frmPRO::frmPRO(Game& game, QtHost& h)
     cmdAccept = ui_->cmdAccept;
     cmdCancel = ui_->cmdCancel;
 
+    gagCourse->paint = [this] { gagCourse_Paint(); };
+
+    connect(hsbCourse, &QScrollBar::valueChanged, this, [this] {
+        host.Run(form_, [this] { hsbCourse->isSliderDown() ? hsbCourse_Scroll() : hsbCourse_Change(); });
+        Show();
+    });
+    connect(txtCourse, &QLineEdit::textEdited, this, [this] {
+        host.Run(form_, [this] { txtCourse_Change(); });
+        Show();
+    });
+    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+
+    host.OnView(View::ProbeDialog, this, [this] { Show(); });
+    ForwardMouseMoves();
+    Form_Load();
+}
+
+void frmPRO::Form_Load() {
     setWindowTitle(T("ProCap"));
     fraCourse->setTitle(T("ProCourse"));
     lblProbesLeft->setText(T("ProLeft"));
@@ -32,23 +51,6 @@ frmPRO::frmPRO(Game& game, QtHost& h)
     // The compass picture of the navigation dialog's dial.
     const QPixmap compass(QString::fromStdString(g.folders.program + "PICTURES/COMPASS.png"));
     gagCourse->Setup(compass, [this] { return g.st.ProbeDialog.CourseTag; });
-
-    connect(hsbCourse, &QScrollBar::valueChanged, this, [this](int v) {
-        host.Run(form_, [this, v] {
-            g.st.ProbeDialog.CourseValue = static_cast<Integer>(v);
-            NavCourseChanged(g.st.ProbeDialog);
-        });
-        Show();
-    });
-    connect(txtCourse, &QLineEdit::textEdited, this, [this](const QString& text) {
-        host.Run(form_, [this, text] { ProbeCourseTyped(g, text.toStdString()); });
-        Show();
-    });
-    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { ProbeAccept(g); }));
-    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { ProbeCancel(g); }));
-
-    host.OnView(View::ProbeDialog, this, [this] { Show(); });
-    ForwardMouseMoves();
     layout()->activate();
     Centre();
 }
@@ -60,7 +62,22 @@ void frmPRO::Form_Activate() {
     Show();
 }
 
-void frmPRO::Cancel() { ProbeCancel(g); }
+void frmPRO::Cancel() { cmdCancel_Click(); }
+
+void frmPRO::hsbCourse_Change() {
+    g.st.ProbeDialog.CourseValue = static_cast<Integer>(hsbCourse->value());
+    NavCourseChanged(g.st.ProbeDialog);
+}
+
+void frmPRO::hsbCourse_Scroll() { hsbCourse_Change(); }
+
+void frmPRO::txtCourse_Change() { ProbeCourseTyped(g, txtCourse->text().toStdString()); }
+
+void frmPRO::gagCourse_Paint() { gagCourse->Draw(); }
+
+void frmPRO::cmdAccept_Click() { ProbeAccept(g); }
+
+void frmPRO::cmdCancel_Click() { ProbeCancel(g); }
 
 void frmPRO::Show() {
     const NavDialogData& d = g.st.ProbeDialog;

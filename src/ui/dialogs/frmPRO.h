@@ -24,9 +24,18 @@ public:
     frmPRO(Game& g, QtHost& host);
     ~frmPRO() override;
 
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override;
     void Show();
+
+    // The course bar moved (Change once let go, Scroll while dragged), the course typed.
+    void hsbCourse_Change();
+    void hsbCourse_Scroll();
+    void txtCourse_Change();
+    void gagCourse_Paint();
+    void cmdAccept_Click();
+    void cmdCancel_Click();
 
     QGroupBox* fraCourse;
     QScrollBar* hsbCourse;

@@ -53,12 +53,14 @@ void frmQuadSelect::ClearOptions() {
 
 void frmQuadSelect::optQS_Click(int index) { QuadSelectClick(g_, index); }
 
+void frmQuadSelect::Form_QueryUnload() {
+    ClearOptions();
+    cmdKeepFocus->setFocus();
+    QuadSelectClose(g_);
+}
+
 void frmQuadSelect::reject() {
-    host_.Run(Form::frmQuadSelect, [this] {
-        ClearOptions();
-        cmdKeepFocus->setFocus();
-        QuadSelectClose(g_);
-    });
+    host_.Run(Form::frmQuadSelect, [this] { Form_QueryUnload(); });
 }
 
 void frmQuadSelect::closeEvent(QCloseEvent* e) {

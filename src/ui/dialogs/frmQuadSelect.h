@@ -30,6 +30,8 @@ public:
     // Every opening: nothing selected, the opener's caption and cells.
     void Form_Activate();
     void optQS_Click(int index);
+    // The player closes the picker: it hides with nothing selected.
+    void Form_QueryUnload();
 
     std::array<QRadioButton*, 64> optQS{};
     QPushButton* cmdKeepFocus;

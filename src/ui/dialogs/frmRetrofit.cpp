@@ -28,7 +28,9 @@ void RetrofitLamp::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
 }
 
-void RetrofitCover::paintEvent(QPaintEvent*) { PaintPanel(this, kEdgeRaised, palette().color(QPalette::Button)); }
+void RetrofitCover::paintEvent(QPaintEvent*) {
+    if (paint) paint();
+}
 
 frmRetrofit::frmRetrofit(Game& game, QtHost& h)
     : CommandDialog(game, h, Form::frmRetrofit, "RetCap"), ui_(std::make_unique<Ui::frmRetrofit>()) {
@@ -48,12 +50,24 @@ frmRetrofit::frmRetrofit(Game& game, QtHost& h)
         pnlSlide[i] = new RetrofitCover(slot);
         pnlSlide[i]->setObjectName(ElementName("pnlSlide", i));
         pnlSlide[i]->setGeometry(0, 0, slot->maximumWidth(), kRetrofitCoverHeight);
+        pnlSlide[i]->paint = [this, i] { pnlSlide_Paint(i); };
     }
     host.OnView(View::RetrofitPanel, this, [this] { Show(); });
-    host.AddTimer(Timer::frmRetrofit_tmrBlink, this, 500, [this] { RetrofitBlinkTick(g); }, Tick::Cosmetic);
+    host.AddTimer(Timer::frmRetrofit_tmrBlink, this, 500, [this] { tmrBlink_Timer(); }, Tick::Cosmetic);
+    Form_Load();
+}
+
+void frmRetrofit::Form_Load() {
     Show();
     adjustSize();
     Centre();
+}
+
+void frmRetrofit::tmrBlink_Timer() { RetrofitBlinkTick(g); }
+
+void frmRetrofit::pnlSlide_Paint(int index) {
+    RetrofitCover* cover = pnlSlide[static_cast<size_t>(index)];
+    PaintPanel(cover, kEdgeRaised, cover->palette().color(QPalette::Button));
 }
 
 frmRetrofit::~frmRetrofit() = default;

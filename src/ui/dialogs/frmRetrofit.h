@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "ui/host/ClickLabel.h"
@@ -42,6 +43,8 @@ class RetrofitCover : public QWidget {
     Q_OBJECT
 public:
     explicit RetrofitCover(QWidget* parent) : QWidget(parent) {}
+    // Its window's paint handler.
+    std::function<void()> paint;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -53,7 +56,11 @@ public:
     frmRetrofit(Game& g, QtHost& host);
     ~frmRetrofit() override;
 
+    void Form_Load();
     void lblClick_Click(int index);
+    void tmrBlink_Timer();
+    // Draws cover `index` (called from its paint event).
+    void pnlSlide_Paint(int index);
     void Show();
 
     std::array<RetrofitCover*, 5> pnlSlide{};

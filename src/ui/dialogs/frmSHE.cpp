@@ -24,10 +24,7 @@ ShieldBar::ShieldBar(QWidget* parent) : QWidget(parent) {
 }
 
 void ShieldBar::paintEvent(QPaintEvent*) {
-    if (!owner_) return;
-    const ShieldDialogData& d = owner_->game().st.ShieldDialog;
-    const QColor face = palette().color(d.DragOver ? QPalette::Dark : QPalette::Button);
-    PaintPanel(this, kEdgeSunken, face, true, d.BarTag, Palette(9));
+    if (owner_) owner_->pnlShieldBar_Paint();
 }
 
 void ShieldBar::mousePressEvent(QMouseEvent* e) {
@@ -67,6 +64,22 @@ frmSHE::frmSHE(Game& game, QtHost& h)
     lblDragLine->setGeometry(2, 0, pnlShieldBar->maximumWidth() - 4, 4);
     pnlShieldBar->setFixedHeight(g.st.ShieldDialog.BarHeight);
 
+    connect(txtShields, &QLineEdit::textEdited, this, [this] {
+        host.Run(form_, [this] { txtShields_Change(); });
+        Show();
+    });
+    connect(cmdMax, &QPushButton::clicked, this, Handler([this] { cmdMax_Click(); }));
+    connect(cmdHalf, &QPushButton::clicked, this, Handler([this] { cmdHalf_Click(); }));
+    connect(cmdDrop, &QPushButton::clicked, this, Handler([this] { cmdDrop_Click(); }));
+    connect(cmdAuto, &QPushButton::clicked, this, Handler([this] { cmdAuto_Click(); }));
+    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+
+    ForwardMouseMoves();
+    Form_Load();
+}
+
+void frmSHE::Form_Load() {
     setWindowTitle(T("SheCap"));
     cmdMax->setText(T("SheMax"));
     cmdHalf->setText(T("SheHalf"));
@@ -74,17 +87,6 @@ frmSHE::frmSHE(Game& game, QtHost& h)
     cmdAuto->setText(T("SheAuto"));
     cmdAccept->setText(T("Accept"));
     cmdCancel->setText(T("Cancel"));
-
-    connect(txtShields, &QLineEdit::textEdited, this,
-            [this](const QString& text) { host.Run(form_, [this, text] { ShieldTextChanged(g, text.toStdString()); }); Show(); });
-    connect(cmdMax, &QPushButton::clicked, this, Handler([this] { ShieldMaximum(g), Show(); }));
-    connect(cmdHalf, &QPushButton::clicked, this, Handler([this] { ShieldHalf(g), Show(); }));
-    connect(cmdDrop, &QPushButton::clicked, this, Handler([this] { ShieldDrop(g), Show(); }));
-    connect(cmdAuto, &QPushButton::clicked, this, Handler([this] { ShieldAuto(g), Show(); }));
-    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { ShieldAccept(g); }));
-    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { ShieldCancel(g); }));
-
-    ForwardMouseMoves();
     layout()->activate();
     // Where the short-range scan's top-left corner stands when that window is centred.
     QSize scan(600, 560);
@@ -102,7 +104,40 @@ void frmSHE::Form_Activate() {
     Show();
 }
 
-void frmSHE::Cancel() { ShieldCancel(g); }
+void frmSHE::Cancel() { cmdCancel_Click(); }
+
+void frmSHE::txtShields_Change() { ShieldTextChanged(g, txtShields->text().toStdString()); }
+
+// Each button sets its level; the controls follow.
+void frmSHE::cmdMax_Click() {
+    ShieldMaximum(g);
+    Show();
+}
+
+void frmSHE::cmdHalf_Click() {
+    ShieldHalf(g);
+    Show();
+}
+
+void frmSHE::cmdDrop_Click() {
+    ShieldDrop(g);
+    Show();
+}
+
+void frmSHE::cmdAuto_Click() {
+    ShieldAuto(g);
+    Show();
+}
+
+void frmSHE::cmdAccept_Click() { ShieldAccept(g); }
+
+void frmSHE::cmdCancel_Click() { ShieldCancel(g); }
+
+void frmSHE::pnlShieldBar_Paint() {
+    const ShieldDialogData& d = g.st.ShieldDialog;
+    const QColor face = pnlShieldBar->palette().color(d.DragOver ? QPalette::Dark : QPalette::Button);
+    PaintPanel(pnlShieldBar, kEdgeSunken, face, true, d.BarTag, Palette(9));
+}
 
 void frmSHE::pnlShieldBar_DragOver(int state) {
     host.Run(form_, [this, state] { ShieldBarDragOver(g, state); });

@@ -42,9 +42,20 @@ public:
     frmSHE(Game& g, QtHost& host);
     ~frmSHE() override;
 
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override;
     void Show();
+
+    void txtShields_Change();
+    void cmdMax_Click();
+    void cmdHalf_Click();
+    void cmdDrop_Click();
+    void cmdAuto_Click();
+    void cmdAccept_Click();
+    void cmdCancel_Click();
+    // Draws the bar (called from its paint event).
+    void pnlShieldBar_Paint();
 
     // The drag line picked up, and dropped at height y of the bar.
     void pnlShieldBar_DragOver(int state);

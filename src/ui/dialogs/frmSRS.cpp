@@ -108,27 +108,35 @@ frmSRS::frmSRS(Game& g, QtHost& host, QWidget* parent)
     tmrShield_ = new QTimer(this);
     tmrShield_->setObjectName("tmrShield");
     tmrShield_->setInterval(1000);
-    connect(tmrShield_, &QTimer::timeout, this, [this] {
-        shieldStep_ = NextShieldStep(shieldStep_);
-        update(ShieldRingPixels().toAlignedRect().adjusted(-2, -2, 2, 2));
-    });
+    connect(tmrShield_, &QTimer::timeout, this, [this] { tmrShield_Timer(); });
     host.OnTimer(Timer::frmSRS_tmrShield, this, [this](bool) { ApplyShieldAnimation(); });
     host.FollowView(View::Bars, this, [this] { ApplyShieldAnimation(); });
     ApplyShieldAnimation();
-    QTimer* tractor = host.AddTimer(Timer::frmSRS_tmrMorvTractor, this, 200, [this] { MorvTractorTick(g_); });
+    QTimer* tractor = host.AddTimer(Timer::frmSRS_tmrMorvTractor, this, 200, [this] { tmrMorvTractor_Timer(); });
     tractor->setObjectName("tmrMorvTractor");
 
-    shown_.fill(kIconEmpty);
-    own_.fill(kIconEmpty);
-    LoadSrsIcons();
-    LayOut();
-    host.PlaceBy(Form::frmSRS, this, [this] { PlaceWindow(); });
+    Form_Load();
 
     host.OnView(View::SrsIcons, this, [this] { LoadSrsIcons(); });
     host.OnView(View::SrsColors, this, [this] { ApplySrsColors(); });
     host.OnView(View::ShortRangeScan, this, [this] { ShowScan(); });
     host.SetScanSurface(this);
 }
+
+void frmSRS::Form_Load() {
+    shown_.fill(kIconEmpty);
+    own_.fill(kIconEmpty);
+    LoadSrsIcons();
+    LayOut();
+    host_.PlaceBy(Form::frmSRS, this, [this] { PlaceWindow(); });
+}
+
+void frmSRS::tmrShield_Timer() {
+    shieldStep_ = NextShieldStep(shieldStep_);
+    update(ShieldRingPixels().toAlignedRect().adjusted(-2, -2, 2, 2));
+}
+
+void frmSRS::tmrMorvTractor_Timer() { MorvTractorTick(g_); }
 
 frmSRS::~frmSRS() { host_.SetScanSurface(nullptr); }
 

@@ -94,11 +94,16 @@ public:
     double glideSecondsPerCell = 4.438;
 
     // ---- Handlers --------------------------------------------------------------------------
+    // The icons loaded, the grid laid out and the window placed.
+    void Form_Load();
     void picSector_Click(int index);
     void picSector_DblClick(int index);
     void picSector_MouseDown(int index, int button, int shift);
     void picSector_MouseMove(int index, int button);
     void tmrHideLabel_Timer();
+    // The shield ring's next colour step.
+    void tmrShield_Timer();
+    void tmrMorvTractor_Timer();
     // The picture strip of the picture quality; every cell keeps its icon.
     void LoadSrsIcons();
     // The grid laid out for the display option; every cell shows the first icon, and a running

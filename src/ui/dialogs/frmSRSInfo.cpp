@@ -14,17 +14,27 @@ frmSRSInfo::frmSRSInfo(Game& g, QtHost&, QWidget* parent) : QDialog(parent), ui_
     picSector = ui_->picSector;
     lblMessage = ui_->lblMessage;
     cmdOK = ui_->cmdOK;
-    cmdOK->setText(QString::fromStdString(g.Text("OK")));
     // OK only closes the box: it runs no game code.
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    Form_Load();
 }
+
+void frmSRSInfo::Form_Load() { cmdOK->setText(QString::fromStdString(g_.Text("OK"))); }
 
 frmSRSInfo::~frmSRSInfo() = default;
 
 void frmSRSInfo::cmdOK_Click() { accept(); }
 
-// Each showing: the application's title, the sector's picture and text, centred on the screen.
+void frmSRSInfo::Form_QueryUnload() { QDialog::reject(); }
+
+void frmSRSInfo::reject() { Form_QueryUnload(); }
+
 void frmSRSInfo::showEvent(QShowEvent* e) {
+    Form_Activate();
+    QDialog::showEvent(e);
+}
+
+void frmSRSInfo::Form_Activate() {
     setWindowTitle(QStringLiteral("Kestrava"));
     const SectorInfoBox& info = g_.st.SectorInfo;
     const QPixmap strip(QString::fromStdString(ScanIconFile(g_)));
@@ -37,7 +47,6 @@ void frmSRSInfo::showEvent(QShowEvent* e) {
     lblMessage->setText(QString::fromStdString(info.Message));
     adjustSize();
     CentreOnDesktop(this);
-    QDialog::showEvent(e);
 }
 
 }  // namespace kv

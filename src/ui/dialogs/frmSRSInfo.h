@@ -23,11 +23,19 @@ public:
     frmSRSInfo(Game& g, QtHost& host, QWidget* parent = nullptr);
     ~frmSRSInfo() override;
 
+    void Form_Load();
+    // Each showing: the application's title, the sector's picture and text, centred.
+    void Form_Activate();
     void cmdOK_Click();
+    // The player closes the box: it is hidden.
+    void Form_QueryUnload();
 
     QLabel* picSector;
     QLabel* lblMessage;
     QPushButton* cmdOK;
+
+public slots:
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -49,6 +49,16 @@ frmStars::frmStars(Game& game, QtHost& h)
     Label2->setFixedWidth((kStops[1] - kStops[0]) * cw);
     Label3->setFixedWidth((kStops[2] - kStops[1]) * cw);
 
+    connect(optAlph, &QRadioButton::clicked, this, Handler([this] { optAlph_Click(); }));
+    connect(optLoc, &QRadioButton::clicked, this, Handler([this] { optLoc_Click(); }));
+    connect(lstStars, &QListWidget::itemDoubleClicked, this, Handler([this] { lstStars_DblClick(); }));
+    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
+    connect(cmdInfo, &QPushButton::clicked, this, Handler([this] { cmdInfo_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    Form_Load();
+}
+
+void frmStars::Form_Load() {
     setWindowTitle(T("StarCap"));
     Label1->setText(T("StarSys"));
     Label2->setText(T("StarQ"));
@@ -59,14 +69,6 @@ frmStars::frmStars(Game& game, QtHost& h)
     cmdInfo->setText(T("StarInfo"));
     cmdAccept->setText(T("Accept"));
     cmdCancel->setText(T("Cancel"));
-
-    connect(optAlph, &QRadioButton::clicked, this, Handler([this] { SortStarList(g, true), Show(); }));
-    connect(optLoc, &QRadioButton::clicked, this, Handler([this] { SortStarList(g, false), Show(); }));
-    connect(lstStars, &QListWidget::itemDoubleClicked, this,
-            Handler([this] { StarListAccept(g, lstStars->currentRow()); }));
-    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { StarListAccept(g, lstStars->currentRow()); }));
-    connect(cmdInfo, &QPushButton::clicked, this, Handler([this] { StarListInfo(g, lstStars->currentRow()); }));
-    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
     adjustSize();
     Centre();
 }
@@ -89,7 +91,25 @@ void frmStars::Form_Activate() {
     Show();
 }
 
-void frmStars::Cancel() { g.host.HideForm(Form::frmStars); }
+void frmStars::Cancel() { cmdCancel_Click(); }
+
+void frmStars::optAlph_Click() {
+    SortStarList(g, true);
+    Show();
+}
+
+void frmStars::optLoc_Click() {
+    SortStarList(g, false);
+    Show();
+}
+
+void frmStars::lstStars_DblClick() { cmdAccept_Click(); }
+
+void frmStars::cmdAccept_Click() { StarListAccept(g, lstStars->currentRow()); }
+
+void frmStars::cmdInfo_Click() { StarListInfo(g, lstStars->currentRow()); }
+
+void frmStars::cmdCancel_Click() { g.host.HideForm(Form::frmStars); }
 
 void frmStars::Show() {
     const StarListData& d = g.st.StarList;

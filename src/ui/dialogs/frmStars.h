@@ -24,9 +24,19 @@ public:
 
     // Fills the list before the window opens; a list with nothing to show never opens.
     int exec() override;
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override;
     void Show();
+
+    // The sort order chosen: by name, or by location.
+    void optAlph_Click();
+    void optLoc_Click();
+    // A double click on a star accepts it, as Accept does.
+    void lstStars_DblClick();
+    void cmdAccept_Click();
+    void cmdInfo_Click();
+    void cmdCancel_Click();
 
     QListWidget* lstStars;
     QLabel *Label1, *Label2, *Label3, *Label4;

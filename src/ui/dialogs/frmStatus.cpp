@@ -9,7 +9,7 @@
 
 namespace kv {
 
-frmStatus::frmStatus(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
+frmStatus::frmStatus(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
     setObjectName("frmStatus");
     setWindowTitle(QStringLiteral("Status"));
     const LampRect last = LampGeometry(6);
@@ -23,23 +23,45 @@ frmStatus::frmStatus(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Q
                              static_cast<int>(r.width / 15), static_cast<int>(r.height / 15));
         lamp[i]->setFont(f);
         lamp[i]->paint = [this, i](QPainter& p) { PaintLampBox(p, i); };
-        lamp[i]->click = host.Handler(Form::frmStatus, [this, i] { LampClick(g_, i); });
+        lamp[i]->click = host.Handler(Form::frmStatus, [this, i] {
+            switch (i) {
+            case 1: pnlAttackBase_Click(); break;
+            case 2: pnlZarvoni_Click(); break;
+            case 3: pnlDamage_Click(); break;
+            case 4: pnlDocked_Click(); break;
+            default: LampClick(g_, i);
+            }
+        });
         lamp[i]->hover = [this, &host](int shift) {
             host.Run(Form::frmStatus, [this, shift] { ReturnToMainWindows(g_, shift); });
         };
     }
     ApplyOwnLabels(g, Form::frmStatus, this);
-    host.PlaceBy(Form::frmStatus, this, [this, h = &host] {
-        long sw = 0, sh = 0;
-        h->ScreenSizeTwips(sw, sh);
-        const WindowPosition at = StatusPosition(sw, sh, OuterWidthTwips(this), OuterHeightTwips(this));
-        PlaceTwips(this, at.left, at.top);
-    });
+    Form_Load();
 
     host.OnView(View::StatusPanel, this, [this] { ShowLamps(); });
     host.OnView(View::Lamps, this, [this] { ShowLamps(); });
-    host.AddTimer(Timer::frmStatus_tmrBlink, this, 500, [this] { LampBlinkTick(g_); });
+    host.AddTimer(Timer::frmStatus_tmrBlink, this, 500, [this] { tmrBlink_Timer(); });
 }
+
+void frmStatus::Form_Load() {
+    host_.PlaceBy(Form::frmStatus, this, [this] {
+        long sw = 0, sh = 0;
+        host_.ScreenSizeTwips(sw, sh);
+        const WindowPosition at = StatusPosition(sw, sh, OuterWidthTwips(this), OuterHeightTwips(this));
+        PlaceTwips(this, at.left, at.top);
+    });
+}
+
+void frmStatus::pnlAttackBase_Click() { LampClick(g_, 1); }
+
+void frmStatus::pnlZarvoni_Click() { LampClick(g_, 2); }
+
+void frmStatus::pnlDamage_Click() { LampClick(g_, 3); }
+
+void frmStatus::pnlDocked_Click() { LampClick(g_, 4); }
+
+void frmStatus::tmrBlink_Timer() { LampBlinkTick(g_); }
 
 void frmStatus::closeEvent(QCloseEvent* e) { e->ignore(); }
 

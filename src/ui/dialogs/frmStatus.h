@@ -21,6 +21,15 @@ public:
     std::array<StatusBox*, 7> lamp{};
     void ShowLamps();
 
+    // Places the lamps at the screen's edge.
+    void Form_Load();
+    // The clicks on the lamps that answer one.
+    void pnlAttackBase_Click();
+    void pnlZarvoni_Click();
+    void pnlDamage_Click();
+    void pnlDocked_Click();
+    void tmrBlink_Timer();
+
 protected:
     // The game shows and hides its lamps; a close from the window's frame leaves them.
     void closeEvent(QCloseEvent* e) override;
@@ -28,6 +37,7 @@ protected:
 private:
     void PaintLampBox(QPainter& p, int index);
     Game& g_;
+    QtHost& host_;
 };
 
 }  // namespace kv

@@ -32,6 +32,27 @@ frmTOR::frmTOR(Game& game, QtHost& h)
     keep.setRetainSizeWhenHidden(true);
     cmdSwitchClass->setSizePolicy(keep);
 
+    connect(lstFire, &QListWidget::itemSelectionChanged, this,
+            Handler([this] { g.st.TorpedoDialog.Selected = ShownSelection(lstFire); }));
+    connect(cmdAdd, &QPushButton::clicked, this, Handler([this] { cmdAdd_Click(); }));
+    connect(cmdEdit, &QPushButton::clicked, this, Handler([this] { cmdEdit_Click(); }));
+    connect(cmdRemove, &QPushButton::clicked, this, Handler([this] { cmdRemove_Click(); }));
+    connect(cmdClearAll, &QPushButton::clicked, this, Handler([this] { cmdClearAll_Click(); }));
+    connect(cmdSelectAll, &QPushButton::clicked, this, Handler([this] { cmdSelectAll_Click(); }));
+    connect(cmdSwitchClass, &QPushButton::clicked, this, Handler([this] { cmdSwitchClass_Click(); }));
+    connect(cmdInfo, &QPushButton::clicked, this, Handler([this] { cmdInfo_Click(); }));
+    connect(cmdAutoTarget, &QPushButton::clicked, this, Handler([this] { cmdAutoTarget_Click(); }));
+    connect(cmdPrevious, &QPushButton::clicked, this, Handler([this] { cmdPrevious_Click(); }));
+    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+
+    host.OnView(View::TorpedoPlan, this, [this] { Show(); });
+    ForwardMouseMoves();
+    ForwardControlMoves(lstFire, host, form_, [this](int shift) { lstFire_MouseMove(shift); });
+    Form_Load();
+}
+
+void frmTOR::Form_Load() {
     setWindowTitle(T("TorCap"));
     cmdAdd->setText(T("TorAdd"));
     cmdEdit->setText(T("TorEdit"));
@@ -43,24 +64,6 @@ frmTOR::frmTOR(Game& game, QtHost& h)
     cmdAutoTarget->setText(T("TorAuto"));
     cmdAccept->setText(T("Accept"));
     cmdCancel->setText(T("Cancel"));
-
-    connect(lstFire, &QListWidget::itemSelectionChanged, this,
-            Handler([this] { g.st.TorpedoDialog.Selected = ShownSelection(lstFire); }));
-    connect(cmdAdd, &QPushButton::clicked, this, Handler([this] { TorpedoAdd(g); }));
-    connect(cmdEdit, &QPushButton::clicked, this, Handler([this] { cmdEdit_Click(); }));
-    connect(cmdRemove, &QPushButton::clicked, this, Handler([this] { TorpedoRemove(g); }));
-    connect(cmdClearAll, &QPushButton::clicked, this, Handler([this] { TorpedoClearAll(g); }));
-    connect(cmdSelectAll, &QPushButton::clicked, this, Handler([this] { TorpedoSelectAll(g); }));
-    connect(cmdSwitchClass, &QPushButton::clicked, this, Handler([this] { TorpedoSwitchClass(g); }));
-    connect(cmdInfo, &QPushButton::clicked, this, Handler([this] { TorpedoInfo(g); }));
-    connect(cmdAutoTarget, &QPushButton::clicked, this, Handler([this] { TorpedoAutoTargetClick(g); }));
-    connect(cmdPrevious, &QPushButton::clicked, this, Handler([this] { TorpedoPrevious(g); }));
-    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { TorpedoAccept(g); }));
-    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { TorpedoCancel(g); }));
-
-    host.OnView(View::TorpedoPlan, this, [this] { Show(); });
-    ForwardMouseMoves();
-    ForwardControlMoves(lstFire, g, host, form_);
     adjustSize();
     Centre();
     Show();
@@ -73,7 +76,29 @@ void frmTOR::Form_Activate() {
     Show();
 }
 
-void frmTOR::Cancel() { TorpedoCancel(g); }
+void frmTOR::Cancel() { cmdCancel_Click(); }
+
+void frmTOR::cmdAdd_Click() { TorpedoAdd(g); }
+
+void frmTOR::cmdRemove_Click() { TorpedoRemove(g); }
+
+void frmTOR::cmdClearAll_Click() { TorpedoClearAll(g); }
+
+void frmTOR::cmdSelectAll_Click() { TorpedoSelectAll(g); }
+
+void frmTOR::cmdSwitchClass_Click() { TorpedoSwitchClass(g); }
+
+void frmTOR::cmdInfo_Click() { TorpedoInfo(g); }
+
+void frmTOR::cmdAutoTarget_Click() { TorpedoAutoTargetClick(g); }
+
+void frmTOR::cmdPrevious_Click() { TorpedoPrevious(g); }
+
+void frmTOR::cmdAccept_Click() { TorpedoAccept(g); }
+
+void frmTOR::cmdCancel_Click() { TorpedoCancel(g); }
+
+void frmTOR::lstFire_MouseMove(int shift) { Form_MouseMove(shift); }
 
 // The plan goes back onto the scan as marked sectors, for the player to change there.
 void frmTOR::cmdEdit_Click() {

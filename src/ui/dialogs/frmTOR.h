@@ -20,8 +20,21 @@ public:
     frmTOR(Game& g, QtHost& host);
     ~frmTOR() override;
 
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override;
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void cmdClearAll_Click();
+    void cmdSelectAll_Click();
+    void cmdSwitchClass_Click();
+    void cmdInfo_Click();
+    void cmdAutoTarget_Click();
+    void cmdPrevious_Click();
+    void cmdAccept_Click();
+    void cmdCancel_Click();
+    // The pointer moving over the plan with the given key state.
+    void lstFire_MouseMove(int shift);
     void Show();
 
     QListWidget* lstFire;

@@ -58,6 +58,34 @@ frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
     lblQuad->setFont(big);
     lblSect->setFont(big);
 
+    for (int i = 0; i < 4; ++i)
+        connect(optBase[static_cast<size_t>(i)], &QRadioButton::clicked, this, Choice([this, i] { optBase_Click(i); }));
+    for (int k = 0; k < 8; ++k)
+        connect(optLRS[static_cast<size_t>(k)], &QRadioButton::clicked, this, Choice([this, k] { optLRS_Click(k); }));
+    lblQuad->click = Choice([this] { lblQuad_Click(); });
+    lblSect->click = Choice([this] { lblSect_Click(); });
+    pnlQuad->paint = [this] { pnlQuad_Paint(); };
+    pnlSect->paint = [this] { pnlSect_Paint(); };
+    connect(optPrev, &QRadioButton::clicked, this, Choice([this] { optPrev_Click(); }));
+    connect(cmdNearestBase, &QPushButton::clicked, this, Choice([this] { cmdNearestBase_Click(); }));
+    connect(cmdZarvonis, &QPushButton::clicked, this, Choice([this] { cmdZarvonis_Click(); }));
+    connect(cmdStars, &QPushButton::clicked, this, Choice([this] { cmdStars_Click(); }));
+    connect(cmdSafety, &QPushButton::clicked, this, Choice([this] { cmdSafety_Click(); }));
+    connect(cmdClosestSector, &QPushButton::clicked, this, Choice([this] { cmdClosestSector_Click(); }));
+    connect(cmdStarCharts, &QPushButton::clicked, this, Choice([this] { cmdStarCharts_Click(); }));
+    connect(cmdHelp, &QPushButton::clicked, this, Handler([this] { cmdHelp_Click(); }));
+    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
+    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+
+    host.OnView(View::TargetCalculator, this, [this] { Show(); });
+    host.AddTimer(Timer::frmTargetCalculator_tmrCheckSRS, this, 100, [this] { tmrCheckSRS_Timer(); });
+    host.AddTimer(Timer::frmTargetCalculator_tmrCheckCOM, this, 50, [this] { tmrCheckCOM_Timer(); });
+    ForwardMouseMoves();
+    ForwardControlMoves(cmdAccept, host, form_, [this](int shift) { cmdAccept_MouseMove(shift); });
+    Form_Load();
+}
+
+void frmTargetCalculator::Form_Load() {
     // The base options and the ship's label keep their design captions.
     setWindowTitle(T("TCCap"));
     Label1->setText(T("TCTarget"));
@@ -74,33 +102,6 @@ frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
     cmdHelp->setText(T("TCHelp"));
     cmdAccept->setText(T("Accept"));
     cmdCancel->setText(T("Cancel"));
-
-    for (int i = 0; i < 4; ++i)
-        connect(optBase[static_cast<size_t>(i)], &QRadioButton::clicked, this,
-                Choice([this, i] { ChooseTargetBase(g, i); }));
-    for (int k = 0; k < 8; ++k)
-        connect(optLRS[static_cast<size_t>(k)], &QRadioButton::clicked, this,
-                Choice([this, k] { ChooseTargetNeighbour(g, k); }));
-    lblQuad->click = Choice([this] { PickTargetCell(g, true); });
-    lblSect->click = Choice([this] { PickTargetCell(g, false); });
-    connect(optPrev, &QRadioButton::clicked, this, Choice([this] { ChooseTargetPrevious(g); }));
-    connect(cmdNearestBase, &QPushButton::clicked, this, Choice([this] { ChooseNearestBase(g); }));
-    connect(cmdZarvonis, &QPushButton::clicked, this,
-            Choice([this] { ChooseBestNeighbour(g, NeighbourScore::Hostiles); }));
-    connect(cmdStars, &QPushButton::clicked, this, Choice([this] { ChooseBestNeighbour(g, NeighbourScore::Stars); }));
-    connect(cmdSafety, &QPushButton::clicked, this,
-            Choice([this] { ChooseBestNeighbour(g, NeighbourScore::Safety); }));
-    connect(cmdClosestSector, &QPushButton::clicked, this, Choice([this] { ClosestSector(g); }));
-    connect(cmdStarCharts, &QPushButton::clicked, this, Choice([this] { g.host.RunModal(Form::frmStars); }));
-    connect(cmdHelp, &QPushButton::clicked, this, Handler([this] { TargetCalculatorHelp(g); }));
-    connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { TargetCalculatorAccept(g); }));
-    connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { Cancel(); }));
-
-    host.OnView(View::TargetCalculator, this, [this] { Show(); });
-    host.AddTimer(Timer::frmTargetCalculator_tmrCheckSRS, this, 100, [this] { tmrCheckSRS_Timer(); });
-    host.AddTimer(Timer::frmTargetCalculator_tmrCheckCOM, this, 50, [this] { tmrCheckCOM_Timer(); });
-    ForwardMouseMoves();
-    ForwardControlMoves(cmdAccept, g, host, form_);
     adjustSize();
     Centre();
     Show();
@@ -113,7 +114,41 @@ void frmTargetCalculator::Form_Activate() {
     Show();
 }
 
-void frmTargetCalculator::Cancel() { TargetCalculatorCancel(g); }
+void frmTargetCalculator::Cancel() { cmdCancel_Click(); }
+
+void frmTargetCalculator::optBase_Click(int index) { ChooseTargetBase(g, index); }
+
+void frmTargetCalculator::optLRS_Click(int index) { ChooseTargetNeighbour(g, index); }
+
+void frmTargetCalculator::optPrev_Click() { ChooseTargetPrevious(g); }
+
+void frmTargetCalculator::lblQuad_Click() { PickTargetCell(g, true); }
+
+void frmTargetCalculator::lblSect_Click() { PickTargetCell(g, false); }
+
+void frmTargetCalculator::cmdNearestBase_Click() { ChooseNearestBase(g); }
+
+void frmTargetCalculator::cmdZarvonis_Click() { ChooseBestNeighbour(g, NeighbourScore::Hostiles); }
+
+void frmTargetCalculator::cmdStars_Click() { ChooseBestNeighbour(g, NeighbourScore::Stars); }
+
+void frmTargetCalculator::cmdSafety_Click() { ChooseBestNeighbour(g, NeighbourScore::Safety); }
+
+void frmTargetCalculator::cmdClosestSector_Click() { ClosestSector(g); }
+
+void frmTargetCalculator::cmdStarCharts_Click() { g.host.RunModal(Form::frmStars); }
+
+void frmTargetCalculator::cmdHelp_Click() { TargetCalculatorHelp(g); }
+
+void frmTargetCalculator::cmdAccept_Click() { TargetCalculatorAccept(g); }
+
+void frmTargetCalculator::cmdCancel_Click() { TargetCalculatorCancel(g); }
+
+void frmTargetCalculator::cmdAccept_MouseMove(int shift) { Form_MouseMove(shift); }
+
+void frmTargetCalculator::pnlQuad_Paint() { pnlQuad->Draw(); }
+
+void frmTargetCalculator::pnlSect_Paint() { pnlSect->Draw(); }
 
 void frmTargetCalculator::tmrCheckCOM_Timer() { TakeChartPick(g); }
 

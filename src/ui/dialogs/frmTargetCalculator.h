@@ -19,19 +19,41 @@ class frmTargetCalculator;
 
 namespace kv {
 
+class TargetPanel;
+
 class frmTargetCalculator : public CommandDialog {
     Q_OBJECT
 public:
     frmTargetCalculator(Game& g, QtHost& host);
     ~frmTargetCalculator() override;
 
+    void Form_Load();
     void Form_Activate() override;
     void Cancel() override;
+    void optBase_Click(int index);
+    void optLRS_Click(int index);
+    void optPrev_Click();
+    // A click on a target text picks its cell on the chart (quadrant) or the scan (sector).
+    void lblQuad_Click();
+    void lblSect_Click();
+    void cmdNearestBase_Click();
+    void cmdZarvonis_Click();
+    void cmdStars_Click();
+    void cmdSafety_Click();
+    void cmdClosestSector_Click();
+    void cmdStarCharts_Click();
+    void cmdHelp_Click();
+    void cmdAccept_Click();
+    void cmdCancel_Click();
+    // The pointer moving over Accept with the given key state.
+    void cmdAccept_MouseMove(int shift);
+    void pnlQuad_Paint();
+    void pnlSect_Paint();
     void tmrCheckCOM_Timer();
     void tmrCheckSRS_Timer();
     void Show();
 
-    QWidget *pnlQuad, *pnlSect;
+    TargetPanel *pnlQuad, *pnlSect;
     ClickLabel *lblQuad, *lblSect;
     QLabel *Label1, *Label4, *lblQuadrant;
     QGroupBox *fraBase, *fraLRS, *fraOther;

@@ -36,11 +36,8 @@ frmZarvoniReport::frmZarvoniReport(Game& g, QtHost& host, QWidget* parent)
     for (int i = 0; i < 9; ++i) {
         StatusBox* row = pnlZarvoni[i] = new StatusBox(this, QStringLiteral("pnlZarvoni(%1)").arg(i));
         row->setGeometry(6, kRowTop + i * kRowStep, rowWidth, kRowHeight);
-        row->paint = [row](QPainter& p) {
-            PaintPanel(p, LayOutPanel(p, "", row->width(), row->height(), kEdgeRaised, false), row->width(),
-                       row->height(), {}, {});
-        };
-        row->hover = [this](int shift) { ReturnToGame(shift); };
+        row->paint = [this, i](QPainter& p) { pnlZarvoni_Paint(i, p); };
+        row->hover = [this](int shift) { Form_MouseMove(shift); };
         lblNum[i] = Label(row, QStringLiteral("lblNum(%1)").arg(i), QString::number(i + 1), 6, 20);
         lblSector[i] = Label(row, QStringLiteral("lblSector(%1)").arg(i), QStringLiteral("- , -"), 30, 70);
         lblStrength[i] = Label(row, QStringLiteral("lblStrength(%1)").arg(i), QStringLiteral("---%"), 104, 70);
@@ -57,11 +54,21 @@ frmZarvoniReport::frmZarvoniReport(Game& g, QtHost& host, QWidget* parent)
     lblSensorsDown->setGeometry(6, kRowTop + 3 * kRowStep, rowWidth, 30);
     lblSensorsDown->hide();
     ApplyOwnLabels(g, Form::frmZarvoniReport, this);
-    host.PlaceBy(Form::frmZarvoniReport, this, [this, h = &host] {
-        const WindowPosition at = ZarvoniReportAt(*h);
+    Form_Load();
+    host.OnView(View::ZarvoniReport, this, [this] { ShowReport(); });
+}
+
+void frmZarvoniReport::Form_Load() {
+    host_.PlaceBy(Form::frmZarvoniReport, this, [this] {
+        const WindowPosition at = ZarvoniReportAt(host_);
         PlaceTwips(this, at.left, at.top);
     });
-    host.OnView(View::ZarvoniReport, this, [this] { ShowReport(); });
+}
+
+void frmZarvoniReport::pnlZarvoni_Paint(int index, QPainter& p) {
+    const StatusBox* row = pnlZarvoni[static_cast<size_t>(index)];
+    PaintPanel(p, LayOutPanel(p, "", row->width(), row->height(), kEdgeRaised, false), row->width(), row->height(),
+               {}, {});
 }
 
 void frmZarvoniReport::ShowReport() {

@@ -13,6 +13,10 @@ class frmZarvoniReport : public ReportWindow {
     Q_OBJECT
 public:
     frmZarvoniReport(Game& g, QtHost& host, QWidget* parent = nullptr);
+    // Places the report on the screen.
+    void Form_Load();
+    // Draws row `index` as a raised panel (called from its paint event).
+    void pnlZarvoni_Paint(int index, QPainter& p);
     void ShowReport();
 
     QLabel *lblSect, *lblStr, *lblSta, *lblSensorsDown;
