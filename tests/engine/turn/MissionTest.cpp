@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "state/ScreenData.h"
 #include "support/TestGame.h"
 
 namespace kv::test {

@@ -18,6 +18,7 @@
 #include "platform/Profile.h"
 #include "state/Numeric.h"
 #include "state/Reset.h"
+#include "state/ScreenData.h"
 
 #ifndef KESTRAVA_DATA_DIR
 #error "KESTRAVA_DATA_DIR names the shipped data folder"
