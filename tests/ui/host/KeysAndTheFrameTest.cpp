@@ -346,5 +346,44 @@ TEST(KeysAndTheFrameOfTheScores, EscapeWhileAPostWaitsForItsAnswerClosesNothing)
     server.Join();
 }
 
+// The desktop's own box: Return presses its default button; its close answers as a close of
+// the game's own message window does.
+TEST(KeysAndTheFrameOfTheDesktopsBox, ReturnTakesTheDefaultAndTheCloseTheCloseAnswer) {
+    struct Case {
+        long style;
+        int onReturn;
+    };
+    const Case cases[] = {
+        {kOKOnly, kOK},
+        {kOKCancel | 256, kCancel},
+        {kYesNo, kYes},
+        {kYesNoCancel | 512, kCancel},
+        {kAbortRetryIgnore | 256, kRetry},
+        {kRetryCancel, kRetry},
+    };
+    ConstantRandom rng(0.5f);
+    test::DesktopGame dg(rng);
+    dg.host.SetScript(nullptr);
+    const auto actOnTheBox = [](const std::function<void(QWidget&)>& act) {
+        QTimer::singleShot(0, [act] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return ADD_FAILURE() << "no box open";
+            act(*box);
+            if (box->isVisible()) {
+                ADD_FAILURE() << "the box stayed open";
+                box->hide();
+            }
+        });
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        actOnTheBox([](QWidget& box) { Key(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_Return); });
+        EXPECT_EQ(dg.host.AskQuestion("Go on?", c.style, false), c.onReturn);
+        actOnTheBox([](QWidget& box) { CloseThroughTheFrame(&box); });
+        EXPECT_EQ(dg.host.AskQuestion("Go on?", c.style, false), CloseAnswer(c.style));
+    }
+    dg.host.SetScript(&dg.script);
+}
+
 }  // namespace
 }  // namespace kv
