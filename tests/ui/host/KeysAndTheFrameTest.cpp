@@ -36,7 +36,7 @@ struct Does {
     const char* press = nullptr;
     bool stays = true;
     bool sameGame = true;
-    std::function<void(Table&)> check;
+    std::function<void(Table&)> check = {};
 };
 const Does kNothing{};
 const Does kHides{nullptr, false};
@@ -112,7 +112,9 @@ struct Table {
         }
         EXPECT_EQ(pressed, std::vector<std::string>{});
         EXPECT_EQ(w.isVisible(), does.stays);
-        if (does.sameGame) EXPECT_EQ(SavedGameText(s), game) << "the game changed";
+        if (does.sameGame) {
+            EXPECT_EQ(SavedGameText(s), game) << "the game changed";
+        }
         if (does.check) return does.check(*this);
         EXPECT_EQ(dg.script.notices.size(), notices) << "a notice was shown";
         EXPECT_EQ(dg.script.questions.size(), questions) << "a question was asked";
