@@ -91,8 +91,4 @@ void CommandDialog::mouseMoveEvent(QMouseEvent* e) {
 
 void CommandDialog::Form_MouseMove(int shift) { ReturnToMainWindows(g, shift); }
 
-void CommandDialog::reject() {
-    host.Run(form_, [this] { Cancel(); });
-}
-
 }  // namespace kv

@@ -2,8 +2,8 @@
 // What the command dialogs share: a fixed dialog of the game (laid out in its Designer file) that
 // reads its captions from the language file as it is made, runs every handler through the
 // host's busy guard, and has its activation (Form_Activate) run once each time it becomes the
-// active window, but not when a modal window that opened over it gives it the focus back. Its
-// close box (and Escape) does what its Cancel or Close does (Cancel()).
+// active window, but not when a modal window that opened over it gives it the focus back. Each
+// dialog gives its Return, Escape and close box their steps (SettleKeys).
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -25,8 +25,6 @@ public:
 
     // The window's activation (Form_Activate): shown, or active again after another window.
     virtual void Form_Activate() {}
-    // What the close box does.
-    virtual void Cancel() {}
     // The pointer moving over the window with the given key state (2 is Ctrl alone).
     void Form_MouseMove(int shift);
 
@@ -51,7 +49,6 @@ protected:
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    void reject() override;
 
     Game& g;
     QtHost& host;

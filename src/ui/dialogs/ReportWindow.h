@@ -22,7 +22,6 @@ public:
 
 protected:
 
-    void closeEvent(QCloseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 
     Game& g_;

@@ -6,6 +6,7 @@
 #include "screens/dialogs/StatusWindows.h"
 #include "state/DisplayData.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -17,6 +18,8 @@ const char* const kDesign[5] = {"EN", "SH", "PT", "TI", "MI"};
 
 frmBars::frmBars(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
     setObjectName("frmBars");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     setWindowTitle(QStringLiteral("Status Bars"));
     setFixedSize(kWidth, kHeight);
     pnlBack = new StatusBox(this, "pnlBack");
@@ -53,8 +56,6 @@ void frmBars::Form_Load() {
         PlaceTwips(this, at.left, at.top);
     });
 }
-
-void frmBars::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 void frmBars::ShowBars() {
     for (int i = 0; i < 5; ++i) {

@@ -33,10 +33,6 @@ public:
     std::array<StatusBox*, 5> pnlBar{};
     std::array<ClickLabel*, 5> lblBar{};  // lblEN, lblSH, lblPT, lblTI, lblMI
 
-protected:
-    // The game shows and hides its bars; a close from the window's frame leaves them.
-    void closeEvent(QCloseEvent* e) override;
-
 private:
     Game& g_;
     QtHost& host_;

@@ -6,6 +6,7 @@
 #include "screens/dialogs/TransferDialog.h"
 #include "state/Game.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmDAM.h"
 
 namespace kv {
@@ -34,6 +35,7 @@ frmDAM::frmDAM(Game& game, QtHost& h)
     });
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    SettleKeys(this, {cmdAccept, Press(cmdCancel), Press(cmdCancel)});
     ForwardMouseMoves();
     Form_Load();
 }
@@ -59,8 +61,6 @@ void frmDAM::Form_Activate() {
     layout()->activate();
     Centre();
 }
-
-void frmDAM::Cancel() { cmdCancel_Click(); }
 
 void frmDAM::vsbPower_Change() {
     g.st.TransferDialog.Value = vsbPower->value();

@@ -23,7 +23,6 @@ public:
 
     void Form_Load();
     void Form_Activate() override;
-    void Cancel() override;
     void Show();
 
     // The bar moved (Change once let go, Scroll while dragged): the amount follows.

@@ -8,6 +8,7 @@
 #include "state/Game.h"
 #include "ui/dialogs/Panels.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmDES.h"
 
 namespace kv {
@@ -31,6 +32,8 @@ frmDES::frmDES(Game& game, QtHost& h)
     lblTime->setFont(digits);
 
     lblTime->click = Handler([this] { lblTime_Click(); });
+    // No Cancel: the countdown runs on through Escape and the close box.
+    SettleKeys(this, {});
     host.AddTimer(Timer::frmDES_tmrCount, this, 1000, [this] { tmrCount_Timer(); });
     Form_Load();
 }

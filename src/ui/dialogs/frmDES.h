@@ -1,7 +1,8 @@
 #pragma once
 // The self-destruct countdown: ten seconds in large red digits with a grey shadow, counted down
 // by its timer. SelfDestruct opens it modally and reads the time when it closes ("0:10": the
-// countdown was aborted). A click on the time (or the close box) offers to abort.
+// countdown was aborted). A click on the time offers to abort; Escape and the close box do
+// nothing.
 #include <memory>
 
 #include "ui/host/ClickLabel.h"
@@ -21,7 +22,6 @@ public:
 
     void Form_Load();
     void Form_Activate() override;
-    void Cancel() override { lblTime_Click(); }
     void tmrCount_Timer();
     void lblTime_Click();
     void Show();

@@ -11,6 +11,7 @@
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 #include "ui/text/frmOutput.h"
 
 namespace kv {
@@ -18,6 +19,12 @@ namespace kv {
 frmFinalReport::frmFinalReport(Game& g, QtHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), g_(g), host_(host) {
     setObjectName("frmFinalReport");
+    // Only the player's close box closes the report (the program hides it through the host);
+    // Escape does nothing.
+    SettleKeys(this, {nullptr, {}, [this] {
+                          host_.Run(Form::frmFinalReport, [this] { Form_QueryUnload(); });
+                          Show();
+                      }});
     setWindowTitle(Q(g.Text("FinalCap")));
     auto* v = new QVBoxLayout(this);
     Title = new QLabel(this);
@@ -129,13 +136,6 @@ void frmFinalReport::Form_Activate() {
     Show();
     adjustSize();
     CentreOnDesktop(this);
-}
-
-// The program hides the report itself through the host, never by closing it.
-void frmFinalReport::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    host_.Run(Form::frmFinalReport, [this] { Form_QueryUnload(); });
-    Show();
 }
 
 void frmFinalReport::Form_QueryUnload() { FinalReportCloseBox(g_); }

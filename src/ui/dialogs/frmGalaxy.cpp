@@ -11,6 +11,7 @@
 #include "engine/turn/Condition.h"
 #include "screens/dialogs/GalaxyChart.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -59,6 +60,8 @@ QColor BackColour(long back) {
 frmGalaxy::frmGalaxy(Game& g, QtHost& host, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), g_(g), host_(host) {
     setObjectName("frmGalaxy");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     setWindowTitle(QString::fromStdString(g.Text("GalaxyCap")));
 
     tabDisplay = new QTabBar(this);
@@ -151,8 +154,6 @@ void frmGalaxy::Form_Load() {
     const int height = frameGeometry().height();
     move(area.left(), statusTop - height);
 }
-
-void frmGalaxy::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 void frmGalaxy::ShowChart() {
     const auto& labels = g_.st.Chart.Labels;

@@ -44,7 +44,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void ShowLabel(int index);

@@ -11,6 +11,7 @@
 #include "screens/main/Panel.h"
 #include "ui/dialogs/Panels.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -74,6 +75,8 @@ private:
 frmInfo::frmInfo(Game& g, QtHost& host, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), g_(g), host_(host) {
     setObjectName("frmInfo");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     setFixedSize(kWidth, kHeight);
 
     const int buttonsLeft = kWidth - 3 * (kButton + 2) - 2;
@@ -153,9 +156,6 @@ void frmInfo::cmdMinimize_Click() {
         if (QWidget* w = host_.FormWindow(Form::frmMinimize)) w->setWindowState(w->windowState() | Qt::WindowMinimized);
     });
 }
-
-// The game ends through its close button only.
-void frmInfo::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 // A raised 3-D panel.
 void frmInfo::pnlStarbase_Paint() { PaintPanel(pnlStarbase, kEdgeRaised, pnlStarbase->palette().button().color()); }

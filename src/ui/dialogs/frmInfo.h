@@ -37,9 +37,6 @@ public:
     QAbstractButton* cmdMaximize;
     QPushButton* cmdSG;
 
-protected:
-    void closeEvent(QCloseEvent* e) override;
-
 private:
     Game& g_;
     QtHost& host_;

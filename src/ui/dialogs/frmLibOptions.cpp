@@ -8,6 +8,7 @@
 #include "ui/dialogs/FormLayout.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmLibOptions.h"
 
 namespace kv {
@@ -139,6 +140,8 @@ frmLibOptions::frmLibOptions(Game& game, QtHost& h)
     connect(cmdOK, &QPushButton::clicked, this, Handler([this] { cmdOK_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
     connect(cmdApply, &QPushButton::clicked, this, Handler([this] { cmdApply_Click(); }));
+    const auto close = Handler([this] { Form_QueryUnload(); });
+    SettleKeys(this, {cmdOK, close, close});
 
     host.OnView(View::LibOptions, this, [this] { Show(); });
     ForwardMouseMoves();
@@ -184,9 +187,7 @@ void frmLibOptions::Form_Activate() {
     Show();
 }
 
-void frmLibOptions::Cancel() { Form_QueryUnload(); }
-
-void frmLibOptions::Form_QueryUnload() { cmdCancel_Click(); }
+void frmLibOptions::Form_QueryUnload() { LibOptionsClose(g); }
 
 // Closing without OK: the saved options come back.
 void frmLibOptions::cmdCancel_Click() { LibOptionsCancel(g); }

@@ -1,8 +1,8 @@
 #pragma once
 // The library options dialog: the ship's computer's standing orders for shields, phasers and
 // torpedoes, on three tabbed pages. Its controls show and edit the game's library options; OK
-// and Apply save them under the current configuration (never "General"), Cancel and the close
-// box bring back the saved ones.
+// and Apply save them under the current configuration (never "General"), Cancel brings back the
+// saved ones; the close box and Escape only hide the window.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,8 +30,8 @@ public:
 
     void Form_Load();
     void Form_Activate() override;
-    void Cancel() override;
-    // Closing from the frame cancels the edits, as Cancel does.
+    // Closing from the frame (or Escape) only hides the window: the edits stay in force unsaved,
+    // and the shields are left as they are (OK and Cancel set them).
     void Form_QueryUnload();
     void Show();
 

@@ -8,6 +8,7 @@
 #include "ui/dialogs/FormLayout.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmMorvReport.h"
 
 namespace kv {
@@ -35,6 +36,7 @@ frmMorvReport::frmMorvReport(Game& game, QtHost& h)
     }
     connect(cmdClose, &QPushButton::clicked, this, Handler([this] { cmdClose_Click(); }));
     connect(cmdGoat, &QPushButton::clicked, this, Handler([this] { cmdGoat_Click(); }));
+    SettleKeys(this, {nullptr, Press(cmdClose), Press(cmdClose)});
     host.AddTimer(Timer::frmMorvReport_tmrAnim, this, 75, [this] { tmrAnim_Timer(); });
     layout()->activate();
     Centre();
@@ -61,14 +63,12 @@ void frmMorvReport::Form_Activate() {
     Show();
 }
 
-void frmMorvReport::Cancel() {
+void frmMorvReport::cmdClose_Click() {
     MorvReportClose(g);
     cmdGoat->setFocus();
 }
 
-void frmMorvReport::cmdClose_Click() { Cancel(); }
-
-void frmMorvReport::cmdGoat_Click() { Cancel(); }
+void frmMorvReport::cmdGoat_Click() { cmdClose_Click(); }
 
 void frmMorvReport::tmrAnim_Timer() {
     MorvReportTick(g);

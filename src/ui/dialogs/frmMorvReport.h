@@ -1,7 +1,7 @@
 #pragma once
 // The Morv report: six rows of title and value that type themselves out a character a tick.
-// The opener fills the texts and shows it modally; Close (or the close box) ends it at the
-// next tick.
+// The opener fills the texts and shows it modally; Close (or Escape, or the close box) ends it
+// at the next tick.
 #include <QLabel>
 #include <QPushButton>
 #include <array>
@@ -22,8 +22,7 @@ public:
     ~frmMorvReport() override;
 
     void Form_Activate() override;
-    void Cancel() override;
-    // Close, and the focus holder's click (Enter), close the report.
+    // Close, and the focus holder's click, close the report.
     void cmdClose_Click();
     void cmdGoat_Click();
     void tmrAnim_Timer();

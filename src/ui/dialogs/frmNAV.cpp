@@ -10,6 +10,7 @@
 #include "ui_frmNAV.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -39,6 +40,8 @@ frmNAV::frmNAV(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), ui_(ne
     connect(cmdAccept, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdAccept_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdCancel_Click(); }));
     connect(cmdAuto, &QPushButton::clicked, this, host.Handler(Form::frmNAV, [this] { cmdAuto_Click(); }));
+    // Escape and the close box cancel the order.
+    SettleKeys(this, {cmdAccept, Press(cmdCancel), Press(cmdCancel)});
     // The scroll bars while moved and once let go: their texts and gauges follow.
     connect(hsbCourse, &QScrollBar::valueChanged, this, [this] {
         if (showing_) return;
@@ -138,10 +141,6 @@ void frmNAV::cmdAccept_Click() {
 void frmNAV::cmdCancel_Click() { NavCancel(g_); }
 
 void frmNAV::cmdAuto_Click() { NavAuto(g_); }
-
-void frmNAV::reject() {
-    host_.Run(Form::frmNAV, [this] { cmdCancel_Click(); });
-}
 
 void frmNAV::Centre() { CentreOnDesktop(this); }
 

@@ -63,10 +63,6 @@ public:
     WarpPanel* pnlWarp;
     DistanceMap* pnlDist;
 
-public slots:
-    // Escape and the close box cancel the order.
-    void reject() override;
-
 protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;

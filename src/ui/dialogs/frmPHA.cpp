@@ -5,6 +5,7 @@
 #include "ui/dialogs/ControlMoves.h"
 #include "ui/dialogs/FirePlanList.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmPHA.h"
 
 namespace kv {
@@ -44,6 +45,7 @@ frmPHA::frmPHA(Game& game, QtHost& h)
     connect(cmdAutoTarget, &QPushButton::clicked, this, Handler([this] { cmdAutoTarget_Click(); }));
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    SettleKeys(this, {cmdAccept, Press(cmdCancel), Press(cmdCancel)});
 
     host.OnView(View::PhaserPlan, this, [this] { Show(); });
     ForwardMouseMoves();
@@ -76,8 +78,6 @@ void frmPHA::Form_Activate() {
     PhaserDialogActivate(g, g.st.SectorFrames);
     Show();
 }
-
-void frmPHA::Cancel() { cmdCancel_Click(); }
 
 void frmPHA::cmdAdd_Click() { PhaserAdd(g); }
 

@@ -8,6 +8,7 @@
 #include "state/Game.h"
 #include "ui/dialogs/ProbeDial.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmPRO.h"
 
 namespace kv {
@@ -36,6 +37,7 @@ frmPRO::frmPRO(Game& game, QtHost& h)
     });
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    SettleKeys(this, {cmdAccept, Press(cmdCancel), Press(cmdCancel)});
 
     host.OnView(View::ProbeDialog, this, [this] { Show(); });
     ForwardMouseMoves();
@@ -61,8 +63,6 @@ void frmPRO::Form_Activate() {
     Centre();
     Show();
 }
-
-void frmPRO::Cancel() { cmdCancel_Click(); }
 
 void frmPRO::hsbCourse_Change() {
     g.st.ProbeDialog.CourseValue = static_cast<Integer>(hsbCourse->value());

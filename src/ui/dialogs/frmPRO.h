@@ -26,7 +26,6 @@ public:
 
     void Form_Load();
     void Form_Activate() override;
-    void Cancel() override;
     void Show();
 
     // The course bar moved (Change once let go, Scroll while dragged), the course typed.

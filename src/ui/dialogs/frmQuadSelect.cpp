@@ -1,10 +1,9 @@
 #include "ui/dialogs/frmQuadSelect.h"
 
-#include <QCloseEvent>
-
 #include "screens/dialogs/Pickers.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmQuadSelect.h"
 
 namespace kv {
@@ -21,6 +20,7 @@ frmQuadSelect::frmQuadSelect(Game& g, QtHost& host, QWidget* parent)
         optQS[static_cast<size_t>(i)] = option;
         connect(option, &QRadioButton::clicked, this, host.Handler(Form::frmQuadSelect, [this, i] { optQS_Click(i); }));
     }
+    SettleKeys(this, {nullptr, {}, host.Handler(Form::frmQuadSelect, [this] { Form_QueryUnload(); })});
     setFixedSize(sizeHint());
     Form_Load();
 }
@@ -57,15 +57,6 @@ void frmQuadSelect::Form_QueryUnload() {
     ClearOptions();
     cmdKeepFocus->setFocus();
     QuadSelectClose(g_);
-}
-
-void frmQuadSelect::reject() {
-    host_.Run(Form::frmQuadSelect, [this] { Form_QueryUnload(); });
-}
-
-void frmQuadSelect::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    reject();
 }
 
 }  // namespace kv

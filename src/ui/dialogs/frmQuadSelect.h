@@ -30,19 +30,15 @@ public:
     // Every opening: nothing selected, the opener's caption and cells.
     void Form_Activate();
     void optQS_Click(int index);
-    // The player closes the picker: it hides with nothing selected.
+    // The player closes the picker with the close box: it hides with nothing selected. Escape
+    // does nothing (the picker has no Cancel).
     void Form_QueryUnload();
 
     std::array<QRadioButton*, 64> optQS{};
     QPushButton* cmdKeepFocus;
 
-public slots:
-    // Escape, or the close box: the picker hides with nothing selected.
-    void reject() override;
-
 protected:
     void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void ClearOptions();

@@ -10,6 +10,7 @@
 #include "ui/dialogs/Panels.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmRetrofit.h"
 
 namespace kv {
@@ -54,6 +55,7 @@ frmRetrofit::frmRetrofit(Game& game, QtHost& h)
     }
     host.OnView(View::RetrofitPanel, this, [this] { Show(); });
     host.AddTimer(Timer::frmRetrofit_tmrBlink, this, 500, [this] { tmrBlink_Timer(); }, Tick::Cosmetic);
+    SettleKeys(this, {});
     Form_Load();
 }
 

@@ -10,6 +10,7 @@
 #include "state/Game.h"
 #include "ui/dialogs/Panels.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmSHE.h"
 
 namespace kv {
@@ -74,6 +75,7 @@ frmSHE::frmSHE(Game& game, QtHost& h)
     connect(cmdAuto, &QPushButton::clicked, this, Handler([this] { cmdAuto_Click(); }));
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    SettleKeys(this, {cmdAccept, Press(cmdCancel), Press(cmdCancel)});
 
     ForwardMouseMoves();
     Form_Load();
@@ -103,8 +105,6 @@ void frmSHE::Form_Activate() {
     ShieldDialogActivate(g);
     Show();
 }
-
-void frmSHE::Cancel() { cmdCancel_Click(); }
 
 void frmSHE::txtShields_Change() { ShieldTextChanged(g, txtShields->text().toStdString()); }
 

@@ -44,7 +44,6 @@ public:
 
     void Form_Load();
     void Form_Activate() override;
-    void Cancel() override;
     void Show();
 
     void txtShields_Change();

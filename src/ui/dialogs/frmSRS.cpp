@@ -14,6 +14,7 @@
 #include "state/DisplayData.h"
 #include "ui/host/QtColours.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -69,6 +70,8 @@ frmSRS::frmSRS(Game& g, QtHost& host, QWidget* parent)
       g_(g),
       host_(host) {
     setObjectName("frmSRS");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     setWindowTitle(QString::fromStdString(g.Text("SRSCap")));
     setMouseTracking(true);
     QPalette dark = palette();

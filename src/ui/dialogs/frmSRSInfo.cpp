@@ -5,6 +5,7 @@
 #include "screens/dialogs/ScanWindow.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmSRSInfo.h"
 
 namespace kv {
@@ -16,6 +17,7 @@ frmSRSInfo::frmSRSInfo(Game& g, QtHost&, QWidget* parent) : QDialog(parent), ui_
     cmdOK = ui_->cmdOK;
     // OK only closes the box: it runs no game code.
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    SettleKeys(this, {cmdOK, {}, [this] { Form_QueryUnload(); }});
     Form_Load();
 }
 
@@ -25,9 +27,7 @@ frmSRSInfo::~frmSRSInfo() = default;
 
 void frmSRSInfo::cmdOK_Click() { accept(); }
 
-void frmSRSInfo::Form_QueryUnload() { QDialog::reject(); }
-
-void frmSRSInfo::reject() { Form_QueryUnload(); }
+void frmSRSInfo::Form_QueryUnload() { reject(); }
 
 void frmSRSInfo::showEvent(QShowEvent* e) {
     Form_Activate();

@@ -27,15 +27,13 @@ public:
     // Each showing: the application's title, the sector's picture and text, centred.
     void Form_Activate();
     void cmdOK_Click();
-    // The player closes the box: it is hidden.
+    // The player closes the box with the close box: it is hidden. Escape does nothing (the box
+    // has OK only, which Return presses).
     void Form_QueryUnload();
 
     QLabel* picSector;
     QLabel* lblMessage;
     QPushButton* cmdOK;
-
-public slots:
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* e) override;

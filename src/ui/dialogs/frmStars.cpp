@@ -6,6 +6,7 @@
 #include "screens/dialogs/StarList.h"
 #include "state/Game.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmStars.h"
 
 namespace kv {
@@ -55,6 +56,7 @@ frmStars::frmStars(Game& game, QtHost& h)
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
     connect(cmdInfo, &QPushButton::clicked, this, Handler([this] { cmdInfo_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    SettleKeys(this, {cmdAccept, Press(cmdCancel), Press(cmdCancel)});
     Form_Load();
 }
 
@@ -90,8 +92,6 @@ void frmStars::Form_Activate() {
     filled_ = false;
     Show();
 }
-
-void frmStars::Cancel() { cmdCancel_Click(); }
 
 void frmStars::optAlph_Click() {
     SortStarList(g, true);

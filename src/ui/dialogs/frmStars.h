@@ -26,7 +26,6 @@ public:
     int exec() override;
     void Form_Load();
     void Form_Activate() override;
-    void Cancel() override;
     void Show();
 
     // The sort order chosen: by name, or by location.

@@ -6,11 +6,14 @@
 #include "screens/dialogs/StatusWindows.h"
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 
 frmStatus::frmStatus(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
     setObjectName("frmStatus");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     setWindowTitle(QStringLiteral("Status"));
     const LampRect last = LampGeometry(6);
     setFixedSize(static_cast<int>((last.left + last.width) / 15), static_cast<int>((last.top + last.height) / 15));
@@ -62,8 +65,6 @@ void frmStatus::pnlDamage_Click() { LampClick(g_, 3); }
 void frmStatus::pnlDocked_Click() { LampClick(g_, 4); }
 
 void frmStatus::tmrBlink_Timer() { LampBlinkTick(g_); }
-
-void frmStatus::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 void frmStatus::ShowLamps() {
     for (int i = 1; i <= 6; ++i) lamp[i]->update();

@@ -30,10 +30,6 @@ public:
     void pnlDocked_Click();
     void tmrBlink_Timer();
 
-protected:
-    // The game shows and hides its lamps; a close from the window's frame leaves them.
-    void closeEvent(QCloseEvent* e) override;
-
 private:
     void PaintLampBox(QPainter& p, int index);
     Game& g_;

@@ -5,6 +5,7 @@
 #include "ui/dialogs/ControlMoves.h"
 #include "ui/dialogs/FirePlanList.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmTOR.h"
 
 namespace kv {
@@ -45,6 +46,7 @@ frmTOR::frmTOR(Game& game, QtHost& h)
     connect(cmdPrevious, &QPushButton::clicked, this, Handler([this] { cmdPrevious_Click(); }));
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    SettleKeys(this, {cmdAccept, Press(cmdCancel), Press(cmdCancel)});
 
     host.OnView(View::TorpedoPlan, this, [this] { Show(); });
     ForwardMouseMoves();
@@ -75,8 +77,6 @@ void frmTOR::Form_Activate() {
     TorpedoDialogActivate(g, g.st.SectorFrames);
     Show();
 }
-
-void frmTOR::Cancel() { cmdCancel_Click(); }
 
 void frmTOR::cmdAdd_Click() { TorpedoAdd(g); }
 

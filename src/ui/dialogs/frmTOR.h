@@ -22,7 +22,6 @@ public:
 
     void Form_Load();
     void Form_Activate() override;
-    void Cancel() override;
     void cmdAdd_Click();
     void cmdRemove_Click();
     void cmdClearAll_Click();

@@ -13,6 +13,7 @@
 #include "ui/dialogs/FormLayout.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmTargetCalculator.h"
 
 namespace kv {
@@ -76,6 +77,7 @@ frmTargetCalculator::frmTargetCalculator(Game& game, QtHost& h)
     connect(cmdHelp, &QPushButton::clicked, this, Handler([this] { cmdHelp_Click(); }));
     connect(cmdAccept, &QPushButton::clicked, this, Handler([this] { cmdAccept_Click(); }));
     connect(cmdCancel, &QPushButton::clicked, this, Handler([this] { cmdCancel_Click(); }));
+    SettleKeys(this, {cmdAccept, Press(cmdCancel), Press(cmdCancel)});
 
     host.OnView(View::TargetCalculator, this, [this] { Show(); });
     host.AddTimer(Timer::frmTargetCalculator_tmrCheckSRS, this, 100, [this] { tmrCheckSRS_Timer(); });
@@ -113,8 +115,6 @@ void frmTargetCalculator::Form_Activate() {
     TargetCalculatorActivate(g);
     Show();
 }
-
-void frmTargetCalculator::Cancel() { cmdCancel_Click(); }
 
 void frmTargetCalculator::optBase_Click(int index) { ChooseTargetBase(g, index); }
 

@@ -29,7 +29,6 @@ public:
 
     void Form_Load();
     void Form_Activate() override;
-    void Cancel() override;
     void optBase_Click(int index);
     void optLRS_Click(int index);
     void optPrev_Click();

@@ -6,6 +6,7 @@
 #include "state/Game.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -24,13 +25,14 @@ frmRespond::frmRespond(Game& g, QtHost& host) : g_(g) {
     cmdSend->setObjectName("cmdSend");
     cmdClose = new QPushButton(QString::fromStdString(g.Text("Close")), this);
     cmdClose->setObjectName("cmdClose");
-    cmdClose->setAutoDefault(false);
     auto* templ = new QRadioButton(this);
     templ->setObjectName("Response(0)");
     templ->hide();
     Response.push_back(templ);
     connect(cmdSend, &QPushButton::clicked, this, host.Handler(Form::frmRespond, [this] { cmdSend_Click(); }));
     connect(cmdClose, &QPushButton::clicked, this, host.Handler(Form::frmRespond, [this] { cmdClose_Click(); }));
+    // Return sends the chosen response; Escape and the close box close without one.
+    SettleKeys(this, {cmdSend, Press(cmdClose), Press(cmdClose)});
     PlaceButtons(kMargin);
 }
 

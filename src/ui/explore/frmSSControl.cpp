@@ -21,6 +21,7 @@
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -134,6 +135,8 @@ frmSSControl::frmSSControl(Game& g, QtHost& host) : g_(g), host_(host) {
     // A window without a caption bar: no close box, and nothing but the exit command ends a visit.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
+    // Escape and the desktop's close request do nothing: the notes keep their Return.
+    SettleKeys(this, {});
     setWindowTitle(Q(g.Text("SSCCap")));
     setMouseTracking(true);
     Build();
@@ -397,8 +400,8 @@ void frmSSControl::KeepOnDesktop() {
 }
 
 void frmSSControl::reject() {
-    // A visit runs from the engine's entry to the exit command; Escape or a close request from
-    // the desktop meanwhile would leave the ship on the star with the visit half recorded.
+    // A visit runs from the engine's entry to the exit command; a dismissal meanwhile would leave
+    // the ship on the star with the visit half recorded.
     if (g_.console.Visiting || g_.st.EnteringSystem) return;
     QDialog::reject();
 }

@@ -181,7 +181,7 @@ public:
     // The hidden button that takes the keyboard focus after every command.
     QPushButton* cmdGoat;
 
-    // Escape and the window's close request do not end a visit: only the exit command does.
+    // Dismissing the console does not end a visit: only the exit command does.
     void reject() override;
 
 protected:

@@ -99,9 +99,13 @@ int RunBox(const std::string& text, long style) {
     const QList<QAbstractButton*> buttons = box.buttons();
     const std::vector<MessageButton> order = MessageButtons(style);
     const size_t slot = static_cast<size_t>(DefaultButtonSlot(style));
-    for (QAbstractButton* b : buttons)
-        if (slot < order.size() && ResultOf(box.standardButton(b), style) == order[slot].code)
-            box.setDefaultButton(qobject_cast<QPushButton*>(b));
+    for (QAbstractButton* b : buttons) {
+        const int code = ResultOf(box.standardButton(b), style);
+        if (slot < order.size() && code == order[slot].code) box.setDefaultButton(qobject_cast<QPushButton*>(b));
+        // Closed through its frame, the box answers as the game's own message window does (Qt
+        // would press Abort of Abort, Retry and Ignore).
+        if (code == CloseAnswer(style)) box.setEscapeButton(b);
+    }
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     return ResultOf(clicked ? box.standardButton(clicked) : QMessageBox::NoButton, style);

@@ -7,6 +7,7 @@
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmAbout.h"
 
 namespace kv {
@@ -40,8 +41,8 @@ frmAbout::frmAbout(Game& g, QtHost& host, QWidget* parent)
     Picture1->installEventFilter(this);
     picScroll->installEventFilter(this);
     picDraw->hide();  // the drawing surface is never shown: its drawing is copied into picScroll
-    cmdGoat->setAutoDefault(false);
-    cmdOK->setDefault(true);
+    // Return presses OK; Escape does nothing (there is no Cancel).
+    SettleKeys(this, {cmdOK, {}, [this] { reject(); }});
     // The relabelling gives the button the language's text again.
     cmdOK->setText(QString::fromStdString(g.Text("OK")));
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });

@@ -50,7 +50,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
-    // The close box and Escape stop the scroll and hide the window at once.
+    // The close box stops the scroll and hides the window at once.
     void reject() override;
 
 private:

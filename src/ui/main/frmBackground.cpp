@@ -1,10 +1,8 @@
 #include "ui/main/frmBackground.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -15,6 +13,7 @@
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -47,6 +46,9 @@ frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
     // It stays below every game window, however the player clicks it.
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint), g_(g), host_(host) {
     setObjectName("frmBackground");
+    // Escape asks the show to stop, as a click does; the window never closes through its frame:
+    // a show ends by itself.
+    SettleKeys(this, {nullptr, [this] { Form_KeyPress(27); }, {}});
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     // It covers the screen.
@@ -269,18 +271,8 @@ void frmBackground::ReturnToGameWindows() {
     if (top) top->activateWindow();
 }
 
-void frmBackground::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) Form_KeyPress(27);
-}
-
 void frmBackground::Form_KeyPress(int keyAscii) {
     if (keyAscii == 27) Form_Click();
-}
-
-// The window never closes through its frame: a show ends by itself or by a click.
-void frmBackground::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    if (e->spontaneous()) Form_Click();
 }
 
 }  // namespace kv

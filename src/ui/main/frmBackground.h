@@ -67,9 +67,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    // The window ends its shows itself: Escape asks the grey show to stop instead.
+    // The window ends its shows itself.
     void reject() override {}
 
 private:

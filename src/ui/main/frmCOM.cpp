@@ -9,6 +9,7 @@
 #include "state/WindowTable.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmCOM.h"
 
 namespace kv {
@@ -28,6 +29,8 @@ QString ButtonStyle(const ButtonLook& look) {
 frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), ui_(std::make_unique<Ui::frmCOM>()), g_(g), host_(host) {
     ui_->setupUi(this);
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     cmdScapeGoat = ui_->cmdScapeGoat;
     cmdTargetCalculator = ui_->cmdTargetCalculator;
     cmdTorpedoFire = ui_->cmdTorpedoFire;

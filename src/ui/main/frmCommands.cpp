@@ -9,6 +9,7 @@
 #include "ui/host/QtColours.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -40,6 +41,8 @@ frmCommands::frmCommands(Game& g, QtHost& host, QWidget* parent)
       g_(g),
       host_(host) {
     setObjectName("frmCommands");
+    // Escape is the bar's Quit key; the close box does nothing.
+    SettleKeys(this, {nullptr, [this] { Form_KeyPress(27); }, {}});
     setWindowTitle(QString::fromStdString(g.Text("CommandsCap")));
 
     // Takes the keyboard focus after every command; never seen.
@@ -219,8 +222,6 @@ void frmCommands::mousePressEvent(QMouseEvent* e) {
 void frmCommands::Form_Click() { CommandBarClick(g_); }
 
 void frmCommands::Form_Activate() { CommandBarActivate(g_); }
-
-void frmCommands::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 void frmCommands::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && isActiveWindow())

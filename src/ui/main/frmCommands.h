@@ -69,8 +69,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void changeEvent(QEvent* e) override;
-    // The bar stays for the whole game: a close from its frame leaves it.
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void FocusAway();

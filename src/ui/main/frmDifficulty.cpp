@@ -8,11 +8,14 @@
 #include "state/ScreenData.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 
 frmDifficulty::frmDifficulty(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g), host_(host) {
     setupUi(this);
+    // OK is the dialog's one way out: Return presses it; Escape and the close box do nothing.
+    SettleKeys(this, {cmdOK, {}, {}});
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowTitle(Q(g.Text("DiffCap")));
     lblName->setText(Q(g.Text("DiffName")));
@@ -76,12 +79,5 @@ void frmDifficulty::Form_Activate() {
     DifficultyActivate(g_);
     Show();
 }
-
-void frmDifficulty::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) return;
-    QDialog::keyPressEvent(e);
-}
-
-void frmDifficulty::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 }  // namespace kv

@@ -29,9 +29,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    // OK is the one way out, past its check of the name: Escape and the frame's close do nothing.
-    void keyPressEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     // A handler as one engine action; the controls show the outcome.

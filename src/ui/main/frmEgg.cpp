@@ -1,10 +1,10 @@
 #include "ui/main/frmEgg.h"
 
-#include <QKeyEvent>
 #include <QPixmap>
 
 #include "platform/Files.h"
 #include "ui/host/WindowArranger.h"
+#include "ui/host/WindowKeys.h"
 #include "ui_frmEgg.h"
 
 namespace kv {
@@ -26,6 +26,8 @@ frmEgg::frmEgg(Game& g, QWidget* parent)
     tmrHide->setInterval(10000);
     tmrHide->setSingleShot(true);
     connect(tmrHide, &QTimer::timeout, this, [this] { tmrHide_Timer(); });
+    // The window hides by itself: neither Escape nor the close box ends it sooner.
+    SettleKeys(this, {});
     Form_Load();
 }
 
@@ -53,12 +55,6 @@ void frmEgg::tmrHide_Timer() {
 void frmEgg::reject() {
     tmrHide->stop();
     QDialog::reject();
-}
-
-// The window hides by itself: Escape ends nothing.
-void frmEgg::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) return;
-    QDialog::keyPressEvent(e);
 }
 
 }  // namespace kv

@@ -1,6 +1,6 @@
 #pragma once
 // The hidden picture window: a small picture with a one-line message, shown modally for ten
-// seconds, then it hides itself. Its close box hides it at once.
+// seconds, then it hides itself; neither Escape nor its close box ends it sooner.
 #include <QDialog>
 #include <QLabel>
 #include <QTimer>
@@ -30,9 +30,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    // The close box: hidden at once, its timer stopped. Escape does nothing.
+    // Dismissed by the program: hidden at once, its timer stopped.
     void reject() override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
 

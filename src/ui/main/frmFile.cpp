@@ -14,6 +14,7 @@
 #include "state/ScreenData.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -73,8 +74,9 @@ frmFile::frmFile(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     connect(cmdOK, &QPushButton::clicked, this, [this] { Do([this] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(cmdDelete, &QPushButton::clicked, this, [this] { Do([this] { cmdDelete_Click(); }); });
-    // Closing the dialog through its frame or with Escape is its Cancel: the caller gets no name.
+    // Cancel, and with it Escape and the close box, gives the caller no name.
     connect(this, &QDialog::rejected, this, [this] { FileDialogCancel(g_); });
+    SettleKeys(this, {cmdOK, Press(cmdCancel), Press(cmdCancel)});
     Show();
 }
 
@@ -89,7 +91,7 @@ void frmFile::cmdOK_Click() {
     if (FileDialogOK(g_)) accept();
 }
 
-// Cancel closes the dialog as its frame and Escape do: the caller gets no name.
+// Cancel closes the dialog: the caller gets no name.
 void frmFile::cmdCancel_Click() { reject(); }
 void frmFile::cmdDelete_Click() { FileDialogDelete(g_); }
 

@@ -7,6 +7,7 @@
 #include "screens/main/NumberEntry.h"
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 
@@ -19,8 +20,9 @@ frmGetNumber::frmGetNumber(Game& g, QtHost& host, QWidget* parent) : QDialog(par
     connect(vsbNumber, &QScrollBar::valueChanged, this, [this] { Do([this] { vsbNumber_Change(); }); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { Do([this] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    // Closing through the frame or with Escape cancels the entry as Cancel does.
+    // Cancel, and with it Escape and the close box, cancels the entry.
     connect(this, &QDialog::rejected, this, [this] { NumberCancel(g_); });
+    SettleKeys(this, {cmdOK, Press(cmdCancel), Press(cmdCancel)});
 }
 
 void frmGetNumber::txtNumber_Change() { NumberTextChange(g_, txtNumber->text().toStdString()); }
@@ -30,7 +32,6 @@ void frmGetNumber::cmdOK_Click() {
     if (NumberOK(g_)) accept();
 }
 
-// Cancel closes the dialog as its frame and Escape do.
 void frmGetNumber::cmdCancel_Click() { reject(); }
 
 void frmGetNumber::Do(const std::function<void()>& handler) {

@@ -1,7 +1,6 @@
 #include "ui/main/frmMenu.h"
 
 #include <QAbstractItemView>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -15,6 +14,7 @@
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -39,6 +39,9 @@ QPixmap Picture(const Game& g, const char* file) {
 
 frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g), host_(host) {
     setObjectName("frmMenu");
+    // No OK and no Cancel: Return and Escape do nothing; the close box goes back to the game
+    // while one runs, else ends the program (MenuCloseBox).
+    SettleKeys(this, {nullptr, {}, [this] { Form_QueryUnload(); }});
     setWindowTitle(Q(g.Text("MenuCap")));
     auto T = [&g](const std::string& key) { return Q(g.Text(key)); };
 
@@ -164,8 +167,6 @@ frmMenu::frmMenu(Game& g, QtHost& host, QWidget* parent) : QDialog(parent), g_(g
     cmdNewClose = new QPushButton(p);
     cmdNewClose->setObjectName("cmdNewClose");
     cmdNewClose->setGeometry(348, 214, 200, 36);
-    // The menu has no default button: Return in the name box starts nothing.
-    cmdNewClose->setAutoDefault(false);
 
     // ---- The debug panel ----
     pnlDebug = new QFrame(body);
@@ -342,18 +343,6 @@ void frmMenu::Form_Activate() {
     Show();
     Form_Resize();
     CentreOnDesktop(this);
-}
-
-// Escape has no role on the menu (QDialog would take it for the close box).
-void frmMenu::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) return;
-    QDialog::keyPressEvent(e);
-}
-
-// The close box: back to the game while one runs, else the program ends (MenuCloseBox).
-void frmMenu::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    reject();
 }
 
 void frmMenu::reject() { Form_QueryUnload(); }

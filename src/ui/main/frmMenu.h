@@ -92,8 +92,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
+    // Dismissing the menu is its close box's step (Form_QueryUnload).
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

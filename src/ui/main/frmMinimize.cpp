@@ -10,11 +10,14 @@
 #include "platform/Files.h"
 #include "state/ScreenData.h"
 #include "ui/host/AppIcon.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 
 frmMinimize::frmMinimize(Game& g, QWidget* parent) : QWidget(parent, Qt::Window), g_(g) {
     setObjectName("frmMinimize");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     for (int k = 0; k < kMinimizeFrames; ++k) {
         auto* frame = new QLabel(this);
         frame->setObjectName(QStringLiteral("Frame(%1)").arg(k));

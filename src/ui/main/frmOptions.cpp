@@ -3,7 +3,6 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QTabBar>
@@ -17,6 +16,7 @@
 #include "ui/host/QtHost.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/host/WindowBits.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -259,8 +259,7 @@ frmOptions::frmOptions(Game& g, QtHost& host, QWidget* parent) : QDialog(parent)
     cmdApply = Named(new QPushButton(T("Apply"), this), "cmdApply");
     for (QPushButton* b : {cmdOK, cmdCancel, cmdApply}) buttons->addWidget(b);
     layout->addLayout(buttons);
-    // No default button: Return in a box presses nothing.
-    for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
+    SettleKeys(this, {cmdOK, [this] { Form_QueryUnload(); }, [this] { Form_QueryUnload(); }});
 
     // ---- The handlers ----
     OptionSettings& o = g.options;
@@ -346,6 +345,7 @@ void frmOptions::cmdInfo_Click() { OptionsInfoClick(g_); }
 void frmOptions::cmdAll_Click() { OptionsAllClick(g_); }
 void frmOptions::cmdOK_Click() { OptionsOK(g_); }
 void frmOptions::cmdCancel_Click() { OptionsCancel(g_); }
+void frmOptions::Form_QueryUnload() { hide(); }
 void frmOptions::cmdApply_Click() { OptionsApply(g_); }
 
 void frmOptions::Do(const std::function<void()>& handler) {
@@ -455,12 +455,6 @@ void frmOptions::Form_Activate() {
         centred_ = true;
         CentreOnDesktop(this);
     }
-}
-
-// Escape has no role here (QDialog would hide the dialog without Cancel's restore).
-void frmOptions::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) return;
-    QDialog::keyPressEvent(e);
 }
 
 void frmOptions::mouseMoveEvent(QMouseEvent* e) {

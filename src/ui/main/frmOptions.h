@@ -58,6 +58,8 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
     void cmdApply_Click();
+    // The close box, and Escape: the dialog hides; its controls keep what they show.
+    void Form_QueryUnload();
 
     QTabWidget* TabStrip1;
     std::array<QWidget*, 6> picTab{};
@@ -87,7 +89,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

@@ -8,6 +8,7 @@
 
 #include "platform/Files.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -20,6 +21,8 @@ QColor StarColour(int colour) { return colour == 14 ? QColor(255, 255, 0) : QCol
 frmShip::frmShip(Game& g, QtHost& host, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), g_(g) {
     setObjectName("frmShip");
+    // The player cannot close it: the notice ends it.
+    SettleKeys(this, {});
     const QScreen* screen = QGuiApplication::primaryScreen();
     setGeometry(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
 
@@ -77,8 +80,5 @@ void frmShip::tmrAnimation_Timer() {
     if (QLabel* f = frame(tick.show)) f->show();
     tmrAnimation->setInterval(tick.interval);
 }
-
-// The player cannot close it: the notice ends it.
-void frmShip::closeEvent(QCloseEvent* e) { e->ignore(); }
 
 }  // namespace kv

@@ -33,9 +33,6 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    // The window closes itself after the notice.
-    void reject() override {}
 
 private:
     QLabel* MakeFrame(int index, const std::string& file);

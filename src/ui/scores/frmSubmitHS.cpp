@@ -10,6 +10,7 @@
 
 #include "state/Game.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 namespace {
@@ -40,13 +41,14 @@ frmSubmitHS::frmSubmitHS(Game& g, const SubmitHSData& data, ScoreEndpoints endpo
     for (int i = 0; i < 3; ++i) {
         cmdSubmit[i] = new QPushButton(QString::fromLatin1(captions[i]), this);
         cmdSubmit[i]->setObjectName(QStringLiteral("cmdSubmit(%1)").arg(i));
-        cmdSubmit[i]->setAutoDefault(false);
         connect(cmdSubmit[i], &QPushButton::clicked, this, [this, i] { run_([this, i] { cmdSubmit_Click(i); }); });
     }
     cmdView = new QPushButton(QStringLiteral("View List"), this);
     cmdView->setObjectName("cmdView");
-    cmdView->setAutoDefault(false);
     connect(cmdView, &QPushButton::clicked, this, [this] { run_([this] { cmdView_Click(); }); });
+    // The window has neither OK nor Cancel: the player closes it with its close box, and a stray
+    // Escape, also while a submission waits for its answer, keeps the chance to submit.
+    SettleKeys(this, {nullptr, {}, [this] { reject(); }});
 
     lblType = MakeLabel(this, "lblType");
     lblType->setFont(QFont(QStringLiteral("Arial"), lblType->font().pointSize()));

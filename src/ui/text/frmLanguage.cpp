@@ -1,4 +1,5 @@
 #include "ui/text/frmLanguage.h"
+#include "ui/host/WindowKeys.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -9,6 +10,8 @@ namespace kv {
 
 frmLanguage::frmLanguage(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName("frmLanguage");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     lblLoading = new QLabel(QStringLiteral("Loading Language File: "), this);
     lblLoading->setObjectName("lblLoading");
     lblName = new QLabel(QStringLiteral(" "), this);

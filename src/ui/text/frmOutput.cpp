@@ -16,6 +16,7 @@
 #include "state/WindowTable.h"
 #include "screens/MessageLog.h"
 #include "ui/host/QtHost.h"
+#include "ui/host/WindowKeys.h"
 
 #ifdef KESTRAVA_HAVE_PRINTSUPPORT
 #include <QPrintDialog>
@@ -79,6 +80,8 @@ void OutputLines::SetFont(const QFont& font, int margin) {
 
 frmOutput::frmOutput(Game& g, QtHost& host, QWidget* parent) : QWidget(parent, Qt::Window), g_(g), host_(host) {
     setObjectName("frmOutput");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     setWindowTitle(QString::fromStdString(g.Text("OutCap")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

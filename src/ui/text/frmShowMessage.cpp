@@ -4,12 +4,15 @@
 #include <QEvent>
 
 #include "ui/host/WindowArranger.h"
+#include "ui/host/WindowKeys.h"
 
 namespace kv {
 
 frmShowMessage::frmShowMessage(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
     setObjectName("frmShowMessage");
+    // Neither Escape nor the close box does anything here.
+    SettleKeys(this, {});
     setAttribute(Qt::WA_ShowWithoutActivating);
     lblMessage = new QLabel(this);
     lblMessage->setObjectName("lblMessage");

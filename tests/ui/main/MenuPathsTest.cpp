@@ -109,23 +109,24 @@ TEST(MenuPaths, NeitherEscapeNorTheFramesCloseTakesTheDifficultyDialogPastItsNam
     EXPECT_EQ(s.ConfigName, "Bea");
 }
 
-// Escape on the options dialog neither hides it nor skips Cancel's restore.
-TEST(MenuPaths, EscapeLeavesTheOptionsDialogOpen) {
+// Escape on the options dialog does what its close box does: the dialog hides, and neither
+// Cancel's restore nor OK's save runs.
+TEST(MenuPaths, EscapeOnlyHidesTheOptionsDialogAsItsCloseBoxDoes) {
     ConstantRandom rng(0.5f);
     MenuGame mg(rng);
     auto& w = *mg.Window<frmOptions>(Form::frmOptions);
     mg.script.modal[Form::frmOptions] = [&](QDialog&) {
         mg.Tick(Form::frmOptions, "chkKeepTech");
         test::DesktopGame::SendKey(&w, Qt::Key_Escape, QString());
-        EXPECT_TRUE(w.isVisible());
-        mg.Click(Form::frmOptions, "cmdCancel");
+        EXPECT_FALSE(w.isVisible());
     };
     const Integer before = mg.game.options.chkKeepTech;
     mg.RunMenu([&] {
         mg.Choose(Form::frmMenu, "mnuGOptions(150)");
         mg.Menu().hide();
     });
-    EXPECT_EQ(mg.game.options.chkKeepTech, before);
+    EXPECT_NE(mg.game.options.chkKeepTech, before);
+    EXPECT_TRUE(mg.script.questions.empty());
 }
 
 // The hidden picture hides by itself after its time; Escape does not cut it short.

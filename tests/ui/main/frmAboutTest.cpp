@@ -79,7 +79,7 @@ TEST(frmAbout, ARightClickOnTheHiddenSpotOpensTheHiddenPicture) {
     int opened = 0;
     ad.dg.script.modal[Form::frmEgg] = [&](QDialog& egg) {
         ++opened;
-        egg.close();
+        Fire(static_cast<frmEgg&>(egg).tmrHide);  // its time is up
     };
     Press(ad.w.Picture1, Qt::RightButton, {10, 19});  // just outside the spot
     Press(ad.w.Picture1, Qt::LeftButton, {14, 22});
@@ -110,8 +110,13 @@ TEST(frmEgg, ShowsItsPictureForTenSecondsCentredEachTime) {
         EXPECT_FALSE(egg.isVisible());
         EXPECT_FALSE(egg.tmrHide->isActive());
     }
-    // Its close box hides it at once and stops its timer.
-    ad.dg.script.modal[Form::frmEgg] = [&](QDialog& d) { d.close(); };
+    // Its close box does not cut its time short.
+    ad.dg.script.modal[Form::frmEgg] = [&](QDialog& d) {
+        d.close();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(egg.tmrHide->isActive());
+        Fire(egg.tmrHide);
+    };
     ad.dg.host.RunModal(Form::frmEgg);
     EXPECT_FALSE(egg.isVisible());
     EXPECT_FALSE(egg.tmrHide->isActive());
