@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/Strings.h"
 #include "scores/SMTP.h"
@@ -143,7 +145,17 @@ std::string HighScoreSubmitter::MailHighScore(const HighScoreRecord& record) {
 }
 
 std::string HighScoreSubmitter::SaveHighScoreFile(const HighScoreRecord& r, const std::string& typeText) {
-    const std::string folder = GetSpecialFolder("Desktop", env_);
+    // The desktop's folder, made where the desktop names one that is not there yet (a folder
+    // that cannot be made shows as the file's error below). A desktop without a folder gets the
+    // file in the home folder, and the notice says where it went.
+    std::string folder = GetSpecialFolder("Desktop", env_);
+    const bool onDesktop = !folder.empty();
+    if (onDesktop) {
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+    } else {
+        folder = GetSpecialFolder("User Profile", env_);
+    }
     if (folder.empty()) return kError + "no desktop folder was found.";
     const std::string path = folder + "/HISCORE.TXT";
     const std::string crlf = "\r\n";
@@ -161,8 +173,9 @@ std::string HighScoreSubmitter::SaveHighScoreFile(const HighScoreRecord& r, cons
     if (!written || err != 0) return kError + path + ": " + std::strerror(err != 0 ? err : EIO);
 
     const std::string& nl = g_.st.NewLine;
+    const std::string where = onDesktop ? g_.Text("KVGAME0080") : g_.Text("HiscoreFileAt") + nl + path;
     std::string notice = typeText + nl + g_.Text("KVGAME0075") + nl + nl + nameLine + nl + snLine + nl + codeLine + nl +
-                         nl + g_.Text("KVGAME0080") + nl + g_.Text("KVGAME0081");
+                         nl + where + nl + g_.Text("KVGAME0081");
     for (const char* key : {"KVGAME0082", "KVGAME0083", "KVGAME0084"}) notice += nl + "\t" + g_.Text(key);
     MessageBox(g_, -1, notice);
     return kSuccess;

@@ -95,8 +95,10 @@ public:
     // reason, or any other text describing a failure.
     std::string PostHighScore(const HighScoreRecord& record);
     std::string MailHighScore(const HighScoreRecord& record);
-    // Appends the record to HISCORE.TXT in the desktop folder and shows a notice; "Success - ",
-    // or "Error - " and the reason when the file cannot be written.
+    // Appends the record to HISCORE.TXT in the desktop folder (made when the desktop names one
+    // not made yet; the home folder when the desktop has none, and the notice then names the
+    // file) and shows a notice; "Success - ", or "Error - " and the reason when the file cannot
+    // be written.
     std::string SaveHighScoreFile(const HighScoreRecord& record, const std::string& typeText);
 
     // A submit button (0 web, 1 mail, 2 desktop file): the buttons are disabled, the

@@ -110,14 +110,17 @@ std::string UserDir(const EnvironmentLookup& env, const std::string& name) {
     return found;
 }
 
+// The desktop's folder: the one user-dirs.dirs names (whether or not it has been made yet), else
+// ~/Desktop where it exists; "" where the desktop has none. A desktop named as the home folder
+// itself is none: that is how the user-dirs file switches a folder off.
 std::string DesktopFolder(const EnvironmentLookup& env) {
-    std::string desktop = UserDir(env, "DESKTOP");
-    if (!desktop.empty()) return desktop;
     const std::string home = env("HOME");
+    const std::string desktop = WithoutTrailingSlash(UserDir(env, "DESKTOP"));
+    if (!desktop.empty() && desktop != WithoutTrailingSlash(home)) return desktop;
     if (home.empty()) return "";
     std::error_code ec;
     if (std::filesystem::is_directory(home + "/Desktop", ec)) return home + "/Desktop";
-    return home;
+    return "";
 }
 
 std::string FolderOf(const Row& row, const EnvironmentLookup& env) {

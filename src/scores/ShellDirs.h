@@ -23,9 +23,10 @@ struct SpecialFolder {
 const std::vector<SpecialFolder>& SpecialFolderTable();
 
 // The path of a special folder, without a trailing "/": the key is a number or an exact
-// (case-sensitive) name of the table; the first matching row wins. "Desktop" is the XDG
-// desktop folder (or the home folder when there is none); the other rows give their XDG
-// folder where one exists, and "" where none does or the key is not in the table.
+// (case-sensitive) name of the table; the first matching row wins. "Desktop" is the folder
+// XDG_DESKTOP_DIR of user-dirs.dirs names ($XDG_CONFIG_HOME, else ~/.config), which may not
+// have been made yet, else ~/Desktop where it exists; the other rows give their XDG folder
+// where one exists. "" where the desktop names none, or the key is not in the table.
 std::string GetSpecialFolder(const std::string& key, const EnvironmentLookup& env);
 std::string GetSpecialFolder(int number, const EnvironmentLookup& env);
 

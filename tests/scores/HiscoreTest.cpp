@@ -66,6 +66,7 @@ struct Submission {
                      {"KVGAME0078", "Code: "},
                      {"KVGAME0079", "Comments: "},
                      {"KVGAME0080", "Saved."},
+                     {"HiscoreFileAt", "Added to this file:"},
                      {"KVGAME0081", "Next:"},
                      {"KVGAME0082", "a"},
                      {"KVGAME0083", "b"},
@@ -280,11 +281,45 @@ TEST(Hiscore, SavingAppendsEightLinesToTheDesktopFileAndShowsTheNotice) {
                                         nl + "Next:" + nl + "\ta" + nl + "\tb" + nl + "\tc");
 }
 
+TEST(Hiscore, TheRecordGoesToTheDesktopsFolderElseTheNoticeNamesTheFile) {
+    struct Case {
+        const char* what;
+        const char* userDirs;  // nullptr: no user-dirs.dirs
+        bool desktopMade;      // ~/Desktop exists
+        const char* file;      // under the home folder
+        bool onDesktop;
+    };
+    const Case cases[] = {
+        {"the named desktop is made where missing", "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n", false,
+         "Schreibtisch/HISCORE.TXT", true},
+        {"the usual Desktop folder", nullptr, true, "Desktop/HISCORE.TXT", true},
+        {"no desktop folder", nullptr, false, "HISCORE.TXT", false},
+        {"a desktop named as the home folder", "XDG_DESKTOP_DIR=\"$HOME/\"\n", false, "HISCORE.TXT", false},
+    };
+    const std::string nl = "\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Submission s;
+        if (c.userDirs) std::ofstream(s.home / ".config" / "user-dirs.dirs") << c.userDirs;
+        if (c.desktopMade) fs::create_directories(s.home / "Desktop");
+        EXPECT_TRUE(s.Click(2));
+        const fs::path file = s.home / c.file;
+        EXPECT_TRUE(fs::is_regular_file(file));
+        ASSERT_EQ(s.tg.host.notices.size(), 1u);
+        const std::string& notice = s.tg.host.notices[0];
+        const std::string where = notice.substr(notice.find("Code: 12/34") + 11);
+        EXPECT_EQ(where, nl + nl + (c.onDesktop ? "Saved." : "Added to this file:" + nl + file.string()) + nl +
+                             "Next:" + nl + "\ta" + nl + "\tb" + nl + "\tc");
+    }
+}
+
 TEST(Hiscore, AFailedDesktopWriteIsReportedAndTheButtonsComeBack) {
     Submission s;
-    std::ofstream(s.home / ".config" / "user-dirs.dirs") << "XDG_DESKTOP_DIR=\"$HOME/missing\"\n";
+    // The desktop's folder cannot be made: a file stands where its parent would be.
+    std::ofstream(s.home / "blocked") << "";
+    std::ofstream(s.home / ".config" / "user-dirs.dirs") << "XDG_DESKTOP_DIR=\"$HOME/blocked/desk\"\n";
     EXPECT_FALSE(s.Click(2));
-    EXPECT_EQ(s.view.status, "Error: " + (s.home / "missing" / "HISCORE.TXT").string() + ": No such file or directory");
+    EXPECT_EQ(s.view.status, "Error: " + (s.home / "blocked" / "desk" / "HISCORE.TXT").string() + ": Not a directory");
     EXPECT_TRUE(s.view.enabled);
     EXPECT_TRUE(s.tg.host.notices.empty());
 }

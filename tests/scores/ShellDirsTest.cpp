@@ -45,11 +45,20 @@ TEST(ShellDirs, TheTableHasItsRowsInOrder) {
     EXPECT_EQ(t.back().number, 59);
 }
 
-TEST(ShellDirs, TheDesktopIsTheXdgDesktopFolderElseHome) {
+TEST(ShellDirs, TheDesktopIsTheXdgDesktopFolder) {
     ScratchHome s;
     const std::string home = s.home.string();
-    // No user-dirs file and no Desktop folder: the home folder.
-    EXPECT_EQ(GetSpecialFolder("Desktop", s.Env()), home);
+    // No user-dirs file and no Desktop folder: the desktop has no folder.
+    EXPECT_EQ(GetSpecialFolder("Desktop", s.Env()), "");
+    // A desktop named as the home folder itself is none either.
+    s.UserDirs("XDG_DESKTOP_DIR=\"$HOME/\"\n");
+    EXPECT_EQ(GetSpecialFolder("Desktop", s.Env()), "");
+    s.UserDirs("XDG_DESKTOP_DIR=\"$HOME\"\n");
+    EXPECT_EQ(GetSpecialFolder("Desktop", s.Env()), "");
+    // A folder named but not made yet is still the desktop's folder.
+    s.UserDirs("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n");
+    EXPECT_EQ(GetSpecialFolder("Desktop", s.Env()), home + "/Bureau");
+    fs::remove(s.home / ".config" / "user-dirs.dirs");
     // The usual Desktop folder once it exists.
     fs::create_directories(s.home / "Desktop");
     EXPECT_EQ(GetSpecialFolder("Desktop", s.Env()), home + "/Desktop");

@@ -95,10 +95,15 @@ void AcceptNavOrder(Game& g, const std::string& courseText, const std::string& w
     if (InGrid(s.ShipSectorRow) && InGrid(s.ShipSectorCol) && s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] == kShip)
         s.SectorGrid[s.ShipSectorRow][s.ShipSectorCol] = kEmpty;
     MoveShip(g, d.quadRow, d.quadCol, d.sectorRow, d.sectorCol);
-    UpdateGeneralReport(g);
-    UpdateZarvoniReport(g);
-    UpdateBaseReport(g);
-    UpdateDamageReport(g);
+    // The move ends in a refresh that may have ended the game (time or energy used up, the
+    // mission complete, the ship lost); the reports then stay as the end of the game left them,
+    // not filled again from the figures the end cleared.
+    if (s.GameRunning) {
+        UpdateGeneralReport(g);
+        UpdateZarvoniReport(g);
+        UpdateBaseReport(g);
+        UpdateDamageReport(g);
+    }
     RefreshAll(g);
 }
 

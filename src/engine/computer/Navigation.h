@@ -33,7 +33,7 @@ void SplitDelta(int q, int sec, int d, int& newQuad, int& newSector);
 // disables the game windows, charges warp x 8 x 0.04 time units and 10 + the distance in
 // energy (Int, may go below 0), then refuses a destination outside the galaxy (NAV0004; the
 // charges stay spent, the windows are enabled again) or moves the ship there (MoveShip), brings
-// the reports up to date and ends with RefreshAll.
+// the reports up to date unless the move ended the game, and ends with RefreshAll.
 void AcceptNavOrder(Game& g, const std::string& courseText, const std::string& warpText);
 
 }  // namespace kv

@@ -39,7 +39,10 @@ void OfferToDeleteSavedGame(Game& g) {
             Remove(ExistingWith(g, base, ".LOG"));
         } else if (MessageQuery(g, -1, g.Text("FINLRPRT0006"), kStyle) == kYes) {
             const std::string log = ExistingWith(g, base, ".LOG");
-            if (!log.empty()) g.host.OpenDocument(log);
+            // A desktop without a viewer for the log says nothing itself: the player is told
+            // where the log lies, to open it by hand.
+            if (!log.empty() && !g.host.OpenDocument(log))
+                MessageBox(g, -1, g.Text("LogNotOpened") + s.NewLine + log, kOKOnly | kExclamation);
         }
     }
     s.GameFileName.clear();

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "engine/computer/Navigation.h"
+#include "engine/turn/EndGame.h"
+#include "state/DisplayData.h"
 #include "support/TacticalTestSupport.h"
 
 namespace kv::test {
@@ -27,6 +29,65 @@ struct NavigationTest : ::testing::Test {
         s.SectorGrid[sr][sc] = kShip;
     }
 };
+
+// What the report windows show: the general report's figures, the starbase report's rows and the
+// hostile-ship report's ships.
+std::vector<std::string> ReportTexts(const Game& g) {
+    const DisplayData& d = g.displays;
+    const GeneralReportDisplay& r = d.general;
+    std::vector<std::string> out{r.Initial,  r.Time,   r.Left,    r.Destroyed,
+                                 r.Captured, r.Torpedoes + " colour " + std::to_string(r.TorpedoColour),
+                                 r.Probes,   r.Quadrant, r.Sector, r.Rating};
+    for (const BaseRow& row : d.bases.Rows)
+        out.push_back((row.Enabled ? "base " : "no base ") + row.Quad + " " + row.Strength + " " + row.Status);
+    for (const ZarvoniRow& row : d.zarvoni.Rows)
+        if (row.Visible) out.push_back("ship " + row.Sector);
+    return out;
+}
+
+// A hunt under way with class-2 torpedoes, 12 of 17 hostile ships destroyed and a starbase seen
+// in quadrant (2, 2).
+void HuntUnderWay(GameState& s) {
+    s.MissionType = 0;
+    s.InitialZarvonis = 17;
+    s.ZarvonisLeft = 5;
+    s.TorpedoClass2Power = 2;
+    s.MaxTorpedoesClass1 = s.TorpedoStockClass1 = 8;
+    s.MaxTorpedoesClass2 = s.TorpedoStockClass2 = 4;
+    s.Starbases[0][1] = 1;
+    s.Starbases[1][1] = s.Starbases[2][1] = 2;
+    s.Starbases[3][1] = s.MaxStarbaseStrength;
+    s.SectorGrid[4][4] = kShip;
+    s.ComAutoLRS = kFalse;
+}
+
+TEST_F(NavigationTest, AnOrderThatEndsTheGameLeavesTheReportsAsEndMissionDoes) {
+    struct Case {
+        const char* what;
+        Single time;
+        Long energy;
+        const char* report;  // a key of the report that says why the game ended
+    };
+    const Case cases[] = {{"the time runs out", 0.05f, 3000, "<KVGAME0049>"},
+                          {"the energy runs out", 30.0f, 5, "<KVGAME0060>"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SeededRandom r1{7}, r2{7};
+        TurnGame ended(r1), endMission(r2);
+        for (TurnGame* t : {&ended, &endMission}) {
+            HuntUnderWay(t->st);
+            t->st.TimeLeft = c.time;
+            t->st.ShipEnergy = c.energy;
+        }
+        EndGame(endMission.game);  // the main menu's End Mission
+
+        AcceptNavOrder(ended.game, "1.0", "0.25");  // two sectors east
+        ASSERT_FALSE(ended.st.GameRunning);
+        ASSERT_EQ(ended.host.notices.size(), 1u);
+        EXPECT_NE(ended.host.notices[0].find(c.report), std::string::npos);
+        EXPECT_EQ(ReportTexts(ended.game), ReportTexts(endMission.game));
+    }
+}
 
 TEST_F(NavigationTest, CourseOneWarpOneCrossesIntoTheNextQuadrant) {
     AcceptNavOrder(tg.game, "1.0", "1.0");

@@ -63,14 +63,27 @@ TEST_F(FinalReportWindowTest, TheSavedGameAndItsLogMayBeDeleted) {
 }
 
 TEST_F(FinalReportWindowTest, KeepingTheLogOffersToShowIt) {
-    Save("trip.KVW");
-    const std::string log = Save("trip.log");
-    s.GameFileName = "trip";
-    tg.host.answers = {kYes, kNo, kYes};
-    FinalReportMenuTick(tg.game);
-    EXPECT_FALSE(fs::exists(tg.scratch.Saves() + "trip.KVW"));
-    EXPECT_TRUE(fs::exists(log));
-    EXPECT_EQ(tg.host.Events("open:"), (std::vector<std::string>{"open:" + log}));
+    // A desktop without a viewer for the log says nothing itself: the player is told where it lies.
+    for (bool viewer : {true, false}) {
+        SCOPED_TRACE(viewer ? "the desktop opens the log" : "the desktop has no viewer");
+        ConstantRandom r(0.5f);
+        TurnGame t(r);
+        t.host.modal[Form::frmMenu] = [] { return kOK; };
+        t.host.openFails = !viewer;
+        t.scratch.Write("saves/trip.KVW", "x");
+        const std::string log = t.scratch.Write("saves/trip.log", "x");
+        t.st.GameFileName = "trip";
+        t.host.answers = {kYes, kNo, kYes};
+        FinalReportMenuTick(t.game);
+        EXPECT_FALSE(fs::exists(t.scratch.Saves() + "trip.KVW"));
+        EXPECT_TRUE(fs::exists(log));
+        EXPECT_EQ(t.host.Events("open:"), (std::vector<std::string>{"open:" + log}));
+        if (viewer)
+            EXPECT_TRUE(t.host.notices.empty());
+        else
+            EXPECT_EQ(t.host.notices, (std::vector<std::string>{"<LogNotOpened>\r\n" + log}));
+        EXPECT_TRUE(t.host.Saw("modal:frmMenu"));
+    }
 }
 
 TEST_F(FinalReportWindowTest, NoToDeletingKeepsBothAndAsksNoMore) {
