@@ -61,15 +61,18 @@ class DistanceMap : public QWidget {
     Q_OBJECT
 public:
     explicit DistanceMap(QWidget* parent = nullptr) : QWidget(parent) {}
-    // lnDist: from the ship's sector to the last point pressed (the far end starts on the ship).
+    // lnDist: from the ship's sector to the last point pressed. Only the start follows the ship:
+    // the far end stays where the player put it, and lies on the start until a first press.
     void SetLineStart(QPointF start) {
-        start_ = end_ = start;
+        start_ = start;
+        if (!pressed_) end_ = start;
         update();
     }
     QPointF LineStart() const { return start_; }
     QPointF LineEnd() const { return end_; }
     void SetLineEnd(QPointF end) {
         end_ = end;
+        pressed_ = true;
         update();
     }
     // Told of a button pressed on the map and of the pointer moving over it (its window's
@@ -83,6 +86,7 @@ protected:
 
 private:
     QPointF start_, end_;
+    bool pressed_ = false;  // the far end has been put somewhere
 };
 
 }  // namespace kv

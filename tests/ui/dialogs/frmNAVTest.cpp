@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -92,6 +93,27 @@ TEST_F(NavWindowTest, ActivationDisablesAutoTargetWithTheComputerDamagedAndStart
     const QPointF start = nav->pnlDist->LineStart();
     EXPECT_NEAR(start.x(), 27.5 * nav->pnlDist->width() / 64, 1e-9);
     EXPECT_NEAR(start.y(), 27.5 * nav->pnlDist->height() / 64, 1e-9);
+}
+
+// The measured line keeps its far end when the player comes back to the dialog from another
+// window; only its start follows the ship.
+TEST_F(NavWindowTest, ComingBackToTheDialogKeepsTheMeasuredLine) {
+    Open();
+    const QPoint pressed(12, 40);
+    test::DesktopGame::ClickAt(nav->pnlDist, pressed);
+    ASSERT_EQ(nav->pnlDist->LineEnd(), QPointF(pressed));
+
+    s.ShipSectorCol = 5;  // the ship now one sector further east
+    for (Form other : {Form::frmSRS, Form::frmNAV}) {
+        QWidget* w = dg.Window(other);
+        w->show();
+        w->raise();
+        w->activateWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(w->isActiveWindow()) << Name(other);
+    }
+    EXPECT_EQ(nav->pnlDist->LineEnd(), QPointF(pressed));
+    EXPECT_NEAR(nav->pnlDist->LineStart().x(), 28.5 * nav->pnlDist->width() / 64, 1e-9);
 }
 
 TEST_F(NavWindowTest, AnOrderBeyondTheGalaxyIsRefusedAfterItsCharge) {
