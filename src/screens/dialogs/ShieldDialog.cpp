@@ -24,6 +24,9 @@ void ChargeOldLevel(GameState& s) {
 void ShieldDialogActivate(Game& g) {
     GameState& s = g.st;
     s.ShieldDialog.AutoEnabled = s.LibComputerState[1] == 0;
+    // A drag cut short by the dialog's closing left the bar in its drag-over colour: each
+    // showing starts with nothing dragged over it.
+    s.ShieldDialog.DragOver = false;
     ShieldTextChanged(g, CStr(static_cast<long long>(s.LibComputerState[0])));
 }
 

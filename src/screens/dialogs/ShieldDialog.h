@@ -9,7 +9,8 @@
 
 namespace kv {
 
-// Activation: Auto is offered only when LibComputerState[1] is 0; the box shows the old level.
+// Activation: Auto is offered only when LibComputerState[1] is 0; the box shows the old level;
+// nothing is dragged over the bar.
 void ShieldDialogActivate(Game& g);
 
 // The level box changed to `text`: above MaxShields it shows MaxShields, below 0 it shows "0";

@@ -28,24 +28,51 @@ void ShieldBar::paintEvent(QPaintEvent*) {
     if (owner_) owner_->pnlShieldBar_Paint();
 }
 
+// Where the line can be taken hold of: the line itself, with a few pixels' grace above and below.
+QRect ShieldBar::LineHold() const { return lblDragLine->geometry().adjusted(0, -3, 0, 3); }
+
+// Only the drag line is picked up: a press elsewhere on the bar does nothing.
 void ShieldBar::mousePressEvent(QMouseEvent* e) {
-    if (!owner_ || e->button() != Qt::LeftButton) return;
-    dragging_ = true;
+    if (!owner_ || e->button() != Qt::LeftButton || dragging_) return;
+    const QRect hold = LineHold();
+    if (!hold.contains(e->position().toPoint())) return;
+    dragging_ = over_ = true;
+    home_ = hold;
     owner_->pnlShieldBar_DragOver(0);
-    lblDragLine->move(lblDragLine->x(), static_cast<int>(e->position().y()) - lblDragLine->height() / 2);
 }
 
+// While dragged over the bar the line follows the pointer; out of the bar the bar takes its face
+// colour again and the line stands at the level.
 void ShieldBar::mouseMoveEvent(QMouseEvent* e) {
-    if (dragging_) lblDragLine->move(lblDragLine->x(), static_cast<int>(e->position().y()) - lblDragLine->height() / 2);
+    if (!dragging_) return;
+    const QPoint at = e->position().toPoint();
+    const bool over = rect().contains(at);
+    if (over != over_) {
+        over_ = over;
+        owner_->pnlShieldBar_DragOver(over ? 0 : 1);
+        if (!over) owner_->Show();
+    }
+    if (over) lblDragLine->move(lblDragLine->x(), at.y() - lblDragLine->height() / 2);
 }
 
+// Dropped on the bar, the line sets the level of that height. Let go outside the bar, or where
+// the line stood (dropped on itself), nothing changes.
 void ShieldBar::mouseReleaseEvent(QMouseEvent* e) {
     if (!dragging_ || e->button() != Qt::LeftButton) return;
     dragging_ = false;
-    if (rect().contains(e->position().toPoint()))
-        owner_->pnlShieldBar_DragDrop(static_cast<int>(e->position().y()));
-    else
-        owner_->pnlShieldBar_DragOver(1);
+    const QPoint at = e->position().toPoint();
+    if (rect().contains(at) && !home_.contains(at)) {
+        owner_->pnlShieldBar_DragDrop(at.y());
+        return;
+    }
+    if (over_) owner_->pnlShieldBar_DragOver(1);
+    owner_->Show();
+}
+
+// A drag that the dialog's closing cuts short ends with it.
+void ShieldBar::hideEvent(QHideEvent* e) {
+    dragging_ = over_ = false;
+    QWidget::hideEvent(e);
 }
 
 frmSHE::frmSHE(Game& game, QtHost& h)

@@ -30,10 +30,14 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
+    QRect LineHold() const;
     frmSHE* owner_ = nullptr;
-    bool dragging_ = false;
+    bool dragging_ = false;  // the line is being dragged
+    bool over_ = false;      // ... and the pointer is over the bar
+    QRect home_;             // where the line could be taken hold of when the drag began
 };
 
 class frmSHE : public CommandDialog {
