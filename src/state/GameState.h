@@ -350,9 +350,11 @@ struct GameState {
     bool SavedTCEnabled = false;
     std::string SavedTCTarget;
     // The retrofit panel: each cover's slide offset in pixels (0 closed, negative while moved
-    // out of view) and the blinking lamps' palette colour (10 or 2).
+    // out of view), the blinking lamps' palette colour (10 or 2), and each lamp's own colour
+    // from its engaging to the next blink (0: the blinking colour).
     std::array<int, 5> RetrofitCoverTop{};
     Integer RetrofitBlinkColour = 10;
+    std::array<Integer, 5> RetrofitLampFill{};
     // The status lamps' captions 1..6 (entry 0 unused); "" shows the lamp's own caption.
     std::array<std::string, 7> LampCaption{};
 

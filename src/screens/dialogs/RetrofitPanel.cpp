@@ -7,7 +7,7 @@
 namespace kv {
 namespace {
 
-constexpr int kLampOff = 12;
+constexpr int kLampOff = 12, kLampOn = 10;
 
 // The systems a rebuild offers, in the order offered.
 constexpr int kRebuildOrder[8] = {1, 6, 4, 5, 2, 7, 8, 3};
@@ -55,12 +55,15 @@ bool Engage(Game& g, int button, std::string& tag) {
 
 int RetrofitLampColour(const GameState& s, int button) {
     if (!ValidButton(button) || s.RetrofitButtonTag[static_cast<size_t>(button)].empty()) return kLampOff;
-    return s.RetrofitBlinkColour;
+    const Integer own = s.RetrofitLampFill[static_cast<size_t>(button)];
+    return own != 0 ? own : s.RetrofitBlinkColour;
 }
 
 void RetrofitBlinkTick(Game& g) {
     Integer& c = g.st.RetrofitBlinkColour;
     c = c == 10 ? 2 : 10;
+    // Every engaged lamp takes the blink colour, also one engaged since the last tick.
+    g.st.RetrofitLampFill.fill(0);
     g.host.Refresh(View::RetrofitPanel);
 }
 
@@ -80,7 +83,11 @@ void RetrofitButtonClick(Game& g, int button) {
         }
     } else {
         std::string engaged;
-        if (Engage(g, button, engaged)) tag = engaged;
+        if (Engage(g, button, engaged)) {
+            tag = engaged;
+            // An engaged lamp lights light green at once, whatever the blink stands at.
+            s.RetrofitLampFill[static_cast<size_t>(button)] = kLampOn;
+        }
     }
     g.host.Refresh(View::RetrofitPanel);
 }

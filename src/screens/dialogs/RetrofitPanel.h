@@ -11,7 +11,8 @@
 
 namespace kv {
 
-// The lamp's palette colour of button i: 12 while off, the blink colour (10 or 2) while engaged.
+// The lamp's palette colour of button i: 12 while off; while engaged, 10 from the click that
+// engaged it to the next blink, then the blink colour (10 or 2).
 int RetrofitLampColour(const GameState& s, int button);
 
 // One tick of the blink timer: the blink colour alternates 10 and 2 (10 after any other value).

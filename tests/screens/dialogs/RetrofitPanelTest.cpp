@@ -108,6 +108,22 @@ TEST_F(RetrofitPanelTest, EngagedLampsBlink) {
     EXPECT_EQ(seen, (std::vector<int>{2, 10, 2}));
 }
 
+// A lamp lights light green as it is engaged, whichever colour the blink stands at, and blinks
+// with the others from the next tick on.
+TEST_F(RetrofitPanelTest, AnEngagedLampLightsGreenAtOnce) {
+    s.RetrofitButtonTag[0] = "3";
+    RetrofitBlinkTick(tg.game);
+    ASSERT_EQ(RetrofitLampColour(s, 0), 2);
+    RetrofitButtonClick(tg.game, 2);
+    EXPECT_EQ(RetrofitLampColour(s, 2), 10);
+    EXPECT_EQ(RetrofitLampColour(s, 0), 2);
+    for (int expected : {10, 2}) {
+        RetrofitBlinkTick(tg.game);
+        EXPECT_EQ(RetrofitLampColour(s, 2), expected);
+        EXPECT_EQ(RetrofitLampColour(s, 0), expected);
+    }
+}
+
 TEST_F(RetrofitPanelTest, CoversSlideTenPixelsATenthOfASecond) {
     EXPECT_EQ(RetrofitSlideSteps(55, true), (std::vector<int>{0, -10, -20, -30, -40, -50, -60}));
     EXPECT_EQ(RetrofitSlideSteps(55, false), (std::vector<int>{-65, -55, -45, -35, -25, -15, -5}));
