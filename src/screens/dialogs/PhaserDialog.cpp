@@ -207,7 +207,7 @@ void PhaserOther(Game& g) {
         if (!e) continue;
         const std::string label = EntryLabel(*e);
         const long limit = std::clamp<long>(s.ShipEnergy, 0, kOtherLimit);
-        const std::string prompt = g.Text("PHA0023") + Str(e->row) + "," + CStr(static_cast<long long>(e->col)) + " (" +
+        const std::string prompt = g.Text("PHA0023") + Str(e->row) + " ," + CStr(static_cast<long long>(e->col)) + " (" +
                                    label + ")" + nl + g.Text("PHA0024") + Str(e->amount) + nl + g.Text("PHA0025") +
                                    Str(limit) + g.Text("PHA0026");
         Single value = static_cast<Single>(e->amount), factor = 1;

@@ -183,7 +183,7 @@ TEST_F(PhaserDialogTest, OtherAmountsKeepTheLabelAndACancelKeepsTheEntry) {
     EXPECT_EQ(s.PhaserPlan[1], "Your shot: 2,4 Z10 Power:300");
     EXPECT_EQ(ReadPhaserEntry(s.PhaserPlan[1])->slot, 10);
     EXPECT_EQ(s.PhaserPlan[2], "Your shot: 6,6 MV Power:750");
-    EXPECT_EQ(prompts[2], "<PHA0023> 6,6 (MV)\r\n<PHA0024> 2000\r\n<PHA0025> 2000<PHA0026>");
+    EXPECT_EQ(prompts[2], "<PHA0023> 6 ,6 (MV)\r\n<PHA0024> 2000\r\n<PHA0025> 2000<PHA0026>");
     EXPECT_EQ(s.PhaserPlanTotal, "1051");
     EXPECT_EQ(s.PhaserDialog.Selected, (std::vector<bool>{true, true, true}));
 }
