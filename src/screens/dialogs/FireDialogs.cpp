@@ -51,8 +51,9 @@ std::string SectorInfoText(Game& g, int row, int col, const std::string& prefix,
         case kStar: text = T(3); break;
         case kStarbase: text = T(4); break;
         case kZarvoniStarbase: text = T(5) + s.EnemyText + T(6); break;
-        // The Morv ship shows as a ship of its own faction; a cloaked ship shows nothing.
-        case kMorv: text = T(2) + s.StrongEnemyText; break;
+        // The Morv ship's sector has no opening line of its own: its first line stays empty.
+        case kMorv: break;
+        // A cloaked ship's sector reads as an empty one.
         default: text = T(0); break;
     }
     CourseAndDistance(g, s.ShipSectorCol, s.ShipSectorRow, col, row);

@@ -4,6 +4,7 @@
 
 #include "engine/computer/FirePlan.h"
 #include "screens/dialogs/PhaserDialog.h"
+#include "screens/dialogs/TorpedoDialog.h"
 #include "support/DialogTestSupport.h"
 
 namespace kv::test {
@@ -221,6 +222,20 @@ TEST_F(PhaserDialogTest, InfoNamesWhatStandsThere) {
                   "<PHA0008>Zarvoni\r\n<PHA0013> 4,7<PHA0014>1.000\r\n<PHA0015>Zarvoni<PHA0016>100.0",
                   "<PHA0011>Zarvoni<PHA0012>\r\n<PHA0013> 6,6<PHA0014>8.000\r\n<PHA0017>Zarvoni<PHA0018>75.0%",
                   "<PHA0006>\r\n<PHA0013> 2,4<PHA0014>3.000\r\n<PHA0019><PHA0020>"}));
+}
+
+// The Morv ship's sector has no opening text in either fire dialog's information: the message
+// opens on an empty line, then the position, then the neither-ship-nor-base line.
+TEST_F(PhaserDialogTest, InfoOnTheMorvShipsSectorHasNoOpeningText) {
+    tg.Morv(6, 6, 500000);
+    s.PhaserPlan = {WeaponsGame::Phaser(6, 6, "MV", 2000)};
+    s.TorpedoPlan = {"Torpedo at range 2.83 to sector 6,6"};
+    SelectAll();
+    s.TorpedoDialog.Selected = {true};
+    PhaserInfo(tg.game);
+    TorpedoInfo(tg.game);
+    EXPECT_EQ(tg.host.notices, (std::vector<std::string>{"\r\n<PHA0013> 6,6<PHA0014>8.000\r\n<PHA0019><PHA0020>",
+                                                         "\r\n<TOR0016> 6,6<TOR0017>8.000\r\n<TOR0022><TOR0023>"}));
 }
 
 }  // namespace
