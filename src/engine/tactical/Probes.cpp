@@ -33,6 +33,8 @@ void LaunchProbe(Game& g) {
     NavCourseChanged(dialog);
     dialog.CourseValue = 10;
     NavCourseChanged(dialog);
+    // The count is set afresh for each showing: the dialog's Accept leaves the count after a
+    // launch in the label, which a cancelled launch, a load or a new game would leave wrong.
     s.ProbesLeftCaption = CStr(static_cast<long long>(s.Probes));
     g.host.RunModal(Form::frmPRO);
     const Single course = static_cast<Single>(Val(dialog.CourseText));

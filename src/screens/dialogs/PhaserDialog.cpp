@@ -98,6 +98,8 @@ void PhaserDialogActivate(Game& g, const SectorFrames& frames) {
     if (s.SectorPickMode != kPhaserPick) {
         d.AutoTargetEnabled = s.SystemDamage[kShortRangeSensors] <= 0 && s.SystemDamage[kComputer] <= 0;
         d.SelectAllCaption = g.Text("PHA0036");
+        // The button's state goes with its caption: the list opens unselected, so its first
+        // click selects all (a tag left at "1" would make that click deselect nothing).
         d.SelectAllTag = "0";
         SelectAll(d, s.PhaserPlan.size(), false);
         PhaserSelectionChanged(g);

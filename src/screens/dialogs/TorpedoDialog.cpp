@@ -68,6 +68,8 @@ void TorpedoDialogActivate(Game& g, const SectorFrames& frames) {
     if (!returning) {
         d.AutoTargetEnabled = s.SystemDamage[kShortRangeSensors] <= 0 && s.SystemDamage[kComputer] <= 0;
         d.SelectAllCaption = g.Text("TOR0031");
+        // The button's state goes with its caption: the list opens unselected, so its first
+        // click selects all (a tag left at "1" would make that click deselect nothing).
         d.SelectAllTag = "0";
         Deselect(s);
     } else {

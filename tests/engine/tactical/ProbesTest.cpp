@@ -10,6 +10,7 @@ namespace {
 void Course(WeaponsGame& tg, const char* course) {
     tg.host.modal[Form::frmPRO] = [&tg, course] {
         EXPECT_EQ(tg.st.ProbeDialog.CourseText, "1.0");  // it opens at course 1.0
+        EXPECT_EQ(tg.st.ProbesLeftCaption, std::to_string(tg.st.Probes));  // ... showing those aboard
         tg.st.ProbeDialog.CourseText = course;
         return kOK;
     };

@@ -111,6 +111,20 @@ TEST_F(TorpedoDialogTest, SwitchingTheClassTwiceGivesTheEntryBack) {
     EXPECT_EQ(s.TorpedoPlan, plan);
 }
 
+// Each opening shows the plan unselected, and the select button's first click selects it all,
+// whatever the button was left at.
+TEST_F(TorpedoDialogTest, OpeningOffersToSelectAllAfresh) {
+    s.TorpedoPlan = {"Torpedo at range 1.00 to sector 4,5", "Torpedo at range 3.61 to sector 6,7"};
+    TorpedoSelectAll(tg.game);
+    ASSERT_EQ(s.TorpedoDialog.Selected, (std::vector<bool>{true, true}));
+    TorpedoDialogActivate(tg.game, {});
+    EXPECT_EQ(s.TorpedoDialog.Selected, (std::vector<bool>{false, false}));
+    EXPECT_EQ(s.TorpedoDialog.SelectAllCaption, "<TOR0031>");
+    TorpedoSelectAll(tg.game);
+    EXPECT_EQ(s.TorpedoDialog.Selected, (std::vector<bool>{true, true}));
+    EXPECT_EQ(s.TorpedoDialog.SelectAllCaption, "<TOR0024>");
+}
+
 TEST_F(TorpedoDialogTest, EditShowsThePlanOnTheScan) {
     s.TorpedoPlan = {"*3*Torpedo at range 2.83 to sector 2,2", "Torpedo at range 1.00 to sector 4,5",
                      "Torpedo at range 1.00 to sector 4,5", "Torpedo at range 1.00 to sector 4,5"};
