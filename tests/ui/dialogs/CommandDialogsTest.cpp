@@ -2,6 +2,7 @@
 // boxes and close boxes reach the game through the desktop host.
 #include <gtest/gtest.h>
 
+#include <QFocusEvent>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabBar>
@@ -385,6 +386,33 @@ TEST_F(CommandDialogs, StarListTargetsTheSystemEvenWithACommaInItsName) {
     r.SystemValue3 = 0;
     EXPECT_EQ(dg.host.RunModal(Form::frmStars), kCancel);
     EXPECT_EQ(dg.script.notices, (std::vector<std::string>{"<STARS0006>"}));
+    EXPECT_FALSE(Visible(Form::frmStars));
+}
+
+// Tabbing into the list makes its first line current without selecting it: Accept and Info
+// then have no line to act on.
+TEST_F(CommandDialogs, StarListAcceptAndInfoWaitForASelectedLine) {
+    SolarSystemRecord& r = s.StarSystem(3, 5, 1);
+    r.SetName("Alpha");
+    r.SectorRow = 2, r.SectorCol = 7;
+    r.SystemValue3 = 1250;
+    s.Galaxy[3][5] = 1;
+    s.TargetQuadText = "1,1", s.TargetSectText = "1,1";
+    dg.script.modal[Form::frmStars] = [&](QDialog& w) {
+        auto* list = dg.Control<QListWidget>(Form::frmStars, "lstStars");
+        QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &tab);
+        ASSERT_EQ(list->currentRow(), 0);
+        ASSERT_TRUE(list->selectedItems().isEmpty());
+        dg.Click(Form::frmStars, "cmdAccept");
+        dg.Click(Form::frmStars, "cmdInfo");
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(s.TargetQuadText, "1,1");
+        EXPECT_EQ(s.TargetSectText, "1,1");
+        EXPECT_TRUE(dg.script.notices.empty());
+        dg.Click(Form::frmStars, "cmdCancel");
+    };
+    dg.host.RunModal(Form::frmStars);
     EXPECT_FALSE(Visible(Form::frmStars));
 }
 
