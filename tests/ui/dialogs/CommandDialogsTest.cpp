@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabBar>
+#include <functional>
+#include <optional>
 #include <set>
 
 #include "engine/turn/Retrofit.h"
@@ -244,6 +246,38 @@ TEST_F(CommandDialogs, CountdownTicksAndIsAbortedByAClickOnTheTime) {
     EXPECT_EQ(s.SelfDestructTime, "0:10");
     EXPECT_FALSE(dg.game.TimerEnabled(Timer::frmDES_tmrCount));
     EXPECT_FALSE(Visible(Form::frmDES));
+}
+
+// The abort hides the countdown before its notice, so the notice never stands over frozen
+// digits; the digits then read ten seconds again.
+TEST_F(CommandDialogs, AnAbortHidesTheCountdownBeforeItsNotice) {
+    struct WatchingScript : test::DesktopScript {
+        std::function<void(const std::string&)> seen;
+        void Notice(const std::string& text, long style, bool own) override {
+            if (seen) seen(text);
+            DesktopScript::Notice(text, style, own);
+        }
+    } watch;
+    dg.host.SetScript(&watch);
+    s.SelfDestructActive = kTrue;
+    s.SelfDestructTime = "0:10";
+    std::optional<bool> shownAtNotice;
+    watch.seen = [&](const std::string& text) {
+        if (text == "<DES0004>") shownAtNotice = Visible(Form::frmDES);
+    };
+    watch.answers = {kYes};
+    watch.modal[Form::frmDES] = [&](QDialog& w) {
+        auto& des = static_cast<frmDES&>(w);
+        for (int i = 0; i < 3; ++i) dg.host.Run(Form::frmDES, [&] { des.tmrCount_Timer(); });
+        dg.Click(Form::frmDES, "lblTime");
+    };
+    dg.host.RunModal(Form::frmDES);
+    dg.host.SetScript(&dg.script);
+    EXPECT_EQ(shownAtNotice, std::optional<bool>(false));
+    EXPECT_FALSE(Visible(Form::frmDES));
+    EXPECT_EQ(Shown(Form::frmDES, "lblTime"), "0:10");
+    EXPECT_EQ(Shown(Form::frmDES, "lblTime2"), "0:10");
+    EXPECT_EQ(s.SelfDestructTime, "0:10");
 }
 
 TEST_F(CommandDialogs, RetrofitCoverSlidesOpenAndItsButtonEngages) {
