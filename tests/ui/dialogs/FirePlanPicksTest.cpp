@@ -82,6 +82,49 @@ TEST_F(FirePlanPicks, TheFocusAMessageHandsBackEndsNoPicking) {
     dg.host.SetScript(&dg.script);
 }
 
+// The other order the desktop may take: the scan takes the focus first, and only then does the
+// desktop hand the dialog the focus the closed message took from it, before the scan takes it
+// again. That too is no return from picking: the click on a hostile that follows marks it.
+TEST_F(FirePlanPicks, TheFocusAMessageHandsBackLateEndsNoPicking) {
+    struct Script : test::DesktopScript {
+        std::function<void()> onNotice;
+        void Notice(const std::string& text, long style, bool own) override {
+            DesktopScript::Notice(text, style, own);
+            if (onNotice) onNotice();
+        }
+    } script;
+    dg.host.SetScript(&script);
+    QWidget* dialog = nullptr;
+    QWidget* scan = dg.Window(Form::frmSRS);
+    script.onNotice = [&] {
+        QDialog message;
+        message.setModal(true);
+        QTimer::singleShot(50, &message, [&] { message.accept(); });
+        message.exec();
+        // Handed back once the scan has been shown, then the scan's again.
+        QTimer::singleShot(0, dialog, [&] {
+            dialog->activateWindow();
+            QTimer::singleShot(0, scan, [&] { scan->activateWindow(); });
+        });
+    };
+    s.SectorGrid[2][6] = 2;
+    s.TorpedoStockClass1 = 4;
+    Type("5");
+    dialog = dg.Window(Form::frmTOR);
+    ComeBackTo(Form::frmTOR);
+    dg.Click(Form::frmTOR, "cmdAdd");
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ASSERT_TRUE(scan->isActiveWindow());
+    EXPECT_EQ(s.SectorPickMode, -3);
+    ClickCell(Cell(2, 6));
+    EXPECT_TRUE(script.modals.empty());  // no information box
+    EXPECT_TRUE(s.SectorFrames[static_cast<size_t>(Cell(2, 6))].Visible);
+    ComeBackTo(Form::frmTOR);
+    EXPECT_EQ(s.TorpedoPlan.size(), 1u);
+    EXPECT_EQ(s.SectorPickMode, 0);
+    dg.host.SetScript(&dg.script);
+}
+
 TEST_F(FirePlanPicks, TheTorpedoDialogTakesItsPicksAndOpensAfreshAfterNamingATorpedoLeftOut) {
     s.TorpedoStockClass1 = 2;
     Type("5");
