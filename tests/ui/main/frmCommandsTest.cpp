@@ -144,6 +144,33 @@ TEST_F(CommandBarWindow, TheMainMenuItemOpensTheMenuModally) {
     dg.host.RegisterForm(Form::frmMenu, nullptr);
 }
 
+// A load refused for its file has ended the game that ran (a load starts from a fresh state):
+// every window says so at once, and the main menu comes up, as it does whenever no game runs,
+// so that no command acts on the empty tables.
+TEST_F(CommandBarWindow, ARefusedLoadShowsNoGameAndOpensTheMainMenu) {
+    s.ConfigName = "Ann";
+    s.GameChanged = kFalse;
+    UpdateGeneralReport(dg.game);
+    ASSERT_EQ(dg.Shown(Form::frmGeneralReport, "lblQ"), "4,4");
+    const std::string foreign = dg.scratch.Write("saves/NOTES.KVW", "not a saved game\r\n");
+
+    QDialog menu;
+    menu.setObjectName("frmMenu");
+    dg.host.RegisterForm(Form::frmMenu, &menu);
+    QString shownBehindTheMenu = "?";
+    dg.script.modal[Form::frmMenu] = [&](QDialog& d) {
+        shownBehindTheMenu = dg.Shown(Form::frmGeneralReport, "lblQ");
+        d.accept();
+    };
+    dg.script.files = {foreign};
+    dg.Choose(Form::frmCommands, "mnuLoad");
+    EXPECT_EQ(dg.script.notices.size(), 1u);  // why the file was refused
+    EXPECT_FALSE(s.GameRunning);
+    EXPECT_EQ(dg.script.modals, std::vector<std::string>{"frmMenu"});
+    EXPECT_EQ(shownBehindTheMenu, "");
+    dg.host.RegisterForm(Form::frmMenu, nullptr);
+}
+
 TEST_F(CommandBarWindow, QuitWithYesThenACancelledFileDialogGoesBackToTheGame) {
     bool ended = false;
     dg.host.onEndProgram = [&] { ended = true; };
