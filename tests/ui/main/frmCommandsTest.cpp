@@ -4,9 +4,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "engine/computer/Displays.h"
 #include "engine/tactical/ShortRangeScan.h"
+#include "platform/Codepage.h"
+#include "platform/Files.h"
+#include "platform/Profile.h"
 #include "screens/Relabel.h"
 #include "state/Options.h"
 #include "state/SavedGame.h"
@@ -169,6 +174,40 @@ TEST_F(CommandBarWindow, ARefusedLoadShowsNoGameAndOpensTheMainMenu) {
     EXPECT_EQ(dg.script.modals, std::vector<std::string>{"frmMenu"});
     EXPECT_EQ(shownBehindTheMenu, "");
     dg.host.RegisterForm(Form::frmMenu, nullptr);
+}
+
+// The Game menu in the shipped English: each item has an access key of its own, and "g" then
+// "s" saves the game.
+TEST(CommandBarMenu, EveryItemHasItsOwnAccessKeyInTheShippedLanguage) {
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(std::string(KESTRAVA_DATA_DIR) + "/LANGUAGE/English.lng", bytes));
+    const ProfileFile file = ProfileFile::Parse(bytes);
+    std::map<std::string, std::string> texts;
+    for (const char* key :
+         {"CommandsLoad", "CommandsSave", "CommandsMenu", "CommandsOpt", "CommandsHelp", "CommandsQuit"}) {
+        const auto text = file.Get("Language", key);
+        ASSERT_TRUE(text) << key;
+        texts[key] = Cp1252ToUtf8(*text);
+    }
+    SeededRandom rng{5};
+    PlaySurfaceGame dg{rng, texts};
+    frmCommands* bar = dg.Window<frmCommands>(Form::frmCommands);
+    std::set<int> keys;
+    for (QAction* item : bar->mnuPopup->actions()) {
+        if (item->isSeparator()) continue;
+        const int key = QKeySequence::mnemonic(item->text())[0].key();
+        EXPECT_NE(key, 0) << item->objectName().toStdString() << " has no access key";
+        keys.insert(key);
+    }
+    EXPECT_EQ(keys.size(), 6u);
+
+    dg.st.ConfigName = "Ann";
+    dg.script.files = {std::nullopt};
+    dg.Keys(Form::frmCommands, "cmdGame", "g");
+    ASSERT_TRUE(bar->mnuPopup->isVisible());
+    test::DesktopGame::SendKey(bar->mnuPopup, Qt::Key_S, "s");
+    EXPECT_EQ(dg.script.fileFolders.size(), 1u);  // the save asked for its file
+    EXPECT_FALSE(bar->mnuPopup->isVisible());
 }
 
 TEST_F(CommandBarWindow, QuitWithYesThenACancelledFileDialogGoesBackToTheGame) {
