@@ -83,8 +83,9 @@ TEST_F(FirePlanPicks, TheFocusAMessageHandsBackEndsNoPicking) {
 }
 
 // The other order the desktop may take: the scan takes the focus first, and only then does the
-// desktop hand the dialog the focus the closed message took from it, before the scan takes it
-// again. That too is no return from picking: the click on a hostile that follows marks it.
+// desktop hand the dialog the focus the closed message took from it. That is no return from
+// picking either: when the scan takes the focus again, the click on a hostile that follows marks
+// it; when the dialog keeps the focus, the player's first act on it is the return.
 TEST_F(FirePlanPicks, TheFocusAMessageHandsBackLateEndsNoPicking) {
     struct Script : test::DesktopScript {
         std::function<void()> onNotice;
@@ -96,15 +97,16 @@ TEST_F(FirePlanPicks, TheFocusAMessageHandsBackLateEndsNoPicking) {
     dg.host.SetScript(&script);
     QWidget* dialog = nullptr;
     QWidget* scan = dg.Window(Form::frmSRS);
+    bool scanAgain = true;
     script.onNotice = [&] {
         QDialog message;
         message.setModal(true);
         QTimer::singleShot(50, &message, [&] { message.accept(); });
         message.exec();
-        // Handed back once the scan has been shown, then the scan's again.
+        // Handed back once the scan has been shown.
         QTimer::singleShot(0, dialog, [&] {
             dialog->activateWindow();
-            QTimer::singleShot(0, scan, [&] { scan->activateWindow(); });
+            if (scanAgain) QTimer::singleShot(0, scan, [&] { scan->activateWindow(); });
         });
     };
     s.SectorGrid[2][6] = 2;
@@ -122,6 +124,15 @@ TEST_F(FirePlanPicks, TheFocusAMessageHandsBackLateEndsNoPicking) {
     ComeBackTo(Form::frmTOR);
     EXPECT_EQ(s.TorpedoPlan.size(), 1u);
     EXPECT_EQ(s.SectorPickMode, 0);
+
+    scanAgain = false;
+    dg.Click(Form::frmTOR, "cmdAdd");
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ASSERT_TRUE(dialog->isActiveWindow());
+    EXPECT_EQ(s.SectorPickMode, -3);
+    dg.Click(Form::frmTOR, "cmdSelectAll");
+    EXPECT_EQ(s.SectorPickMode, 0);
+    EXPECT_EQ(dg.Shown(Form::frmTOR, "cmdSelectAll"), "<TOR0024>");  // the click itself went on
     dg.host.SetScript(&dg.script);
 }
 
