@@ -791,6 +791,55 @@ TEST(frmSSControl, TheMapIsDraggedWithTheMouse) {
     EXPECT_EQ(w.picMap->pos(), from + QPoint(12, 5));
 }
 
+// ---- The star and the arrows ------------------------------------------------------------------------
+
+// The star is a control of its own over the system view: a click on it selects the star and
+// picks no planet on the way, not even one whose orbit lies under the star's picture (which a
+// click beside the star picks).
+TEST(frmSSControl, AClickOnTheStarSelectsTheStarAndNoPlanet) {
+    ConsoleDesk t;
+    t.dg.st.StarSystem(4, 4, 1).Planets[0].PlanetValue1 = 300;  // under the star's picture
+    frmSSControl& w = t.Open();
+    ASSERT_LT(300 / kTwipsPerPixel, w.picStar->width() / 2);
+    t.Select("2");
+    const int draws = w.planetDraws;
+    t.dg.Click(Form::frmSSControl, "picStar");
+    EXPECT_EQ(t.C().SelectTag, "Star");
+    EXPECT_EQ(w.planetDraws, draws);  // no planet was drawn on the way
+
+    // Just beside the star, planet 1's orbit is the nearest.
+    const QPoint beside = w.picStar->geometry().center() + QPoint(w.picStar->width() / 2 + 4, 0);
+    test::DesktopGame::ClickAt(w.picSolarSystem, beside);
+    EXPECT_EQ(t.C().SelectTag, "1");
+}
+
+// A click is a press and a release over the same control: pressed on an arrow or the star and
+// released elsewhere, nothing is selected.
+TEST(frmSSControl, TheArrowsAndTheStarActOnlyForAReleaseOverThemselves) {
+    const struct {
+        const char* control;
+        const char* before;
+        const char* clicked;
+    } cases[] = {
+        {"lblPlanet(2)", "Star", "1"},
+        {"lblPlanet(0)", "2", "1"},
+        {"picStar", "2", "Star"},
+    };
+    for (const auto& c : cases) {
+        ConsoleDesk t;
+        t.Open();
+        t.Select(c.before);
+        QWidget* control = t.dg.Control(Form::frmSSControl, c.control);
+        const QPoint far = control->rect().center() + QPoint(300, 120);
+        Press(control, control->rect().center());
+        DragTo(control, far);
+        Release(control, far);
+        EXPECT_EQ(t.C().SelectTag, c.before) << c.control;
+        t.dg.Click(Form::frmSSControl, c.control);
+        EXPECT_EQ(t.C().SelectTag, c.clicked) << c.control;
+    }
+}
+
 // ---- What a new visit shows ------------------------------------------------------------------------
 
 TEST(frmSSControl, LeavingClearsThePicturesAndTheStarShowsNoPlanetsText) {
