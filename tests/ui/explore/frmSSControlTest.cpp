@@ -885,6 +885,45 @@ TEST(frmSSControl, ARoomsResponsesAreListedOnceOnTheFirstEntry) {
     EXPECT_EQ(options, shown);
 }
 
+// A response wider than the dialog is wrapped onto more lines and its row grows with them: every
+// word shows, and no row covers the next or the buttons.
+TEST(frmSSControl, ALongResponseShowsWholeInTheResponsesDialog) {
+    ConsoleDesk t;
+    const std::string longer =
+        "We come in peace from a world beyond the rim of the galaxy, bearing the songs of our fathers, and we "
+        "ask only to hear yours before the long night falls.";
+    t.dg.scratch.Write("program/SSDescriptor/Test.ssd",
+                       "[General]\r\nPlanetPics=0000\r\nMessages=1111\r\n[Names]\r\nS=Vesta Prime\r\n1=Alpha\r\n"
+                       "[1]\r\nResponsesHail=3\r\nResponseHail1=Greetings.\r\nResponseHail2=" +
+                           longer + "\r\nResponseHail3=Farewell.\r\n");
+    t.Open();
+    t.Select("1");
+    t.dg.Click(Form::frmSSControl, "cmdEnterOrbit");
+    bool shown = false;
+    t.dg.script.modal[Form::frmRespond] = [&](QDialog& d) {
+        auto& r = static_cast<frmRespond&>(d);
+        ASSERT_EQ(r.Response.size(), 4u);
+        const std::string expected[] = {"", "Greetings.", longer, "Farewell."};
+        int below = 0;
+        for (size_t i = 1; i < r.Response.size(); ++i) {
+            QRadioButton* option = r.Response[i];
+            EXPECT_EQ(option->text().replace('\n', ' ').toStdString(), expected[i]) << i;
+            EXPECT_LE(option->sizeHint().width(), option->width()) << i;
+            EXPECT_LE(option->sizeHint().height(), option->height()) << i;
+            EXPECT_GE(option->y(), below) << i;
+            EXPECT_TRUE(d.rect().contains(option->geometry())) << i;
+            below = option->geometry().bottom() + 1;
+        }
+        EXPECT_GT(r.Response[2]->text().count('\n'), 0);
+        EXPECT_GE(r.cmdSend->y(), below);
+        EXPECT_TRUE(d.rect().contains(r.cmdSend->geometry()));
+        shown = true;
+        r.cmdClose->click();
+    };
+    t.dg.Click(Form::frmSSControl, "cmdHail");
+    EXPECT_TRUE(shown);
+}
+
 // ---- frmRespond ----------------------------------------------------------------------------------
 
 struct RespondDesk {
