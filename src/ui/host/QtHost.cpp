@@ -441,6 +441,10 @@ int QtHost::RunModal(Form form) {
     if (IsRunModal(dialog)) throw std::logic_error(std::string(Name(form)) + " is open already");
     // A window shown modeless before becomes modal only when it is shown again.
     if (dialog->isVisible()) dialog->hide();
+    // It is run for the player's answer, so it takes input even while an action has greyed the
+    // game windows (SetFormsEnabled): the exploration console that a move opens runs inside that
+    // move, and its shield command opens the shield dialog there.
+    dialog->setEnabled(true);
     ModalLevel level(*game_);
     running_.push_back(dialog);
     if (script_) QTimer::singleShot(0, dialog, [this, form, dialog] { script_->Modal(form, *dialog); });
