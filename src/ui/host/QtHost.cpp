@@ -529,7 +529,9 @@ void QtHost::ShowForm(Form form) {
     if (QWidget* w = Window(form)) {
         w->show();
         w->raise();
-        w->activateWindow();
+        // The background never asks for the focus: a desktop draws a window that has the focus
+        // and covers the whole screen over every other window (frmBackground).
+        if (form != Form::frmBackground) w->activateWindow();
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 #include <map>
 #include <optional>
@@ -69,6 +70,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     // The window ends its shows itself: Escape asks the grey show to stop instead.
     void reject() override {}
 
@@ -89,6 +91,7 @@ private:
     std::map<int, CaptionPrint> printed_;
     std::string versionText_;
     QColor versionColour_;
+    QPointer<QWidget> lastFocus_;  // the window that last had the focus, other than this one
 };
 
 }  // namespace kv
