@@ -585,6 +585,8 @@ void QtHost::EndProgram() {
 // ---- Sound ---------------------------------------------------------------------------------------
 
 int QtHost::SoundDeviceCount() {
+    // A scripted desktop has no sound device: its sounds go to the script.
+    if (script_) return 0;
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 #else

@@ -65,6 +65,13 @@ void ChooseBackground(test::MenuGame& mg, frmOptions& w, Backdrop kind, const st
     }
 }
 
+void ChooseBackgroundAndOK(test::MenuGame& mg, frmOptions& w, Backdrop kind, const std::string& picture = {}) {
+    ChooseBackground(mg, w, kind, picture);
+    mg.Click(Form::frmOptions, "cmdOK");
+    EXPECT_FALSE(w.isVisible());
+    QCoreApplication::processEvents();
+}
+
 // The background shows the choice whole, behind the game: visible, drawn everywhere (no region
 // that covers nothing), and without the focus.
 void ExpectShownBehind(test::MenuGame& mg, Backdrop kind) {
@@ -106,6 +113,41 @@ TEST(BackgroundBehindTheGame, OptionsOkOrApplyShowsItBehindTheGameWithoutTakingT
             for (int i = 1; i <= 30; ++i) game = game || (active && active == mg.host.FormWindow(FormTable(i)));
             EXPECT_TRUE(game) << (active ? active->objectName().toStdString() : "no window");
         }
+    }
+}
+
+// Options → background → OK, the program ends; at its next start a new game from the main menu
+// finds the background behind its windows.
+TEST(BackgroundBehindTheGame, ASavedBackgroundStandsBehindTheNewGameOfTheNextStart) {
+    test::ScratchFolder pictures;
+    const std::string picture = WritePicture(pictures);
+    for (Backdrop kind : {Backdrop::Colour, Backdrop::Picture}) {
+        SCOPED_TRACE(kind == Backdrop::Colour ? "colour" : "picture");
+        MemorySettingsStore saved;
+        {
+            ConstantRandom rng(0.5f);
+            test::MenuGame mg(rng);
+            ShowTheGame(mg);
+            ChooseBackgroundAndOK(mg, OpenOptions(mg), kind, picture);
+            saved = mg.settings;
+        }
+        SeededRandom rng(2024);
+        test::MenuGame mg(rng);
+        mg.settings = saved;
+        frmMenu& menu = mg.Menu();
+        mg.script.modal[Form::frmMenu] = [&](QDialog&) {
+            mg.TypeName("Ann");
+            menu.cboMissionType->setCurrentIndex(0);
+            mg.Click(Form::frmMenu, "cmdNewClose");
+        };
+        {
+            EngineAction start(mg.game);
+            Main(mg.game, "/nopic /cache1", {ReturnFromMenu, RefreshAll});
+        }
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(mg.st.GameRunning);
+        EXPECT_EQ(mg.script.modals, std::vector<std::string>{"frmMenu"});
+        ExpectShownBehind(mg, kind);
     }
 }
 
