@@ -151,5 +151,50 @@ TEST(BackgroundBehindTheGame, ASavedBackgroundStandsBehindTheNewGameOfTheNextSta
     }
 }
 
+// The player's own configuration holds a picture that can no longer be read. Switching to it in
+// the options window during a game says so and leaves the hidden background shown by a region
+// that covers nothing, still to be hidden. A colour chosen then shows whole, and stays after a
+// visit to the main menu.
+TEST(BackgroundBehindTheGame, AColourChosenAfterAPictureThatCouldNotBeShownShowsAndStays) {
+    SeededRandom rng(2024);
+    test::MenuGame mg(rng);
+    OptionSettings& o = mg.game.options;
+    o.optNone = false;
+    o.optPicture = true;
+    o.CMDialogFileName = mg.scratch.Write("program/PICTURES/gone.png", "no longer a picture");
+    SaveSettings(mg.game, "Ann");
+    mg.game.options = OptionSettings{};
+    ShowTheGame(mg);
+    frmMenu& menu = mg.Menu();
+    mg.RunMenu([&] {
+        mg.TypeName("Ann");
+        menu.cboMissionType->setCurrentIndex(0);
+        mg.Click(Form::frmMenu, "cmdNewClose");
+    });
+    ASSERT_TRUE(mg.st.GameRunning);
+    ASSERT_TRUE(mg.host.Run(Form::frmCommands, [&] {
+        ReturnFromMenu(mg.game);
+        RefreshAll(mg.game);
+    }));
+    QCoreApplication::processEvents();
+    auto& bg = *mg.Window<frmBackground>(Form::frmBackground);
+    ASSERT_FALSE(bg.isVisible());
+
+    frmOptions& w = OpenOptions(mg);
+    const size_t notices = mg.script.notices.size();
+    mg.script.answers.push_back(kYes);  // the configuration by the player's name from now on
+    mg.Tick(Form::frmOptions, "chkNameConfig");
+    ASSERT_EQ(mg.script.notices.size(), notices + 1);  // the picture that cannot be shown
+    ASSERT_FALSE(bg.isVisible() && bg.mask().isEmpty()) << "the picture failed, yet the background shows";
+    ChooseBackgroundAndOK(mg, w, Backdrop::Colour);
+    ExpectShownBehind(mg, Backdrop::Colour);
+
+    mg.script.modal[Form::frmMenu] = [&](QDialog&) { mg.Click(Form::frmMenu, "cmdNewClose"); };
+    mg.Choose(Form::frmCommands, "mnuMenu");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(menu.isVisible());
+    ExpectShownBehind(mg, Backdrop::Colour);
+}
+
 }  // namespace
 }  // namespace kv
