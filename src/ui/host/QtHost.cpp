@@ -537,7 +537,9 @@ void QtHost::ShowForm(Form form) {
     if (QWidget* w = Window(form)) {
         w->show();
         w->raise();
-        w->activateWindow();
+        // The background never asks for the focus: a desktop draws a window that has the focus
+        // and covers the whole screen over every other window (frmBackground).
+        if (form != Form::frmBackground) w->activateWindow();
     }
 }
 
@@ -591,6 +593,8 @@ void QtHost::EndProgram() {
 // ---- Sound ---------------------------------------------------------------------------------------
 
 int QtHost::SoundDeviceCount() {
+    // A scripted desktop has no sound device: its sounds go to the script.
+    if (script_) return 0;
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 #else
