@@ -48,7 +48,7 @@ foreach(leftover ".made" "PICTURES/.made" "SOUNDS/.made")
 endforeach()
 
 # The icons: PNG files whose header gives the size their folder names.
-foreach(size 48 64 128 256)
+foreach(size 16 24 32 48 64 128 256)
   set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/kestrava.png")
   if(NOT EXISTS "${icon}")
     string(APPEND problems "\n  missing icon ${size}x${size}")
