@@ -1,25 +1,27 @@
 # Installs the build BUILD into a fresh prefix PREFIX and checks what a player's machine gets:
-# both programs in PREFIX/bin; every data file the programs read beside them in a build (the
+# both programs in PREFIX/games; every data file the programs read beside them in a build (the
 # source data folder, the drawn pictures, the written sounds, the version file) in
-# PREFIX/share/kestrava; the menu entry, the icons at their sizes and the catalogue entry where a
-# desktop looks for them, each passing the desktop's own validators.
+# PREFIX/share/kestrava; the manual pages and the copyright notice; the menu entry, the icons at
+# their sizes and the catalogue entry where a desktop looks for them, each passing the desktop's
+# own validators.
 #   cmake -DBUILD=<build> -DSOURCE=<source> -DPREFIX=<prefix> -P install-check.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 if(DEFINED ENV{HOME})
   file(MAKE_DIRECTORY "$ENV{HOME}")
 endif()
+
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${PREFIX}"
-  RESULT_VARIABLE rc OUTPUT_QUIET)
+  RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "cmake --install failed (${rc})")
+  message(FATAL_ERROR "cmake --install failed (${rc}):\n${err}")
 endif()
 
 set(problems "")
 set(data "${PREFIX}/share/kestrava")
 
 foreach(program kestrava vernalect)
-  if(NOT EXISTS "${PREFIX}/bin/${program}" OR IS_DIRECTORY "${PREFIX}/bin/${program}")
-    string(APPEND problems "\n  missing program bin/${program}")
+  if(NOT EXISTS "${PREFIX}/games/${program}" OR IS_DIRECTORY "${PREFIX}/games/${program}")
+    string(APPEND problems "\n  missing program games/${program}")
   endif()
 endforeach()
 
@@ -64,6 +66,33 @@ foreach(size 16 24 32 48 64 128 256)
     string(APPEND problems "\n  icon ${size}x${size} is not a ${size}-pixel PNG (${w} x ${h})")
   endif()
 endforeach()
+
+# The manual pages: compressed, in section 6, each naming its program.
+foreach(program kestrava vernalect)
+  set(page "${PREFIX}/share/man/man6/${program}.6.gz")
+  if(NOT EXISTS "${page}")
+    string(APPEND problems "\n  missing manual page share/man/man6/${program}.6.gz")
+    continue()
+  endif()
+  execute_process(COMMAND gzip -dc "${page}" RESULT_VARIABLE rc OUTPUT_VARIABLE text ERROR_QUIET)
+  string(TOUPPER "${program}" title)
+  if(NOT rc EQUAL 0 OR NOT text MATCHES "^\\.TH ${title} 6 " OR NOT text MATCHES "\n\\.SH NAME\n${program} \\\\- ")
+    string(APPEND problems "\n  share/man/man6/${program}.6.gz is not a gzip'd section-6 page naming ${program}")
+  endif()
+endforeach()
+
+# The copyright notice, in the machine-readable form: the format, and a paragraph for every file
+# with its copyright and its licence terms.
+set(copyright "${PREFIX}/share/doc/kestrava/copyright")
+if(NOT EXISTS "${copyright}")
+  string(APPEND problems "\n  missing share/doc/kestrava/copyright")
+else()
+  file(READ "${copyright}" text)
+  if(NOT text MATCHES "^Format: https://www\\.debian\\.org/doc/packaging-manuals/copyright-format/1\\.0/\n"
+     OR NOT text MATCHES "\n\nFiles: \\*\nCopyright: [0-9]+ The Kestrava developers\nLicense: [^\n]+\n [^\n]")
+    string(APPEND problems "\n  share/doc/kestrava/copyright is not a machine-readable copyright file of ours")
+  endif()
+endif()
 
 # The menu entry and the catalogue entry, checked by the tools a desktop distribution uses.
 set(entry "${PREFIX}/share/applications/org.kestrava.Kestrava.desktop")
