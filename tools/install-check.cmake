@@ -3,21 +3,55 @@
 # source data folder, the drawn pictures, the written sounds, the version file) in
 # PREFIX/share/kestrava; the manual pages and the copyright notice; the menu entry, the icons at
 # their sizes and the catalogue entry where a desktop looks for them, each passing the desktop's
-# own validators.
+# own validators. The list of installed files the install leaves in the build folder belongs to
+# the build's owner, even when the one an earlier install left (as root) did not.
 #   cmake -DBUILD=<build> -DSOURCE=<source> -DPREFIX=<prefix> -P install-check.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 if(DEFINED ENV{HOME})
   file(MAKE_DIRECTORY "$ENV{HOME}")
 endif()
 
+# The owner (user id) of a file.
+function(owner_of path out)
+  execute_process(COMMAND stat -c %u "${path}" OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(${out} "${uid}" PARENT_SCOPE)
+endfunction()
+# An earlier install's list in the build folder, and an install that must leave its list to the
+# build's owner, as `sudo cmake --install` must: as root, the build folder is lent to another
+# user for the install; else the earlier list is read-only.
+set(manifest "${BUILD}/install_manifest.txt")
+file(WRITE "${manifest}" "left by an earlier install\n")
+owner_of("${BUILD}" build_owner)
+set(builder ${build_owner})
+execute_process(COMMAND id -u OUTPUT_VARIABLE me OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(me STREQUAL "0")
+  set(builder 65534)
+  execute_process(COMMAND chown ${builder} "${BUILD}")
+else()
+  file(CHMOD "${manifest}" PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+endif()
+
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${PREFIX}"
   RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+if(me STREQUAL "0")
+  execute_process(COMMAND chown ${build_owner} "${BUILD}")
+endif()
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${rc}):\n${err}")
 endif()
 
 set(problems "")
 set(data "${PREFIX}/share/kestrava")
+
+owner_of("${manifest}" manifest_owner)
+if(me STREQUAL "0")
+  execute_process(COMMAND chown ${build_owner} "${manifest}")
+endif()
+file(READ "${manifest}" listed)
+if(NOT manifest_owner STREQUAL builder OR NOT listed MATCHES "/games/kestrava")
+  string(APPEND problems "\n  the install's list of files is not the build owner's (${manifest_owner}, "
+                         "build ${builder}) or does not list this install")
+endif()
 
 foreach(program kestrava vernalect)
   if(NOT EXISTS "${PREFIX}/games/${program}" OR IS_DIRECTORY "${PREFIX}/games/${program}")
