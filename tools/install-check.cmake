@@ -152,6 +152,14 @@ foreach(check "${DESKTOP_FILE_VALIDATE};${entry}" "${APPSTREAMCLI};validate;--no
   endif()
 endforeach()
 
+# The menu entry names the class of the game's windows, which is the name of its program.
+if(EXISTS "${entry}")
+  file(STRINGS "${entry}" classes REGEX "^StartupWMClass=")
+  if(NOT classes STREQUAL "StartupWMClass=kestrava" OR NOT EXISTS "${PREFIX}/games/kestrava")
+    string(APPEND problems "\n  the menu entry's window class (${classes}) is not that of games/kestrava")
+  endif()
+endif()
+
 if(problems)
   message(FATAL_ERROR "The installed game is incomplete under ${PREFIX}:${problems}")
 endif()
