@@ -62,7 +62,7 @@ std::string ProgramFolder();
 // The folder of the program's data files (LANGUAGE, PICTURES, SOUNDS, SSDescriptor, …), with a
 // trailing "/", for a program in `programFolder`: beside the program when they are there (a
 // build folder), else "../share/kestrava/" from it when they are there (an installed game:
-// <prefix>/bin and <prefix>/share/kestrava), else the program's folder itself.
+// <prefix>/games, or <prefix>/bin, and <prefix>/share/kestrava), else the program's folder itself.
 std::string DataFolderFor(const std::string& programFolder);
 
 // The user's own folders for the game, each ending in "/": the configuration folder

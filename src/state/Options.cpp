@@ -217,14 +217,16 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
 
     LoadLibOptions(g, config);
 
-    // Background: the picture is loaded whatever applyBackground says.
+    // Background: the picture is loaded whatever applyBackground says; the rest only with it.
     bool pictureOk = LoadBackgroundPictureOption(g, "KVMAIN0069", "KVMAIN0070");
     if (applyBackground) {
         if (o.optColor) g.host.SetBackgroundColor(o.lblColor);
         if (o.optNone) g.host.HideBackground();
+        if (!pictureOk) ReskinBackground(g);
+        // A colour or a picture stands behind the game windows also when the window is hidden,
+        // as every start leaves it: under the main menu the show waits for the menu's end.
+        if (!o.optNone && (BackgroundActive(g) || o.optColor || o.optPicture)) ApplyBackground(g);
     }
-    if (!pictureOk) ReskinBackground(g);
-    if (BackgroundActive(g) && !o.optNone) ApplyBackground(g);
 
     ApplyClosingOptionSteps(g);
 }

@@ -313,7 +313,7 @@ public:
     // Relabels every window from the current language file.
     virtual void ApplyLanguage() = 0;
     virtual bool IsFormVisible(Form form) = 0;
-    // Shows a window modeless (which activates it and gives it the focus) or hides it.
+    // Shows a window modeless (which activates it and gives it the focus, but for the background) or hides it.
     virtual void ShowForm(Form form) = 0;
     virtual void HideForm(Form form) = 0;
     // Shows a window modeless as ShowForm does, unless a modal window is open, which a modeless

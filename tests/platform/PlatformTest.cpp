@@ -243,7 +243,8 @@ TEST(UserFolders, ComeFromTheEnvironmentGivenAndCreateNothing) {
 }
 
 // The data files are found beside the program in a build, in <prefix>/share/kestrava for a game
-// installed into <prefix>/bin, and the program's own folder is the answer when neither holds them.
+// installed into <prefix>/games (or <prefix>/bin), and the program's own folder is the answer when
+// neither holds them.
 TEST(DataFolder, BesideTheProgramElseInTheSharedFolderOfItsPrefix) {
     test::ScratchFolder dir;
     const std::string root = dir.Path();
@@ -254,6 +255,8 @@ TEST(DataFolder, BesideTheProgramElseInTheSharedFolderOfItsPrefix) {
         std::string data;
     } cases[] = {
         {"a build: the data beside the program", {"build/LANGUAGE"}, "build/", "build/"},
+        {"installed: games and share/kestrava", {"usr/games", "usr/share/kestrava/LANGUAGE"}, "usr/games/",
+         "usr/share/kestrava/"},
         {"installed: bin and share/kestrava", {"usr/bin", "usr/share/kestrava/LANGUAGE"}, "usr/bin/",
          "usr/share/kestrava/"},
         {"both: the program's own folder first", {"both/bin/LANGUAGE", "both/share/kestrava/LANGUAGE"}, "both/bin/",
@@ -273,8 +276,8 @@ TEST(DataFolder, BesideTheProgramElseInTheSharedFolderOfItsPrefix) {
 // installed program finds the installed data.
 TEST(DataFolder, TheInstalledProgramFindsTheSharedFolder) {
     const std::string prefix = KESTRAVA_INSTALL_TEST_PREFIX;
-    ASSERT_TRUE(std::filesystem::is_regular_file(prefix + "/bin/kestrava")) << "not installed: " << prefix;
-    EXPECT_EQ(DataFolderFor(prefix + "/bin/"), prefix + "/share/kestrava/");
+    ASSERT_TRUE(std::filesystem::is_regular_file(prefix + "/games/kestrava")) << "not installed: " << prefix;
+    EXPECT_EQ(DataFolderFor(prefix + "/games/"), prefix + "/share/kestrava/");
 }
 #endif
 

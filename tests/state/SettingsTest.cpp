@@ -223,6 +223,40 @@ TEST(OptionSettings, APictureThatCannotBeReadIsReportedAndBackgroundFollowsTheFl
     EXPECT_TRUE(s.host.Saw("hidebg"));
 }
 
+// A saved colour or picture with the background window hidden, as every start leaves it: the
+// load shows it behind the game windows, or has the show wait while a modal window is open.
+TEST(OptionSettings, ASavedBackgroundIsShownOrItsShowWaitsOnlyWhenTheLoadAppliesIt) {
+    struct Case {
+        const char* background;
+        bool apply, modal;
+        const char* wantEvent;  // "" = no show
+        BackgroundTag wantTag;
+    };
+    const Case cases[] = {
+        {"Color", true, false, "show:frmBackground", BackgroundTag::None},
+        {"Picture", true, false, "show:frmBackground", BackgroundTag::None},
+        {"Color", true, true, "refused:frmBackground", BackgroundTag::Show},
+        {"Color", false, false, "", BackgroundTag::None},
+        {"None", true, false, "", BackgroundTag::None},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder dir;
+        OptionsGame s(dir);
+        s.settings.SaveSetting(kConfigsApp, "General", "Sound", "True");
+        s.settings.SaveSetting(kConfigsApp, "General", "BackGround", c.background);
+        s.settings.SaveSetting(kConfigsApp, "General", "Picture", "/pictures/nebula.png");
+        s.host.modalOpen = c.modal;
+        LoadSettings(s.game, "General", c.apply);
+        SCOPED_TRACE(std::string(c.background) + (c.apply ? " applied" : "") + (c.modal ? " under a modal" : ""));
+        if (*c.wantEvent) {
+            EXPECT_TRUE(s.host.Saw(c.wantEvent));
+        } else {
+            EXPECT_FALSE(s.host.Saw("show:frmBackground") || s.host.Saw("refused:frmBackground"));
+        }
+        EXPECT_EQ(s.game.background.Tag, c.wantTag);
+    }
+}
+
 TEST(OptionSettings, ANewConfigurationIsImportedAndStoredOnce) {
     ScratchFolder dir;
     std::filesystem::create_directories(dir.Config());

@@ -19,10 +19,10 @@ namespace {
 // A program folder as the game ships it: the game program with its version beside it and a
 // LANGUAGE folder; the settings file lies elsewhere.
 // A game in a scratch folder: as a build has it (the data beside the programs), or installed
-// (the programs in <prefix>/bin, the data in <prefix>/share/kestrava).
+// (the programs in <prefix>/games, the data in <prefix>/share/kestrava).
 struct Install {
     explicit Install(const QString& version = "1.3.0.0", bool installed = false) {
-        program = dir.path() + (installed ? "/usr/bin/" : "/program/");
+        program = dir.path() + (installed ? "/usr/games/" : "/program/");
         data = installed ? dir.path() + "/usr/share/kestrava/" : program;
         QDir().mkpath(program);
         QDir().mkpath(data + "LANGUAGE");
@@ -180,7 +180,7 @@ TEST(Vernalect, RunsOnlyBesideAGameOfVersionOnePointTwoOrLater) {
     EXPECT_EQ(vernalect::KestravaVersion(noGame.program), "0");
 }
 
-// An installed game: the changer in <prefix>/bin finds the game's version and languages in
+// An installed game: the changer in <prefix>/games finds the game's version and languages in
 // <prefix>/share/kestrava, and nothing is written there.
 TEST(Vernalect, FindsTheDataOfAnInstalledGameInItsSharedFolder) {
     Install in("1.3.0.0", true);

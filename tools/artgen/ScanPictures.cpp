@@ -254,18 +254,19 @@ QImage TorpedoFrame(int frame, int size) {
     return img;
 }
 
-// The course dial: a dark disc with the eight courses marked, 1 east and 3 north.
+// The course dial: a light disc with the eight courses marked, 1 east and 3 north, clear around
+// it; the course arrow is drawn over it in black.
 QImage Compass(int size) {
-    QImage img = Blank(size, size, QColor(10, 14, 28));
+    QImage img = Blank(size, size, Qt::transparent);
     QPainter p(&img);
     Smooth(p);
     const QPointF c(size / 2.0, size / 2.0);
     const double r = size * 0.46;
     QRadialGradient face(c, r);
-    face.setColorAt(0, QColor(30, 44, 70));
-    face.setColorAt(1, QColor(12, 18, 34));
+    face.setColorAt(0, QColor(255, 255, 250));
+    face.setColorAt(1, QColor(214, 222, 232));
     p.setBrush(face);
-    p.setPen(QPen(QColor(120, 170, 220), 2));
+    p.setPen(QPen(QColor(60, 80, 110), 2));
     p.drawEllipse(c, r, r);
     QFont font("DejaVu Sans");
     font.setPixelSize(std::max(8, size / 9));
@@ -274,20 +275,17 @@ QImage Compass(int size) {
     for (int i = 0; i < 32; ++i) {
         const double a = i * M_PI / 16;
         const double inner = i % 4 == 0 ? r * 0.8 : r * 0.9;
-        p.setPen(QPen(i % 4 == 0 ? QColor(200, 225, 255) : QColor(80, 110, 150), i % 4 == 0 ? 2 : 1));
+        p.setPen(QPen(i % 4 == 0 ? QColor(50, 70, 100) : QColor(140, 155, 175), i % 4 == 0 ? 2 : 1));
         p.drawLine(QPointF(c.x() + inner * std::cos(a), c.y() - inner * std::sin(a)),
                    QPointF(c.x() + r * std::cos(a), c.y() - r * std::sin(a)));
     }
-    p.setPen(QColor(230, 240, 255));
+    p.setPen(QColor(30, 50, 110));
     for (int course = 1; course <= 8; ++course) {
         const double a = (course - 1) * M_PI / 4, d = r * 0.62;
         const QRectF box(c.x() + d * std::cos(a) - size / 12.0, c.y() - d * std::sin(a) - size / 12.0, size / 6.0,
                          size / 6.0);
         p.drawText(box, Qt::AlignCenter, QString::number(course));
     }
-    p.setBrush(QColor(200, 225, 255));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(c, size / 40.0 + 1, size / 40.0 + 1);
     return img;
 }
 

@@ -1,7 +1,7 @@
 // artgen <folder> [group ...]: draws the game's pictures into the folder (every group, or the
 // groups named).
 // artgen --icons <folder>: draws the program's icon for the desktop at its usual sizes, as an
-// icon theme lays them out (<folder>/48x48/apps/kestrava.png, …).
+// icon theme lays them out (<folder>/16x16/apps/kestrava.png, …).
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "usage: artgen --icons <folder>\n");
             return 2;
         }
-        for (const int size : {48, 64, 128, 256}) {
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
             const QString dir = QString::fromLocal8Bit(argv[2]) + QString("/%1x%1/apps").arg(size);
             if (!QDir().mkpath(dir)) {
                 std::fprintf(stderr, "artgen: cannot make %s\n", qPrintable(dir));

@@ -1,8 +1,11 @@
 #include "engine/computer/Displays.h"
 
+#include <utility>
+
 #include "engine/computer/Course.h"
 #include "engine/turn/PaceBonus.h"
 #include "engine/turn/Score.h"
+#include "platform/Strings.h"
 #include "state/DisplayData.h"
 #include "state/Numeric.h"
 
@@ -21,10 +24,16 @@ Single Share(double a, double b) { return b == 0 ? 0.0f : static_cast<Single>(a 
 // Str gives a number that is not negative ("3 , 5").
 std::string RowCommaCol(long row, long col) { return CStr(static_cast<long long>(row)) + " ," + Str(col); }
 
-// The whole percentage of strength in full, as the report prints it ("100%").
+// The whole percentage of strength in full, as the report prints it for the player's bases
+// ("100%").
 std::string Percent(double strength, double full) {
     const long pct = full == 0 ? 0 : CLng(strength / full * 100.0);
     return CStr(static_cast<long long>(pct)) + "%";
+}
+
+// The percentage unrounded, as the report prints it for the hostile base ("25.3333333333333%").
+std::string ExactPercent(double strength, double full) {
+    return Trim(Str(full == 0 ? 0.0 : strength / full * 100.0)) + "%";
 }
 
 // True when the player's chart holds the true code of the quadrant (one outside the tables
@@ -37,13 +46,13 @@ bool HostileShipsIn(const GameState& s, long qr, long qc) {
     return qr >= 0 && qr <= 8 && qc >= 0 && qc <= 8 && s.Galaxy[qr][qc] > 99;
 }
 
-// The row of a base that has been seen: its quadrant, its strength and its state: `nearKey`
-// when hostiles threaten it (nullptr when not), else by strength, critical at or below the
-// share `critical` of its full strength.
+// The row of a base that has been seen: its quadrant, its strength (`shownStrength`) and its
+// state: `nearKey` when hostiles threaten it (nullptr when not), else by strength, critical at
+// or below the share `critical` of its full strength.
 void ShowSeenBase(Game& g, BaseRow& row, long qr, long qc, double strength, double full, double critical,
-                  const char* nearKey) {
+                  const char* nearKey, std::string shownStrength) {
     row.Quad = RowCommaCol(qr, qc);
-    row.Strength = Percent(strength, full);
+    row.Strength = std::move(shownStrength);
     const char* key = "KVCOM0059";
     if (nearKey)
         key = nearKey;
@@ -77,7 +86,8 @@ void UpdatePlayerBase(Game& g, int b) {
     if (strength < 0) return;  // a destroyed base keeps what the row last said
     const char* nearKey = nullptr;
     if (HostileShipsIn(s, qr, qc)) nearKey = s.StarbaseFlags[b] != 0 ? "KVCOM0055" : "KVCOM0054";
-    ShowSeenBase(g, row, qr, qc, strength, s.MaxStarbaseStrength, 0.1, nearKey);
+    ShowSeenBase(g, row, qr, qc, strength, s.MaxStarbaseStrength, 0.1, nearKey,
+                 Percent(strength, s.MaxStarbaseStrength));
 }
 
 // Row 0: the Zarvoni starbase.
@@ -96,7 +106,8 @@ void UpdateHostileBase(Game& g) {
     const bool captured = s.ZarvoniBase[0] != 0;
     const bool shipThere = qr == s.ShipQuadrantRow && qc == s.ShipQuadrantCol;
     const bool threatened = (!captured && shipThere) || (captured && HostileShipsIn(s, qr, qc));
-    ShowSeenBase(g, row, qr, qc, strength, s.ZarvoniBaseStrength, 0.25, threatened ? "KVCOM0054" : nullptr);
+    ShowSeenBase(g, row, qr, qc, strength, s.ZarvoniBaseStrength, 0.25, threatened ? "KVCOM0054" : nullptr,
+                 ExactPercent(strength, s.ZarvoniBaseStrength));
 }
 
 }  // namespace

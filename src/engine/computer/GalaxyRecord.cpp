@@ -91,7 +91,8 @@ void UpdateGalaxyRecord(Game& g) {
             for (int r = 1; r <= 8; ++r)
                 for (int c = 1; c <= 8; ++c)
                     if (s.KnownGalaxy[r][c] > 99) Colour(labels[static_cast<size_t>(LabelIndex(r, c))], 12);
-            if (baseStands) Colour(labels[static_cast<size_t>(LabelIndex(br, bc))], 12);
+            // The hostile base's quadrant, whatever became of the base.
+            if (InGalaxy(br, bc)) Colour(labels[static_cast<size_t>(LabelIndex(br, bc))], 12);
             break;
         case 3:
             for (int r = 1; r <= 8; ++r)

@@ -95,6 +95,8 @@ bool AbortSelfDestruct(Game& g) {
     if (SecondsShown(s) == 0 || g.host.IsFormVisible(Form::frmShip)) return false;
     g.SetTimer(Timer::frmDES_tmrCount, false);
     if (MessageQuery(g, -1, g.Text("DES0003"), kYesNo + kQuestion) == kYes) {
+        // The countdown goes out of sight before the notice, so no frozen time stands beside it.
+        g.host.HideForm(Form::frmDES);
         MessageIfEnabled(g, 7, g.Text("DES0004"));
         s.SelfDestructTime = kAborted;
         return true;

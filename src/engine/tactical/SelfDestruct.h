@@ -17,9 +17,9 @@ void StartSelfDestructCountdown(Game& g);
 bool SelfDestructCountdownTick(Game& g);
 
 // A click on the time: unless it shows 0:00 or the ship is already lost, the countdown stops
-// and the player is asked (DES0003) whether to abort; Yes logs and shows DES0004 (slot 7), puts
-// the time back to "0:10" and returns true (the window hides itself); any other answer lets the
-// countdown run on.
+// and the player is asked (DES0003) whether to abort; Yes hides the countdown window, logs and
+// shows DES0004 (slot 7), puts the time back to "0:10" and returns true; any other answer lets
+// the countdown run on.
 bool AbortSelfDestruct(Game& g);
 
 }  // namespace kv

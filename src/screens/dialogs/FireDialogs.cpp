@@ -63,7 +63,7 @@ std::string SectorInfoText(Game& g, int row, int col, const std::string& prefix,
     const auto& zb = s.ZarvoniBase;
     const bool base = zb[1] == s.ShipQuadrantRow && zb[2] == s.ShipQuadrantCol && zb[3] == row && zb[4] == col;
     if (slot > 0) {
-        text += nl + T(9) + s.EnemyText + T(10) + Format(s.ZarvoniEnergy[static_cast<size_t>(slot)], "0.0");
+        text += nl + T(9) + s.EnemyText + T(10) + Format(s.ZarvoniEnergy[static_cast<size_t>(slot)], "0.0") + "%";
     } else if (base) {
         const double full = s.ZarvoniBaseStrength > 0 ? s.ZarvoniBaseStrength : 1;
         text += nl + T(11) + s.EnemyText + T(12) + Format(zb[5] * 100.0 / full, "0.0") + "%";

@@ -30,8 +30,8 @@ void InfoOnSelected(Game& g, const std::vector<std::string>& plan, const FirePla
                     const std::string& prefix, int first);
 
 // The Info message on sector (row, col): what stands there, its position and the course to it
-// from the ship, then the hostile ship's energy, the Zarvoni starbase's strength (percent of
-// its full strength) or that nothing hostile stands there. The fifteen texts are `prefix` and
+// from the ship, then the hostile ship's energy or the Zarvoni starbase's strength (percent of
+// its full strength), each as "0.0" followed by "%", or that nothing hostile stands there. The fifteen texts are `prefix` and
 // the numbers from `first` up (PHA 6..20 for the phasers, TOR 9..23 for the torpedoes).
 std::string SectorInfoText(Game& g, int row, int col, const std::string& prefix, int first);
 

@@ -1,6 +1,5 @@
 #include "screens/dialogs/NavWindow.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "engine/computer/Navigation.h"
@@ -57,22 +56,16 @@ void NavMapLineStart(const GameState& s, double width, double height, double& x,
     y = ((s.ShipQuadrantRow - 1) * 8 + s.ShipSectorRow - 1 + 0.5) * height / 64;
 }
 
-CourseArrow CourseArrowFor(const std::string& courseTag, double width, double height) {
-    CourseArrow a;
-    a.angleDegrees = Val(courseTag) / 100 * 360;
-    const double rad = a.angleDegrees * kPi / 180;
-    const double radius = std::min(width, height) / 2 * 0.8;
-    a.x1 = width / 2;
-    a.y1 = height / 2;
-    // Screen rows grow downwards: counter-clockwise on the screen lowers y.
-    a.x2 = a.x1 + radius * std::cos(rad);
-    a.y2 = a.y1 - radius * std::sin(rad);
-    const double head = radius * 0.3, spread = kPi * 5 / 6;
-    a.leftX = a.x2 + head * std::cos(rad + spread);
-    a.leftY = a.y2 - head * std::sin(rad + spread);
-    a.rightX = a.x2 + head * std::cos(rad - spread);
-    a.rightY = a.y2 - head * std::sin(rad - spread);
-    return a;
+CourseArrowLine DrawCourseArrow(int scaleWidth, int scaleHeight, Single angle) {
+    const double radians = angle / 180.0 * kPi;
+    CourseArrowLine line;
+    line.x1 = scaleWidth / 2;
+    line.y1 = scaleHeight / 2;
+    line.x2 = line.x1 + kCourseArrowLength * std::cos(radians);
+    line.y2 = line.y1 - kCourseArrowLength * std::sin(radians);
+    return line;
 }
+
+Single CourseGaugeAngle(const std::string& courseTag) { return static_cast<Single>(Val(courseTag) / 100 * 360); }
 
 }  // namespace kv

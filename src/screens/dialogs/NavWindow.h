@@ -25,14 +25,19 @@ bool NavAutoEnabled(const GameState& s);
 // centre of the ship's sector, where the map's line starts.
 void NavMapLineStart(const GameState& s, double width, double height, double& x, double& y);
 
-// The course dial: the arrow at the angle the course gauge's tag gives (percent of a full
-// circle; 0 = course 1, east, counter-clockwise on the screen), from the centre of a dial of
-// width x height towards its rim, with the two strokes of its head.
-struct CourseArrow {
-    double angleDegrees = 0;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;                 // the shaft, centre to tip
-    double leftX = 0, leftY = 0, rightX = 0, rightY = 0;  // the head's back corners
+// The course gauges' arrow (gagCourse of the navigation and probe dialogs): a black line
+// kCourseArrowLength pixels long from the gauge's centre, each half of its size cut to whole
+// pixels, at `angle` degrees counter-clockwise from east (screen rows grow downwards, so
+// course 3 points up). The window clears the gauge to its compass picture and draws the line.
+inline constexpr double kCourseArrowLength = 12;
+struct CourseArrowLine {
+    int x1 = 0, y1 = 0;     // the gauge's centre
+    double x2 = 0, y2 = 0;  // the far end
+    int colour = 0;         // palette colour: black
 };
-CourseArrow CourseArrowFor(const std::string& courseTag, double width, double height);
+CourseArrowLine DrawCourseArrow(int scaleWidth, int scaleHeight, Single angle);
+// The angle the gauges' paint handlers draw at: the gauge's tag (the course as a percentage of
+// the full circle) in degrees.
+Single CourseGaugeAngle(const std::string& courseTag);
 
 }  // namespace kv

@@ -98,20 +98,26 @@ void CommandHYP(Game& g) {
     CommandBarActivate(g);
 }
 
-// Load and Save are the main menu's own, with its checks and questions.
-void PopupLoad(Game& g) {
-    MenuLoadGame(g);
-    RefreshAll(g);
-}
-
-void PopupSave(Game& g) { MenuSaveGame(g); }
-
 void PopupMenu(Game& g) {
     g.host.RunModal(Form::frmMenu);
     if (g.host.IsFormVisible(Form::frmFinalReport)) return;
     ReturnFromMenu(g);
     RefreshAll(g);
 }
+
+// Load and Save are the main menu's own, with its checks and questions. With no game to go on
+// with (a refused load has ended the one that ran), the main menu comes up, as it does whenever
+// no game runs: no command is left to act on empty tables.
+void PopupLoad(Game& g) {
+    MenuLoadGame(g);
+    if (!g.st.GameRunning) {
+        PopupMenu(g);
+        return;
+    }
+    RefreshAll(g);
+}
+
+void PopupSave(Game& g) { MenuSaveGame(g); }
 
 }  // namespace
 

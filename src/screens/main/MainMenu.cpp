@@ -5,6 +5,7 @@
 
 #include "engine/turn/EndGame.h"
 #include "engine/turn/Morv.h"
+#include "engine/turn/Refresh.h"
 #include "platform/Files.h"
 #include "platform/Strings.h"
 #include "screens/main/DifficultyDialog.h"
@@ -168,7 +169,11 @@ void MenuLoadGame(Game& g) {
 
     const std::string typed = Trim(s.ConfigName);
     const std::string name = SetFileDialogMode(g, FileDialogMode::Load);
+    const bool wasRunning = s.GameRunning != 0;
     if (!name.empty()) LoadGame(g, name);
+    // A refused load leaves the fresh state it started from: the game that ran has ended, and
+    // the windows stop showing it, as at the end of a game.
+    if (wasRunning && !s.GameRunning) ResetDisplays(g);
     s.ConfigName = Trim(s.ConfigName);
     if (s.GameRunning && s.ConfigName != typed) {
         const std::string& loaded = s.ConfigName;

@@ -38,9 +38,10 @@ void ShowReports(Game& g) {
     }
 }
 
-// The background behind the windows takes the new choice while it is not showing.
+// The background behind the windows takes the new choice while it is not showing, or while it
+// is still to be hidden (a region that covers nothing may keep it from being seen).
 void ApplyBackgroundIfHidden(Game& g) {
-    if (!g.host.IsFormVisible(Form::frmBackground)) ApplyBackground(g);
+    if (!g.host.IsFormVisible(Form::frmBackground) || g.background.Tag == BackgroundTag::Hide) ApplyBackground(g);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ui/app/DesktopPlatform.h"
 
+#include <QGuiApplication>
+
 namespace kv {
 namespace {
 bool Set(const char* value) { return value && *value; }
@@ -13,6 +15,12 @@ std::optional<std::string> PreferredPlatform(const std::function<const char*(con
     // The desktop's X11 server, when it runs one; Qt tries the platforms in this order.
     if (Set(env("DISPLAY"))) return std::string("xcb;wayland");
     return std::nullopt;
+}
+
+void NameTheMenuEntry() {
+    // Qt names the class of its X11 windows after the application.
+    QCoreApplication::setApplicationName(QStringLiteral("kestrava"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kestrava.Kestrava"));
 }
 
 }  // namespace kv

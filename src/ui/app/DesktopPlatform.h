@@ -14,4 +14,10 @@ namespace kv {
 // value for QT_QPA_PLATFORM, or nothing to leave Qt's own choice.
 std::optional<std::string> PreferredPlatform(const std::function<const char*(const char*)>& env);
 
+// Tells the desktop which menu entry the game's windows belong to, so that it shows them under
+// the entry's name and icon: the entry's name (which a Wayland desktop reads) and the class of
+// the X11 windows (the entry's StartupWMClass). Called once the application exists, before the
+// first window.
+void NameTheMenuEntry();
+
 }  // namespace kv

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     if (const auto platform = kv::PreferredPlatform([](const char* var) { return std::getenv(var); }))
         qputenv("QT_QPA_PLATFORM", platform->c_str());
     QApplication app(argc, argv);
+    kv::NameTheMenuEntry();
     // The only place the program reads its environment: the core is given what it needs.
     const kv::UserFolders user = kv::UserFoldersFrom([](const char* var) { return std::getenv(var); });
     const kv::EnvironmentLookup environment = [](const std::string& var) {

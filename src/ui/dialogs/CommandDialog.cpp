@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QWindow>
 
 #include "state/Game.h"
 #include "state/WindowTable.h"
@@ -18,14 +16,6 @@ CommandDialog::CommandDialog(Game& game, QtHost& h, Form form, const char* capti
     setObjectName(Name(form));
     if (captionKey) setWindowTitle(T(captionKey));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    // Another window than the one that opened over this dialog takes the focus: whatever
-    // activates the dialog next is a return to it.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
-        if (!underModal_ || !w || w == windowHandle()) return;
-        const QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->windowHandle() == w) return;
-        underModal_ = false;
-    });
 }
 
 QString CommandDialog::T(const std::string& key) const { return QString::fromStdString(g.Text(key)); }
@@ -56,29 +46,67 @@ void CommandDialog::showEvent(QShowEvent* e) {
 
 void CommandDialog::hideEvent(QHideEvent* e) {
     active_ = false;
-    underModal_ = false;
+    underModal_ = handedBack_ = false;
+    Watch();
     QDialog::hideEvent(e);
 }
 
 // Coming back to the window after another one (the short-range scan) activates it again; the
 // activation that follows its showing counts once. A modal window opened over it (a message, a
-// number entry) hands it the focus back as it closes, at once or when the desktop gets round
-// to it: that is no return, unless another window had the focus in between.
+// number entry) hands it the focus back as it closes: at once, or when the desktop gets round
+// to it, which may be after the window that the closing code showed (the scan, for picking)
+// has taken the focus. That focus is no return: it becomes one when the player acts on the
+// dialog, and is forgotten once the player acts on another window or the dialog loses the
+// focus again.
 void CommandDialog::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
     if (e->type() != QEvent::ActivationChange || !isVisible()) return;
     if (isActiveWindow()) {
         if (underModal_) {
             underModal_ = false;
+            handedBack_ = true;
             active_ = true;
-            return;
+        } else {
+            Activate();
         }
-        Activate();
     } else {
         active_ = false;
+        handedBack_ = false;
         const QWidget* modal = QApplication::activeModalWidget();
         underModal_ = modal && modal != this && modal->isVisible();
     }
+    Watch();
+}
+
+void CommandDialog::Watch() {
+    if (underModal_ || handedBack_)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+// A press of a mouse button or a key: on this dialog, it makes the focus handed back a return
+// (the activation runs before the press does its work); on any other window but the modal one,
+// the player has moved on, and the next activation is a return.
+bool CommandDialog::eventFilter(QObject* watched, QEvent* e) {
+    const QEvent::Type type = e->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress) {
+        if (const auto* w = qobject_cast<QWidget*>(watched)) {
+            const QWidget* top = w->window();
+            if (top == this) {
+                if (handedBack_) {
+                    handedBack_ = false;
+                    active_ = false;
+                    Watch();
+                    Activate();
+                }
+            } else if (top != QApplication::activeModalWidget()) {
+                underModal_ = handedBack_ = false;
+                Watch();
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 void CommandDialog::mouseMoveEvent(QMouseEvent* e) {

@@ -2,8 +2,9 @@
 // What the command dialogs share: a fixed dialog of the game (laid out in its Designer file) that
 // reads its captions from the language file as it is made, runs every handler through the
 // host's busy guard, and has its activation (Form_Activate) run once each time it becomes the
-// active window, but not when a modal window that opened over it gives it the focus back. Each
-// dialog gives its Return, Escape and close box their steps (SettleKeys).
+// active window, but not when a modal window that opened over it gives it the focus back (that
+// focus counts as a return only once the player acts on the dialog). Each dialog gives its
+// Return, Escape and close box their steps (SettleKeys).
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +50,8 @@ protected:
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    // Watches the player's presses while the focus a modal window took may come back.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
     Game& g;
     QtHost& host;
@@ -56,8 +59,11 @@ protected:
 
 private:
     void Activate();
+    // Watches the player's presses exactly while one of the two flags below is set.
+    void Watch();
     bool active_ = false;      // activated since it was shown or last lost the focus
     bool underModal_ = false;  // lost the focus to a modal window that opened over it
+    bool handedBack_ = false;  // has that focus back, and the player has not acted on it yet
 };
 
 }  // namespace kv

@@ -11,17 +11,22 @@ namespace kv {
 
 void CourseDial::paintEvent(QPaintEvent*) { paint ? paint() : Draw(); }
 
-void CourseDial::Draw() {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), QColor(10, 14, 28));
-    if (!compass_.isNull()) p.drawPixmap(rect(), compass_);
-    const CourseArrow a = CourseArrowFor(tag_, width(), height());
-    p.setPen(QPen(QColor(255, 200, 40), 3, Qt::SolidLine, Qt::RoundCap));
+void PaintCourseGauge(QWidget* gauge, const QPixmap& compass, const std::string& tag) {
+    QPainter p(gauge);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    if (!compass.isNull()) {
+        p.drawPixmap(gauge->rect(), compass);
+    } else {
+        p.setPen(QPen(Palette(8), 2));
+        p.setBrush(Palette(15));
+        p.drawEllipse(QRectF(gauge->rect()).adjusted(2, 2, -2, -2));
+    }
+    const CourseArrowLine a = DrawCourseArrow(gauge->width(), gauge->height(), CourseGaugeAngle(tag));
+    p.setPen(QPen(Palette(a.colour), 2, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(a.x1, a.y1), QPointF(a.x2, a.y2));
-    p.drawLine(QPointF(a.x2, a.y2), QPointF(a.leftX, a.leftY));
-    p.drawLine(QPointF(a.x2, a.y2), QPointF(a.rightX, a.rightY));
 }
+
+void CourseDial::Draw() { PaintCourseGauge(this, compass_, tag_); }
 
 void WarpPanel::paintEvent(QPaintEvent*) { paint ? paint() : Draw(); }
 

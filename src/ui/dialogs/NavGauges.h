@@ -10,6 +10,10 @@
 
 namespace kv {
 
+// Paints a course gauge (gagCourse of the navigation and probe dialogs): its compass picture,
+// or a plain dial without one, and over it the arrow DrawCourseArrow gives for the gauge's tag.
+void PaintCourseGauge(QWidget* gauge, const QPixmap& compass, const std::string& tag);
+
 class CourseDial : public QWidget {
     Q_OBJECT
 public:

@@ -1,9 +1,6 @@
 #include "ui/dialogs/ProbeDial.h"
 
-#include <QPainter>
-#include <QPainterPath>
-
-#include "screens/dialogs/NavWindow.h"
+#include "ui/dialogs/NavGauges.h"
 
 namespace kv {
 
@@ -17,21 +14,6 @@ void ProbeDial::Setup(const QPixmap& compass, std::function<std::string()> tag) 
 
 void ProbeDial::paintEvent(QPaintEvent*) { paint ? paint() : Draw(); }
 
-void ProbeDial::Draw() {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (!compass_.isNull()) {
-        p.drawPixmap(rect(), compass_);
-    } else {
-        p.setPen(QPen(palette().color(QPalette::Dark), 2));
-        p.drawEllipse(rect().adjusted(2, 2, -2, -2));
-    }
-    if (!tag_) return;
-    const CourseArrow a = CourseArrowFor(tag_(), width(), height());
-    p.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(a.x1, a.y1), QPointF(a.x2, a.y2));
-    p.drawLine(QPointF(a.x2, a.y2), QPointF(a.leftX, a.leftY));
-    p.drawLine(QPointF(a.x2, a.y2), QPointF(a.rightX, a.rightY));
-}
+void ProbeDial::Draw() { PaintCourseGauge(this, compass_, tag_ ? tag_() : std::string("0")); }
 
 }  // namespace kv

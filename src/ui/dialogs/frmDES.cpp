@@ -60,10 +60,10 @@ void frmDES::tmrCount_Timer() {
     if (done) g.host.HideForm(Form::frmDES);
 }
 
+// An abort hides the window itself before its notice; the time then reads "0:10".
 void frmDES::lblTime_Click() {
-    const bool aborted = AbortSelfDestruct(g);
+    AbortSelfDestruct(g);
     Show();
-    if (aborted) g.host.HideForm(Form::frmDES);
 }
 
 void frmDES::Show() {

@@ -60,7 +60,8 @@ frmDamageReport::frmDamageReport(Game& g, QtHost& host, QWidget* parent)
         row->click = click;
         lblNumber[i] = new ClickLabel(row, QStringLiteral("lblNumber(%1)").arg(i));
         lblNumber[i]->setGeometry(4, 2, 28, kRowHeight - 4);
-        lblNumber[i]->click = click;
+        // The number has no click of its own, and it keeps a click on it from the row.
+        lblNumber[i]->click = [] {};
         lblSystemName[i] = new ClickLabel(row, QStringLiteral("lblSystemName(%1)").arg(i));
         lblSystemName[i]->setGeometry(36, 2, 160, kRowHeight - 4);
         lblSystemName[i]->click = host.Handler(Form::frmDamageReport, [this, i] { lblSystemName_Click(i); });

@@ -22,7 +22,7 @@ public:
 
     void Form_Load();
     void pnlSystem_Click(int index);
-    // A click on a row's name or figure is a click on the row.
+    // A click on a row's name or figure is a click on the row; one on its number does nothing.
     void lblSystemName_Click(int index);
     void lblSysDamage_Click(int index);
     void ShowReport();

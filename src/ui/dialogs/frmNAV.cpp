@@ -144,10 +144,9 @@ void frmNAV::cmdAuto_Click() { NavAuto(g_); }
 
 void frmNAV::Centre() { CentreOnDesktop(this); }
 
-// Each opening: centred, the target calculator's button usable only with a working computer,
-// the distance map's line from the ship's sector, the controls as the order was prepared.
+// Each activation: the target calculator's button usable only with a working computer, the
+// distance map's line from the ship's sector, the controls as the order was prepared.
 void frmNAV::Form_Activate() {
-    Centre();
     cmdAuto->setEnabled(NavAutoEnabled(g_.st));
     double x = 0, y = 0;
     NavMapLineStart(g_.st, pnlDist->width(), pnlDist->height(), x, y);
@@ -162,7 +161,11 @@ void frmNAV::Form_Activate() {
     ShowData();
 }
 
+// Each opening comes up in the middle of the desktop. A return to the open dialog leaves it
+// where the player put it: moved by the click that brings it back, it would leave the rest of
+// that click (a double or triple click) to whatever then lies under the pointer.
 void frmNAV::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) Centre();
     Form_Activate();
     QDialog::showEvent(e);
 }

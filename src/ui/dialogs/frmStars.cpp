@@ -105,9 +105,16 @@ void frmStars::optLoc_Click() {
 
 void frmStars::lstStars_DblClick() { cmdAccept_Click(); }
 
-void frmStars::cmdAccept_Click() { StarListAccept(g, lstStars->currentRow()); }
+void frmStars::cmdAccept_Click() { StarListAccept(g, SelectedLine()); }
 
-void frmStars::cmdInfo_Click() { StarListInfo(g, lstStars->currentRow()); }
+void frmStars::cmdInfo_Click() { StarListInfo(g, SelectedLine()); }
+
+// The line the player selected, -1 for none. The current line alone does not count: the list
+// makes its first line current, unselected, when it takes the focus by Tab.
+int frmStars::SelectedLine() const {
+    const QList<QListWidgetItem*> chosen = lstStars->selectedItems();
+    return chosen.isEmpty() ? -1 : lstStars->row(chosen.front());
+}
 
 void frmStars::cmdCancel_Click() { g.host.HideForm(Form::frmStars); }
 

@@ -43,6 +43,8 @@ public:
     QPushButton *cmdInfo, *cmdAccept, *cmdCancel;
 
 private:
+    int SelectedLine() const;
+
     std::unique_ptr<Ui::frmStars> ui_;
     bool filled_ = false;  // the list was filled for this opening
 };

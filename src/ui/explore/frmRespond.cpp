@@ -1,6 +1,9 @@
 #include "ui/explore/frmRespond.h"
 
 #include <QKeyEvent>
+#include <QStringList>
+#include <QTextLayout>
+#include <algorithm>
 
 #include "state/ConsoleState.h"
 #include "state/Game.h"
@@ -14,6 +17,35 @@ namespace {
 constexpr int kWidth = 420;
 constexpr int kMargin = 12;
 constexpr int kRow = 24;
+
+// The text broken into lines no wider than `width` in `font`: between words, and inside a word
+// only when the word alone is wider.
+QString Wrapped(const QString& text, const QFont& font, int width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines.join('\n');
+}
+
+// Shows the response on the option in as many lines as it needs within the option's width.
+void ShowWrapped(QRadioButton* r, const QString& text) {
+    // The room the text has: the option's width less what the style puts beside the text.
+    r->setText(QStringLiteral("x"));
+    int room = r->width() - (r->sizeHint().width() - r->fontMetrics().horizontalAdvance(QStringLiteral("x")));
+    for (;;) {
+        r->setText(Wrapped(text, r->font(), std::max(room, 1)));
+        if (r->sizeHint().width() <= r->width() || room <= 1) break;
+        room -= 4;
+    }
+}
 
 }  // namespace
 
@@ -63,10 +95,13 @@ void frmRespond::Form_Activate() {
             Response.push_back(r);
         }
         QRadioButton* r = Response[static_cast<size_t>(option.Index)];
-        r->setText(QString::fromStdString(option.Caption));
-        r->setGeometry(kMargin, top, kWidth - 2 * kMargin, kRow);
+        // A response too wide for one line takes more, and its row grows with them.
+        r->resize(kWidth - 2 * kMargin, kRow);
+        ShowWrapped(r, QString::fromStdString(option.Caption));
+        const int height = std::max(kRow, r->sizeHint().height());
+        r->setGeometry(kMargin, top, kWidth - 2 * kMargin, height);
         r->show();
-        top += kRow;
+        top += height;
     }
     for (size_t i = 1; i < Response.size(); ++i) {
         Response[i]->setAutoExclusive(false);

@@ -462,15 +462,41 @@ void frmSSControl::lblName_MouseMove() { Form_MouseMove(); }
 void frmSSControl::picSolarSystem_MouseMove() { Form_MouseMove(); }
 void frmSSControl::lblPlanet_MouseMove(int index) { lblPlanet[index]->setStyleSheet(QStringLiteral("color: #ff5050;")); }
 
+// A click as the player makes it: the left button pressed on the control and released over it.
+// Takes the control's presses and releases; true for the release that ends a click.
+bool frmSSControl::Clicked(QWidget* control, QEvent* event) {
+    const auto* e = static_cast<const QMouseEvent*>(event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (e->button() == Qt::LeftButton) pressedOn_ = control;
+            return false;
+        case QEvent::MouseButtonRelease: {
+            if (e->button() != Qt::LeftButton) return false;
+            const bool click = pressedOn_ == control && control->rect().contains(e->position().toPoint());
+            pressedOn_ = nullptr;
+            return click;
+        }
+        default: return false;
+    }
+}
+
 bool frmSSControl::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == picStar && type == QEvent::MouseButtonRelease) {
-        host_.Run(Form::frmSSControl, [this] { picStar_Click(); });
+    const bool mouseButton = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                             type == QEvent::MouseButtonRelease;
+    // The star stands over the system view as a control of its own: its presses never reach the
+    // view, where they would pick the nearest planet.
+    if (watched == picStar && mouseButton) {
+        if (Clicked(picStar, event)) host_.Run(Form::frmSSControl, [this] { picStar_Click(); });
         return true;
     }
     for (int i : {0, 2}) {
         if (watched != lblPlanet[i]) continue;
-        if (type == QEvent::MouseButtonRelease) host_.Run(Form::frmSSControl, [this, i] { lblPlanet_Click(i); });
+        if (mouseButton) {
+            if (Clicked(lblPlanet[i], event)) host_.Run(Form::frmSSControl, [this, i] { lblPlanet_Click(i); });
+            return true;
+        }
         if (type == QEvent::MouseMove) lblPlanet_MouseMove(i);
     }
     if (watched == lblName && type == QEvent::MouseMove) lblName_MouseMove();

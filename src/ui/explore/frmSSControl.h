@@ -205,6 +205,7 @@ private:
     void LoadPictures();
     void KeepOnDesktop();
     void ShowAction(size_t i);
+    bool Clicked(QWidget* control, QEvent* event);
 
     Game& g_;
     QtHost& host_;
@@ -217,6 +218,7 @@ private:
     size_t clipFrame_ = 0;
     QTimer* clipTimer_;
     bool mapGrab_ = false;
+    QPointer<QWidget> pressedOn_;           // the arrow or star the left button went down on
     bool away_ = false;                     // the other windows are hidden while minimised
     std::vector<QPointer<QWidget>> hidden_;  // the windows hidden then
     bool showingNotes_ = false;

@@ -441,6 +441,10 @@ int QtHost::RunModal(Form form) {
     if (IsRunModal(dialog)) throw std::logic_error(std::string(Name(form)) + " is open already");
     // A window shown modeless before becomes modal only when it is shown again.
     if (dialog->isVisible()) dialog->hide();
+    // It is run for the player's answer, so it takes input even while an action has greyed the
+    // game windows (SetFormsEnabled): the exploration console that a move opens runs inside that
+    // move, and its shield command opens the shield dialog there.
+    dialog->setEnabled(true);
     ModalLevel level(*game_);
     running_.push_back(dialog);
     if (script_) QTimer::singleShot(0, dialog, [this, form, dialog] { script_->Modal(form, *dialog); });
@@ -533,7 +537,9 @@ void QtHost::ShowForm(Form form) {
     if (QWidget* w = Window(form)) {
         w->show();
         w->raise();
-        w->activateWindow();
+        // The background never asks for the focus: a desktop draws a window that has the focus
+        // and covers the whole screen over every other window (frmBackground).
+        if (form != Form::frmBackground) w->activateWindow();
     }
 }
 
@@ -587,6 +593,8 @@ void QtHost::EndProgram() {
 // ---- Sound ---------------------------------------------------------------------------------------
 
 int QtHost::SoundDeviceCount() {
+    // A scripted desktop has no sound device: its sounds go to the script.
+    if (script_) return 0;
 #ifdef KESTRAVA_HAVE_MULTIMEDIA
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 #else

@@ -78,6 +78,9 @@ frmBackground::frmBackground(Game& g, QtHost& host, QWidget* parent)
         picBackground->update();
         surface_->update();
     });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() != this) lastFocus_ = now->window();
+    });
 }
 
 // The lines' font, after the screen's width.
@@ -253,10 +256,12 @@ void frmBackground::Form_MouseMove(int shift) {
     host_.Run(Form::frmBackground, [this, shift] { ReturnToMainWindows(g_, shift); });
 }
 
-// A desktop that raised the background over the game windows on a click (one that ignores the
-// keep-below wish) would leave the player nothing to click: the pointer on it brings the game
-// windows back in front, in table order as the background routines stack them, and the
-// command bar takes the keyboard. A show the window runs itself keeps it.
+// A desktop draws a window that has the focus and covers the whole screen over every other
+// window, whatever its wish to stay below them: standing behind game windows, the background
+// never keeps the focus, however it came by it (shown, passed on by the desktop when a window
+// closed, a click). The game windows come back in front, in table order as the background
+// routines stack them, and the window that had the focus gets it back (the command bar when
+// that window is gone). Alone on the screen (the intro) or running a show, it keeps the focus.
 void frmBackground::ReturnToGameWindows() {
     if (showing_ || !isActiveWindow() || QApplication::activeModalWidget() == this) return;
     QWidget* top = nullptr;
@@ -266,9 +271,16 @@ void frmBackground::ReturnToGameWindows() {
         w->raise();
         top = w;
     }
+    if (!top) return;
     QWidget* bar = host_.FormWindow(Form::frmCommands);
     if (bar && bar->isVisible()) top = bar;
-    if (top) top->activateWindow();
+    if (lastFocus_ && lastFocus_->isVisible()) top = lastFocus_;
+    top->activateWindow();
+}
+
+void frmBackground::changeEvent(QEvent* e) {
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange) ReturnToGameWindows();
 }
 
 void frmBackground::Form_KeyPress(int keyAscii) {

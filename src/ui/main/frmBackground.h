@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 #include <map>
 #include <optional>
@@ -67,6 +68,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     // The window ends its shows itself.
     void reject() override {}
 
@@ -87,6 +89,7 @@ private:
     std::map<int, CaptionPrint> printed_;
     std::string versionText_;
     QColor versionColour_;
+    QPointer<QWidget> lastFocus_;  // the window that last had the focus, other than this one
 };
 
 }  // namespace kv

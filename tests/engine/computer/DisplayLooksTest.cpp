@@ -149,6 +149,22 @@ TEST_F(DisplayLooksTest, ZarvoniBaseMarks) {
     EXPECT_EQ(s.Chart.Labels[static_cast<size_t>(Label(7, 7))].Caption, "102");
 }
 
+// The hostiles tab marks the hostile base's quadrant whatever became of the base; the bases tab
+// marks only a base that stands.
+TEST_F(DisplayLooksTest, TheHostilesTabKeepsADestroyedBasesQuadrant) {
+    s.ZarvoniBase[1] = 7, s.ZarvoniBase[2] = 7, s.ZarvoniBase[5] = -1000;
+    s.Galaxy[7][7] = s.KnownGalaxy[7][7] = 2;
+    const ChartLabel& base = s.Chart.Labels[static_cast<size_t>(Label(7, 7))];
+    s.Chart.Tab = 2;
+    UpdateGalaxyRecord(tg.game);
+    EXPECT_EQ(base.ForeColor, 12);
+    EXPECT_EQ(base.Caption, "002");
+    s.Chart.Tab = 1;
+    UpdateGalaxyRecord(tg.game);
+    EXPECT_EQ(base.ForeColor, 0);
+    EXPECT_TRUE(base.Visible);
+}
+
 TEST_F(DisplayLooksTest, ChartBlinksStandingBasesThatCallForHelp) {
     s.Starbases[1][1] = 2, s.Starbases[2][1] = 3, s.Starbases[3][1] = 40000;
     s.Starbases[1][2] = 5, s.Starbases[2][2] = 5, s.Starbases[3][2] = 0;  // destroyed: never blinks

@@ -248,22 +248,31 @@ TEST(UpdateBaseReportTest, AnUnseenBaseStaysUnknownUntilItsQuadrantIsCharted) {
 
 TEST(UpdateBaseReportTest, HostileBaseRow) {
     struct Case {
-        Long strength;
+        Long full, strength;
+        const char* percent;
         const char* key;
     };
-    // Full strength 20000: a quarter reads critical, just above it damaged.
-    const Case cases[] = {{5000, "<KVCOM0057>"}, {5200, "<KVCOM0060>"}, {20000, "<KVCOM0058>"}, {19000, "<KVCOM0059>"}};
+    // A quarter of full strength reads critical, just above it damaged. Unlike the player's
+    // rows, the hostile base's percentage is not rounded.
+    const Case cases[] = {{20000, 5000, "25%", "<KVCOM0057>"},
+                          {20000, 5200, "26%", "<KVCOM0060>"},
+                          {20000, 20000, "100%", "<KVCOM0058>"},
+                          {20000, 19000, "95%", "<KVCOM0059>"},
+                          {30000, 7600, "25.3333333333333%", "<KVCOM0060>"},
+                          {30000, 100, ".333333333333333%", "<KVCOM0057>"},
+                          {30000, 0, "0%", "<KVCOM0056>"}};
     for (const Case& c : cases) {
         ConstantRandom rng(0.5f);
         DisplayGame tg(rng);
         GameState& s = tg.st;
-        s.ZarvoniBaseStrength = 20000;
+        s.ZarvoniBaseStrength = c.full;
         s.ZarvoniBase[1] = 6;
         s.ZarvoniBase[2] = 2;
         s.ZarvoniBase[5] = c.strength;
         s.Galaxy[6][2] = s.KnownGalaxy[6][2] = 1;
         UpdateBaseReport(tg.game);
         const BaseRow& row = tg.game.displays.bases.Rows[0];
+        EXPECT_EQ(row.Strength, c.percent) << c.strength;
         EXPECT_EQ(row.Status, c.key) << c.strength;
         EXPECT_EQ(row.Quad, "6 , 2");
         EXPECT_TRUE(s.ZarvoniBaseKnown);

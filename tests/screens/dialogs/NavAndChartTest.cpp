@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/computer/Navigation.h"
 #include "screens/dialogs/GalaxyChart.h"
 #include "screens/dialogs/NavWindow.h"
@@ -61,15 +63,21 @@ TEST_F(NavAndChartTest, CancelAutoAndActivation) {
     EXPECT_DOUBLE_EQ(y, 55.0);
 }
 
-TEST_F(NavAndChartTest, CourseArrowPointsByTheGauge) {
+TEST_F(NavAndChartTest, CourseArrowIsTwelvePixelsFromTheGaugesCentre) {
     struct Case {
-        const char* tag;
-        double dx, dy;  // the tip from the centre, on a dial of radius 40
+        const char* tag;  // the gauge's tag: the course as a percentage of the full circle
+        double dx, dy;    // the far end from the centre
     };
-    for (const Case& c : {Case{"0", 40, 0}, Case{"25", 0, -40}, Case{"50", -40, 0}, Case{"75", 0, 40}}) {
-        const CourseArrow a = CourseArrowFor(c.tag, 100, 100);
-        EXPECT_NEAR(a.x2 - a.x1, c.dx, 1e-9) << c.tag;
-        EXPECT_NEAR(a.y2 - a.y1, c.dy, 1e-9) << c.tag;
+    const double d = 12 / std::sqrt(2.0);
+    for (const Case& c : {Case{"0", 12, 0}, Case{"12.5", d, -d}, Case{"25", 0, -12}, Case{"50", -12, 0},
+                          Case{"75", 0, 12}, Case{"100", 12, 0}}) {
+        SCOPED_TRACE(c.tag);
+        const CourseArrowLine a = DrawCourseArrow(111, 96, CourseGaugeAngle(c.tag));
+        EXPECT_EQ(a.x1, 55);  // half the width, cut to whole pixels
+        EXPECT_EQ(a.y1, 48);
+        EXPECT_NEAR(a.x2 - a.x1, c.dx, 1e-5);
+        EXPECT_NEAR(a.y2 - a.y1, c.dy, 1e-5);
+        EXPECT_EQ(a.colour, 0);
     }
 }
 

@@ -219,7 +219,7 @@ TEST_F(PhaserDialogTest, InfoNamesWhatStandsThere) {
     PhaserInfo(tg.game);
     EXPECT_EQ(tg.host.notices,
               (std::vector<std::string>{
-                  "<PHA0008>Zarvoni\r\n<PHA0013> 4,7<PHA0014>1.000\r\n<PHA0015>Zarvoni<PHA0016>100.0",
+                  "<PHA0008>Zarvoni\r\n<PHA0013> 4,7<PHA0014>1.000\r\n<PHA0015>Zarvoni<PHA0016>100.0%",
                   "<PHA0011>Zarvoni<PHA0012>\r\n<PHA0013> 6,6<PHA0014>8.000\r\n<PHA0017>Zarvoni<PHA0018>75.0%",
                   "<PHA0006>\r\n<PHA0013> 2,4<PHA0014>3.000\r\n<PHA0019><PHA0020>"}));
 }

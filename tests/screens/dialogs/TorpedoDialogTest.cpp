@@ -143,5 +143,17 @@ TEST_F(TorpedoDialogTest, EditShowsThePlanOnTheScan) {
     EXPECT_EQ(s.TorpedoPlan[0], "*3*Torpedo at range 2.83 to sector 2,2");
 }
 
+TEST_F(TorpedoDialogTest, InfoGivesTheShipsEnergyAndTheBasesStrengthInPercent) {
+    tg.Zarvoni(1, 4, 7, 100);
+    tg.ZarvoniBase(6, 6, 15000);
+    s.TorpedoPlan = {WeaponsGame::Torpedo(4, 7), WeaponsGame::Torpedo(6, 6)};
+    s.TorpedoDialog.Selected = {true, true};
+    TorpedoInfo(tg.game);
+    EXPECT_EQ(tg.host.notices,
+              (std::vector<std::string>{
+                  "<TOR0011>Zarvoni\r\n<TOR0016> 4,7<TOR0017>1.000\r\n<TOR0018>Zarvoni<TOR0019>100.0%",
+                  "<TOR0014>Zarvoni<TOR0015>\r\n<TOR0016> 6,6<TOR0017>8.000\r\n<TOR0020>Zarvoni<TOR0021>75.0%"}));
+}
+
 }  // namespace
 }  // namespace kv::test

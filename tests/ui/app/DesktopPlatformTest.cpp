@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
 #include <map>
 #include <string>
 
@@ -33,6 +36,27 @@ TEST(DesktopPlatform, WaylandAsksForX11WhenTheDesktopOffersIt) {
         };
         EXPECT_EQ(PreferredPlatform(env), c.platform) << c.what;
     }
+}
+
+// The desktop ties the game's windows to its menu entry: the game names the entry that the
+// package installs, and that entry's StartupWMClass is the class the game's X11 windows carry
+// (the application's name).
+TEST(DesktopPlatform, TheGameNamesItsMenuEntryAndTheEntryItsWindowClass) {
+    const QString testName = QCoreApplication::applicationName();
+    const QString testEntry = QGuiApplication::desktopFileName();
+    NameTheMenuEntry();
+    const QString name = QCoreApplication::applicationName();
+    const QString entry = QGuiApplication::desktopFileName();
+    QCoreApplication::setApplicationName(testName);
+    QGuiApplication::setDesktopFileName(testEntry);
+
+    EXPECT_EQ(name.toStdString(), "kestrava");
+    QFile file(KESTRAVA_DATA_DIR "/../packaging/" + entry + ".desktop");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << "no menu entry " << entry.toStdString();
+    QStringList classes;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith("StartupWMClass=")) classes << QString::fromUtf8(line.mid(15)).trimmed();
+    EXPECT_EQ(classes.join(", ").toStdString(), name.toStdString());
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 // boxes and close boxes reach the game through the desktop host.
 #include <gtest/gtest.h>
 
+#include <QFocusEvent>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabBar>
+#include <functional>
+#include <optional>
 #include <set>
 
 #include "engine/turn/Retrofit.h"
@@ -245,6 +248,38 @@ TEST_F(CommandDialogs, CountdownTicksAndIsAbortedByAClickOnTheTime) {
     EXPECT_FALSE(Visible(Form::frmDES));
 }
 
+// The abort hides the countdown before its notice, so the notice never stands over frozen
+// digits; the digits then read ten seconds again.
+TEST_F(CommandDialogs, AnAbortHidesTheCountdownBeforeItsNotice) {
+    struct WatchingScript : test::DesktopScript {
+        std::function<void(const std::string&)> seen;
+        void Notice(const std::string& text, long style, bool own) override {
+            if (seen) seen(text);
+            DesktopScript::Notice(text, style, own);
+        }
+    } watch;
+    dg.host.SetScript(&watch);
+    s.SelfDestructActive = kTrue;
+    s.SelfDestructTime = "0:10";
+    std::optional<bool> shownAtNotice;
+    watch.seen = [&](const std::string& text) {
+        if (text == "<DES0004>") shownAtNotice = Visible(Form::frmDES);
+    };
+    watch.answers = {kYes};
+    watch.modal[Form::frmDES] = [&](QDialog& w) {
+        auto& des = static_cast<frmDES&>(w);
+        for (int i = 0; i < 3; ++i) dg.host.Run(Form::frmDES, [&] { des.tmrCount_Timer(); });
+        dg.Click(Form::frmDES, "lblTime");
+    };
+    dg.host.RunModal(Form::frmDES);
+    dg.host.SetScript(&dg.script);
+    EXPECT_EQ(shownAtNotice, std::optional<bool>(false));
+    EXPECT_FALSE(Visible(Form::frmDES));
+    EXPECT_EQ(Shown(Form::frmDES, "lblTime"), "0:10");
+    EXPECT_EQ(Shown(Form::frmDES, "lblTime2"), "0:10");
+    EXPECT_EQ(s.SelfDestructTime, "0:10");
+}
+
 TEST_F(CommandDialogs, RetrofitCoverSlidesOpenAndItsButtonEngages) {
     s.RetrofitSlots[3] = 2;
     ShowRetrofitSlot(dg.game, 3, true);
@@ -385,6 +420,33 @@ TEST_F(CommandDialogs, StarListTargetsTheSystemEvenWithACommaInItsName) {
     r.SystemValue3 = 0;
     EXPECT_EQ(dg.host.RunModal(Form::frmStars), kCancel);
     EXPECT_EQ(dg.script.notices, (std::vector<std::string>{"<STARS0006>"}));
+    EXPECT_FALSE(Visible(Form::frmStars));
+}
+
+// Tabbing into the list makes its first line current without selecting it: Accept and Info
+// then have no line to act on.
+TEST_F(CommandDialogs, StarListAcceptAndInfoWaitForASelectedLine) {
+    SolarSystemRecord& r = s.StarSystem(3, 5, 1);
+    r.SetName("Alpha");
+    r.SectorRow = 2, r.SectorCol = 7;
+    r.SystemValue3 = 1250;
+    s.Galaxy[3][5] = 1;
+    s.TargetQuadText = "1,1", s.TargetSectText = "1,1";
+    dg.script.modal[Form::frmStars] = [&](QDialog& w) {
+        auto* list = dg.Control<QListWidget>(Form::frmStars, "lstStars");
+        QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &tab);
+        ASSERT_EQ(list->currentRow(), 0);
+        ASSERT_TRUE(list->selectedItems().isEmpty());
+        dg.Click(Form::frmStars, "cmdAccept");
+        dg.Click(Form::frmStars, "cmdInfo");
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(s.TargetQuadText, "1,1");
+        EXPECT_EQ(s.TargetSectText, "1,1");
+        EXPECT_TRUE(dg.script.notices.empty());
+        dg.Click(Form::frmStars, "cmdCancel");
+    };
+    dg.host.RunModal(Form::frmStars);
     EXPECT_FALSE(Visible(Form::frmStars));
 }
 

@@ -82,6 +82,60 @@ TEST_F(FirePlanPicks, TheFocusAMessageHandsBackEndsNoPicking) {
     dg.host.SetScript(&dg.script);
 }
 
+// The other order the desktop may take: the scan takes the focus first, and only then does the
+// desktop hand the dialog the focus the closed message took from it. That is no return from
+// picking either: when the scan takes the focus again, the click on a hostile that follows marks
+// it; when the dialog keeps the focus, the player's first act on it is the return.
+TEST_F(FirePlanPicks, TheFocusAMessageHandsBackLateEndsNoPicking) {
+    struct Script : test::DesktopScript {
+        std::function<void()> onNotice;
+        void Notice(const std::string& text, long style, bool own) override {
+            DesktopScript::Notice(text, style, own);
+            if (onNotice) onNotice();
+        }
+    } script;
+    dg.host.SetScript(&script);
+    QWidget* dialog = nullptr;
+    QWidget* scan = dg.Window(Form::frmSRS);
+    bool scanAgain = true;
+    script.onNotice = [&] {
+        QDialog message;
+        message.setModal(true);
+        QTimer::singleShot(50, &message, [&] { message.accept(); });
+        message.exec();
+        // Handed back once the scan has been shown.
+        QTimer::singleShot(0, dialog, [&] {
+            dialog->activateWindow();
+            if (scanAgain) QTimer::singleShot(0, scan, [&] { scan->activateWindow(); });
+        });
+    };
+    s.SectorGrid[2][6] = 2;
+    s.TorpedoStockClass1 = 4;
+    Type("5");
+    dialog = dg.Window(Form::frmTOR);
+    ComeBackTo(Form::frmTOR);
+    dg.Click(Form::frmTOR, "cmdAdd");
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ASSERT_TRUE(scan->isActiveWindow());
+    EXPECT_EQ(s.SectorPickMode, -3);
+    ClickCell(Cell(2, 6));
+    EXPECT_TRUE(script.modals.empty());  // no information box
+    EXPECT_TRUE(s.SectorFrames[static_cast<size_t>(Cell(2, 6))].Visible);
+    ComeBackTo(Form::frmTOR);
+    EXPECT_EQ(s.TorpedoPlan.size(), 1u);
+    EXPECT_EQ(s.SectorPickMode, 0);
+
+    scanAgain = false;
+    dg.Click(Form::frmTOR, "cmdAdd");
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ASSERT_TRUE(dialog->isActiveWindow());
+    EXPECT_EQ(s.SectorPickMode, -3);
+    dg.Click(Form::frmTOR, "cmdSelectAll");
+    EXPECT_EQ(s.SectorPickMode, 0);
+    EXPECT_EQ(dg.Shown(Form::frmTOR, "cmdSelectAll"), "<TOR0024>");  // the click itself went on
+    dg.host.SetScript(&dg.script);
+}
+
 TEST_F(FirePlanPicks, TheTorpedoDialogTakesItsPicksAndOpensAfreshAfterNamingATorpedoLeftOut) {
     s.TorpedoStockClass1 = 2;
     Type("5");

@@ -82,6 +82,29 @@ TEST_F(ReportWindowsOnTheDesktop, DamageControlRepairsTheRowClickedAfterDam) {
     EXPECT_EQ(dg.script.modals.size(), 1u);
 }
 
+// A row's number has no click of its own: only the row, its name and its figure start a repair.
+TEST_F(ReportWindowsOnTheDesktop, ARowsNumberStartsNoRepair) {
+    s.SystemDamage[kPhasers] = 2.5f;
+    UpdateCommandState(g);
+    dg.host.ShowForm(Form::frmCommands);
+    QApplication::processEvents();
+    dg.Click(Form::frmCommands, "cmdDAM");
+    ASSERT_TRUE(Visible(Form::frmDamageReport));
+    const auto mode = s.DamageReportMode;
+    ASSERT_NE(mode, 0);
+
+    dg.Click(Form::frmDamageReport, "lblNumber(3)");
+    EXPECT_TRUE(dg.script.modals.empty());
+    EXPECT_EQ(s.DamageReportMode, mode);
+    EXPECT_EQ(s.SystemDamage[kPhasers], 2.5f);
+
+    dg.script.modal[Form::frmDAM] = [&](QDialog&) { dg.Click(Form::frmDAM, "cmdCancel"); };
+    dg.Click(Form::frmDamageReport, "pnlSystem(3)");
+    EXPECT_EQ(dg.script.modals, std::vector<std::string>{"frmDAM"});
+    EXPECT_EQ(s.DamageReportMode, 4);
+    EXPECT_EQ(s.SystemDamage[kPhasers], 2.5f);
+}
+
 // A ship lost: the cover hides exactly the rows of what was left on board (energy, torpedoes,
 // probes), and the Morv report's button stays in sight, greyed, in a game without the Morv.
 TEST_F(ReportWindowsOnTheDesktop, TheShipDestroyedCoverLiesOverWhatWasLeftOnBoard) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "engine/computer/Navigation.h"
@@ -114,6 +115,43 @@ TEST_F(NavWindowTest, ComingBackToTheDialogKeepsTheMeasuredLine) {
     }
     EXPECT_EQ(nav->pnlDist->LineEnd(), QPointF(pressed));
     EXPECT_NEAR(nav->pnlDist->LineStart().x(), 28.5 * nav->pnlDist->width() / 64, 1e-9);
+}
+
+// The player moved the dialog aside, went to another window, and comes back with a triple click
+// on the course box. The first press brings the dialog to the front; the dialog stays where the
+// player put it, so the other two presses land on the box too: its text is selected and the
+// course typed over it is taken.
+TEST_F(NavWindowTest, ComingBackToTheDialogLeavesItUnderThePointer) {
+    Open();
+    const QPoint moved = nav->pos() + QPoint(0, 60);
+    nav->move(moved);
+    dg.host.ShowForm(Form::frmSRS);
+    QWidget* scan = dg.Window(Form::frmSRS);
+    QApplication::processEvents();
+    ASSERT_TRUE(scan->isActiveWindow());
+
+    const QPoint at = nav->txtCourse->mapToGlobal(nav->txtCourse->rect().center());
+    auto send = [&](QWidget* w, QEvent::Type type) {
+        if (!w) return;
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(type, QPointF(w->mapFromGlobal(at)), QPointF(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    nav->activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(nav->isActiveWindow());
+    send(nav->txtCourse, QEvent::MouseButtonPress);
+    send(nav->txtCourse, QEvent::MouseButtonRelease);
+    EXPECT_EQ(nav->pos(), moved);
+    QWidget* under = nav->childAt(nav->mapFromGlobal(at));
+    EXPECT_EQ(under, nav->txtCourse);
+    for (QEvent::Type type : {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                              QEvent::MouseButtonRelease})
+        send(under, type);
+    EXPECT_EQ(nav->txtCourse->selectedText(), "1.0");
+    dg.Keys(Form::frmNAV, "txtCourse", "2.5");
+    EXPECT_TRUE(dg.script.notices.empty());
+    EXPECT_EQ(s.NavDialog.CourseText, "2.5");
 }
 
 TEST_F(NavWindowTest, AnOrderBeyondTheGalaxyIsRefusedAfterItsCharge) {

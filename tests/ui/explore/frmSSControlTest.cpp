@@ -5,13 +5,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
 #include <cmath>
 #include <filesystem>
 #include <functional>
 #include <set>
 
 #include "datafiles/SolarSystemFiles.h"
+#include "engine/computer/Navigation.h"
 #include "engine/tactical/SolarSystemEntry.h"
 #include "explore/Console.h"
 #include "explore/ConsoleDrawing.h"
@@ -23,10 +28,12 @@
 #include "state/Numeric.h"
 #include "support/ExploreTestSupport.h"
 #include "support/PlanetEntries.h"
+#include "ui/dialogs/frmNAV.h"
 #include "ui/host/FormSkin.h"
 #include "ui/host/WindowArranger.h"
 #include "ui/support/DesktopGame.h"
 #include "ui/support/PlaySurfaceGame.h"
+#include "ui/text/frmQuiet.h"
 
 namespace kv {
 namespace {
@@ -521,6 +528,134 @@ TEST(frmSSControl, AVisitEnteredByTheEngineEndsOnlyByExit) {
     EXPECT_EQ(s.GoalSystemsDone, systemsDone + 1);
 }
 
+// Shows a notice or a question in a real box (the platform's or the game's own message window)
+// and answers it with the mouse as the player does: the button of `code` clicked once the box is
+// up. True when the box came up and took the click; a box that did not is closed.
+bool AnsweredWithTheMouse(test::DesktopGame& dg, int code, const std::function<void()>& show) {
+    bool answered = false;
+    int waits = 0;
+    QTimer answer;
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* box = qobject_cast<QMessageBox*>(modal) ? static_cast<QDialog*>(modal) : qobject_cast<frmQuiet*>(modal);
+        if (!box) {
+            if (++waits < 100) answer.start(20);  // not up yet
+            return;
+        }
+        QAbstractButton* button = nullptr;
+        if (auto* m = qobject_cast<QMessageBox*>(box))
+            button = m->button(code == kNo ? QMessageBox::No : code == kYes ? QMessageBox::Yes : QMessageBox::Ok);
+        else
+            button = static_cast<frmQuiet*>(box)->Button(code);
+        if (button) test::DesktopGame::ClickAt(button, button->rect().center());
+        answered = !box->isVisible();
+        if (box->isVisible()) box->done(0);
+    });
+    answer.start(0);
+    dg.host.SetScript(nullptr);
+    show();
+    dg.host.SetScript(&dg.script);
+    return answered;
+}
+
+// A visit as the player makes one: a one-sector move onto the star system, and on the console the
+// shields raised and taken back, energy drawn in orbit, a notice, the phasers' question and the
+// hail's responses. The move greys the game windows for the whole visit; every window the console
+// opens takes the player's answers all the same.
+TEST(frmSSControl, EveryWindowOfAVisitEnteredFromAMoveTakesThePlayersAnswers) {
+    for (bool ownWindow : {false, true}) {
+        SCOPED_TRACE(ownWindow ? "the game's message window" : "the platform's box");
+        ConstantRandom rng(0.75f);
+        test::PlaySurfaceGame dg(rng);
+        GameState& s = dg.st;
+        dg.game.UseQuietDialogs = ownWindow;
+        s.MaxEnergy = 5000;
+        s.MaxShields = 2000;
+        s.SSChanceTable = {0.0f, 0.5f, 0.3f, 0.1f};
+        s.Galaxy[4][4] = 1;
+        s.QuadStars = 1;
+        s.SectorGrid[4][5] = kStar;
+        SolarSystemRecord& rec = s.StarSystem(4, 4, 1);
+        rec.SetName("Vesta");
+        rec.DescriptorName = "Test";
+        rec.SectorRow = 4;
+        rec.SectorCol = 5;
+        rec.PlanetCount = 1;
+        rec.Planets[0] = test::MakePlanet(600, 2, 0, 256, 5);  // energy class 1
+        dg.scratch.Write("program/SSDescriptor/Test.ssd",
+                         "[General]\r\nPlanetPics=0\r\nMessages=1\r\n[Names]\r\n1=Alpha\r\n"
+                         "[1]\r\nResponsesHail=1\r\nResponseHail1=Greetings.\r\n");
+
+        std::vector<std::string> greyed;  // the windows that came up disabled
+        auto answer = [&](Form form, std::function<void()> act) {
+            dg.script.modal[form] = [&greyed, form, act](QDialog& d) {
+                if (!d.isEnabled()) greyed.push_back(Name(form));
+                act();
+            };
+        };
+        bool visited = false;
+        dg.script.modal[Form::frmSSControl] = [&](QDialog&) {
+            QApplication::processEvents();  // the first activation starts the visit
+            visited = true;
+            ASSERT_FALSE(dg.Window(Form::frmCommands)->isEnabled());  // greyed by the move
+
+            answer(Form::frmSHE, [&] {
+                for (const char* c : {"txtShields", "cmdMax", "cmdHalf", "cmdDrop", "cmdAccept", "cmdCancel"})
+                    EXPECT_TRUE(dg.Control(Form::frmSHE, c)->isEnabled()) << c;
+                dg.Click(Form::frmSHE, "cmdMax");
+                dg.Click(Form::frmSHE, "cmdAccept");
+            });
+            dg.Click(Form::frmSSControl, "cmdShields");
+            EXPECT_EQ(s.ShieldLevel, 2000);
+            answer(Form::frmSHE, [&] {
+                dg.Click(Form::frmSHE, "cmdDrop");
+                dg.Click(Form::frmSHE, "cmdAccept");
+            });
+            dg.Click(Form::frmSSControl, "cmdShields");
+            EXPECT_EQ(s.ShieldLevel, 0);
+
+            dg.Click(Form::frmSSControl, "lblPlanet(2)");
+            dg.Click(Form::frmSSControl, "cmdEnterOrbit");
+            ASSERT_EQ(dg.game.console.OrbitPlanet, 1);
+            const Long before = s.ShipEnergy;
+            answer(Form::frmGetNumber, [&] {
+                dg.Control<QLineEdit>(Form::frmGetNumber, "txtNumber")->setText("1");
+                dg.Click(Form::frmGetNumber, "cmdOK");
+            });
+            dg.Click(Form::frmSSControl, "cmdEnergy");
+            EXPECT_EQ(s.ShipEnergy, before + 200);  // one unit of time at 0.5 a hundred
+
+            // No message for a landing party: a notice. The phasers' question, answered No.
+            EXPECT_TRUE(AnsweredWithTheMouse(dg, kOK, [&] { dg.Click(Form::frmSSControl, "cmdBeam"); }));
+            EXPECT_TRUE(AnsweredWithTheMouse(dg, kNo, [&] { dg.Click(Form::frmSSControl, "cmdPhaser"); }));
+            EXPECT_EQ(s.ShipEnergy, before + 200);
+
+            answer(Form::frmRespond, [&] {
+                QWidget* option = dg.Control(Form::frmRespond, "Response(1)");
+                test::DesktopGame::ClickAt(option, QPoint(8, option->height() / 2));  // on its round box
+                dg.Click(Form::frmRespond, "cmdSend");
+            });
+            dg.Click(Form::frmSSControl, "cmdHail");
+            EXPECT_EQ(dg.game.console.MessageSection, "Hail");
+            dg.Click(Form::frmSSControl, "cmdExit");
+        };
+
+        // Course 1 (east) at warp 0.1: one sector, onto the star.
+        auto* nav = dg.Window<frmNAV>(Form::frmNAV);
+        ASSERT_TRUE(dg.host.Run(Form::frmCommands, [&] { SetupNavDialog(dg.game, 8.0f); }));
+        nav->hsbCourse->setValue(10);
+        nav->vsbWarp->setValue(nav->vsbWarp->maximum() - 1);
+        dg.Click(Form::frmNAV, "cmdAccept");
+        ASSERT_TRUE(visited);
+        EXPECT_EQ(greyed, std::vector<std::string>{});
+        EXPECT_EQ(dg.script.modals, (std::vector<std::string>{"frmSSControl", "frmSHE", "frmSHE", "frmGetNumber",
+                                                               "frmRespond"}));
+        EXPECT_FALSE(dg.Window(Form::frmSSControl)->isVisible());
+        EXPECT_TRUE(dg.Window(Form::frmCommands)->isEnabled());
+    }
+}
+
 // ---- Where the console stands ----------------------------------------------------------------------
 
 TEST(frmSSControl, TheConsoleIsCentredOnItsOwnSizeAndStaysWholeOnTheDesktop) {
@@ -656,6 +791,55 @@ TEST(frmSSControl, TheMapIsDraggedWithTheMouse) {
     EXPECT_EQ(w.picMap->pos(), from + QPoint(12, 5));
 }
 
+// ---- The star and the arrows ------------------------------------------------------------------------
+
+// The star is a control of its own over the system view: a click on it selects the star and
+// picks no planet on the way, not even one whose orbit lies under the star's picture (which a
+// click beside the star picks).
+TEST(frmSSControl, AClickOnTheStarSelectsTheStarAndNoPlanet) {
+    ConsoleDesk t;
+    t.dg.st.StarSystem(4, 4, 1).Planets[0].PlanetValue1 = 300;  // under the star's picture
+    frmSSControl& w = t.Open();
+    ASSERT_LT(300 / kTwipsPerPixel, w.picStar->width() / 2);
+    t.Select("2");
+    const int draws = w.planetDraws;
+    t.dg.Click(Form::frmSSControl, "picStar");
+    EXPECT_EQ(t.C().SelectTag, "Star");
+    EXPECT_EQ(w.planetDraws, draws);  // no planet was drawn on the way
+
+    // Just beside the star, planet 1's orbit is the nearest.
+    const QPoint beside = w.picStar->geometry().center() + QPoint(w.picStar->width() / 2 + 4, 0);
+    test::DesktopGame::ClickAt(w.picSolarSystem, beside);
+    EXPECT_EQ(t.C().SelectTag, "1");
+}
+
+// A click is a press and a release over the same control: pressed on an arrow or the star and
+// released elsewhere, nothing is selected.
+TEST(frmSSControl, TheArrowsAndTheStarActOnlyForAReleaseOverThemselves) {
+    const struct {
+        const char* control;
+        const char* before;
+        const char* clicked;
+    } cases[] = {
+        {"lblPlanet(2)", "Star", "1"},
+        {"lblPlanet(0)", "2", "1"},
+        {"picStar", "2", "Star"},
+    };
+    for (const auto& c : cases) {
+        ConsoleDesk t;
+        t.Open();
+        t.Select(c.before);
+        QWidget* control = t.dg.Control(Form::frmSSControl, c.control);
+        const QPoint far = control->rect().center() + QPoint(300, 120);
+        Press(control, control->rect().center());
+        DragTo(control, far);
+        Release(control, far);
+        EXPECT_EQ(t.C().SelectTag, c.before) << c.control;
+        t.dg.Click(Form::frmSSControl, c.control);
+        EXPECT_EQ(t.C().SelectTag, c.clicked) << c.control;
+    }
+}
+
 // ---- What a new visit shows ------------------------------------------------------------------------
 
 TEST(frmSSControl, LeavingClearsThePicturesAndTheStarShowsNoPlanetsText) {
@@ -699,6 +883,45 @@ TEST(frmSSControl, ARoomsResponsesAreListedOnceOnTheFirstEntry) {
     };
     t.dg.Click(Form::frmSSControl, "cmdRespond");
     EXPECT_EQ(options, shown);
+}
+
+// A response wider than the dialog is wrapped onto more lines and its row grows with them: every
+// word shows, and no row covers the next or the buttons.
+TEST(frmSSControl, ALongResponseShowsWholeInTheResponsesDialog) {
+    ConsoleDesk t;
+    const std::string longer =
+        "We come in peace from a world beyond the rim of the galaxy, bearing the songs of our fathers, and we "
+        "ask only to hear yours before the long night falls.";
+    t.dg.scratch.Write("program/SSDescriptor/Test.ssd",
+                       "[General]\r\nPlanetPics=0000\r\nMessages=1111\r\n[Names]\r\nS=Vesta Prime\r\n1=Alpha\r\n"
+                       "[1]\r\nResponsesHail=3\r\nResponseHail1=Greetings.\r\nResponseHail2=" +
+                           longer + "\r\nResponseHail3=Farewell.\r\n");
+    t.Open();
+    t.Select("1");
+    t.dg.Click(Form::frmSSControl, "cmdEnterOrbit");
+    bool shown = false;
+    t.dg.script.modal[Form::frmRespond] = [&](QDialog& d) {
+        auto& r = static_cast<frmRespond&>(d);
+        ASSERT_EQ(r.Response.size(), 4u);
+        const std::string expected[] = {"", "Greetings.", longer, "Farewell."};
+        int below = 0;
+        for (size_t i = 1; i < r.Response.size(); ++i) {
+            QRadioButton* option = r.Response[i];
+            EXPECT_EQ(option->text().replace('\n', ' ').toStdString(), expected[i]) << i;
+            EXPECT_LE(option->sizeHint().width(), option->width()) << i;
+            EXPECT_LE(option->sizeHint().height(), option->height()) << i;
+            EXPECT_GE(option->y(), below) << i;
+            EXPECT_TRUE(d.rect().contains(option->geometry())) << i;
+            below = option->geometry().bottom() + 1;
+        }
+        EXPECT_GT(r.Response[2]->text().count('\n'), 0);
+        EXPECT_GE(r.cmdSend->y(), below);
+        EXPECT_TRUE(d.rect().contains(r.cmdSend->geometry()));
+        shown = true;
+        r.cmdClose->click();
+    };
+    t.dg.Click(Form::frmSSControl, "cmdHail");
+    EXPECT_TRUE(shown);
 }
 
 // ---- frmRespond ----------------------------------------------------------------------------------

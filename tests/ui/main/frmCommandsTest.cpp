@@ -4,9 +4,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "engine/computer/Displays.h"
 #include "engine/tactical/ShortRangeScan.h"
+#include "platform/Codepage.h"
+#include "platform/Files.h"
+#include "platform/Profile.h"
 #include "screens/Relabel.h"
 #include "state/Options.h"
 #include "state/SavedGame.h"
@@ -142,6 +147,67 @@ TEST_F(CommandBarWindow, TheMainMenuItemOpensTheMenuModally) {
     bar->mnuPopup->hide();
     EXPECT_EQ(dg.script.modals, std::vector<std::string>{"frmMenu"});
     dg.host.RegisterForm(Form::frmMenu, nullptr);
+}
+
+// A load refused for its file has ended the game that ran (a load starts from a fresh state):
+// every window says so at once, and the main menu comes up, as it does whenever no game runs,
+// so that no command acts on the empty tables.
+TEST_F(CommandBarWindow, ARefusedLoadShowsNoGameAndOpensTheMainMenu) {
+    s.ConfigName = "Ann";
+    s.GameChanged = kFalse;
+    UpdateGeneralReport(dg.game);
+    ASSERT_EQ(dg.Shown(Form::frmGeneralReport, "lblQ"), "4,4");
+    const std::string foreign = dg.scratch.Write("saves/NOTES.KVW", "not a saved game\r\n");
+
+    QDialog menu;
+    menu.setObjectName("frmMenu");
+    dg.host.RegisterForm(Form::frmMenu, &menu);
+    QString shownBehindTheMenu = "?";
+    dg.script.modal[Form::frmMenu] = [&](QDialog& d) {
+        shownBehindTheMenu = dg.Shown(Form::frmGeneralReport, "lblQ");
+        d.accept();
+    };
+    dg.script.files = {foreign};
+    dg.Choose(Form::frmCommands, "mnuLoad");
+    EXPECT_EQ(dg.script.notices.size(), 1u);  // why the file was refused
+    EXPECT_FALSE(s.GameRunning);
+    EXPECT_EQ(dg.script.modals, std::vector<std::string>{"frmMenu"});
+    EXPECT_EQ(shownBehindTheMenu, "");
+    dg.host.RegisterForm(Form::frmMenu, nullptr);
+}
+
+// The Game menu in the shipped English: each item has an access key of its own, and "g" then
+// "s" saves the game.
+TEST(CommandBarMenu, EveryItemHasItsOwnAccessKeyInTheShippedLanguage) {
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(std::string(KESTRAVA_DATA_DIR) + "/LANGUAGE/English.lng", bytes));
+    const ProfileFile file = ProfileFile::Parse(bytes);
+    std::map<std::string, std::string> texts;
+    for (const char* key :
+         {"CommandsLoad", "CommandsSave", "CommandsMenu", "CommandsOpt", "CommandsHelp", "CommandsQuit"}) {
+        const auto text = file.Get("Language", key);
+        ASSERT_TRUE(text) << key;
+        texts[key] = Cp1252ToUtf8(*text);
+    }
+    SeededRandom rng{5};
+    PlaySurfaceGame dg{rng, texts};
+    frmCommands* bar = dg.Window<frmCommands>(Form::frmCommands);
+    std::set<int> keys;
+    for (QAction* item : bar->mnuPopup->actions()) {
+        if (item->isSeparator()) continue;
+        const int key = QKeySequence::mnemonic(item->text())[0].key();
+        EXPECT_NE(key, 0) << item->objectName().toStdString() << " has no access key";
+        keys.insert(key);
+    }
+    EXPECT_EQ(keys.size(), 6u);
+
+    dg.st.ConfigName = "Ann";
+    dg.script.files = {std::nullopt};
+    dg.Keys(Form::frmCommands, "cmdGame", "g");
+    ASSERT_TRUE(bar->mnuPopup->isVisible());
+    test::DesktopGame::SendKey(bar->mnuPopup, Qt::Key_S, "s");
+    EXPECT_EQ(dg.script.fileFolders.size(), 1u);  // the save asked for its file
+    EXPECT_FALSE(bar->mnuPopup->isVisible());
 }
 
 TEST_F(CommandBarWindow, QuitWithYesThenACancelledFileDialogGoesBackToTheGame) {
