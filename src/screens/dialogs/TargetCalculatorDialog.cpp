@@ -166,6 +166,8 @@ void ChooseNearestBase(Game& g) {
     // The Zarvoni starbase is a base to go to only once captured.
     for (int i = s.ZarvoniBase[0] != 0 ? 0 : 1; i <= 3; ++i) {
         const BaseQuadrant b = Base(s, i);
+        // Only a base the option would take counts: a destroyed or unknown one nearer than a
+        // standing one would otherwise be chosen, refused by its option, and leave nothing set.
         if (!b.usable || (i == 0 && !s.ZarvoniBaseKnown)) continue;
         int sr = 0, sc = 0;
         if (i == 0) {
@@ -175,6 +177,8 @@ void ChooseNearestBase(Game& g) {
         }
         const double dr = b.row * 8 + sr - shipRow, dc = b.col * 8 + sc - shipCol;
         const double d = std::sqrt(dr * dr + dc * dc);
+        // At full precision: a best distance rounded to a whole sector would let a base up to half
+        // a sector farther win.
         if (best < 0 || d < nearest) best = i, nearest = d;
     }
     ClearNeighbours(s);

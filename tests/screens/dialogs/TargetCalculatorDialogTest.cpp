@@ -54,6 +54,13 @@ TEST_F(TargetCalculatorDialogTest, TheNearestBaseByExactDistance) {
     EXPECT_EQ(SetBase(), 2);
     EXPECT_EQ(s.TargetQuadText, "2,3");
 
+    // A destroyed base, however near, gives way to the nearest standing one.
+    s.KnownGalaxy[4][4] = s.Galaxy[4][4];
+    s.Starbases[3][1] = s.Starbases[3][3] = -1000;
+    ChooseNearestBase(tg.game);
+    EXPECT_EQ(SetBase(), 2);
+    EXPECT_EQ(s.TargetQuadText, "2,3");
+
     // Nothing known: every base option cleared, the text kept.
     s.KnownGalaxy[2][3] = -1;
     ChooseNearestBase(tg.game);
