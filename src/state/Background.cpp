@@ -39,6 +39,11 @@ void RefreshBackground(Game& g) {
         ApplyBackground(g);
 }
 
+void HideBackgroundWindow(Game& g) {
+    g.host.HideBackground();
+    if (g.background.Tag == BackgroundTag::Show) g.background.Tag = BackgroundTag::None;
+}
+
 bool BackgroundActive(Game& g) {
     return g.host.IsFormVisible(Form::frmBackground) || g.background.Tag == BackgroundTag::Hide;
 }

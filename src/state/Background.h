@@ -19,6 +19,10 @@ void ReskinBackground(Game& g);
 // it behind the game windows ("SHOW"). Nothing pending: nothing happens.
 void RefreshBackground(Game& g);
 
+// No background behind the game windows: the window is hidden, and a show that a modal window
+// kept back is dropped, so that it does not come back when that window closes.
+void HideBackgroundWindow(Game& g);
+
 // True while the background window is visible or still to be hidden properly.
 bool BackgroundActive(Game& g);
 

@@ -3,6 +3,7 @@
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "state/Background.h"
 #include "state/Game.h"
 #include "state/LibraryOptions.h"
 #include "state/Numeric.h"
@@ -78,7 +79,7 @@ void ImportIniSettings(Game& g, const std::string& config) {
     LoadBackgroundPictureOption(g, "KVMAIN0067", "KVMAIN0068");
     g.host.Refresh(View::Background);
     if (o.optColor) g.host.SetBackgroundColor(o.lblColor);
-    if (o.optNone) g.host.HideBackground();
+    if (o.optNone) HideBackgroundWindow(g);
 
     ApplyClosingOptionSteps(g);
 }

@@ -221,7 +221,7 @@ void LoadSettings(Game& g, const std::string& config, bool applyBackground) {
     bool pictureOk = LoadBackgroundPictureOption(g, "KVMAIN0069", "KVMAIN0070");
     if (applyBackground) {
         if (o.optColor) g.host.SetBackgroundColor(o.lblColor);
-        if (o.optNone) g.host.HideBackground();
+        if (o.optNone) HideBackgroundWindow(g);
         if (!pictureOk) ReskinBackground(g);
         // A colour or a picture stands behind the game windows also when the window is hidden,
         // as every start leaves it: under the main menu the show waits for the menu's end.

@@ -102,7 +102,7 @@ void ApplySettings(Game& g) {
         ApplyBackgroundIfHidden(g);
         g.host.SetMousePointer(pointer);
     } else if (o.optNone) {
-        g.host.HideBackground();
+        HideBackgroundWindow(g);
     }
 
     g.UseQuietDialogs = o.chkSuppress == 0;

@@ -196,5 +196,52 @@ TEST(BackgroundBehindTheGame, AColourChosenAfterAPictureThatCouldNotBeShownShows
     ExpectShownBehind(mg, Backdrop::Colour);
 }
 
+// Before a game, a colour chosen in the options of the main menu waits for the menu's end. When
+// the game then starts with no background (chosen in the options again, or the player's own
+// configuration has none), that wait is dropped: the game comes without a background.
+TEST(BackgroundBehindTheGame, NoBackgroundAfterAColourChosenUnderTheMenuLeavesItHidden) {
+    for (const bool inTheOptions : {true, false}) {
+        SCOPED_TRACE(inTheOptions ? "none in the options" : "none in the player's configuration");
+        SeededRandom rng(2024);
+        test::MenuGame mg(rng);
+        OptionSettings& o = mg.game.options;
+        if (!inTheOptions) {
+            o.optNone = true;
+            o.optColor = o.optPicture = false;
+            SaveSettings(mg.game, "Ann");
+            o.chkNameConfig = 1;
+        }
+        ShowTheGame(mg);
+        frmMenu& menu = mg.Menu();
+        auto& w = *mg.Window<frmOptions>(Form::frmOptions);
+        mg.RunMenu([&] {
+            mg.script.modal[Form::frmOptions] = [&](QDialog&) { ChooseBackgroundAndOK(mg, w, Backdrop::Colour); };
+            mg.Choose(Form::frmMenu, "mnuGOptions(150)");
+            if (inTheOptions) {
+                mg.script.modal[Form::frmOptions] = [&](QDialog&) {
+                    w.TabStrip1->setCurrentIndex(4);
+                    mg.Tick(Form::frmOptions, "optNone");
+                    mg.Click(Form::frmOptions, "cmdOK");
+                };
+                mg.Choose(Form::frmMenu, "mnuGOptions(150)");
+            }
+            mg.TypeName("Ann");
+            menu.cboMissionType->setCurrentIndex(0);
+            mg.Click(Form::frmMenu, "cmdNewClose");
+        });
+        ASSERT_TRUE(mg.st.GameRunning);
+        std::vector<std::string> modals{"frmMenu", "frmOptions"};
+        if (inTheOptions) modals.push_back("frmOptions");
+        EXPECT_EQ(mg.script.modals, modals);
+        ASSERT_TRUE(mg.host.Run(Form::frmCommands, [&] {
+            ReturnFromMenu(mg.game);
+            RefreshAll(mg.game);
+        }));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(o.optNone);
+        EXPECT_FALSE(mg.Window<frmBackground>(Form::frmBackground)->isVisible());
+    }
+}
+
 }  // namespace
 }  // namespace kv
