@@ -87,6 +87,7 @@ public:
     }
     void CenterMouse() override {}
     bool LoadBackgroundPicture(const std::string&) override { return true; }
+    std::string BackgroundPictureError() override { return {}; }
     void SetBackgroundColor(long) override {}
     void HideBackground() override {}
     void DrawVersionText(const std::string&, long) override {}

@@ -118,8 +118,13 @@ bool LoadBackgroundPictureOption(Game& g, const char* keyBefore, const char* key
     if (!g.options.optPicture) return true;
     const std::string& path = g.options.CMDialogFileName;
     if (g.host.LoadBackgroundPicture(path)) return true;
-    MessageBox(g, -1, g.Text(keyBefore) + path + g.Text(keyAfter), kOKOnly);
+    MessageBox(g, -1, PictureNotShownText(g, g.Text(keyBefore) + path + g.Text(keyAfter)), kOKOnly);
     return false;
+}
+
+std::string PictureNotShownText(Game& g, const std::string& text) {
+    const std::string why = g.host.BackgroundPictureError();
+    return why.empty() ? text : text + g.st.NewLine + why;
 }
 
 void ApplyStoredOptionTexts(Game& g, const std::string* v) {

@@ -94,6 +94,9 @@ void KeepWindowsOnScreen(Game& g, int last);
 // reports one that cannot be read with the texts of keys before / after around the path.
 // True when no picture was needed or it loaded.
 bool LoadBackgroundPictureOption(Game& g, const char* keyBefore, const char* keyAfter);
+// The notice of a background picture that could not be loaded: `text` (which names it), and the
+// system's reason on a line of its own when it gives one.
+std::string PictureNotShownText(Game& g, const std::string& text);
 // Applies the file name, the message-log font and colours and the option globals that follow
 // from the check boxes (the closing steps of a load and of the import).
 void ApplyClosingOptionSteps(Game& g);

@@ -380,6 +380,9 @@ public:
     // Loads the background picture into the background window; false when the file is not a
     // readable picture.
     virtual bool LoadBackgroundPicture(const std::string& path) = 0;
+    // Why the last background picture that could not be loaded was refused, in the system's
+    // words ("" when it gives none).
+    virtual std::string BackgroundPictureError() = 0;
     // The background window shows only the colour (no picture); or it is hidden, no picture.
     virtual void SetBackgroundColor(long color) = 0;
     virtual void HideBackground() = 0;

@@ -280,6 +280,7 @@ public:
         Log("bgpicture:" + path);
         return pictureReadable;
     }
+    std::string BackgroundPictureError() override { return {}; }
     void SetBackgroundColor(long color) override { Log("bgcolor:" + std::to_string(color)); }
     void HideBackground() override { Log("hidebg"); }
     void DrawVersionText(const std::string& text, long color) override {

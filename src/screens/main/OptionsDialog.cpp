@@ -98,7 +98,8 @@ void ApplySettings(Game& g) {
         const Pointer pointer = g.host.MousePointer();
         g.host.SetMousePointer(Pointer::Hourglass);
         if (!o.lblPictureFile.empty() && !g.host.LoadBackgroundPicture(o.CMDialogFileName))
-            MessageBox(g, -1, g.Text("OPTIONS0001") + o.CMDialogFileName, kOKOnly | kExclamation);
+            MessageBox(g, -1, PictureNotShownText(g, g.Text("OPTIONS0001") + o.CMDialogFileName),
+                       kOKOnly | kExclamation);
         ApplyBackgroundIfHidden(g);
         g.host.SetMousePointer(pointer);
     } else if (o.optNone) {

@@ -662,9 +662,17 @@ void QtHost::CenterMouse() {
 }
 
 // The background window shows the picture, the colour and the version splash.
+// A picture that cannot be loaded keeps the reader's reason for the notice that names it.
 bool QtHost::LoadBackgroundPicture(const std::string& path) {
-    if (auto* bg = dynamic_cast<BackgroundWindow*>(Window(Form::frmBackground))) return bg->LoadPicture(path);
-    return QImageReader(QString::fromStdString(path)).canRead();
+    pictureError_.clear();
+    auto* bg = dynamic_cast<BackgroundWindow*>(Window(Form::frmBackground));
+    QImageReader reader(QString::fromStdString(path));
+    const bool loaded = bg ? bg->LoadPicture(path) : reader.canRead();
+    if (!loaded) {
+        reader.read();
+        pictureError_ = reader.errorString().toStdString();
+    }
+    return loaded;
 }
 
 void QtHost::SetBackgroundColor(long color) {

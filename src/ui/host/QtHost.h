@@ -219,6 +219,7 @@ public:
     void ScreenSizeTwips(long& width, long& height) override;
     void CenterMouse() override;
     bool LoadBackgroundPicture(const std::string& path) override;
+    std::string BackgroundPictureError() override { return pictureError_; }
     void SetBackgroundColor(long color) override;
     void HideBackground() override;
     void DrawVersionText(const std::string& text, long color) override;
@@ -263,6 +264,7 @@ private:
     MessageLog log_;
     HighScoreState highScores_;
     std::map<int, QPixmap> planets_;
+    std::string pictureError_;  // why the last background picture could not be loaded
     SoundPlayer sound_;
     std::string infoProgress_;
     std::optional<std::pair<std::string, std::string>> languageFonts_;  // "Font", "SFont"

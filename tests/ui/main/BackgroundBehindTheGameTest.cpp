@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QImageReader>
 #include <string>
 
 #include "engine/turn/Refresh.h"
@@ -240,6 +241,44 @@ TEST(BackgroundBehindTheGame, NoBackgroundAfterAColourChosenUnderTheMenuLeavesIt
         QCoreApplication::processEvents();
         EXPECT_TRUE(o.optNone);
         EXPECT_FALSE(mg.Window<frmBackground>(Form::frmBackground)->isVisible());
+    }
+}
+
+// A picture that cannot be shown is named with the system's reason, whether the options window
+// or the load of a configuration asked for it.
+TEST(BackgroundBehindTheGame, APictureThatCannotBeShownIsNamedWithTheSystemsReason) {
+    for (const bool missing : {false, true}) {
+        for (const bool inTheOptions : {true, false}) {
+            SCOPED_TRACE(std::string(missing ? "no such file, " : "a text file, ") +
+                         (inTheOptions ? "the options" : "a configuration"));
+            ConstantRandom rng(0.5f);
+            test::MenuGame mg(rng);
+            const std::string text = mg.scratch.Write("pictures/text.png", "not a picture");
+            const std::string path = missing ? mg.scratch.Path() + "pictures/gone.png" : text;
+            QImageReader reader(QString::fromStdString(path));
+            reader.read();
+            const std::string reason = reader.errorString().toStdString();
+            ASSERT_FALSE(reason.empty());
+            const std::string& nl = mg.st.NewLine;
+            if (inTheOptions) {
+                ShowTheGame(mg);
+                frmOptions& w = OpenOptions(mg);
+                ChooseBackground(mg, w, Backdrop::Picture, path);
+                mg.Click(Form::frmOptions, "cmdApply");
+                ASSERT_FALSE(mg.script.notices.empty());
+                EXPECT_EQ(mg.script.notices.back(), "<OPTIONS0001>" + path + nl + reason);
+            } else {
+                OptionSettings& o = mg.game.options;
+                o.optNone = o.optColor = false;
+                o.optPicture = true;
+                o.CMDialogFileName = path;
+                SaveSettings(mg.game, "Ann");
+                o = OptionSettings{};
+                LoadSettings(mg.game, "Ann", true);
+                ASSERT_FALSE(mg.script.notices.empty());
+                EXPECT_EQ(mg.script.notices.back(), "<KVMAIN0069>" + path + "<KVMAIN0070>" + nl + reason);
+            }
+        }
     }
 }
 
