@@ -419,6 +419,11 @@ bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLin
     g.host.ShowInfoProgress(g.Text("KVMAIN0072"), false);
     // The levels of a loaded game come from its file: the reset grants them as plain data,
     // without the Morv arrival tests or notices of a new game.
+    // The game that runs stays whole until the whole file has been read: a refused file gives it
+    // back as it was, with the Morv tractor beam that the reset lets go.
+    std::optional<GameState> running;
+    if (g.st.GameRunning) running = g.st;
+    const bool tractorHeld = g.TimerEnabled(Timer::frmSRS_tmrMorvTractor);
     ResetGameState(g, GrantUpgradeLevel);
     g.st.GameFileName.clear();
     const GameState resetState = g.st;
@@ -430,9 +435,15 @@ bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLin
         outcome = LoadOutcome::Failed;
     }
     if (outcome != LoadOutcome::Loaded) {
-        // The reset has already ended any game that was running: none goes on with empty tables.
-        g.st = resetState;
-        g.st.GameRunning = kFalse;
+        if (running) {
+            g.st = std::move(*running);
+            g.SetTimer(Timer::frmSRS_tmrMorvTractor, tractorHeld);
+            g.host.Refresh(View::GeneralReport);
+        } else {
+            // No game goes on with empty tables.
+            g.st = resetState;
+            g.st.GameRunning = kFalse;
+        }
     }
     g.host.ShowInfoProgress("", false);
     return outcome == LoadOutcome::Loaded;

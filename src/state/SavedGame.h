@@ -65,11 +65,13 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
               SaveFileSystem* files = nullptr);
 
 // Loads a saved game (".KVW" is added when the last four characters of the file name hold no
-// "."; a name without a folder is looked up in SavedGameFolder(g)). The state is reset first; a
-// file that is missing, unreadable, empty, damaged, of the older plain layout, of a newer
-// version or no saved game at all is refused with the error sound and one message that says
-// which (ReportSavedGameFileProblem): the reset state stays,
-// GameFileName stays empty, no game is running and false is returned. On success the message
+// "."; a name without a folder is looked up in SavedGameFolder(g)). The file is read into a
+// freshly reset state, taken over only once the whole file has been read. A file that is
+// missing, unreadable, empty, damaged, of the older plain layout, of a newer version or no
+// saved game at all is refused with the error sound and one message that says which
+// (ReportSavedGameFileProblem), and false is returned: a game that was running goes on as it
+// was (its state, file name, unsaved changes and message log untouched); with none running the
+// reset state stays, GameFileName stays empty and no game is running. On success the message
 // log is replaced by the lines of name.LOG (also returned through `logLines` when given).
 // What an ended save of the name left is finished or removed first (see SaveGame). `files`
 // defaults to DiskSaveFiles().

@@ -53,6 +53,31 @@ void ExpectNothingLoaded(const GameState& s) {
     for (const auto& rec : s.StarSystemTable) EXPECT_FALSE(rec.InUse());
 }
 
+// Runs `load` on a game in progress and checks that the game goes on as it was: its whole
+// state, file name, unsaved changes, message log and the Morv tractor beam holding the ship.
+template <class Load>
+void ExpectRunningGameKept(SaveGame_& g, Load load) {
+    GameState& s = g.tg.game.st;
+    savetest::FillKnownState(s);
+    s.GameRunning = kTrue;
+    s.GameFileName = "previous";
+    s.GameChanged = kTrue;
+    g.tg.game.SetTimer(Timer::frmSRS_tmrMorvTractor, true);
+    g.tg.host.output = {"a line of the running game"};
+    const std::string before = SavedGameText(s);
+    const GameState copy = s;
+    load();
+    EXPECT_EQ(SavedGameText(s), before);
+    EXPECT_TRUE(s.GameRunning);
+    EXPECT_EQ(s.GameFileName, "previous");
+    EXPECT_TRUE(s.GameChanged);
+    EXPECT_EQ(s.ConfigName, copy.ConfigName);
+    EXPECT_EQ(s.Galaxy, copy.Galaxy);
+    EXPECT_EQ(s.ShipEnergy, copy.ShipEnergy);
+    EXPECT_TRUE(g.tg.game.TimerEnabled(Timer::frmSRS_tmrMorvTractor));
+    EXPECT_EQ(g.tg.host.output, std::vector<std::string>{"a line of the running game"});
+}
+
 TEST(SaveGame, WritesTheHeaderMagicAndOneLinePerItemAndStarSystem) {
     ScratchFolder dir;
     SaveGame_ a(dir);
@@ -690,12 +715,14 @@ TEST(LoadGame, HeaderVersionsCompareExactly) {
     // a sound device would otherwise learn nothing).
     SaveGame_ g(dir);
     WriteAll(dir.Path() + "new.KVW", FlipSavedBytes("*WINV14* Jane" + items));
-    g.tg.game.st.GameRunning = kTrue;
     EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "new.KVW"));
     EXPECT_EQ(g.tg.host.notices, std::vector<std::string>{"<LoadNewer>\r\n" + dir.Path() + "new.KVW"});
     ASSERT_EQ(g.tg.host.sounds.size(), 1u);
     EXPECT_NE(g.tg.host.sounds[0].find("ERROR.WAV"), std::string::npos);
     ExpectNothingLoaded(g.tg.game.st);
+    // Refused while a game runs, it leaves that game going.
+    SaveGame_ running(dir);
+    ExpectRunningGameKept(running, [&] { EXPECT_FALSE(LoadGame(running.tg.game, dir.Path() + "new.KVW")); });
 }
 
 // The stored bytes of the known state saved as "good".
@@ -711,15 +738,18 @@ TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
     const std::string stored = SavedKnownState(dir);
     ASSERT_FALSE(stored.empty());
     const std::string plain = FlipSavedBytes(stored);
+    // Each with no game running (nothing is loaded) and with one running (it goes on untouched).
     auto refused = [&](const std::string& bytes, const std::string& what) {
         SCOPED_TRACE(what);
-        SaveGame_ g(dir);
-        g.tg.game.st.GameFileName = "previous";
-        g.tg.game.st.GameRunning = kTrue;  // a game was running when the player chose to load
         WriteAll(dir.Path() + "bad.KVW", bytes);
-        EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "bad.KVW"));
+        SaveGame_ none(dir);
+        EXPECT_FALSE(LoadGame(none.tg.game, dir.Path() + "bad.KVW"));
+        EXPECT_EQ(none.tg.host.notices.size(), 1u);
+        ExpectNothingLoaded(none.tg.game.st);
+
+        SaveGame_ g(dir);
+        ExpectRunningGameKept(g, [&] { EXPECT_FALSE(LoadGame(g.tg.game, dir.Path() + "bad.KVW")); });
         EXPECT_EQ(g.tg.host.notices.size(), 1u);
-        ExpectNothingLoaded(g.tg.game.st);
     };
     // Truncated at every item boundary (every line end but the last).
     size_t cuts = 0;
@@ -741,6 +771,8 @@ TEST(LoadGame, BadFilesAreRefusedWithOneMessageAndNothingLoaded) {
         EXPECT_FALSE(LoadGame(g.tg.game, path));
         EXPECT_EQ(g.tg.host.notices.size(), 1u);
         ExpectNothingLoaded(g.tg.game.st);
+        SaveGame_ running(dir);
+        ExpectRunningGameKept(running, [&] { EXPECT_FALSE(LoadGame(running.tg.game, path)); });
     }
 }
 

@@ -15,10 +15,17 @@ namespace {
 
 constexpr const char* kSource = "frmFinalReport:tmrMenu_Timer";
 
-// The saved game's file with this extension, found without regard to case; "" when none is.
-std::string ExistingWith(const Game& g, const std::string& base, const char* extension) {
+// The saved game's file with this extension (a name without a folder lies in the saved-games
+// folder).
+std::string SavedWith(const Game& g, const std::string& base, const char* extension) {
     std::string path = base + extension;
     if (path.find('/') == std::string::npos) path = SavedGameFolder(g) + path;
+    return path;
+}
+
+// That file found without regard to case; "" when none is.
+std::string ExistingWith(const Game& g, const std::string& base, const char* extension) {
+    const std::string path = SavedWith(g, base, extension);
     const size_t slash = path.find_last_of('/');
     return FindFile(path.substr(0, slash + 1), path.substr(slash + 1));
 }
@@ -40,8 +47,11 @@ void OfferToDeleteSavedGame(Game& g) {
         } else if (MessageQuery(g, -1, g.Text("FINLRPRT0006"), kStyle) == kYes) {
             const std::string log = ExistingWith(g, base, ".LOG");
             // A desktop without a viewer for the log says nothing itself: the player is told
-            // where the log lies, to open it by hand.
-            if (!log.empty() && !g.host.OpenDocument(log))
+            // where the log lies, to open it by hand. A log that is gone is said to be so.
+            if (log.empty())
+                MessageBox(g, -1, g.Text("LogMissing") + s.NewLine + SavedWith(g, base, ".LOG"),
+                           kOKOnly | kExclamation);
+            else if (!g.host.OpenDocument(log))
                 MessageBox(g, -1, g.Text("LogNotOpened") + s.NewLine + log, kOKOnly | kExclamation);
         }
     }

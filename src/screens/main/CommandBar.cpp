@@ -106,15 +106,16 @@ void PopupMenu(Game& g) {
 }
 
 // Load and Save are the main menu's own, with its checks and questions. With no game to go on
-// with (a refused load has ended the one that ran), the main menu comes up, as it does whenever
-// no game runs: no command is left to act on empty tables.
+// with, the main menu comes up, as it does whenever no game runs: no command is left to act on
+// empty tables. A file the load refused leaves the running game as it was: no turn passes and
+// nothing is marked changed.
 void PopupLoad(Game& g) {
-    MenuLoadGame(g);
+    const bool refused = !MenuLoadGame(g);
     if (!g.st.GameRunning) {
         PopupMenu(g);
         return;
     }
-    RefreshAll(g);
+    if (!refused) RefreshAll(g);
 }
 
 void PopupSave(Game& g) { MenuSaveGame(g); }

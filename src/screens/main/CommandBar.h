@@ -41,7 +41,9 @@ inline constexpr std::array<PopupItem, 6> kPopupItems{PopupItem::mnuLoad,    Pop
 const char* Name(PopupItem item);
 // Runs a pop-up item:
 //  - mnuLoad: the main menu's Load (MenuLoadGame: the name check, the save offered first, the
-//    question which name to keep, the player's configuration), then the end-of-action refresh;
+//    question which name to keep, the player's configuration), then the end-of-action refresh
+//    unless the load refused its file (the running game goes on untouched); with no game
+//    running then, the main menu as for mnuMenu;
 //  - mnuSave: the main menu's Save (MenuSaveGame);
 //  - mnuMenu: the main menu, modally; when it closes without the final report showing, the
 //    return from the menu and the end-of-action refresh;

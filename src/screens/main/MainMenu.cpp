@@ -5,7 +5,6 @@
 
 #include "engine/turn/EndGame.h"
 #include "engine/turn/Morv.h"
-#include "engine/turn/Refresh.h"
 #include "platform/Files.h"
 #include "platform/Strings.h"
 #include "screens/main/DifficultyDialog.h"
@@ -160,20 +159,16 @@ void MenuMaxUpStep(Game& g, int direction) {
     g.st.TechLevel = level;
 }
 
-void MenuLoadGame(Game& g) {
+bool MenuLoadGame(Game& g) {
     GameState& s = g.st;
-    if (BreakRunning(g)) return;
-    if (!PlayerNamed(g)) return;
+    if (BreakRunning(g)) return true;
+    if (!PlayerNamed(g)) return true;
     if (s.SkillLevel > 10) MessageBox(g, -1, g.Text("MENU0003"), kOKOnly);
-    if (s.GameChanged && s.GameRunning && !SaveRunningGameFirst(g, "MENU0004")) return;
+    if (s.GameChanged && s.GameRunning && !SaveRunningGameFirst(g, "MENU0004")) return true;
 
     const std::string typed = Trim(s.ConfigName);
     const std::string name = SetFileDialogMode(g, FileDialogMode::Load);
-    const bool wasRunning = s.GameRunning != 0;
-    if (!name.empty()) LoadGame(g, name);
-    // A refused load leaves the fresh state it started from: the game that ran has ended, and
-    // the windows stop showing it, as at the end of a game.
-    if (wasRunning && !s.GameRunning) ResetDisplays(g);
+    const bool refused = !name.empty() && !LoadGame(g, name);
     s.ConfigName = Trim(s.ConfigName);
     if (s.GameRunning && s.ConfigName != typed) {
         const std::string& loaded = s.ConfigName;
@@ -182,6 +177,7 @@ void MenuLoadGame(Game& g) {
     }
     LoadPlayerConfiguration(g);
     MenuActivate(g);
+    return !refused;
 }
 
 void MenuSaveGame(Game& g) {

@@ -43,9 +43,11 @@ void MenuMaxUpStep(Game& g, int direction);
 // Load (also the command bar's Load): a name must be typed; a running game with unsaved
 // changes is offered a save first (MENU0004), and a Cancel there, a cancelled file dialog or a
 // failed save leaves the game as it was. A game loaded under another name asks which name to
-// keep (MENU0005/MENU0006). Then the configuration is loaded and the menu activated again.
-// Nothing happens while the skill bar's break runs.
-void MenuLoadGame(Game& g);
+// keep (MENU0005/MENU0006). A file the load refuses leaves a running game going as it was.
+// Then the configuration is loaded and the menu activated again.
+// Nothing happens while the skill bar's break runs. Returns false when a file was chosen and
+// the load refused it.
+bool MenuLoadGame(Game& g);
 // Save (also the command bar's Save): a name must be typed; the game is saved under the name
 // the file dialog gives. Nothing happens while the break runs or when no game runs.
 void MenuSaveGame(Game& g);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/frmLibOptions.h"
 
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -181,8 +182,15 @@ void frmLibOptions::cmdOK_Click() { LibOptionsOK(g); }
 
 void frmLibOptions::cmdApply_Click() { LibOptionsApply(g); }
 
+// Each opening: centred. A return to the open dialog leaves it where the player put it: moved by
+// the click that brings it back, it would leave the rest of that click (a double click) to
+// whatever then lies under the pointer.
+void frmLibOptions::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) Centre();
+    CommandDialog::showEvent(e);
+}
+
 void frmLibOptions::Form_Activate() {
-    Centre();
     LibOptionsActivate(g);
     Show();
 }

@@ -74,6 +74,11 @@ public:
     QLabel* lblWarning;
     QPushButton *cmdOK, *cmdCancel, *cmdApply;
 
+protected:
+    // Each opening comes up in the middle of the desktop; a return to the open dialog leaves it
+    // where the player put it.
+    void showEvent(QShowEvent* e) override;
+
 private:
     // Takes the layout's controls and gives them their captions from the language file.
     void TakeControls();

@@ -1,6 +1,7 @@
 #include "ui/dialogs/frmPRO.h"
 
 #include <QLayout>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 #include "engine/computer/Navigation.h"
@@ -59,8 +60,15 @@ void frmPRO::Form_Load() {
 
 frmPRO::~frmPRO() = default;
 
+// Each opening: centred. A return to the open dialog leaves it where the player put it: moved by
+// the click that brings it back, it would leave the rest of that click (a double click) to
+// whatever then lies under the pointer.
+void frmPRO::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) Centre();
+    CommandDialog::showEvent(e);
+}
+
 void frmPRO::Form_Activate() {
-    Centre();
     Show();
 }
 

@@ -44,6 +44,11 @@ public:
     QLabel* lblProbes;
     QPushButton *cmdAccept, *cmdCancel;
 
+protected:
+    // Each opening comes up in the middle of the desktop; a return to the open dialog leaves it
+    // where the player put it.
+    void showEvent(QShowEvent* e) override;
+
 private:
     std::unique_ptr<Ui::frmPRO> ui_;
 };

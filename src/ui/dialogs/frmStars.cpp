@@ -1,6 +1,7 @@
 #include "ui/dialogs/frmStars.h"
 
 #include <QFontMetrics>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 #include "screens/dialogs/StarList.h"
@@ -86,8 +87,15 @@ int frmStars::exec() {
     return CommandDialog::exec();
 }
 
+// Each opening: centred. A return to the open dialog leaves it where the player put it: moved by
+// the click that brings it back, it would leave the rest of that click (a double click) to
+// whatever then lies under the pointer.
+void frmStars::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) Centre();
+    CommandDialog::showEvent(e);
+}
+
 void frmStars::Form_Activate() {
-    Centre();
     if (!filled_) FillStarList(g);
     filled_ = false;
     Show();

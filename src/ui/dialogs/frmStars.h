@@ -42,6 +42,11 @@ public:
     QRadioButton *optAlph, *optLoc;
     QPushButton *cmdInfo, *cmdAccept, *cmdCancel;
 
+protected:
+    // Each opening comes up in the middle of the desktop; a return to the open dialog leaves it
+    // where the player put it.
+    void showEvent(QShowEvent* e) override;
+
 private:
     int SelectedLine() const;
 

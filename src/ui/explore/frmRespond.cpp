@@ -35,13 +35,16 @@ QString Wrapped(const QString& text, const QFont& font, int width) {
     return lines.join('\n');
 }
 
+// The text as an option shows it as it stands: an "&" of the response is no access key.
+QString Plain(QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); }
+
 // Shows the response on the option in as many lines as it needs within the option's width.
 void ShowWrapped(QRadioButton* r, const QString& text) {
     // The room the text has: the option's width less what the style puts beside the text.
     r->setText(QStringLiteral("x"));
     int room = r->width() - (r->sizeHint().width() - r->fontMetrics().horizontalAdvance(QStringLiteral("x")));
     for (;;) {
-        r->setText(Wrapped(text, r->font(), std::max(room, 1)));
+        r->setText(Plain(Wrapped(text, r->font(), std::max(room, 1))));
         if (r->sizeHint().width() <= r->width() || room <= 1) break;
         room -= 4;
     }

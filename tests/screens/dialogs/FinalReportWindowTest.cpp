@@ -63,25 +63,37 @@ TEST_F(FinalReportWindowTest, TheSavedGameAndItsLogMayBeDeleted) {
 }
 
 TEST_F(FinalReportWindowTest, KeepingTheLogOffersToShowIt) {
-    // A desktop without a viewer for the log says nothing itself: the player is told where it lies.
-    for (bool viewer : {true, false}) {
-        SCOPED_TRACE(viewer ? "the desktop opens the log" : "the desktop has no viewer");
+    // A desktop without a viewer for the log says nothing itself, nor is there anything to open
+    // when the log is gone: the player is told so, and where the log lies or was looked for.
+    const struct {
+        const char* what;
+        bool viewer, logThere;
+        const char* notice;  // "" none
+    } cases[] = {
+        {"the desktop opens the log", true, true, ""},
+        {"the desktop has no viewer", false, true, "<LogNotOpened>"},
+        {"the log is missing", true, false, "<LogMissing>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         ConstantRandom r(0.5f);
         TurnGame t(r);
         t.host.modal[Form::frmMenu] = [] { return kOK; };
-        t.host.openFails = !viewer;
+        t.host.openFails = !c.viewer;
         t.scratch.Write("saves/trip.KVW", "x");
-        const std::string log = t.scratch.Write("saves/trip.log", "x");
+        const std::string log =
+            c.logThere ? t.scratch.Write("saves/trip.log", "x") : t.scratch.Saves() + "trip.LOG";
         t.st.GameFileName = "trip";
         t.host.answers = {kYes, kNo, kYes};
         FinalReportMenuTick(t.game);
         EXPECT_FALSE(fs::exists(t.scratch.Saves() + "trip.KVW"));
-        EXPECT_TRUE(fs::exists(log));
-        EXPECT_EQ(t.host.Events("open:"), (std::vector<std::string>{"open:" + log}));
-        if (viewer)
-            EXPECT_TRUE(t.host.notices.empty());
+        EXPECT_EQ(fs::exists(log), c.logThere);
+        EXPECT_EQ(t.host.Events("open:"),
+                  c.logThere ? std::vector<std::string>{"open:" + log} : std::vector<std::string>{});
+        if (*c.notice)
+            EXPECT_EQ(t.host.notices, (std::vector<std::string>{c.notice + std::string("\r\n") + log}));
         else
-            EXPECT_EQ(t.host.notices, (std::vector<std::string>{"<LogNotOpened>\r\n" + log}));
+            EXPECT_TRUE(t.host.notices.empty());
         EXPECT_TRUE(t.host.Saw("modal:frmMenu"));
     }
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -957,6 +958,28 @@ TEST(frmRespond, ADigitChoosesItsResponseAndSendHandsItBack) {
     }),
               kOK);
     EXPECT_EQ(t.dg.game.console.RespondTag, "2");
+}
+
+// An "&" in a response is shown as it stands, with no access key made of the letter after it.
+TEST(frmRespond, AnAmpersandInAResponseShowsAsItStands) {
+    RespondDesk t;
+    t.dg.game.console.RespondOptions = {{1, "Salt & pepper"}, {2, "R&D"}, {3, "A && B"}};
+    t.Run([](frmRespond& d) {
+        ASSERT_EQ(d.Response.size(), 4u);
+        const char* shown[] = {"", "Salt & pepper", "R&D", "A && B"};
+        for (size_t i = 1; i < 4; ++i) {
+            const QString text = d.Response[i]->text();
+            // What the button draws: "&&" is one "&", a single "&" marks the access key.
+            QString drawn;
+            for (qsizetype k = 0; k < text.size(); ++k) {
+                if (text[k] == '&' && ++k == text.size()) break;
+                drawn += text[k];
+            }
+            EXPECT_EQ(drawn, shown[i]) << i;
+            EXPECT_TRUE(QKeySequence::mnemonic(text).isEmpty()) << i;
+        }
+        d.cmdClose->click();
+    });
 }
 
 TEST(frmRespond, ZeroOrADigitAboveTheCountChoosesNothingAndSendLeavesTheTagEmpty) {

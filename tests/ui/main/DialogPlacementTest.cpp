@@ -80,6 +80,43 @@ TEST(DialogPlacement, ADialogShownAgainStandsCentredWhereItStoodFirst) {
     }
 }
 
+// The player moved a centred dialog aside, went to another game window and comes back: the
+// dialog stays where the player put it (moved under the click that brings it back, it would
+// leave the rest of that click to whatever then lies under the pointer). Opened again, it comes
+// up in the middle once more.
+TEST(DialogPlacement, ComingBackToADialogLeavesItWhereThePlayerPutIt) {
+    ConstantRandom rng(0.5f);
+    test::DesktopGame dg(rng);
+    GameState& s = dg.st;
+    s.GameRunning = kTrue;
+    s.ShipQuadrantRow = s.ShipQuadrantCol = 4;
+    s.ShipSectorRow = s.ShipSectorCol = 4;
+    dg.host.ShowForm(Form::frmSRS);
+    QWidget* scan = dg.host.FormWindow(Form::frmSRS);
+    for (Form form : {Form::frmPRO, Form::frmLibOptions, Form::frmStars, Form::frmFinalReport, Form::frmMenu}) {
+        SCOPED_TRACE(Name(form));
+        QWidget* dialog = dg.host.FormWindow(form);
+        ASSERT_NE(dialog, nullptr);
+        dialog->show();
+        const QPoint centred = Inside(dialog).topLeft();
+        dialog->move(dialog->pos() + QPoint(40, 60));
+        const QPoint moved = Inside(dialog).topLeft();
+        ASSERT_NE(moved, centred);
+
+        scan->activateWindow();
+        Inside(scan);
+        ASSERT_TRUE(scan->isActiveWindow());
+        dialog->activateWindow();
+        EXPECT_EQ(Inside(dialog).topLeft(), moved);
+        EXPECT_TRUE(dialog->isActiveWindow());
+
+        dialog->hide();
+        dialog->show();
+        EXPECT_EQ(Inside(dialog).topLeft(), centred);
+        dialog->hide();
+    }
+}
+
 // The game's windows are placed on a desktop of a test's size while one lives.
 struct SmallDesktop {
     explicit SmallDesktop(const QRect& area) { UseDesktopArea(area); }

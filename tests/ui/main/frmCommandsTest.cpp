@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QMenu>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
@@ -9,10 +11,12 @@
 
 #include "engine/computer/Displays.h"
 #include "engine/tactical/ShortRangeScan.h"
+#include "engine/turn/Refresh.h"
 #include "platform/Codepage.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "screens/Relabel.h"
+#include "screens/main/MainMenu.h"
 #include "state/Options.h"
 #include "state/SavedGame.h"
 #include "ui/dialogs/frmSRS.h"
@@ -149,30 +153,72 @@ TEST_F(CommandBarWindow, TheMainMenuItemOpensTheMenuModally) {
     dg.host.RegisterForm(Form::frmMenu, nullptr);
 }
 
-// A load refused for its file has ended the game that ran (a load starts from a fresh state):
-// every window says so at once, and the main menu comes up, as it does whenever no game runs,
-// so that no command acts on the empty tables.
-TEST_F(CommandBarWindow, ARefusedLoadShowsNoGameAndOpensTheMainMenu) {
+// A load refused for its file (not a saved game, empty, cut short) while a game runs leaves
+// that game going, whole and as it was: every window shows it as before (the ship on the scan,
+// the gauges, the galactic record, the report), the message log keeps its lines, no turn passes
+// and nothing is marked changed; the main menu does not come up.
+TEST_F(CommandBarWindow, ARefusedLoadLeavesTheRunningGameAsItWas) {
     s.ConfigName = "Ann";
+    for (Form form : {Form::frmSRS, Form::frmBars, Form::frmGalaxy, Form::frmGeneralReport})
+        dg.host.ShowForm(form);
+    RefreshAll(dg.game);
+    dg.script.files = {std::string("WHOLE")};
+    dg.Choose(Form::frmCommands, "mnuSave");
+    std::string whole;
+    ASSERT_TRUE(ReadFileBytes(dg.scratch.Saves() + "WHOLE.KVW", whole));
+    dg.host.AppendOutputLine("a line of the running game");
+    // Every Load ends by loading the player's configuration again, as the running game has it.
+    LoadPlayerConfiguration(dg.game);
     s.GameChanged = kFalse;
-    UpdateGeneralReport(dg.game);
+    auto* scan = dg.Window<frmSRS>(Form::frmSRS);
+    ASSERT_EQ(scan->CellIcon(3 * 8 + 3), kIconShip);
     ASSERT_EQ(dg.Shown(Form::frmGeneralReport, "lblQ"), "4,4");
-    const std::string foreign = dg.scratch.Write("saves/NOTES.KVW", "not a saved game\r\n");
 
+    const std::string stateBefore = SavedGameText(s), fileBefore = s.GameFileName;
+    const std::vector<std::string> logBefore = dg.host.OutputLines();
+    std::map<Form, QImage> looksBefore;
+    for (Form form : {Form::frmSRS, Form::frmBars, Form::frmGalaxy, Form::frmGeneralReport})
+        looksBefore[form] = dg.Window(form)->grab().toImage();
+
+    const std::pair<const char*, std::string> files[] = {
+        {"NOTES.KVW", "not a saved game\r\n"},
+        {"EMPTY.KVW", ""},
+        {"CUT.KVW", whole.substr(0, whole.size() / 2)},
+    };
+    for (const auto& [file, bytes] : files) {
+        SCOPED_TRACE(file);
+        dg.script.notices.clear();
+        dg.script.files = {dg.scratch.Write(std::string("saves/") + file, bytes)};
+        dg.Choose(Form::frmCommands, "mnuLoad");
+        EXPECT_EQ(dg.script.notices.size(), 1u);  // why the file was refused
+        EXPECT_TRUE(dg.script.modals.empty());
+        EXPECT_TRUE(s.GameRunning);
+        EXPECT_FALSE(s.GameChanged);
+        EXPECT_EQ(s.GameFileName, fileBefore);
+        EXPECT_EQ(SavedGameText(s), stateBefore);
+        EXPECT_EQ(dg.host.OutputLines(), logBefore);
+        EXPECT_EQ(scan->CellIcon(3 * 8 + 3), kIconShip);
+        EXPECT_EQ(dg.Shown(Form::frmGeneralReport, "lblQ"), "4,4");
+        for (const auto& [form, look] : looksBefore)
+            EXPECT_TRUE(dg.Window(form)->grab().toImage() == look) << Name(form) << " changed";
+    }
+}
+
+// With no game running, a refused load leaves none, and the main menu comes up, as it does
+// whenever no game runs, so that no command acts on the empty tables.
+TEST_F(CommandBarWindow, ARefusedLoadWithNoGameRunningOpensTheMainMenu) {
+    s.ConfigName = "Ann";
+    s.GameRunning = kFalse;
+    const std::string foreign = dg.scratch.Write("saves/NOTES.KVW", "not a saved game\r\n");
     QDialog menu;
     menu.setObjectName("frmMenu");
     dg.host.RegisterForm(Form::frmMenu, &menu);
-    QString shownBehindTheMenu = "?";
-    dg.script.modal[Form::frmMenu] = [&](QDialog& d) {
-        shownBehindTheMenu = dg.Shown(Form::frmGeneralReport, "lblQ");
-        d.accept();
-    };
+    dg.script.modal[Form::frmMenu] = [](QDialog& d) { d.accept(); };
     dg.script.files = {foreign};
     dg.Choose(Form::frmCommands, "mnuLoad");
-    EXPECT_EQ(dg.script.notices.size(), 1u);  // why the file was refused
+    EXPECT_EQ(dg.script.notices.size(), 1u);
     EXPECT_FALSE(s.GameRunning);
     EXPECT_EQ(dg.script.modals, std::vector<std::string>{"frmMenu"});
-    EXPECT_EQ(shownBehindTheMenu, "");
     dg.host.RegisterForm(Form::frmMenu, nullptr);
 }
 
