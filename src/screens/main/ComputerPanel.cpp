@@ -119,7 +119,8 @@ ComputerPanelLook PaintComputerPanel(Game& g) {
     look.phaserMode = s.ComPhaserModeCaption;
     look.phaserModeEnabled = c.PhaserModePanel;
     look.lampEnabled = c.TargetCalculatorPanel;
-    look.lampColour = g.TimerEnabled(Timer::frmCOM_tmrTC) ? g.screens.computer.LampColour : kComLampResting;
+    look.lampRunning = g.TimerEnabled(Timer::frmCOM_tmrTC);
+    look.lampColour = look.lampRunning ? g.screens.computer.LampColour : kButtonFace;
     return look;
 }
 

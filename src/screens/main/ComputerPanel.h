@@ -47,8 +47,9 @@ void ComBackgroundClick(Game& g);
 
 // What the panel shows: its four damage-bound buttons (command-state colours), its two switches
 // (ticked, usable, text colour 0xBBGGRR), the phaser computer's mode caption and whether its
-// panel shows, and the calculator lamp: shown while the computer can aim, pulsing while the
-// automatic target calculator runs, dark green while it rests.
+// panel shows, and the calculator lamp: shown while the computer can aim; while the automatic
+// target calculator runs it pulses green with a flat edge, at rest it is a raised panel in the
+// button face.
 struct ComSwitchLook {
     bool checked = false, enabled = true;
     Long foreColour = 0;
@@ -60,9 +61,9 @@ struct ComputerPanelLook {
     std::string phaserMode;               // pnlPK
     bool phaserModeEnabled = true;        // pnlPKHolder (shown either way)
     bool lampEnabled = true;              // pnlTC (shown either way)
-    Long lampColour = 0;
+    bool lampRunning = false;             // the automatic target calculator is on: flat edge
+    long lampColour = kButtonFace;        // the pulse (0xBBGGRR) while running, else kButtonFace
 };
-inline constexpr Long kComLampResting = 0x004000;
 ComputerPanelLook PaintComputerPanel(Game& g);
 // True when a button of the panel does not respond: disabled, or coloured by damage.
 bool ComButtonIsOff(const ButtonLook& look);

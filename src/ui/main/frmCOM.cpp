@@ -130,8 +130,16 @@ void frmCOM::pnlTC_Click() { ComCalculatorLampClick(g_); }
 
 void frmCOM::pnlTC_Paint(QPainter& p) {
     const int w = pnlTC->width(), h = pnlTC->height();
-    p.fillRect(0, 0, w, h, ColourOf(PaintComputerPanel(g_).lampColour));
-    PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeRaised, false), w, h, {}, {});
+    const ComputerPanelLook look = PaintComputerPanel(g_);
+    if (!look.lampRunning) {
+        p.fillRect(0, 0, w, h, pnlTC->palette().color(QPalette::Button));
+        PaintPanel(p, LayOutPanel(p, "", w, h, kEdgeRaised, false), w, h, {}, {});
+        return;
+    }
+    // Switched on: the pulse inside one plain line, no 3-D edge.
+    p.fillRect(0, 0, w, h, ColourOf(look.lampColour));
+    p.setPen(pnlTC->palette().color(QPalette::Dark));
+    p.drawRect(0, 0, w - 1, h - 1);
 }
 
 void frmCOM::tmrTC_Timer() {

@@ -114,7 +114,8 @@ TEST_F(ComputerPanelTest, WhatThePanelShows) {
     EXPECT_TRUE(look.autoShields.enabled);
     EXPECT_TRUE(look.autoScan.checked);
     EXPECT_FALSE(ComButtonIsOff(look.phaserFire));
-    EXPECT_EQ(look.lampColour, kComLampResting);
+    EXPECT_FALSE(look.lampRunning);
+    EXPECT_EQ(look.lampColour, kButtonFace);
     EXPECT_TRUE(look.lampEnabled);
 
     // Damaged phasers colour their button; sensors out of action grey the scan switch; the
@@ -139,6 +140,7 @@ TEST_F(ComputerPanelTest, WhatThePanelShows) {
     g.SetTimer(Timer::frmCOM_tmrTC, true);
     const Long pulse = ComLampTick(g);
     EXPECT_EQ(PaintComputerPanel(g).lampColour, pulse);
+    EXPECT_TRUE(PaintComputerPanel(g).lampRunning);
     s.ComPhaserModeCaption = "Kill";
     EXPECT_EQ(PaintComputerPanel(g).phaserMode, "Kill");
 }

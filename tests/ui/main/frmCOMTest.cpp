@@ -8,6 +8,7 @@
 
 #include "engine/computer/Displays.h"
 #include "screens/main/ComputerPanel.h"
+#include "state/LibraryOptions.h"
 #include "state/ScreenData.h"
 #include "ui/support/DesktopGame.h"
 
@@ -118,6 +119,47 @@ TEST_F(ComputerPanelWindowTest, ModeLampAndHint) {
     EXPECT_EQ(dg.script.notices[0], "<COM0003>" + s.NewLine + "<COM0004>");
     EXPECT_EQ(dg.Shown(Form::frmCOM, "cmdLibOptions"), "<COMLO>");
     EXPECT_EQ(dg.Shown(Form::frmCOM, ""), "<COMCap>");
+}
+
+// The calculator lamp at rest is a raised panel in the button face; switched on it runs flat
+// (one plain line round it) in its pulsing green; switched off it is raised in the face again.
+TEST_F(ComputerPanelWindowTest, TheCalculatorLampIsRaisedAtRestAndFlatWhileItRuns) {
+    QWidget* panel = dg.Window(Form::frmCOM);
+    panel->show();
+    QWidget* lamp = dg.Control(Form::frmCOM, "pnlTC");
+    ASSERT_NE(lamp, nullptr);
+    const QRgb face = lamp->palette().color(QPalette::Button).rgb();
+    struct Seen {
+        QRgb centre, topLeft, bottomRight, topRight, bottomLeft;
+    };
+    auto look = [&] {
+        const QImage img = lamp->grab().toImage();
+        const int w = img.width(), h = img.height();
+        return Seen{img.pixel(w / 2, h / 2), img.pixel(0, 0), img.pixel(w - 1, h - 1), img.pixel(w - 1, 0),
+                    img.pixel(0, h - 1)};
+    };
+    auto expectResting = [&](const char* when) {
+        SCOPED_TRACE(when);
+        const Seen at = look();
+        EXPECT_EQ(at.centre, face);
+        EXPECT_NE(at.topLeft, at.bottomRight);  // lit above, shaded below: raised
+    };
+    expectResting("at start");
+
+    dg.Click(Form::frmCOM, "pnlTC");
+    ASSERT_TRUE(g.TimerEnabled(Timer::frmCOM_tmrTC));
+    const Seen on = look();
+    EXPECT_NE(on.centre, face);
+    EXPECT_EQ(on.topLeft, on.bottomRight);
+    EXPECT_EQ(on.topRight, on.bottomLeft);
+    EXPECT_EQ(on.topLeft, on.topRight);
+    EXPECT_NE(on.topLeft, on.centre);
+
+    s.ComTCTag.clear();
+    SetAutoTargetCalculator(g, false);
+    ASSERT_FALSE(g.TimerEnabled(Timer::frmCOM_tmrTC));
+    expectResting("switched off");
+    panel->hide();
 }
 
 }  // namespace
