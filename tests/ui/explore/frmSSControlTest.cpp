@@ -840,6 +840,40 @@ TEST(frmSSControl, TheArrowsAndTheStarActOnlyForAReleaseOverThemselves) {
     }
 }
 
+TEST(frmSSControl, AnArrowTurnsRedUnderThePointerAndWhiteOffIt) {
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    auto colour = [](QLabel* l) {
+        l->ensurePolished();
+        return l->palette().color(l->foregroundRole()).name().toStdString();
+    };
+    auto hover = [](QWidget* c, QPoint at) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(at), QPointF(c->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(c, &e);
+    };
+    const std::string white = "#ffffff", red = "#ff0000";
+    EXPECT_EQ(colour(w.lblPlanet[0]), white);
+    EXPECT_EQ(colour(w.lblPlanet[2]), white);
+    // Over an arrow, off it onto the system view, the system's name and the console itself.
+    const struct {
+        QWidget* over;
+        std::string left, right;
+    } steps[] = {
+        {w.lblPlanet[2], white, red},
+        {w.picSolarSystem, white, white},
+        {w.lblPlanet[0], red, white},
+        {w.lblName, white, white},
+        {w.lblPlanet[2], white, red},
+        {&w, white, white},
+    };
+    for (const auto& s : steps) {
+        hover(s.over, QPoint(2, 2));
+        EXPECT_EQ(colour(w.lblPlanet[0]), s.left) << s.over->objectName().toStdString();
+        EXPECT_EQ(colour(w.lblPlanet[2]), s.right) << s.over->objectName().toStdString();
+    }
+}
+
 // ---- What a new visit shows ------------------------------------------------------------------------
 
 TEST(frmSSControl, LeavingClearsThePicturesAndTheStarShowsNoPlanetsText) {
