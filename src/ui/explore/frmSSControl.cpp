@@ -886,7 +886,8 @@ void frmSSControl::PaintSystem(QPainter& p) {
                 const double r = a.radius / kTwipsPerPixel;
                 const QRectF box(cx - r, cy - r, 2 * r, 2 * r);
                 const int start = static_cast<int>(std::lround(a.start * 180 / 3.14159265358979 * 16));
-                const int span = std::max(16, static_cast<int>(std::lround(a.sweep * 180 / 3.14159265358979 * 16)));
+                // A speck runs its step along the ring (a fraction of a degree on a wide orbit).
+                const int span = std::max(1, static_cast<int>(std::lround(a.sweep * 180 / 3.14159265358979 * 16)));
                 p.drawArc(box, start, span);
             }
         } else {

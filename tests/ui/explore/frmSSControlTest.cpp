@@ -296,6 +296,22 @@ TEST(frmSSControl, TheSystemViewColoursTheSelectedOrbitAndRedrawsTheSame) {
     EXPECT_TRUE(onRing(belt, 40, cyan));
 }
 
+TEST(frmSSControl, ABeltsSpecksAreAsLongAsTheirStepAlongTheOrbit) {
+    // The belt at 1500 twips (100 pixels): a speck runs 15 / 1500 radians, one pixel along the
+    // ring, and covers at most the pixels at its two ends (specks side by side share some); a
+    // speck of a whole degree, 1.75 pixels, covers two or three.
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    const QImage img = w.SystemPicture();
+    int grey = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) grey += img.pixel(x, y) == Rgb(QBColor(8)) ? 1 : 0;
+    CosmeticRandom rnd;
+    const size_t specks = BeltSpecks(t.C().PlanetOrbitRadius[3], t.C().PlanetAngle[3], rnd).arcs.size();
+    ASSERT_GT(specks, 100u);
+    EXPECT_LE(grey, static_cast<int>(specks * 7 / 4)) << specks << " specks";
+}
+
 TEST(frmSSControl, TheCloseUpIsDrawnOncePerNewSelection) {
     ConsoleDesk t;
     frmSSControl& w = t.Open();
