@@ -29,16 +29,12 @@ std::string NamedFileIn(const std::string& folder, const std::string& name) {
     return folder.empty() ? std::string() : FindNamedFile(folder, name);
 }
 
-// Cuts a UTF-8 text to at most 20 bytes without splitting a character, then stores it as the
-// record's 20-character name.
+// Stores the name read from a file as the record's 20-character name: cut after 20 characters
+// or padded with blanks to 20 (an accented letter is one character of the file, two bytes of
+// the record's UTF-8; a saved game writes the name back in the file's 20 bytes).
 void StoreName(SolarSystemRecord& rec, const std::string& cp1252) {
-    std::string name = Cp1252ToUtf8(cp1252);
-    if (name.size() > 20) {
-        size_t cut = 20;
-        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
-        name.resize(cut);
-    }
-    rec.SetName(name);
+    const std::string text = cp1252.substr(0, 20);
+    rec.Name = Cp1252ToUtf8(text) + std::string(20 - text.size(), ' ');
 }
 
 // Sequential reading of items: items are separated by commas or line ends; a text item is in

@@ -46,8 +46,9 @@ bool PlanetMessage(Game& g, const std::string& event) {
 }
 
 // The ship leaves the star for a neighbouring sector: a random step, turned back at the edge
-// of the quadrant; an occupied target gives way to the first free neighbour in the order N,
-// NE, E, SE, S, SW, W, NW; with none free the ship stays.
+// of the quadrant. An occupied target gives way, twice at most: the row step is dropped, else
+// the column step. Where that leaves no step or a taken sector, the ship takes the first free
+// neighbour in the order N, NE, E, SE, S, SW, W, NW; with none free it stays.
 void LeaveStar(Game& g) {
     GameState& s = g.st;
     int dr = 0, dc = 0;
@@ -59,7 +60,13 @@ void LeaveStar(Game& g) {
     if (!InGrid(row + dr)) dr = -dr;
     if (!InGrid(col + dc)) dc = -dc;
     auto freeAt = [&](int r, int k) { return InGrid(r) && InGrid(k) && s.SectorGrid[r][k] <= 0; };
-    if (!freeAt(row + dr, col + dc)) {
+    for (int test = 0; test < 2 && !freeAt(row + dr, col + dc); ++test) {
+        if (dr != 0)
+            dr = 0;
+        else
+            dc = 0;
+    }
+    if ((dr == 0 && dc == 0) || !freeAt(row + dr, col + dc)) {
         static const int kRow[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
         static const int kCol[8] = {0, 1, 1, 1, 0, -1, -1, -1};
         dr = dc = 0;

@@ -115,6 +115,34 @@ TEST_F(DescriptorTest, ValuesOutOfRangeInADescriptorAreClampedAndReported) {
     EXPECT_EQ(untouched, SolarSystemRecord{});
 }
 
+TEST(DescriptorNameTest, TheNameKeepsTwentyCharactersWhateverTheirBytes) {
+    // Names as the files hold them (cp1252), and the name the record keeps (UTF-8, padded with
+    // blanks to twenty characters).
+    const struct {
+        const char* file;
+        const char* kept;
+    } cases[] = {
+        {"\xC5lborgs\xF8nderjyllandx", "\xC3\x85lborgs\xC3\xB8nderjyllandx"},         // 20 with two accents
+        {"\xC5lborgs\xF8nderjyllandxyz", "\xC3\x85lborgs\xC3\xB8nderjyllandx"},       // 22: cut to 20
+        {"Vega", "Vega                "},                                             // padded
+        {"\xE9toile", "\xC3\xA9toile              "},                                 // 6 letters, 14 blanks
+    };
+    ScratchFolder dir;
+    for (const auto& k : cases) {
+        const std::string path = dir.Write(
+            "Name.ssd", std::string("[General]\r\n;x\r\nSolarSystem\r\nx\"") + k.file + "\",3,1\r\nx600,2,0,0,5,0\r\n");
+        SolarSystemRecord rec;
+        ASSERT_TRUE(ReadDescriptorSystem(path, rec));
+        EXPECT_EQ(rec.Name, k.kept) << k.kept;
+
+        StarSystemListReader list;
+        ASSERT_TRUE(list.Open(dir.Write("SOLARSYS.TXT", std::string("\"") + k.file + "\",3,1\r\n600,2,0,0,5,0\r\n")));
+        SolarSystemRecord listed;
+        ASSERT_TRUE(list.ReadSystem(listed));
+        EXPECT_EQ(listed.Name, k.kept) << k.kept;
+    }
+}
+
 TEST_F(DescriptorTest, PlanetFlagsReadOneCharacterPerPlanet) {
     // "1N0Y": set, clear, clear, set; planet 5 has no character and counts as set.
     const int expected[] = {1, 0, 0, 1, 1};

@@ -160,6 +160,32 @@ TEST(ConsoleCommandsTest, LeavingMovesToAFreeNeighbour) {
     EXPECT_EQ(rng3.Remaining(), 0u);
 }
 
+TEST(ConsoleCommandsTest, LeavingGivesWayOnTheRowThenOnTheColumn) {
+    // The ship on the star at (4, 4). An occupied target first drops the row step, then (tested
+    // once more) the column step; only where that leaves no step, or a taken sector, does the
+    // ship take the first free neighbour (N, NE, E, ...).
+    struct Case {
+        float drawRow, drawCol;  // 0.9 gives the step +1, 0.5 the step 0, 0.0 the step -1
+        std::vector<std::pair<int, int>> taken;
+        int row, col;
+    };
+    const Case cases[] = {
+        {0.9f, 0.9f, {{5, 5}}, 4, 5},                  // the diagonal taken: the column step stays
+        {0.0f, 0.9f, {{3, 5}}, 4, 5},                  // likewise upwards
+        {0.9f, 0.0f, {{5, 3}, {4, 3}}, 3, 4},          // both taken: no step left, the first free neighbour
+        {0.9f, 0.5f, {{5, 4}}, 3, 4},                  // a row step alone, taken: no step left
+        {0.9f, 0.9f, {}, 5, 5},                        // free: the drawn step
+    };
+    for (const Case& k : cases) {
+        ScriptedRandom rng{k.drawRow, k.drawCol};
+        CommandGame tg(rng);
+        for (const auto& [r, c] : k.taken) tg.st.SectorGrid[r][c] = kStar;
+        cmdExit_Click(tg.game);
+        EXPECT_EQ(tg.st.ShipSectorRow, k.row) << k.drawRow << " " << k.drawCol;
+        EXPECT_EQ(tg.st.ShipSectorCol, k.col) << k.drawRow << " " << k.drawCol;
+    }
+}
+
 TEST(ConsoleCommandsTest, OrbitsChooseFirstReturnedOrBackMessages) {
     ConstantRandom rng(0.5f);
     CommandGame tg(rng);

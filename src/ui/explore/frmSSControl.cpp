@@ -231,6 +231,7 @@ void frmSSControl::Build() {
         lblPlanet[i]->setCursor(Qt::PointingHandCursor);
         lblPlanet[i]->setMouseTracking(true);
         lblPlanet[i]->installEventFilter(this);
+        SetArrowColour(i, 15);
     }
     lblName->setMouseTracking(true);
     lblName->installEventFilter(this);
@@ -454,13 +455,19 @@ void frmSSControl::mouseMoveEvent(QMouseEvent* event) {
     QDialog::mouseMoveEvent(event);
 }
 
-// Off the planet arrows: their hover highlight ends.
+// The text colour of a planet arrow, a palette colour.
+void frmSSControl::SetArrowColour(int index, int colour) {
+    lblPlanet[index]->setStyleSheet(QStringLiteral("color: %1;").arg(PaletteColour(colour).name()));
+}
+
+// Off the planet arrows: their hover highlight ends, both white again.
 void frmSSControl::Form_MouseMove() {
-    for (int i : {0, 2}) lblPlanet[i]->setStyleSheet(QString());
+    for (int i : {0, 2}) SetArrowColour(i, 15);
 }
 void frmSSControl::lblName_MouseMove() { Form_MouseMove(); }
 void frmSSControl::picSolarSystem_MouseMove() { Form_MouseMove(); }
-void frmSSControl::lblPlanet_MouseMove(int index) { lblPlanet[index]->setStyleSheet(QStringLiteral("color: #ff5050;")); }
+// Under the pointer an arrow turns red.
+void frmSSControl::lblPlanet_MouseMove(int index) { SetArrowColour(index, 12); }
 
 // A click as the player makes it: the left button pressed on the control and released over it.
 // Takes the control's presses and releases; true for the release that ends a click.
@@ -497,7 +504,11 @@ bool frmSSControl::eventFilter(QObject* watched, QEvent* event) {
             if (Clicked(lblPlanet[i], event)) host_.Run(Form::frmSSControl, [this, i] { lblPlanet_Click(i); });
             return true;
         }
-        if (type == QEvent::MouseMove) lblPlanet_MouseMove(i);
+        if (type == QEvent::MouseMove) {
+            // The move is the arrow's own: going on to the console, it would end the highlight.
+            lblPlanet_MouseMove(i);
+            return true;
+        }
     }
     if (watched == lblName && type == QEvent::MouseMove) lblName_MouseMove();
     if (watched == picYouAreHere) {
@@ -875,7 +886,8 @@ void frmSSControl::PaintSystem(QPainter& p) {
                 const double r = a.radius / kTwipsPerPixel;
                 const QRectF box(cx - r, cy - r, 2 * r, 2 * r);
                 const int start = static_cast<int>(std::lround(a.start * 180 / 3.14159265358979 * 16));
-                const int span = std::max(16, static_cast<int>(std::lround(a.sweep * 180 / 3.14159265358979 * 16)));
+                // A speck runs its step along the ring (a fraction of a degree on a wide orbit).
+                const int span = std::max(1, static_cast<int>(std::lround(a.sweep * 180 / 3.14159265358979 * 16)));
                 p.drawArc(box, start, span);
             }
         } else {

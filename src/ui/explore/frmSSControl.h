@@ -111,6 +111,7 @@ public:
     void tmrFlag_Timer();
     void lblName_MouseMove();
     void lblPlanet_MouseMove(int index);
+    void SetArrowColour(int index, int colour);
     void picSolarSystem_MouseMove();
     // The room map: a press drags the map (left button) or centres it (right button); the first
     // move after a drag gives the pointer back its open hand. Positions are the screen's.

@@ -297,6 +297,22 @@ TEST(frmSSControl, TheSystemViewColoursTheSelectedOrbitAndRedrawsTheSame) {
     EXPECT_TRUE(onRing(belt, 40, cyan));
 }
 
+TEST(frmSSControl, ABeltsSpecksAreAsLongAsTheirStepAlongTheOrbit) {
+    // The belt at 1500 twips (100 pixels): a speck runs 15 / 1500 radians, one pixel along the
+    // ring, and covers at most the pixels at its two ends (specks side by side share some); a
+    // speck of a whole degree, 1.75 pixels, covers two or three.
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    const QImage img = w.SystemPicture();
+    int grey = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) grey += img.pixel(x, y) == Rgb(QBColor(8)) ? 1 : 0;
+    CosmeticRandom rnd;
+    const size_t specks = BeltSpecks(t.C().PlanetOrbitRadius[3], t.C().PlanetAngle[3], rnd).arcs.size();
+    ASSERT_GT(specks, 100u);
+    EXPECT_LE(grey, static_cast<int>(specks * 7 / 4)) << specks << " specks";
+}
+
 TEST(frmSSControl, TheCloseUpIsDrawnOncePerNewSelection) {
     ConsoleDesk t;
     frmSSControl& w = t.Open();
@@ -838,6 +854,40 @@ TEST(frmSSControl, TheArrowsAndTheStarActOnlyForAReleaseOverThemselves) {
         EXPECT_EQ(t.C().SelectTag, c.before) << c.control;
         t.dg.Click(Form::frmSSControl, c.control);
         EXPECT_EQ(t.C().SelectTag, c.clicked) << c.control;
+    }
+}
+
+TEST(frmSSControl, AnArrowTurnsRedUnderThePointerAndWhiteOffIt) {
+    ConsoleDesk t;
+    frmSSControl& w = t.Open();
+    auto colour = [](QLabel* l) {
+        l->ensurePolished();
+        return l->palette().color(l->foregroundRole()).name().toStdString();
+    };
+    auto hover = [](QWidget* c, QPoint at) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(at), QPointF(c->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(c, &e);
+    };
+    const std::string white = "#ffffff", red = "#ff0000";
+    EXPECT_EQ(colour(w.lblPlanet[0]), white);
+    EXPECT_EQ(colour(w.lblPlanet[2]), white);
+    // Over an arrow, off it onto the system view, the system's name and the console itself.
+    const struct {
+        QWidget* over;
+        std::string left, right;
+    } steps[] = {
+        {w.lblPlanet[2], white, red},
+        {w.picSolarSystem, white, white},
+        {w.lblPlanet[0], red, white},
+        {w.lblName, white, white},
+        {w.lblPlanet[2], white, red},
+        {&w, white, white},
+    };
+    for (const auto& s : steps) {
+        hover(s.over, QPoint(2, 2));
+        EXPECT_EQ(colour(w.lblPlanet[0]), s.left) << s.over->objectName().toStdString();
+        EXPECT_EQ(colour(w.lblPlanet[2]), s.right) << s.over->objectName().toStdString();
     }
 }
 
