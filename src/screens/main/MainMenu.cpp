@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/computer/Displays.h"
 #include "engine/turn/EndGame.h"
 #include "engine/turn/Morv.h"
 #include "engine/turn/Refresh.h"
@@ -170,7 +171,7 @@ void MenuLoadGame(Game& g) {
     const std::string typed = Trim(s.ConfigName);
     const std::string name = SetFileDialogMode(g, FileDialogMode::Load);
     const bool wasRunning = s.GameRunning != 0;
-    if (!name.empty()) LoadGame(g, name);
+    if (!name.empty() && LoadGame(g, name)) BlankBaseReport(g);
     // A refused load leaves the fresh state it started from: the game that ran has ended, and
     // the windows stop showing it, as at the end of a game.
     if (wasRunning && !s.GameRunning) ResetDisplays(g);
