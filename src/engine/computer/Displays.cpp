@@ -294,6 +294,11 @@ void UpdateZarvoniReport(Game& g) {
     g.host.Refresh(View::ZarvoniReport);
 }
 
+void BlankBaseReport(Game& g) {
+    g.displays.bases = BaseReportDisplay{};
+    g.host.Refresh(View::BaseReport);
+}
+
 void BlankReports(Game& g) {
     GameState& s = g.st;
     DisplayData& d = g.displays;

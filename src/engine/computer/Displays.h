@@ -25,6 +25,9 @@ void UpdateBaseReport(Game& g);
 // The hostile-ship report: the first nine Zarvoni ships of the quadrant that stand, or only the
 // notice that the short-range sensors are damaged.
 void UpdateZarvoniReport(Game& g);
+// The starbase report with no row shown, as before the first game: a new or loaded game starts
+// from it, since the report keeps a row's last texts while its base is gone or missing.
+void BlankBaseReport(Game& g);
 // The reports as they read when no game runs: no hostile ship and no starbase listed, every
 // damage figure "0", the general report's figures and condition blank (its frames and panels
 // keep their look). The game's state is left as it is.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/computer/Displays.h"
 #include "engine/turn/EndGame.h"
 #include "engine/turn/Morv.h"
 #include "platform/Files.h"
@@ -169,6 +170,8 @@ bool MenuLoadGame(Game& g) {
     const std::string typed = Trim(s.ConfigName);
     const std::string name = SetFileDialogMode(g, FileDialogMode::Load);
     const bool refused = !name.empty() && !LoadGame(g, name);
+    // A game read whole shows none of the starbases of the one before.
+    if (!name.empty() && !refused) BlankBaseReport(g);
     s.ConfigName = Trim(s.ConfigName);
     if (s.GameRunning && s.ConfigName != typed) {
         const std::string& loaded = s.ConfigName;

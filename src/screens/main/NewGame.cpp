@@ -199,6 +199,7 @@ void NewGame(Game& g) {
 
     g.host.HideForm(Form::frmMenu);
     ResetGameState(g);
+    BlankBaseReport(g);
     SetupSolarSystems(g);
     PlaceGalaxyObjects(g);
     if (g.options.chkNotes) LoadNotes(g, s.ConfigName);

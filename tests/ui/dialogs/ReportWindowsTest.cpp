@@ -11,6 +11,7 @@
 #include "engine/turn/Condition.h"
 #include "engine/turn/FinalReport.h"
 #include "screens/main/MainMenu.h"
+#include "state/SavedGame.h"
 #include "ui/support/PlaySurfaceGame.h"
 
 namespace kv {
@@ -222,6 +223,40 @@ TEST_F(ReportWindowsOnTheDesktop, TheBarLampsAndGaugesStayWhenClosedFromTheirFra
         dg.host.ShowForm(f);
         EXPECT_FALSE(dg.Window(f)->close()) << Name(f);
         EXPECT_TRUE(Visible(f)) << Name(f);
+    }
+}
+
+// A game loaded while another runs has no hostile starbase and no third base of its own: the
+// starbase report keeps neither row of the game that ran before (each row disabled and blank).
+TEST_F(ReportWindowsOnTheDesktop, AGameLoadedDuringAnotherShowsNoStarbaseOfTheOneBefore) {
+    s.ConfigName = "Ann";
+    // As in every game set up: the chart's unused row 0 is not marked unscanned.
+    s.KnownGalaxy[0][0] = 0;
+    ASSERT_TRUE(SaveGame(g, "FEWBASES", {"a line"}));
+
+    dg.host.ShowForm(Form::frmBaseReport);
+    s.Starbases[1][3] = 5, s.Starbases[2][3] = 2, s.Starbases[3][3] = 50000;
+    s.Galaxy[5][2] = s.KnownGalaxy[5][2] = 30;
+    s.ZarvoniBaseStrength = 30000;
+    s.ZarvoniBase[1] = 7, s.ZarvoniBase[2] = 7, s.ZarvoniBase[5] = 9000;
+    s.Galaxy[7][7] = s.KnownGalaxy[7][7] = 2;
+    UpdateBaseReport(g);
+    ASSERT_EQ(dg.Shown(Form::frmBaseReport, "lblQuad(0)"), "7 , 7");
+    ASSERT_EQ(dg.Shown(Form::frmBaseReport, "lblQuad(3)"), "5 , 2");
+
+    s.GameChanged = kFalse;
+    dg.script.files = {std::string("FEWBASES.KVW")};
+    dg.Choose(Form::frmCommands, "mnuLoad");
+    ASSERT_TRUE(s.GameRunning);
+    ASSERT_EQ(s.ZarvoniBase[1], 0);
+    ASSERT_LT(s.Starbases[3][3], 0);
+    for (int row : {0, 3}) {
+        EXPECT_FALSE(dg.Control(Form::frmBaseReport, QStringLiteral("pnlBase(%1)").arg(row))->isEnabled()) << row;
+        for (const char* label : {"lblQuad", "lblStrength", "lblStatus"})
+            EXPECT_EQ(dg.Shown(Form::frmBaseReport, QStringLiteral("%1(%2)").arg(QLatin1String(label)).arg(row))
+                          .toStdString(),
+                      "")
+                << label << "(" << row << ")";
     }
 }
 
