@@ -92,7 +92,8 @@ frmCOM::frmCOM(Game& g, QtHost& host, QWidget* parent)
 
 frmCOM::~frmCOM() = default;
 
-// Under the middle of the command bar.
+// Under the middle of the command bar. The bar keeps the layout the player chose: the panel loads at
+// every start, and setting the bar to one row here would throw that choice away each time.
 void frmCOM::Form_Load() {
     long sw = 0, sh = 0;
     host_.ScreenSizeTwips(sw, sh);
