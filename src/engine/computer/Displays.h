@@ -28,6 +28,9 @@ void UpdateZarvoniReport(Game& g);
 // The starbase report with no row shown, as before the first game: a new or loaded game starts
 // from it, since the report keeps a row's last texts while its base is gone or missing.
 void BlankBaseReport(Game& g);
+// The chart with no quadrant highlighted by a scan: the highlights belong to the game that
+// scanned, and a new or loaded game starts with none.
+void ClearChartScanHighlights(Game& g);
 // The reports as they read when no game runs: no hostile ship and no starbase listed, every
 // damage figure "0", the general report's figures and condition blank (its frames and panels
 // keep their look). The game's state is left as it is.

@@ -35,6 +35,10 @@ void SetChartQuadrantColor(Game& g, int index, long color) {
     g.host.SetChartQuadrantColor(index, color);
 }
 
+void ClearChartScanHighlights(Game& g) {
+    for (int i = 0; i < 64; ++i) SetChartQuadrantColor(g, i, kChartCleared);
+}
+
 void UpdateGalaxyRecord(Game& g) {
     GameState& s = g.st;
     auto& labels = s.Chart.Labels;

@@ -170,8 +170,11 @@ bool MenuLoadGame(Game& g) {
     const std::string typed = Trim(s.ConfigName);
     const std::string name = SetFileDialogMode(g, FileDialogMode::Load);
     const bool refused = !name.empty() && !LoadGame(g, name);
-    // A game read whole shows none of the starbases of the one before.
-    if (!name.empty() && !refused) BlankBaseReport(g);
+    // A game read whole shows none of the starbases or scan highlights of the one before.
+    if (!name.empty() && !refused) {
+        BlankBaseReport(g);
+        ClearChartScanHighlights(g);
+    }
     s.ConfigName = Trim(s.ConfigName);
     if (s.GameRunning && s.ConfigName != typed) {
         const std::string& loaded = s.ConfigName;

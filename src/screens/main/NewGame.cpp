@@ -200,6 +200,7 @@ void NewGame(Game& g) {
     g.host.HideForm(Form::frmMenu);
     ResetGameState(g);
     BlankBaseReport(g);
+    ClearChartScanHighlights(g);
     SetupSolarSystems(g);
     PlaceGalaxyObjects(g);
     if (g.options.chkNotes) LoadNotes(g, s.ConfigName);

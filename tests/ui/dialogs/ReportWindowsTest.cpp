@@ -260,5 +260,24 @@ TEST_F(ReportWindowsOnTheDesktop, AGameLoadedDuringAnotherShowsNoStarbaseOfTheOn
     }
 }
 
+// The chart's highlight of the last long-range scan belongs to the game that scanned: a game
+// loaded over it starts with none.
+TEST_F(ReportWindowsOnTheDesktop, AGameLoadedDuringAnotherShowsNoScanHighlightOfTheOneBefore) {
+    s.ConfigName = "Ann";
+    s.KnownGalaxy[0][0] = 0;
+    ASSERT_TRUE(SaveGame(g, "NOSCAN", {"a line"}));
+
+    dg.host.ShowForm(Form::frmGalaxy);
+    const int scanned = LabelIndex(4, 3);
+    SetChartQuadrantColor(g, scanned, kChartScanned);
+    ASSERT_EQ(s.Chart.Labels[static_cast<size_t>(scanned)].BackColor, kChartScanned);
+
+    s.GameChanged = kFalse;
+    dg.script.files = {std::string("NOSCAN.KVW")};
+    dg.Choose(Form::frmCommands, "mnuLoad");
+    ASSERT_TRUE(s.GameRunning);
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(s.Chart.Labels[static_cast<size_t>(i)].BackColor, kChartCleared) << i;
+}
+
 }  // namespace
 }  // namespace kv
