@@ -15,6 +15,15 @@ namespace {
 
 using test::PlaySurfaceGame;
 
+// The desktop's script, with a step of the test's own as each notice is shown.
+struct NoticeScript : test::DesktopScript {
+    std::function<void()> onNotice;
+    void Notice(const std::string& text, long style, bool own) override {
+        DesktopScript::Notice(text, style, own);
+        if (onNotice) onNotice();
+    }
+};
+
 struct FirePlanPicks : ::testing::Test {
     SeededRandom rng{5};
     PlaySurfaceGame dg{rng};
@@ -52,13 +61,7 @@ TEST_F(FirePlanPicks, ThePhaserDialogTakesTheSectorsPickedAfterItsInstructions) 
 // On a desktop the message window hands the dialog the focus back as it closes, before the scan
 // takes it: that is no return from picking.
 TEST_F(FirePlanPicks, TheFocusAMessageHandsBackEndsNoPicking) {
-    struct Script : test::DesktopScript {
-        std::function<void()> onNotice;
-        void Notice(const std::string& text, long style, bool own) override {
-            DesktopScript::Notice(text, style, own);
-            if (onNotice) onNotice();
-        }
-    } script;
+    NoticeScript script;
     dg.host.SetScript(&script);
     QWidget* dialog = nullptr;
     script.onNotice = [&] {
@@ -87,13 +90,7 @@ TEST_F(FirePlanPicks, TheFocusAMessageHandsBackEndsNoPicking) {
 // picking either: when the scan takes the focus again, the click on a hostile that follows marks
 // it; when the dialog keeps the focus, the player's first act on it is the return.
 TEST_F(FirePlanPicks, TheFocusAMessageHandsBackLateEndsNoPicking) {
-    struct Script : test::DesktopScript {
-        std::function<void()> onNotice;
-        void Notice(const std::string& text, long style, bool own) override {
-            DesktopScript::Notice(text, style, own);
-            if (onNotice) onNotice();
-        }
-    } script;
+    NoticeScript script;
     dg.host.SetScript(&script);
     QWidget* dialog = nullptr;
     QWidget* scan = dg.Window(Form::frmSRS);

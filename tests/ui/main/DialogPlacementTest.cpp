@@ -50,15 +50,20 @@ QRect Note(test::DesktopGame& dg, Form form) {
     return at;
 }
 
-TEST(DialogPlacement, ADialogShownAgainStandsCentredWhereItStoodFirst) {
-    ConstantRandom rng(0.5f);
-    test::DesktopGame dg(rng);
-    GameState& s = dg.st;
+// A game running with the ship in quadrant 4,4, sector 4,4, where the star list has a star
+// system to show.
+void GameRunningAtFourFour(GameState& s) {
     s.GameRunning = kTrue;
     s.ShipQuadrantRow = s.ShipQuadrantCol = 4;
     s.ShipSectorRow = s.ShipSectorCol = 4;
-    s.Galaxy[4][4] = 1;  // a star system the star list shows
+    s.Galaxy[4][4] = 1;
     s.StarSystem(4, 4, 1).SystemValue3 = -1;
+}
+
+TEST(DialogPlacement, ADialogShownAgainStandsCentredWhereItStoodFirst) {
+    ConstantRandom rng(0.5f);
+    test::DesktopGame dg(rng);
+    GameRunningAtFourFour(dg.st);
     const struct {
         Form form;
         ShowWindow show;
@@ -87,10 +92,7 @@ TEST(DialogPlacement, ADialogShownAgainStandsCentredWhereItStoodFirst) {
 TEST(DialogPlacement, ComingBackToADialogLeavesItWhereThePlayerPutIt) {
     ConstantRandom rng(0.5f);
     test::DesktopGame dg(rng);
-    GameState& s = dg.st;
-    s.GameRunning = kTrue;
-    s.ShipQuadrantRow = s.ShipQuadrantCol = 4;
-    s.ShipSectorRow = s.ShipSectorCol = 4;
+    GameRunningAtFourFour(dg.st);
     dg.host.ShowForm(Form::frmSRS);
     QWidget* scan = dg.host.FormWindow(Form::frmSRS);
     for (Form form : {Form::frmPRO, Form::frmLibOptions, Form::frmStars, Form::frmFinalReport, Form::frmMenu}) {
