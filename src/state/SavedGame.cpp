@@ -417,13 +417,13 @@ bool SaveGame(Game& g, const std::string& name, const std::vector<std::string>& 
 bool LoadGame(Game& g, const std::string& name, std::vector<std::string>* logLines, SaveFileSystem* files) {
     if (name.empty()) return false;
     g.host.ShowInfoProgress(g.Text("KVMAIN0072"), false);
-    // The levels of a loaded game come from its file: the reset grants them as plain data,
-    // without the Morv arrival tests or notices of a new game.
     // The game that runs stays whole until the whole file has been read: a refused file gives it
     // back as it was, with the Morv tractor beam that the reset lets go.
     std::optional<GameState> running;
     if (g.st.GameRunning) running = g.st;
     const bool tractorHeld = g.TimerEnabled(Timer::frmSRS_tmrMorvTractor);
+    // The levels of a loaded game come from its file: the reset grants them as plain data,
+    // without the Morv arrival tests or notices of a new game.
     ResetGameState(g, GrantUpgradeLevel);
     g.st.GameFileName.clear();
     const GameState resetState = g.st;
